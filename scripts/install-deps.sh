@@ -1,0 +1,20 @@
+#!/bin/sh
+# Installs what building and testing Tabulex needs on Debian 12 (run as root).
+# Only missing packages are installed, so a second run costs nothing.
+set -eu
+PACKAGES="build-essential cmake pkg-config git libzip-dev libpugixml-dev libsimpleini-dev libcli11-dev \
+libgtest-dev libgmock-dev libbenchmark-dev zip unzip"
+if [ "${1:-}" = "--test" ]; then
+    # the test suite also converts documents with LibreOffice and compares with other readers
+    PACKAGES="$PACKAGES libreoffice-writer-nogui python3-docx pandoc"
+fi
+missing=""
+for p in $PACKAGES; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
+done
+if [ -n "$missing" ]; then
+    export DEBIAN_FRONTEND=noninteractive
+    apt-get update -q
+    # shellcheck disable=SC2086
+    apt-get install -y -q --no-install-recommends $missing
+fi

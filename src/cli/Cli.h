@@ -1,0 +1,11 @@
+#pragma once
+
+#include <iosfwd>
+
+namespace tabulex::cli {
+
+// Runs the command line; returns the exit status (0 ok, 1 errors found, 2 could not check).
+int Run(int argc, const char* const* argv);
+int Run(int argc, const char* const* argv, std::ostream& out, std::ostream& err);
+
+}  // namespace tabulex::cli

@@ -1,0 +1,53 @@
+#pragma once
+
+// The run-wide flags and counters of one check. Every rule takes it explicitly, so several
+// inventories can be checked at once, each with its own state.
+
+#include <string>
+#include <string_view>
+
+namespace tabulex::rules {
+
+struct CheckFlags {
+    bool ShowErrors = true;  // always true; kept for symmetry with the other classes
+    bool ShowWarnings = true;
+    bool ShowHints = true;
+    bool SpacedInitials = false;  // "А. Б. Иванов" rather than "А.Б. Иванов"
+};
+
+struct ProblemCounts {
+    int ErrorCount = 0;
+    int WarningCount = 0;
+    int HintCount = 0;
+};
+
+enum class ProblemClass { Error, Warning, Hint };
+
+struct RunState {
+    CheckFlags flags;
+    ProblemCounts counts;
+
+    bool IsShown(ProblemClass cls) const {
+        switch (cls) {
+            case ProblemClass::Error: return true;
+            case ProblemClass::Warning: return flags.ShowWarnings;
+            case ProblemClass::Hint: return flags.ShowHints;
+        }
+        return true;
+    }
+
+    // A finding always counts in its class; its message is appended only when the class is shown.
+    void Record(ProblemClass cls, std::string& out, std::string_view message) {
+        switch (cls) {
+            case ProblemClass::Error: ++counts.ErrorCount; break;
+            case ProblemClass::Warning: ++counts.WarningCount; break;
+            case ProblemClass::Hint: ++counts.HintCount; break;
+        }
+        if (IsShown(cls)) out.append(message);
+    }
+    void Error(std::string& out, std::string_view message) { Record(ProblemClass::Error, out, message); }
+    void Warning(std::string& out, std::string_view message) { Record(ProblemClass::Warning, out, message); }
+    void Hint(std::string& out, std::string_view message) { Record(ProblemClass::Hint, out, message); }
+};
+
+}  // namespace tabulex::rules

@@ -1,0 +1,88 @@
+#include "text/Cp1251.h"
+
+#include <array>
+
+namespace tabulex::text {
+namespace {
+
+constexpr std::array<char32_t, 256> kToUnicode = [] {
+    std::array<char32_t, 256> table{};
+    for (int b = 0; b < 256; ++b) table[b] = detail::ByteToUnicode(static_cast<unsigned char>(b));
+    return table;
+}();
+
+void AppendUtf8(std::string& out, char32_t cp) {
+    if (cp < 0x80) {
+        out += static_cast<char>(cp);
+    } else if (cp < 0x800) {
+        out += static_cast<char>(0xC0 | (cp >> 6));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else if (cp < 0x10000) {
+        out += static_cast<char>(0xE0 | (cp >> 12));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (cp >> 18));
+        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    }
+}
+
+}  // namespace
+
+char32_t Cp1251ToUnicode(unsigned char byte) { return kToUnicode[byte]; }
+
+char UnicodeToCp1251(char32_t codePoint) {
+    if (codePoint < 0x80) return static_cast<char>(codePoint);
+    if (codePoint >= 0x0410 && codePoint <= 0x044F) return static_cast<char>(0xC0 + (codePoint - 0x0410));
+    return detail::UnicodeToByte(codePoint);
+}
+
+std::string Utf8ToCp1251(std::string_view utf8) {
+    std::string out;
+    out.reserve(utf8.size());
+    std::size_t i = 0;
+    while (i < utf8.size()) {
+        unsigned char b = static_cast<unsigned char>(utf8[i]);
+        if (b < 0x80) {  // the common case stays a plain copy
+            out += static_cast<char>(b);
+            ++i;
+            continue;
+        }
+        out += UnicodeToCp1251(detail::DecodeUtf8(utf8.data(), utf8.size(), i));
+    }
+    return out;
+}
+
+std::string Cp1251ToUtf8(std::string_view cp1251) {
+    std::string out;
+    out.reserve(cp1251.size() * 2);
+    for (char c : cp1251) AppendUtf8(out, kToUnicode[static_cast<unsigned char>(c)]);
+    return out;
+}
+
+std::string Utf16ToCp1251(std::u16string_view utf16) {
+    std::string out;
+    out.reserve(utf16.size());
+    for (std::size_t i = 0; i < utf16.size(); ++i) {
+        char16_t u = utf16[i];
+        if (u >= 0xD800 && u <= 0xDBFF && i + 1 < utf16.size() && utf16[i + 1] >= 0xDC00 &&
+            utf16[i + 1] <= 0xDFFF) {
+            ++i;  // a surrogate pair is one character, and no 1251 character
+            out += '?';
+            continue;
+        }
+        out += UnicodeToCp1251(u);
+    }
+    return out;
+}
+
+std::u16string Cp1251ToUtf16(std::string_view cp1251) {
+    std::u16string out;
+    out.reserve(cp1251.size());
+    for (char c : cp1251) out += static_cast<char16_t>(kToUnicode[static_cast<unsigned char>(c)]);
+    return out;
+}
+
+}  // namespace tabulex::text

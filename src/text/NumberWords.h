@@ -1,0 +1,26 @@
+#pragma once
+
+// Numbers and dates in Russian words (Windows-1251), for the certification line and the date range.
+
+#include "text/Calendar.h"
+
+#include <array>
+#include <string>
+#include <string_view>
+
+namespace tabulex::text {
+
+// The words of a decimal digit text: "0" and "" give "ноль"; over 21 digits "Value is too large".
+std::string NumberInWords(std::string_view digits);
+
+// The words of one group of three digits (0..999) with its index (0 units .. 6), each word led by a space.
+std::string TriadInWords(int value, int groupIndex);
+
+// Genitive month names, index 1..12 (index 0 is empty).
+const std::array<std::string_view, 13>& GenitiveMonthNames();
+
+// "12 мая 1945"
+std::string DateInWords(const CivilDate& date);
+std::string DateInWords(DayCount days);
+
+}  // namespace tabulex::text

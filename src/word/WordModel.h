@@ -1,0 +1,184 @@
+#pragma once
+
+// The word processor's object model as the checker and the tools use it: Word's automation
+// objects with the members the program calls. Indexes are 1-based; Booleans read as -1 (true)
+// and 0 (false), and 9999999 when a range mixes both. Texts cross in Windows-1251.
+// Objects are handles into a document: fetch them afresh by index after a structural edit.
+// Failures throw word::Error.
+
+#include "word/Error.h"
+
+#include <memory>
+#include <string>
+#include <string_view>
+
+namespace tabulex::word {
+
+inline constexpr int kTrue = -1;
+inline constexpr int kFalse = 0;
+inline constexpr int kUndefined = 9999999;
+
+// Document.Close(SaveChanges)
+inline constexpr int kDoNotSaveChanges = 0;
+inline constexpr int kPromptToSaveChanges = -2;
+
+class Font {
+public:
+    virtual ~Font() = default;
+    virtual int Bold() const = 0;
+    virtual void SetBold(int value) = 0;
+    virtual void SetName(std::string_view name) = 0;
+};
+
+class ParagraphFormat {
+public:
+    virtual ~ParagraphFormat() = default;
+    virtual int KeepWithNext() const = 0;
+    virtual void SetKeepWithNext(int value) = 0;
+};
+
+class ListFormat {
+public:
+    virtual ~ListFormat() = default;
+    // The automatic number Word shows for the range's first numbered paragraph; empty when none.
+    virtual std::string ListString() const = 0;
+    virtual void RemoveNumbers() = 0;
+    // Writes the shown numbers (with their suffix) as literal text, then removes the numbering.
+    virtual void ConvertNumbersToText() = 0;
+};
+
+class Range {
+public:
+    virtual ~Range() = default;
+    virtual std::string Text() const = 0;
+    virtual void SetText(std::string_view text) = 0;
+    virtual std::unique_ptr<word::Font> Font() = 0;
+    virtual std::unique_ptr<word::ParagraphFormat> ParagraphFormat() = 0;
+    virtual std::unique_ptr<word::ListFormat> ListFormat() = 0;
+};
+
+class Cell {
+public:
+    virtual ~Cell() = default;
+    virtual std::unique_ptr<word::Range> Range() = 0;
+};
+
+class Row {
+public:
+    virtual ~Row() = default;
+    virtual std::unique_ptr<word::Range> Range() = 0;
+    virtual int AllowBreakAcrossPages() const = 0;
+    virtual void SetAllowBreakAcrossPages(int value) = 0;
+    virtual void Delete() = 0;
+};
+
+class Rows {
+public:
+    virtual ~Rows() = default;
+    virtual int Count() const = 0;
+    virtual std::unique_ptr<word::Row> Item(int index) = 0;
+    virtual void SetAllowBreakAcrossPages(int value) = 0;
+};
+
+class Columns {
+public:
+    virtual ~Columns() = default;
+    virtual int Count() const = 0;
+};
+
+class Table {
+public:
+    virtual ~Table() = default;
+    virtual std::unique_ptr<word::Rows> Rows() = 0;
+    virtual std::unique_ptr<word::Columns> Columns() = 0;
+    virtual std::unique_ptr<word::Cell> Cell(int row, int column) = 0;
+    // The table becomes one paragraph per row, cells separated by TAB.
+    virtual void ConvertToText() = 0;
+};
+
+class Tables {
+public:
+    virtual ~Tables() = default;
+    virtual int Count() const = 0;
+    virtual std::unique_ptr<word::Table> Item(int index) = 0;
+};
+
+class Shape {
+public:
+    virtual ~Shape() = default;
+    virtual void Delete() = 0;
+};
+
+class Shapes {
+public:
+    virtual ~Shapes() = default;
+    virtual int Count() const = 0;
+    virtual std::unique_ptr<word::Shape> Item(int index) = 0;
+};
+
+class Document {
+public:
+    virtual ~Document() = default;
+    // The file name without its folder, as opened.
+    virtual std::string Name() const = 0;
+    // The full path of the file (UTF-8, as the file system names it).
+    virtual std::string FullName() const = 0;
+    virtual std::unique_ptr<word::Tables> Tables() = 0;
+    virtual std::unique_ptr<word::Shapes> Shapes() = 0;
+    // The whole main story (Selection.WholeStory).
+    virtual std::unique_ptr<word::Range> Content() = 0;
+    virtual bool Saved() const = 0;
+
+    // The text of the main story before top-level table `tableIndex`, paragraphs ended by CR.
+    virtual std::string TextBeforeTable(int tableIndex) = 0;
+    // The first `lines` paragraphs become a table of `columns` columns split at TAB
+    // (Selection.ConvertToTable); `fitToContents` chooses Word's autofit behaviour.
+    virtual void ConvertLinesToTable(int lines, int columns, bool fitToContents) = 0;
+
+    // Writes to a temporary file in the target folder, then renames it over the target.
+    virtual void Save() = 0;
+    virtual void SaveAs(const std::string& path) = 0;
+};
+
+struct OpenOptions {
+    bool readOnly = false;
+    bool addToRecentFiles = false;
+    bool visible = true;
+};
+
+class Documents {
+public:
+    virtual ~Documents() = default;
+    virtual int Count() const = 0;
+    virtual Document& Item(int index) = 0;
+    // Opens a file (path in UTF-8) and makes it the active document.
+    virtual Document& Open(const std::string& path, const OpenOptions& options = {}) = 0;
+    // A new document whose paragraphs are the lines of `text` (1251, lines ended by CR LF or CR).
+    virtual Document& AddFromText(std::string_view text, const std::string& path) = 0;
+    // SaveChanges: kDoNotSaveChanges, or kPromptToSaveChanges (the front end asks).
+    virtual void Close(Document& document, int saveChanges = kDoNotSaveChanges) = 0;
+    // Re-reads every unmodified open document whose file changed on disk.
+    virtual void RefreshChangedOnDisk() = 0;
+};
+
+class Options {
+public:
+    virtual ~Options() = default;
+    virtual bool AutoFormatAsYouTypeReplaceQuotes() const = 0;
+    virtual bool AutoFormatAsYouTypeDefineStyles() const = 0;
+};
+
+class Application {
+public:
+    virtual ~Application() = default;
+    virtual word::Documents& Documents() = 0;
+    // Throws word::Error when no document is open.
+    virtual Document& ActiveDocument() = 0;
+    virtual bool HasActiveDocument() const = 0;
+    virtual void Activate(Document& document) = 0;
+    virtual word::Options& Options() = 0;
+    virtual std::string Version() const = 0;
+    virtual void SetVisible(bool visible) = 0;
+};
+
+}  // namespace tabulex::word
