@@ -1,0 +1,58 @@
+#pragma once
+
+// A .docx package: the parts of its zip container, read once into memory. Parts the host does not
+// change are written back byte for byte; Save never leaves a half-written file behind.
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tabulex::word::docx {
+
+struct PackageLimits {
+    std::uint64_t maxTotalUncompressed = 1ull << 30;  // 1 GiB over all entries
+    std::uint64_t maxCompressionRatio = 1000;         // per entry, uncompressed / compressed
+    std::uint64_t ratioCheckFloor = 1u << 20;         // entries smaller than this are never "absurd"
+};
+
+class Package {
+public:
+    // Reads a .docx file (path in UTF-8). Throws word::Error with the user's Russian message for a
+    // missing file, a folder, an empty file, a non-zip, a truncated zip, an encrypted (OLE compound)
+    // document, a zip bomb, or a package without word/document.xml. The file is never changed.
+    static Package Load(const std::string& path, const PackageLimits& limits = {});
+    static Package FromBytes(std::string bytes, const std::string& displayName, const PackageLimits& limits = {});
+
+    Package(Package&&) noexcept;
+    Package& operator=(Package&&) noexcept;
+    ~Package();
+
+    bool Has(std::string_view partName) const;
+    // The raw bytes of a part; throws word::Error when it does not exist.
+    const std::string& Bytes(std::string_view partName) const;
+    // Replaces (or adds) a part; the part is rewritten on save.
+    void SetBytes(std::string_view partName, std::string bytes);
+    void Remove(std::string_view partName);
+    // Part names in the order of the original container (new parts last).
+    std::vector<std::string> PartNames() const;
+    bool Modified() const;
+
+    // Writes the package to a temporary file in the target's folder, then renames it over the target.
+    // Throws word::Error (e.g. a read-only folder or target) and leaves the target untouched on failure.
+    void Save(const std::string& path) const;
+    std::string ToBytes() const;
+
+private:
+    struct Impl;
+    explicit Package(std::unique_ptr<Impl> impl);
+    std::unique_ptr<Impl> impl_;
+};
+
+// Opens a document of any supported format: .docx natively; .doc, .rtf and .odt converted to .docx
+// by LibreOffice (soffice --headless) into a temporary folder when soffice is on PATH, otherwise a
+// word::Error naming the format and what to do.
+Package LoadDocumentFile(const std::string& path, const PackageLimits& limits = {});
+
+}  // namespace tabulex::word::docx
