@@ -124,9 +124,13 @@ void ListNumbering::ReadLists(pugi::xml_node numberingRoot, const StyleSheet& st
 
 int ListNumbering::LevelOf(const List& list, const NumberingRef& ref) const {
     if (ref.levelGiven) return ref.ilvl;
-    if (!ref.styleId.empty())
+    // A style that inherits its numbering takes the level bound to itself, else the level bound to
+    // the style it inherits the numbering from.
+    for (std::string_view style : {ref.styleId, ref.numberingStyleId}) {
+        if (style.empty()) continue;
         for (int level = 0; level < kLevels; ++level)
-            if (list.levels[level].defined && list.levels[level].style == ref.styleId) return level;
+            if (list.levels[level].defined && list.levels[level].style == style) return level;
+    }
     return 0;
 }
 

@@ -54,6 +54,7 @@ void StyleSheet::ResolveChains(pugi::xml_node stylesRoot) {
             Direct props = ReadStyleProps(current);
             FillUnset(resolved.bold, props.bold);
             FillUnset(resolved.keepNext, props.keepNext);
+            if (!resolved.numId && props.numId) resolved.numIdStyle = current.attribute("w:styleId").value();
             FillUnset(resolved.numId, props.numId);
             FillUnset(resolved.ilvl, props.ilvl);
             std::string_view basedOn = styles::StringValue(current.child("w:basedOn"));
@@ -136,6 +137,7 @@ NumberingRef StyleSheet::ParagraphNumbering(pugi::xml_node paragraph) const {
     ref.ilvl = ilvl.value_or(0);
     ref.levelGiven = ilvl.has_value();
     ref.styleId = style.id;
+    if (!styles::IntValue(numPr.child("w:numId"))) ref.numberingStyleId = style.numIdStyle;
     return ref;
 }
 
@@ -148,6 +150,7 @@ NumberingRef StyleSheet::StyleNumbering(std::string_view styleId) const {
     ref.ilvl = style.ilvl.value_or(0);
     ref.levelGiven = style.ilvl.has_value();
     ref.styleId = style.id;
+    ref.numberingStyleId = style.numIdStyle;
     return ref;
 }
 

@@ -19,8 +19,10 @@ struct NumberingRef {
     // False when neither the paragraph nor its style chain gives w:ilvl: the level is then the one
     // whose w:pStyle names the paragraph's style in the list definition, else 0.
     bool levelGiven = true;
-    // The paragraph's style id (empty for the default paragraph style); owned by the StyleSheet.
+    // The paragraph's style id, and the style of its chain that gives w:numId (views into styles.xml;
+    // empty when there is none).
     std::string_view styleId;
+    std::string_view numberingStyleId;
 };
 
 class StyleSheet {
@@ -47,6 +49,7 @@ class StyleSheet {
         std::optional<bool> keepNext;
         std::optional<int> numId;
         std::optional<int> ilvl;
+        std::string_view numIdStyle;  // the style of the chain whose w:numPr gives numId
     };
 
     void ReadDefaults(pugi::xml_node stylesRoot);
