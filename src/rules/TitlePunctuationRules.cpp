@@ -42,7 +42,7 @@ bool IsEightCharacterRun(const Position& p) {
 // "Дело 05.05.45 года": the year of the date has two digits.
 void ComposeShortYear(const PositionRule& rule, const Position& p, std::string& message) {
     const std::string_view run = ShortDateRun(p);
-    message.append(rule.message).append(run).append("\" до \"");
+    message.append(rule.message).append(run).append("\" до \""_cp);
     message.append(run.substr(0, 6)).append("19").append(run.substr(6, 2)).append("\"; ");
 }
 
