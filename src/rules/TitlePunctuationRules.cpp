@@ -28,10 +28,13 @@ char Byte(int c) {
     return static_cast<char>(c);
 }
 
-// The run of full stops and digits from i, never including the last character of the title.
+// The run of full stops and digits from i, never including the last character of the title; only
+// its first nine characters matter (a run of eight is a date with a two-digit year).
 std::string_view ShortDateRun(const Position& p) {
     int end = p.i;
-    while (end + 1 < p.Length() && (p.At(end + 1 - p.i) == '.' || IsDigit(p.At(end + 1 - p.i)))) ++end;
+    while (end - p.i < 8 && end + 1 < p.Length() &&
+           (p.At(end + 1 - p.i) == '.' || IsDigit(p.At(end + 1 - p.i))))
+        ++end;
     return p.Piece(p.i, end);
 }
 
