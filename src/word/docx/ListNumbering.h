@@ -16,7 +16,7 @@ namespace tabulex::word::docx {
 using ListStrings = std::unordered_map<const void*, std::string>;
 
 class ListNumbering {
-public:
+  public:
     ListNumbering() = default;  // a package without numbering.xml
     ListNumbering(pugi::xml_node numberingRoot, const StyleSheet& styles);
 
@@ -24,7 +24,7 @@ public:
     // of `body` (w:body, including paragraphs inside tables and nested tables).
     ListStrings ComputeListStrings(pugi::xml_node body) const;
 
-private:
+  private:
     pugi::xml_node root_;
     const StyleSheet* styles_ = nullptr;
 };

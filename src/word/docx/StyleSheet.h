@@ -14,8 +14,8 @@ struct NumberingRef {
 };
 
 class StyleSheet {
-public:
-    StyleSheet() = default;                        // a package without styles.xml
+  public:
+    StyleSheet() = default;                          // a package without styles.xml
     explicit StyleSheet(pugi::xml_node stylesRoot);  // the w:styles element
 
     // `table` is the w:tbl that holds the paragraph, or an empty node.
@@ -26,7 +26,7 @@ public:
     // Numbering given directly in w:pPr/w:numPr or through the paragraph style chain.
     NumberingRef ParagraphNumbering(pugi::xml_node paragraph) const;
 
-private:
+  private:
     pugi::xml_node root_;
 };
 
