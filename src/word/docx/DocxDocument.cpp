@@ -2,7 +2,9 @@
 
 #include "text/Cp1251.h"
 #include "word/docx/DocxObjects.h"
+#include "word/docx/FileSystem.h"
 #include "word/docx/HostMessages.h"
+#include "word/docx/PackageMessages.h"
 #include "word/docx/ShapeIndex.h"
 #include "word/docx/StoryText.h"
 #include "word/docx/TableConvert.h"
@@ -18,8 +20,7 @@ constexpr const char* kMainPart = "word/document.xml";
 constexpr const char* kStylesPart = "word/styles.xml";
 constexpr const char* kNumberingPart = "word/numbering.xml";
 
-// Whitespace-only text is kept when it is an element's only content (<w:t xml:space="preserve"> </w:t>);
-// indentation between elements is not.
+// As XmlPart parses every part: everything kept, whitespace-only text too (<w:t> </w:t>).
 constexpr unsigned kParseOptions =
     pugi::parse_default | pugi::parse_declaration | pugi::parse_ws_pcdata_single;
 
@@ -195,13 +196,17 @@ void DocxDocument::Reload() {
 
 namespace {
 
+// The main story is parsed in place from the part's own bytes, which are moved out of the package:
+// the DOM's strings then live in that one buffer and the document is never held twice. The
+// package still writes the part back byte for byte from its original container while the part is
+// not replaced (SetBytes on save after an edit).
 void ParseMainStory(const Package& package, std::string& buffer, pugi::xml_document& main) {
-    buffer = package.Bytes(kMainPart);
+    buffer = std::move(const_cast<std::string&>(package.Bytes(kMainPart)));
     pugi::xml_parse_result result = main.load_buffer_inplace(buffer.data(), buffer.size(), kParseOptions);
     if (!result) {
-        main.reset();
-        buffer.clear();
-        main = ParsePart(package, kMainPart);  // throws the part's parse error for the user
+        throw Error(std::string(messages::kBadXmlPrefix) + kMainPart + ": " + fs::DisplayName(package.Name()),
+                    std::string("part ") + kMainPart + ", offset " + std::to_string(result.offset) + ": " +
+                        result.description());
     }
 }
 
