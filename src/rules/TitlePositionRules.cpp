@@ -1,15 +1,18 @@
-#include "rules/TitlePunctuationRules.h"
+#include "rules/TitlePositionRules.h"
 
 #include "rules/TitleCharSets.h"
+#include "rules/TitleInitialsRules.h"
+#include "rules/TitlePositionPieces.h"
 #include "rules/TitlePositionRule.h"
 #include "text/Cp1251.h"
+
+#include <algorithm>
 
 namespace tabulex::rules::title {
 namespace {
 using namespace text::literals;
 using namespace sets;
-using text::IsCyrillicSmall;
-using text::IsDigit;
+namespace ch = text::ch;
 
 constexpr ProblemClass kHint = ProblemClass::Hint;
 constexpr ProblemClass kWarning = ProblemClass::Warning;
@@ -24,85 +27,9 @@ constexpr CharTest IsCode(int code) {
     return In(CharSet::Codes({code}));
 }
 
-char Byte(int c) {
-    return static_cast<char>(c);
-}
-
-// The run of full stops and digits from i, never including the last character of the title; only
-// its first nine characters matter (a run of eight is a date with a two-digit year).
-std::string_view ShortDateRun(const Position& p) {
-    int end = p.i;
-    while (end - p.i < 8 && end + 1 < p.Length() &&
-           (p.At(end + 1 - p.i) == '.' || IsDigit(p.At(end + 1 - p.i))))
-        ++end;
-    return p.Piece(p.i, end);
-}
-
-bool IsEightCharacterRun(const Position& p) {
-    return ShortDateRun(p).size() == 8;
-}
-
-// "Дело 05.05.45 года": the year of the date has two digits.
-void ComposeShortYear(const PositionRule& rule, const Position& p, std::string& message) {
-    const std::string_view run = ShortDateRun(p);
-    message.append(rule.message).append(run).append("\" до \""_cp);
-    message.append(run.substr(0, 6)).append("19").append(run.substr(6, 2)).append("\"; ");
-}
-
-void ComposeInvalidChar(const PositionRule& rule, const Position& p, std::string& message) {
-    message.append(rule.message).append(1, Byte(p.At(0))).append("\" (#");
-    message.append(std::to_string(p.At(0))).append("); ");
-}
-
-// "т.е." after a space is an abbreviation, not a missing space.
-bool IsNotAbbreviation(const Position& p) {
-    const bool abbreviation = p.i > 2 && p.At(-2) == ch::kSpace && IsCyrillicSmall(p.At(-1)) &&
-                              IsCyrillicSmall(p.At(1)) && p.At(2) == '.';
-    return !abbreviation;
-}
-
-void ComposeFullStopPiece(const PositionRule& rule, const Position& p, std::string& message) {
-    message.append(rule.message).append(p.Piece(p.i - 2, p.i + 2)).append("\"; ");
-}
-
-void ComposeLetterAndStop(const PositionRule& rule, const Position& p, std::string& message) {
-    message.append(rule.message).append(1, Byte(p.At(0))).append(".\"; ");
-}
-
-int RunStart(const Position& p, int last, bool (*inRun)(int)) {
-    int first = last;
-    while (inRun(p.At(first - 1 - p.i))) --first;
-    return first;
-}
-
-int RunEnd(const Position& p, int first, bool (*inRun)(int)) {
-    int last = first;
-    while (inRun(p.At(last + 1 - p.i))) ++last;
-    return last;
-}
-
-bool IsCyrillicAToYa(int c) {
-    return c >= 0xC0 && c <= 0xFF;
-}
-bool IsDigitChar(int c) {
-    return IsDigit(c);
-}
-
-// "1998г": the digits that end at i-1 and the letters that start at i.
-void ComposeDigitsThenLetters(const PositionRule& rule, const Position& p, std::string& message) {
-    const int first = RunStart(p, p.i - 1, IsDigitChar);
-    const int last = RunEnd(p, p.i, IsCyrillicAToYa);
-    message.append(rule.message).append(p.Piece(first, last)).append("\"; ");
-}
-
-// "стр12": the letters that end at i and the digits that start at i+1.
-void ComposeLettersThenDigits(const PositionRule& rule, const Position& p, std::string& message) {
-    const int first = RunStart(p, p.i, IsCyrillicAToYa);
-    const int last = RunEnd(p, p.i + 1, IsDigitChar);
-    message.append(rule.message).append(p.Piece(first, last)).append("\"; ");
-}
-
-constexpr std::array kPunctuationRules{
+// In rule order. The straight double quote and the backslash are only counted (PositionCounts); the
+// initials rules come between B35 and B40 (TitleInitialsRules).
+constexpr std::array kPositionRules{
     PositionRule{.id = "B1",
                  .cls = kWarning,
                  .at = NotIn(kInText),
@@ -296,14 +223,92 @@ constexpr std::array kPunctuationRules{
                  .after = In(kDigits),
                  .message = "Нужен пробел между буквой и цифрой \""_cp,
                  .compose = ComposeLettersThenDigits},
+    // After the initials rules.
+    PositionRule{.id = "B40",
+                 .cls = kHint,
+                 .before = NotIn(kCyrillicCapitals),
+                 .at = In(kCyrillicCapitals),
+                 .after = Is(","),
+                 .message = "Возможно, лишняя запятая после загл. буквы \""_cp,
+                 .compose = ComposeLetter},
+    PositionRule{.id = "B41",
+                 .cls = kHint,
+                 .before = In(kCyrillicSmalls),
+                 .at = IsCode(ch::kParagraphMark),
+                 .after = In(kCyrillicSmalls),
+                 .message = "Лишний абзац в строке; "_cp},
+    PositionRule{.id = "B42",
+                 .cls = kWarning,
+                 .at = In(kCyrillicLetters),
+                 .after = In(kLatinLetters),
+                 .message = "Смесь РусEng \""_cp,
+                 .compose = ComposeLetterPair},
+    PositionRule{.id = "B43",
+                 .cls = kWarning,
+                 .at = In(kLatinLetters),
+                 .after = In(kCyrillicLetters),
+                 .message = "Смесь РусEng \""_cp,
+                 .compose = ComposeLetterPair},
+    PositionRule{.id = "B44",
+                 .cls = kHint,
+                 .before = In(kSpace),
+                 .at = IsCode(ch::kEnDash),
+                 .after = NotIn(kSpace),
+                 .message = "Название. Нет пробела после тире; "_cp},
+    PositionRule{.id = "B45",
+                 .cls = kHint,
+                 .before = NotIn(kSpace),
+                 .at = IsCode(ch::kEnDash),
+                 .after = In(kSpace),
+                 .message = "Название. Нет пробела перед тире; "_cp},
+    PositionRule{.id = "B46",
+                 .cls = kHint,
+                 .before = In(kSpace),
+                 .at = Is("-"),
+                 .after = In(kSpace),
+                 .message = "Название. Короткое тире заменить на длинное; "_cp},
+    PositionRule{.id = "B47",
+                 .cls = kHint,
+                 .before = In(kSpace),
+                 .at = Is("-"),
+                 .after = NotIn(kSpace),
+                 .message = "Название. Нет пробела после тире или лишний пробел перед дефисом; "_cp},
+    PositionRule{.id = "B48",
+                 .cls = kHint,
+                 .before = NotIn(kSpace),
+                 .at = Is("-"),
+                 .after = In(kSpace),
+                 .message = "Название. Нет пробела перед тире или лишний пробел после дефиса «"_cp,
+                 .guard = IsBrokenCompound,
+                 .compose = ComposeBrokenCompound},
 };
 
-constexpr RuleMasks kPunctuationMasks = BuildRuleMasks(kPunctuationRules);
+constexpr RuleMasks kPositionMasks = BuildRuleMasks(kPositionRules);
+
+constexpr std::size_t kFirstAfterInitials =
+    static_cast<std::size_t>(std::find_if(kPositionRules.begin(), kPositionRules.end(),
+                                          [](const PositionRule& r) { return r.id == "B40"; }) -
+                             kPositionRules.begin());
+constexpr std::uint64_t kBeforeInitials = (std::uint64_t{1} << kFirstAfterInitials) - 1;
 
 }  // namespace
 
-void CheckPunctuationAt(const Position& p, RunState& state, std::string& out, std::string& scratch) {
-    RunPositionRules(kPunctuationRules, kPunctuationMasks, p, state, out, scratch);
+PositionCounts CheckTitlePositions(std::string_view title, RunState& state, std::string& out) {
+    PositionCounts counts;
+    const int length = static_cast<int>(title.size());
+    if (length < 3) return counts;
+    std::string scratch;
+    for (Position p(title, 2); p.i <= length - 1; p.Advance()) {
+        const std::uint64_t candidates = kPositionMasks.Candidates(p);
+        if ((candidates & kBeforeInitials) != 0)
+            RunPositionRules(kPositionRules, candidates & kBeforeInitials, p, state, out, scratch);
+        if (MayStartInitials(p)) CheckInitialsAt(p, state, out);
+        if ((candidates & ~kBeforeInitials) != 0)
+            RunPositionRules(kPositionRules, candidates & ~kBeforeInitials, p, state, out, scratch);
+        counts.straightQuotes += p.At(0) == '"';
+        counts.backslashes += p.At(0) == '\\';
+    }
+    return counts;
 }
 
 }  // namespace tabulex::rules::title
