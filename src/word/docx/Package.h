@@ -18,22 +18,28 @@ struct PackageLimits {
 };
 
 class Package {
-  public:
+public:
     // Reads a .docx file (path in UTF-8). Throws word::Error with the user's Russian message for a
     // missing file, a folder, an empty file, a non-zip, a truncated zip, an encrypted (OLE compound)
     // document, a zip bomb, or a package without word/document.xml. The file is never changed.
     static Package Load(const std::string& path, const PackageLimits& limits = {});
     static Package FromBytes(std::string bytes, const std::string& displayName,
                              const PackageLimits& limits = {});
+    // A package without any part (for a new document); every part is added with SetBytes.
+    static Package CreateEmpty(const std::string& displayName);
 
     Package(Package&&) noexcept;
     Package& operator=(Package&&) noexcept;
     ~Package();
 
+    // The name the package was opened under (a path or a display name, UTF-8).
+    const std::string& Name() const;
+
+    // Part names are compared as OPC does: ASCII case-insensitively, a leading '/' ignored.
     bool Has(std::string_view partName) const;
     // The raw bytes of a part; throws word::Error when it does not exist.
     const std::string& Bytes(std::string_view partName) const;
-    // Replaces (or adds) a part; the part is rewritten on save.
+    // Replaces (or adds) a part; the part is rewritten on save (unless the bytes are the same).
     void SetBytes(std::string_view partName, std::string bytes);
     void Remove(std::string_view partName);
     // Part names in the order of the original container (new parts last).
@@ -45,7 +51,7 @@ class Package {
     void Save(const std::string& path) const;
     std::string ToBytes() const;
 
-  private:
+private:
     struct Impl;
     explicit Package(std::unique_ptr<Impl> impl);
     std::unique_ptr<Impl> impl_;

@@ -1,0 +1,203 @@
+#include "word/docx/FileSystem.h"
+
+#include "text/Cp1251.h"
+#include "word/Error.h"
+#include "word/docx/PackageMessages.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <vector>
+
+namespace tabulex::word::docx::fs {
+namespace {
+
+std::string SystemError(const char* what, int code) {
+    return std::string(what) + ": " + std::strerror(code);
+}
+
+class Fd {
+public:
+    explicit Fd(int fd) : fd_(fd) {}
+    Fd(const Fd&) = delete;
+    Fd& operator=(const Fd&) = delete;
+    ~Fd() {
+        if (fd_ >= 0) ::close(fd_);
+    }
+    int Get() const { return fd_; }
+    int Release() {
+        int fd = fd_;
+        fd_ = -1;
+        return fd;
+    }
+
+private:
+    int fd_;
+};
+
+[[noreturn]] void ReadFailed(std::string_view message, const std::string& path, std::string detail) {
+    throw word::Error(std::string(message) + DisplayName(path), std::move(detail));
+}
+
+[[noreturn]] void SaveFailed(const std::string& path, std::string_view reason, std::string detail) {
+    throw word::Error(std::string(messages::kSaveFailed) + DisplayName(path) + std::string(reason),
+                      std::move(detail));
+}
+
+bool WriteAll(int fd, std::string_view bytes) {
+    while (!bytes.empty()) {
+        ssize_t n = ::write(fd, bytes.data(), bytes.size());
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
+        bytes.remove_prefix(static_cast<std::size_t>(n));
+    }
+    return true;
+}
+
+std::string FolderOf(const std::string& path) {
+    std::filesystem::path parent = std::filesystem::path(path).parent_path();
+    return parent.empty() ? std::string(".") : parent.string();
+}
+
+// A symbolic link as target is saved through: the file it points at is replaced, the link stays.
+std::string ResolveTarget(const std::string& path) {
+    std::error_code ec;
+    if (std::filesystem::is_symlink(path, ec)) {
+        std::filesystem::path resolved = std::filesystem::canonical(path, ec);
+        if (!ec) return resolved.string();
+    }
+    return path;
+}
+
+bool HasWriteBits(mode_t mode) {
+    return (mode & (S_IWUSR | S_IWGRP | S_IWOTH)) != 0;
+}
+
+}  // namespace
+
+std::string DisplayName(std::string_view utf8Path) {
+    return text::Utf8ToCp1251(utf8Path);
+}
+
+std::string ReadDocumentFile(const std::string& path, std::uint64_t maxBytes) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0) {
+        int code = errno;
+        if (code == ENOENT || code == ENOTDIR)
+            ReadFailed(messages::kFileNotFound, path, SystemError("stat", code));
+        ReadFailed(messages::kCannotRead, path, SystemError("stat", code));
+    }
+    if (S_ISDIR(st.st_mode)) ReadFailed(messages::kIsFolder, path, "a directory");
+    if (!S_ISREG(st.st_mode)) ReadFailed(messages::kCannotRead, path, "not a regular file");
+    Fd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY));
+    if (fd.Get() < 0) ReadFailed(messages::kCannotRead, path, SystemError("open", errno));
+    if (::fstat(fd.Get(), &st) != 0) ReadFailed(messages::kCannotRead, path, SystemError("fstat", errno));
+    if (st.st_size == 0) ReadFailed(messages::kEmptyFile, path, "0 bytes");
+    if (static_cast<std::uint64_t>(st.st_size) > maxBytes)
+        ReadFailed(messages::kTooLarge, path, "file of " + std::to_string(st.st_size) + " bytes");
+    std::string bytes(static_cast<std::size_t>(st.st_size), '\0');
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        ssize_t n = ::read(fd.Get(), bytes.data() + done, bytes.size() - done);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) ReadFailed(messages::kCannotRead, path, SystemError("read", errno));
+        if (n == 0) break;  // the file shrank while being read
+        done += static_cast<std::size_t>(n);
+    }
+    bytes.resize(done);
+    if (bytes.empty()) ReadFailed(messages::kEmptyFile, path, "0 bytes read");
+    return bytes;
+}
+
+void WriteFileAtomically(const std::string& requested, std::string_view bytes) {
+    const std::string path = ResolveTarget(requested);
+    const std::string folder = FolderOf(path);
+    struct stat target {};
+    bool exists = ::stat(path.c_str(), &target) == 0;
+    if (exists && S_ISDIR(target.st_mode)) SaveFailed(requested, "", "the target is a directory");
+    if (exists && !HasWriteBits(target.st_mode))
+        SaveFailed(requested, messages::kReadOnlyTarget, "mode without write bits");
+    struct stat dir {};
+    if (::stat(folder.c_str(), &dir) != 0)
+        SaveFailed(requested, "", SystemError(("stat " + folder).c_str(), errno));
+    if (!HasWriteBits(dir.st_mode))
+        SaveFailed(requested, messages::kReadOnlyFolder, "folder mode without write bits");
+
+    std::string name = std::filesystem::path(path).filename().string();
+    std::vector<char> temp;
+    std::string pattern = folder + "/.~" + name + ".XXXXXX";
+    temp.assign(pattern.begin(), pattern.end());
+    temp.push_back('\0');
+    Fd fd(::mkostemp(temp.data(), O_CLOEXEC));
+    if (fd.Get() < 0) {
+        int code = errno;
+        SaveFailed(requested,
+                   code == EACCES || code == EROFS || code == EPERM ? messages::kReadOnlyFolder : "",
+                   SystemError("mkstemp", code));
+    }
+    const std::string tempPath(temp.data());
+    auto fail = [&](const char* what) {
+        int code = errno;
+        ::unlink(tempPath.c_str());
+        SaveFailed(requested, "", SystemError(what, code));
+    };
+    mode_t mode = exists ? (target.st_mode & 07777) : 0666;
+    if (!exists) {
+        mode_t mask = ::umask(0);
+        ::umask(mask);
+        mode &= ~mask;
+    }
+    if (::fchmod(fd.Get(), mode) != 0) fail("fchmod");
+    if (!WriteAll(fd.Get(), bytes)) fail("write");
+    if (::fsync(fd.Get()) != 0) fail("fsync");
+    if (::close(fd.Release()) != 0) fail("close");
+    if (::rename(tempPath.c_str(), path.c_str()) != 0) fail("rename");
+    Fd dirFd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (dirFd.Get() >= 0) ::fsync(dirFd.Get());  // makes the rename durable; a failure here loses nothing
+}
+
+TempFolder::TempFolder(std::string_view prefix) {
+    std::error_code ec;
+    std::filesystem::path base = std::filesystem::temp_directory_path(ec);
+    if (ec) base = "/tmp";
+    std::string pattern = (base / (std::string(prefix) + "XXXXXX")).string();
+    std::vector<char> buffer(pattern.begin(), pattern.end());
+    buffer.push_back('\0');
+    if (!::mkdtemp(buffer.data()))
+        throw word::Error(std::string(messages::kCannotRead) + DisplayName(pattern),
+                          SystemError("mkdtemp", errno));
+    path_ = buffer.data();
+}
+
+TempFolder::~TempFolder() {
+    std::error_code ec;
+    std::filesystem::remove_all(path_, ec);
+}
+
+std::string FindOnPath(std::string_view program) {
+    if (program.find('/') != std::string_view::npos)
+        return ::access(std::string(program).c_str(), X_OK) == 0 ? std::string(program) : std::string();
+    const char* path = std::getenv("PATH");
+    if (!path) return {};
+    std::string_view rest(path);
+    while (true) {
+        std::size_t colon = rest.find(':');
+        std::string_view dir = rest.substr(0, colon);
+        std::string candidate =
+            (dir.empty() ? std::string(".") : std::string(dir)) + "/" + std::string(program);
+        struct stat st {};
+        if (::stat(candidate.c_str(), &st) == 0 && S_ISREG(st.st_mode) &&
+            ::access(candidate.c_str(), X_OK) == 0)
+            return candidate;
+        if (colon == std::string_view::npos) break;
+        rest.remove_prefix(colon + 1);
+    }
+    return {};
+}
+
+}  // namespace tabulex::word::docx::fs

@@ -1,0 +1,232 @@
+#include "word/docx/ZipArchive.h"
+
+#include "text/Cp1251.h"
+#include "word/Error.h"
+#include "word/docx/PackageMessages.h"
+
+#include <zip.h>
+
+#include <algorithm>
+#include <memory>
+#include <unordered_set>
+
+namespace tabulex::word::docx::zip {
+namespace {
+
+constexpr std::string_view kZipMagic = "PK\x03\x04";
+
+struct ArchiveCloser {
+    void operator()(zip_t* archive) const { zip_discard(archive); }
+};
+struct FileCloser {
+    void operator()(zip_file_t* file) const { zip_fclose(file); }
+};
+using ArchivePtr = std::unique_ptr<zip_t, ArchiveCloser>;
+using FilePtr = std::unique_ptr<zip_file_t, FileCloser>;
+
+std::string Describe(const char* what, zip_error_t* error) {
+    return std::string(what) + ": libzip error " + std::to_string(zip_error_code_zip(error)) + " (" +
+           zip_error_strerror(error) + ")";
+}
+
+bool IsEncryptionError(int code) {
+    return code == ZIP_ER_NOPASSWD || code == ZIP_ER_WRONGPASSWD || code == ZIP_ER_ENCRNOTSUPP;
+}
+
+[[noreturn]] void Fail(std::string_view message, const std::string& name, std::string detail) {
+    throw word::Error(std::string(message) + name, std::move(detail));
+}
+
+ArchivePtr OpenForReading(std::string_view bytes, const std::string& name) {
+    zip_error_t error;
+    zip_error_init(&error);
+    zip_source_t* source = zip_source_buffer_create(bytes.data(), bytes.size(), 0, &error);
+    if (!source) Fail(messages::kCannotRead, name, Describe("zip_source_buffer_create", &error));
+    zip_t* archive = zip_open_from_source(source, ZIP_RDONLY, &error);
+    if (!archive) {
+        zip_source_free(source);
+        std::string detail = Describe("zip_open_from_source", &error);
+        int code = zip_error_code_zip(&error);
+        zip_error_fini(&error);
+        // A zip that lost its end (central directory) is no longer recognised as a zip at all: the
+        // local header magic at the start tells a truncated archive from a file of another kind.
+        bool looksLikeZip = bytes.substr(0, kZipMagic.size()) == kZipMagic;
+        if (code == ZIP_ER_NOZIP && !looksLikeZip) Fail(messages::kNotDocx, name, detail);
+        Fail(messages::kCorrupt, name, detail);
+    }
+    zip_error_fini(&error);
+    return ArchivePtr(archive);
+}
+
+struct Declared {
+    std::string name;
+    std::uint64_t size = 0;
+    std::uint64_t compressedSize = 0;
+};
+
+std::vector<Declared> DeclaredEntries(zip_t* archive, const std::string& name, const PackageLimits& limits) {
+    zip_int64_t count = zip_get_num_entries(archive, 0);
+    std::vector<Declared> entries;
+    entries.reserve(static_cast<std::size_t>(std::max<zip_int64_t>(count, 0)));
+    std::unordered_set<std::string> seen;
+    std::uint64_t total = 0;
+    for (zip_int64_t i = 0; i < count; ++i) {
+        zip_stat_t st;
+        zip_stat_init(&st);
+        if (zip_stat_index(archive, static_cast<zip_uint64_t>(i), 0, &st) != 0)
+            Fail(messages::kCorrupt, name, Describe("zip_stat_index", zip_get_error(archive)));
+        std::string entryName = (st.valid & ZIP_STAT_NAME) ? st.name : "";
+        if (!seen.insert(entryName).second)
+            Fail(messages::kCorrupt, name, "duplicate zip entry " + entryName);
+        if ((st.valid & ZIP_STAT_ENCRYPTION_METHOD) && st.encryption_method != ZIP_EM_NONE)
+            Fail(messages::kEncrypted, name, "encrypted zip entry " + entryName);
+        Declared d{entryName, st.size, st.comp_size};
+        if (d.size > limits.maxTotalUncompressed - std::min(total, limits.maxTotalUncompressed))
+            Fail(messages::kTooLarge, name,
+                 "declared uncompressed size over the limit at entry " + entryName);
+        total += d.size;
+        if (d.size >= limits.ratioCheckFloor &&
+            d.size / std::max<std::uint64_t>(d.compressedSize, 1) >= limits.maxCompressionRatio)
+            Fail(messages::kTooLarge, name,
+                 "compression ratio of " + entryName + ": " + std::to_string(d.size) + " / " +
+                     std::to_string(d.compressedSize));
+        entries.push_back(std::move(d));
+    }
+    return entries;
+}
+
+// Inflates one entry, trusting neither its declared size nor the archive's total.
+std::string ReadEntry(zip_t* archive, std::uint64_t index, const Declared& declared, std::uint64_t& budget,
+                      const std::string& name) {
+    FilePtr file(zip_fopen_index(archive, index, 0));
+    if (!file) {
+        zip_error_t* error = zip_get_error(archive);
+        std::string detail = Describe(("zip_fopen_index " + declared.name).c_str(), error);
+        Fail(IsEncryptionError(zip_error_code_zip(error)) ? messages::kEncrypted : messages::kCorrupt, name,
+             detail);
+    }
+    std::string data;
+    data.reserve(static_cast<std::size_t>(std::min<std::uint64_t>(declared.size, 64u << 20)));
+    char chunk[1 << 16];
+    for (;;) {
+        zip_int64_t got = zip_fread(file.get(), chunk, sizeof chunk);
+        if (got < 0) {
+            zip_error_t* error = zip_file_get_error(file.get());
+            Fail(IsEncryptionError(zip_error_code_zip(error)) ? messages::kEncrypted : messages::kCorrupt,
+                 name, Describe(("zip_fread " + declared.name).c_str(), error));
+        }
+        if (got == 0) break;
+        auto n = static_cast<std::uint64_t>(got);
+        if (data.size() + n > declared.size)
+            Fail(messages::kTooLarge, name, "entry " + declared.name + " inflates past its declared size");
+        if (n > budget)
+            Fail(messages::kTooLarge, name, "inflated size over the limit at entry " + declared.name);
+        budget -= n;
+        data.append(chunk, static_cast<std::size_t>(n));
+    }
+    if (data.size() != declared.size)
+        Fail(messages::kCorrupt, name,
+             "entry " + declared.name + " inflates to " + std::to_string(data.size()) + " bytes, declared " +
+                 std::to_string(declared.size));
+    return data;
+}
+
+struct SourceFreer {
+    void operator()(zip_source_t* source) const { zip_source_free(source); }
+};
+using SourcePtr = std::unique_ptr<zip_source_t, SourceFreer>;
+
+[[noreturn]] void WriteFailed(const char* what, zip_error_t* error) {
+    throw word::Error(std::string(messages::kSaveFailed), Describe(what, error));
+}
+
+zip_source_t* BufferSource(zip_t* archive, const std::string& data) {
+    zip_source_t* source = zip_source_buffer(archive, data.data(), data.size(), 0);
+    if (!source) WriteFailed("zip_source_buffer", zip_get_error(archive));
+    return source;
+}
+
+void ReplaceEntry(zip_t* archive, const OutEntry& entry) {
+    zip_uint64_t index = *entry.source;
+    zip_stat_t st;
+    zip_stat_init(&st);
+    zip_stat_index(archive, index, ZIP_FL_UNCHANGED, &st);
+    zip_source_t* source = BufferSource(archive, *entry.data);
+    if (zip_file_replace(archive, index, source, 0) != 0) {
+        zip_source_free(source);
+        WriteFailed("zip_file_replace", zip_get_error(archive));
+    }
+    zip_set_file_compression(archive, index, ZIP_CM_DEFLATE, 0);
+    if (st.valid & ZIP_STAT_MTIME) zip_file_set_mtime(archive, index, st.mtime, 0);
+}
+
+void AddEntry(zip_t* archive, const OutEntry& entry) {
+    zip_source_t* source = BufferSource(archive, *entry.data);
+    std::string name(entry.name);
+    zip_int64_t index = zip_file_add(archive, name.c_str(), source, ZIP_FL_ENC_UTF_8 | ZIP_FL_OVERWRITE);
+    if (index < 0) {
+        zip_source_free(source);
+        WriteFailed("zip_file_add", zip_get_error(archive));
+    }
+    zip_set_file_compression(archive, static_cast<zip_uint64_t>(index), ZIP_CM_DEFLATE, 0);
+}
+
+std::string ReadBack(zip_source_t* source) {
+    zip_stat_t st;
+    zip_stat_init(&st);
+    if (zip_source_stat(source, &st) != 0) WriteFailed("zip_source_stat", zip_source_error(source));
+    if (zip_source_open(source) != 0) WriteFailed("zip_source_open", zip_source_error(source));
+    std::string out(static_cast<std::size_t>(st.size), '\0');
+    zip_int64_t got = zip_source_read(source, out.data(), out.size());
+    zip_source_close(source);
+    if (got < 0 || static_cast<std::size_t>(got) != out.size())
+        WriteFailed("zip_source_read", zip_source_error(source));
+    return out;
+}
+
+}  // namespace
+
+std::vector<Entry> ReadAll(std::string_view bytes, const std::string& displayName1251,
+                           const PackageLimits& limits) {
+    ArchivePtr archive = OpenForReading(bytes, displayName1251);
+    std::vector<Declared> declared = DeclaredEntries(archive.get(), displayName1251, limits);
+    std::vector<Entry> entries;
+    entries.reserve(declared.size());
+    std::uint64_t budget = limits.maxTotalUncompressed;
+    for (std::uint64_t i = 0; i < declared.size(); ++i) {
+        std::string data = ReadEntry(archive.get(), i, declared[i], budget, displayName1251);
+        entries.push_back(Entry{declared[i].name, std::move(data), i});
+    }
+    return entries;
+}
+
+std::string Write(std::string_view source, const std::vector<OutEntry>& entries) {
+    zip_error_t error;
+    zip_error_init(&error);
+    SourcePtr buffer(
+        zip_source_buffer_create(source.empty() ? nullptr : source.data(), source.size(), 0, &error));
+    if (!buffer) WriteFailed("zip_source_buffer_create", &error);
+    zip_t* archive =
+        zip_open_from_source(buffer.get(), source.empty() ? ZIP_CREATE | ZIP_TRUNCATE : 0, &error);
+    if (!archive) WriteFailed("zip_open_from_source", &error);
+    zip_source_keep(buffer.get());  // the archive's close writes into the buffer, read back below
+    ArchivePtr guard(archive);
+
+    std::vector<bool> kept(
+        static_cast<std::size_t>(std::max<zip_int64_t>(zip_get_num_entries(archive, 0), 0)));
+    for (const OutEntry& entry : entries) {
+        if (!entry.source) continue;
+        if (*entry.source < kept.size()) kept[static_cast<std::size_t>(*entry.source)] = true;
+        if (entry.changed) ReplaceEntry(archive, entry);
+    }
+    for (std::size_t i = 0; i < kept.size(); ++i)
+        if (!kept[i] && zip_delete(archive, i) != 0) WriteFailed("zip_delete", zip_get_error(archive));
+    for (const OutEntry& entry : entries)
+        if (!entry.source) AddEntry(archive, entry);
+
+    if (zip_close(archive) != 0) WriteFailed("zip_close", zip_get_error(archive));
+    guard.release();
+    return ReadBack(buffer.get());
+}
+
+}  // namespace tabulex::word::docx::zip

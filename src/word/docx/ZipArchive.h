@@ -1,0 +1,41 @@
+#pragma once
+
+// The zip container of a package: reading every entry into memory under the package limits, and
+// writing a container back where unchanged entries keep their original compressed data.
+
+#include "word/docx/Package.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tabulex::word::docx::zip {
+
+struct Entry {
+    std::string name;
+    std::string data;         // uncompressed
+    std::uint64_t index = 0;  // index in the source archive
+};
+
+// Reads every entry of an archive in memory. `displayName1251` names the file in the user's messages.
+// Refuses (word::Error) a non-zip, a damaged or truncated zip, encrypted entries, duplicate names and
+// archives beyond the limits, checking the declared sizes first and the real ones while inflating.
+std::vector<Entry> ReadAll(std::string_view bytes, const std::string& displayName1251,
+                           const PackageLimits& limits);
+
+// One entry of the archive to write.
+struct OutEntry {
+    std::string_view name;
+    const std::string* data = nullptr;    // uncompressed bytes
+    std::optional<std::uint64_t> source;  // index in the source archive, if the entry comes from it
+    bool changed = false;                 // a source entry whose bytes were replaced
+};
+
+// Writes an archive: the source archive (may be empty) with its entries not listed removed, changed
+// entries deflated anew and new entries (no source index) appended in the given order. Unchanged
+// entries are copied with their original compressed data.
+std::string Write(std::string_view source, const std::vector<OutEntry>& entries);
+
+}  // namespace tabulex::word::docx::zip
