@@ -16,11 +16,13 @@ namespace tabulex::word::docx::testing {
 namespace {
 
 class HostTest : public ::testing::Test {
-protected:
+  protected:
     std::string Inventory(const std::string& name, std::string_view title) {
         return WriteDocx(folder_.File(name), Tbl(Tr(Tc(P("1")) + Tc(P(title)))) + P(""));
     }
-    static std::string FirstRow(Document& d) { return Show(d.Tables()->Item(1)->Rows()->Item(1)->Range()->Text()); }
+    static std::string FirstRow(Document& d) {
+        return Show(d.Tables()->Item(1)->Rows()->Item(1)->Range()->Text());
+    }
 
     TempFolder folder_;
     std::unique_ptr<Application> app_ = CreateApplication();
@@ -37,7 +39,8 @@ TEST_F(HostTest, TheLastOpenedOrActivatedDocumentIsActive) {
     EXPECT_EQ(a.FullName(), folder_.File("а.docx"));
     app_->Activate(a);
     EXPECT_EQ(&app_->ActiveDocument(), &a);
-    EXPECT_EQ(&app_->Documents().Open(folder_.File("b.docx")), &b);  // already open: activated, not read again
+    EXPECT_EQ(&app_->Documents().Open(folder_.File("b.docx")),
+              &b);  // already open: activated, not read again
     EXPECT_EQ(app_->Documents().Count(), 2);
     app_->Documents().Close(b);
     EXPECT_EQ(&app_->ActiveDocument(), &a);
@@ -68,10 +71,11 @@ TEST_F(HostTest, AnUnmodifiedDocumentIsReadAgainWhenItsFileChanged) {
 }
 
 TEST_F(HostTest, SavingWithoutEditsKeepsEveryPartByteForByte) {
-    std::string path = WriteDocx(folder_.File("in.docx"),
-                                 "<w:p><w:pPr><w:rPr><w:lang w:val=\"ru-RU\"/></w:rPr></w:pPr><w:r><w:t xml:space=\"preserve\"> "
-                                 "</w:t></w:r><!-- a comment --></w:p>" +
-                                     Tbl(Tr(Tc(P("а")) + Tc(P("б")))) + P(""));
+    std::string path = WriteDocx(
+        folder_.File("in.docx"),
+        "<w:p><w:pPr><w:rPr><w:lang w:val=\"ru-RU\"/></w:rPr></w:pPr><w:r><w:t xml:space=\"preserve\"> "
+        "</w:t></w:r><!-- a comment --></w:p>" +
+            Tbl(Tr(Tc(P("а")) + Tc(P("б")))) + P(""));
     Document& document = app_->Documents().Open(path);
     FirstRow(document);
     EXPECT_TRUE(document.Saved());
@@ -85,7 +89,8 @@ TEST_F(HostTest, SavingWithoutEditsKeepsEveryPartByteForByte) {
 TEST_F(HostTest, AnEditedPartKeepsWhatTheHostDoesNotKnow) {
     const std::string unknown =
         "<w:p w14:paraId=\"1A2B3C4D\" xmlns:w14=\"http://schemas.microsoft.com/office/word/2010/wordml\">"
-        "<w:pPr><w:unknownProperty w:val=\"x\"/></w:pPr><w:customElement><w:r><w:t>свой</w:t></w:r></w:customElement>"
+        "<w:pPr><w:unknownProperty "
+        "w:val=\"x\"/></w:pPr><w:customElement><w:r><w:t>свой</w:t></w:r></w:customElement>"
         "<w:bookmarkStart w:id=\"0\" w:name=\"mark\"/><w:bookmarkEnd w:id=\"0\"/></w:p>";
     std::string path = WriteDocx(folder_.File("in.docx"), unknown + Tbl(Tr(Tc(P("а")) + Tc(P("б")))) + P(""));
     Document& document = app_->Documents().Open(path);
@@ -102,8 +107,8 @@ TEST_F(HostTest, SaveWritesOnlyDocxAndReportsAReadOnlyFolder) {
     document.Tables()->Item(1)->Rows()->Item(1)->Delete();
     EXPECT_THROW(document.SaveAs(folder_.File("опись.txt")), Error);
     std::filesystem::create_directory(folder_.File("locked"));
-    std::filesystem::permissions(folder_.File("locked"), std::filesystem::perms::owner_read |
-                                                             std::filesystem::perms::owner_exec);
+    std::filesystem::permissions(folder_.File("locked"),
+                                 std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
     if (::geteuid() != 0) {
         EXPECT_THROW(document.SaveAs(folder_.File("locked/опись.docx")), Error);
     }
@@ -114,8 +119,8 @@ TEST_F(HostTest, SaveWritesOnlyDocxAndReportsAReadOnlyFolder) {
 }
 
 TEST_F(HostTest, ObjectsTakenBeforeARowWasDeletedFailInsteadOfReadingFreedNodes) {
-    Document& document = app_->Documents().Open(
-        WriteDocx(folder_.File("rows.docx"), Tbl(Tr(Tc(P("1"))) + Tr(Tc(P("2"))) + Tr(Tc(P("3"))), 1) + P("")));
+    Document& document = app_->Documents().Open(WriteDocx(
+        folder_.File("rows.docx"), Tbl(Tr(Tc(P("1"))) + Tr(Tc(P("2"))) + Tr(Tc(P("3"))), 1) + P("")));
     auto rows = document.Tables()->Item(1)->Rows();
     auto second = rows->Item(2);
     auto range = rows->Item(3)->Range();
@@ -127,7 +132,8 @@ TEST_F(HostTest, ObjectsTakenBeforeARowWasDeletedFailInsteadOfReadingFreedNodes)
 }
 
 TEST_F(HostTest, TheReportDocumentFromTextBecomesATable) {
-    const std::string report = Cp("№\tЗаголовок\tОтчет\r\n1\tПриказы\tНет даты; \r\n2\tСметы\r\n\r\nПроблемы не обнаружены.\r\n");
+    const std::string report =
+        Cp("№\tЗаголовок\tОтчет\r\n1\tПриказы\tНет даты; \r\n2\tСметы\r\n\r\nПроблемы не обнаружены.\r\n");
     Document& document = app_->Documents().AddFromText(report, folder_.File("Tabulex_Report.txt"));
     EXPECT_EQ(document.Name(), "Tabulex_Report.txt");
     EXPECT_EQ(&app_->ActiveDocument(), &document);
