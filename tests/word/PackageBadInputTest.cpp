@@ -194,6 +194,12 @@ TEST(PackageBadInputTest, ZipBombsAreRefusedQuickly) {
         {"entry inflating past its declared size",
          WithDeclaredSize(BuildZip(oneBigEntry), "word/media/image1.bin", 4096), PackageLimits{}},
         {"absurd compression ratio", BuildZip(oneBigEntry), ratioLimits},
+        {"too many entries", ManyEntryBomb(64u << 20),
+         [] {
+             PackageLimits fewEntries;
+             fewEntries.maxEntries = 50;
+             return fewEntries;
+         }()},
     };
     for (const Bomb& bomb : bombs) {
         SCOPED_TRACE(bomb.label);
