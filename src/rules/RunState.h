@@ -29,9 +29,12 @@ struct RunState {
 
     bool IsShown(ProblemClass cls) const {
         switch (cls) {
-            case ProblemClass::Error: return true;
-            case ProblemClass::Warning: return flags.ShowWarnings;
-            case ProblemClass::Hint: return flags.ShowHints;
+            case ProblemClass::Error:
+                return true;
+            case ProblemClass::Warning:
+                return flags.ShowWarnings;
+            case ProblemClass::Hint:
+                return flags.ShowHints;
         }
         return true;
     }
@@ -39,9 +42,15 @@ struct RunState {
     // A finding always counts in its class; its message is appended only when the class is shown.
     void Record(ProblemClass cls, std::string& out, std::string_view message) {
         switch (cls) {
-            case ProblemClass::Error: ++counts.ErrorCount; break;
-            case ProblemClass::Warning: ++counts.WarningCount; break;
-            case ProblemClass::Hint: ++counts.HintCount; break;
+            case ProblemClass::Error:
+                ++counts.ErrorCount;
+                break;
+            case ProblemClass::Warning:
+                ++counts.WarningCount;
+                break;
+            case ProblemClass::Hint:
+                ++counts.HintCount;
+                break;
         }
         if (IsShown(cls)) out.append(message);
     }

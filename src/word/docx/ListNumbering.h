@@ -3,11 +3,15 @@
 // The list numbers Word shows (ListFormat.ListString), computed from word/numbering.xml and
 // counted over the paragraphs of the document in document order.
 
+#include "word/docx/NumberFormat.h"
 #include "word/docx/StyleSheet.h"
 
 #include <pugixml.hpp>
 
+#include <array>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 
 namespace tabulex::word::docx {
@@ -16,7 +20,7 @@ namespace tabulex::word::docx {
 using ListStrings = std::unordered_map<const void*, std::string>;
 
 class ListNumbering {
-public:
+  public:
     ListNumbering() = default;  // a package without numbering.xml
     ListNumbering(pugi::xml_node numberingRoot, const StyleSheet& styles);
 
@@ -24,9 +28,37 @@ public:
     // of `body` (w:body, including paragraphs inside tables and nested tables).
     ListStrings ComputeListStrings(pugi::xml_node body) const;
 
-private:
+    static constexpr int kLevels = 9;
+
+  private:
+    struct Level {
+        bool defined = false;
+        int start = 0;
+        NumberFormat format = NumberFormat::Decimal;
+        std::string text;        // w:lvlText in Windows-1251, %1..%9 kept
+        bool legal = false;      // w:isLgl: every number of the text in decimal digits
+        int restart = -1;        // w:lvlRestart; -1: restart after any higher level
+        std::string_view style;  // w:pStyle: the paragraph style bound to this level
+    };
+    using Levels = std::array<Level, kLevels>;
+
+    // A w:num with its level definitions resolved (abstractNum, style links, level overrides).
+    struct List {
+        Levels levels;
+        std::array<std::optional<int>, kLevels> startOverride;
+        int counterSet = 0;  // lists that continue one another share a counter set
+    };
+    struct Counters;
+
+    void ReadLists(pugi::xml_node numberingRoot, const StyleSheet& styles);
+    int LevelOf(const List& list, const NumberingRef& ref) const;
+    void Advance(const List& list, int level, Counters& counters) const;
+    std::string Format(const List& list, int level, const Counters& counters) const;
+
     pugi::xml_node root_;
     const StyleSheet* styles_ = nullptr;
+    std::unordered_map<int, List> lists_;
+    int counterSets_ = 0;
 };
 
 }  // namespace tabulex::word::docx

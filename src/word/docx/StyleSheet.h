@@ -4,18 +4,30 @@
 // direct formatting, character style, paragraph style and its basedOn chain, table style,
 // document defaults. Toggle properties (bold) follow the toggle rules of OOXML.
 
+#include "word/docx/StylesXml.h"
+
 #include <pugixml.hpp>
+
+#include <optional>
+#include <string_view>
 
 namespace tabulex::word::docx {
 
 struct NumberingRef {
     int numId = 0;  // 0: not numbered
     int ilvl = 0;
+    // False when neither the paragraph nor its style chain gives w:ilvl: the level is then the one
+    // whose w:pStyle names the paragraph's style in the list definition, else 0.
+    bool levelGiven = true;
+    // The paragraph's style id, and the style of its chain that gives w:numId (views into styles.xml;
+    // empty when there is none).
+    std::string_view styleId;
+    std::string_view numberingStyleId;
 };
 
 class StyleSheet {
-public:
-    StyleSheet() = default;                        // a package without styles.xml
+  public:
+    StyleSheet() = default;                          // a package without styles.xml
     explicit StyleSheet(pugi::xml_node stylesRoot);  // the w:styles element
 
     // `table` is the w:tbl that holds the paragraph, or an empty node.
@@ -25,9 +37,35 @@ public:
     bool KeepWithNext(pugi::xml_node paragraph, pugi::xml_node table) const;
     // Numbering given directly in w:pPr/w:numPr or through the paragraph style chain.
     NumberingRef ParagraphNumbering(pugi::xml_node paragraph) const;
+    // The w:numPr of a style (through its basedOn chain); used to follow w:numStyleLink.
+    NumberingRef StyleNumbering(std::string_view styleId) const;
 
-private:
+  private:
+    // A style's properties after its basedOn chain: the first value met walking up the chain.
+    struct Resolved {
+        std::string_view id;
+        std::string_view type;
+        std::optional<bool> bold;
+        std::optional<bool> keepNext;
+        std::optional<int> numId;
+        std::optional<int> ilvl;
+        std::string_view numIdStyle;  // the style of the chain whose w:numPr gives numId
+    };
+
+    void ReadDefaults(pugi::xml_node stylesRoot);
+    void ResolveChains(pugi::xml_node stylesRoot);
+    const Resolved* Find(std::string_view id, std::string_view type) const;
+    const Resolved& ParagraphStyle(pugi::xml_node pPr) const;
+    const Resolved& TableStyle(pugi::xml_node table) const;
+    bool IsBold(pugi::xml_node rPr, pugi::xml_node paragraph, pugi::xml_node table) const;
+
     pugi::xml_node root_;
+    styles::StringMap<Resolved> styles_;
+    Resolved none_;
+    Resolved defaultParagraph_;
+    Resolved defaultTable_;
+    bool defaultBold_ = false;
+    bool defaultKeepNext_ = false;
 };
 
 }  // namespace tabulex::word::docx

@@ -1,0 +1,51 @@
+#pragma once
+
+// What the check run needs from its front end: status texts, the caption and the application
+// title, event processing and the stop request at the progress points, the questions of the run
+// and the settings it keeps. The GUI answers the questions with dialogs; the command line answers
+// them without asking. Every text is Windows-1251; line breaks inside texts are single CRs.
+
+#include "check/Settings.h"
+
+#include <string_view>
+
+namespace tabulex::check {
+
+// Which question the run asks, so that a host without dialogs can answer each one by policy.
+enum class Question {
+    Resume,  // "Продолжить проверку?": OK resumes at the stored row, Cancel starts again
+    Stop,  // "Прервать проверку?" after a stop request: OK stops and stores the resume point
+    RowRead,  // a row could not be read: OK reads it again, Cancel ends the run
+};
+
+class CheckHost {
+  public:
+    virtual ~CheckHost() = default;
+
+    // The short status text of the main window's caption.
+    virtual void ShowStatus(std::string_view text) = 0;
+    // The main window's caption, set directly (the progress caption).
+    virtual void SetCaption(std::string_view text) = 0;
+    virtual void SetApplicationTitle(std::string_view text) = 0;
+    // Lets the front end service its events; called at the progress points only.
+    virtual void ProcessEvents() = 0;
+    // The Stop button's flag; the run reads it at the progress points and clears it when set.
+    virtual bool StopRequested() = 0;
+    virtual void ClearStopRequest() = 0;
+
+    // An OK/Cancel question; true for OK.
+    virtual bool AskOkCancel(Question question, std::string_view title, std::string_view text) = 0;
+    // The input box of a failed data row, showing `text` for the user to copy; true for OK (go on).
+    virtual bool InputBox(std::string_view title, std::string_view prompt, std::string_view text) = 0;
+    // A longer message for the message window (and its log).
+    virtual void ShowMessageText(std::string_view text) = 0;
+
+    // Switches the front end between its idle and its running state.
+    virtual void EnableMainControls(bool idle) = 0;
+    // Asks the word processor to let go of an old report (only with CheckOptions::CloseReportFile).
+    virtual void CloseReportDocuments() = 0;
+
+    virtual check::Settings& Settings() = 0;
+};
+
+}  // namespace tabulex::check

@@ -1,0 +1,355 @@
+#include "check/CheckRun.h"
+
+#include "check/MainTable.h"
+#include "check/Messages.h"
+#include "check/Progress.h"
+#include "check/RowRules.h"
+#include "report/ReportDocument.h"
+#include "report/ReportFile.h"
+#include "report/ReportLines.h"
+#include "text/TextHelpers.h"
+#include "word/WordModel.h"
+
+#include <functional>
+
+namespace tabulex::check {
+namespace {
+
+report::Encoding ToReportEncoding(ReportEncoding encoding) {
+    return encoding == ReportEncoding::Utf8 ? report::Encoding::Utf8 : report::Encoding::Cp1251;
+}
+
+std::string ReportLine(const ProblemRow& row) {
+    switch (row.Kind) {
+        case RowKind::Empty:
+            return report::EmptyRowLine(row.Problems);
+        case RowKind::Numbering:
+            return report::NumberingRowLine(row.Cells.at(0), row.Problems);
+        case RowKind::Heading:
+            return report::HeadingRowLine(row.Cells.at(0), row.Problems);
+        case RowKind::Header:
+            return report::SkippedRowLine();
+        case RowKind::Data:
+            break;
+    }
+    std::array<std::string, 5> cells;
+    for (std::size_t k = 0; k < cells.size() && k < row.Cells.size(); ++k) cells[k] = row.Cells[k];
+    return report::DataRowLine(cells, row.Problems);
+}
+
+// The row text as the row-failure box shows it: on one line, cells separated by "|".
+std::string FailureBoxText(std::string_view rowText) {
+    std::string shown(rowText);
+    for (char& c : shown) {
+        if (c == '\r' || c == '\n') c = ' ';
+        if (c == '\t') c = '|';
+    }
+    return shown;
+}
+
+// Thrown inside the run to end it; carries how.
+struct RunEnd {
+    CheckEnd End;
+};
+
+// One run over one document: the steps before the first row, the row loop and the end.
+class Runner {
+  public:
+    Runner(CheckHost& host, const CheckOptions& options, Clock& clock)
+        : host_(host), options_(options), clock_(clock), rules_(options) {}
+
+    CheckOutcome Run(const std::function<word::Document&()>& connect, const word::Options* wordOptions);
+
+  private:
+    void ShowStatus(std::string_view text) {
+        caption_ = text;
+        host_.ShowStatus(text);
+    }
+    void BackToIdle() {
+        host_.EnableMainControls(true);
+        host_.SetApplicationTitle(IdleTitle());
+    }
+    bool Prepare(word::Document& document);
+    bool OpenReport(word::Document& document);
+    void CheckRows();
+    bool ProgressPoint(ProgressMeter& meter, int row);
+    std::string ReadRow(word::Rows& rows, int row, std::unique_ptr<word::Row>& rowObject);
+    void CheckRow(int row, const std::string& rowText, word::Row& rowObject);
+    void CheckDataRow(int row, const std::string& rowText);
+    void Emit(std::optional<ProblemRow> problem);
+    void Finish(const word::Options* wordOptions);
+    void Stop(int row);
+    void Fail(std::string message) {
+        outcome_.End = CheckEnd::Failed;
+        outcome_.Message = std::move(message);
+        report_.Close();
+        BackToIdle();
+    }
+
+    CheckHost& host_;
+    CheckOptions options_;
+    Clock& clock_;
+    RowRules rules_;
+    CheckOutcome outcome_;
+    std::string caption_;
+    std::unique_ptr<word::Table> table_;
+    report::ReportFile report_;
+};
+
+CheckOutcome Runner::Run(const std::function<word::Document&()>& connect, const word::Options* wordOptions) {
+    ShowStatus(msg::kChecking);
+    host_.EnableMainControls(false);
+    host_.ProcessEvents();
+    outcome_.ReportPath = options_.ReportFolder / report::kReportFileName;
+    try {
+        if (options_.CloseReportFile) host_.CloseReportDocuments();
+        ShowStatus(msg::kStartingWord);
+        word::Document& document = connect();
+        if (!Prepare(document) || !OpenReport(document)) return std::move(outcome_);
+        CheckRows();
+        Finish(wordOptions);
+        host_.Settings().EraseSection(kBreakSection);
+        outcome_.End = CheckEnd::Completed;
+        BackToIdle();
+        host_.SetCaption(IdleTitle());
+    } catch (const RunEnd& end) {
+        outcome_.End = end.End;
+    } catch (const word::Error& error) {
+        Fail(error.Message());
+    } catch (const std::exception& error) {
+        Fail(error.what());
+    }
+    return std::move(outcome_);
+}
+
+// The start of a run up to the column set-up; false when the document has no table.
+bool Runner::Prepare(word::Document& document) {
+    outcome_.DocumentName = document.Name();
+    auto tables = document.Tables();
+    if (tables->Count() == 0) {
+        ShowStatus(msg::kNoTables);
+        outcome_.End = CheckEnd::NoTables;
+        outcome_.Message = msg::kNoTables;
+        BackToIdle();
+        return false;
+    }
+    outcome_.CheckedTable = PickMainTable(*tables);
+    table_ = tables->Item(outcome_.CheckedTable);
+    outcome_.RowCount = table_->Rows()->Count();
+    ShowStatus(std::string(msg::kCheckingTable) + std::to_string(outcome_.CheckedTable));
+    host_.Settings().WriteString(kMainSection, kLastFileKey, outcome_.DocumentName);
+
+    const ColumnSetup setup = DetectColumns(*table_, options_);
+    outcome_.Columns = setup.Layout;
+    outcome_.SwitchedToAutoColumns = setup.SwitchedToAuto;
+    if (setup.SwitchedToAuto) options_.Columns = ColumnMode::Auto;
+    return true;
+}
+
+// The resume question and the opening of the report file; false when the file cannot be opened.
+bool Runner::OpenReport(word::Document& document) {
+    Settings& settings = host_.Settings();
+    int start = settings.ReadInteger(kBreakSection, kBreakRowKey, 1);
+    bool append = false;
+    if (start > 1 && settings.ReadString(kBreakSection, kBreakFileKey, {}) == outcome_.DocumentName) {
+        const std::string row = std::to_string(start);
+        std::string text(msg::kResumeText1);
+        text += document.Name();
+        text += msg::kResumeText2;
+        text += row + ".\r\r";
+        text += msg::kResumeText3;
+        text += row + "?\r\r";
+        text += msg::kResumeText4;
+        append = host_.AskOkCancel(Question::Resume, msg::kResumeTitle, text);
+    }
+    if (!append) start = 1;
+    outcome_.StartRow = start;
+
+    if (!report_.Open(outcome_.ReportPath, append, ToReportEncoding(options_.Encoding))) {
+        host_.ShowMessageText(msg::kReportLocked);
+        outcome_.End = CheckEnd::ReportLocked;
+        outcome_.Message = msg::kReportLocked;
+        BackToIdle();
+        return false;
+    }
+    if (options_.TwoDateColumns) --outcome_.Columns.ColumnCount;
+    report_.WriteLine(report::HeaderLine(options_.TwoDateColumns));
+    return true;
+}
+
+void Runner::CheckRows() {
+    auto rows = table_->Rows();
+    ProgressMeter meter(outcome_.RowCount, clock_.NowMs());
+    RunCounters& counters = rules_.Counters();
+    for (int row = outcome_.StartRow; row <= outcome_.RowCount; ++row) {
+        if (!ProgressPoint(meter, row)) Stop(row);
+        std::unique_ptr<word::Row> rowObject;
+        const std::string rowText = ReadRow(*rows, row, rowObject);
+        // Word reports true as -1; any value other than 0 allows the row to break.
+        if (counters.BreakableRows < 5 && rowObject->AllowBreakAcrossPages() != word::kFalse)
+            ++counters.BreakableRows;
+        CheckRow(row, rowText, *rowObject);
+    }
+}
+
+// Refreshes the caption at the progress points and answers a stop request; false to stop.
+bool Runner::ProgressPoint(ProgressMeter& meter, int row) {
+    const std::optional<check::ProgressPoint> point = meter.Step(row, clock_);
+    if (!point) return true;
+    caption_ = ProgressCaption(row, outcome_.RowCount, *point);
+    host_.SetCaption(caption_);
+    host_.SetApplicationTitle(ProgressTitle(point->Percent));
+    host_.ProcessEvents();
+    if (!host_.StopRequested()) return true;
+    host_.ClearStopRequest();
+    if (host_.AskOkCancel(Question::Stop, msg::kAttentionTitle, msg::kStopQuestion)) return false;
+    ShowStatus(msg::kResuming);
+    return true;
+}
+
+// The row's text with TABs for the cell marks; asks again for as long as the host fails and the
+// user says go on.
+std::string Runner::ReadRow(word::Rows& rows, int row, std::unique_ptr<word::Row>& rowObject) {
+    for (;;) {
+        try {
+            rowObject = rows.Item(row);
+            return RowTextFromRange(rowObject->Range()->Text());
+        } catch (const word::Error&) {
+            ShowStatus(msg::kPaused);
+            host_.SetApplicationTitle(caption_);
+            if (!host_.AskOkCancel(Question::RowRead, msg::kAttentionTitle, msg::kRowReadQuestion)) {
+                outcome_.StoppedAtRow = row;
+                report_.Close();
+                BackToIdle();
+                throw RunEnd{CheckEnd::Failed};
+            }
+            ShowStatus(msg::kResuming);
+        }
+    }
+}
+
+void Runner::CheckRow(int row, const std::string& rowText, word::Row& rowObject) {
+    if (IsEmptyRow(rowText)) return Emit(rules_.EmptyRow(row));
+    if (IsNumberingRow(rowText)) return Emit(rules_.NumberingRow(row, rowText));
+    // A heading candidate whose first cell Word numbers is a data row.
+    if (IsHeadingRow(rowText) &&
+        text::TrimView(table_->Cell(row, 1)->Range()->ListFormat()->ListString()).empty()) {
+        auto range = rowObject.Range();
+        const HeadingFormat format{range->Font()->Bold(), range->ParagraphFormat()->KeepWithNext()};
+        return Emit(rules_.HeadingRow(row, rowText, format));
+    }
+    CheckDataRow(row, rowText);
+}
+
+void Runner::CheckDataRow(int row, const std::string& rowText) {
+    try {
+        const ListNumberReader listNumber = [&] {
+            return table_->Cell(row, 1)->Range()->ListFormat()->ListString();
+        };
+        RowCells cells = SplitRow(rowText, outcome_.Columns, options_.TwoDateColumns, listNumber);
+        if (row == 1 && IsHeaderRow(cells)) return Emit(rules_.SkippedHeaderRow(row));
+        Emit(rules_.DataRow(row, std::move(cells)));
+    } catch (const std::exception&) {
+        std::string prompt(msg::kRowFailure1);
+        prompt += std::to_string(row);
+        prompt += msg::kRowFailure2;
+        prompt += msg::kSupportAddress;
+        prompt += msg::kRowFailure3;
+        prompt += msg::kRowFailure4;
+        if (host_.InputBox(msg::kResumeTitle, prompt, FailureBoxText(rowText))) return;
+        outcome_.StoppedAtRow = row;
+        report_.Close();
+        BackToIdle();
+        throw RunEnd{CheckEnd::Failed};
+    }
+}
+
+void Runner::Emit(std::optional<ProblemRow> problem) {
+    if (!problem) return;
+    report_.WriteLine(ReportLine(*problem));
+    outcome_.ProblemRows.push_back(std::move(*problem));
+}
+
+// The document hints, the counts, the certification line and the rest of the summary.
+void Runner::Finish(const word::Options* wordOptions) {
+    report::Summary& summary = outcome_.Summary;
+    summary.CheckedTable = outcome_.CheckedTable;
+    summary.DocumentHints = rules_.DocumentHints(outcome_.Columns, options_.Columns);
+    const RunCounters& counters = rules_.Counters();
+    summary.Counts = rules_.State().counts;
+    summary.ShowWarnings = options_.ShowWarnings;
+    summary.ShowHints = options_.ShowHints;
+    if (summary.Counts.ErrorCount == 0 && summary.Counts.WarningCount == 0 && summary.Counts.HintCount == 0)
+        ShowStatus(msg::kNoProblems);
+    summary.DataRows = counters.DataRows;
+    summary.FirstNumber = rules_.FirstNumber();
+    summary.LastNumber = rules_.LastNumber();
+    const rules::CaseNumberSummary& numbers = rules_.CaseNumbers();
+    summary.CaseNumberLines = {numbers.LiteralLine, numbers.NonLiteralLine, numbers.MissingLine,
+                               numbers.RepeatedLine};
+    summary.Extremes = rules_.Extremes();
+    if (wordOptions != nullptr) {
+        if (!wordOptions->AutoFormatAsYouTypeReplaceQuotes())
+            summary.WordAdvice.emplace_back(msg::kAdviceReplaceQuotes);
+        if (wordOptions->AutoFormatAsYouTypeDefineStyles())
+            summary.WordAdvice.emplace_back(msg::kAdviceDefineStyles);
+    }
+    summary.HeadingRows = counters.HeadingRows;
+    summary.Rubricator = rules_.Rubricator();
+
+    for (const std::string& line : report::SummaryLines(summary)) report_.WriteLine(line);
+    outcome_.Counts = summary.Counts;
+    outcome_.Counters = counters;
+    outcome_.CertificationLine =
+        report::CertificationLine(summary.DataRows, summary.FirstNumber, summary.LastNumber);
+    // The report's table: the header lines and problem lines of the file, an earlier part
+    // included when the check was resumed.
+    outcome_.ReportTableLines = report_.LinesBefore() + counters.LinesWritten + 1;
+    outcome_.ReportTableColumns = outcome_.Columns.ColumnCount + 1 + (options_.TwoDateColumns ? 1 : 0);
+    if (!report_.Close()) {
+        outcome_.Message = msg::kReportWriteFailed;
+        throw word::Error(std::string(msg::kReportWriteFailed), outcome_.ReportPath.string());
+    }
+}
+
+void Runner::Stop(int row) {
+    ShowStatus(std::string(msg::kStoppedAtRow) + std::to_string(row) + ".");
+    report_.Close();
+    Settings& settings = host_.Settings();
+    settings.WriteString(kBreakSection, kBreakFileKey, outcome_.DocumentName);
+    settings.WriteInteger(kBreakSection, kBreakRowKey, row);
+    outcome_.StoppedAtRow = row;
+    outcome_.Counts = rules_.State().counts;
+    outcome_.Counters = rules_.Counters();
+    BackToIdle();
+    throw RunEnd{CheckEnd::Stopped};
+}
+
+}  // namespace
+
+CheckRun::CheckRun(CheckHost& host, const CheckOptions& options, Clock& clock)
+    : host_(host), options_(options), clock_(clock) {}
+
+CheckOutcome CheckRun::Run(word::Application& application) {
+    Runner runner(host_, options_, clock_);
+    return runner.Run([&]() -> word::Document& { return application.ActiveDocument(); },
+                      &application.Options());
+}
+
+CheckOutcome CheckRun::Run(word::Document& document, const word::Options* wordOptions) {
+    Runner runner(host_, options_, clock_);
+    return runner.Run([&]() -> word::Document& { return document; }, wordOptions);
+}
+
+std::filesystem::path OpenReportInWord(word::Documents& documents, const CheckOutcome& outcome,
+                                       const CheckOptions& options) {
+    report::ReportDocumentLayout layout;
+    layout.TableLines = outcome.ReportTableLines;
+    layout.TableColumns = outcome.ReportTableColumns;
+    layout.ToTable = options.ReportToTable;
+    layout.FitToContents = options.ReportTableAutosize;
+    return report::MakeReportDocument(documents, outcome.ReportPath, ToReportEncoding(options.Encoding),
+                                      layout);
+}
+
+}  // namespace tabulex::check

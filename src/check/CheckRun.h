@@ -1,0 +1,52 @@
+#pragma once
+
+// The check run: walks the main table of an open document row by row, applies the row rules,
+// writes the report file and returns the outcome. It knows nothing of widgets; everything it
+// shows or asks goes through CheckHost.
+//
+//   MyHost host;                         // implements check::CheckHost
+//   check::CheckRun run(host, options);
+//   check::CheckOutcome outcome = run.Run(application);   // the active document
+//   if (outcome.End == check::CheckEnd::Completed) check::OpenReportInWord(documents, outcome, options);
+
+#include "check/CheckHost.h"
+#include "check/CheckOptions.h"
+#include "check/CheckOutcome.h"
+#include "check/Clock.h"
+
+#include <filesystem>
+#include <string>
+
+namespace tabulex::word {
+class Application;
+class Document;
+class Documents;
+class Options;
+}  // namespace tabulex::word
+
+namespace tabulex::check {
+
+class CheckRun {
+  public:
+    CheckRun(CheckHost& host, const CheckOptions& options, Clock& clock = SystemClock());
+
+    // Checks the application's active document; the Word settings advice reads its Options.
+    CheckOutcome Run(word::Application& application);
+    // Checks a document; `wordOptions` may be null (no advice lines).
+    CheckOutcome Run(word::Document& document, const word::Options* wordOptions);
+
+  private:
+    CheckHost& host_;
+    CheckOptions options_;
+    Clock& clock_;
+};
+
+// The report document of a completed run (Tabulex_Report.docx beside the report file); returns
+// its path. Throws word::Error when the host fails.
+std::filesystem::path OpenReportInWord(word::Documents& documents, const CheckOutcome& outcome,
+                                       const CheckOptions& options);
+
+// "1:02:03", "01:15", or "..." for a negative time.
+std::string RemainingTimeText(double milliseconds);
+
+}  // namespace tabulex::check

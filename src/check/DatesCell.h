@@ -1,0 +1,28 @@
+#pragma once
+
+// The rules of the dates cell of a data row: typing faults (digits against letters, the year mark
+// "г."), the date grammar, start after end, and the inventory's earliest and latest dates.
+
+#include "check/CheckOutcome.h"
+#include "check/Findings.h"
+#include "report/Summary.h"
+#include "text/Calendar.h"
+
+#include <string>
+#include <string_view>
+
+namespace tabulex::check {
+
+// Lives for a whole run: start and end keep the last converted dates, as the date rules leave
+// a date that cannot be converted untouched.
+struct DatesCellState {
+    text::DayCount Start = 0;
+    text::DayCount End = 0;
+    report::DateExtremes Extremes;
+};
+
+// `dates` trimmed, no-break spaces already blanks; `number` trimmed, without its first full stop.
+void CheckDatesCell(std::string_view dates, std::string_view number, DatesCellState& state,
+                    RunCounters& counters, RowFindings& findings);
+
+}  // namespace tabulex::check

@@ -1,0 +1,263 @@
+#include "check/RowRules.h"
+
+#include "check/IntegerText.h"
+#include "check/Messages.h"
+#include "text/CharClasses.h"
+#include "text/TextHelpers.h"
+#include "word/WordModel.h"
+
+#include <algorithm>
+
+namespace tabulex::check {
+namespace {
+
+using text::CharAt;
+
+ProblemRow MakeProblemRow(int row, RowKind kind, RowFindings& findings) {
+    ProblemRow problem;
+    problem.TableRow = row;
+    problem.Kind = kind;
+    problem.Problems = std::move(findings.Problems());
+    problem.Findings = std::move(findings.Items());
+    return problem;
+}
+
+std::string Joined(std::string_view a, std::string_view b) {
+    std::string joined(a);
+    joined += b;
+    return joined;
+}
+
+void TrimInPlace(std::string& text) {
+    const std::string_view trimmed = text::TrimView(text);
+    if (trimmed.size() != text.size()) text = std::string(trimmed);
+}
+
+}  // namespace
+
+RowRules::RowRules(const CheckOptions& options) : options_(options) {
+    state_.flags.ShowErrors = true;
+    state_.flags.ShowWarnings = options.ShowWarnings;
+    state_.flags.ShowHints = options.ShowHints;
+    state_.flags.SpacedInitials = options.SpacedInitials;
+}
+
+std::optional<ProblemRow> RowRules::EmptyRow(int row) {
+    RowFindings findings(state_);
+    findings.Hint(msg::kEmptyRow);
+    ++counters_.EmptyRows;
+    if (findings.Empty()) return std::nullopt;
+    ++counters_.LinesWritten;
+    return MakeProblemRow(row, RowKind::Empty, findings);
+}
+
+std::optional<ProblemRow> RowRules::NumberingRow(int row, std::string_view rowText) {
+    // The first numbering row under the header is expected; repeats of it are not.
+    if (++counters_.NumberingRows == 1) return std::nullopt;
+    RowFindings findings(state_);
+    findings.Hint(msg::kExtraNumberingRow);
+    if (findings.Empty()) return std::nullopt;
+    ++counters_.LinesWritten;
+    ProblemRow problem = MakeProblemRow(row, RowKind::Numbering, findings);
+    problem.Cells.emplace_back(text::TrimView(rowText));
+    return problem;
+}
+
+std::optional<ProblemRow> RowRules::HeadingRow(int row, std::string_view rowText,
+                                               const HeadingFormat& format) {
+    ++counters_.HeadingRows;
+    RowFindings findings(state_);
+    if (format.Bold != word::kTrue) findings.Warning(msg::kNotBold);
+    if (format.KeepWithNext != word::kTrue) findings.Warning(msg::kNotKeptWithNext);
+    const std::string spacing = rules::CheckWhitespace(rowText);
+    if (!spacing.empty()) findings.Hint(Joined(spacing, "; "));
+    const std::size_t paragraph = rowText.find('\r');
+    if (paragraph != std::string_view::npos && paragraph + 1 != rowText.size())
+        findings.Warning(msg::kExtraParagraph);
+
+    std::string heading = text::ReplaceAll(rowText, "\x96", "-");
+    std::replace(heading.begin(), heading.end(), '\r', ' ');
+    std::replace(heading.begin(), heading.end(), '\v', ' ');
+    heading = text::ReplaceAll(heading, "  ", " ");
+    const std::string title = rules::CheckTitleText(text::TrimView(heading), state_);
+    if (!title.empty()) findings.Hint(Joined(title, "; "));
+    std::replace(heading.begin(), heading.end(), '\t', ' ');
+
+    rubricator_.push_back(ReportCellText(text::TrimView(heading)));
+    if (findings.Empty()) return std::nullopt;
+    ++counters_.LinesWritten;
+    ProblemRow problem = MakeProblemRow(row, RowKind::Heading, findings);
+    problem.Cells.push_back(std::move(heading));
+    return problem;
+}
+
+ProblemRow RowRules::SkippedHeaderRow(int row) {
+    // Counted as a line of the report's table, which begins with the header line.
+    ++counters_.LinesWritten;
+    ProblemRow problem;
+    problem.TableRow = row;
+    problem.Kind = RowKind::Header;
+    return problem;
+}
+
+void RowRules::CheckCellSpacing(std::string_view cell, std::string_view prefix, RowFindings& findings) {
+    const std::string spacing = rules::CheckWhitespace(cell);
+    if (spacing.empty()) return;
+    findings.Hint(Joined(prefix, spacing));
+    ++counters_.SpacingFindings;
+}
+
+void RowRules::CheckPresence(const RowCells& cells, RowFindings& findings) {
+    if (text::TrimView(cells.Number).empty()) findings.Error(msg::kNoNumber);
+    if (text::TrimView(cells.Title).empty()) findings.Error(msg::kNoTitle);
+    if (text::TrimView(cells.Dates).empty()) {
+        if (options_.DatesMayBeEmpty)
+            findings.Hint(msg::kNoDates);
+        else
+            findings.Error(msg::kNoDates);
+    }
+    if (text::TrimView(cells.Quantity).empty()) {
+        if (options_.SheetsMayBeEmpty)
+            findings.Warning(msg::kNoQuantity);
+        else
+            findings.Error(msg::kNoQuantity);
+    }
+}
+
+void RowRules::CheckSequence(std::string_view number, RowFindings& findings) {
+    const long long current = IntegerOr(number, -1);
+    if (previousNumber_ != -1 && current != previousNumber_ + 1) {
+        std::string message(msg::kNumberExpected);
+        message += std::to_string(previousNumber_ + 1);
+        message += "; ";
+        findings.Warning(message);
+    }
+    previousNumber_ = current;
+}
+
+// A sheet count written with a page count ("3+12 стр.") keeps only the sheets before the pages.
+void RowRules::CheckQuantity(std::string quantity, RowFindings& findings) {
+    int p = text::PosFromNoCase(msg::kPageMark, quantity);
+    if (p > 0) {
+        quantity.insert(static_cast<std::size_t>(p - 1), 1, ' ');
+        if (const std::size_t plus = quantity.find('+'); plus != std::string::npos) {
+            quantity.insert(plus + 1, 1, ' ');
+            quantity.insert(plus, 1, ' ');
+        }
+        for (std::size_t twin = quantity.find("  "); twin != std::string::npos; twin = quantity.find("  "))
+            quantity.erase(twin, 1);
+        p = text::PosFromNoCase(msg::kPageMark, quantity);
+        while (p > 1 && !text::IsDigit(CharAt(quantity, p))) --p;
+        while (p > 1 && text::IsDigit(CharAt(quantity, p))) --p;
+        if (p > 1 && CharAt(quantity, p) == ' ') --p;
+        if (p > 1 && CharAt(quantity, p) == '+') --p;
+        quantity.erase(static_cast<std::size_t>(p - 1));
+        TrimInPlace(quantity);
+        if (quantity.empty()) findings.Warning(msg::kQuantityMissing);
+        if (IntegerOr(quantity, 0) > 1) {
+            std::string message(msg::kQuantityDoubtful);
+            message += quantity;
+            message += ">1; ";
+            findings.Warning(message);
+        }
+    }
+    if (!quantity.empty() && !ParseInteger(quantity)) {
+        std::string message(msg::kQuantityWrong);
+        message += quantity;
+        message += "\"; ";
+        findings.Error(message);
+    }
+}
+
+std::optional<ProblemRow> RowRules::DataRow(int row, RowCells cells) {
+    ++counters_.DataRows;
+    const std::string_view number = text::TrimView(cells.Number);
+    if (firstNumber_.empty()) firstNumber_ = number;
+    lastNumber_ = number;
+
+    RowFindings findings(state_);
+    CheckCellSpacing(cells.Number, msg::kNumberPrefix, findings);
+    CheckCellSpacing(cells.Title, msg::kTitlePrefix, findings);
+    if (!cells.Number.empty()) {
+        if (cells.Number.back() == '.') {
+            cells.Number.pop_back();
+            findings.Hint(msg::kNumberFinalStop);
+        }
+        numberKeys_.Add(rules::CaseNumberKey(cells.Number));
+    }
+    CheckCellSpacing(cells.Dates, msg::kDatesPrefix, findings);
+    CheckCellSpacing(cells.Notes, msg::kNotesPrefix, findings);
+
+    std::vector<std::string> shown = {ReportCellText(cells.Number), ReportCellText(cells.Title),
+                                      ReportCellText(cells.Dates), ReportCellText(cells.Quantity),
+                                      ReportCellText(cells.Notes)};
+
+    std::replace(cells.Dates.begin(), cells.Dates.end(), '\xA0', ' ');
+    CheckPresence(cells, findings);
+    for (std::string* field : {&cells.Number, &cells.Title, &cells.Dates, &cells.Quantity, &cells.Notes})
+        TrimInPlace(*field);
+
+    if (const std::size_t stop = cells.Number.find('.'); stop != std::string::npos)
+        cells.Number.erase(stop, 1);
+    CheckSequence(cells.Number, findings);
+    CheckDatesCell(cells.Dates, cells.Number, dates_, counters_, findings);
+    CheckQuantity(std::move(cells.Quantity), findings);
+    const std::string title = rules::CheckTitleText(cells.Title, state_);
+    if (!title.empty()) findings.Hint(Joined(msg::kTitleHintPrefix, title));
+
+    if (findings.Empty()) return std::nullopt;
+    std::string& problems = findings.Problems();
+    problems.erase(problems.size() >= 2 ? problems.size() - 2 : 0);
+    ++counters_.LinesWritten;
+    ProblemRow problem = MakeProblemRow(row, RowKind::Data, findings);
+    problem.Cells = std::move(shown);
+    return problem;
+}
+
+std::vector<std::string> RowRules::DocumentHints(const ColumnLayout& columns, ColumnMode mode) {
+    std::vector<std::string> lines;
+    std::vector<int> skipped = columns.SkippedColumns();
+    std::erase_if(skipped, [](int c) { return c > 9; });
+    if (columns.SkipColumns.any()) {
+        std::string line(msg::kSkippedColumns1);
+        if (mode == ColumnMode::Auto) line += msg::kSkippedColumnsAuto;
+        line += msg::kSkippedColumns2;
+        for (std::size_t k = 0; k < skipped.size(); ++k) {
+            if (k > 0) line += ", ";
+            line += std::to_string(skipped[k]);
+        }
+        line += msg::kSkippedColumns3;
+        lines.push_back(std::move(line));
+        lines.emplace_back();
+    } else if (columns.ColumnCount > 5) {
+        lines.emplace_back(msg::kExtraColumns);
+        lines.emplace_back();
+    }
+    if (counters_.BreakableRows > 0) {
+        lines.emplace_back(msg::kBreakableRows1);
+        lines.emplace_back(msg::kBreakableRows2);
+        lines.emplace_back();
+    }
+    if (counters_.HyphenRows > 0 && counters_.DashRows > 0) {
+        lines.push_back(Joined(msg::kMixedDashes1, std::to_string(counters_.DashRows)) +
+                        std::string(msg::kMixedDashes2) + std::to_string(counters_.HyphenRows) +
+                        std::string(msg::kMixedDashes3));
+        ++state_.counts.HintCount;
+    }
+    if (counters_.EmptyRows > 0) {
+        lines.push_back(Joined(msg::kEmptyRows1, std::to_string(counters_.EmptyRows)) +
+                        std::string(msg::kEmptyRows2) + std::string(msg::kApplicationName) +
+                        std::string(msg::kEmptyRows3));
+        ++state_.counts.HintCount;
+    }
+    if (counters_.SpacingFindings > 0) {
+        lines.push_back(Joined(msg::kSpacing, std::to_string(counters_.SpacingFindings)) + ")");
+        ++state_.counts.HintCount;
+    }
+    caseNumbers_ = rules::SummariseCaseNumbers(numberKeys_);
+    if (caseNumbers_.RepeatedCount > 0) ++state_.counts.ErrorCount;
+    if (caseNumbers_.MissingCount > 0) ++state_.counts.WarningCount;
+    return lines;
+}
+
+}  // namespace tabulex::check

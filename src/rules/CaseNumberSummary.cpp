@@ -1,0 +1,174 @@
+#include "rules/CaseNumbers.h"
+
+#include <array>
+#include <limits>
+#include <optional>
+
+#include "text/CharClasses.h"
+#include "text/Cp1251.h"
+#include "text/TextHelpers.h"
+
+namespace tabulex::rules {
+namespace {
+using namespace text::literals;
+
+constexpr int kFirstCapital = 0xC0;  // А
+constexpr int kCapitals = 32;        // А..Я
+
+// The texts of one line of the summary: no items, one item, several items.
+struct LineTexts {
+    std::string_view none;
+    std::string_view one;
+    std::string_view several;
+};
+
+const LineTexts kLiteralTexts = {"Литерных номеров дел нет."_cp, "Литерный номер дела: "_cp,
+                                 "Литерные номера дел: "_cp};
+const LineTexts kNonLiteralTexts = {"Нелитерных среди литерных номеров дел нет."_cp,
+                                    "Нелитерный номер дела: "_cp, "Нелитерные номера дел: "_cp};
+const LineTexts kMissingTexts = {"Пропущенных номеров дел нет."_cp, "Пропущенный номер дела: "_cp,
+                                 "Пропущенные номера дел: "_cp};
+const LineTexts kRepeatedTexts = {"Повторных номеров дел нет."_cp, "Повторный номер дела: "_cp,
+                                  "Повторные номера дел: "_cp};
+const std::string_view kTotal = ". Всего дел: "_cp;
+const std::string_view kSeriesLetterIntro = "Чаще встретилась литера \""_cp;
+
+bool IsLiteralLetter(int c) {
+    return c == text::ch::kCapitalYo || text::IsCyrillicCapital(c);
+}
+
+// Characters 9 and 10 of a key hold the letters of a literal number.
+int LetterAt(std::string_view key, int position) {
+    return text::CharAt(key, position);
+}
+
+// The letter most keys carry, the earliest in the alphabet on a tie, when at least half the keys
+// (rounded down) carry it; 0 otherwise. Ё has no counter.
+char FindSeriesLetter(const std::vector<std::string>& keys) {
+    std::array<std::size_t, kCapitals> counts{};
+    for (const auto& key : keys)
+        for (int position : {9, 10})
+            if (text::IsCyrillicCapital(LetterAt(key, position)))
+                ++counts[LetterAt(key, position) - kFirstCapital];
+    int best = 0;
+    for (int i = 1; i < kCapitals; ++i)
+        if (counts[i] > counts[best]) best = i;
+    if (counts[best] == 0 || counts[best] < keys.size() / 2) return 0;
+    return static_cast<char>(kFirstCapital + best);
+}
+
+// A whole number of decimal digits that fits an int; nullopt for anything else (a letter, a sign, "").
+std::optional<long long> ReadWholeNumber(std::string_view s) {
+    if (s.empty() || s.size() > 10) return std::nullopt;
+    long long value = 0;
+    for (char c : s) {
+        if (!text::IsDigit(static_cast<unsigned char>(c))) return std::nullopt;
+        value = value * 10 + (c - '0');
+    }
+    if (value > std::numeric_limits<int>::max()) return std::nullopt;
+    return value;
+}
+
+struct ItemList {
+    std::string text;
+    long long count = 0;
+
+    void Add(std::string_view item, long long weight = 1) {
+        text.append(item).append(", ");
+        count += weight;
+    }
+};
+
+class SummaryBuilder {
+  public:
+    explicit SummaryBuilder(char seriesLetter) : series_(seriesLetter) {}
+
+    void Take(std::string_view key) {
+        ListLetters(key);
+        std::string sequenceKey(key);
+        if (series_ != 0) {
+            const auto at = sequenceKey.find(series_);
+            if (at == std::string::npos) return;
+            sequenceKey.erase(at, 1);
+        }
+        Follow(ReadWholeNumber(text::TrimView(sequenceKey)));
+    }
+
+    CaseNumberSummary Finish() const;
+
+  private:
+    void ListLetters(std::string_view key) {
+        const int first = LetterAt(key, 9);
+        const int second = LetterAt(key, 10);
+        auto isOtherLetter = [&](int c) {
+            return IsLiteralLetter(c) && c != static_cast<unsigned char>(series_);
+        };
+        if (IsLiteralLetter(first) && (isOtherLetter(first) || isOtherLetter(second)))
+            literal_.Add(text::CollapseDoubleSpaces(key));
+        if (!IsLiteralLetter(first) && series_ != 0) nonLiteral_.Add(text::CollapseDoubleSpaces(key));
+    }
+
+    // Until a key reads as a number there is nothing to compare with; after that, keys that do not
+    // read as numbers are passed over.
+    void Follow(std::optional<long long> number) {
+        if (!previous_ || !number) {
+            if (!previous_) previous_ = number;
+            return;
+        }
+        if (*number == *previous_)
+            repeated_.Add(std::to_string(*number));
+        else if (*number > *previous_ + 1)
+            AddGap(*previous_ + 1, *number - 1);
+        previous_ = number;
+    }
+
+    void AddGap(long long first, long long last) {
+        const long long size = last - first + 1;
+        if (missing_.count + size > kMaxListedMissing) {
+            missing_.Add(std::to_string(first) + (size > 1 ? "-" + std::to_string(last) : ""), size);
+            return;
+        }
+        for (long long n = first; n <= last; ++n) missing_.Add(std::to_string(n));
+    }
+
+    char series_;
+    std::optional<long long> previous_;
+    ItemList literal_, nonLiteral_, missing_, repeated_;
+};
+
+// A gap counts all its numbers but is one item; the wording follows the number of cases.
+std::string BuildLine(const LineTexts& texts, const ItemList& list) {
+    if (list.count == 0) return std::string(texts.none);
+    std::string line(list.count == 1 ? texts.one : texts.several);
+    line.append(std::string_view(list.text).substr(0, list.text.size() - 2));
+    line.append(kTotal).append(std::to_string(list.count)).append(".");
+    return line;
+}
+
+CaseNumberSummary SummaryBuilder::Finish() const {
+    CaseNumberSummary summary;
+    summary.SeriesLetter = series_;
+    summary.LiteralLine = BuildLine(kLiteralTexts, literal_);
+    if (series_ != 0) {
+        summary.NonLiteralLine = std::string(kSeriesLetterIntro) + series_ + "\"\r\n";
+        summary.NonLiteralLine += BuildLine(kNonLiteralTexts, nonLiteral_);
+    }
+    summary.MissingLine = BuildLine(kMissingTexts, missing_);
+    summary.RepeatedLine = BuildLine(kRepeatedTexts, repeated_);
+    summary.LiteralCount = literal_.count;
+    summary.NonLiteralCount = nonLiteral_.count;
+    summary.MissingCount = missing_.count;
+    summary.RepeatedCount = repeated_.count;
+    return summary;
+}
+
+}  // namespace
+
+CaseNumberSummary SummariseCaseNumbers(const CaseNumberKeys& keys) {
+    const auto& sorted = keys.Sorted();
+    SummaryBuilder builder(FindSeriesLetter(sorted));
+    for (const auto& key : sorted) builder.Take(key);
+    return builder.Finish();
+}
+
+}  // namespace tabulex::rules

@@ -1,0 +1,224 @@
+#include "word/docx/ListNumbering.h"
+
+#include "text/Cp1251.h"
+
+#include <climits>
+#include <vector>
+
+namespace tabulex::word::docx {
+
+struct ListNumbering::Counters {
+    std::array<int, kLevels> value{};
+    std::array<bool, kLevels> used{};
+};
+
+namespace {
+
+struct Abstract {
+    int id = 0;
+    std::string_view numStyleLink;
+    std::string_view styleLink;
+    pugi::xml_node node;
+};
+
+std::optional<int> LevelIndex(pugi::xml_node element) {
+    pugi::xml_attribute attribute = element.attribute("w:ilvl");
+    if (!attribute) return std::nullopt;
+    int value = attribute.as_int(-1);
+    if (value < 0 || value >= ListNumbering::kLevels) return std::nullopt;
+    return value;
+}
+
+template <class Level>
+Level ReadLevel(pugi::xml_node lvl) {
+    Level level;
+    level.defined = true;
+    level.start = styles::IntValue(lvl.child("w:start")).value_or(0);
+    level.format = ParseNumberFormat(styles::StringValue(lvl.child("w:numFmt")));
+    level.text = text::Utf8ToCp1251(styles::StringValue(lvl.child("w:lvlText")));
+    level.legal = lvl.child("w:isLgl") && styles::OnOffValue(lvl.child("w:isLgl"));
+    level.restart = styles::IntValue(lvl.child("w:lvlRestart")).value_or(-1);
+    level.style = styles::StringValue(lvl.child("w:pStyle"));
+    return level;
+}
+
+template <class Levels>
+void ReadLevels(pugi::xml_node abstractNum, Levels& levels) {
+    using Level = typename Levels::value_type;
+    for (pugi::xml_node lvl : abstractNum.children("w:lvl"))
+        if (std::optional<int> index = LevelIndex(lvl); index && !levels[*index].defined)
+            levels[*index] = ReadLevel<Level>(lvl);
+}
+
+}  // namespace
+
+ListNumbering::ListNumbering(pugi::xml_node numberingRoot, const StyleSheet& styles)
+    : root_(numberingRoot), styles_(&styles) {
+    ReadLists(numberingRoot, styles);
+}
+
+void ListNumbering::ReadLists(pugi::xml_node numberingRoot, const StyleSheet& styles) {
+    std::unordered_map<int, Abstract> abstracts;
+    for (pugi::xml_node node : numberingRoot.children("w:abstractNum")) {
+        int id = node.attribute("w:abstractNumId").as_int(-1);
+        abstracts.try_emplace(id, Abstract{id, styles::StringValue(node.child("w:numStyleLink")),
+                                           styles::StringValue(node.child("w:styleLink")), node});
+    }
+    std::unordered_map<int, int> abstractOfNum;
+    for (pugi::xml_node num : numberingRoot.children("w:num"))
+        abstractOfNum.try_emplace(num.attribute("w:numId").as_int(-1),
+                                  styles::IntValue(num.child("w:abstractNumId")).value_or(-1));
+
+    auto findAbstract = [&](int id) -> const Abstract* {
+        auto found = abstracts.find(id);
+        return found == abstracts.end() ? nullptr : &found->second;
+    };
+    // w:numStyleLink names a numbering style whose w:numPr points at the list that holds the levels
+    // (that list's abstractNum carries the matching w:styleLink).
+    auto followStyleLink = [&](const Abstract* abstract) -> const Abstract* {
+        if (abstract->numStyleLink.empty()) return abstract;
+        NumberingRef ref = styles.StyleNumbering(abstract->numStyleLink);
+        if (auto num = abstractOfNum.find(ref.numId); ref.numId != 0 && num != abstractOfNum.end())
+            if (const Abstract* target = findAbstract(num->second); target && target->numStyleLink.empty())
+                return target;
+        for (const auto& [id, candidate] : abstracts)
+            if (candidate.styleLink == abstract->numStyleLink && candidate.numStyleLink.empty())
+                return &candidate;
+        return abstract;
+    };
+
+    std::unordered_map<int, int> sharedCounterSet;  // abstractNumId -> counter set
+    for (pugi::xml_node num : numberingRoot.children("w:num")) {
+        int numId = num.attribute("w:numId").as_int(-1);
+        const Abstract* abstract = findAbstract(styles::IntValue(num.child("w:abstractNumId")).value_or(-1));
+        if (numId <= 0 || !abstract || lists_.count(numId)) continue;
+        abstract = followStyleLink(abstract);
+
+        List list;
+        ReadLevels(abstract->node, list.levels);
+        bool ownCount = false;
+        for (pugi::xml_node override : num.children("w:lvlOverride")) {
+            std::optional<int> index = LevelIndex(override);
+            if (!index) continue;
+            if (std::optional<int> start = styles::IntValue(override.child("w:startOverride"))) {
+                list.startOverride[*index] = start;
+                ownCount = true;
+            }
+            if (pugi::xml_node lvl = override.child("w:lvl")) {
+                list.levels[*index] = ReadLevel<Level>(lvl);
+                ownCount = true;
+            }
+        }
+        // Word: lists of one definition continue one another's numbers; a list that overrides a
+        // level starts its own count.
+        if (ownCount) {
+            list.counterSet = counterSets_++;
+        } else {
+            auto [shared, added] = sharedCounterSet.try_emplace(abstract->id, counterSets_);
+            if (added) ++counterSets_;
+            list.counterSet = shared->second;
+        }
+        lists_.emplace(numId, std::move(list));
+    }
+}
+
+int ListNumbering::LevelOf(const List& list, const NumberingRef& ref) const {
+    if (ref.levelGiven) return ref.ilvl;
+    // A style that inherits its numbering takes the level bound to itself, else the level bound to
+    // the style it inherits the numbering from.
+    for (std::string_view style : {ref.styleId, ref.numberingStyleId}) {
+        if (style.empty()) continue;
+        for (int level = 0; level < kLevels; ++level)
+            if (list.levels[level].defined && list.levels[level].style == style) return level;
+    }
+    return 0;
+}
+
+void ListNumbering::Advance(const List& list, int level, Counters& counters) const {
+    auto start = [&](int k) { return list.startOverride[k].value_or(list.levels[k].start); };
+    // A level shown before any number of a higher level counts that higher level as used at its
+    // start value: Word shows "1.1" and continues the higher level with 2.
+    for (int k = 0; k < level; ++k) {
+        if (!counters.used[k]) {
+            counters.value[k] = start(k);
+            counters.used[k] = true;
+        }
+    }
+    if (!counters.used[level]) {
+        counters.value[level] = start(level);
+        counters.used[level] = true;
+    } else if (counters.value[level] < INT_MAX) {
+        ++counters.value[level];
+    }
+    for (int deeper = level + 1; deeper < kLevels; ++deeper) {
+        int restartAfter = list.levels[deeper].restart;  // 1-based level; 0: never restarts
+        if (restartAfter < 0) restartAfter = deeper;
+        if (level < restartAfter) counters.used[deeper] = false;
+    }
+}
+
+std::string ListNumbering::Format(const List& list, int level, const Counters& counters) const {
+    const Level& shown = list.levels[level];
+    const std::string& pattern = shown.text;
+    std::string result;
+    result.reserve(pattern.size() + 8);
+    for (std::size_t i = 0; i < pattern.size(); ++i) {
+        char next = i + 1 < pattern.size() ? pattern[i + 1] : '\0';
+        if (pattern[i] != '%' || next < '1' || next > '9') {
+            result += pattern[i];
+            continue;
+        }
+        int k = next - '1';
+        int value =
+            counters.used[k] ? counters.value[k] : list.startOverride[k].value_or(list.levels[k].start);
+        NumberFormat format = list.levels[k].format;
+        if (shown.legal && format != NumberFormat::None && format != NumberFormat::Bullet)
+            format = NumberFormat::Decimal;
+        result += FormatListNumber(value, format);
+        ++i;
+    }
+    return result;
+}
+
+ListStrings ListNumbering::ComputeListStrings(pugi::xml_node body) const {
+    ListStrings result;
+    if (!styles_ || lists_.empty() || !body) return result;
+    std::vector<Counters> counters(static_cast<std::size_t>(counterSets_));
+
+    auto visit = [&](pugi::xml_node paragraph) {
+        NumberingRef ref = styles_->ParagraphNumbering(paragraph);
+        if (ref.numId == 0) return;
+        auto found = lists_.find(ref.numId);
+        if (found == lists_.end()) return;
+        const List& list = found->second;
+        int level = LevelOf(list, ref);
+        if (level < 0 || level >= kLevels || !list.levels[level].defined) return;
+        Counters& set = counters[static_cast<std::size_t>(list.counterSet)];
+        Advance(list, level, set);
+        result.emplace(paragraph.internal_object(), Format(list, level, set));
+    };
+
+    // Paragraphs of the body in document order, also inside tables, nested tables, content controls
+    // and other block containers; text boxes (inside runs) are other stories and are not entered. Of
+    // an mc:AlternateContent the choice is read and the fallback, its copy, is skipped.
+    pugi::xml_node node = body.first_child();
+    while (node) {
+        std::string_view name = node.name();
+        bool enter = false;
+        if (name == "w:p") {
+            visit(node);
+        } else if (node.type() == pugi::node_element && name != "w:sectPr" && name != "mc:Fallback") {
+            enter = static_cast<bool>(node.first_child());
+        }
+        if (enter) {
+            node = node.first_child();
+            continue;
+        }
+        while (node != body && !node.next_sibling()) node = node.parent();
+        if (node == body) break;
+        node = node.next_sibling();
+    }
+    return result;
+}
+
+}  // namespace tabulex::word::docx

@@ -1,0 +1,157 @@
+#include "word/docx/StyleSheet.h"
+
+namespace tabulex::word::docx {
+
+namespace {
+
+// Deeper basedOn chains than this are cycles or hostile input; Word itself stops far earlier.
+constexpr int kMaxChain = 64;
+
+struct Direct {
+    std::optional<bool> bold;
+    std::optional<bool> keepNext;
+    std::optional<int> numId;
+    std::optional<int> ilvl;
+};
+
+Direct ReadStyleProps(pugi::xml_node style) {
+    pugi::xml_node pPr = style.child("w:pPr");
+    pugi::xml_node numPr = pPr.child("w:numPr");
+    return {styles::OnOffChild(style.child("w:rPr"), "w:b"), styles::OnOffChild(pPr, "w:keepNext"),
+            styles::IntValue(numPr.child("w:numId")), styles::IntValue(numPr.child("w:ilvl"))};
+}
+
+template <class T>
+void FillUnset(std::optional<T>& target, const std::optional<T>& value) {
+    if (!target && value) target = value;
+}
+
+}  // namespace
+
+StyleSheet::StyleSheet(pugi::xml_node stylesRoot) : root_(stylesRoot) {
+    ReadDefaults(stylesRoot);
+    ResolveChains(stylesRoot);
+}
+
+void StyleSheet::ReadDefaults(pugi::xml_node stylesRoot) {
+    pugi::xml_node defaults = stylesRoot.child("w:docDefaults");
+    defaultBold_ = styles::OnOffChild(defaults.child("w:rPrDefault").child("w:rPr"), "w:b").value_or(false);
+    defaultKeepNext_ =
+        styles::OnOffChild(defaults.child("w:pPrDefault").child("w:pPr"), "w:keepNext").value_or(false);
+}
+
+void StyleSheet::ResolveChains(pugi::xml_node stylesRoot) {
+    styles::StringMap<pugi::xml_node> nodes;
+    for (pugi::xml_node style : stylesRoot.children("w:style"))
+        nodes.try_emplace(style.attribute("w:styleId").value(), style);
+
+    for (const auto& [id, node] : nodes) {
+        Resolved resolved;
+        resolved.id = node.attribute("w:styleId").value();
+        resolved.type = node.attribute("w:type").value();
+        pugi::xml_node current = node;
+        for (int depth = 0; current && depth < kMaxChain; ++depth) {
+            Direct props = ReadStyleProps(current);
+            FillUnset(resolved.bold, props.bold);
+            FillUnset(resolved.keepNext, props.keepNext);
+            if (!resolved.numId && props.numId) resolved.numIdStyle = current.attribute("w:styleId").value();
+            FillUnset(resolved.numId, props.numId);
+            FillUnset(resolved.ilvl, props.ilvl);
+            std::string_view basedOn = styles::StringValue(current.child("w:basedOn"));
+            auto next = basedOn.empty() ? nodes.end() : nodes.find(basedOn);
+            current = next == nodes.end() ? pugi::xml_node() : next->second;
+        }
+        styles_.emplace(id, resolved);
+    }
+
+    for (pugi::xml_node style : stylesRoot.children("w:style")) {
+        std::string_view flag = style.attribute("w:default").value();
+        if (!(flag == "1" || flag == "true" || flag == "on")) continue;
+        std::string_view type = style.attribute("w:type").value();
+        const Resolved* resolved = Find(style.attribute("w:styleId").value(), type);
+        if (!resolved) continue;
+        if (type == "paragraph" && defaultParagraph_.id.empty()) defaultParagraph_ = *resolved;
+        if (type == "table" && defaultTable_.id.empty()) defaultTable_ = *resolved;
+    }
+}
+
+const StyleSheet::Resolved* StyleSheet::Find(std::string_view id, std::string_view type) const {
+    if (id.empty()) return nullptr;
+    auto found = styles_.find(id);
+    if (found == styles_.end() || found->second.type != type) return nullptr;
+    return &found->second;
+}
+
+const StyleSheet::Resolved& StyleSheet::ParagraphStyle(pugi::xml_node pPr) const {
+    const Resolved* style = Find(styles::StringValue(pPr.child("w:pStyle")), "paragraph");
+    return style ? *style : defaultParagraph_;
+}
+
+const StyleSheet::Resolved& StyleSheet::TableStyle(pugi::xml_node table) const {
+    if (!table) return none_;
+    const Resolved* style = Find(styles::StringValue(table.child("w:tblPr").child("w:tblStyle")), "table");
+    return style ? *style : defaultTable_;
+}
+
+// Direct formatting sets bold absolutely. Otherwise each style level (table, paragraph, character)
+// contributes the first value of its basedOn chain, and every level that says "bold" toggles the
+// value inherited from the document defaults: a bold character style in a bold paragraph style
+// gives plain text, as in Word.
+bool StyleSheet::IsBold(pugi::xml_node rPr, pugi::xml_node paragraph, pugi::xml_node table) const {
+    if (std::optional<bool> direct = styles::OnOffChild(rPr, "w:b")) return *direct;
+    bool bold = defaultBold_;
+    if (TableStyle(table).bold.value_or(false)) bold = !bold;
+    if (ParagraphStyle(paragraph.child("w:pPr")).bold.value_or(false)) bold = !bold;
+    const Resolved* character = Find(styles::StringValue(rPr.child("w:rStyle")), "character");
+    if (character && character->bold.value_or(false)) bold = !bold;
+    return bold;
+}
+
+bool StyleSheet::RunIsBold(pugi::xml_node run, pugi::xml_node paragraph, pugi::xml_node table) const {
+    return IsBold(run.child("w:rPr"), paragraph, table);
+}
+
+bool StyleSheet::ParagraphMarkIsBold(pugi::xml_node paragraph, pugi::xml_node table) const {
+    return IsBold(paragraph.child("w:pPr").child("w:rPr"), paragraph, table);
+}
+
+bool StyleSheet::KeepWithNext(pugi::xml_node paragraph, pugi::xml_node table) const {
+    pugi::xml_node pPr = paragraph.child("w:pPr");
+    if (std::optional<bool> direct = styles::OnOffChild(pPr, "w:keepNext")) return *direct;
+    if (std::optional<bool> style = ParagraphStyle(pPr).keepNext) return *style;
+    if (std::optional<bool> tableStyle = TableStyle(table).keepNext) return *tableStyle;
+    return defaultKeepNext_;
+}
+
+NumberingRef StyleSheet::ParagraphNumbering(pugi::xml_node paragraph) const {
+    pugi::xml_node pPr = paragraph.child("w:pPr");
+    pugi::xml_node numPr = pPr.child("w:numPr");
+    const Resolved& style = ParagraphStyle(pPr);
+    std::optional<int> numId = styles::IntValue(numPr.child("w:numId"));
+    std::optional<int> ilvl = styles::IntValue(numPr.child("w:ilvl"));
+    FillUnset(numId, style.numId);
+    FillUnset(ilvl, style.ilvl);
+
+    NumberingRef ref;
+    ref.numId = numId.value_or(0) > 0 ? *numId : 0;
+    ref.ilvl = ilvl.value_or(0);
+    ref.levelGiven = ilvl.has_value();
+    ref.styleId = style.id;
+    if (!styles::IntValue(numPr.child("w:numId"))) ref.numberingStyleId = style.numIdStyle;
+    return ref;
+}
+
+NumberingRef StyleSheet::StyleNumbering(std::string_view styleId) const {
+    auto found = styles_.find(styleId);
+    if (found == styles_.end()) return {};
+    const Resolved& style = found->second;
+    NumberingRef ref;
+    ref.numId = style.numId.value_or(0) > 0 ? *style.numId : 0;
+    ref.ilvl = style.ilvl.value_or(0);
+    ref.levelGiven = style.ilvl.has_value();
+    ref.styleId = style.id;
+    ref.numberingStyleId = style.numIdStyle;
+    return ref;
+}
+
+}  // namespace tabulex::word::docx

@@ -1,0 +1,33 @@
+#include "word/docx/StylesXml.h"
+
+#include <charconv>
+
+namespace tabulex::word::docx::styles {
+
+bool OnOffValue(pugi::xml_node element) {
+    pugi::xml_attribute val = element.attribute("w:val");
+    if (!val) return true;
+    std::string_view v = val.value();
+    return !(v == "0" || v == "false" || v == "off");
+}
+
+std::optional<bool> OnOffChild(pugi::xml_node props, const char* name) {
+    pugi::xml_node element = props.child(name);
+    if (!element) return std::nullopt;
+    return OnOffValue(element);
+}
+
+std::optional<int> IntValue(pugi::xml_node element) {
+    std::string_view v = StringValue(element);
+    if (!v.empty() && v.front() == '+') v.remove_prefix(1);
+    int result = 0;
+    auto [end, ec] = std::from_chars(v.data(), v.data() + v.size(), result);
+    if (ec != std::errc() || end == v.data()) return std::nullopt;
+    return result;
+}
+
+std::string_view StringValue(pugi::xml_node element) {
+    return element.attribute("w:val").value();
+}
+
+}  // namespace tabulex::word::docx::styles
