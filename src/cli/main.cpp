@@ -1,3 +1,5 @@
 #include "cli/Cli.h"
 
-int main(int argc, char** argv) { return tabulex::cli::Run(argc, argv); }
+int main(int argc, char** argv) {
+    return tabulex::cli::Run(argc, argv);
+}

@@ -1,6 +1,7 @@
 #include "rules/RomanNumerals.h"
 
 #include <array>
+#include <cstdint>
 
 namespace tabulex::rules {
 namespace {
@@ -29,15 +30,26 @@ constexpr std::array<std::string_view, 19> kMixedRomanPairs{
     "\x58\xCF",  // XП
 };
 
+// The bytes that begin some pair; a title is scanned once, stopping only at these.
+constexpr std::array<bool, 256> kBeginsPair = [] {
+    std::array<bool, 256> begins{};
+    for (std::string_view pair : kMixedRomanPairs) begins[static_cast<unsigned char>(pair[0])] = true;
+    return begins;
+}();
+
 }  // namespace
 
 std::string FindMixedRomanPairs(std::string_view text) {
-    std::string found;
-    // Every pair holds a Cyrillic Х, a Cyrillic У or a Latin X; most titles have none of them.
-    if (text.find_first_of("\xD5\xD3\x58") == std::string_view::npos) return found;
-    for (std::string_view pair : kMixedRomanPairs)
-        if (text.find(pair) != std::string_view::npos) found.append(pair).append("; ");
-    return found;
+    std::uint32_t found = 0;  // bit r: pair r occurs
+    for (std::size_t k = 0; k + 1 < text.size(); ++k) {
+        if (!kBeginsPair[static_cast<unsigned char>(text[k])]) continue;
+        for (std::size_t r = 0; r < kMixedRomanPairs.size(); ++r)
+            if (text.substr(k, 2) == kMixedRomanPairs[r]) found |= std::uint32_t{1} << r;
+    }
+    std::string pairs;
+    for (std::size_t r = 0; r < kMixedRomanPairs.size(); ++r)
+        if ((found >> r) & 1U) pairs.append(kMixedRomanPairs[r]).append("; ");
+    return pairs;
 }
 
 }  // namespace tabulex::rules

@@ -64,8 +64,7 @@ bool StyleApplies(Style style, const RunState& state) {
 void CheckInitialsAt(const Position& p, RunState& state, std::string& out) {
     // Initials need a surname after them: at least six characters after i.
     if (p.i >= p.Length() - 6) return;
-    // Every pattern starts with a space and a capital; most positions stop here.
-    if (p.At(-1) != text::ch::kSpace || !text::IsCyrillicCapital(p.At(0))) return;
+    if (!MayStartInitials(p)) return;
     for (const InitialsRule& rule : kInitialsRules) {
         if (!StyleApplies(rule.style, state) || !MatchesAt(p, rule.pattern)) continue;
         std::string message(rule.message);

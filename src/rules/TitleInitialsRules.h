@@ -5,10 +5,16 @@
 
 #include "rules/RunState.h"
 #include "rules/TitlePosition.h"
+#include "text/CharClasses.h"
 
 #include <string>
 
 namespace tabulex::rules::title {
+
+// Every initials pattern starts with a space and a capital at i; most positions stop here.
+inline bool MayStartInitials(const Position& p) {
+    return p.At(-1) == text::ch::kSpace && text::IsCyrillicCapital(p.At(0));
+}
 
 void CheckInitialsAt(const Position& p, RunState& state, std::string& out);
 

@@ -36,28 +36,37 @@ struct PositionRule {
     PositionMessage compose = nullptr;
 };
 
-using RuleMasks = std::array<std::uint64_t, 256>;
+// For each of T[i-2] .. T[i+2], the rules whose condition on that character holds, indexed by the
+// character + 1 (0 for "no character"). The rules whose five conditions all hold at a position are
+// the AND of five look-ups; only their irregular conditions are left to test.
+struct RuleMasks {
+    std::array<std::array<std::uint64_t, 257>, 5> byOffset{};
+
+    std::uint64_t Candidates(const Position& p) const {
+        const auto at = [&](std::size_t k) { return byOffset[k][static_cast<std::size_t>(p.near[k] + 1)]; };
+        return at(0) & at(1) & at(2) & at(3) & at(4);
+    }
+};
 
 template <std::size_t N>
 constexpr RuleMasks BuildRuleMasks(const std::array<PositionRule, N>& rules) {
     static_assert(N <= 64, "one bit per rule");
     RuleMasks masks{};
-    for (int c = 0; c < 256; ++c)
-        for (std::size_t r = 0; r < N; ++r)
-            if (rules[r].at(c)) masks[static_cast<std::size_t>(c)] |= std::uint64_t{1} << r;
+    for (std::size_t r = 0; r < N; ++r) {
+        const CharTest tests[5] = {rules[r].before2, rules[r].before, rules[r].at, rules[r].after,
+                                   rules[r].after2};
+        for (std::size_t k = 0; k < 5; ++k)
+            for (int c = -1; c < 256; ++c)
+                if (tests[k](c)) masks.byOffset[k][static_cast<std::size_t>(c + 1)] |= std::uint64_t{1} << r;
+    }
     return masks;
 }
 
-// Runs, in table order, every rule of the table that applies at the position.
-inline void RunPositionRules(std::span<const PositionRule> rules, const RuleMasks& masks, const Position& p,
+// Runs, in table order, the candidate rules (bits of the mask, see RuleMasks) that apply at the position.
+inline void RunPositionRules(std::span<const PositionRule> rules, std::uint64_t candidates, const Position& p,
                              RunState& state, std::string& out, std::string& scratch) {
-    const int c = p.At(0);
-    if (c < 0) return;
-    for (std::uint64_t m = masks[static_cast<std::size_t>(c)]; m != 0; m &= m - 1) {
+    for (std::uint64_t m = candidates; m != 0; m &= m - 1) {
         const PositionRule& rule = rules[static_cast<std::size_t>(std::countr_zero(m))];
-        if (!rule.before(p.At(-1)) || !rule.after(p.At(1)) || !rule.after2(p.At(2)) ||
-            !rule.before2(p.At(-2)))
-            continue;
         if (rule.guard != nullptr && !rule.guard(p)) continue;
         if (rule.compose == nullptr) {
             state.Record(rule.cls, out, rule.message);

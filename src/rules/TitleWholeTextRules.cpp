@@ -7,7 +7,6 @@
 
 #include <array>
 #include <cstdlib>
-#include <initializer_list>
 
 namespace tabulex::rules::title {
 namespace {
@@ -50,9 +49,30 @@ constexpr std::array kBalanceRules{
     BalanceRule{'[', ']', "Кол-во парных квадратных [скобок] не сходится на "_cp},
 };
 
-bool ContainsAny(std::string_view title, const std::array<std::string_view, 2>& patterns) {
+// How often each byte occurs in the title: one pass answers the balances and, for most titles,
+// rules out a pattern without searching for it.
+using ByteCounts = std::array<int, 256>;
+
+ByteCounts CountBytes(std::string_view title) {
+    ByteCounts counts{};
+    for (char c : title) ++counts[static_cast<unsigned char>(c)];
+    return counts;
+}
+
+int CountOf(const ByteCounts& counts, char c) {
+    return counts[static_cast<unsigned char>(c)];
+}
+
+bool Contains(std::string_view title, const ByteCounts& counts, std::string_view pattern) {
+    for (char c : pattern)
+        if (CountOf(counts, c) == 0) return false;
+    return title.find(pattern) != std::string_view::npos;
+}
+
+bool ContainsAny(std::string_view title, const ByteCounts& counts,
+                 const std::array<std::string_view, 2>& patterns) {
     for (std::string_view pattern : patterns)
-        if (!pattern.empty() && title.find(pattern) != std::string_view::npos) return true;
+        if (!pattern.empty() && Contains(title, counts, pattern)) return true;
     return false;
 }
 
@@ -73,9 +93,9 @@ void CheckFirstAndLast(std::string_view title, RunState& state, std::string& out
 }
 
 // "ВКП (б)": the party's name keeps its bracket close.
-void CheckPartyName(std::string_view title, RunState& state, std::string& out) {
+void CheckPartyName(std::string_view title, const ByteCounts& counts, RunState& state, std::string& out) {
     const std::string_view party = "КП (б)"_cp;
-    const std::size_t at = title.find(party);
+    const std::size_t at = CountOf(counts, '(') == 0 ? std::string_view::npos : title.find(party);
     if (at == std::string_view::npos) return;
     std::string message("Лишний пробел в \""_cp);
     if (at > 0) message.append(1, title[at - 1]);
@@ -83,10 +103,9 @@ void CheckPartyName(std::string_view title, RunState& state, std::string& out) {
     state.Hint(out, message);
 }
 
-void CheckBalances(std::string_view title, RunState& state, std::string& out) {
+void CheckBalances(const ByteCounts& counts, RunState& state, std::string& out) {
     for (const BalanceRule& rule : kBalanceRules) {
-        int balance = 0;
-        for (char c : title) balance += (c == rule.open) - (c == rule.close);
+        const int balance = CountOf(counts, rule.open) - CountOf(counts, rule.close);
         if (balance == 0) continue;
         std::string message(rule.message);
         message.append(std::to_string(std::abs(balance))).append("; ");
@@ -111,12 +130,13 @@ void CheckMixedScriptsAtEnds(std::string_view title, RunState& state, std::strin
 
 void CheckWholeTitle(std::string_view title, RunState& state, std::string& out) {
     if (!title.empty()) CheckFirstAndLast(title, state, out);
+    const ByteCounts counts = CountBytes(title);
     for (const ContainsRule& rule : kContainsRules)
-        if (ContainsAny(title, rule.anyOf) && !ContainsAny(title, rule.noneOf))
+        if (ContainsAny(title, counts, rule.anyOf) && !ContainsAny(title, counts, rule.noneOf))
             state.Record(rule.cls, out, rule.message);
-    CheckPartyName(title, state, out);
+    CheckPartyName(title, counts, state, out);
     if (FinalStopIsSuperfluous(title)) state.Hint(out, "Лишняя точка в конце; "_cp);
-    CheckBalances(title, state, out);
+    CheckBalances(counts, state, out);
     CheckMixedScriptsAtEnds(title, state, out);
 }
 

@@ -1,0 +1,54 @@
+#include "cli/InventoryFiles.h"
+
+#include "report/ReportLines.h"
+
+#include <algorithm>
+#include <array>
+#include <string_view>
+
+namespace tabulex::cli {
+namespace {
+
+bool IsDocument(const std::filesystem::path& file) {
+    static constexpr std::array<std::string_view, 5> kExtensions = {".docx", ".docm", ".doc", ".rtf", ".odt"};
+    std::string extension = file.extension().string();
+    std::transform(extension.begin(), extension.end(), extension.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    const std::string name = file.filename().string();
+    if (name.starts_with("~$") || name.starts_with("Tabulex_Report")) return false;
+    return std::find(kExtensions.begin(), kExtensions.end(), extension) != kExtensions.end();
+}
+
+}  // namespace
+
+std::vector<std::filesystem::path> CollectInventories(const std::vector<std::string>& arguments,
+                                                      bool& anyFolder) {
+    std::vector<std::filesystem::path> files;
+    anyFolder = false;
+    for (const auto& argument : arguments) {
+        const std::filesystem::path path(argument);
+        std::error_code error;
+        if (!std::filesystem::is_directory(path, error)) {
+            files.push_back(path);  // a missing file is reported when it is opened
+            continue;
+        }
+        anyFolder = true;
+        std::vector<std::filesystem::path> inFolder;
+        for (const auto& entry : std::filesystem::directory_iterator(path, error))
+            if (entry.is_regular_file(error) && IsDocument(entry.path())) inFolder.push_back(entry.path());
+        std::sort(inFolder.begin(), inFolder.end());
+        files.insert(files.end(), inFolder.begin(), inFolder.end());
+    }
+    return files;
+}
+
+std::string UniqueReportFolderName(const std::filesystem::path& inventory, std::vector<std::string>& taken) {
+    const std::string stem = inventory.stem().string().empty() ? "inventory" : inventory.stem().string();
+    std::string name = stem;
+    for (int k = 2; std::find(taken.begin(), taken.end(), name) != taken.end(); ++k)
+        name = stem + "-" + std::to_string(k);
+    taken.push_back(name);
+    return name;
+}
+
+}  // namespace tabulex::cli

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace tabulex::cli {
+
+// The inventories named on the command line: files as given; for a folder, the documents it holds
+// directly (.docx, .docm, .doc, .rtf, .odt), sorted by name, without word processors' lock files
+// ("~$...") and without reports.
+std::vector<std::filesystem::path> CollectInventories(const std::vector<std::string>& arguments,
+                                                      bool& anyFolder);
+
+// A folder per inventory for batch reports: the file's stem, made unique among `taken`.
+std::string UniqueReportFolderName(const std::filesystem::path& inventory, std::vector<std::string>& taken);
+
+}  // namespace tabulex::cli

@@ -1,0 +1,226 @@
+#include "word/docx/DocxDocument.h"
+
+#include "text/Cp1251.h"
+#include "word/docx/DocxObjects.h"
+#include "word/docx/FileSystem.h"
+#include "word/docx/HostMessages.h"
+#include "word/docx/PackageMessages.h"
+#include "word/docx/ShapeIndex.h"
+#include "word/docx/StoryText.h"
+#include "word/docx/TableConvert.h"
+#include "word/docx/XmlPart.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace tabulex::word::docx {
+namespace {
+
+constexpr const char* kMainPart = "word/document.xml";
+constexpr const char* kStylesPart = "word/styles.xml";
+constexpr const char* kNumberingPart = "word/numbering.xml";
+
+// As XmlPart parses every part: everything kept, whitespace-only text too (<w:t> </w:t>).
+constexpr unsigned kParseOptions =
+    pugi::parse_default | pugi::parse_declaration | pugi::parse_ws_pcdata_single;
+
+std::string LowerExtension(const std::string& path) {
+    std::string ext = std::filesystem::path(path).extension().string();
+    std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return std::tolower(c); });
+    return ext;
+}
+
+bool IsDocxPath(const std::string& path) {
+    std::string ext = LowerExtension(path);
+    return ext == ".docx" || ext == ".docm";
+}
+
+}  // namespace
+
+struct DocxDocument::State {
+    explicit State(Package p) : package(std::move(p)) {}
+
+    Package package;
+    std::string mainBuffer;  // the bytes of document.xml, parsed in place: the DOM's strings live here
+    pugi::xml_document main;
+    pugi::xml_document styles;
+    pugi::xml_document numbering;
+    StyleSheet styleSheet;
+    ListNumbering listNumbering;
+    TableIndex index;
+    std::optional<ListStrings> listStrings;
+    std::optional<std::vector<pugi::xml_node>> shapes;
+};
+
+DocxDocument::DocxDocument(std::unique_ptr<State> state, std::string path, std::optional<DiskStamp> stamp)
+    : state_(std::move(state)), path_(std::move(path)), stamp_(stamp) {}
+
+DocxDocument::~DocxDocument() = default;
+
+std::unique_ptr<DocxDocument> DocxDocument::OpenFile(const std::string& path) {
+    std::optional<DiskStamp> stamp = StampOf(path);
+    auto state = BuildState(LoadDocumentFile(path));
+    return std::unique_ptr<DocxDocument>(new DocxDocument(std::move(state), path, stamp));
+}
+
+std::unique_ptr<DocxDocument> DocxDocument::FromPackage(Package package, const std::string& path) {
+    return std::unique_ptr<DocxDocument>(
+        new DocxDocument(BuildState(std::move(package)), path, std::nullopt));
+}
+
+std::optional<DocxDocument::DiskStamp> DocxDocument::StampOf(const std::string& path) {
+    std::error_code error;
+    DiskStamp stamp;
+    stamp.time = std::filesystem::last_write_time(path, error);
+    if (error) return std::nullopt;
+    stamp.size = std::filesystem::file_size(path, error);
+    if (error) return std::nullopt;
+    return stamp;
+}
+
+std::string DocxDocument::Name() const {
+    return text::Utf8ToCp1251(std::filesystem::path(path_).filename().string());
+}
+
+std::string DocxDocument::FullName() const {
+    return path_;
+}
+
+std::unique_ptr<word::Tables> DocxDocument::Tables() {
+    return MakeTables(*this);
+}
+std::unique_ptr<word::Shapes> DocxDocument::Shapes() {
+    return MakeShapes(*this);
+}
+std::unique_ptr<word::Range> DocxDocument::Content() {
+    return MakeStoryRange(*this);
+}
+bool DocxDocument::Saved() const {
+    return saved_;
+}
+
+std::string DocxDocument::TextBeforeTable(int tableIndex) {
+    return text::Utf8ToCp1251(StoryTextUtf8(Body(), TableAt(tableIndex)));
+}
+
+void DocxDocument::ConvertLinesToTable(int lines, int columns, bool fitToContents) {
+    if (lines < 1 || columns < 1) throw Error(std::string(messages::kBadTableShape));
+    if (ConvertParagraphsToTable(Body(), lines, columns, fitToContents)) MarkEdited(EditKind::Structure);
+}
+
+void DocxDocument::Save() {
+    WriteTo(path_);
+}
+
+void DocxDocument::SaveAs(const std::string& path) {
+    WriteTo(path);
+    path_ = path;
+    stamp_ = StampOf(path);
+}
+
+void DocxDocument::WriteTo(const std::string& path) {
+    if (!IsDocxPath(path)) throw Error(std::string(messages::kSaveOnlyDocx), path);
+    if (documentEdited_) state_->package.SetBytes(kMainPart, SerializePart(state_->main));
+    if (stylesEdited_) state_->package.SetBytes(kStylesPart, SerializePart(state_->styles));
+    documentEdited_ = stylesEdited_ = false;
+    state_->package.Save(path);
+    saved_ = true;
+    if (path == path_) stamp_ = StampOf(path);
+}
+
+pugi::xml_node DocxDocument::Body() const {
+    return state_->main.child("w:document").child("w:body");
+}
+TableIndex& DocxDocument::Index() {
+    return state_->index;
+}
+const StyleSheet& DocxDocument::Styles() const {
+    return state_->styleSheet;
+}
+pugi::xml_node DocxDocument::NumberingRoot() const {
+    return state_->numbering.child("w:numbering");
+}
+pugi::xml_node DocxDocument::StylesRoot() const {
+    return state_->styles.child("w:styles");
+}
+
+const ListStrings& DocxDocument::ShownListStrings() {
+    if (!state_->listStrings) state_->listStrings = state_->listNumbering.ComputeListStrings(Body());
+    return *state_->listStrings;
+}
+
+const std::vector<pugi::xml_node>& DocxDocument::ShapeNodes() {
+    if (!state_->shapes) state_->shapes = FindShapes(Body());
+    return *state_->shapes;
+}
+
+pugi::xml_node DocxDocument::TableAt(int index) {
+    const auto& tables = state_->index.Tables();
+    if (index < 1 || index > static_cast<int>(tables.size())) throw Error(messages::NoSuchTable(index));
+    return tables[index - 1];
+}
+
+void DocxDocument::MarkEdited(EditKind kind) {
+    saved_ = false;
+    documentEdited_ = true;
+    if (kind == EditKind::Formatting) return;
+    ++contentGeneration_;
+    state_->listStrings.reset();
+    state_->shapes.reset();
+    if (kind == EditKind::Structure) {
+        state_->index.Invalidate();
+        ++generation_;
+    }
+}
+
+void DocxDocument::MarkStylesEdited() {
+    saved_ = false;
+    stylesEdited_ = true;
+}
+
+bool DocxDocument::ChangedOnDisk() const {
+    if (!stamp_) return false;
+    std::optional<DiskStamp> now = StampOf(path_);
+    return now && !(*now == *stamp_);
+}
+
+void DocxDocument::Reload() {
+    std::optional<DiskStamp> stamp = StampOf(path_);
+    state_ = BuildState(LoadDocumentFile(path_));
+    stamp_ = stamp;
+    saved_ = true;
+    documentEdited_ = stylesEdited_ = false;
+    ++generation_;
+    ++contentGeneration_;
+}
+
+namespace {
+
+// The main story is parsed in place from the part's own bytes, which are moved out of the package:
+// the DOM's strings then live in that one buffer and the document is never held twice. The
+// package still writes the part back byte for byte from its original container while the part is
+// not replaced (SetBytes on save after an edit).
+void ParseMainStory(const Package& package, std::string& buffer, pugi::xml_document& main) {
+    buffer = std::move(const_cast<std::string&>(package.Bytes(kMainPart)));
+    pugi::xml_parse_result result = main.load_buffer_inplace(buffer.data(), buffer.size(), kParseOptions);
+    if (!result) {
+        throw Error(std::string(messages::kBadXmlPrefix) + kMainPart + ": " + fs::DisplayName(package.Name()),
+                    std::string("part ") + kMainPart + ", offset " + std::to_string(result.offset) + ": " +
+                        result.description());
+    }
+}
+
+}  // namespace
+
+std::unique_ptr<DocxDocument::State> DocxDocument::BuildState(Package package) {
+    auto state = std::make_unique<State>(std::move(package));
+    ParseMainStory(state->package, state->mainBuffer, state->main);
+    if (state->package.Has(kStylesPart)) state->styles = ParsePart(state->package, kStylesPart);
+    if (state->package.Has(kNumberingPart)) state->numbering = ParsePart(state->package, kNumberingPart);
+    state->styleSheet = StyleSheet(state->styles.child("w:styles"));
+    state->listNumbering = ListNumbering(state->numbering.child("w:numbering"), state->styleSheet);
+    state->index.Reset(state->main.child("w:document").child("w:body"));
+    return state;
+}
+
+}  // namespace tabulex::word::docx

@@ -1,0 +1,198 @@
+#include "word/docx/DocxObjects.h"
+
+#include "word/docx/DocxDocument.h"
+#include "word/docx/DocxRange.h"
+#include "word/docx/HostMessages.h"
+#include "word/docx/Ooxml.h"
+#include "word/docx/PropertyEdit.h"
+#include "word/docx/ShapeIndex.h"
+#include "word/docx/TableConvert.h"
+
+#include <algorithm>
+
+namespace tabulex::word::docx {
+namespace {
+
+int AllowBreak(pugi::xml_node row) {
+    return OnOffValue(row.child("w:trPr").child("w:cantSplit")) ? kFalse : kTrue;
+}
+
+void SetAllowBreak(pugi::xml_node row, int value) {
+    if (value == kFalse) {
+        pugi::xml_node trPr = RowProperties(row);
+        pugi::xml_node cantSplit = trPr.child("w:cantSplit");
+        if (!cantSplit) {
+            pugi::xml_node before = trPr.child("w:ins") ? trPr.child("w:ins") : trPr.child("w:del");
+            if (!before) before = trPr.child("w:trPrChange");
+            cantSplit =
+                before ? trPr.insert_child_before("w:cantSplit", before) : trPr.append_child("w:cantSplit");
+        }
+        cantSplit.remove_attribute("w:val");
+    } else {
+        row.child("w:trPr").remove_child("w:cantSplit");
+    }
+}
+
+// A top-level table: stays usable across edits as long as the table itself is still there.
+class TableRef {
+  public:
+    TableRef(DocxDocument& document, pugi::xml_node table)
+        : document_(document), table_(table), generation_(document.Generation()) {}
+
+    pugi::xml_node Get() const {
+        if (generation_ != document_.Generation()) {
+            if (!document_.Index().IsTopLevelTable(table_))
+                throw Error(std::string(messages::kObjectDeleted));
+            generation_ = document_.Generation();
+        }
+        return table_;
+    }
+    DocxDocument& Document() const { return document_; }
+    const std::vector<pugi::xml_node>& Rows() const { return document_.Index().Rows(Get()); }
+
+  private:
+    DocxDocument& document_;
+    pugi::xml_node table_;
+    mutable unsigned generation_;
+};
+
+class DocxCell final : public word::Cell {
+  public:
+    explicit DocxCell(NodeRef ref) : ref_(ref) {}
+    std::unique_ptr<word::Range> Range() override { return MakeRange(ref_, RangeKind::Cell); }
+
+  private:
+    NodeRef ref_;
+};
+
+class DocxRow final : public word::Row {
+  public:
+    DocxRow(TableRef table, NodeRef ref) : table_(table), ref_(ref) {}
+    std::unique_ptr<word::Range> Range() override { return MakeRange(ref_, RangeKind::Row); }
+    int AllowBreakAcrossPages() const override { return AllowBreak(ref_.Get()); }
+    void SetAllowBreakAcrossPages(int value) override {
+        SetAllowBreak(ref_.Get(), value);
+        ref_.document->MarkEdited(EditKind::Formatting);
+    }
+    void Delete() override {
+        pugi::xml_node row = ref_.Get();
+        pugi::xml_node table = table_.Get();
+        bool last = table_.Rows().size() <= 1;
+        row.parent().remove_child(row);
+        // Word removes a table together with its last row.
+        if (last) table.parent().remove_child(table);
+        ref_.document->MarkEdited(EditKind::Structure);
+    }
+
+  private:
+    TableRef table_;
+    NodeRef ref_;
+};
+
+class DocxRows final : public word::Rows {
+  public:
+    explicit DocxRows(TableRef table) : table_(table) {}
+    int Count() const override { return static_cast<int>(table_.Rows().size()); }
+    std::unique_ptr<word::Row> Item(int index) override {
+        const auto& rows = table_.Rows();
+        if (index < 1 || index > static_cast<int>(rows.size())) throw Error(messages::NoSuchRow(index));
+        return std::make_unique<DocxRow>(table_, MakeRef(table_.Document(), rows[index - 1]));
+    }
+    void SetAllowBreakAcrossPages(int value) override {
+        for (pugi::xml_node row : table_.Rows()) SetAllowBreak(row, value);
+        table_.Document().MarkEdited(EditKind::Formatting);
+    }
+
+  private:
+    TableRef table_;
+};
+
+class DocxColumns final : public word::Columns {
+  public:
+    explicit DocxColumns(TableRef table) : table_(table) {}
+    int Count() const override {
+        if (int grid = GridColumnCount(table_.Get())) return grid;
+        // A table without a grid (not made by Word): its widest row.
+        std::size_t widest = 0;
+        for (pugi::xml_node row : table_.Rows()) widest = std::max(widest, CellsOf(row).size());
+        return static_cast<int>(widest);
+    }
+
+  private:
+    TableRef table_;
+};
+
+class DocxTable final : public word::Table {
+  public:
+    explicit DocxTable(TableRef table) : table_(table) {}
+    std::unique_ptr<word::Rows> Rows() override { return std::make_unique<DocxRows>(table_); }
+    std::unique_ptr<word::Columns> Columns() override { return std::make_unique<DocxColumns>(table_); }
+    std::unique_ptr<word::Cell> Cell(int row, int column) override {
+        const auto& rows = table_.Rows();
+        if (row < 1 || row > static_cast<int>(rows.size())) throw Error(messages::NoSuchCell(row, column));
+        std::vector<pugi::xml_node> cells = CellsOf(rows[row - 1]);
+        if (column < 1 || column > static_cast<int>(cells.size()))
+            throw Error(messages::NoSuchCell(row, column));
+        return std::make_unique<DocxCell>(MakeRef(table_.Document(), cells[column - 1]));
+    }
+    void ConvertToText() override {
+        ConvertTableToText(table_.Get());
+        table_.Document().MarkEdited(EditKind::Structure);
+    }
+
+  private:
+    TableRef table_;
+};
+
+class DocxTables final : public word::Tables {
+  public:
+    explicit DocxTables(DocxDocument& document) : document_(document) {}
+    int Count() const override { return static_cast<int>(document_.Index().Tables().size()); }
+    std::unique_ptr<word::Table> Item(int index) override {
+        return std::make_unique<DocxTable>(TableRef(document_, document_.TableAt(index)));
+    }
+
+  private:
+    DocxDocument& document_;
+};
+
+class DocxShape final : public word::Shape {
+  public:
+    DocxShape(DocxDocument& document, pugi::xml_node node)
+        : document_(document), node_(node), generation_(document.ContentGeneration()) {}
+    void Delete() override {
+        if (generation_ != document_.ContentGeneration()) throw Error(std::string(messages::kObjectDeleted));
+        DeleteShape(node_);
+        document_.MarkEdited(EditKind::Content);
+    }
+
+  private:
+    DocxDocument& document_;
+    pugi::xml_node node_;
+    unsigned generation_;
+};
+
+class DocxShapes final : public word::Shapes {
+  public:
+    explicit DocxShapes(DocxDocument& document) : document_(document) {}
+    int Count() const override { return static_cast<int>(document_.ShapeNodes().size()); }
+    std::unique_ptr<word::Shape> Item(int index) override {
+        const auto& shapes = document_.ShapeNodes();
+        if (index < 1 || index > static_cast<int>(shapes.size())) throw Error(messages::NoSuchShape(index));
+        return std::make_unique<DocxShape>(document_, shapes[index - 1]);
+    }
+
+  private:
+    DocxDocument& document_;
+};
+
+}  // namespace
+
+std::unique_ptr<word::Tables> MakeTables(DocxDocument& document) {
+    return std::make_unique<DocxTables>(document);
+}
+std::unique_ptr<word::Shapes> MakeShapes(DocxDocument& document) {
+    return std::make_unique<DocxShapes>(document);
+}
+
+}  // namespace tabulex::word::docx

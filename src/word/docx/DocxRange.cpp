@@ -1,0 +1,147 @@
+#include "word/docx/DocxRange.h"
+
+#include "text/Cp1251.h"
+#include "word/docx/ContentBuild.h"
+#include "word/docx/DocxDocument.h"
+#include "word/docx/DocxObjects.h"
+#include "word/docx/HostMessages.h"
+#include "word/docx/ListEdit.h"
+#include "word/docx/PropertyEdit.h"
+#include "word/docx/RangeFormat.h"
+#include "word/docx/StoryText.h"
+
+namespace tabulex::word::docx {
+
+pugi::xml_node NodeRef::Get() const {
+    if (generation != document->Generation()) throw Error(std::string(messages::kObjectDeleted));
+    return node;
+}
+
+NodeRef MakeRef(DocxDocument& document, pugi::xml_node node) {
+    return {&document, node, document.Generation()};
+}
+
+namespace {
+
+class DocxFont final : public word::Font {
+  public:
+    DocxFont(NodeRef ref, RangeKind kind) : ref_(ref), kind_(kind) {}
+    int Bold() const override { return RangeBold(*ref_.document, ref_.Get()); }
+    void SetBold(int value) override {
+        if (value == kUndefined) return;
+        SetRangeBold(ref_.Get(), value != kFalse);
+        ref_.document->MarkEdited(EditKind::Formatting);
+    }
+    void SetName(std::string_view name) override {
+        std::string utf8 = text::Cp1251ToUtf8(name);
+        SetRangeFont(ref_.Get(), utf8);
+        ref_.document->MarkEdited(EditKind::Formatting);
+        if (kind_ != RangeKind::Story) return;
+        // New text typed into the document takes the font too.
+        pugi::xml_node defaults = ref_.document->StylesRoot().child("w:docDefaults");
+        if (!defaults) return;
+        pugi::xml_node rPrDefault = defaults.child("w:rPrDefault");
+        if (!rPrDefault) rPrDefault = defaults.prepend_child("w:rPrDefault");
+        pugi::xml_node rPr = rPrDefault.child("w:rPr");
+        if (!rPr) rPr = rPrDefault.append_child("w:rPr");
+        SetRunFonts(rPr, utf8);
+        ref_.document->MarkStylesEdited();
+    }
+
+  private:
+    NodeRef ref_;
+    RangeKind kind_;
+};
+
+class DocxParagraphFormat final : public word::ParagraphFormat {
+  public:
+    explicit DocxParagraphFormat(NodeRef ref) : ref_(ref) {}
+    int KeepWithNext() const override { return RangeKeepWithNext(*ref_.document, ref_.Get()); }
+    void SetKeepWithNext(int value) override {
+        if (value == kUndefined) return;
+        SetRangeKeepWithNext(ref_.Get(), value != kFalse);
+        ref_.document->MarkEdited(EditKind::Formatting);
+    }
+
+  private:
+    NodeRef ref_;
+};
+
+class DocxListFormat final : public word::ListFormat {
+  public:
+    explicit DocxListFormat(NodeRef ref) : ref_(ref) {}
+    std::string ListString() const override { return RangeListString(*ref_.document, ref_.Get()); }
+    void RemoveNumbers() override {
+        if (RemoveRangeNumbers(*ref_.document, ref_.Get())) ref_.document->MarkEdited(EditKind::Content);
+    }
+    void ConvertNumbersToText() override {
+        if (ConvertRangeNumbersToText(*ref_.document, ref_.Get()))
+            ref_.document->MarkEdited(EditKind::Content);
+    }
+
+  private:
+    NodeRef ref_;
+};
+
+class DocxRange final : public word::Range {
+  public:
+    DocxRange(NodeRef ref, RangeKind kind) : ref_(ref), kind_(kind) {}
+
+    std::string Text() const override {
+        pugi::xml_node node = ref_.Get();
+        switch (kind_) {
+            case RangeKind::Row:
+                return text::Utf8ToCp1251(RowTextUtf8(node));
+            case RangeKind::Cell:
+                return text::Utf8ToCp1251(CellTextUtf8(node));
+            case RangeKind::Story:
+                break;
+        }
+        return text::Utf8ToCp1251(StoryTextUtf8(node));
+    }
+
+    void SetText(std::string_view text) override {
+        if (kind_ != RangeKind::Cell) throw Error(std::string(messages::kTextOnlyForCells));
+        ReplaceCellText(ref_.Get(), text::Cp1251ToUtf8(text));
+        ref_.document->MarkEdited(EditKind::Content);
+    }
+
+    std::unique_ptr<word::Font> Font() override { return std::make_unique<DocxFont>(ref_, kind_); }
+    std::unique_ptr<word::ParagraphFormat> ParagraphFormat() override {
+        return std::make_unique<DocxParagraphFormat>(ref_);
+    }
+    std::unique_ptr<word::ListFormat> ListFormat() override { return std::make_unique<DocxListFormat>(ref_); }
+
+  private:
+    NodeRef ref_;
+    RangeKind kind_;
+};
+
+// The story range follows the document: it stays valid across structural edits.
+class StoryRange final : public word::Range {
+  public:
+    explicit StoryRange(DocxDocument& document) : document_(document) {}
+    std::string Text() const override { return Current()->Text(); }
+    void SetText(std::string_view text) override { Current()->SetText(text); }
+    std::unique_ptr<word::Font> Font() override { return Current()->Font(); }
+    std::unique_ptr<word::ParagraphFormat> ParagraphFormat() override { return Current()->ParagraphFormat(); }
+    std::unique_ptr<word::ListFormat> ListFormat() override { return Current()->ListFormat(); }
+
+  private:
+    std::unique_ptr<word::Range> Current() const {
+        return MakeRange(MakeRef(document_, document_.Body()), RangeKind::Story);
+    }
+    DocxDocument& document_;
+};
+
+}  // namespace
+
+std::unique_ptr<word::Range> MakeRange(NodeRef ref, RangeKind kind) {
+    return std::make_unique<DocxRange>(ref, kind);
+}
+
+std::unique_ptr<word::Range> MakeStoryRange(DocxDocument& document) {
+    return std::make_unique<StoryRange>(document);
+}
+
+}  // namespace tabulex::word::docx

@@ -1,0 +1,184 @@
+#pragma once
+
+// Walks the content of a paragraph in document order as Word shows it in Range.Text: runs inside
+// hyperlinks, smart tags, content controls, simple fields and insertions; the results of complex
+// fields without their instructions; one branch of mc:AlternateContent; no deleted text.
+//
+// A sink has two members: Run(run) for every run met (not deleted), and Text(run, utf8) for the
+// characters shown, with Word's control characters: TAB 9, manual line break 11, page break 12,
+// column break 14, non-breaking hyphen 0x1E, optional hyphen 0x1F, inline objects 1, note
+// references 2, comment marks 5, and "(" for a symbol character (Word's Range.Text gives the
+// placeholder, not the glyph). Math text is passed with an empty run.
+
+#include "word/docx/Ooxml.h"
+
+#include <pugixml.hpp>
+
+#include <cstring>
+#include <string_view>
+#include <vector>
+
+namespace tabulex::word::docx {
+
+// Complex fields (w:fldChar begin / separate / end) may nest and span runs and paragraphs:
+// text is shown only when every open field is in its result part.
+class FieldState {
+  public:
+    void Begin() {
+        stack_.push_back(false);
+        ++inInstruction_;
+    }
+    void Separate() {
+        if (!stack_.empty() && !stack_.back()) {
+            stack_.back() = true;
+            --inInstruction_;
+        }
+    }
+    void End() {
+        if (stack_.empty()) return;
+        if (!stack_.back()) --inInstruction_;
+        stack_.pop_back();
+    }
+    bool Visible() const { return inInstruction_ == 0; }
+
+  private:
+    std::vector<bool> stack_;
+    int inInstruction_ = 0;
+};
+
+template <class Sink>
+class InlineWalker {
+  public:
+    InlineWalker(FieldState& fields, Sink& sink) : fields_(fields), sink_(sink) {}
+
+    void Walk(pugi::xml_node container) {
+        for (pugi::xml_node child : container.children()) {
+            const char* name = child.name();
+            if (std::strcmp(name, "w:r") == 0) {
+                sink_.Run(child);
+                WalkRun(child, child);
+            } else if (IsTransparent(name)) {
+                Walk(child);
+            } else if (std::strcmp(name, "w:sdt") == 0) {
+                Walk(child.child("w:sdtContent"));
+            } else if (std::strcmp(name, "mc:AlternateContent") == 0) {
+                Walk(ChosenBranch(child));
+            } else if (std::strcmp(name, "m:oMath") == 0 || std::strcmp(name, "m:oMathPara") == 0) {
+                WalkMath(child);
+            }
+        }
+    }
+
+  private:
+    static bool IsTransparent(const char* name) {
+        static constexpr const char* kNames[] = {"w:hyperlink", "w:smartTag",  "w:customXml", "w:ins",
+                                                 "w:moveTo",    "w:fldSimple", "w:dir",       "w:bdo"};
+        for (const char* n : kNames)
+            if (std::strcmp(name, n) == 0) return true;
+        return false;
+    }
+
+    void Emit(pugi::xml_node run, std::string_view text) {
+        if (fields_.Visible() && !text.empty()) sink_.Text(run, text);
+    }
+
+    void WalkRun(pugi::xml_node container, pugi::xml_node run) {
+        for (pugi::xml_node child : container.children()) {
+            const char* name = child.name();
+            if (name[0] == 'w' && name[1] == ':') {
+                WalkRunChild(child, name + 2, run);
+            } else if (std::strcmp(name, "mc:AlternateContent") == 0) {
+                WalkRun(ChosenBranch(child), run);
+            }
+        }
+    }
+
+    void WalkRunChild(pugi::xml_node child, const char* local, pugi::xml_node run) {
+        if (std::strcmp(local, "t") == 0) {
+            Emit(run, child.child_value());
+        } else if (std::strcmp(local, "tab") == 0 || std::strcmp(local, "ptab") == 0) {
+            Emit(run, "\t");
+        } else if (std::strcmp(local, "br") == 0) {
+            std::string_view type = child.attribute("w:type").value();
+            Emit(run, type == "page" ? "\x0C" : type == "column" ? "\x0E" : "\x0B");
+        } else if (std::strcmp(local, "cr") == 0) {
+            Emit(run, "\x0B");
+        } else if (std::strcmp(local, "noBreakHyphen") == 0) {
+            Emit(run, "\x1E");
+        } else if (std::strcmp(local, "softHyphen") == 0) {
+            Emit(run, "\x1F");
+        } else if (std::strcmp(local, "sym") == 0) {
+            Emit(run, "(");
+        } else if (std::strcmp(local, "fldChar") == 0) {
+            std::string_view type = child.attribute("w:fldCharType").value();
+            if (type == "begin")
+                fields_.Begin();
+            else if (type == "separate")
+                fields_.Separate();
+            else if (type == "end")
+                fields_.End();
+        } else if (std::strcmp(local, "drawing") == 0) {
+            if (child.child("wp:inline")) Emit(run, "\x01");
+        } else if (std::strcmp(local, "pict") == 0) {
+            if (!IsFloatingVml(child)) Emit(run, "\x01");
+        } else if (std::strcmp(local, "object") == 0) {
+            Emit(run, "\x01");
+        } else if (std::strcmp(local, "footnoteReference") == 0 ||
+                   std::strcmp(local, "endnoteReference") == 0) {
+            Emit(run, "\x02");
+        } else if (std::strcmp(local, "commentReference") == 0) {
+            Emit(run, "\x05");
+        }
+    }
+
+    void WalkMath(pugi::xml_node node) {
+        for (pugi::xml_node child : node.children()) {
+            if (Is(child, "m:t"))
+                Emit(pugi::xml_node(), child.child_value());
+            else if (child.type() == pugi::node_element)
+                WalkMath(child);
+        }
+    }
+
+    FieldState& fields_;
+    Sink& sink_;
+};
+
+template <class Sink>
+void WalkParagraph(pugi::xml_node paragraph, FieldState& fields, Sink& sink) {
+    InlineWalker<Sink>(fields, sink).Walk(paragraph);
+}
+
+// The first run of a paragraph that Word shows (not deleted), or an empty node.
+inline pugi::xml_node FirstRunOf(pugi::xml_node paragraph) {
+    struct Sink {
+        pugi::xml_node first;
+        void Run(pugi::xml_node run) {
+            if (!first) first = run;
+        }
+        void Text(pugi::xml_node, std::string_view) {}
+    } sink;
+    FieldState fields;
+    WalkParagraph(paragraph, fields, sink);
+    return sink.first;
+}
+
+// Calls f(p) for every paragraph of the main-story content under `node` (a body, table, row, cell
+// or content control) in document order, nested tables included, text boxes excluded.
+template <class F>
+void ForEachParagraphIn(pugi::xml_node node, F&& f) {
+    for (pugi::xml_node child : node.children()) {
+        const char* name = child.name();
+        if (std::strcmp(name, "w:p") == 0) {
+            f(child);
+        } else if (std::strcmp(name, "w:tbl") == 0 || std::strcmp(name, "w:tr") == 0 ||
+                   std::strcmp(name, "w:tc") == 0 || std::strcmp(name, "w:customXml") == 0 ||
+                   std::strcmp(name, "w:sdtContent") == 0) {
+            ForEachParagraphIn(child, f);
+        } else if (std::strcmp(name, "w:sdt") == 0) {
+            ForEachParagraphIn(child.child("w:sdtContent"), f);
+        }
+    }
+}
+
+}  // namespace tabulex::word::docx

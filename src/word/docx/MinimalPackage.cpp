@@ -1,0 +1,157 @@
+#include "word/docx/MinimalPackage.h"
+
+#include "word/Error.h"
+#include "word/docx/HostMessages.h"
+
+#include <zip.h>
+
+#include <cstdio>
+#include <utility>
+#include <vector>
+
+namespace tabulex::word::docx {
+namespace {
+
+constexpr std::string_view kXmlDeclaration = R"(<?xml version="1.0" encoding="UTF-8" standalone="yes"?>)"
+                                             "\r\n";
+
+std::string ContentTypes(const DocxParts& parts) {
+    std::string xml(kXmlDeclaration);
+    xml +=
+        R"(<Types xmlns="http://schemas.openxmlformats.org/package/2006/content-types">)"
+        R"(<Default Extension="rels" ContentType="application/vnd.openxmlformats-package.relationships+xml"/>)"
+        R"(<Default Extension="xml" ContentType="application/xml"/>)"
+        R"(<Override PartName="/word/document.xml" ContentType="application/vnd.openxmlformats-officedocument.wordprocessingml.document.main+xml"/>)";
+    if (!parts.styles.empty())
+        xml +=
+            R"(<Override PartName="/word/styles.xml" ContentType="application/vnd.openxmlformats-officedocument.wordprocessingml.styles+xml"/>)";
+    if (!parts.numbering.empty())
+        xml +=
+            R"(<Override PartName="/word/numbering.xml" ContentType="application/vnd.openxmlformats-officedocument.wordprocessingml.numbering+xml"/>)";
+    return xml + "</Types>";
+}
+
+std::string PackageRelationships() {
+    return std::string(kXmlDeclaration) +
+           R"(<Relationships xmlns="http://schemas.openxmlformats.org/package/2006/relationships">)"
+           R"(<Relationship Id="rId1" Type="http://schemas.openxmlformats.org/officeDocument/2006/relationships/officeDocument" Target="word/document.xml"/>)"
+           "</Relationships>";
+}
+
+std::string DocumentRelationships(const DocxParts& parts) {
+    std::string xml(kXmlDeclaration);
+    xml += R"(<Relationships xmlns="http://schemas.openxmlformats.org/package/2006/relationships">)";
+    if (!parts.styles.empty())
+        xml +=
+            R"(<Relationship Id="rId1" Type="http://schemas.openxmlformats.org/officeDocument/2006/relationships/styles" Target="styles.xml"/>)";
+    if (!parts.numbering.empty())
+        xml +=
+            R"(<Relationship Id="rId2" Type="http://schemas.openxmlformats.org/officeDocument/2006/relationships/numbering" Target="numbering.xml"/>)";
+    return xml + "</Relationships>";
+}
+
+class ZipInMemory {
+  public:
+    ZipInMemory() {
+        zip_error_init(&error_);
+        source_ = zip_source_buffer_create(nullptr, 0, 0, &error_);
+        if (!source_) Fail("zip_source_buffer_create");
+        zip_source_keep(source_);
+        archive_ = zip_open_from_source(source_, ZIP_TRUNCATE, &error_);
+        if (!archive_) Fail("zip_open_from_source");
+    }
+    ~ZipInMemory() {
+        if (archive_) zip_discard(archive_);
+        if (source_) zip_source_free(source_);
+        zip_error_fini(&error_);
+    }
+    ZipInMemory(const ZipInMemory&) = delete;
+    ZipInMemory& operator=(const ZipInMemory&) = delete;
+
+    void Add(const char* name, const std::string& data) {
+        zip_source_t* entry = zip_source_buffer(archive_, data.data(), data.size(), 0);
+        if (!entry || zip_file_add(archive_, name, entry, ZIP_FL_ENC_UTF_8) < 0) {
+            if (entry) zip_source_free(entry);
+            Fail(name);
+        }
+    }
+
+    std::string Finish() {
+        if (zip_close(archive_) < 0) Fail("zip_close");
+        archive_ = nullptr;
+        std::string bytes;
+        zip_stat_t stat;
+        if (zip_source_stat(source_, &stat) < 0 || zip_source_open(source_) < 0) Fail("zip_source_open");
+        bytes.resize(stat.size);
+        zip_int64_t read = zip_source_read(source_, bytes.data(), bytes.size());
+        zip_source_close(source_);
+        if (read != static_cast<zip_int64_t>(bytes.size())) Fail("zip_source_read");
+        return bytes;
+    }
+
+  private:
+    [[noreturn]] void Fail(const char* what) {
+        throw Error(std::string(messages::kCannotBuildPackage),
+                    std::string("libzip: ") + what + ": " + zip_error_strerror(&error_));
+    }
+
+    zip_error_t error_;
+    zip_source_t* source_ = nullptr;
+    zip_t* archive_ = nullptr;
+};
+
+}  // namespace
+
+std::string BuildDocxBytes(const DocxParts& parts) {
+    const std::vector<std::pair<const char*, std::string>> entries = {
+        {"[Content_Types].xml", ContentTypes(parts)},
+        {"_rels/.rels", PackageRelationships()},
+        {"word/document.xml", parts.document},
+        {"word/_rels/document.xml.rels", DocumentRelationships(parts)},
+        {"word/styles.xml", parts.styles},
+        {"word/numbering.xml", parts.numbering},
+    };
+    ZipInMemory zip;
+    for (const auto& [name, data] : entries)
+        if (!data.empty()) zip.Add(name, data);
+    return zip.Finish();
+}
+
+std::string WrapBody(std::string_view bodyXml) {
+    std::string xml(kXmlDeclaration);
+    xml += R"(<w:document xmlns:wpc="http://schemas.microsoft.com/office/word/2010/wordprocessingCanvas")"
+           R"( xmlns:mc="http://schemas.openxmlformats.org/markup-compatibility/2006")"
+           R"( xmlns:o="urn:schemas-microsoft-com:office:office")"
+           R"( xmlns:r="http://schemas.openxmlformats.org/officeDocument/2006/relationships")"
+           R"( xmlns:m="http://schemas.openxmlformats.org/officeDocument/2006/math")"
+           R"( xmlns:v="urn:schemas-microsoft-com:vml")"
+           R"( xmlns:wp="http://schemas.openxmlformats.org/drawingml/2006/wordprocessingDrawing")"
+           R"( xmlns:w10="urn:schemas-microsoft-com:office:word")"
+           R"( xmlns:w="http://schemas.openxmlformats.org/wordprocessingml/2006/main")"
+           R"( xmlns:wps="http://schemas.microsoft.com/office/word/2010/wordprocessingShape")"
+           R"( xmlns:a="http://schemas.openxmlformats.org/drawingml/2006/main")"
+           R"( xmlns:pic="http://schemas.openxmlformats.org/drawingml/2006/picture"><w:body>)";
+    xml += bodyXml;
+    xml +=
+        R"(<w:sectPr><w:pgSz w:w="11906" w:h="16838"/>)"
+        R"(<w:pgMar w:top="1134" w:right="1134" w:bottom="1134" w:left="1134" w:header="709" w:footer="709" w:gutter="0"/>)"
+        R"(</w:sectPr></w:body></w:document>)";
+    return xml;
+}
+
+std::string DefaultStylesXml() {
+    return std::string(kXmlDeclaration) +
+           R"(<w:styles xmlns:w="http://schemas.openxmlformats.org/wordprocessingml/2006/main">)"
+           R"(<w:docDefaults><w:rPrDefault><w:rPr>)"
+           R"(<w:rFonts w:ascii="Times New Roman" w:hAnsi="Times New Roman" w:eastAsia="Times New Roman" w:cs="Times New Roman"/>)"
+           R"(<w:sz w:val="24"/><w:szCs w:val="24"/><w:lang w:val="ru-RU" w:eastAsia="ru-RU" w:bidi="ar-SA"/>)"
+           R"(</w:rPr></w:rPrDefault><w:pPrDefault/></w:docDefaults>)"
+           R"(<w:style w:type="paragraph" w:default="1" w:styleId="Normal"><w:name w:val="Normal"/><w:qFormat/></w:style>)"
+           R"(<w:style w:type="character" w:default="1" w:styleId="DefaultParagraphFont"><w:name w:val="Default Paragraph Font"/><w:uiPriority w:val="1"/><w:semiHidden/></w:style>)"
+           R"(<w:style w:type="table" w:default="1" w:styleId="TableNormal"><w:name w:val="Normal Table"/><w:semiHidden/>)"
+           R"(<w:tblPr><w:tblInd w:w="0" w:type="dxa"/><w:tblCellMar><w:top w:w="0" w:type="dxa"/><w:left w:w="108" w:type="dxa"/>)"
+           R"(<w:bottom w:w="0" w:type="dxa"/><w:right w:w="108" w:type="dxa"/></w:tblCellMar></w:tblPr></w:style>)"
+           R"(</w:styles>)";
+}
+
+}  // namespace tabulex::word::docx

@@ -1,0 +1,75 @@
+#pragma once
+
+// Small helpers over the WordprocessingML vocabulary as Word writes it (prefixes w:, wp:, v:, mc:).
+
+#include <pugixml.hpp>
+
+#include <cstring>
+
+namespace tabulex::word::docx {
+
+inline bool Is(pugi::xml_node node, const char* name) {
+    return std::strcmp(node.name(), name) == 0;
+}
+
+// An OOXML on/off property: present without w:val, or with a value other than 0/false/off, is on.
+inline bool OnOffValue(pugi::xml_node property) {
+    if (!property) return false;
+    pugi::xml_attribute val = property.attribute("w:val");
+    if (!val) return true;
+    const char* v = val.value();
+    return !(std::strcmp(v, "0") == 0 || std::strcmp(v, "false") == 0 || std::strcmp(v, "off") == 0);
+}
+
+// The branch of mc:AlternateContent a consumer takes: the first mc:Choice, else mc:Fallback.
+inline pugi::xml_node ChosenBranch(pugi::xml_node alternateContent) {
+    if (pugi::xml_node choice = alternateContent.child("mc:Choice")) return choice;
+    return alternateContent.child("mc:Fallback");
+}
+
+// Wrappers that hold block, row or cell content without changing its meaning.
+inline pugi::xml_node WrapperContent(pugi::xml_node node) {
+    if (Is(node, "w:sdt")) return node.child("w:sdtContent");
+    if (Is(node, "w:customXml")) return node;
+    return {};
+}
+
+// Calls f(tr) for every row of a table, looking through content controls and custom XML.
+template <class F>
+void ForEachRowIn(pugi::xml_node container, F&& f) {
+    for (pugi::xml_node child : container.children()) {
+        if (Is(child, "w:tr"))
+            f(child);
+        else if (pugi::xml_node inner = WrapperContent(child))
+            ForEachRowIn(inner, f);
+    }
+}
+
+// Calls f(tc) for every cell of a row, looking through content controls and custom XML.
+template <class F>
+void ForEachCellIn(pugi::xml_node container, F&& f) {
+    for (pugi::xml_node child : container.children()) {
+        if (Is(child, "w:tc"))
+            f(child);
+        else if (pugi::xml_node inner = WrapperContent(child))
+            ForEachCellIn(inner, f);
+    }
+}
+
+// VML is floating when positioned absolutely; otherwise it sits in line with the text.
+inline bool IsFloatingVml(pugi::xml_node pict) {
+    for (pugi::xml_node shape : pict.children()) {
+        if (std::strncmp(shape.name(), "v:", 2) != 0 || Is(shape, "v:shapetype")) continue;
+        if (std::strstr(shape.attribute("style").value(), "position:absolute")) return true;
+    }
+    return false;
+}
+
+// The nearest enclosing w:tbl, or an empty node.
+inline pugi::xml_node EnclosingTable(pugi::xml_node node) {
+    for (pugi::xml_node n = node.parent(); n; n = n.parent())
+        if (Is(n, "w:tbl")) return n;
+    return {};
+}
+
+}  // namespace tabulex::word::docx

@@ -1,0 +1,102 @@
+#include "word/docx/RangeFormat.h"
+
+#include "word/WordModel.h"
+#include "word/docx/DocxDocument.h"
+#include "word/docx/InlineWalk.h"
+#include "word/docx/PropertyEdit.h"
+
+namespace tabulex::word::docx {
+namespace {
+
+// Collects "all true / all false / mixed" over a sequence of Booleans.
+class TriState {
+  public:
+    void Add(bool value) { (value ? anyTrue_ : anyFalse_) = true; }
+    bool Empty() const { return !anyTrue_ && !anyFalse_; }
+    int Value() const { return anyTrue_ && anyFalse_ ? kUndefined : anyTrue_ ? kTrue : kFalse; }
+
+  private:
+    bool anyTrue_ = false;
+    bool anyFalse_ = false;
+};
+
+struct BoldSink {
+    const StyleSheet& styles;
+    pugi::xml_node paragraph;
+    pugi::xml_node table;
+    TriState& state;
+    pugi::xml_node lastRun;
+
+    void Run(pugi::xml_node) {}
+    void Text(pugi::xml_node run, std::string_view) {
+        if (!run || run == lastRun) return;
+        lastRun = run;
+        state.Add(styles.RunIsBold(run, paragraph, table));
+    }
+};
+
+struct RunCollector {
+    std::vector<pugi::xml_node>& runs;
+    void Run(pugi::xml_node run) { runs.push_back(run); }
+    void Text(pugi::xml_node, std::string_view) {}
+};
+
+std::vector<pugi::xml_node> RunsOf(pugi::xml_node paragraph) {
+    std::vector<pugi::xml_node> runs;
+    RunCollector collector{runs};
+    FieldState fields;
+    WalkParagraph(paragraph, fields, collector);
+    return runs;
+}
+
+}  // namespace
+
+int RangeBold(const DocxDocument& document, pugi::xml_node range) {
+    const StyleSheet& styles = document.Styles();
+    TriState text;
+    FieldState fields;
+    ForEachParagraphIn(range, [&](pugi::xml_node paragraph) {
+        BoldSink sink{styles, paragraph, EnclosingTable(paragraph), text, {}};
+        WalkParagraph(paragraph, fields, sink);
+    });
+    if (!text.Empty()) return text.Value();
+    TriState marks;
+    ForEachParagraphIn(range, [&](pugi::xml_node paragraph) {
+        marks.Add(styles.ParagraphMarkIsBold(paragraph, EnclosingTable(paragraph)));
+    });
+    return marks.Empty() ? kFalse : marks.Value();
+}
+
+void SetRangeBold(pugi::xml_node range, bool bold) {
+    auto apply = [bold](pugi::xml_node rPr) {
+        SetRunToggle(rPr, "w:b", bold);
+        SetRunToggle(rPr, "w:bCs", bold);
+    };
+    ForEachParagraphIn(range, [&](pugi::xml_node paragraph) {
+        for (pugi::xml_node run : RunsOf(paragraph)) apply(RunProperties(run));
+        apply(ParagraphMarkProperties(paragraph));
+    });
+}
+
+void SetRangeFont(pugi::xml_node range, std::string_view fontUtf8) {
+    ForEachParagraphIn(range, [&](pugi::xml_node paragraph) {
+        for (pugi::xml_node run : RunsOf(paragraph)) SetRunFonts(RunProperties(run), fontUtf8);
+        SetRunFonts(ParagraphMarkProperties(paragraph), fontUtf8);
+    });
+}
+
+int RangeKeepWithNext(const DocxDocument& document, pugi::xml_node range) {
+    TriState state;
+    ForEachParagraphIn(range, [&](pugi::xml_node paragraph) {
+        state.Add(document.Styles().KeepWithNext(paragraph, EnclosingTable(paragraph)));
+    });
+    return state.Empty() ? kFalse : state.Value();
+}
+
+void SetRangeKeepWithNext(pugi::xml_node range, bool keep) {
+    ForEachParagraphIn(range, [&](pugi::xml_node paragraph) {
+        SetParagraphToggle(ParagraphProperties(paragraph), "w:keepNext", keep);
+    });
+}
+
+}  // namespace tabulex::word::docx

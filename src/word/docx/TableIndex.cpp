@@ -1,0 +1,65 @@
+#include "word/docx/TableIndex.h"
+
+#include "word/docx/Ooxml.h"
+
+namespace tabulex::word::docx {
+namespace {
+
+void CollectTables(pugi::xml_node container, std::vector<pugi::xml_node>& out) {
+    for (pugi::xml_node child : container.children()) {
+        if (Is(child, "w:tbl"))
+            out.push_back(child);
+        else if (pugi::xml_node inner = WrapperContent(child))
+            CollectTables(inner, out);
+    }
+}
+
+}  // namespace
+
+void TableIndex::Reset(pugi::xml_node body) {
+    body_ = body;
+    Invalidate();
+}
+
+void TableIndex::Invalidate() {
+    tablesBuilt_ = false;
+    tables_.clear();
+    rows_.clear();
+}
+
+const std::vector<pugi::xml_node>& TableIndex::Tables() {
+    if (!tablesBuilt_) {
+        CollectTables(body_, tables_);
+        tablesBuilt_ = true;
+    }
+    return tables_;
+}
+
+bool TableIndex::IsTopLevelTable(pugi::xml_node table) {
+    for (pugi::xml_node t : Tables())
+        if (t == table) return true;
+    return false;
+}
+
+const std::vector<pugi::xml_node>& TableIndex::Rows(pugi::xml_node table) {
+    auto [it, inserted] = rows_.try_emplace(table.internal_object());
+    if (inserted) ForEachRowIn(table, [&](pugi::xml_node row) { it->second.push_back(row); });
+    return it->second;
+}
+
+std::vector<pugi::xml_node> CellsOf(pugi::xml_node row) {
+    std::vector<pugi::xml_node> cells;
+    ForEachCellIn(row, [&](pugi::xml_node cell) { cells.push_back(cell); });
+    return cells;
+}
+
+int GridColumnCount(pugi::xml_node table) {
+    int count = 0;
+    for (pugi::xml_node col : table.child("w:tblGrid").children("w:gridCol")) {
+        (void)col;
+        ++count;
+    }
+    return count;
+}
+
+}  // namespace tabulex::word::docx

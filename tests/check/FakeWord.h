@@ -1,0 +1,259 @@
+#pragma once
+
+// An in-memory word processor for the check run's tests: documents of tables of rows of cells
+// with their texts and list numbers, the row formatting the rules read, and failures on demand.
+// Header-only so that the report tests can use it too.
+
+#include "text/Cp1251.h"
+#include "word/WordModel.h"
+
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace tabulex::check::fake {
+
+struct FakeCell {
+    std::string Text;        // 1251, paragraphs separated by CR
+    std::string ListString;  // the automatic number shown, or empty
+    bool FailListString = false;
+};
+
+struct FakeRow {
+    std::vector<FakeCell> Cells;
+    int Bold = word::kTrue;
+    int KeepWithNext = word::kTrue;
+    int AllowBreak = word::kFalse;
+    int FailReads = 0;  // the next reads of the row's text that fail
+    int TextReads = 0;
+};
+
+struct FakeTable {
+    std::vector<FakeRow> Rows;
+    int ColumnCount = 5;
+};
+
+inline word::Error FakeFailure() { return word::Error("fake failure"); }
+
+class FakeFont : public word::Font {
+public:
+    explicit FakeFont(int bold, std::string* name = nullptr) : bold_(bold), name_(name) {}
+    int Bold() const override { return bold_; }
+    void SetBold(int value) override { bold_ = value; }
+    void SetName(std::string_view name) override {
+        if (name_) *name_ = name;
+    }
+
+private:
+    int bold_;
+    std::string* name_;
+};
+
+class FakeParagraphFormat : public word::ParagraphFormat {
+public:
+    explicit FakeParagraphFormat(int keep) : keep_(keep) {}
+    int KeepWithNext() const override { return keep_; }
+    void SetKeepWithNext(int value) override { keep_ = value; }
+
+private:
+    int keep_;
+};
+
+class FakeListFormat : public word::ListFormat {
+public:
+    explicit FakeListFormat(const FakeCell* cell) : cell_(cell) {}
+    std::string ListString() const override {
+        if (cell_ == nullptr) return {};
+        if (cell_->FailListString) throw FakeFailure();
+        return cell_->ListString;
+    }
+    void RemoveNumbers() override {}
+    void ConvertNumbersToText() override {}
+
+private:
+    const FakeCell* cell_;
+};
+
+// A range over a row, over one cell, or over a whole text document.
+class FakeRange : public word::Range {
+public:
+    FakeRange(FakeRow* row, const FakeCell* cell, std::string* fontName = nullptr)
+        : row_(row), cell_(cell), fontName_(fontName) {}
+    std::string Text() const override {
+        if (cell_ != nullptr) return cell_->Text + "\r\a";
+        if (row_ == nullptr) return {};
+        ++row_->TextReads;
+        if (row_->FailReads > 0) {
+            --row_->FailReads;
+            throw FakeFailure();
+        }
+        std::string text;
+        for (const FakeCell& cell : row_->Cells) text += cell.Text + "\r\a";
+        return text + "\r\a";
+    }
+    void SetText(std::string_view) override {}
+    std::unique_ptr<word::Font> Font() override {
+        return std::make_unique<FakeFont>(row_ ? row_->Bold : word::kFalse, fontName_);
+    }
+    std::unique_ptr<word::ParagraphFormat> ParagraphFormat() override {
+        return std::make_unique<FakeParagraphFormat>(row_ ? row_->KeepWithNext : word::kFalse);
+    }
+    std::unique_ptr<word::ListFormat> ListFormat() override { return std::make_unique<FakeListFormat>(cell_); }
+
+private:
+    FakeRow* row_;
+    const FakeCell* cell_;
+    std::string* fontName_;
+};
+
+class FakeCellObject : public word::Cell {
+public:
+    explicit FakeCellObject(const FakeCell* cell) : cell_(cell) {}
+    std::unique_ptr<word::Range> Range() override { return std::make_unique<FakeRange>(nullptr, cell_); }
+
+private:
+    const FakeCell* cell_;
+};
+
+class FakeRowObject : public word::Row {
+public:
+    explicit FakeRowObject(FakeRow& row) : row_(row) {}
+    std::unique_ptr<word::Range> Range() override { return std::make_unique<FakeRange>(&row_, nullptr); }
+    int AllowBreakAcrossPages() const override { return row_.AllowBreak; }
+    void SetAllowBreakAcrossPages(int value) override { row_.AllowBreak = value; }
+    void Delete() override {}
+
+private:
+    FakeRow& row_;
+};
+
+class FakeRows : public word::Rows {
+public:
+    explicit FakeRows(FakeTable& table) : table_(table) {}
+    int Count() const override { return static_cast<int>(table_.Rows.size()); }
+    std::unique_ptr<word::Row> Item(int index) override {
+        if (index < 1 || index > Count()) throw FakeFailure();
+        return std::make_unique<FakeRowObject>(table_.Rows[static_cast<std::size_t>(index - 1)]);
+    }
+    void SetAllowBreakAcrossPages(int value) override {
+        for (FakeRow& row : table_.Rows) row.AllowBreak = value;
+    }
+
+private:
+    FakeTable& table_;
+};
+
+class FakeColumns : public word::Columns {
+public:
+    explicit FakeColumns(int count) : count_(count) {}
+    int Count() const override { return count_; }
+
+private:
+    int count_;
+};
+
+class FakeTableObject : public word::Table {
+public:
+    explicit FakeTableObject(FakeTable& table) : table_(table) {}
+    std::unique_ptr<word::Rows> Rows() override { return std::make_unique<FakeRows>(table_); }
+    std::unique_ptr<word::Columns> Columns() override { return std::make_unique<FakeColumns>(table_.ColumnCount); }
+    std::unique_ptr<word::Cell> Cell(int row, int column) override {
+        if (row < 1 || row > static_cast<int>(table_.Rows.size())) throw FakeFailure();
+        const auto& cells = table_.Rows[static_cast<std::size_t>(row - 1)].Cells;
+        if (column < 1 || column > static_cast<int>(cells.size())) throw FakeFailure();
+        return std::make_unique<FakeCellObject>(&cells[static_cast<std::size_t>(column - 1)]);
+    }
+    void ConvertToText() override {}
+
+private:
+    FakeTable& table_;
+};
+
+class FakeTables : public word::Tables {
+public:
+    explicit FakeTables(std::vector<FakeTable>& tables) : tables_(tables) {}
+    int Count() const override { return static_cast<int>(tables_.size()); }
+    std::unique_ptr<word::Table> Item(int index) override {
+        if (index < 1 || index > Count()) throw FakeFailure();
+        return std::make_unique<FakeTableObject>(tables_[static_cast<std::size_t>(index - 1)]);
+    }
+
+private:
+    std::vector<FakeTable>& tables_;
+};
+
+class FakeOptions : public word::Options {
+public:
+    bool ReplaceQuotes = true;
+    bool DefineStyles = false;
+    bool AutoFormatAsYouTypeReplaceQuotes() const override { return ReplaceQuotes; }
+    bool AutoFormatAsYouTypeDefineStyles() const override { return DefineStyles; }
+};
+
+// A document: the inventory's tables, or the text of a report with what was done to it.
+class FakeDocument : public word::Document {
+public:
+    std::string DocumentName = "opis.docx";
+    std::vector<FakeTable> TableList;
+    // Report documents.
+    std::string ReportText;
+    std::string FontName;
+    int TableLines = 0;
+    int TableColumns = 0;
+    bool FitToContents = false;
+    std::string SavedAs;
+
+    std::string Name() const override { return DocumentName; }
+    std::string FullName() const override { return DocumentName; }
+    std::unique_ptr<word::Tables> Tables() override { return std::make_unique<FakeTables>(TableList); }
+    std::unique_ptr<word::Shapes> Shapes() override { return nullptr; }
+    std::unique_ptr<word::Range> Content() override { return std::make_unique<FakeRange>(nullptr, nullptr, &FontName); }
+    bool Saved() const override { return true; }
+    std::string TextBeforeTable(int) override { return {}; }
+    void ConvertLinesToTable(int lines, int columns, bool fitToContents) override {
+        TableLines = lines;
+        TableColumns = columns;
+        FitToContents = fitToContents;
+        TableList.emplace_back();
+        TableList.back().Rows.resize(static_cast<std::size_t>(lines));
+        TableList.back().ColumnCount = columns;
+    }
+    void Save() override {}
+    void SaveAs(const std::string& path) override { SavedAs = path; }
+};
+
+class FakeDocuments : public word::Documents {
+public:
+    std::vector<std::unique_ptr<FakeDocument>> Open_;
+    std::vector<std::unique_ptr<FakeDocument>> Closed;
+
+    int Count() const override { return static_cast<int>(Open_.size()); }
+    word::Document& Item(int index) override { return *Open_.at(static_cast<std::size_t>(index - 1)); }
+    word::Document& Open(const std::string&, const word::OpenOptions&) override { throw FakeFailure(); }
+    word::Document& AddFromText(std::string_view text, const std::string& path) override {
+        auto document = std::make_unique<FakeDocument>();
+        document->ReportText = text;
+        document->DocumentName = path;
+        Open_.push_back(std::move(document));
+        return *Open_.back();
+    }
+    void Close(word::Document& document, int) override {
+        for (auto it = Open_.begin(); it != Open_.end(); ++it) {
+            if (it->get() != &document) continue;
+            Closed.push_back(std::move(*it));
+            Open_.erase(it);
+            return;
+        }
+    }
+    void RefreshChangedOnDisk() override {}
+};
+
+// A row from readable UTF-8 cell texts.
+inline FakeRow MakeRow(std::initializer_list<std::string_view> utf8Cells) {
+    FakeRow row;
+    for (std::string_view cell : utf8Cells) row.Cells.push_back({text::Utf8ToCp1251(cell), {}, false});
+    return row;
+}
+
+}  // namespace tabulex::check::fake

@@ -1,0 +1,226 @@
+#include "check/TableLayout.h"
+
+#include "FakeWord.h"
+#include "TestText.h"
+#include "check/IntegerText.h"
+#include "check/MainTable.h"
+
+#include <gtest/gtest.h>
+
+namespace tabulex::check {
+namespace {
+
+using testing::Cp;
+using testing::Utf;
+
+TEST(RowTextTest, CellMarksBecomeTabs) {
+    EXPECT_EQ(RowTextFromRange("1\r\a\xd0\xe0\xe7\r\r\a\r\a"), "1\t\xd0\xe0\xe7\r\t\t");
+    EXPECT_EQ(RowTextFromRange("a\rb\a"), "a\rb\a");
+}
+
+TEST(IsNumberingRowTest, Cases) {
+    struct Case {
+        const char* text;
+        bool expected;
+    } cases[] = {
+        {"1\t2\t3\t4\t5\t\t", true},    {"1\t\t3\t\t5\t\t", true},  {" 1 \t 2\t3\t4\t5", true},
+        {"1\t2\t10\t\t", false},        {"1\t-1\t3\t\t", false},    {"1\t-2\t3\t\t", true},
+        {"\t\t\t\t\t\t", false},        {"1\t2\ta\t\t", false},     {"1\t\t\t\t\t\t", true},
+        {"9\t$9\t\t", true},            {"1\t$A\t\t", false},
+    };
+    for (const Case& c : cases) EXPECT_EQ(IsNumberingRow(c.text), c.expected) << c.text;
+}
+
+TEST(IsHeadingRowTest, Cases) {
+    struct Case {
+        std::string_view text;
+        bool expected;
+    } cases[] = {
+        {"\tРаздел 1. Документы\t\t\t\t\t", true},       // the only non-empty cell
+        {"Раздел 1\t\t\t\t\t\t", true},
+        {"A\tПротоколы заседаний\t\t\t\t\t", true},    // Latin capital letter
+        {"А\tПротоколы заседаний\t\t\t\t\t", false},   // the Cyrillic А is not one
+        {"AB\tПротоколы\t\t\t\t\t", false},
+        {"Ф.12\tФонд завода\t\t\t\t\t", true},
+        {"Ф. № 12\tФонд завода\t\t\t\t\t", true},
+        {"ф12\tФонд\t\t\t\t\t", true},
+        {"Ф0\tФонд\t\t\t\t\t", false},
+        {"Ф.а\tФонд\t\t\t\t\t", false},
+        {"1\tПриказы\t1950\t\t\t\t", false},           // three non-empty cells
+        {"1\tПриказы\t\t\t\t\t", false},               // a number and a title: a data row
+        {"\t\t\t\t\t\t", true},                         // empty rows are told apart before
+    };
+    for (const Case& c : cases) EXPECT_EQ(IsHeadingRow(Cp(c.text)), c.expected) << c.text;
+}
+
+struct SplitCase {
+    std::string_view rowText;
+    int columnCount;
+    std::vector<int> skip;
+    bool twoDates;
+    RowCells expected;
+};
+
+TEST(SplitRowTest, Cases) {
+    const SplitCase cases[] = {
+        {"1\tПриказы\t1950\t12\tПрим.\t\t", 5, {}, false, {"1", "Приказы", "1950", "12", "Прим."}},
+        {"1\tПриказы\t1950\t12\t\t\t", 5, {}, false, {"1", "Приказы", "1950", "12", ""}},
+        // Extra columns skipped by number; the roles go to the others.
+        {"1\tИнд.\tПриказы\t1950\t12\t\t\t", 6, {2}, false, {"1", "Приказы", "1950", "12", ""}},
+        {"1\tИнд.\tСт.\tПриказы\t1950\t12\tП\t\t", 7, {2, 3}, false, {"1", "Приказы", "1950", "12", "П"}},
+        // Columns past the fifth role are dropped.
+        {"1\tT\tD\tQ\tN\tX\t\t", 6, {}, false, {"1", "T", "D", "Q", "N"}},
+        // Two date columns make one dates text.
+        {"1\tT\t01.01.1950\t31.12.1951\t3\t\t\t", 5, {}, true, {"1", "T", "01.01.1950-31.12.1951", "3", ""}},
+        // A cell without a TAB after it is empty, except the notes, which take the rest.
+        {"1\tT", 5, {}, false, {"1", "", "", "", "T"}},
+        {"1\tT\tD\tQ\tNotes without a tab", 5, {}, false, {"1", "T", "D", "Q", "Notes without a tab"}},
+        // Cells are not trimmed.
+        {" 1 \t T \t\t\t\t\t", 5, {}, false, {" 1 ", " T ", "", "", ""}},
+    };
+    for (const SplitCase& c : cases) {
+        ColumnLayout layout;
+        layout.ColumnCount = c.columnCount;
+        for (int s : c.skip) layout.SkipColumns.set(static_cast<std::size_t>(s));
+        const RowCells cells = SplitRow(Cp(c.rowText), layout, c.twoDates, [] { return std::string("LIST"); });
+        EXPECT_EQ(Utf(cells.Number), c.expected.Number) << c.rowText;
+        EXPECT_EQ(Utf(cells.Title), c.expected.Title) << c.rowText;
+        EXPECT_EQ(Utf(cells.Dates), c.expected.Dates) << c.rowText;
+        EXPECT_EQ(Utf(cells.Quantity), c.expected.Quantity) << c.rowText;
+        EXPECT_EQ(Utf(cells.Notes), c.expected.Notes) << c.rowText;
+    }
+}
+
+TEST(SplitRowTest, EmptyNumberCellTakesTheListNumber) {
+    ColumnLayout layout;
+    layout.ColumnCount = 5;
+    int reads = 0;
+    auto list = [&] {
+        ++reads;
+        return std::string("12.");
+    };
+    EXPECT_EQ(SplitRow(" \tT\tD\tQ\t\t\t", layout, false, list).Number, "12.");
+    EXPECT_EQ(reads, 1);
+    EXPECT_EQ(SplitRow("3\tT\tD\tQ\t\t\t", layout, false, list).Number, "3");
+    EXPECT_EQ(reads, 1);
+}
+
+TEST(IsHeaderRowTest, Cases) {
+    EXPECT_TRUE(IsHeaderRow({Cp("№ п/п"), Cp("Заголовок дела"), Cp("Крайние даты"), Cp("Кол-во листов"), ""}));
+    EXPECT_TRUE(IsHeaderRow({Cp("№"), "", "", Cp("Листов"), ""}) == false);
+    EXPECT_TRUE(IsHeaderRow({Cp("№"), "", "", Cp("Кол-во листов"), ""}));
+    EXPECT_FALSE(IsHeaderRow({Cp("N"), Cp("Заголовок"), Cp("Даты"), "", ""}));
+    EXPECT_FALSE(IsHeaderRow({Cp("№"), Cp("Название"), Cp("Годы"), "", ""}));
+}
+
+TEST(ReportCellTextTest, BreaksBecomePilcrows) {
+    EXPECT_EQ(Utf(ReportCellText(Cp("а\rб\vв"))), "а¶б¶в");
+    EXPECT_EQ(ReportCellText("plain"), "plain");
+}
+
+TEST(ParseIntegerTest, Cases) {
+    struct Case {
+        const char* text;
+        std::optional<int> expected;
+    } cases[] = {{"12", 12},   {" 12", 12},         {"-3", -3},         {"+4", 4},         {"$1F", 31},
+                 {"0x10", 16}, {"12 ", std::nullopt}, {"", std::nullopt}, {"-", std::nullopt}, {"12a", std::nullopt},
+                 {"2147483647", 2147483647},           {"2147483648", std::nullopt},          {"-2147483648", -2147483647 - 1}};
+    for (const Case& c : cases) EXPECT_EQ(ParseInteger(c.text), c.expected) << c.text;
+}
+
+// A table for the column detection: the given rows (UTF-8 cells) and a column count.
+fake::FakeTable TableOf(int columns, std::vector<fake::FakeRow> rows) {
+    fake::FakeTable table;
+    table.ColumnCount = columns;
+    table.Rows = std::move(rows);
+    return table;
+}
+
+TEST(DetectColumnsTest, AutomaticTakesTheFirstDataLookingRowFromRowThree) {
+    using fake::MakeRow;
+    struct Case {
+        const char* name;
+        fake::FakeTable table;
+        int expectedCount;
+        std::vector<int> expectedSkip;
+    } cases[] = {
+        {"7 cells skip 2 and 3",
+         TableOf(7, {MakeRow({"№", "a", "b", "c", "d", "e", "f"}), MakeRow({"1", "2", "3", "4", "5", "6", "7"}),
+                     MakeRow({"1", "x", "y", "T", "1950", "3", ""})}),
+         7,
+         {2, 3}},
+        {"6 cells skip 2",
+         TableOf(6, {MakeRow({"№"}), MakeRow({"1"}), MakeRow({"1", "x", "T", "1950", "3", ""})}), 6, {2}},
+        {"5 cells skip none", TableOf(5, {MakeRow({"№"}), MakeRow({"1"}), MakeRow({"1", "T", "1950", "3", ""})}), 5, {}},
+        {"8 cells skip none",
+         TableOf(8, {MakeRow({"№"}), MakeRow({"1"}), MakeRow({"1", "a", "b", "c", "T", "1950", "3", ""})}), 8, {}},
+        {"heading then numbering: row 5 counts",
+         TableOf(7, {MakeRow({"№"}), MakeRow({"1"}), MakeRow({"Раздел 1", "", "", "", "", ""}),
+                     MakeRow({"1", "2", "3", "4", "5", "6"}), MakeRow({"1", "x", "T", "1950", "3", ""})}),
+         6,
+         {2}},
+        {"merged cells: fewer cells than columns",
+         TableOf(7, {MakeRow({"№"}), MakeRow({"1"}), MakeRow({"1", "T", "1950", "3", ""})}), 5, {}},
+        {"no data-looking row: standard",
+         TableOf(7, {MakeRow({"№"}), MakeRow({"1"}), MakeRow({"Раздел", "", "", "", "", "", ""})}), 7, {}},
+        {"fewer than three rows: standard", TableOf(6, {MakeRow({"№"}), MakeRow({"1"})}), 6, {}},
+    };
+    CheckOptions options;
+    options.Columns = ColumnMode::Auto;
+    for (Case& c : cases) {
+        fake::FakeTableObject table(c.table);
+        const ColumnSetup setup = DetectColumns(table, options);
+        EXPECT_EQ(setup.Layout.ColumnCount, c.expectedCount) << c.name;
+        EXPECT_EQ(setup.Layout.SkippedColumns(), c.expectedSkip) << c.name;
+        EXPECT_FALSE(setup.SwitchedToAuto) << c.name;
+    }
+}
+
+TEST(DetectColumnsTest, SkipModeReadsSingleDigits) {
+    struct Case {
+        std::string text;
+        std::vector<int> expectedSkip;
+        bool switched;
+    } cases[] = {{"2, 3", {2, 3}, false}, {"2 3", {2, 3}, false}, {"23", {2, 3}, false},
+                 {"10", {1}, false},      {"", {}, true},         {"0, x", {}, true}};
+    fake::FakeTable data = TableOf(7, {fake::MakeRow({"1", "2", "3", "4", "5", "6", "7"})});
+    for (const Case& c : cases) {
+        CheckOptions options;
+        options.Columns = ColumnMode::Skip;
+        options.SkipColumnsText = c.text;
+        fake::FakeTableObject table(data);
+        const ColumnSetup setup = DetectColumns(table, options);
+        EXPECT_EQ(setup.Layout.ColumnCount, 7) << c.text;
+        EXPECT_EQ(setup.Layout.SkippedColumns(), c.expectedSkip) << c.text;
+        EXPECT_EQ(setup.SwitchedToAuto, c.switched) << c.text;
+    }
+}
+
+TEST(DetectColumnsTest, StandardModeTakesTheGrid) {
+    fake::FakeTable data = TableOf(7, {fake::MakeRow({"№"}), fake::MakeRow({"1"}), fake::MakeRow({"1", "T"})});
+    fake::FakeTableObject table(data);
+    CheckOptions options;
+    options.Columns = ColumnMode::Standard;
+    const ColumnSetup setup = DetectColumns(table, options);
+    EXPECT_EQ(setup.Layout.ColumnCount, 7);
+    EXPECT_TRUE(setup.Layout.SkipColumns.none());
+}
+
+TEST(PickMainTableTest, MostRowsFirstOnTie) {
+    struct Case {
+        std::vector<int> rows;
+        int expected;
+    } cases[] = {{{40, 40, 12}, 1}, {{12, 40, 40}, 2}, {{3}, 1}, {{0, 0}, 1}, {{}, 0}, {{5, 6, 7}, 3}};
+    for (const Case& c : cases) {
+        std::vector<fake::FakeTable> tables;
+        for (int n : c.rows) {
+            tables.emplace_back();
+            tables.back().Rows.resize(static_cast<std::size_t>(n));
+        }
+        fake::FakeTables list(tables);
+        EXPECT_EQ(PickMainTable(list), c.expected);
+    }
+}
+
+}  // namespace
+}  // namespace tabulex::check

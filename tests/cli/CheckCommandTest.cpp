@@ -1,0 +1,138 @@
+#include "cli/Cli.h"
+
+#include "text/Cp1251.h"
+#include "word/docx/DocxApplication.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace tabulex::cli {
+namespace {
+namespace fs = std::filesystem;
+
+struct CommandResult {
+    int status = 0;
+    std::string out;
+    std::string err;
+};
+
+class CheckCommandTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        root_ = fs::temp_directory_path() /
+                ("tabulex-cli-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
+                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(root_);
+        fs::create_directories(root_ / "data");
+        setenv("TABULEX_DATA_DIR", (root_ / "data").c_str(), 1);
+    }
+    void TearDown() override { fs::remove_all(root_); }
+
+    // An inventory made by the document host: header, numbering row and data rows.
+    fs::path MakeInventory(const std::string& name, const std::string& rowsUtf8) {
+        auto application = word::docx::CreateApplication();
+        const std::string text = text::Utf8ToCp1251(
+            "№\tЗаголовок дела\tКрайние даты\tКол-во листов\tПримечание\r\n1\t2\t3\t4\t5\r\n" + rowsUtf8);
+        const fs::path path = root_ / name;
+        int lines = 0;
+        for (char c : text) lines += c == '\n';
+        auto& document = application->Documents().AddFromText(text, path.string());
+        document.ConvertLinesToTable(lines, 5, true);
+        document.SaveAs(path.string());
+        return path;
+    }
+
+    CommandResult Run(std::vector<std::string> args) {
+        args.insert(args.begin(), "tabulex");
+        std::vector<const char*> argv;
+        for (const auto& arg : args) argv.push_back(arg.c_str());
+        std::ostringstream out, err;
+        CommandResult result;
+        result.status = cli::Run(static_cast<int>(argv.size()), argv.data(), out, err);
+        result.out = out.str();
+        result.err = err.str();
+        return result;
+    }
+
+    static std::string ReadFile(const fs::path& path) {
+        std::ifstream in(path, std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), {}};
+    }
+
+    fs::path root_;
+};
+
+const std::string kCleanRows =
+    "1\tПротоколы заседаний исполкома горсовета\t12.01.1945-30.12.1945\t120\t\r\n"
+    "2\tПриказы директора по основной деятельности\t1946\t45\t\r\n";
+
+TEST_F(CheckCommandTest, ExitStatusFollowsTheFindings) {
+    const fs::path clean = MakeInventory("clean.docx", kCleanRows);
+    const fs::path faulty = MakeInventory("faulty.docx", kCleanRows + "2\tПриказы\t31.02.1946\t\t\r\n");
+    struct Case {
+        std::vector<std::string> args;
+        int status;
+    };
+    const Case cases[] = {
+        {{"check", clean.string(), "--report-dir", (root_ / "r1").string()}, 0},
+        {{"check", faulty.string(), "--report-dir", (root_ / "r2").string()}, 1},
+        {{"check", (root_ / "missing.docx").string()}, 2},
+        {{"check", clean.string(), "--columns", "sideways"}, 2},
+        {{"check"}, 2},
+        {{"--version"}, 0},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(Run(c.args).status, c.status) << c.args.front() << " " << c.args.back();
+}
+
+TEST_F(CheckCommandTest, WritesTheReportInWindows1251WithCrLf) {
+    const fs::path clean = MakeInventory("clean.docx", kCleanRows);
+    const auto result = Run({"check", clean.string(), "--report-dir", root_.string(), "--no-report-docx"});
+    ASSERT_EQ(result.status, 0) << result.err;
+    const std::string report = ReadFile(root_ / "Tabulex_Report.txt");
+    EXPECT_TRUE(report.starts_with(text::Utf8ToCp1251("№\tЗаголовок\tДаты\tКол-во\tПримечание\tОтчет\r\n")));
+    EXPECT_NE(report.find(text::Utf8ToCp1251("В данную опись занесено 2 (два) дела с № 1 по № 2\r\n")),
+              std::string::npos);
+    EXPECT_NE(result.out.find("В данную опись занесено 2 (два) дела"), std::string::npos) << result.out;
+    EXPECT_FALSE(fs::exists(root_ / "Tabulex_Report.docx"));
+}
+
+TEST_F(CheckCommandTest, FolderGivesOneReportFolderPerInventory) {
+    fs::create_directories(root_ / "shelf");
+    MakeInventory("shelf/a.docx", kCleanRows);
+    MakeInventory("shelf/b.docx", kCleanRows);
+    std::ofstream(root_ / "shelf" / "notes.txt") << "not an inventory";
+    const auto result =
+        Run({"check", (root_ / "shelf").string(), "--report-dir", (root_ / "out").string(), "-q"});
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_TRUE(fs::exists(root_ / "out" / "a" / "Tabulex_Report.txt"));
+    EXPECT_TRUE(fs::exists(root_ / "out" / "b" / "Tabulex_Report.txt"));
+    EXPECT_TRUE(fs::exists(root_ / "out" / "b" / "Tabulex_Report.docx"));
+    EXPECT_EQ(result.out, "");
+}
+
+TEST_F(CheckCommandTest, JsonListsProblemRowsWithTheirClasses) {
+    const fs::path faulty = MakeInventory("faulty.docx", kCleanRows + "3\tПриказы\t31.02.1946\t10\t\r\n");
+    const auto result = Run({"check", faulty.string(), "--report-dir", root_.string(), "--format", "json"});
+    EXPECT_EQ(result.status, 1) << result.err;
+    EXPECT_NE(result.out.find("\"end\": \"completed\""), std::string::npos) << result.out;
+    EXPECT_NE(result.out.find("\"row\": 5, \"kind\": \"data\""), std::string::npos) << result.out;
+    EXPECT_NE(result.out.find("{\"class\": \"error\", \"text\": \"Дата неверная"), std::string::npos)
+        << result.out;
+}
+
+TEST_F(CheckCommandTest, BadInputIsReportedInRussianWithoutTouchingTheFile) {
+    const fs::path notZip = root_ / "broken.docx";
+    std::ofstream(notZip) << "plain text, not a document";
+    const auto result = Run({"check", notZip.string()});
+    EXPECT_EQ(result.status, 2);
+    EXPECT_NE(result.err.find("broken.docx: "), std::string::npos) << result.err;
+    EXPECT_EQ(ReadFile(notZip), "plain text, not a document");
+}
+
+}  // namespace
+}  // namespace tabulex::cli
