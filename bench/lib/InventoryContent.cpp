@@ -31,6 +31,18 @@ constexpr std::array kOrganisations = {
     "леспромхоза «Северный»"sv,
 };
 
+// Organisations after "с" (instrumental), for correspondence.
+constexpr std::array kCorrespondents = {
+    "с трестом «Уралтяжстрой»"sv,
+    "с районным отделом народного образования"sv,
+    "с областным управлением сельского хозяйства"sv,
+    "с заводом «Красный металлист»"sv,
+    "с Министерством путей сообщения СССР"sv,
+    "с районным комитетом КПСС"sv,
+    "с гражданами"sv,
+    "с ремонтно-строительной конторой № 5"sv,
+};
+
 constexpr std::array kTopics = {
     "о строительстве жилых домов"sv,
     "об отпуске материалов и оборудования"sv,
@@ -152,9 +164,9 @@ void InventoryContent::StartSection(InventoryRow& row) {
     }
     row.bold = !random_.PerMille(30);
     row.keepNext = !random_.PerMille(30);
-    // One section in five is numbered by a Word list that continues the case numbers.
+    // One section in ten is numbered by a Word list that continues the case numbers.
     listNumId_ = 0;
-    if (random_.PerMille(200)) {
+    if (random_.PerMille(100)) {
         listStarts_.push_back(nextNumber_);
         listNumId_ = static_cast<int>(listStarts_.size());
     }
@@ -248,8 +260,8 @@ void InventoryContent::FillTitle(std::string& out) {
         case 3:
             out += "Переписка ";
             AppendOrganisation(out);
-            out += " с ";
-            AppendOrganisation(out);
+            out += ' ';
+            out += random_.Pick(kCorrespondents);
             out += ' ';
             out += random_.Pick(kTopics);
             break;
@@ -354,7 +366,7 @@ void InventoryContent::FillDates(std::string& out) {
         AppendTwoDigits(out, random_.Between(1, 12));
         out += '.';
         AppendYear(out, year_ + 1);
-    } else if (draw < 97) {
+    } else if (draw < 99) {
         AppendYear(out, year_);
         out += '-';
         AppendYear(out, year_ + random_.Between(1, 3));
