@@ -83,14 +83,29 @@ void E2eTest::ExpectReport(const fs::path& reportDir, const std::string& reportN
     const std::string expectedUtf8 = ReadFixture(reportName);
     const std::string expected = ExpectedReportBytes(expectedUtf8);
     if (actual == expected) return;
-    // Readable first: the report back in UTF-8 with LF, beside the fixture.
+    // Readable first: the report back in UTF-8 with LF, its first differing line beside the fixture's.
     std::string actualUtf8;
     for (char c : text::Cp1251ToUtf8(actual))
         if (c != '\r') actualUtf8 += c;
-    EXPECT_EQ(actualUtf8, expectedUtf8) << "report " << reportFile << " differs from fixture " << reportName;
-    if (actualUtf8 == expectedUtf8)
+    if (actualUtf8 == expectedUtf8) {
         ADD_FAILURE() << "the report has the expected text but not its bytes (encoding or line ends): "
                       << reportFile;
+        return;
+    }
+    std::istringstream actualLines(actualUtf8), expectedLines(expectedUtf8);
+    std::string actualLine, expectedLine;
+    for (int line = 1;; ++line) {
+        const bool moreActual = static_cast<bool>(std::getline(actualLines, actualLine));
+        const bool moreExpected = static_cast<bool>(std::getline(expectedLines, expectedLine));
+        if (!moreActual && !moreExpected) break;
+        if (moreActual && moreExpected && actualLine == expectedLine) continue;
+        ADD_FAILURE() << "report " << reportFile << " differs from fixture " << reportName << " at line "
+                      << line << "\n  actual:   [" << (moreActual ? actualLine : "<end of report>")
+                      << "]\n  expected: [" << (moreExpected ? expectedLine : "<end of fixture>")
+                      << "]\nwhole report:\n"
+                      << actualUtf8;
+        break;
+    }
 }
 
 }  // namespace tabulex::e2e
