@@ -33,9 +33,7 @@ TEST_F(CommandEndsTest, DocumentWithoutTablesLeavesTheOldReportAlone) {
     EXPECT_EQ(ReadFile(root_ / "report" / "Tabulex_Report.txt"), "old report");
 }
 
-// Disabled while the command prints this message twice (once from the console host's message
-// window, once from the outcome); enable when that is fixed.
-TEST_F(CommandEndsTest, DISABLED_ReportThatCannotBeWrittenIsReportedOnce) {
+TEST_F(CommandEndsTest, ReportThatCannotBeWrittenIsReportedOnce) {
     const auto inventory = MakeInventory("clean.plan.txt", "opis.docx");
     fs::create_directories(root_ / "report" / "Tabulex_Report.txt");  // a folder where the file should be
     const auto result = Check(inventory, root_ / "report");
