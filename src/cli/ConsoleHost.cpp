@@ -26,7 +26,6 @@ void ConsoleHost::ShowStatus(std::string_view text) {
 }
 
 void ConsoleHost::SetCaption(std::string_view text) {
-    rowReadFailures_ = 0;  // the run got past a progress point
     progress_.Update(label_, ToTerminalText(text));
 }
 
@@ -49,6 +48,7 @@ bool ConsoleHost::InputBox(std::string_view, std::string_view prompt, std::strin
 }
 
 void ConsoleHost::ShowMessageText(std::string_view text) {
+    lastMessage_ = std::string(text);
     PrintMessage(text);
 }
 

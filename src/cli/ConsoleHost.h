@@ -15,7 +15,9 @@ namespace tabulex::cli {
 
 struct ConsolePolicy {
     bool resume = false;
-    int rowReadRetries = 2;  // a row that cannot be read is read again this often, then the run ends
+    // Rows that cannot be read are read again this often in one check, then the check ends: a
+    // document that keeps failing must not hold the command forever.
+    int rowReadRetries = 2;
 };
 
 class ConsoleHost : public check::CheckHost {
@@ -38,6 +40,8 @@ class ConsoleHost : public check::CheckHost {
     check::Settings& Settings() override { return settings_; }
 
     const std::string& LastStatus() const { return lastStatus_; }
+    // The last text shown through ShowMessageText (1251), so that it is not printed twice.
+    const std::string& LastMessage() const { return lastMessage_; }
 
   private:
     void PrintMessage(std::string_view text1251);
@@ -50,6 +54,7 @@ class ConsoleHost : public check::CheckHost {
     ConsolePolicy policy_;
     int rowReadFailures_ = 0;
     std::string lastStatus_;
+    std::string lastMessage_;
 };
 
 // Turns the run's CR line breaks into the terminal's, and 1251 into UTF-8.

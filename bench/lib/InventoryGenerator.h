@@ -1,0 +1,44 @@
+#pragma once
+
+// Synthetic archival inventories for benchmarks and end-to-end tests: a preface, then the main
+// table of five columns (header row, numbering row, headings every few dozen rows, cases with
+// literal, missing, repeated and list-numbered numbers, typical faults at a low rate), then the
+// closing lines. The same options give the same bytes. The document is written with the project's
+// own package layer.
+//
+//   bench::InventoryOptions options{.rows = 100000, .seed = 7};
+//   bench::InventoryStats stats = bench::WriteInventory("opis.docx", options);
+
+#include "InventoryContent.h"
+#include "word/docx/Package.h"
+
+#include <cstdint>
+#include <string>
+
+namespace tabulex::bench {
+
+struct InventoryOptions {
+    long long rows = 1000;  // table rows in total, header and numbering rows included
+    std::uint64_t seed = 1;
+};
+
+struct InventoryStats {
+    InventoryCounts counts;
+    long long documentXmlBytes = 0;
+    long long lists = 0;  // Word lists numbering case numbers
+};
+
+// word/document.xml and the list starts its numbering needs, built in one pass.
+struct InventoryDocument {
+    std::string documentXml;
+    std::string numberingXml;
+    InventoryStats stats;
+};
+InventoryDocument BuildInventoryDocument(const InventoryOptions& options);
+
+word::docx::Package MakeInventoryPackage(const InventoryOptions& options, InventoryStats* stats = nullptr);
+
+// Writes the inventory to `path` (UTF-8). Throws word::Error when the file cannot be written.
+InventoryStats WriteInventory(const std::string& path, const InventoryOptions& options);
+
+}  // namespace tabulex::bench

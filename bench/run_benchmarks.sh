@@ -1,0 +1,215 @@
+#!/usr/bin/env bash
+# Whole-command benchmarks: tabulex check beside pandoc, python-docx and the floor (inflate
+# word/document.xml and scan it as a stream) on synthetic inventories of 1 000 to 1 000 000 rows,
+# then the batch check of a folder of 100 inventories on all cores and serially. Prints a Markdown
+# table of medians and peak memory, with the ratios the performance targets are stated in.
+#
+#   bench/run_benchmarks.sh            # 1 000, 10 000, 100 000 and 1 000 000 rows
+#   bench/run_benchmarks.sh --quick    # without 1 000 000 rows
+#   bench/run_benchmarks.sh --peers-1m # also run pandoc and python-docx on 1 000 000 rows (slow,
+#                                      # pandoc needs tens of GB there)
+#
+# Environment: BUILD_DIR (default build), BENCH_TMP (default a new temporary folder), SEED.
+# pandoc and python-docx are optional (apt-get install pandoc python3-docx); missing: "n/a".
+
+set -u
+ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+BUILD_DIR="${BUILD_DIR:-$ROOT/build}"
+SEED="${SEED:-7}"
+SIZES=(1000 10000 100000 1000000)
+PEERS_1M=0
+BATCH_FILES=100
+BATCH_ROWS=2000
+# A command slower than this (seconds) on its first run is not repeated.
+SLOW=20
+
+for arg in "$@"; do
+    case "$arg" in
+        --quick) SIZES=(1000 10000 100000) ;;
+        --full) SIZES=(1000 10000 100000 1000000) ;;
+        --peers-1m) PEERS_1M=1 ;;
+        -h | --help)
+            sed -n '2,14p' "$0" | sed 's/^# \{0,1\}//'
+            exit 0
+            ;;
+        *)
+            echo "unknown argument: $arg" >&2
+            exit 2
+            ;;
+    esac
+done
+
+say() { echo "$*" >&2; }
+
+if [ ! -x /usr/bin/time ]; then
+    say "/usr/bin/time is needed (apt-get install time)"
+    exit 2
+fi
+
+# --- build -------------------------------------------------------------------------------------
+if [ -f "$BUILD_DIR/CMakeCache.txt" ]; then
+    if grep -Eq '^CMAKE_BUILD_TYPE:[A-Z]+=Debug$|^TABULEX_SANITIZE:BOOL=ON$' "$BUILD_DIR/CMakeCache.txt"; then
+        say "$BUILD_DIR is a Debug or sanitizer build; use BUILD_DIR=build-bench $0"
+        exit 2
+    fi
+else
+    cmake -S "$ROOT" -B "$BUILD_DIR" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null || exit 2
+fi
+say "building in $BUILD_DIR ..."
+for target in tabulex make_inventory_tool floor_scan_tool; do
+    cmake --build "$BUILD_DIR" -j"$(nproc)" --target "$target" >/dev/null 2>&1 ||
+        say "  target $target did not build; its columns will read n/a"
+done
+BIN="$BUILD_DIR/bin"
+if [ ! -x "$BIN/make_inventory_tool" ]; then
+    say "make_inventory_tool is missing: nothing to measure"
+    exit 2
+fi
+
+HAVE_CHECK=0
+"$BIN/tabulex" check --help >/dev/null 2>&1 && HAVE_CHECK=1
+HAVE_NO_DOCX=0
+[ $HAVE_CHECK = 1 ] && "$BIN/tabulex" check --help 2>&1 | grep -q -- '--no-report-docx' && HAVE_NO_DOCX=1
+HAVE_JOBS=0
+[ $HAVE_CHECK = 1 ] && "$BIN/tabulex" check --help 2>&1 | grep -q -- '--jobs' && HAVE_JOBS=1
+HAVE_PANDOC=0
+command -v pandoc >/dev/null 2>&1 && HAVE_PANDOC=1
+HAVE_PYDOCX=0
+/usr/bin/python3 -c 'import docx' >/dev/null 2>&1 && HAVE_PYDOCX=1
+HAVE_FLOOR=0
+[ -x "$BIN/floor_scan_tool" ] && HAVE_FLOOR=1
+[ $HAVE_PANDOC = 1 ] || say "pandoc not found (apt-get install pandoc): n/a"
+[ $HAVE_PYDOCX = 1 ] || say "python-docx not found (apt-get install python3-docx): n/a"
+
+TMP="${BENCH_TMP:-$(mktemp -d)}"
+mkdir -p "$TMP"
+[ -z "${BENCH_TMP:-}" ] && trap 'rm -rf "$TMP"' EXIT
+
+# --- measuring -----------------------------------------------------------------------------------
+# measure RUNS CMD...: runs CMD up to RUNS times (once when the first run is slow) and sets
+# MEDIAN (seconds, 3 decimals) and PEAK (largest resident set, KiB); MEDIAN=fail when CMD exits
+# with 2 or more (tabulex check exits 1 when it found errors, which is a completed check).
+measure() {
+    local runs=$1
+    shift
+    local times=() peak=0 k start end rc mem
+    for ((k = 0; k < runs; k++)); do
+        start=$(date +%s%N)
+        /usr/bin/time -f "%M" -o "$TMP/mem" "$@" >/dev/null 2>"$TMP/err"
+        rc=$?
+        end=$(date +%s%N)
+        if [ $rc -ge 2 ]; then
+            say "  failed ($rc): $* -- $(tail -c 300 "$TMP/err")"
+            MEDIAN=fail
+            PEAK=0
+            return
+        fi
+        mem=$(tail -n 1 "$TMP/mem")
+        [ "$mem" -gt "$peak" ] && peak=$mem
+        times+=($(((end - start) / 1000000)))
+        [ $((end - start)) -gt $((SLOW * 1000000000)) ] && break
+    done
+    MEDIAN=$(printf '%s\n' "${times[@]}" | sort -n | awk '{v[NR]=$1} END {m=v[int((NR+1)/2)]; printf "%.3f", m/1000}')
+    PEAK=$peak
+}
+
+runs_for() { # rows -> repetitions
+    if [ "$1" -le 10000 ]; then echo 5; elif [ "$1" -le 100000 ]; then echo 3; else echo 1; fi
+}
+
+ratio() { # a b -> a/b with 1 decimal, or n/a
+    awk -v a="$1" -v b="$2" 'BEGIN { if (a ~ /^[0-9.]+$/ && b ~ /^[0-9.]+$/ && b > 0) printf "%.1f", a / b; else printf "n/a" }'
+}
+mib() { awk -v k="$1" 'BEGIN { printf "%.0f", k / 1024 }'; }
+cell() { # seconds peak-KiB -> "1.234 s, 56 MiB" or n/a
+    if [[ "$1" =~ ^[0-9.]+$ ]]; then echo "$1 s, $(mib "$2") MiB"; else echo "$1"; fi
+}
+
+declare -A CHECK CHECK_MEM NODOCX PANDOC PANDOC_MEM PYDOCX PYDOCX_MEM FLOOR XML
+
+for rows in "${SIZES[@]}"; do
+    file="$TMP/inventory-$rows.docx"
+    say "rows $rows: generating ..."
+    "$BIN/make_inventory_tool" --rows "$rows" --seed "$SEED" "$file" >/dev/null || exit 2
+    XML[$rows]=$(unzip -l "$file" word/document.xml | awk '$4 == "word/document.xml" {print $1}')
+    runs=$(runs_for "$rows")
+    mkdir -p "$TMP/report-$rows"
+
+    CHECK[$rows]=n/a NODOCX[$rows]=n/a PANDOC[$rows]=n/a PYDOCX[$rows]=n/a FLOOR[$rows]=n/a
+    CHECK_MEM[$rows]=0 PANDOC_MEM[$rows]=0 PYDOCX_MEM[$rows]=0
+    if [ $HAVE_CHECK = 1 ]; then
+        say "  tabulex check"
+        measure "$runs" "$BIN/tabulex" check "$file" --quiet --report-dir "$TMP/report-$rows"
+        CHECK[$rows]=$MEDIAN CHECK_MEM[$rows]=$PEAK
+        if [ $HAVE_NO_DOCX = 1 ]; then
+            say "  tabulex check --no-report-docx"
+            measure "$runs" "$BIN/tabulex" check "$file" --quiet --no-report-docx --report-dir "$TMP/report-$rows"
+            NODOCX[$rows]=$MEDIAN
+        fi
+    fi
+    if [ $HAVE_FLOOR = 1 ]; then
+        say "  floor"
+        measure "$runs" "$BIN/floor_scan_tool" "$file"
+        FLOOR[$rows]=$MEDIAN
+    fi
+    peers=1
+    [ "$rows" -gt 100000 ] && [ $PEERS_1M = 0 ] && peers=0
+    if [ $HAVE_PANDOC = 1 ] && [ $peers = 1 ]; then
+        say "  pandoc"
+        measure "$runs" pandoc -f docx -t plain "$file" -o /dev/null
+        PANDOC[$rows]=$MEDIAN PANDOC_MEM[$rows]=$PEAK
+    fi
+    [ $peers = 0 ] && PANDOC[$rows]="not run" && PYDOCX[$rows]="not run"
+    if [ $HAVE_PYDOCX = 1 ] && [ $peers = 1 ]; then
+        say "  python-docx"
+        measure "$runs" /usr/bin/python3 "$ROOT/bench/read_cells.py" "$file"
+        PYDOCX[$rows]=$MEDIAN PYDOCX_MEM[$rows]=$PEAK
+    fi
+    rm -f "$file"
+done
+
+# --- batch ---------------------------------------------------------------------------------------
+BATCH_ALL=n/a BATCH_SERIAL=n/a
+if [ $HAVE_CHECK = 1 ]; then
+    say "batch: $BATCH_FILES inventories of $BATCH_ROWS rows ..."
+    mkdir -p "$TMP/batch"
+    for ((k = 1; k <= BATCH_FILES; k++)); do
+        "$BIN/make_inventory_tool" --rows "$BATCH_ROWS" --seed "$k" "$TMP/batch/opis-$k.docx" >/dev/null || exit 2
+    done
+    rm -rf "$TMP/batch-reports"
+    measure 3 "$BIN/tabulex" check "$TMP/batch" --quiet --report-dir "$TMP/batch-reports"
+    BATCH_ALL=$MEDIAN
+    if [ $HAVE_JOBS = 1 ]; then
+        measure 3 "$BIN/tabulex" check "$TMP/batch" --quiet --jobs 1 --report-dir "$TMP/batch-reports"
+    else
+        measure 3 bash -c 'for f in "$1"/*.docx; do "$2" check "$f" --quiet --report-dir "$3/$(basename "$f" .docx)"; done; true' \
+            _ "$TMP/batch" "$BIN/tabulex" "$TMP/batch-reports"
+    fi
+    BATCH_SERIAL=$MEDIAN
+fi
+
+# --- table ---------------------------------------------------------------------------------------
+echo
+echo "| rows | document.xml | tabulex check | check without report .docx | pandoc -t plain | python-docx, every cell | floor | pandoc / check | check / floor | check memory / document.xml |"
+echo "|---:|---:|---:|---:|---:|---:|---:|---:|---:|---:|"
+for rows in "${SIZES[@]}"; do
+    printf '| %s | %s MiB | %s | %s | %s | %s | %s | %s | %s | %s |\n' \
+        "$rows" "$(mib $((XML[$rows] / 1024)))" \
+        "$(cell "${CHECK[$rows]}" "${CHECK_MEM[$rows]}")" \
+        "$( [[ "${NODOCX[$rows]}" =~ ^[0-9.]+$ ]] && echo "${NODOCX[$rows]} s" || echo "${NODOCX[$rows]}")" \
+        "$(cell "${PANDOC[$rows]}" "${PANDOC_MEM[$rows]}")" \
+        "$(cell "${PYDOCX[$rows]}" "${PYDOCX_MEM[$rows]}")" \
+        "$( [[ "${FLOOR[$rows]}" =~ ^[0-9.]+$ ]] && echo "${FLOOR[$rows]} s" || echo "${FLOOR[$rows]}")" \
+        "$(ratio "${PANDOC[$rows]}" "${CHECK[$rows]}")" \
+        "$(ratio "${CHECK[$rows]}" "${FLOOR[$rows]}")" \
+        "$(ratio "${CHECK_MEM[$rows]}" "$((XML[$rows] / 1024))")"
+done
+echo
+lin=n/a
+[ -n "${CHECK[1000000]:-}" ] && lin=$(ratio "${CHECK[1000000]}" "${CHECK[100000]:-}")
+echo "Linearity, check of 1 000 000 rows / 100 000 rows: $lin (target at most 12)."
+echo "Batch of $BATCH_FILES inventories of $BATCH_ROWS rows: all cores $BATCH_ALL s, serial $BATCH_SERIAL s," \
+    "ratio $(awk -v a="$BATCH_ALL" -v b="$BATCH_SERIAL" 'BEGIN { if (b > 0) printf "%.2f", a / b; else printf "n/a" }')" \
+    "(target under 0.60; $(nproc) cores)."
+echo "Times are medians of 5 runs (1 000 and 10 000 rows), 3 (100 000) and 1 (1 000 000); a command" \
+    "slower than $SLOW s is run once. Memory is the peak resident set."
