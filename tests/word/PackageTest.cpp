@@ -109,6 +109,22 @@ TEST(PackageTest, PartsAddedReplacedAndRemovedReachTheSavedFile) {
     EXPECT_THROW(reopened.Bytes("_rels/.rels"), word::Error);
 }
 
+TEST(PackageTest, BytesTakenOutLeaveThePackageAsItWas) {
+    const std::string original = ReadFile(FixturePath("ukrf.docx"));
+    Package package = Package::FromBytes(original, "ukrf.docx");
+    const std::string main = package.Bytes("word/document.xml");
+    EXPECT_EQ(package.TakeBytes("word/document.xml"), main);
+    EXPECT_FALSE(package.Modified());
+    EXPECT_EQ(package.ToBytes(), original);
+    EXPECT_EQ(package.Bytes("word/document.xml"), main);  // inflated again
+
+    package.TakeBytes("word/document.xml");
+    package.SetBytes("word/document.xml", DocumentXml("<w:p/>"));
+    EXPECT_EQ(package.TakeBytes("word/document.xml"), DocumentXml("<w:p/>"));  // a replaced part is copied
+    EXPECT_EQ(Package::FromBytes(package.ToBytes(), "x.docx").Bytes("word/document.xml"),
+              DocumentXml("<w:p/>"));
+}
+
 TEST(PackageTest, AnEmptyPackageBuiltPartByPartOpensAgain) {
     Package package = Package::CreateEmpty("report.docx");
     for (const ZipItem& item : MinimalDocxItems("<w:p><w:r><w:t>Итог</w:t></w:r></w:p>"))

@@ -18,6 +18,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <optional>
 #include <thread>
 #include <vector>
 
@@ -132,6 +133,8 @@ RunResult Run(const std::vector<std::string>& args, const std::string& logPath,
     for (;;) {
         pid_t done = ::waitpid(pid, &result.status, WNOHANG);
         if (done == pid) break;
+        // ECHILD: the host ignores SIGCHLD and the child was reaped for it; its output tells the rest.
+        if (done < 0 && errno == ECHILD) break;
         if (done < 0 && errno != EINTR)
             throw std::runtime_error(std::string("waitpid: ") + std::strerror(errno));
         if (std::chrono::steady_clock::now() >= deadline) {
@@ -202,7 +205,13 @@ std::string ConvertToDocx(std::string_view bytes, DocumentFormat format, const s
                               std::string(messages::kNeedsLibreOfficeSuffix) + ": " + shown,
                           "soffice not found on PATH");
 
-    fs::TempFolder temp("tabulex-convert-");
+    std::optional<fs::TempFolder> folder;
+    try {
+        folder.emplace("tabulex-convert-");
+    } catch (const word::Error& e) {
+        throw word::Error(std::string(messages::kConversionFailed) + shown, e.Detail());
+    }
+    const fs::TempFolder& temp = *folder;
     const std::string input = temp.Path() + "/document" + ext;
     const std::string outDir = temp.Path() + "/out";
     const std::string log = temp.Path() + "/soffice.log";

@@ -32,10 +32,12 @@ struct Package::Impl {
         std::string bytes;
         std::optional<std::uint64_t> source;  // index in the original container
         bool changed = false;
+        bool taken = false;  // bytes moved out by TakeBytes; inflated again on demand
     };
 
     std::string name;
     std::string source;  // the original container, empty for a new package
+    PackageLimits limits;
     std::vector<Part> parts;
     std::unordered_map<std::string, std::size_t> index;
     bool removed = false;
@@ -75,6 +77,7 @@ Package Package::FromBytes(std::string bytes, const std::string& displayName, co
 
     auto impl = std::make_unique<Impl>();
     impl->name = displayName;
+    impl->limits = limits;
     for (zip::Entry& entry : zip::ReadAll(bytes, shown, limits))
         impl->parts.push_back(Impl::Part{std::move(entry.name), std::move(entry.data), entry.index, false});
     impl->Reindex();
@@ -105,19 +108,32 @@ bool Package::Has(std::string_view partName) const {
 }
 
 const std::string& Package::Bytes(std::string_view partName) const {
-    const Impl::Part* part = impl_->Find(partName);
+    Impl::Part* part = impl_->Find(partName);
     if (!part)
         throw word::Error(
             std::string(messages::kMissingPart) + std::string(partName) + ": " + fs::DisplayName(impl_->name),
             "missing part " + std::string(partName));
+    if (part->taken) {
+        part->bytes = zip::ReadOne(impl_->source, *part->source, fs::DisplayName(impl_->name), impl_->limits);
+        part->taken = false;
+    }
     return part->bytes;
+}
+
+std::string Package::TakeBytes(std::string_view partName) {
+    const std::string& bytes = Bytes(partName);
+    Impl::Part* part = impl_->Find(partName);
+    if (!part->source || part->changed) return bytes;
+    part->taken = true;
+    return std::move(part->bytes);
 }
 
 void Package::SetBytes(std::string_view partName, std::string bytes) {
     if (Impl::Part* part = impl_->Find(partName)) {
-        if (part->bytes == bytes) return;
+        if (!part->taken && part->bytes == bytes) return;
         part->bytes = std::move(bytes);
         part->changed = true;
+        part->taken = false;
         return;
     }
     if (!partName.empty() && partName.front() == '/') partName.remove_prefix(1);

@@ -40,6 +40,10 @@ public:
     bool Has(std::string_view partName) const;
     // The raw bytes of a part; throws word::Error when it does not exist.
     const std::string& Bytes(std::string_view partName) const;
+    // Moves the bytes of a part out (e.g. to parse them in place) without changing the package: the
+    // part is still written back from its original compressed data, and a later Bytes() inflates it
+    // again. A part replaced or added since loading is copied instead. Throws like Bytes().
+    std::string TakeBytes(std::string_view partName);
     // Replaces (or adds) a part; the part is rewritten on save (unless the bytes are the same).
     void SetBytes(std::string_view partName, std::string bytes);
     void Remove(std::string_view partName);

@@ -204,6 +204,16 @@ std::vector<Entry> ReadAll(std::string_view bytes, const std::string& displayNam
     return entries;
 }
 
+std::string ReadOne(std::string_view bytes, std::uint64_t index, const std::string& displayName1251,
+                    const PackageLimits& limits) {
+    ArchivePtr archive = OpenForReading(bytes, displayName1251);
+    std::vector<Declared> declared = DeclaredEntries(archive.get(), displayName1251, limits);
+    if (index >= declared.size())
+        Fail(messages::kCorrupt, displayName1251, "no zip entry " + std::to_string(index));
+    std::uint64_t budget = limits.maxTotalUncompressed;
+    return ReadEntry(archive.get(), index, declared[index], budget, displayName1251);
+}
+
 std::string Write(std::string_view source, const std::vector<OutEntry>& entries) {
     zip_error_t error;
     zip_error_init(&error);

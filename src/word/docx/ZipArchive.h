@@ -25,6 +25,10 @@ struct Entry {
 std::vector<Entry> ReadAll(std::string_view bytes, const std::string& displayName1251,
                            const PackageLimits& limits);
 
+// Reads the entry at `index` again (an archive ReadAll accepted).
+std::string ReadOne(std::string_view bytes, std::uint64_t index, const std::string& displayName1251,
+                    const PackageLimits& limits);
+
 // One entry of the archive to write.
 struct OutEntry {
     std::string_view name;
