@@ -200,8 +200,8 @@ namespace {
 // the DOM's strings then live in that one buffer and the document is never held twice. The
 // package still writes the part back byte for byte from its original container while the part is
 // not replaced (SetBytes on save after an edit).
-void ParseMainStory(const Package& package, std::string& buffer, pugi::xml_document& main) {
-    buffer = std::move(const_cast<std::string&>(package.Bytes(kMainPart)));
+void ParseMainStory(Package& package, std::string& buffer, pugi::xml_document& main) {
+    buffer = package.TakeBytes(kMainPart);
     pugi::xml_parse_result result = main.load_buffer_inplace(buffer.data(), buffer.size(), kParseOptions);
     if (!result) {
         throw Error(std::string(messages::kBadXmlPrefix) + kMainPart + ": " + fs::DisplayName(package.Name()),
