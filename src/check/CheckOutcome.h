@@ -53,7 +53,8 @@ struct ProblemRow {
 
 struct CheckOutcome {
     CheckEnd End = CheckEnd::Failed;
-    // The user's message for NoTables, ReportLocked and Failed; the status text otherwise.
+    // The user's message for NoTables, ReportLocked and Failed (the host's message when it failed);
+    // empty otherwise.
     std::string Message;
     std::string DocumentName;
     int CheckedTable = 0;

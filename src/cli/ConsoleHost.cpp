@@ -26,7 +26,6 @@ void ConsoleHost::ShowStatus(std::string_view text) {
 }
 
 void ConsoleHost::SetCaption(std::string_view text) {
-    rowReadFailures_ = 0;  // the run got past a progress point
     progress_.Update(label_, ToTerminalText(text));
 }
 

@@ -15,7 +15,9 @@ namespace tabulex::cli {
 
 struct ConsolePolicy {
     bool resume = false;
-    int rowReadRetries = 2;  // a row that cannot be read is read again this often, then the run ends
+    // Rows that cannot be read are read again this often in one check, then the check ends: a
+    // document that keeps failing must not hold the command forever.
+    int rowReadRetries = 2;
 };
 
 class ConsoleHost : public check::CheckHost {

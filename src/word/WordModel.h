@@ -119,7 +119,7 @@ public:
 class Document {
 public:
     virtual ~Document() = default;
-    // The file name without its folder, as opened.
+    // The file name without its folder, as opened (Windows-1251, like every text).
     virtual std::string Name() const = 0;
     // The full path of the file (UTF-8, as the file system names it).
     virtual std::string FullName() const = 0;

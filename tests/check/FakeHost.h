@@ -19,7 +19,7 @@ struct AskedQuestion {
 };
 
 class FakeHost : public CheckHost {
-public:
+  public:
     // Texts are kept in UTF-8.
     std::vector<std::string> Statuses;
     std::vector<std::string> Captions;
@@ -54,9 +54,12 @@ public:
     bool AskOkCancel(Question question, std::string_view title, std::string_view text) override {
         Questions.push_back({question, text::Cp1251ToUtf8(title), text::Cp1251ToUtf8(text)});
         switch (question) {
-            case Question::Resume: return ResumeAnswer;
-            case Question::Stop: return StopAnswer;
-            case Question::RowRead: return RowReadAnswer;
+            case Question::Resume:
+                return ResumeAnswer;
+            case Question::Stop:
+                return StopAnswer;
+            case Question::RowRead:
+                return RowReadAnswer;
         }
         return false;
     }
@@ -73,7 +76,7 @@ public:
 
 // Advances by a fixed step at every reading.
 class FakeClock : public Clock {
-public:
+  public:
     explicit FakeClock(std::int64_t step = 0) : step_(step) {}
     std::int64_t NowMs() override {
         now_ += step_;
@@ -81,7 +84,7 @@ public:
     }
     std::int64_t now_ = 0;
 
-private:
+  private:
     std::int64_t step_;
 };
 

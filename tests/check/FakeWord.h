@@ -34,10 +34,12 @@ struct FakeTable {
     int ColumnCount = 5;
 };
 
-inline word::Error FakeFailure() { return word::Error("fake failure"); }
+inline word::Error FakeFailure() {
+    return word::Error("fake failure");
+}
 
 class FakeFont : public word::Font {
-public:
+  public:
     explicit FakeFont(int bold, std::string* name = nullptr) : bold_(bold), name_(name) {}
     int Bold() const override { return bold_; }
     void SetBold(int value) override { bold_ = value; }
@@ -45,23 +47,23 @@ public:
         if (name_) *name_ = name;
     }
 
-private:
+  private:
     int bold_;
     std::string* name_;
 };
 
 class FakeParagraphFormat : public word::ParagraphFormat {
-public:
+  public:
     explicit FakeParagraphFormat(int keep) : keep_(keep) {}
     int KeepWithNext() const override { return keep_; }
     void SetKeepWithNext(int value) override { keep_ = value; }
 
-private:
+  private:
     int keep_;
 };
 
 class FakeListFormat : public word::ListFormat {
-public:
+  public:
     explicit FakeListFormat(const FakeCell* cell) : cell_(cell) {}
     std::string ListString() const override {
         if (cell_ == nullptr) return {};
@@ -71,13 +73,13 @@ public:
     void RemoveNumbers() override {}
     void ConvertNumbersToText() override {}
 
-private:
+  private:
     const FakeCell* cell_;
 };
 
 // A range over a row, over one cell, or over a whole text document.
 class FakeRange : public word::Range {
-public:
+  public:
     FakeRange(FakeRow* row, const FakeCell* cell, std::string* fontName = nullptr)
         : row_(row), cell_(cell), fontName_(fontName) {}
     std::string Text() const override {
@@ -99,37 +101,39 @@ public:
     std::unique_ptr<word::ParagraphFormat> ParagraphFormat() override {
         return std::make_unique<FakeParagraphFormat>(row_ ? row_->KeepWithNext : word::kFalse);
     }
-    std::unique_ptr<word::ListFormat> ListFormat() override { return std::make_unique<FakeListFormat>(cell_); }
+    std::unique_ptr<word::ListFormat> ListFormat() override {
+        return std::make_unique<FakeListFormat>(cell_);
+    }
 
-private:
+  private:
     FakeRow* row_;
     const FakeCell* cell_;
     std::string* fontName_;
 };
 
 class FakeCellObject : public word::Cell {
-public:
+  public:
     explicit FakeCellObject(const FakeCell* cell) : cell_(cell) {}
     std::unique_ptr<word::Range> Range() override { return std::make_unique<FakeRange>(nullptr, cell_); }
 
-private:
+  private:
     const FakeCell* cell_;
 };
 
 class FakeRowObject : public word::Row {
-public:
+  public:
     explicit FakeRowObject(FakeRow& row) : row_(row) {}
     std::unique_ptr<word::Range> Range() override { return std::make_unique<FakeRange>(&row_, nullptr); }
     int AllowBreakAcrossPages() const override { return row_.AllowBreak; }
     void SetAllowBreakAcrossPages(int value) override { row_.AllowBreak = value; }
     void Delete() override {}
 
-private:
+  private:
     FakeRow& row_;
 };
 
 class FakeRows : public word::Rows {
-public:
+  public:
     explicit FakeRows(FakeTable& table) : table_(table) {}
     int Count() const override { return static_cast<int>(table_.Rows.size()); }
     std::unique_ptr<word::Row> Item(int index) override {
@@ -140,24 +144,26 @@ public:
         for (FakeRow& row : table_.Rows) row.AllowBreak = value;
     }
 
-private:
+  private:
     FakeTable& table_;
 };
 
 class FakeColumns : public word::Columns {
-public:
+  public:
     explicit FakeColumns(int count) : count_(count) {}
     int Count() const override { return count_; }
 
-private:
+  private:
     int count_;
 };
 
 class FakeTableObject : public word::Table {
-public:
+  public:
     explicit FakeTableObject(FakeTable& table) : table_(table) {}
     std::unique_ptr<word::Rows> Rows() override { return std::make_unique<FakeRows>(table_); }
-    std::unique_ptr<word::Columns> Columns() override { return std::make_unique<FakeColumns>(table_.ColumnCount); }
+    std::unique_ptr<word::Columns> Columns() override {
+        return std::make_unique<FakeColumns>(table_.ColumnCount);
+    }
     std::unique_ptr<word::Cell> Cell(int row, int column) override {
         if (row < 1 || row > static_cast<int>(table_.Rows.size())) throw FakeFailure();
         const auto& cells = table_.Rows[static_cast<std::size_t>(row - 1)].Cells;
@@ -166,12 +172,12 @@ public:
     }
     void ConvertToText() override {}
 
-private:
+  private:
     FakeTable& table_;
 };
 
 class FakeTables : public word::Tables {
-public:
+  public:
     explicit FakeTables(std::vector<FakeTable>& tables) : tables_(tables) {}
     int Count() const override { return static_cast<int>(tables_.size()); }
     std::unique_ptr<word::Table> Item(int index) override {
@@ -179,12 +185,12 @@ public:
         return std::make_unique<FakeTableObject>(tables_[static_cast<std::size_t>(index - 1)]);
     }
 
-private:
+  private:
     std::vector<FakeTable>& tables_;
 };
 
 class FakeOptions : public word::Options {
-public:
+  public:
     bool ReplaceQuotes = true;
     bool DefineStyles = false;
     bool AutoFormatAsYouTypeReplaceQuotes() const override { return ReplaceQuotes; }
@@ -193,7 +199,7 @@ public:
 
 // A document: the inventory's tables, or the text of a report with what was done to it.
 class FakeDocument : public word::Document {
-public:
+  public:
     std::string DocumentName = "opis.docx";
     std::vector<FakeTable> TableList;
     // Report documents.
@@ -208,7 +214,9 @@ public:
     std::string FullName() const override { return DocumentName; }
     std::unique_ptr<word::Tables> Tables() override { return std::make_unique<FakeTables>(TableList); }
     std::unique_ptr<word::Shapes> Shapes() override { return nullptr; }
-    std::unique_ptr<word::Range> Content() override { return std::make_unique<FakeRange>(nullptr, nullptr, &FontName); }
+    std::unique_ptr<word::Range> Content() override {
+        return std::make_unique<FakeRange>(nullptr, nullptr, &FontName);
+    }
     bool Saved() const override { return true; }
     std::string TextBeforeTable(int) override { return {}; }
     void ConvertLinesToTable(int lines, int columns, bool fitToContents) override {
@@ -224,7 +232,7 @@ public:
 };
 
 class FakeDocuments : public word::Documents {
-public:
+  public:
     std::vector<std::unique_ptr<FakeDocument>> Open_;
     std::vector<std::unique_ptr<FakeDocument>> Closed;
 

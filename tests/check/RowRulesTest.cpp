@@ -11,8 +11,8 @@ namespace {
 using testing::Cp;
 using testing::Utf;
 
-RowCells Cells(std::string_view number, std::string_view title, std::string_view dates, std::string_view quantity,
-               std::string_view notes = "") {
+RowCells Cells(std::string_view number, std::string_view title, std::string_view dates,
+               std::string_view quantity, std::string_view notes = "") {
     return {Cp(number), Cp(title), Cp(dates), Cp(quantity), Cp(notes)};
 }
 
@@ -32,10 +32,12 @@ TEST(DataRowTest, MessagesPerRule) {
     } cases[] = {
         {"clean", Cells("1", kTitle, "1950", "12"), ""},
         {"number with final stop", Cells("1.", kTitle, "1950", "12"), "Номер. Лишняя точка в конце"},
-        {"number missing", Cells(" ", kTitle, "1950", "12"), "Номер: Лишний пробел в начале; Номер отсутствует"},
+        {"number missing", Cells(" ", kTitle, "1950", "12"),
+         "Номер: Лишний пробел в начале; Номер отсутствует"},
         {"title missing", Cells("1", "", "1950", "12"), "Название отсутствует"},
         {"dates missing", Cells("1", kTitle, "", "12"), "Дата отсутствует"},
-        {"dates of no-break spaces", Cells("1", kTitle, "\u00a0", "12"), "Даты: Лишний пробел в начале; Дата отсутствует"},
+        {"dates of no-break spaces", Cells("1", kTitle, "\u00a0", "12"),
+         "Даты: Лишний пробел в начале; Дата отсутствует"},
         {"sheets missing", Cells("1", kTitle, "1950", ""), "Кол-во отсутствует"},
         {"pages without sheets", Cells("1", kTitle, "1950", "12 стр."), "Возможно, кол-во не указано"},
         {"sheets and pages", Cells("1", kTitle, "1950", "3+12 стр."), "Возможно, кол-во указано неверно 3>1"},
@@ -45,7 +47,8 @@ TEST(DataRowTest, MessagesPerRule) {
         {"notes spacing", Cells("1", kTitle, "1950", "12", " Копии"), "Примечание: Лишний пробел в начале"},
         {"title rules", Cells("1", "приказы по кадрам", "1950", "12"),
          "Название Нужна заглавная буква в начале \"п\""},
-        {"paragraph inside the title", Cells("1", "Приказы\rпо кадрам", "1950", "12"), "Название Лишний абзац в строке"},
+        {"paragraph inside the title", Cells("1", "Приказы\rпо кадрам", "1950", "12"),
+         "Название Лишний абзац в строке"},
     };
     for (const Case& c : cases) {
         CheckOptions options;
@@ -72,7 +75,8 @@ TEST(DataRowTest, OptionalDatesAndSheetsChangeTheClass) {
 TEST(DataRowTest, ReportCopiesKeepCellsUntrimmedAndNumberWithoutStop) {
     CheckOptions options;
     RowRules rules(options);
-    const std::optional<ProblemRow> problem = rules.DataRow(7, Cells("12.", "Приказы\vпо кадрам ", "1950", "3", ""));
+    const std::optional<ProblemRow> problem =
+        rules.DataRow(7, Cells("12.", "Приказы\vпо кадрам ", "1950", "3", ""));
     ASSERT_TRUE(problem);
     EXPECT_EQ(problem->TableRow, 7);
     ASSERT_EQ(problem->Cells.size(), 5u);
@@ -116,11 +120,14 @@ TEST(DatesCellTest, MessagesPerRule) {
     } cases[] = {
         {"1950", ""},
         {"01.01.1950-31.12.1951", ""},
-        {"1950г.", "Дата. Нет пробела между цифрой и буквой \"1950г.\"; Дата. Нет пробела между годом и \"г.\""},
-        {"1950г.-1951г.", "Дата. Нет пробела между цифрой и буквой \"1950г.\"; Дата. Нет пробела между годом и \"г.\""},
+        {"1950г.",
+         "Дата. Нет пробела между цифрой и буквой \"1950г.\"; Дата. Нет пробела между годом и \"г.\""},
+        {"1950г.-1951г.",
+         "Дата. Нет пробела между цифрой и буквой \"1950г.\"; Дата. Нет пробела между годом и \"г.\""},
         {"1950 г.-1951 г.", ""},
         {"1950 г, 1951", "Дата. Нет точки после \"г\""},
-        {"01.01.1950г", "Дата. Нет пробела между цифрой и буквой \".1950г\"; Дата неверная \"Неверная; Нач.; Кон.; \""},
+        {"01.01.1950г",
+         "Дата. Нет пробела между цифрой и буквой \".1950г\"; Дата неверная \"Неверная; Нач.; Кон.; \""},
         {"1951-1950", "Дата нач. позже кон.\"01.01.1951>31.12.1950\""},
         {"Б/Д", "Дата неверная \"Неверная; Нач.; Кон.; \""},
         {"б/д", ""},
@@ -142,7 +149,8 @@ TEST(DatesCellTest, DigitLetterFragments) {
         CheckOptions options;
         RowRules rules(options);
         const std::string got = DataProblems(rules, Cells("1", kTitle, c.dates, "1"));
-        const std::string expected = std::string("Дата. Нет пробела между цифрой и буквой \"") + c.fragment + "\"";
+        const std::string expected =
+            std::string("Дата. Нет пробела между цифрой и буквой \"") + c.fragment + "\"";
         EXPECT_EQ(got.substr(0, expected.size()), expected) << c.dates;
     }
 }
@@ -216,7 +224,8 @@ TEST(HeadingRowTest, MessagesPerRule) {
     } cases[] = {
         {"clean", "Раздел 1. Документы\t\t", word::kTrue, word::kTrue, ""},
         {"not bold", "Раздел 1. Документы\t\t", word::kUndefined, word::kTrue, "Не выделен жирным; "},
-        {"not kept", "Раздел 1. Документы\t\t", word::kTrue, word::kFalse, "Абзац не отрывать от следующего; "},
+        {"not kept", "Раздел 1. Документы\t\t", word::kTrue, word::kFalse,
+         "Абзац не отрывать от следующего; "},
         {"bold read as 1", "Раздел 1\t\t", 1, word::kTrue, "Не выделен жирным; "},
         {"leading blank", " Раздел 1\t\t", word::kTrue, word::kTrue, "Лишний пробел в начале; ; "},
         {"inner paragraph", "Раздел 1\rДокументы\t\t", word::kTrue, word::kTrue, "Лишний абзац; "},
@@ -265,13 +274,18 @@ TEST(DocumentHintsTest, LinesAndCounts) {
         "Программа автоматически пропустила при проверке столбцы: 2, 3, как указано в настройках.",
         "",
         "В таблице встретились строки, перенос которых разрешён на следующую страницу.",
-        "Рекомендуется для всех строк таблицы запретить перенос строк. Выберите \"Таблица | Выделить | Таблицу\". "
-        "Выберите \"Таблица | Свойства таблицы...\". Закладка \"Строка\". Снимите галочку \"Разрешить перенос "
+        "Рекомендуется для всех строк таблицы запретить перенос строк. Выберите \"Таблица | Выделить | "
+        "Таблицу\". "
+        "Выберите \"Таблица | Свойства таблицы...\". Закладка \"Строка\". Снимите галочку \"Разрешить "
+        "перенос "
         "строк на следующую страницу\".",
         "",
-        "В столбце \"Дата\" встретились и тире (1) и дефисы (1) одновременно. Выделите столбец \"Даты\". Выберите "
-        "пункт меню \"Правка | Замена...\". В поле \"Найти\" введите \"-\". В поле \"Заменить на\" введите \"–\". "
-        "Нажмите кнопку \"Заменить все\". На вопрос \"Продолжить замену во всем тексте\" нажмите \"Нет\", иначе "
+        "В столбце \"Дата\" встретились и тире (1) и дефисы (1) одновременно. Выделите столбец \"Даты\". "
+        "Выберите "
+        "пункт меню \"Правка | Замена...\". В поле \"Найти\" введите \"-\". В поле \"Заменить на\" введите "
+        "\"–\". "
+        "Нажмите кнопку \"Заменить все\". На вопрос \"Продолжить замену во всем тексте\" нажмите \"Нет\", "
+        "иначе "
         "все дефисы будут заменены на тире.",
         "В таблице встретились пустые строки (2). Выберите в Табулекс пункт меню \"Правка | Удалить пустые "
         "строки\". Смотрите также справку к программе (F1).",
@@ -290,16 +304,18 @@ TEST(DocumentHintsTest, ExtraColumnsWithoutSkipping) {
     ColumnLayout columns;
     columns.ColumnCount = 6;
     columns.SkipColumns.set(4);
-    EXPECT_EQ(Utf(skipMode.DocumentHints(columns, ColumnMode::Skip).at(0)),
-              "В описи кроме стандартных столбцов (№; Заголовок; Даты; Кол-во; Прим.) присутствуют дополнительные. "
-              "Программа пропустила при проверке столбцы: 4, как указано в настройках.");
+    EXPECT_EQ(
+        Utf(skipMode.DocumentHints(columns, ColumnMode::Skip).at(0)),
+        "В описи кроме стандартных столбцов (№; Заголовок; Даты; Кол-во; Прим.) присутствуют дополнительные. "
+        "Программа пропустила при проверке столбцы: 4, как указано в настройках.");
     RowRules standard(options);
     columns.SkipColumns.reset();
     const std::vector<std::string> lines = standard.DocumentHints(columns, ColumnMode::Standard);
     ASSERT_EQ(lines.size(), 2u);
     EXPECT_EQ(Utf(lines[0]),
               "Возможно, в описи кроме стандартных столбцов (№; Заголовок; Даты; Кол-во; Прим.) присутствуют "
-              "дополнительные. Вы можете указать в настройках столбцы, которые программа должна пропустить, например 2");
+              "дополнительные. Вы можете указать в настройках столбцы, которые программа должна пропустить, "
+              "например 2");
     columns.ColumnCount = 5;
     RowRules plain(options);
     EXPECT_TRUE(plain.DocumentHints(columns, ColumnMode::Standard).empty());

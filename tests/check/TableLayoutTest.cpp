@@ -23,10 +23,10 @@ TEST(IsNumberingRowTest, Cases) {
         const char* text;
         bool expected;
     } cases[] = {
-        {"1\t2\t3\t4\t5\t\t", true},    {"1\t\t3\t\t5\t\t", true},  {" 1 \t 2\t3\t4\t5", true},
-        {"1\t2\t10\t\t", false},        {"1\t-1\t3\t\t", false},    {"1\t-2\t3\t\t", true},
-        {"\t\t\t\t\t\t", false},        {"1\t2\ta\t\t", false},     {"1\t\t\t\t\t\t", true},
-        {"9\t$9\t\t", true},            {"1\t$A\t\t", false},
+        {"1\t2\t3\t4\t5\t\t", true}, {"1\t\t3\t\t5\t\t", true}, {" 1 \t 2\t3\t4\t5", true},
+        {"1\t2\t10\t\t", false},     {"1\t-1\t3\t\t", false},   {"1\t-2\t3\t\t", true},
+        {"\t\t\t\t\t\t", false},     {"1\t2\ta\t\t", false},    {"1\t\t\t\t\t\t", true},
+        {"9\t$9\t\t", true},         {"1\t$A\t\t", false},
     };
     for (const Case& c : cases) EXPECT_EQ(IsNumberingRow(c.text), c.expected) << c.text;
 }
@@ -36,19 +36,19 @@ TEST(IsHeadingRowTest, Cases) {
         std::string_view text;
         bool expected;
     } cases[] = {
-        {"\tРаздел 1. Документы\t\t\t\t\t", true},       // the only non-empty cell
+        {"\tРаздел 1. Документы\t\t\t\t\t", true},  // the only non-empty cell
         {"Раздел 1\t\t\t\t\t\t", true},
-        {"A\tПротоколы заседаний\t\t\t\t\t", true},    // Latin capital letter
-        {"А\tПротоколы заседаний\t\t\t\t\t", false},   // the Cyrillic А is not one
+        {"A\tПротоколы заседаний\t\t\t\t\t", true},   // Latin capital letter
+        {"А\tПротоколы заседаний\t\t\t\t\t", false},  // the Cyrillic А is not one
         {"AB\tПротоколы\t\t\t\t\t", false},
         {"Ф.12\tФонд завода\t\t\t\t\t", true},
         {"Ф. № 12\tФонд завода\t\t\t\t\t", true},
         {"ф12\tФонд\t\t\t\t\t", true},
         {"Ф0\tФонд\t\t\t\t\t", false},
         {"Ф.а\tФонд\t\t\t\t\t", false},
-        {"1\tПриказы\t1950\t\t\t\t", false},           // three non-empty cells
-        {"1\tПриказы\t\t\t\t\t", false},               // a number and a title: a data row
-        {"\t\t\t\t\t\t", true},                         // empty rows are told apart before
+        {"1\tПриказы\t1950\t\t\t\t", false},  // three non-empty cells
+        {"1\tПриказы\t\t\t\t\t", false},      // a number and a title: a data row
+        {"\t\t\t\t\t\t", true},               // empty rows are told apart before
     };
     for (const Case& c : cases) EXPECT_EQ(IsHeadingRow(Cp(c.text)), c.expected) << c.text;
 }
@@ -82,7 +82,8 @@ TEST(SplitRowTest, Cases) {
         ColumnLayout layout;
         layout.ColumnCount = c.columnCount;
         for (int s : c.skip) layout.SkipColumns.set(static_cast<std::size_t>(s));
-        const RowCells cells = SplitRow(Cp(c.rowText), layout, c.twoDates, [] { return std::string("LIST"); });
+        const RowCells cells =
+            SplitRow(Cp(c.rowText), layout, c.twoDates, [] { return std::string("LIST"); });
         EXPECT_EQ(Utf(cells.Number), c.expected.Number) << c.rowText;
         EXPECT_EQ(Utf(cells.Title), c.expected.Title) << c.rowText;
         EXPECT_EQ(Utf(cells.Dates), c.expected.Dates) << c.rowText;
@@ -106,7 +107,8 @@ TEST(SplitRowTest, EmptyNumberCellTakesTheListNumber) {
 }
 
 TEST(IsHeaderRowTest, Cases) {
-    EXPECT_TRUE(IsHeaderRow({Cp("№ п/п"), Cp("Заголовок дела"), Cp("Крайние даты"), Cp("Кол-во листов"), ""}));
+    EXPECT_TRUE(
+        IsHeaderRow({Cp("№ п/п"), Cp("Заголовок дела"), Cp("Крайние даты"), Cp("Кол-во листов"), ""}));
     EXPECT_TRUE(IsHeaderRow({Cp("№"), "", "", Cp("Листов"), ""}) == false);
     EXPECT_TRUE(IsHeaderRow({Cp("№"), "", "", Cp("Кол-во листов"), ""}));
     EXPECT_FALSE(IsHeaderRow({Cp("N"), Cp("Заголовок"), Cp("Даты"), "", ""}));
@@ -122,9 +124,19 @@ TEST(ParseIntegerTest, Cases) {
     struct Case {
         const char* text;
         std::optional<int> expected;
-    } cases[] = {{"12", 12},   {" 12", 12},         {"-3", -3},         {"+4", 4},         {"$1F", 31},
-                 {"0x10", 16}, {"12 ", std::nullopt}, {"", std::nullopt}, {"-", std::nullopt}, {"12a", std::nullopt},
-                 {"2147483647", 2147483647},           {"2147483648", std::nullopt},          {"-2147483648", -2147483647 - 1}};
+    } cases[] = {{"12", 12},
+                 {" 12", 12},
+                 {"-3", -3},
+                 {"+4", 4},
+                 {"$1F", 31},
+                 {"0x10", 16},
+                 {"12 ", std::nullopt},
+                 {"", std::nullopt},
+                 {"-", std::nullopt},
+                 {"12a", std::nullopt},
+                 {"2147483647", 2147483647},
+                 {"2147483648", std::nullopt},
+                 {"-2147483648", -2147483647 - 1}};
     for (const Case& c : cases) EXPECT_EQ(ParseInteger(c.text), c.expected) << c.text;
 }
 
@@ -145,24 +157,36 @@ TEST(DetectColumnsTest, AutomaticTakesTheFirstDataLookingRowFromRowThree) {
         std::vector<int> expectedSkip;
     } cases[] = {
         {"7 cells skip 2 and 3",
-         TableOf(7, {MakeRow({"№", "a", "b", "c", "d", "e", "f"}), MakeRow({"1", "2", "3", "4", "5", "6", "7"}),
-                     MakeRow({"1", "x", "y", "T", "1950", "3", ""})}),
+         TableOf(7,
+                 {MakeRow({"№", "a", "b", "c", "d", "e", "f"}), MakeRow({"1", "2", "3", "4", "5", "6", "7"}),
+                  MakeRow({"1", "x", "y", "T", "1950", "3", ""})}),
          7,
          {2, 3}},
         {"6 cells skip 2",
-         TableOf(6, {MakeRow({"№"}), MakeRow({"1"}), MakeRow({"1", "x", "T", "1950", "3", ""})}), 6, {2}},
-        {"5 cells skip none", TableOf(5, {MakeRow({"№"}), MakeRow({"1"}), MakeRow({"1", "T", "1950", "3", ""})}), 5, {}},
+         TableOf(6, {MakeRow({"№"}), MakeRow({"1"}), MakeRow({"1", "x", "T", "1950", "3", ""})}),
+         6,
+         {2}},
+        {"5 cells skip none",
+         TableOf(5, {MakeRow({"№"}), MakeRow({"1"}), MakeRow({"1", "T", "1950", "3", ""})}),
+         5,
+         {}},
         {"8 cells skip none",
-         TableOf(8, {MakeRow({"№"}), MakeRow({"1"}), MakeRow({"1", "a", "b", "c", "T", "1950", "3", ""})}), 8, {}},
+         TableOf(8, {MakeRow({"№"}), MakeRow({"1"}), MakeRow({"1", "a", "b", "c", "T", "1950", "3", ""})}),
+         8,
+         {}},
         {"heading then numbering: row 5 counts",
          TableOf(7, {MakeRow({"№"}), MakeRow({"1"}), MakeRow({"Раздел 1", "", "", "", "", ""}),
                      MakeRow({"1", "2", "3", "4", "5", "6"}), MakeRow({"1", "x", "T", "1950", "3", ""})}),
          6,
          {2}},
         {"merged cells: fewer cells than columns",
-         TableOf(7, {MakeRow({"№"}), MakeRow({"1"}), MakeRow({"1", "T", "1950", "3", ""})}), 5, {}},
+         TableOf(7, {MakeRow({"№"}), MakeRow({"1"}), MakeRow({"1", "T", "1950", "3", ""})}),
+         5,
+         {}},
         {"no data-looking row: standard",
-         TableOf(7, {MakeRow({"№"}), MakeRow({"1"}), MakeRow({"Раздел", "", "", "", "", "", ""})}), 7, {}},
+         TableOf(7, {MakeRow({"№"}), MakeRow({"1"}), MakeRow({"Раздел", "", "", "", "", "", ""})}),
+         7,
+         {}},
         {"fewer than three rows: standard", TableOf(6, {MakeRow({"№"}), MakeRow({"1"})}), 6, {}},
     };
     CheckOptions options;
@@ -197,7 +221,8 @@ TEST(DetectColumnsTest, SkipModeReadsSingleDigits) {
 }
 
 TEST(DetectColumnsTest, StandardModeTakesTheGrid) {
-    fake::FakeTable data = TableOf(7, {fake::MakeRow({"№"}), fake::MakeRow({"1"}), fake::MakeRow({"1", "T"})});
+    fake::FakeTable data =
+        TableOf(7, {fake::MakeRow({"№"}), fake::MakeRow({"1"}), fake::MakeRow({"1", "T"})});
     fake::FakeTableObject table(data);
     CheckOptions options;
     options.Columns = ColumnMode::Standard;

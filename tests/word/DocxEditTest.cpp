@@ -30,10 +30,13 @@ constexpr const char* kNumbering = R"xml(<?xml version="1.0" encoding="UTF-8" st
 <w:num w:numId="2"><w:abstractNumId w:val="1"/></w:num>
 </w:numbering>)xml";
 
-const std::string kNumbered = "<w:p><w:pPr><w:numPr><w:ilvl w:val=\"0\"/><w:numId w:val=\"1\"/></w:numPr></w:pPr></w:p>";
-const std::string kLettered = "<w:p><w:pPr><w:numPr><w:ilvl w:val=\"0\"/><w:numId w:val=\"2\"/></w:numPr></w:pPr></w:p>";
+const std::string kNumbered =
+    "<w:p><w:pPr><w:numPr><w:ilvl w:val=\"0\"/><w:numId w:val=\"1\"/></w:numPr></w:pPr></w:p>";
+const std::string kLettered =
+    "<w:p><w:pPr><w:numPr><w:ilvl w:val=\"0\"/><w:numId w:val=\"2\"/></w:numPr></w:pPr></w:p>";
 const std::string kStyled = "<w:p><w:pPr><w:pStyle w:val=\"Item\"/></w:pPr></w:p>";
-const std::string kAnchor = "<w:p><w:r><w:drawing><wp:anchor/></w:drawing></w:r><w:r><w:t>подпись</w:t></w:r></w:p>";
+const std::string kAnchor =
+    "<w:p><w:r><w:drawing><wp:anchor/></w:drawing></w:r><w:r><w:t>подпись</w:t></w:r></w:p>";
 
 // Three case rows with list numbers in the first column, a heading, and a nested table.
 std::string InventoryBody() {
@@ -52,9 +55,15 @@ struct EditCase {
     std::vector<std::string> absent;
 };
 
-std::unique_ptr<Table> Main(Document& d) { return d.Tables()->Item(1); }
-std::string RowText(Document& d, int row) { return Show(Main(d)->Rows()->Item(row)->Range()->Text()); }
-std::string ListString(Document& d, int row) { return Main(d)->Cell(row, 1)->Range()->ListFormat()->ListString(); }
+std::unique_ptr<Table> Main(Document& d) {
+    return d.Tables()->Item(1);
+}
+std::string RowText(Document& d, int row) {
+    return Show(Main(d)->Rows()->Item(row)->Range()->Text());
+}
+std::string ListString(Document& d, int row) {
+    return Main(d)->Cell(row, 1)->Range()->ListFormat()->ListString();
+}
 
 std::vector<EditCase> Cases() {
     return {
@@ -81,8 +90,10 @@ std::vector<EditCase> Cases() {
              range->SetText(Cp("Переписка с министерством\rо кадрах\t1950"));
          },
          [](Document& d) {
-             EXPECT_EQ(Show(Main(d)->Cell(3, 2)->Range()->Text()), "Переписка с министерством¶о кадрах→1950|");
-             EXPECT_EQ(Main(d)->Cell(3, 2)->Range()->Font()->Bold(), kTrue);  // the first run's properties kept
+             EXPECT_EQ(Show(Main(d)->Cell(3, 2)->Range()->Text()),
+                       "Переписка с министерством¶о кадрах→1950|");
+             EXPECT_EQ(Main(d)->Cell(3, 2)->Range()->Font()->Bold(),
+                       kTrue);  // the first run's properties kept
          },
          {"Переписка с министерством", "о кадрах"},
          {}},
@@ -169,10 +180,12 @@ std::vector<EditCase> Cases() {
     };
 }
 
-bool HaveCommand(const std::string& check) { return std::system((check + " >/dev/null 2>&1").c_str()) == 0; }
+bool HaveCommand(const std::string& check) {
+    return std::system((check + " >/dev/null 2>&1").c_str()) == 0;
+}
 
 class EditTest : public ::testing::Test {
-protected:
+  protected:
     // Applies every case to its own copy and saves it; returns the saved paths.
     std::vector<std::string> EditAndSave() {
         std::string original = WriteDocx(folder_.File("original.docx"), InventoryBody(), kStyles, kNumbering);
@@ -210,7 +223,8 @@ TEST_F(EditTest, LibreOfficeReadsEveryEditedFile) {
     if (!HaveCommand("command -v soffice")) GTEST_SKIP() << "soffice is not installed";
     std::vector<std::string> saved = EditAndSave();
     std::string command = "soffice -env:UserInstallation=file://" + folder_.File("profile") +
-                          " --headless --convert-to 'txt:Text (encoded):UTF8' --outdir " + folder_.File("txt");
+                          " --headless --convert-to 'txt:Text (encoded):UTF8' --outdir " +
+                          folder_.File("txt");
     for (const std::string& path : saved) command += " " + path;
     ASSERT_EQ(std::system((command + " >/dev/null 2>&1").c_str()), 0);
     auto cases = Cases();
@@ -218,7 +232,8 @@ TEST_F(EditTest, LibreOfficeReadsEveryEditedFile) {
         std::string text = ReadFile(folder_.File("txt/edit" + std::to_string(i) + ".txt"));
         ASSERT_FALSE(text.empty()) << cases[i].name;
         for (const std::string& fragment : cases[i].present)
-            EXPECT_NE(text.find(fragment), std::string::npos) << cases[i].name << ": " << fragment << "\n" << text;
+            EXPECT_NE(text.find(fragment), std::string::npos) << cases[i].name << ": " << fragment << "\n"
+                                                              << text;
         for (const std::string& fragment : cases[i].absent)
             EXPECT_EQ(text.find(fragment), std::string::npos) << cases[i].name << ": " << fragment;
     }
@@ -246,7 +261,8 @@ TEST_F(EditTest, PythonDocxReadsEveryEditedFile) {
         std::string text = ReadFile(saved[i] + ".py.txt");
         for (const std::string& fragment : cases[i].present) {
             if (fragment.find('\t') != std::string::npos) continue;  // python-docx shows tabs its own way
-            EXPECT_NE(text.find(fragment), std::string::npos) << cases[i].name << ": " << fragment << "\n" << text;
+            EXPECT_NE(text.find(fragment), std::string::npos) << cases[i].name << ": " << fragment << "\n"
+                                                              << text;
         }
         for (const std::string& fragment : cases[i].absent)
             EXPECT_EQ(text.find(fragment), std::string::npos) << cases[i].name << ": " << fragment;

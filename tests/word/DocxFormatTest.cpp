@@ -27,16 +27,19 @@ constexpr const char* kNumbering = R"(<?xml version="1.0" encoding="UTF-8" stand
 std::string BoldRun(std::string_view text) {
     return "<w:r><w:rPr><w:b/></w:rPr><w:t>" + std::string(text) + "</w:t></w:r>";
 }
-std::string PlainRun(std::string_view text) { return "<w:r><w:t>" + std::string(text) + "</w:t></w:r>"; }
+std::string PlainRun(std::string_view text) {
+    return "<w:r><w:t>" + std::string(text) + "</w:t></w:r>";
+}
 std::string Para(std::string_view content, std::string_view pPr = "") {
     return "<w:p>" + (pPr.empty() ? std::string() : "<w:pPr>" + std::string(pPr) + "</w:pPr>") +
            std::string(content) + "</w:p>";
 }
 
 class FormatTest : public ::testing::Test {
-protected:
+  protected:
     Document& Open(const std::string& body) {
-        std::string path = WriteDocx(folder_.File("f" + std::to_string(count_++) + ".docx"), body, kStyles, kNumbering);
+        std::string path =
+            WriteDocx(folder_.File("f" + std::to_string(count_++) + ".docx"), body, kStyles, kNumbering);
         return app_->Documents().Open(path);
     }
     std::unique_ptr<Row> FirstRow(const std::string& row) {
@@ -61,15 +64,16 @@ TEST_F(FormatTest, BoldOfARowOverItsTextRuns) {
         {"empty cells do not count", Tr(Tc(Para(BoldRun("Раздел"))) + Tc(Para(""))), kTrue},
         {"plain paragraph marks of text-less paragraphs do not count",
          Tr(Tc(Para(BoldRun("Раздел"))) + Tc(Para("", "<w:rPr/>"))), kTrue},
-        {"bold through the paragraph style", Tr(Tc(Para(PlainRun("Раздел"), "<w:pStyle w:val=\"Heading\"/>"))),
-         kTrue},
+        {"bold through the paragraph style",
+         Tr(Tc(Para(PlainRun("Раздел"), "<w:pStyle w:val=\"Heading\"/>"))), kTrue},
         {"run turning the style's bold off",
-         Tr(Tc(Para("<w:r><w:rPr><w:b w:val=\"0\"/></w:rPr><w:t>а</w:t></w:r>", "<w:pStyle w:val=\"Heading\"/>"))),
+         Tr(Tc(Para("<w:r><w:rPr><w:b w:val=\"0\"/></w:rPr><w:t>а</w:t></w:r>",
+                    "<w:pStyle w:val=\"Heading\"/>"))),
          kFalse},
         {"a range without text is judged by its marks",
          Tr(Tc(Para("", "<w:rPr><w:b/></w:rPr>")) + Tc(Para("", "<w:rPr><w:b/></w:rPr>"))), kTrue},
-        {"marks of a text-less range can be mixed",
-         Tr(Tc(Para("", "<w:rPr><w:b/></w:rPr>")) + Tc(Para(""))), kUndefined},
+        {"marks of a text-less range can be mixed", Tr(Tc(Para("", "<w:rPr><w:b/></w:rPr>")) + Tc(Para(""))),
+         kUndefined},
     };
     for (const Case& c : cases) EXPECT_EQ(FirstRow(c.row)->Range()->Font()->Bold(), c.expected) << c.name;
 }
@@ -84,7 +88,8 @@ TEST_F(FormatTest, KeepWithNextOverParagraphs) {
         {"direct on every paragraph",
          Tr(Tc(Para(PlainRun("а"), "<w:keepNext/>")) + Tc(Para("", "<w:keepNext/>"))), kTrue},
         {"none", Tr(Tc(Para(PlainRun("а"))) + Tc(Para(""))), kFalse},
-        {"mixed, empty paragraphs count", Tr(Tc(Para(PlainRun("а"), "<w:keepNext/>")) + Tc(Para(""))), kUndefined},
+        {"mixed, empty paragraphs count", Tr(Tc(Para(PlainRun("а"), "<w:keepNext/>")) + Tc(Para(""))),
+         kUndefined},
         {"through the style", Tr(Tc(Para(PlainRun("а"), "<w:pStyle w:val=\"Heading\"/>"))), kTrue},
         {"direct off wins over the style",
          Tr(Tc(Para(PlainRun("а"), "<w:pStyle w:val=\"Heading\"/><w:keepNext w:val=\"0\"/>"))), kFalse},
@@ -114,10 +119,12 @@ TEST_F(FormatTest, ShapesAreFloatingDrawingsCountedOnce) {
     const std::string anchor = "<w:r><w:drawing><wp:anchor/></w:drawing></w:r>";
     const std::string inlinePicture = "<w:r><w:drawing><wp:inline/></w:drawing></w:r>";
     const std::string line = "<w:r><w:pict><v:line style=\"position:absolute;z-index:1\"/></w:pict></w:r>";
-    const std::string inlineVml = "<w:r><w:pict><v:shapetype/><v:rect style=\"width:10pt;height:1pt\"/></w:pict></w:r>";
-    const std::string alternate = "<w:r><mc:AlternateContent><mc:Choice Requires=\"wps\"><w:drawing><wp:anchor/>"
-                                  "</w:drawing></mc:Choice><mc:Fallback><w:pict><v:rect style=\"position:absolute\"/>"
-                                  "</w:pict></mc:Fallback></mc:AlternateContent></w:r>";
+    const std::string inlineVml =
+        "<w:r><w:pict><v:shapetype/><v:rect style=\"width:10pt;height:1pt\"/></w:pict></w:r>";
+    const std::string alternate =
+        "<w:r><mc:AlternateContent><mc:Choice Requires=\"wps\"><w:drawing><wp:anchor/>"
+        "</w:drawing></mc:Choice><mc:Fallback><w:pict><v:rect style=\"position:absolute\"/>"
+        "</w:pict></mc:Fallback></mc:AlternateContent></w:r>";
     struct Case {
         const char* name;
         std::string body;
@@ -137,8 +144,8 @@ TEST_F(FormatTest, ShapesAreFloatingDrawingsCountedOnce) {
 
 TEST_F(FormatTest, ListStringOfTheFirstNumberedParagraph) {
     const std::string numbered = "<w:numPr><w:ilvl w:val=\"0\"/><w:numId w:val=\"1\"/></w:numPr>";
-    std::string rows = Tr(Tc(Para("", numbered)) + Tc(P("первое"))) + Tr(Tc(Para("", numbered)) + Tc(P("второе"))) +
-                       Tr(Tc(P("12а")) + Tc(P("литерное"))) +
+    std::string rows = Tr(Tc(Para("", numbered)) + Tc(P("первое"))) +
+                       Tr(Tc(Para("", numbered)) + Tc(P("второе"))) + Tr(Tc(P("12а")) + Tc(P("литерное"))) +
                        Tr(Tc(Para("", "<w:pStyle w:val=\"Item\"/>")) + Tc(P("через стиль")));
     auto table = Open(Tbl(rows) + P("")).Tables()->Item(1);
     EXPECT_EQ(table->Cell(1, 1)->Range()->ListFormat()->ListString(), "1.");

@@ -200,6 +200,44 @@ TEST(ListNumberingTest, ComputesWhatWordShows) {
     }
 }
 
+TEST(ListNumberingTest, ShownLevelIsTheDefinitionTheNumberCameFrom) {
+    pugi::xml_document numberingXml, stylesXml;
+    ASSERT_TRUE(numberingXml.load_string(
+        ("<w:numbering" + std::string(kNs) + ">" +
+         Abstract(0, "<w:styleLink w:val=\"OurList\"/>" + Lvl(0, "decimal", "%1.") +
+                         Lvl(1, "decimal", "%1.%2", 1, "<w:pStyle w:val=\"Sub\"/>")) +
+         Abstract(1, "<w:numStyleLink w:val=\"OurList\"/>") + Num(1, 0) + Num(2, 1) +
+         Num(3, 0, "<w:lvlOverride w:ilvl=\"0\">" + Lvl(0, "upperRoman", "%1)") + "</w:lvlOverride>") +
+         "</w:numbering>")
+            .c_str()));
+    ASSERT_TRUE(
+        stylesXml.load_string(("<w:styles" + std::string(kNs) +
+                               "><w:style w:type=\"numbering\" "
+                               "w:styleId=\"OurList\"><w:pPr><w:numPr><w:numId w:val=\"1\"/></w:numPr>"
+                               "</w:pPr></w:style></w:styles>")
+                                  .c_str()));
+    StyleSheet sheet(stylesXml.child("w:styles"));
+    ListNumbering numbering(numberingXml.child("w:numbering"), sheet);
+    auto ref = [](int numId, int ilvl) {
+        NumberingRef result;
+        result.numId = numId;
+        result.ilvl = ilvl;
+        return result;
+    };
+    NumberingRef styleBound = ref(1, 0);
+    styleBound.levelGiven = false;
+    styleBound.styleId = "Sub";
+    auto textOf = [&](const NumberingRef& shown) {
+        return std::string(numbering.ShownLevel(shown).child("w:lvlText").attribute("w:val").value());
+    };
+    EXPECT_EQ(textOf(ref(2, 0)), "%1.");
+    EXPECT_EQ(textOf(ref(2, 1)), "%1.%2");
+    EXPECT_EQ(textOf(ref(3, 0)), "%1)");
+    EXPECT_EQ(textOf(styleBound), "%1.%2");
+    EXPECT_FALSE(numbering.ShownLevel(ref(9, 0)));
+    EXPECT_FALSE(numbering.ShownLevel(ref(1, 5)));
+}
+
 TEST(ListNumberingTest, WithoutNumberingPartNothingIsNumbered) {
     pugi::xml_document document;
     ASSERT_TRUE(document.load_string(("<w:body" + std::string(kNs) + ">" + P(1) + "</w:body>").c_str()));

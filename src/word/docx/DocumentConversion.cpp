@@ -218,7 +218,8 @@ std::string ConvertToDocx(std::string_view bytes, DocumentFormat format, const s
         throw word::Error(std::string(messages::kConversionFailed) + shown, e.what());
     }
     if (run.timedOut)
-        throw word::Error(std::string(messages::kConversionTimedOut) + shown,
+        throw word::Error(std::string(messages::kConversionTimedOutPrefix) + std::to_string(timeout.count()) +
+                              std::string(messages::kConversionTimedOutSuffix) + shown,
                           "soffice killed after " + std::to_string(timeout.count()) + " s");
     const std::string output = outDir + "/document.docx";
     std::error_code ec;

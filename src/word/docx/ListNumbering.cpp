@@ -33,6 +33,7 @@ template <class Level>
 Level ReadLevel(pugi::xml_node lvl) {
     Level level;
     level.defined = true;
+    level.node = lvl;
     level.start = styles::IntValue(lvl.child("w:start")).value_or(0);
     level.format = ParseNumberFormat(styles::StringValue(lvl.child("w:numFmt")));
     level.text = text::Utf8ToCp1251(styles::StringValue(lvl.child("w:lvlText")));
@@ -132,6 +133,14 @@ int ListNumbering::LevelOf(const List& list, const NumberingRef& ref) const {
             if (list.levels[level].defined && list.levels[level].style == style) return level;
     }
     return 0;
+}
+
+pugi::xml_node ListNumbering::ShownLevel(const NumberingRef& ref) const {
+    auto found = lists_.find(ref.numId);
+    if (ref.numId == 0 || found == lists_.end()) return {};
+    int level = LevelOf(found->second, ref);
+    if (level < 0 || level >= kLevels) return {};
+    return found->second.levels[level].node;
 }
 
 void ListNumbering::Advance(const List& list, int level, Counters& counters) const {

@@ -28,6 +28,11 @@ class ListNumbering {
     // of `body` (w:body, including paragraphs inside tables and nested tables).
     ListStrings ComputeListStrings(pugi::xml_node body) const;
 
+    // The w:lvl element that defines the level a paragraph with this numbering shows (after level
+    // overrides, style-bound levels and w:numStyleLink), or an empty node: lets an editor read w:suff
+    // the same way the numbers were computed.
+    pugi::xml_node ShownLevel(const NumberingRef& ref) const;
+
     static constexpr int kLevels = 9;
 
   private:
@@ -39,6 +44,7 @@ class ListNumbering {
         bool legal = false;      // w:isLgl: every number of the text in decimal digits
         int restart = -1;        // w:lvlRestart; -1: restart after any higher level
         std::string_view style;  // w:pStyle: the paragraph style bound to this level
+        pugi::xml_node node;     // the w:lvl element
     };
     using Levels = std::array<Level, kLevels>;
 

@@ -32,7 +32,9 @@ inline constexpr std::string_view kNeedsLibreOfficeSuffix =
     " читается только через LibreOffice: установите LibreOffice (soffice) или сохраните документ в формате .docx"_cp;
 inline constexpr std::string_view kConversionFailed =
     "Не удалось преобразовать документ в формат .docx через LibreOffice: "_cp;
-inline constexpr std::string_view kConversionTimedOut =
-    "LibreOffice не успел преобразовать документ в формат .docx (прервано через 120 секунд): "_cp;
+// ... + seconds + kConversionTimedOutSuffix + file name
+inline constexpr std::string_view kConversionTimedOutPrefix =
+    "LibreOffice не успел преобразовать документ в формат .docx (предел "_cp;
+inline constexpr std::string_view kConversionTimedOutSuffix = " с): "_cp;
 
 }  // namespace tabulex::word::docx::messages

@@ -89,7 +89,8 @@ const StyleSheet::Resolved& StyleSheet::ParagraphStyle(pugi::xml_node pPr) const
 
 const StyleSheet::Resolved& StyleSheet::TableStyle(pugi::xml_node table) const {
     if (!table) return none_;
-    const Resolved* style = Find(styles::StringValue(table.child("w:tblPr").child("w:tblStyle")), "table");
+    const Resolved* style =
+        Find(styles::StringValue(styles::PropertiesOf(table, "w:tblPr").child("w:tblStyle")), "table");
     return style ? *style : defaultTable_;
 }
 
@@ -101,43 +102,54 @@ bool StyleSheet::IsBold(pugi::xml_node rPr, pugi::xml_node paragraph, pugi::xml_
     if (std::optional<bool> direct = styles::OnOffChild(rPr, "w:b")) return *direct;
     bool bold = defaultBold_;
     if (TableStyle(table).bold.value_or(false)) bold = !bold;
-    if (ParagraphStyle(paragraph.child("w:pPr")).bold.value_or(false)) bold = !bold;
+    if (ParagraphStyle(styles::PropertiesOf(paragraph, "w:pPr")).bold.value_or(false)) bold = !bold;
     const Resolved* character = Find(styles::StringValue(rPr.child("w:rStyle")), "character");
     if (character && character->bold.value_or(false)) bold = !bold;
     return bold;
 }
 
 bool StyleSheet::RunIsBold(pugi::xml_node run, pugi::xml_node paragraph, pugi::xml_node table) const {
-    return IsBold(run.child("w:rPr"), paragraph, table);
+    return IsBold(styles::PropertiesOf(run, "w:rPr"), paragraph, table);
 }
 
 bool StyleSheet::ParagraphMarkIsBold(pugi::xml_node paragraph, pugi::xml_node table) const {
-    return IsBold(paragraph.child("w:pPr").child("w:rPr"), paragraph, table);
+    return IsBold(styles::PropertiesOf(paragraph, "w:pPr").child("w:rPr"), paragraph, table);
 }
 
 bool StyleSheet::KeepWithNext(pugi::xml_node paragraph, pugi::xml_node table) const {
-    pugi::xml_node pPr = paragraph.child("w:pPr");
+    pugi::xml_node pPr = styles::PropertiesOf(paragraph, "w:pPr");
     if (std::optional<bool> direct = styles::OnOffChild(pPr, "w:keepNext")) return *direct;
     if (std::optional<bool> style = ParagraphStyle(pPr).keepNext) return *style;
     if (std::optional<bool> tableStyle = TableStyle(table).keepNext) return *tableStyle;
     return defaultKeepNext_;
 }
 
+// Asked for every paragraph of the document: one pass over w:pPr and one over w:numPr.
 NumberingRef StyleSheet::ParagraphNumbering(pugi::xml_node paragraph) const {
-    pugi::xml_node pPr = paragraph.child("w:pPr");
-    pugi::xml_node numPr = pPr.child("w:numPr");
-    const Resolved& style = ParagraphStyle(pPr);
-    std::optional<int> numId = styles::IntValue(numPr.child("w:numId"));
-    std::optional<int> ilvl = styles::IntValue(numPr.child("w:ilvl"));
-    FillUnset(numId, style.numId);
-    FillUnset(ilvl, style.ilvl);
+    pugi::xml_node pPr = styles::PropertiesOf(paragraph, "w:pPr");
+    pugi::xml_node pStyle, numPr;
+    for (pugi::xml_node child = pPr.first_child(); child; child = child.next_sibling()) {
+        std::string_view name = child.name();
+        if (name == "w:pStyle") pStyle = child;
+        if (name == "w:numPr") numPr = child;
+    }
+    std::optional<int> numId, ilvl;
+    for (pugi::xml_node child = numPr.first_child(); child; child = child.next_sibling()) {
+        std::string_view name = child.name();
+        if (name == "w:numId") numId = styles::IntValue(child);
+        if (name == "w:ilvl") ilvl = styles::IntValue(child);
+    }
+    const Resolved* found = Find(styles::StringValue(pStyle), "paragraph");
+    const Resolved& style = found ? *found : defaultParagraph_;
 
     NumberingRef ref;
+    ref.styleId = style.id;
+    if (!numId) ref.numberingStyleId = style.numIdStyle;
+    FillUnset(numId, style.numId);
+    FillUnset(ilvl, style.ilvl);
     ref.numId = numId.value_or(0) > 0 ? *numId : 0;
     ref.ilvl = ilvl.value_or(0);
     ref.levelGiven = ilvl.has_value();
-    ref.styleId = style.id;
-    if (!styles::IntValue(numPr.child("w:numId"))) ref.numberingStyleId = style.numIdStyle;
     return ref;
 }
 

@@ -4,6 +4,18 @@
 
 namespace tabulex::word::docx::styles {
 
+pugi::xml_node PropertiesOf(pugi::xml_node parent, const char* name) {
+    constexpr int kLookahead = 8;
+    int seen = 0;
+    for (pugi::xml_node child = parent.first_child(); child && seen < kLookahead;
+         child = child.next_sibling()) {
+        if (child.type() != pugi::node_element) continue;
+        if (std::string_view(child.name()) == name) return child;
+        ++seen;
+    }
+    return {};
+}
+
 bool OnOffValue(pugi::xml_node element) {
     pugi::xml_attribute val = element.attribute("w:val");
     if (!val) return true;

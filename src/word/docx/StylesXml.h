@@ -15,6 +15,11 @@
 
 namespace tabulex::word::docx::styles {
 
+// The property element `name` (w:pPr, w:rPr, w:tblPr) of a paragraph, run or table. Properties come
+// first in their parent (after at most a few bookmarks), so only the first children are looked at: a
+// table of 100 000 rows without w:tblPr must not be scanned to its end on every question.
+pugi::xml_node PropertiesOf(pugi::xml_node parent, const char* name);
+
 // ST_OnOff: an element without w:val means on; "0", "false" and "off" mean off.
 bool OnOffValue(pugi::xml_node element);
 // The on/off value of the child `name` of `props`, or nothing when the child is absent.

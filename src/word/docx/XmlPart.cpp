@@ -4,6 +4,8 @@
 #include "word/docx/FileSystem.h"
 #include "word/docx/PackageMessages.h"
 
+#include <algorithm>
+
 namespace tabulex::word::docx {
 namespace {
 
@@ -13,16 +15,36 @@ namespace {
 constexpr unsigned kParseFlags = pugi::parse_full | pugi::parse_ws_pcdata;
 constexpr unsigned kFormatFlags = pugi::format_raw | pugi::format_no_declaration;
 
+// pugixml writes a carriage return inside text as it is, and every reader (pugixml included) would
+// read it back as a line feed. After parsing with parse_eol the only carriage returns left in the tree
+// came from character references in text (attribute values are escaped by pugixml), so each is
+// written back as a reference.
 class StringWriter : public pugi::xml_writer {
 public:
     explicit StringWriter(std::string& out) : out_(out) {}
     void write(const void* data, std::size_t size) override {
-        out_.append(static_cast<const char*>(data), size);
+        std::string_view chunk(static_cast<const char*>(data), size);
+        for (std::size_t cr = chunk.find('\r'); cr != std::string_view::npos; cr = chunk.find('\r')) {
+            out_.append(chunk.substr(0, cr));
+            out_.append("&#13;");
+            chunk.remove_prefix(cr + 1);
+        }
+        out_.append(chunk);
     }
 
 private:
     std::string& out_;
 };
+
+std::string Position(std::string_view bytes, std::ptrdiff_t offset) {
+    auto end = static_cast<std::size_t>(std::max<std::ptrdiff_t>(0, offset));
+    std::string_view before = bytes.substr(0, end);
+    std::size_t line = 1 + static_cast<std::size_t>(std::count(before.begin(), before.end(), '\n'));
+    std::size_t lineStart = before.rfind('\n');
+    std::size_t column = 1 + end - (lineStart == std::string_view::npos ? 0 : lineStart + 1);
+    return "offset " + std::to_string(offset) + " (line " + std::to_string(line) + ", column " +
+           std::to_string(column) + ")";
+}
 
 }  // namespace
 
@@ -35,8 +57,8 @@ pugi::xml_document ParsePart(const Package& package, std::string_view partName) 
     if (!result) {
         throw word::Error(std::string(messages::kBadXmlPrefix) + std::string(partName) + ": " +
                               fs::DisplayName(package.Name()),
-                          "part " + std::string(partName) + ", offset " + std::to_string(result.offset) +
-                              ": " + result.description());
+                          "part " + std::string(partName) + ", " + Position(bytes, result.offset) + ": " +
+                              result.description());
     }
     return document;
 }

@@ -66,6 +66,8 @@ struct Declared {
 
 std::vector<Declared> DeclaredEntries(zip_t* archive, const std::string& name, const PackageLimits& limits) {
     zip_int64_t count = zip_get_num_entries(archive, 0);
+    if (count > 0 && static_cast<std::uint64_t>(count) > limits.maxEntries)
+        Fail(messages::kTooLarge, name, std::to_string(count) + " zip entries");
     std::vector<Declared> entries;
     entries.reserve(static_cast<std::size_t>(std::max<zip_int64_t>(count, 0)));
     std::unordered_set<std::string> seen;
@@ -106,7 +108,9 @@ std::string ReadEntry(zip_t* archive, std::uint64_t index, const Declared& decla
              detail);
     }
     std::string data;
-    data.reserve(static_cast<std::size_t>(std::min<std::uint64_t>(declared.size, 64u << 20)));
+    // The declared size is within the limits here; reserving it (address space only until written)
+    // avoids growing a large part by copies.
+    data.reserve(static_cast<std::size_t>(std::min(declared.size, budget)));
     char chunk[1 << 16];
     for (;;) {
         zip_int64_t got = zip_fread(file.get(), chunk, sizeof chunk);

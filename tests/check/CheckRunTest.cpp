@@ -1,0 +1,333 @@
+#include "check/CheckRun.h"
+
+#include "FakeHost.h"
+#include "FakeWord.h"
+#include "TestText.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+namespace tabulex::check {
+namespace {
+
+using fake::FakeRow;
+using fake::MakeRow;
+using testing::Cp;
+
+namespace fs = std::filesystem;
+
+std::string ReadBytes(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
+// The expected report: kept as UTF-8 with LF for reading, compared as 1251 with CR LF.
+std::string ExpectedReport(const std::string& name) {
+    const std::string utf8 = ReadBytes(fs::path(TABULEX_FIXTURES) / "reports" / name);
+    std::string crlf;
+    for (char c : utf8) {
+        if (c == '\n') crlf += '\r';
+        crlf += c;
+    }
+    return text::Utf8ToCp1251(crlf);
+}
+
+FakeRow Heading(std::string_view utf8, int bold = word::kTrue, int keep = word::kTrue) {
+    FakeRow row = MakeRow({utf8});
+    row.Bold = bold;
+    row.KeepWithNext = keep;
+    return row;
+}
+
+FakeRow Numbered(std::string_view listString, std::initializer_list<std::string_view> cells) {
+    FakeRow row = MakeRow(cells);
+    row.Cells[0].ListString = Cp(listString);
+    return row;
+}
+
+class CheckRunTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        folder_ =
+            fs::temp_directory_path() /
+            ("tabulex_check_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        fs::remove_all(folder_);
+        fs::create_directories(folder_);
+        options_.ReportFolder = folder_;
+    }
+    void TearDown() override { fs::remove_all(folder_); }
+
+    fake::FakeTable& Table(std::vector<FakeRow> rows, int columns = 5) {
+        document_.TableList.emplace_back();
+        document_.TableList.back().Rows = std::move(rows);
+        document_.TableList.back().ColumnCount = columns;
+        return document_.TableList.back();
+    }
+    CheckOutcome Run() {
+        CheckRun run(host_, options_, clock_);
+        return run.Run(document_, &wordOptions_);
+    }
+    std::string Report() const { return ReadBytes(folder_ / "Tabulex_Report.txt"); }
+
+    fs::path folder_;
+    CheckOptions options_;
+    fake::FakeHost host_;
+    fake::FakeClock clock_{10};
+    fake::FakeDocument document_;
+    fake::FakeOptions wordOptions_;
+};
+
+TEST_F(CheckRunTest, CleanInventory) {
+    Table({MakeRow({"№", "Заголовок"}), MakeRow({"1", "Опись"})});
+    Table({MakeRow({"1", "Приказы директора по основной деятельности", "1950", "25", ""}),
+           MakeRow({"2", "Распоряжения директора", "1951", "10", ""}),
+           Heading("Раздел 2. Документы по личному составу"),
+           MakeRow({"3", "Личные дела уволенных работников", "1952", "120", ""})});
+    const CheckOutcome outcome = Run();
+    EXPECT_EQ(outcome.End, CheckEnd::Completed);
+    EXPECT_EQ(Report(), ExpectedReport("clean.txt"));
+    EXPECT_EQ(outcome.CheckedTable, 2);
+    EXPECT_TRUE(outcome.ProblemRows.empty());
+    EXPECT_EQ(testing::Utf(outcome.CertificationLine), "В данную опись занесено 3 (три) дела с № 1 по № 3");
+    EXPECT_NE(std::find(host_.Statuses.begin(), host_.Statuses.end(), "Проблемы не обнаружены."),
+              host_.Statuses.end());
+    EXPECT_EQ(testing::Utf(host_.Store.ReadString("Main", "LastFile", "")), "opis.docx");
+    EXPECT_EQ(host_.Idle, (std::vector<bool>{false, true}));
+}
+
+TEST_F(CheckRunTest, EveryRowKind) {
+    auto& table = Table({
+        MakeRow({"№ п/п", "Заголовок дела", "Крайние даты", "Кол-во листов", "Примечание"}),
+        MakeRow({"1", "2", "3", "4", "5"}),
+        Heading("Раздел 1. Организационно-распорядительные документы"),
+        MakeRow({"1", "Приказы директора по основной деятельности", "1950-1951", "25", ""}),
+        MakeRow({"2.", "Распоряжения директора", "1951", "10", ""}),
+        MakeRow({"", "", "", "", ""}),
+        MakeRow({"1", "2", "3", "4", "5"}),
+        Heading("Раздел 2. Документы по личному составу", word::kFalse),
+        MakeRow({"4", "Личные дела уволенных работников", "1952–1953", "120", ""}),
+        Numbered("5.", {"", "Книга учёта личного состава", "1950-1955", "48", ""}),
+        MakeRow({"6", "Переписка", "", "", ""}),
+        Numbered("7.", {"", "Протоколы заседаний профкома", "", "", ""}),
+    });
+    table.Rows[3].AllowBreak = word::kTrue;
+    table.Rows[4].AllowBreak = word::kTrue;
+    wordOptions_.ReplaceQuotes = false;
+    const CheckOutcome outcome = Run();
+    ASSERT_EQ(outcome.End, CheckEnd::Completed);
+    EXPECT_EQ(Report(), ExpectedReport("every_row_kind.txt"));
+    EXPECT_EQ(outcome.Counts.ErrorCount, 4);
+    EXPECT_EQ(outcome.Counts.WarningCount, 3);
+    EXPECT_EQ(outcome.Counts.HintCount, 7);
+    ASSERT_EQ(outcome.ProblemRows.size(), 9u);
+    EXPECT_EQ(outcome.ProblemRows[0].Kind, RowKind::Header);
+    EXPECT_EQ(outcome.ProblemRows[2].Kind, RowKind::Empty);
+    EXPECT_EQ(outcome.ProblemRows[3].Kind, RowKind::Numbering);
+    EXPECT_EQ(outcome.ProblemRows[4].Kind, RowKind::Heading);
+    EXPECT_EQ(outcome.ProblemRows[4].TableRow, 8);
+    EXPECT_EQ(outcome.ProblemRows[8].Findings.size(), 3u);
+    EXPECT_EQ(outcome.ReportTableLines, 10);
+    EXPECT_EQ(outcome.ReportTableColumns, 6);
+}
+
+TEST_F(CheckRunTest, EveryDatesCellMessage) {
+    Table({MakeRow({"1", "Приказы директора", "1950г.", "1", ""}),
+           MakeRow({"2", "Распоряжения директора", "1950 г, 1951", "1", ""}),
+           MakeRow({"3", "Переписка с трестом", "1952-1951", "1", ""}),
+           MakeRow({"4", "Отчёты цехов", "Б/Д", "1", ""}),
+           MakeRow({"5", "Сметы расходов", "12мая 1950", "1", ""}),
+           MakeRow({"6", "Штатные расписания", "б/д", "1", ""}),
+           MakeRow({"7", "Акты ревизий", "1953–1954", "1", ""})});
+    ASSERT_EQ(Run().End, CheckEnd::Completed);
+    EXPECT_EQ(Report(), ExpectedReport("dates_messages.txt"));
+}
+
+std::vector<FakeRow> TwelveCases() {
+    std::vector<FakeRow> rows;
+    for (int k = 1; k <= 12; ++k) {
+        const std::string number = std::to_string(k) + (k == 3 ? "." : "");
+        const std::string year = std::to_string(1940 + k);
+        rows.push_back(MakeRow({number, "Переписка с трестом", year, k == 8 ? "12 л." : "1", ""}));
+    }
+    return rows;
+}
+
+TEST_F(CheckRunTest, StopAndResume) {
+    Table(TwelveCases());
+    // Every row of a 12-row table is a progress point; the first ProcessEvents comes before row 1.
+    host_.OnProcessEvents = [](fake::FakeHost& host) {
+        if (host.ProcessEventsCalls == 7) host.Stop = true;
+    };
+    const CheckOutcome stopped = Run();
+    ASSERT_EQ(stopped.End, CheckEnd::Stopped);
+    EXPECT_EQ(stopped.StoppedAtRow, 6);
+    EXPECT_EQ(host_.Store.ReadString("Break", "i", ""), "6");
+    EXPECT_EQ(host_.Store.ReadString("Break", "FileName", ""), "opis.docx");
+    EXPECT_EQ(host_.Statuses.back(), "Проверка прервана на строке 6.");
+    ASSERT_EQ(host_.Questions.size(), 1u);
+    EXPECT_EQ(host_.Questions[0].Title, "Внимание!");
+    EXPECT_EQ(host_.Questions[0].Text,
+              "Прервать проверку?\r\rВ следующий раз проверку можно будет продолжить с прерванной строки.");
+
+    host_.OnProcessEvents = nullptr;
+    const CheckOutcome resumed = Run();
+    ASSERT_EQ(resumed.End, CheckEnd::Completed);
+    EXPECT_EQ(resumed.StartRow, 6);
+    ASSERT_EQ(host_.Questions.size(), 2u);
+    EXPECT_EQ(host_.Questions[1].Kind, Question::Resume);
+    EXPECT_EQ(host_.Questions[1].Title, "Продолжить проверку?");
+    EXPECT_EQ(host_.Questions[1].Text,
+              "В прошлый раз проверка документа \"opis.docx\" была прервана на строке 6.\r\r"
+              "Продолжить сейчас проверку со строки 6?\r\r"
+              "Нажмите OK чтобы продолжить проверку или Отмена, чтобы начать проверку заново.");
+    EXPECT_EQ(Report(), ExpectedReport("resumed.txt"));
+    EXPECT_FALSE(host_.Store.HasSection("Break"));
+    // The report's table spans both parts: two headers and two problem lines.
+    EXPECT_EQ(resumed.ReportTableLines, 4);
+}
+
+TEST_F(CheckRunTest, ResumeDeclinedOrOtherDocumentStartsAgain) {
+    Table(TwelveCases());
+    host_.Store.WriteString("Break", "i", "6");
+    host_.Store.WriteString("Break", "FileName", "other.docx");
+    EXPECT_EQ(Run().StartRow, 1);
+    EXPECT_TRUE(host_.Questions.empty());
+
+    host_.Store.WriteString("Break", "i", "6");
+    host_.Store.WriteString("Break", "FileName", "opis.docx");
+    host_.ResumeAnswer = false;
+    const CheckOutcome outcome = Run();
+    EXPECT_EQ(outcome.StartRow, 1);
+    EXPECT_EQ(host_.Questions.size(), 1u);
+    EXPECT_EQ(outcome.Counters.DataRows, 12);
+}
+
+TEST_F(CheckRunTest, StopDeclinedGoesOn) {
+    Table(TwelveCases());
+    host_.StopAnswer = false;
+    host_.OnProcessEvents = [](fake::FakeHost& host) {
+        if (host.ProcessEventsCalls == 3) host.Stop = true;
+    };
+    EXPECT_EQ(Run().End, CheckEnd::Completed);
+    EXPECT_EQ(host_.Questions.size(), 1u);
+    EXPECT_NE(std::find(host_.Statuses.begin(), host_.Statuses.end(), "Продолжение работы..."),
+              host_.Statuses.end());
+}
+
+TEST_F(CheckRunTest, TwoDateColumns) {
+    Table({MakeRow(
+               {"№ п/п", "Заголовок дела", "Начальная дата", "Конечная дата", "Кол-во листов", "Примечание"}),
+           MakeRow({"1", "Приказы директора", "01.01.1950", "31.12.1951", "25", ""}),
+           MakeRow({"2", "Распоряжения директора", "05.03.1952", "01.02.1952", "10", "Копии"})},
+          6);
+    options_.TwoDateColumns = true;
+    options_.Columns = ColumnMode::Standard;
+    const CheckOutcome outcome = Run();
+    ASSERT_EQ(outcome.End, CheckEnd::Completed);
+    EXPECT_EQ(Report(), ExpectedReport("two_date_columns.txt"));
+    EXPECT_EQ(outcome.ReportTableColumns, 7);
+}
+
+std::vector<FakeRow> ExtraColumns() {
+    return {MakeRow({"№", "Индекс", "Старый №", "Заголовок", "Даты", "Листов", "Примечание"}),
+            MakeRow({"1", "2", "3", "4", "5", "6", "7"}),
+            MakeRow({"1", "01-02", "15", "Приказы директора", "1950", "25", ""}),
+            MakeRow({"2", "01-03", "", "Распоряжения директора", "1951", "10", ""})};
+}
+
+TEST_F(CheckRunTest, ExtraColumnsInEachMode) {
+    struct Case {
+        ColumnMode mode;
+        const char* fixture;
+    } cases[] = {{ColumnMode::Auto, "extra_columns_auto.txt"},
+                 {ColumnMode::Skip, "extra_columns_skip.txt"},
+                 {ColumnMode::Standard, "extra_columns_standard.txt"}};
+    Table(ExtraColumns(), 7);
+    for (const Case& c : cases) {
+        options_.Columns = c.mode;
+        options_.SkipColumnsText = "2, 3";
+        ASSERT_EQ(Run().End, CheckEnd::Completed) << c.fixture;
+        EXPECT_EQ(Report(), ExpectedReport(c.fixture)) << c.fixture;
+    }
+}
+
+TEST_F(CheckRunTest, NoTables) {
+    const CheckOutcome outcome = Run();
+    EXPECT_EQ(outcome.End, CheckEnd::NoTables);
+    EXPECT_EQ(host_.Statuses.back(), "Нет таблиц в документе. Проверьте опись.");
+    EXPECT_FALSE(fs::exists(folder_ / "Tabulex_Report.txt"));
+    EXPECT_EQ(host_.Idle.back(), true);
+}
+
+TEST_F(CheckRunTest, ReportLocked) {
+    Table(TwelveCases());
+    options_.ReportFolder = folder_ / "missing";
+    const CheckOutcome outcome = Run();
+    EXPECT_EQ(outcome.End, CheckEnd::ReportLocked);
+    ASSERT_EQ(host_.Messages.size(), 1u);
+    EXPECT_EQ(host_.Messages[0], "Закройте файл отчёта либо поставьте галочку в настройках.");
+    EXPECT_EQ(host_.Idle.back(), true);
+    EXPECT_EQ(host_.CloseReportCalls, 1);
+}
+
+TEST_F(CheckRunTest, RowReadFailureAsksAndReadsAgain) {
+    auto& table = Table(TwelveCases());
+    table.Rows[4].FailReads = 2;
+    const CheckOutcome outcome = Run();
+    EXPECT_EQ(outcome.End, CheckEnd::Completed);
+    ASSERT_EQ(host_.Questions.size(), 2u);
+    EXPECT_EQ(host_.Questions[0].Kind, Question::RowRead);
+    EXPECT_EQ(host_.Questions[0].Title, "Внимание!");
+    EXPECT_EQ(host_.Questions[0].Text.rfind("Не удается получить следующую строку таблицы.\r\r", 0), 0u);
+    EXPECT_EQ(outcome.Counters.DataRows, 12);
+
+    table.Rows[4].FailReads = 1;
+    host_.RowReadAnswer = false;
+    const CheckOutcome failed = Run();
+    EXPECT_EQ(failed.End, CheckEnd::Failed);
+    EXPECT_EQ(failed.StoppedAtRow, 5);
+    EXPECT_FALSE(host_.Store.HasSection("Break"));
+    EXPECT_EQ(Report(), ExpectedReport("resumed.txt").substr(0, Report().size()));
+}
+
+TEST_F(CheckRunTest, DataRowFailureShowsTheRowAndGoesOnOrEnds) {
+    auto& table = Table(TwelveCases());
+    table.Rows[6].Cells[0] = {"", "", true};
+    table.Rows[6].Cells[1].Text = Cp("Переписка\rс трестом");
+    const CheckOutcome outcome = Run();
+    EXPECT_EQ(outcome.End, CheckEnd::Completed);
+    ASSERT_EQ(host_.InputBoxes.size(), 1u);
+    EXPECT_EQ(host_.InputBoxes[0],
+              "Продолжить проверку?\nВозникла проблема при обработке строки №7 таблицы\r\r"
+              "Вышлите, пожалуйста, данный текст автору по адресу support@tabulex.example (Справка | Письмо "
+              "автору).\r\r"
+              "Нажмите OK, чтобы продолжить проверку описи или Отмена, чтобы прервать.\n"
+              "|Переписка с трестом|1947|1|||");
+    EXPECT_EQ(outcome.Counters.DataRows, 11);
+
+    host_.InputBoxAnswer = false;
+    EXPECT_EQ(Run().End, CheckEnd::Failed);
+}
+
+TEST_F(CheckRunTest, ProgressCaptionsAndTitles) {
+    std::vector<FakeRow> rows(1000, MakeRow({"1", "Переписка", "1950", "1", ""}));
+    Table(std::move(rows));
+    CheckOptions options = options_;
+    const CheckOutcome outcome = Run();
+    ASSERT_EQ(outcome.End, CheckEnd::Completed);
+    // Captions at rows 10, 11, 20, 21, ...; the clock advances 10 ms a reading, one reading per ten rows.
+    ASSERT_GE(host_.Captions.size(), 4u);
+    EXPECT_EQ(host_.Captions[0], "Проверка 10/1000 (1%) Осталось: 00:01");
+    EXPECT_EQ(host_.Captions[1], "Проверка 11/1000 (1%) Осталось: 00:01");
+    EXPECT_EQ(host_.Captions[2], "Проверка 20/1000 (2%) Осталось: 00:01");
+    EXPECT_EQ(host_.Captions[3], "Проверка 21/1000 (2%) Осталось: 00:01");
+    EXPECT_EQ(host_.Captions.size(), 199u + 1u);  // rows 10, 11, ..., 991, 1000, and the idle caption
+    EXPECT_EQ(host_.Captions.back(), "Табулекс 2.32 [05.03.2008]");
+    EXPECT_EQ(host_.Titles[0], "[1%] Табулекс 2.32[05.03.2008]");
+}
+
+}  // namespace
+}  // namespace tabulex::check

@@ -1,0 +1,56 @@
+// The certification line of clean inventories of different sizes: the number of cases in figures
+// and in words, the word for cases that follows the last two digits, the first and last numbers.
+
+#include "e2e/E2eTest.h"
+#include "e2e/InventoryBuilder.h"
+#include "text/Cp1251.h"
+
+#include <string>
+
+namespace tabulex::e2e {
+namespace {
+
+struct CertificationCase {
+    int cases;
+    const char* line;
+};
+
+const CertificationCase kCertificationCases[] = {
+    {1, "В данную опись занесено 1 (один) дело с № 1 по № 1"},
+    {2, "В данную опись занесено 2 (два) дела с № 1 по № 2"},
+    {4, "В данную опись занесено 4 (четыре) дела с № 1 по № 4"},
+    {5, "В данную опись занесено 5 (пять) дел с № 1 по № 5"},
+    {11, "В данную опись занесено 11 (одиннадцать) дел с № 1 по № 11"},
+    {14, "В данную опись занесено 14 (четырнадцать) дел с № 1 по № 14"},
+    {21, "В данную опись занесено 21 (двадцать один) дело с № 1 по № 21"},
+    {22, "В данную опись занесено 22 (двадцать два) дела с № 1 по № 22"},
+    {30, "В данную опись занесено 30 (тридцать) дел с № 1 по № 30"},
+    {101, "В данную опись занесено 101 (сто один) дело с № 1 по № 101"},
+    {112, "В данную опись занесено 112 (сто двенадцать) дел с № 1 по № 112"},
+    {123, "В данную опись занесено 123 (сто двадцать три) дела с № 1 по № 123"},
+};
+
+class CertificationTest : public E2eTest {};
+
+TEST_F(CertificationTest, NumberInFiguresAndWordsWithTheWordForCases) {
+    for (const auto& c : kCertificationCases) {
+        std::string plan = "-\t№ п/п\tЗаголовок дела\tКрайние даты\tКол-во листов\tПримечание\n";
+        for (int k = 1; k <= c.cases; ++k)
+            plan += "-\t" + std::to_string(k) + "\tПротоколы заседаний правления\t" +
+                    std::to_string(1900 + k) + "\t12\t\n";
+        const auto inventory = root_ / ("opis-" + std::to_string(c.cases) + ".docx");
+        WriteInventory(plan, inventory);
+        const auto reportDir = root_ / std::to_string(c.cases);
+        const auto result = Check(inventory, reportDir);
+        EXPECT_EQ(result.status, 0) << c.cases << ": " << result.err;
+        const std::string report = ReadFile(reportDir / "Tabulex_Report.txt");
+        const std::string expected = "\r\n\r\n" + text::Utf8ToCp1251("Проблемы не обнаружены.\r\n") +
+                                     text::Utf8ToCp1251(c.line) + "\r\n\r\n";
+        EXPECT_NE(report.find(expected), std::string::npos)
+            << c.cases << " cases; expected " << c.line << "\nreport:\n"
+            << text::Cp1251ToUtf8(report);
+    }
+}
+
+}  // namespace
+}  // namespace tabulex::e2e

@@ -1,0 +1,55 @@
+// The report document as an office suite reads it: LibreOffice, when installed, converts it to HTML
+// and finds the table of the header and problem lines.
+
+#include "report/ReportDocument.h"
+
+#include "text/Cp1251.h"
+#include "word/docx/DocxApplication.h"
+
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+namespace tabulex::report {
+namespace {
+
+namespace fs = std::filesystem;
+
+TEST(ReportDocumentOfficeTest, LibreOfficeReadsTheTable) {
+    if (std::system("command -v soffice > /dev/null 2>&1") != 0) GTEST_SKIP() << "soffice is not installed";
+    const fs::path folder =
+        fs::temp_directory_path() / ("tabulex_report_office_" + std::to_string(::getpid()));
+    fs::remove_all(folder);
+    fs::create_directories(folder);
+    const fs::path text = folder / "Tabulex_Report.txt";
+    std::ofstream(text, std::ios::binary) << text::Utf8ToCp1251(
+        "№\tЗаголовок\tДаты\tКол-во\tПримечание\tОтчет\r\n"
+        "1\tПриказы\t1950\t12 л.\t\tКол-во указано неверно \"12 л.\"\r\n"
+        "\t\t\t\t\tЛишняя пустая строка\r\n\r\nПроверялась таблица №1.\r\n");
+    ReportDocumentLayout layout;
+    layout.TableLines = 3;
+    layout.TableColumns = 6;
+    auto application = word::docx::CreateApplication();
+    const fs::path document = MakeReportDocument(application->Documents(), text, Encoding::Cp1251, layout);
+
+    const std::string command = "cd '" + folder.string() +
+                                "' && timeout 180 soffice -env:UserInstallation=file://" + folder.string() +
+                                "/profile --headless --convert-to html '" + document.string() +
+                                "' > /dev/null 2>&1";
+    ASSERT_EQ(std::system(command.c_str()), 0);
+    std::ifstream in(folder / "Tabulex_Report.html", std::ios::binary);
+    const std::string html((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    int rows = 0;
+    for (std::size_t at = html.find("<tr"); at != std::string::npos; at = html.find("<tr", at + 1)) ++rows;
+    EXPECT_NE(html.find("<table"), std::string::npos);
+    EXPECT_EQ(rows, 3);
+    EXPECT_NE(html.find("Arial"), std::string::npos);
+    fs::remove_all(folder);
+}
+
+}  // namespace
+}  // namespace tabulex::report

@@ -1,0 +1,106 @@
+#include "report/ReportFile.h"
+
+#include "check/FakeWord.h"
+#include "report/ReportDocument.h"
+#include "text/Cp1251.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+namespace tabulex::report {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string ReadBytes(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
+class ReportFileTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        folder_ = fs::temp_directory_path() /
+                  ("tabulex_report_" +
+                   std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        fs::remove_all(folder_);
+        fs::create_directories(folder_);
+    }
+    void TearDown() override { fs::remove_all(folder_); }
+    fs::path folder_;
+};
+
+TEST_F(ReportFileTest, Cp1251LinesWithCrLfCreatedThenAppended) {
+    const fs::path path = folder_ / "Tabulex_Report.txt";
+    ReportFile file;
+    ASSERT_TRUE(file.Open(path, false, Encoding::Cp1251));
+    file.WriteLine(text::Utf8ToCp1251("№\tДело"));
+    file.WriteLine("");
+    EXPECT_TRUE(file.Close());
+    EXPECT_EQ(ReadBytes(path), "\xB9\t\xC4\xE5\xEB\xEE\r\n\r\n");
+
+    ASSERT_TRUE(file.Open(path, true, Encoding::Cp1251));
+    EXPECT_EQ(file.LinesBefore(), 2);
+    file.WriteLine("x");
+    EXPECT_TRUE(file.Close());
+    EXPECT_EQ(ReadBytes(path), "\xB9\t\xC4\xE5\xEB\xEE\r\n\r\nx\r\n");
+
+    ASSERT_TRUE(file.Open(path, false, Encoding::Cp1251));
+    EXPECT_EQ(file.LinesBefore(), 0);
+    EXPECT_TRUE(file.Close());
+    EXPECT_EQ(ReadBytes(path), "");
+}
+
+TEST_F(ReportFileTest, Utf8Encoding) {
+    const fs::path path = folder_ / "r.txt";
+    ReportFile file;
+    ASSERT_TRUE(file.Open(path, false, Encoding::Utf8));
+    file.WriteLine(text::Utf8ToCp1251("Рубрикатор: ¶"));
+    ASSERT_TRUE(file.Close());
+    EXPECT_EQ(ReadBytes(path), "Рубрикатор: ¶\r\n");
+}
+
+TEST_F(ReportFileTest, OpenFailsWhereNoFileCanBe) {
+    ReportFile file;
+    EXPECT_FALSE(file.Open(folder_ / "missing" / "r.txt", false, Encoding::Cp1251));
+    EXPECT_FALSE(file.Open(folder_, false, Encoding::Cp1251));
+    EXPECT_FALSE(file.IsOpen());
+    file.WriteLine("ignored");
+}
+
+TEST_F(ReportFileTest, ReportDocumentHasTheTableAndIsSavedBesideTheText) {
+    const fs::path path = folder_ / "Tabulex_Report.txt";
+    ReportFile file;
+    ASSERT_TRUE(file.Open(path, false, Encoding::Utf8));
+    file.WriteLine(text::Utf8ToCp1251("№\tЗаголовок"));
+    file.WriteLine("1\tT");
+    file.WriteLine("");
+    ASSERT_TRUE(file.Close());
+
+    check::fake::FakeDocuments documents;
+    ReportDocumentLayout layout;
+    layout.TableLines = 2;
+    layout.TableColumns = 6;
+    layout.FitToContents = false;
+    EXPECT_EQ(MakeReportDocument(documents, path, Encoding::Utf8, layout), folder_ / "Tabulex_Report.docx");
+    ASSERT_EQ(documents.Closed.size(), 1u);
+    const check::fake::FakeDocument& doc = *documents.Closed[0];
+    EXPECT_EQ(doc.ReportText, text::Utf8ToCp1251("№\tЗаголовок\r\n1\tT\r\n\r\n"));
+    EXPECT_EQ(doc.FontName, "Arial");
+    EXPECT_EQ(doc.TableLines, 2);
+    EXPECT_EQ(doc.TableColumns, 6);
+    EXPECT_FALSE(doc.FitToContents);
+    EXPECT_EQ(doc.TableList.at(0).Rows.at(0).AllowBreak, word::kFalse);
+    EXPECT_EQ(doc.SavedAs, (folder_ / "Tabulex_Report.docx").string());
+    EXPECT_TRUE(documents.Open_.empty());
+
+    layout.ToTable = false;
+    MakeReportDocument(documents, path, Encoding::Utf8, layout);
+    EXPECT_TRUE(documents.Closed.at(1)->TableList.empty());
+}
+
+}  // namespace
+}  // namespace tabulex::report

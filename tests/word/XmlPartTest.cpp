@@ -1,0 +1,89 @@
+// XML parts survive parsing and writing: whatever the host does not understand comes back as it was.
+
+#include "word/docx/XmlPart.h"
+
+#include "PackageTestHelpers.h"
+#include "word/Error.h"
+#include "word/docx/PackageMessages.h"
+
+#include <gtest/gtest.h>
+
+namespace tabulex::word::docx {
+namespace {
+
+using namespace testing;
+
+constexpr std::string_view kDecl = R"(<?xml version="1.0" encoding="UTF-8" standalone="yes"?>)";
+
+struct RoundTrip {
+    const char* label;
+    std::string input;
+    std::string expected;  // empty: the input itself
+};
+
+Package PackageWith(const std::string& documentXml) {
+    Package package = Package::FromBytes(MinimalDocx(), "part.docx");
+    package.SetBytes("word/document.xml", documentXml);
+    return package;
+}
+
+TEST(XmlPartTest, PartsComeBackAsTheyWere) {
+    const std::string d(kDecl);
+    const std::vector<RoundTrip> cases = {
+        {"whitespace-only text", d + R"(<w:t xml:space="preserve"> </w:t>)", ""},
+        {"tab and newline only", d + "<w:t xml:space=\"preserve\">\t\n</w:t>", ""},
+        {"indentation between elements", d + "<a>\n  <b/>\n  <c>x</c>\n</a>", ""},
+        {"Cyrillic text and entities", d + "<w:t>Опись &amp; дело &lt;1&gt; \"x\"</w:t>", ""},
+        {"attributes and unknown namespaces",
+         d + R"(<w:document xmlns:w="urn:w" xmlns:mc="urn:mc" xmlns:w14="urn:w14" mc:Ignorable="w14">)"
+             R"(<w:p w14:paraId="1A2B3C4D" w:rsidR="00AB"><w14:x a="&amp;&lt;&quot;"/></w:p></w:document>)",
+         ""},
+        {"comment, processing instruction, CDATA",
+         d + "<a><!-- note --><?mso-application progid=\"Word\"?><![CDATA[<x>]]></a>", ""},
+        {"no declaration added", "<a/>", ""},
+        {"empty elements", d + "<a><b></b><c/></a>", d + "<a><b/><c/></a>"},
+        {"byte order mark dropped", "\xEF\xBB\xBF" + d + "<a/>", d + "<a/>"},
+        {"line break after the declaration", d + "\r\n<a>x</a>", d + "<a>x</a>"},
+        {"greater-than in text", d + "<a>1 > 0</a>", d + "<a>1 &gt; 0</a>"},
+        {"carriage return kept as a reference", d + "<a>x&#13;y</a>", ""},
+        {"attribute whitespace references kept", d + "<a v=\"x&#13;&#10;&#9;y\"/>",
+         d + "<a v=\"x&#13;&#10;&#09;y\"/>"},
+    };
+    for (const RoundTrip& c : cases) {
+        SCOPED_TRACE(c.label);
+        Package package = PackageWith(c.input);
+        EXPECT_EQ(SerializePart(ParsePart(package, "word/document.xml")),
+                  c.expected.empty() ? c.input : c.expected);
+    }
+}
+
+TEST(XmlPartTest, WhitespaceOnlyRunTextIsReadable) {
+    Package package = PackageWith(DocumentXml(R"(<w:p><w:r><w:t xml:space="preserve"> </w:t></w:r></w:p>)"));
+    pugi::xml_document document = ParsePart(package, "word/document.xml");
+    EXPECT_STREQ(document.select_node("//w:t").node().text().get(), " ");
+}
+
+TEST(XmlPartTest, MalformedXmlNamesThePartAndTheOffset) {
+    const std::string bad = DocumentXml("<w:p><w:r><w:t>text</w:r></w:p>");
+    Package package = PackageWith(bad);
+    try {
+        ParsePart(package, "word/document.xml");
+        FAIL() << "parsed";
+    } catch (const word::Error& error) {
+        EXPECT_EQ(error.Message(), std::string(messages::kBadXmlPrefix) + "word/document.xml: part.docx");
+        // The offset points at the end tag that does not match.
+        std::size_t at = error.Detail().find("offset ");
+        ASSERT_NE(at, std::string::npos) << error.Detail();
+        std::size_t offset = std::stoul(error.Detail().substr(at + 7));
+        EXPECT_EQ(bad.substr(offset - 2, 6), "</w:r>") << error.Detail();
+        EXPECT_NE(error.Detail().find("(line 2, column "), std::string::npos) << error.Detail();
+    }
+}
+
+TEST(XmlPartTest, AMissingPartIsAnEmptyDocument) {
+    Package package = PackageWith(DocumentXml(""));
+    EXPECT_FALSE(ParsePart(package, "word/numbering.xml").first_child());
+}
+
+}  // namespace
+}  // namespace tabulex::word::docx
