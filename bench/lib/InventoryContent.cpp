@@ -197,9 +197,9 @@ void InventoryContent::FillNumber(InventoryRow& row) {
         return;
     }
     int draw = random_.Below(1000);
-    if (draw < 5 && lastNumber_ > 0) {  // a case added later: 12а after 12
+    if (draw < 5 && lastNumber_ > 0) {  // a case added later: 12А after 12 (or 12а, which is no literal)
         AppendInt(row.number, lastNumber_);
-        row.number += "а";
+        row.number += draw < 3 ? "А" : "а";
         return;
     }
     if (draw < 8) ++nextNumber_;                                   // a number left out

@@ -151,7 +151,10 @@ bool Runner::OpenReport(word::Document& document) {
     Settings& settings = host_.Settings();
     int start = settings.ReadInteger(kBreakSection, kBreakRowKey, 1);
     bool append = false;
-    if (start > 1 && settings.ReadString(kBreakSection, kBreakFileKey, {}) == outcome_.DocumentName) {
+    // A resume point past the last row (the document was shortened since the stop) cannot be
+    // resumed: offering it would check nothing and report success.
+    const bool resumable = start > 1 && start <= outcome_.RowCount;
+    if (resumable && settings.ReadString(kBreakSection, kBreakFileKey, {}) == outcome_.DocumentName) {
         const std::string row = std::to_string(start);
         std::string text(msg::kResumeText1);
         text += document.Name();

@@ -94,7 +94,7 @@ InventoryResult CheckInventory(const InventoryJob& job, SharedContext& shared) {
             if (!options.quiet) result.out = TextSummary(job.file, outcome, reportDocument);
         } else {
             const std::string& message = outcome.Message.empty() ? host.LastStatus() : outcome.Message;
-            result.err += label + ": " + Utf8(message) + "\n";
+            if (message != host.LastMessage()) result.err += label + ": " + Utf8(message) + "\n";
         }
     } catch (const word::Error& e) {
         const std::string message = text::Cp1251ToUtf8(e.Message());

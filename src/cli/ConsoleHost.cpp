@@ -48,6 +48,7 @@ bool ConsoleHost::InputBox(std::string_view, std::string_view prompt, std::strin
 }
 
 void ConsoleHost::ShowMessageText(std::string_view text) {
+    lastMessage_ = std::string(text);
     PrintMessage(text);
 }
 

@@ -40,6 +40,8 @@ class ConsoleHost : public check::CheckHost {
     check::Settings& Settings() override { return settings_; }
 
     const std::string& LastStatus() const { return lastStatus_; }
+    // The last text shown through ShowMessageText (1251), so that it is not printed twice.
+    const std::string& LastMessage() const { return lastMessage_; }
 
   private:
     void PrintMessage(std::string_view text1251);
@@ -52,6 +54,7 @@ class ConsoleHost : public check::CheckHost {
     ConsolePolicy policy_;
     int rowReadFailures_ = 0;
     std::string lastStatus_;
+    std::string lastMessage_;
 };
 
 // Turns the run's CR line breaks into the terminal's, and 1251 into UTF-8.

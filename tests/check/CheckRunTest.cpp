@@ -205,6 +205,17 @@ TEST_F(CheckRunTest, ResumeDeclinedOrOtherDocumentStartsAgain) {
     EXPECT_EQ(outcome.Counters.DataRows, 12);
 }
 
+TEST_F(CheckRunTest, ResumePointPastTheLastRowStartsAgain) {
+    Table(TwelveCases());
+    host_.Store.WriteString("Break", "i", "40");
+    host_.Store.WriteString("Break", "FileName", "opis.docx");
+    const CheckOutcome outcome = Run();
+    EXPECT_EQ(outcome.StartRow, 1);
+    EXPECT_TRUE(host_.Questions.empty());
+    EXPECT_EQ(outcome.Counters.DataRows, 12);
+    EXPECT_FALSE(host_.Store.HasSection("Break"));
+}
+
 TEST_F(CheckRunTest, StopDeclinedGoesOn) {
     Table(TwelveCases());
     host_.StopAnswer = false;

@@ -26,9 +26,14 @@ std::string ReadFixture(const std::string& name) {
     return ReadFile(FixturePath(name));
 }
 
+std::string ExpandMarks(std::string utf8) {
+    for (std::size_t at; (at = utf8.find("{nbsp}")) != std::string::npos;) utf8.replace(at, 6, "\xC2\xA0");
+    return utf8;
+}
+
 std::string ExpectedReportBytes(const std::string& utf8Lf) {
     std::string crLf;
-    for (char c : utf8Lf) {
+    for (char c : ExpandMarks(utf8Lf)) {
         if (c == '\n') crLf += '\r';
         crLf += c;
     }
@@ -80,7 +85,7 @@ void E2eTest::ExpectReport(const fs::path& reportDir, const std::string& reportN
     const fs::path reportFile = reportDir / "Tabulex_Report.txt";
     ASSERT_TRUE(fs::exists(reportFile)) << reportFile;
     const std::string actual = ReadFile(reportFile);
-    const std::string expectedUtf8 = ReadFixture(reportName);
+    const std::string expectedUtf8 = ExpandMarks(ReadFixture(reportName));
     const std::string expected = ExpectedReportBytes(expectedUtf8);
     if (actual == expected) return;
     // Readable first: the report back in UTF-8 with LF, its first differing line beside the fixture's.

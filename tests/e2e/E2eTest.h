@@ -2,8 +2,8 @@
 
 // The frame of every end-to-end test: a fresh temporary folder holding the settings folder
 // (TABULEX_DATA_DIR), the inventories and the report folders; the command run in-process; the
-// expected reports read from tests/fixtures/e2e (UTF-8, LF) and turned into what the command
-// must write (Windows-1251, CR LF).
+// expected reports read from tests/fixtures/e2e (UTF-8, LF, "{nbsp}" for a no-break space) and turned into
+// what the command must write (Windows-1251, CR LF).
 
 #include <gtest/gtest.h>
 
@@ -42,6 +42,8 @@ class E2eTest : public ::testing::Test {
 std::string ReadFile(const std::filesystem::path& path);
 std::string FixturePath(const std::string& name);
 std::string ReadFixture(const std::string& name);
+// "{nbsp}" in a fixture stands for a no-break space.
+std::string ExpandMarks(std::string utf8);
 // UTF-8 with LF as written in the repository -> Windows-1251 with CR LF as the report file holds.
 std::string ExpectedReportBytes(const std::string& utf8Lf);
 

@@ -43,6 +43,14 @@ const ReportCase kReportCases[] = {
      {"--columns", "standard"},
      "extra-columns-standard.report.txt",
      1},
+    {"CaseNumbersAndCellTexts", "case-numbers.plan.txt", {}, "case-numbers.report.txt", 1},
+    {"DatesAndSheetsMayBeEmpty",
+     "case-numbers.plan.txt",
+     {"--dates-may-be-empty", "--sheets-may-be-empty"},
+     "case-numbers-may-be-empty.report.txt",
+     1},
+    {"Headings", "headings.plan.txt", {}, "headings.report.txt", 0},
+    {"HeaderOnly", "header-only.plan.txt", {}, "header-only.report.txt", 0},
 };
 
 void PrintTo(const ReportCase& c, std::ostream* out) {

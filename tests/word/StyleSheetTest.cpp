@@ -175,7 +175,9 @@ TEST(StyleSheetTest, ParagraphNumberingDirectOrThroughTheStyle) {
     NumberingRef levelOnly = numbering(Para("List", "", "<w:numPr><w:ilvl w:val=\"0\"/></w:numPr>"));
     EXPECT_EQ(levelOnly.numId, 4);
     EXPECT_EQ(levelOnly.ilvl, 0);
-    NumberingRef inherited = numbering(Para("Sub", ""));
+    // The style names are views into the style sheet, so it must outlive them.
+    Doc subDoc(styles, Para("Sub", ""));
+    NumberingRef inherited = subDoc.sheet.ParagraphNumbering(subDoc.paragraph);
     EXPECT_EQ(inherited.numId, 3);
     EXPECT_FALSE(inherited.levelGiven);
     EXPECT_EQ(inherited.styleId, "Sub");
