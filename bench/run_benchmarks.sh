@@ -121,6 +121,7 @@ ratio() { # a b -> a/b with 1 decimal, or n/a
     awk -v a="$1" -v b="$2" 'BEGIN { if (a ~ /^[0-9.]+$/ && b ~ /^[0-9.]+$/ && b > 0) printf "%.1f", a / b; else printf "n/a" }'
 }
 mib() { awk -v k="$1" 'BEGIN { printf "%.0f", k / 1024 }'; }
+mib1() { awk -v k="$1" 'BEGIN { printf "%.1f", k / 1024 }'; }
 cell() { # seconds peak-KiB -> "1.234 s, 56 MiB" or n/a
     if [[ "$1" =~ ^[0-9.]+$ ]]; then echo "$1 s, $(mib "$2") MiB"; else echo "$1"; fi
 }
@@ -194,7 +195,7 @@ echo "| rows | document.xml | tabulex check | check without report .docx | pando
 echo "|---:|---:|---:|---:|---:|---:|---:|---:|---:|---:|"
 for rows in "${SIZES[@]}"; do
     printf '| %s | %s MiB | %s | %s | %s | %s | %s | %s | %s | %s |\n' \
-        "$rows" "$(mib $((XML[$rows] / 1024)))" \
+        "$rows" "$(mib1 $((XML[$rows] / 1024)))" \
         "$(cell "${CHECK[$rows]}" "${CHECK_MEM[$rows]}")" \
         "$( [[ "${NODOCX[$rows]}" =~ ^[0-9.]+$ ]] && echo "${NODOCX[$rows]} s" || echo "${NODOCX[$rows]}")" \
         "$(cell "${PANDOC[$rows]}" "${PANDOC_MEM[$rows]}")" \

@@ -1,0 +1,92 @@
+// The synthetic inventories of the benchmarks, read back through the document host and classified
+// with the check run's own row tests: the benchmark numbers are only worth something if the checker
+// sees a real inventory in them.
+
+#include "InventoryGenerator.h"
+
+#include "check/TableLayout.h"
+#include "text/Cp1251.h"
+#include "text/TextHelpers.h"
+#include "word/docx/DocxApplication.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+namespace tabulex::bench {
+namespace {
+
+using namespace tabulex::text::literals;
+
+class GeneratedInventoryTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        folder_ = std::filesystem::temp_directory_path() /
+                  ("tabulex-generated-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+                   "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        std::filesystem::create_directories(folder_);
+    }
+    void TearDown() override { std::filesystem::remove_all(folder_); }
+    std::filesystem::path folder_;
+};
+
+TEST_F(GeneratedInventoryTest, RowsReadAsTheCheckerExpects) {
+    const InventoryOptions options{.rows = 300, .seed = 11};
+    const std::string path = (folder_ / "opis.docx").string();
+    const InventoryStats stats = WriteInventory(path, options);
+    ASSERT_GT(stats.counts.firstListRow, 0) << "no list-numbered case in 300 rows";
+
+    auto app = word::docx::CreateApplication();
+    word::Document& document = app->Documents().Open(path);
+    auto tables = document.Tables();
+    ASSERT_EQ(tables->Count(), 1);
+    auto table = tables->Item(1);
+    EXPECT_EQ(table->Columns()->Count(), 5);
+    auto rows = table->Rows();
+    ASSERT_EQ(rows->Count(), 300);
+
+    auto rowText = [&](int i) { return check::RowTextFromRange(rows->Item(i)->Range()->Text()); };
+    auto listString = [&](int i) { return table->Cell(i, 1)->Range()->ListFormat()->ListString(); };
+
+    check::ColumnLayout layout;
+    layout.ColumnCount = 5;
+    const check::RowCells header = check::SplitRow(rowText(1), layout, false, [&] { return listString(1); });
+    EXPECT_TRUE(check::IsHeaderRow(header));
+    EXPECT_EQ(header.Title, "Заголовок дела"_cp);
+    EXPECT_EQ(rowText(2), "1\t2\t3\t4\t5\t\t");
+    EXPECT_TRUE(check::IsNumberingRow(rowText(2)));
+    EXPECT_EQ(rowText(3), "1941 год\t\t"_cp);
+    EXPECT_EQ(listString(static_cast<int>(stats.counts.firstListRow)), stats.counts.firstListString);
+
+    // Every row kind as the check run decides it, counted against what the generator wrote.
+    long long empty = 0, numbering = 0, headings = 0, data = 0;
+    for (int i = 2; i <= 300; ++i) {
+        const std::string text = rowText(i);
+        if (check::IsEmptyRow(text))
+            ++empty;
+        else if (check::IsNumberingRow(text))
+            ++numbering;
+        else if (check::IsHeadingRow(text) && text::TrimView(listString(i)).empty())
+            ++headings;
+        else
+            ++data;
+    }
+    EXPECT_EQ(empty, stats.counts.emptyRows);
+    EXPECT_EQ(numbering, stats.counts.numberingRows);
+    EXPECT_EQ(headings, stats.counts.headingRows);
+    EXPECT_EQ(data, stats.counts.dataRows);
+}
+
+TEST_F(GeneratedInventoryTest, SameSeedSameBytes) {
+    const InventoryDocument a = BuildInventoryDocument({.rows = 500, .seed = 3});
+    const InventoryDocument b = BuildInventoryDocument({.rows = 500, .seed = 3});
+    const InventoryDocument c = BuildInventoryDocument({.rows = 500, .seed = 4});
+    EXPECT_EQ(a.documentXml, b.documentXml);
+    EXPECT_EQ(a.numberingXml, b.numberingXml);
+    EXPECT_NE(a.documentXml, c.documentXml);
+    EXPECT_EQ(a.stats.counts.tableRows, 500);
+}
+
+}  // namespace
+}  // namespace tabulex::bench
