@@ -7,6 +7,7 @@
 #include "word/docx/PackageMessages.h"
 #include "word/docx/ShapeIndex.h"
 #include "word/docx/StoryText.h"
+#include "word/docx/StreamIndex.h"
 #include "word/docx/TableConvert.h"
 #include "word/docx/XmlPart.h"
 
@@ -50,6 +51,11 @@ struct DocxDocument::State {
     TableIndex index;
     std::optional<ListStrings> listStrings;
     std::optional<std::vector<pugi::xml_node>> shapes;
+    std::unique_ptr<CompactStory> compact;
+    bool domBuilt = false;
+    // The top-level tables as the compact model numbered them, taken when the DOM was built: lets a
+    // table handle of the compact mode find its node after later edits.
+    std::vector<pugi::xml_node> compactTables;
 };
 
 DocxDocument::DocxDocument(std::unique_ptr<State> state, std::string path, std::optional<DiskStamp> stamp)
@@ -128,10 +134,43 @@ void DocxDocument::WriteTo(const std::string& path) {
     if (path == path_) stamp_ = StampOf(path);
 }
 
+const CompactStory* DocxDocument::Compact() const {
+    return state_->compact.get();
+}
+
+void DocxDocument::UseDom() const {
+    if (state_->domBuilt) return;
+    BuildDom(*state_);
+    state_->compactTables = state_->index.Tables();
+    state_->compact.reset();
+}
+
+pugi::xml_node DocxDocument::CompactTableNode(int table) {
+    UseDom();
+    const auto& tables = state_->compactTables;
+    if (table < 1 || table > static_cast<int>(tables.size()))
+        throw Error(std::string(messages::kObjectDeleted));
+    return tables[static_cast<std::size_t>(table - 1)];
+}
+
+pugi::xml_node DocxDocument::CompactNode(const StoryPlace& place) {
+    const auto& rows = Index().Rows(CompactTableNode(place.table));
+    if (place.row < 1 || place.row > static_cast<int>(rows.size()))
+        throw Error(std::string(messages::kObjectDeleted));
+    pugi::xml_node row = rows[static_cast<std::size_t>(place.row - 1)];
+    if (place.cell == 0) return row;
+    std::vector<pugi::xml_node> cells = CellsOf(row);
+    if (place.cell < 1 || place.cell > static_cast<int>(cells.size()))
+        throw Error(std::string(messages::kObjectDeleted));
+    return cells[static_cast<std::size_t>(place.cell - 1)];
+}
+
 pugi::xml_node DocxDocument::Body() const {
+    UseDom();
     return state_->main.child("w:document").child("w:body");
 }
 TableIndex& DocxDocument::Index() {
+    UseDom();
     return state_->index;
 }
 const StyleSheet& DocxDocument::Styles() const {
@@ -155,7 +194,7 @@ const std::vector<pugi::xml_node>& DocxDocument::ShapeNodes() {
 }
 
 pugi::xml_node DocxDocument::TableAt(int index) {
-    const auto& tables = state_->index.Tables();
+    const auto& tables = Index().Tables();
     if (index < 1 || index > static_cast<int>(tables.size())) throw Error(messages::NoSuchTable(index));
     return tables[index - 1];
 }
@@ -168,7 +207,7 @@ void DocxDocument::MarkEdited(EditKind kind) {
     state_->listStrings.reset();
     state_->shapes.reset();
     if (kind == EditKind::Structure) {
-        state_->index.Invalidate();
+        Index().Invalidate();
         ++generation_;
     }
 }
@@ -187,6 +226,7 @@ bool DocxDocument::ChangedOnDisk() const {
 void DocxDocument::Reload() {
     std::optional<DiskStamp> stamp = StampOf(path_);
     state_ = BuildState(LoadDocumentFile(path_));
+    ++serial_;
     stamp_ = stamp;
     saved_ = true;
     documentEdited_ = stylesEdited_ = false;
@@ -212,14 +252,29 @@ void ParseMainStory(Package& package, std::string& buffer, pugi::xml_document& m
 
 }  // namespace
 
+void DocxDocument::BuildDom(State& state) {
+    ParseMainStory(state.package, state.mainBuffer, state.main);
+    state.index.Reset(state.main.child("w:document").child("w:body"));
+    state.domBuilt = true;
+}
+
 std::unique_ptr<DocxDocument::State> DocxDocument::BuildState(Package package) {
     auto state = std::make_unique<State>(std::move(package));
-    ParseMainStory(state->package, state->mainBuffer, state->main);
-    if (state->package.Has(kStylesPart)) state->styles = ParsePart(state->package, kStylesPart);
-    if (state->package.Has(kNumberingPart)) state->numbering = ParsePart(state->package, kNumberingPart);
+    try {
+        if (state->package.Has(kStylesPart)) state->styles = ParsePart(state->package, kStylesPart);
+        if (state->package.Has(kNumberingPart)) state->numbering = ParsePart(state->package, kNumberingPart);
+    } catch (const Error&) {
+        BuildDom(*state);  // a main story that does not parse is reported first, as it always was
+        throw;
+    }
     state->styleSheet = StyleSheet(state->styles.child("w:styles"));
     state->listNumbering = ListNumbering(state->numbering.child("w:numbering"), state->styleSheet);
-    state->index.Reset(state->main.child("w:document").child("w:body"));
+    {
+        // The part's bytes are inflated again from the package if the DOM is needed later.
+        std::string xml = state->package.TakeBytes(kMainPart);
+        state->compact = ReadCompactStory(xml, state->styleSheet, state->listNumbering);
+    }
+    if (!state->compact) BuildDom(*state);
     return state;
 }
 

@@ -3,8 +3,14 @@
 // One open document of the in-process host: its package, the parsed main story, styles and
 // numbering, and what is derived from them (table index, list numbers, shapes), rebuilt lazily
 // after edits. Object handles (tables, rows, cells, ranges) point into it.
+//
+// A document starts in the compact mode: its top-level tables are read once as a stream into a
+// CompactStory, which answers what the checker reads (texts, list numbers, formats, counts). The
+// first call that needs more (an edit, the whole story, shapes, ...) builds the DOM of the main
+// story from the package and drops the compact model; the answers stay the same.
 
 #include "word/WordModel.h"
+#include "word/docx/CompactStory.h"
 #include "word/docx/ListNumbering.h"
 #include "word/docx/Package.h"
 #include "word/docx/StyleSheet.h"
@@ -45,6 +51,17 @@ class DocxDocument final : public word::Document {
     void Save() override;
     void SaveAs(const std::string& path) override;
 
+    // The compact model while the document answers from it, else null.
+    const CompactStory* Compact() const;
+    // Builds the DOM of the main story (once) and drops the compact model.
+    void UseDom() const;
+    // The DOM nodes of what the compact model numbered (builds the DOM); throws word::Error when
+    // the place is no longer there.
+    pugi::xml_node CompactTableNode(int table);
+    pugi::xml_node CompactNode(const StoryPlace& place);
+    // Changes whenever the document is read again from its file: every handle taken before fails.
+    unsigned Serial() const { return serial_; }
+
     // For the object handles.
     pugi::xml_node Body() const;
     TableIndex& Index();
@@ -75,6 +92,7 @@ class DocxDocument final : public word::Document {
     };
 
     static std::unique_ptr<State> BuildState(Package package);
+    static void BuildDom(State& state);
     DocxDocument(std::unique_ptr<State> state, std::string path, std::optional<DiskStamp> stamp);
     static std::optional<DiskStamp> StampOf(const std::string& path);
     void WriteTo(const std::string& path);
@@ -87,6 +105,7 @@ class DocxDocument final : public word::Document {
     bool stylesEdited_ = false;
     unsigned generation_ = 0;
     unsigned contentGeneration_ = 0;
+    unsigned serial_ = 0;
 };
 
 }  // namespace tabulex::word::docx

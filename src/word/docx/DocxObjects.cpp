@@ -33,13 +33,25 @@ void SetAllowBreak(pugi::xml_node row, int value) {
     }
 }
 
-// A top-level table: stays usable across edits as long as the table itself is still there.
+// A top-level table: stays usable across edits as long as the table itself is still there. Taken
+// while the document answers from its compact model, it holds the table's number and finds the
+// node when it first needs one.
 class TableRef {
   public:
     TableRef(DocxDocument& document, pugi::xml_node table)
-        : document_(document), table_(table), generation_(document.Generation()) {}
+        : document_(document),
+          table_(table),
+          generation_(document.Generation()),
+          serial_(document.Serial()) {}
+    TableRef(DocxDocument& document, int index)
+        : document_(document),
+          index_(index),
+          generation_(document.Generation()),
+          serial_(document.Serial()) {}
 
     pugi::xml_node Get() const {
+        CheckSerial();
+        if (!table_) table_ = document_.CompactTableNode(index_);
         if (generation_ != document_.Generation()) {
             if (!document_.Index().IsTopLevelTable(table_))
                 throw Error(std::string(messages::kObjectDeleted));
@@ -47,13 +59,25 @@ class TableRef {
         }
         return table_;
     }
+    // The compact model while the document still answers from it, else null.
+    const CompactStory* Compact() const {
+        CheckSerial();
+        return table_ ? nullptr : document_.Compact();
+    }
+    int Index() const { return index_; }
     DocxDocument& Document() const { return document_; }
     const std::vector<pugi::xml_node>& Rows() const { return document_.Index().Rows(Get()); }
 
   private:
+    void CheckSerial() const {
+        if (serial_ != document_.Serial()) throw Error(std::string(messages::kObjectDeleted));
+    }
+
     DocxDocument& document_;
-    pugi::xml_node table_;
+    mutable pugi::xml_node table_;
+    int index_ = 0;
     mutable unsigned generation_;
+    unsigned serial_;
 };
 
 class DocxCell final : public word::Cell {
@@ -69,7 +93,11 @@ class DocxRow final : public word::Row {
   public:
     DocxRow(TableRef table, NodeRef ref) : table_(table), ref_(ref) {}
     std::unique_ptr<word::Range> Range() override { return MakeRange(ref_, RangeKind::Row); }
-    int AllowBreakAcrossPages() const override { return AllowBreak(ref_.Get()); }
+    int AllowBreakAcrossPages() const override {
+        if (const CompactStory* story = ref_.Compact())
+            return story->CantSplit(ref_.place.table, ref_.place.row) ? kFalse : kTrue;
+        return AllowBreak(ref_.Get());
+    }
     void SetAllowBreakAcrossPages(int value) override {
         SetAllowBreak(ref_.Get(), value);
         ref_.document->MarkEdited(EditKind::Formatting);
@@ -92,8 +120,16 @@ class DocxRow final : public word::Row {
 class DocxRows final : public word::Rows {
   public:
     explicit DocxRows(TableRef table) : table_(table) {}
-    int Count() const override { return static_cast<int>(table_.Rows().size()); }
+    int Count() const override {
+        if (const CompactStory* story = table_.Compact()) return story->RowCount(table_.Index());
+        return static_cast<int>(table_.Rows().size());
+    }
     std::unique_ptr<word::Row> Item(int index) override {
+        if (const CompactStory* story = table_.Compact()) {
+            if (index < 1 || index > story->RowCount(table_.Index())) throw Error(messages::NoSuchRow(index));
+            return std::make_unique<DocxRow>(
+                table_, MakeRef(table_.Document(), StoryPlace{table_.Index(), index, 0}));
+        }
         const auto& rows = table_.Rows();
         if (index < 1 || index > static_cast<int>(rows.size())) throw Error(messages::NoSuchRow(index));
         return std::make_unique<DocxRow>(table_, MakeRef(table_.Document(), rows[index - 1]));
@@ -111,6 +147,7 @@ class DocxColumns final : public word::Columns {
   public:
     explicit DocxColumns(TableRef table) : table_(table) {}
     int Count() const override {
+        if (const CompactStory* story = table_.Compact()) return story->ColumnCount(table_.Index());
         if (int grid = GridColumnCount(table_.Get())) return grid;
         // A table without a grid (not made by Word): its widest row.
         std::size_t widest = 0;
@@ -128,6 +165,13 @@ class DocxTable final : public word::Table {
     std::unique_ptr<word::Rows> Rows() override { return std::make_unique<DocxRows>(table_); }
     std::unique_ptr<word::Columns> Columns() override { return std::make_unique<DocxColumns>(table_); }
     std::unique_ptr<word::Cell> Cell(int row, int column) override {
+        if (const CompactStory* story = table_.Compact()) {
+            const int table = table_.Index();
+            if (row < 1 || row > story->RowCount(table) || column < 1 ||
+                column > story->CellCount(table, row))
+                throw Error(messages::NoSuchCell(row, column));
+            return std::make_unique<DocxCell>(MakeRef(table_.Document(), StoryPlace{table, row, column}));
+        }
         const auto& rows = table_.Rows();
         if (row < 1 || row > static_cast<int>(rows.size())) throw Error(messages::NoSuchCell(row, column));
         std::vector<pugi::xml_node> cells = CellsOf(rows[row - 1]);
@@ -147,8 +191,15 @@ class DocxTable final : public word::Table {
 class DocxTables final : public word::Tables {
   public:
     explicit DocxTables(DocxDocument& document) : document_(document) {}
-    int Count() const override { return static_cast<int>(document_.Index().Tables().size()); }
+    int Count() const override {
+        if (const CompactStory* story = document_.Compact()) return story->TableCount();
+        return static_cast<int>(document_.Index().Tables().size());
+    }
     std::unique_ptr<word::Table> Item(int index) override {
+        if (const CompactStory* story = document_.Compact()) {
+            if (index < 1 || index > story->TableCount()) throw Error(messages::NoSuchTable(index));
+            return std::make_unique<DocxTable>(TableRef(document_, index));
+        }
         return std::make_unique<DocxTable>(TableRef(document_, document_.TableAt(index)));
     }
 

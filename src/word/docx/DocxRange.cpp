@@ -12,13 +12,32 @@
 
 namespace tabulex::word::docx {
 
+namespace {
+
+void CheckCurrent(const NodeRef& ref) {
+    if (ref.generation != ref.document->Generation() || ref.serial != ref.document->Serial())
+        throw Error(std::string(messages::kObjectDeleted));
+}
+
+}  // namespace
+
 pugi::xml_node NodeRef::Get() const {
-    if (generation != document->Generation()) throw Error(std::string(messages::kObjectDeleted));
+    CheckCurrent(*this);
+    if (!node) node = document->CompactNode(place);
     return node;
 }
 
+const CompactStory* NodeRef::Compact() const {
+    CheckCurrent(*this);
+    return node ? nullptr : document->Compact();
+}
+
 NodeRef MakeRef(DocxDocument& document, pugi::xml_node node) {
-    return {&document, node, document.Generation()};
+    return {&document, node, document.Generation(), document.Serial(), {}};
+}
+
+NodeRef MakeRef(DocxDocument& document, const StoryPlace& place) {
+    return {&document, {}, document.Generation(), document.Serial(), place};
 }
 
 namespace {
@@ -26,7 +45,10 @@ namespace {
 class DocxFont final : public word::Font {
   public:
     DocxFont(NodeRef ref, RangeKind kind) : ref_(ref), kind_(kind) {}
-    int Bold() const override { return RangeBold(*ref_.document, ref_.Get()); }
+    int Bold() const override {
+        if (const CompactStory* story = ref_.Compact()) return story->Bold(ref_.place);
+        return RangeBold(*ref_.document, ref_.Get());
+    }
     void SetBold(int value) override {
         if (value == kUndefined) return;
         SetRangeBold(ref_.Get(), value != kFalse);
@@ -56,7 +78,10 @@ class DocxFont final : public word::Font {
 class DocxParagraphFormat final : public word::ParagraphFormat {
   public:
     explicit DocxParagraphFormat(NodeRef ref) : ref_(ref) {}
-    int KeepWithNext() const override { return RangeKeepWithNext(*ref_.document, ref_.Get()); }
+    int KeepWithNext() const override {
+        if (const CompactStory* story = ref_.Compact()) return story->KeepWithNext(ref_.place);
+        return RangeKeepWithNext(*ref_.document, ref_.Get());
+    }
     void SetKeepWithNext(int value) override {
         if (value == kUndefined) return;
         SetRangeKeepWithNext(ref_.Get(), value != kFalse);
@@ -70,7 +95,10 @@ class DocxParagraphFormat final : public word::ParagraphFormat {
 class DocxListFormat final : public word::ListFormat {
   public:
     explicit DocxListFormat(NodeRef ref) : ref_(ref) {}
-    std::string ListString() const override { return RangeListString(*ref_.document, ref_.Get()); }
+    std::string ListString() const override {
+        if (const CompactStory* story = ref_.Compact()) return std::string(story->ListString(ref_.place));
+        return RangeListString(*ref_.document, ref_.Get());
+    }
     void RemoveNumbers() override {
         if (RemoveRangeNumbers(*ref_.document, ref_.Get())) ref_.document->MarkEdited(EditKind::Content);
     }
@@ -88,6 +116,7 @@ class DocxRange final : public word::Range {
     DocxRange(NodeRef ref, RangeKind kind) : ref_(ref), kind_(kind) {}
 
     std::string Text() const override {
+        if (const CompactStory* story = ref_.Compact()) return std::string(story->Text(ref_.place));
         pugi::xml_node node = ref_.Get();
         switch (kind_) {
             case RangeKind::Row:

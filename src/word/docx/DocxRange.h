@@ -3,6 +3,7 @@
 // Range handles: a table row, a table cell, or the whole main story of a DocxDocument.
 
 #include "word/WordModel.h"
+#include "word/docx/CompactStory.h"
 
 #include <pugixml.hpp>
 
@@ -16,16 +17,23 @@ enum class RangeKind { Story, Row, Cell };
 
 // What a handle points at, with the document generation it was taken in: a handle taken before a
 // structural edit (row or table removed) fails with Word's "object deleted" instead of touching
-// freed nodes.
+// freed nodes. A handle taken while the document answers from its compact model holds the place
+// of its row or cell instead, and finds the node when it first needs one.
 struct NodeRef {
     DocxDocument* document = nullptr;
-    pugi::xml_node node;
+    mutable pugi::xml_node node;
     unsigned generation = 0;
+    unsigned serial = 0;
+    StoryPlace place;
 
     pugi::xml_node Get() const;  // throws word::Error when stale
+    // The compact model while the document still answers from it (`place` is then set), else null;
+    // throws word::Error when stale.
+    const CompactStory* Compact() const;
 };
 
 NodeRef MakeRef(DocxDocument& document, pugi::xml_node node);
+NodeRef MakeRef(DocxDocument& document, const StoryPlace& place);
 std::unique_ptr<word::Range> MakeRange(NodeRef ref, RangeKind kind);
 
 }  // namespace tabulex::word::docx

@@ -189,22 +189,32 @@ std::string ListNumbering::Format(const List& list, int level, const Counters& c
     return result;
 }
 
+ListNumbering::ListCounter::ListCounter(const ListNumbering& numbering)
+    : numbering_(numbering), counters_(static_cast<std::size_t>(numbering.counterSets_)) {}
+
+ListNumbering::ListCounter::~ListCounter() = default;
+
+bool ListNumbering::ListCounter::Next(const NumberingRef& ref, std::string& shown) {
+    if (ref.numId == 0) return false;
+    auto found = numbering_.lists_.find(ref.numId);
+    if (found == numbering_.lists_.end()) return false;
+    const List& list = found->second;
+    int level = numbering_.LevelOf(list, ref);
+    if (level < 0 || level >= kLevels || !list.levels[level].defined) return false;
+    Counters& set = counters_[static_cast<std::size_t>(list.counterSet)];
+    numbering_.Advance(list, level, set);
+    shown = numbering_.Format(list, level, set);
+    return true;
+}
+
 ListStrings ListNumbering::ComputeListStrings(pugi::xml_node body) const {
     ListStrings result;
     if (!styles_ || lists_.empty() || !body) return result;
-    std::vector<Counters> counters(static_cast<std::size_t>(counterSets_));
-
+    ListCounter counter(*this);
+    std::string shown;
     auto visit = [&](pugi::xml_node paragraph) {
-        NumberingRef ref = styles_->ParagraphNumbering(paragraph);
-        if (ref.numId == 0) return;
-        auto found = lists_.find(ref.numId);
-        if (found == lists_.end()) return;
-        const List& list = found->second;
-        int level = LevelOf(list, ref);
-        if (level < 0 || level >= kLevels || !list.levels[level].defined) return;
-        Counters& set = counters[static_cast<std::size_t>(list.counterSet)];
-        Advance(list, level, set);
-        result.emplace(paragraph.internal_object(), Format(list, level, set));
+        if (counter.Next(styles_->ParagraphNumbering(paragraph), shown))
+            result.emplace(paragraph.internal_object(), shown);
     };
 
     // Paragraphs of the body in document order, also inside tables, nested tables, content controls

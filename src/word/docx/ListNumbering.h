@@ -13,6 +13,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <vector>
 
 namespace tabulex::word::docx {
 
@@ -20,6 +21,8 @@ namespace tabulex::word::docx {
 using ListStrings = std::unordered_map<const void*, std::string>;
 
 class ListNumbering {
+    struct Counters;
+
   public:
     ListNumbering() = default;  // a package without numbering.xml
     ListNumbering(pugi::xml_node numberingRoot, const StyleSheet& styles);
@@ -34,6 +37,20 @@ class ListNumbering {
     pugi::xml_node ShownLevel(const NumberingRef& ref) const;
 
     static constexpr int kLevels = 9;
+
+    // Counts the paragraphs of a document one by one in document order (as ComputeListStrings
+    // visits them): a streaming reader gives each paragraph's numbering and gets its shown number.
+    class ListCounter {
+      public:
+        explicit ListCounter(const ListNumbering& numbering);
+        ~ListCounter();
+        // Counts the paragraph; true with the shown number in `shown` when it shows one.
+        bool Next(const NumberingRef& ref, std::string& shown);
+
+      private:
+        const ListNumbering& numbering_;
+        std::vector<Counters> counters_;
+    };
 
   private:
     struct Level {
@@ -54,7 +71,6 @@ class ListNumbering {
         std::array<std::optional<int>, kLevels> startOverride;
         int counterSet = 0;  // lists that continue one another share a counter set
     };
-    struct Counters;
 
     void ReadLists(pugi::xml_node numberingRoot, const StyleSheet& styles);
     int LevelOf(const List& list, const NumberingRef& ref) const;

@@ -82,30 +82,48 @@ const StyleSheet::Resolved* StyleSheet::Find(std::string_view id, std::string_vi
     return &found->second;
 }
 
-const StyleSheet::Resolved& StyleSheet::ParagraphStyle(pugi::xml_node pPr) const {
-    const Resolved* style = Find(styles::StringValue(pPr.child("w:pStyle")), "paragraph");
+const StyleSheet::Resolved& StyleSheet::ParagraphStyle(std::string_view id) const {
+    const Resolved* style = Find(id, "paragraph");
     return style ? *style : defaultParagraph_;
 }
 
-const StyleSheet::Resolved& StyleSheet::TableStyle(pugi::xml_node table) const {
-    if (!table) return none_;
-    const Resolved* style =
-        Find(styles::StringValue(styles::PropertiesOf(table, "w:tblPr").child("w:tblStyle")), "table");
+const StyleSheet::Resolved& StyleSheet::TableStyle(bool inTable, std::string_view id) const {
+    if (!inTable) return none_;
+    const Resolved* style = Find(id, "table");
     return style ? *style : defaultTable_;
 }
+
+namespace {
+
+std::string_view PStyleOf(pugi::xml_node paragraph) {
+    return styles::StringValue(styles::PropertiesOf(paragraph, "w:pPr").child("w:pStyle"));
+}
+
+std::string_view TableStyleOf(pugi::xml_node table) {
+    return styles::StringValue(styles::PropertiesOf(table, "w:tblPr").child("w:tblStyle"));
+}
+
+}  // namespace
 
 // Direct formatting sets bold absolutely. Otherwise each style level (table, paragraph, character)
 // contributes the first value of its basedOn chain, and every level that says "bold" toggles the
 // value inherited from the document defaults: a bold character style in a bold paragraph style
 // gives plain text, as in Word.
-bool StyleSheet::IsBold(pugi::xml_node rPr, pugi::xml_node paragraph, pugi::xml_node table) const {
-    if (std::optional<bool> direct = styles::OnOffChild(rPr, "w:b")) return *direct;
+bool StyleSheet::IsBold(std::optional<bool> directBold, std::string_view characterStyle,
+                        std::string_view paragraphStyle, bool inTable, std::string_view tableStyle) const {
+    if (directBold) return *directBold;
     bool bold = defaultBold_;
-    if (TableStyle(table).bold.value_or(false)) bold = !bold;
-    if (ParagraphStyle(styles::PropertiesOf(paragraph, "w:pPr")).bold.value_or(false)) bold = !bold;
-    const Resolved* character = Find(styles::StringValue(rPr.child("w:rStyle")), "character");
+    if (TableStyle(inTable, tableStyle).bold.value_or(false)) bold = !bold;
+    if (ParagraphStyle(paragraphStyle).bold.value_or(false)) bold = !bold;
+    const Resolved* character = Find(characterStyle, "character");
     if (character && character->bold.value_or(false)) bold = !bold;
     return bold;
+}
+
+bool StyleSheet::IsBold(pugi::xml_node rPr, pugi::xml_node paragraph, pugi::xml_node table) const {
+    if (std::optional<bool> direct = styles::OnOffChild(rPr, "w:b")) return *direct;
+    return IsBold(std::nullopt, styles::StringValue(rPr.child("w:rStyle")), PStyleOf(paragraph),
+                  static_cast<bool>(table), table ? TableStyleOf(table) : std::string_view());
 }
 
 bool StyleSheet::RunIsBold(pugi::xml_node run, pugi::xml_node paragraph, pugi::xml_node table) const {
@@ -116,12 +134,19 @@ bool StyleSheet::ParagraphMarkIsBold(pugi::xml_node paragraph, pugi::xml_node ta
     return IsBold(styles::PropertiesOf(paragraph, "w:pPr").child("w:rPr"), paragraph, table);
 }
 
+bool StyleSheet::KeepWithNext(std::optional<bool> directKeep, std::string_view paragraphStyle, bool inTable,
+                              std::string_view tableStyle) const {
+    if (directKeep) return *directKeep;
+    if (std::optional<bool> style = ParagraphStyle(paragraphStyle).keepNext) return *style;
+    if (std::optional<bool> fromTable = TableStyle(inTable, tableStyle).keepNext) return *fromTable;
+    return defaultKeepNext_;
+}
+
 bool StyleSheet::KeepWithNext(pugi::xml_node paragraph, pugi::xml_node table) const {
     pugi::xml_node pPr = styles::PropertiesOf(paragraph, "w:pPr");
     if (std::optional<bool> direct = styles::OnOffChild(pPr, "w:keepNext")) return *direct;
-    if (std::optional<bool> style = ParagraphStyle(pPr).keepNext) return *style;
-    if (std::optional<bool> tableStyle = TableStyle(table).keepNext) return *tableStyle;
-    return defaultKeepNext_;
+    return KeepWithNext(std::nullopt, styles::StringValue(pPr.child("w:pStyle")), static_cast<bool>(table),
+                        table ? TableStyleOf(table) : std::string_view());
 }
 
 // Asked for every paragraph of the document: one pass over w:pPr and one over w:numPr.
@@ -139,9 +164,12 @@ NumberingRef StyleSheet::ParagraphNumbering(pugi::xml_node paragraph) const {
         if (name == "w:numId") numId = styles::IntValue(child);
         if (name == "w:ilvl") ilvl = styles::IntValue(child);
     }
-    const Resolved* found = Find(styles::StringValue(pStyle), "paragraph");
-    const Resolved& style = found ? *found : defaultParagraph_;
+    return ParagraphNumbering(styles::StringValue(pStyle), numId, ilvl);
+}
 
+NumberingRef StyleSheet::ParagraphNumbering(std::string_view paragraphStyle, std::optional<int> numId,
+                                            std::optional<int> ilvl) const {
+    const Resolved& style = ParagraphStyle(paragraphStyle);
     NumberingRef ref;
     ref.styleId = style.id;
     if (!numId) ref.numberingStyleId = style.numIdStyle;

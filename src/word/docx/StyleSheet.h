@@ -40,6 +40,16 @@ class StyleSheet {
     // The w:numPr of a style (through its basedOn chain); used to follow w:numStyleLink.
     NumberingRef StyleNumbering(std::string_view styleId) const;
 
+    // The same answers from values a streaming reader collects instead of nodes: style ids as the
+    // w:val of w:rStyle, w:pStyle and w:tblStyle ("" when absent), direct values when present.
+    // `inTable` says whether the paragraph is inside a table at all.
+    bool IsBold(std::optional<bool> directBold, std::string_view characterStyle,
+                std::string_view paragraphStyle, bool inTable, std::string_view tableStyle) const;
+    bool KeepWithNext(std::optional<bool> directKeep, std::string_view paragraphStyle, bool inTable,
+                      std::string_view tableStyle) const;
+    NumberingRef ParagraphNumbering(std::string_view paragraphStyle, std::optional<int> numId,
+                                    std::optional<int> ilvl) const;
+
   private:
     // A style's properties after its basedOn chain: the first value met walking up the chain.
     struct Resolved {
@@ -55,8 +65,8 @@ class StyleSheet {
     void ReadDefaults(pugi::xml_node stylesRoot);
     void ResolveChains(pugi::xml_node stylesRoot);
     const Resolved* Find(std::string_view id, std::string_view type) const;
-    const Resolved& ParagraphStyle(pugi::xml_node pPr) const;
-    const Resolved& TableStyle(pugi::xml_node table) const;
+    const Resolved& ParagraphStyle(std::string_view id) const;
+    const Resolved& TableStyle(bool inTable, std::string_view id) const;
     bool IsBold(pugi::xml_node rPr, pugi::xml_node paragraph, pugi::xml_node table) const;
 
     pugi::xml_node root_;

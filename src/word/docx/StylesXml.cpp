@@ -18,8 +18,12 @@ pugi::xml_node PropertiesOf(pugi::xml_node parent, const char* name) {
 
 bool OnOffValue(pugi::xml_node element) {
     pugi::xml_attribute val = element.attribute("w:val");
+    return OnOffText(val ? val.value() : nullptr);
+}
+
+bool OnOffText(const char* val) {
     if (!val) return true;
-    std::string_view v = val.value();
+    std::string_view v = val;
     return !(v == "0" || v == "false" || v == "off");
 }
 
@@ -30,7 +34,10 @@ std::optional<bool> OnOffChild(pugi::xml_node props, const char* name) {
 }
 
 std::optional<int> IntValue(pugi::xml_node element) {
-    std::string_view v = StringValue(element);
+    return IntText(StringValue(element));
+}
+
+std::optional<int> IntText(std::string_view v) {
     if (!v.empty() && v.front() == '+') v.remove_prefix(1);
     int result = 0;
     auto [end, ec] = std::from_chars(v.data(), v.data() + v.size(), result);

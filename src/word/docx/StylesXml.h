@@ -28,6 +28,10 @@ std::optional<bool> OnOffChild(pugi::xml_node props, const char* name);
 std::optional<int> IntValue(pugi::xml_node element);
 // The w:val of `element` ("" when absent).
 std::string_view StringValue(pugi::xml_node element);
+// The same readings from a w:val text, for readers without a DOM: `val` is null when the element
+// has no w:val.
+bool OnOffText(const char* val);
+std::optional<int> IntText(std::string_view val);
 
 struct StringHash {
     using is_transparent = void;
