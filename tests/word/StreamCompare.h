@@ -1,0 +1,90 @@
+#pragma once
+
+// Test support for the compact model of the main story: everything the object model answers about
+// the top-level tables of a document, written out as lines, once from a document that answers from
+// its compact model and once from the same document with its DOM built. The two must be identical.
+
+#include "word/Error.h"
+#include "word/docx/DocxDocument.h"
+
+#include "DocxTestPackage.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace tabulex::word::docx::testing {
+
+inline std::string FormatAnswers(Range& range) {
+    return "text=" + Show(range.Text()) + " list=" + Show(range.ListFormat()->ListString()) +
+           " bold=" + std::to_string(range.Font()->Bold()) +
+           " keep=" + std::to_string(range.ParagraphFormat()->KeepWithNext());
+}
+
+// Every answer about the tables, rows and cells, one line each.
+inline std::vector<std::string> TableAnswers(Document& document) {
+    std::vector<std::string> lines;
+    auto tables = document.Tables();
+    for (int t = 1; t <= tables->Count(); ++t) {
+        auto table = tables->Item(t);
+        auto rows = table->Rows();
+        const std::string name = "table " + std::to_string(t);
+        lines.push_back(name + " rows=" + std::to_string(rows->Count()) +
+                        " columns=" + std::to_string(table->Columns()->Count()));
+        for (int r = 1; r <= rows->Count(); ++r) {
+            auto row = rows->Item(r);
+            const std::string rowName = name + " row " + std::to_string(r);
+            lines.push_back(rowName + " " + FormatAnswers(*row->Range()) +
+                            " break=" + std::to_string(row->AllowBreakAcrossPages()));
+            for (int c = 1;; ++c) {
+                std::unique_ptr<Cell> cell;
+                try {
+                    cell = table->Cell(r, c);
+                } catch (const Error& error) {
+                    lines.push_back(rowName + " cell " + std::to_string(c) + " " + Show(error.Message()));
+                    break;
+                }
+                lines.push_back(rowName + " cell " + std::to_string(c) + " " + FormatAnswers(*cell->Range()));
+            }
+        }
+    }
+    return lines;
+}
+
+enum class Expect { Compact, Either };
+
+// Opens `path` twice and compares the answers of the compact model with those of the DOM. `usedCompact`
+// tells whether the document was read by the compact model at all.
+inline void ExpectSameAnswers(const std::string& path, Expect expect = Expect::Compact,
+                              bool* usedCompact = nullptr) {
+    SCOPED_TRACE(path);
+    std::unique_ptr<DocxDocument> compact, dom;
+    std::string compactError, domError;
+    try {
+        compact = DocxDocument::OpenFile(path);
+    } catch (const Error& error) {
+        compactError = error.Message();
+    }
+    try {
+        dom = DocxDocument::OpenFile(path);
+        dom->UseDom();
+    } catch (const Error& error) {
+        domError = error.Message();
+    }
+    ASSERT_EQ(Show(compactError), Show(domError));
+    if (!compact) return;
+    if (expect == Expect::Compact) {
+        ASSERT_NE(compact->Compact(), nullptr) << "the compact reader gave up";
+    }
+    const bool wasCompact = compact->Compact() != nullptr;
+    if (usedCompact) *usedCompact = wasCompact;
+    std::vector<std::string> fromCompact = TableAnswers(*compact);
+    std::vector<std::string> fromDom = TableAnswers(*dom);
+    // Reading must not have needed the DOM.
+    EXPECT_EQ(compact->Compact() != nullptr, wasCompact);
+    ASSERT_EQ(fromCompact.size(), fromDom.size());
+    for (std::size_t i = 0; i < fromDom.size(); ++i) ASSERT_EQ(fromCompact[i], fromDom[i]);
+}
+
+}  // namespace tabulex::word::docx::testing
