@@ -47,7 +47,9 @@ TEST(AuditTest, TitleRulesAtTheirBoundaries) {
          "описи",
          "", 0, 0},  // Word's non-breaking and optional hyphens are valid
         // Any eight digits and full stops after a blank are completed, a four-digit year included.
-        {"Приказы с 1.1.1945 года", "Дополните \"1.1.1945\" до \"1.1.191945\"; ", 1, 0},
+        {"Приказы с 1.1.1945 года", "", 0, 0},  // a four-digit year needs no completion
+        {"Приказы с 12.05.45 года", "Дополните \"12.05.45\" до \"12.05.1945\"; ", 1, 0},
+        {"Приказы с 12345678 года", "", 0, 0},
         {"Опись #5 дела", "Неверный символ в тексте \"#\" (#35); ", 1, 0},
         {"экз 5 штук", "Нужна заглавная буква в начале \"э\"; ", 1, 0},  // «экз» needs a space two before
         // Letter runs take capitals too and may reach the last character.
