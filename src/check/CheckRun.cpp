@@ -344,15 +344,16 @@ CheckOutcome CheckRun::Run(word::Document& document, const word::Options* wordOp
     return runner.Run([&]() -> word::Document& { return document; }, wordOptions);
 }
 
-std::filesystem::path OpenReportInWord(word::Documents& documents, const CheckOutcome& outcome,
+// The document is written straight from the report text (the same document the host's step by
+// step sequence gives, in a fraction of the time and memory); `documents` is left as it was.
+std::filesystem::path OpenReportInWord(word::Documents& /*documents*/, const CheckOutcome& outcome,
                                        const CheckOptions& options) {
     report::ReportDocumentLayout layout;
     layout.TableLines = outcome.ReportTableLines;
     layout.TableColumns = outcome.ReportTableColumns;
     layout.ToTable = options.ReportToTable;
     layout.FitToContents = options.ReportTableAutosize;
-    return report::MakeReportDocument(documents, outcome.ReportPath, ToReportEncoding(options.Encoding),
-                                      layout);
+    return report::WriteReportDocument(outcome.ReportPath, ToReportEncoding(options.Encoding), layout);
 }
 
 }  // namespace tabulex::check

@@ -1,19 +1,29 @@
 #pragma once
 
 // The settings file "Tabulex.ini" as the check run sees it. Values are read from and written to
-// the file at the moment of use, so several processes (and several checks of one process, under a
-// lock) see what is on disk.
+// the file at the moment of use, so that several processes, and several checks of one process,
+// see what is on disk. The parsed file is kept between uses and read again only when another
+// writer has changed it. Every load-modify-save runs under the object's mutex (threads sharing the
+// object) and an advisory lock on "Tabulex.ini.lock" beside the file (other objects and other
+// processes); a save writes a temporary file and renames it over the settings file.
 
 #include "check/Settings.h"
+#include "cli/FileLock.h"
 
+#include <sys/types.h>
+
+#include <cstdint>
 #include <filesystem>
+#include <memory>
 #include <mutex>
+#include <optional>
 
 namespace tabulex::cli {
 
 class IniSettings : public check::Settings {
   public:
     explicit IniSettings(std::filesystem::path file);
+    ~IniSettings() override;
 
     std::string ReadString(std::string_view section, std::string_view key,
                            std::string_view defaultValue) const override;
@@ -21,10 +31,34 @@ class IniSettings : public check::Settings {
     void EraseSection(std::string_view section) override;
 
     const std::filesystem::path& File() const { return file_; }
+    // Times the file was read (opened and parsed) by this object.
+    int Loads() const { return loads_; }
 
   private:
+    // What identifies one version of the file: the lock file's save count and the file's identity.
+    struct Version {
+        std::uint64_t generation = 0;
+        bool exists = false;
+        dev_t device = 0;
+        ino_t inode = 0;
+        off_t size = 0;
+        std::int64_t modifiedNs = 0;
+        bool operator==(const Version&) const = default;
+    };
+    struct Parsed;
+
+    Version CurrentVersion() const;
+    // Reads the file again unless the kept copy is current. Called with the lock held.
+    void Refresh() const;
+    // Writes the kept copy to the file; false when it could not be written.
+    bool Save();
+
     std::filesystem::path file_;
     mutable std::mutex mutex_;
+    mutable FileLock lock_;
+    std::unique_ptr<Parsed> parsed_;
+    mutable std::optional<Version> loaded_;
+    mutable int loads_ = 0;
 };
 
 }  // namespace tabulex::cli

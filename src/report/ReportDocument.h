@@ -4,6 +4,7 @@
 // header and the problem lines) made a table whose rows do not break across pages, saved as
 // Tabulex_Report.docx beside the text file.
 
+#include "report/ReportDocumentLayout.h"
 #include "report/ReportFile.h"
 
 #include <filesystem>
@@ -14,15 +15,15 @@ class Documents;
 
 namespace tabulex::report {
 
-struct ReportDocumentLayout {
-    int TableLines = 1;  // lines that become the table: the header and the problem lines
-    int TableColumns = 6;
-    bool ToTable = true;        // cbTable
-    bool FitToContents = true;  // cbTableAutosize
-};
+// Reads the closed report file and writes the document beside it in one go (its XML written
+// straight from the text, packaged and saved once); returns the path of the document. Throws
+// word::Error when the file cannot be read or the document cannot be saved.
+std::filesystem::path WriteReportDocument(const std::filesystem::path& reportFile, Encoding encoding,
+                                          const ReportDocumentLayout& layout);
 
-// Reads the closed report file, builds the document through the host and saves it; returns the
-// path of the document. Throws word::Error when the host fails.
+// The same document built step by step through a document host (the report text opened as a
+// document, its font set, the lines converted to a table, the rows made unbreakable), for hosts
+// that show the document. Throws word::Error when the host fails.
 std::filesystem::path MakeReportDocument(word::Documents& documents, const std::filesystem::path& reportFile,
                                          Encoding encoding, const ReportDocumentLayout& layout);
 

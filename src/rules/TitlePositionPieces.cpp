@@ -44,8 +44,13 @@ int RunEnd(const Position& p, int first, bool (*inRun)(int)) {
 
 }  // namespace
 
+// A date with a two-digit year, "12.05.45": eight characters whose sixth is the full stop before
+// the year. Any run of eight digits and full stops would also flag a correct "1.1.1945" and
+// suggest "1.1.191945".
 bool IsEightCharacterRun(const Position& p) {
-    return ShortDateRun(p).size() == 8;
+    const std::string_view run = ShortDateRun(p);
+    return run.size() == 8 && run[5] == '.' && text::IsDigit(static_cast<unsigned char>(run[6])) &&
+           text::IsDigit(static_cast<unsigned char>(run[7]));
 }
 
 bool IsNotAbbreviation(const Position& p) {

@@ -25,9 +25,9 @@ std::unique_ptr<DocxDocument> DocumentFromText(std::string_view text1251, const 
     std::vector<std::string_view> lines = SplitParagraphs(utf8);
     if (lines.size() > 1 && lines.back().empty()) lines.pop_back();  // the last line's own line end
     for (std::string_view line : lines) InsertParagraph(body, section, {}, {}, line);
-    DocxParts parts{SerializePart(main), DefaultStylesXml(), {}};
     std::string name = std::filesystem::path(path).filename().string();
-    return DocxDocument::FromPackage(Package::FromBytes(BuildDocxBytes(parts), name), path);
+    return DocxDocument::FromPackage(PackageFromParts({SerializePart(main), DefaultStylesXml(), {}}, name),
+                                     path);
 }
 
 bool SameFile(const std::string& a, const std::string& b) {

@@ -68,12 +68,16 @@ class ZipInMemory {
     ZipInMemory(const ZipInMemory&) = delete;
     ZipInMemory& operator=(const ZipInMemory&) = delete;
 
-    void Add(const char* name, const std::string& data) {
+    void Add(const char* name, const std::string& data, int deflateLevel) {
         zip_source_t* entry = zip_source_buffer(archive_, data.data(), data.size(), 0);
-        if (!entry || zip_file_add(archive_, name, entry, ZIP_FL_ENC_UTF_8) < 0) {
+        const zip_int64_t index = entry ? zip_file_add(archive_, name, entry, ZIP_FL_ENC_UTF_8) : -1;
+        if (index < 0) {
             if (entry) zip_source_free(entry);
             Fail(name);
         }
+        if (zip_set_file_compression(archive_, static_cast<zip_uint64_t>(index), ZIP_CM_DEFLATE,
+                                     static_cast<zip_uint32_t>(deflateLevel)) < 0)
+            Fail(name);
     }
 
     std::string Finish() {
@@ -100,26 +104,38 @@ class ZipInMemory {
     zip_t* archive_ = nullptr;
 };
 
+std::vector<std::pair<const char*, std::string>> PackageEntries(DocxParts parts) {
+    std::vector<std::pair<const char*, std::string>> entries;
+    std::string relationships = DocumentRelationships(parts);
+    entries.emplace_back("[Content_Types].xml", ContentTypes(parts));
+    entries.emplace_back("_rels/.rels", PackageRelationships());
+    entries.emplace_back("word/document.xml", std::move(parts.document));
+    entries.emplace_back("word/_rels/document.xml.rels", std::move(relationships));
+    entries.emplace_back("word/styles.xml", std::move(parts.styles));
+    entries.emplace_back("word/numbering.xml", std::move(parts.numbering));
+    std::erase_if(entries, [](const auto& entry) { return entry.second.empty(); });
+    return entries;
+}
+
 }  // namespace
 
-std::string BuildDocxBytes(const DocxParts& parts) {
-    const std::vector<std::pair<const char*, std::string>> entries = {
-        {"[Content_Types].xml", ContentTypes(parts)},
-        {"_rels/.rels", PackageRelationships()},
-        {"word/document.xml", parts.document},
-        {"word/_rels/document.xml.rels", DocumentRelationships(parts)},
-        {"word/styles.xml", parts.styles},
-        {"word/numbering.xml", parts.numbering},
-    };
+std::string BuildDocxBytes(const DocxParts& parts, int deflateLevel) {
+    const auto entries = PackageEntries(parts);  // zip reads them only in Finish
     ZipInMemory zip;
-    for (const auto& [name, data] : entries)
-        if (!data.empty()) zip.Add(name, data);
+    for (const auto& [name, data] : entries) zip.Add(name, data, deflateLevel);
     return zip.Finish();
 }
 
-std::string WrapBody(std::string_view bodyXml) {
-    std::string xml(kXmlDeclaration);
-    xml += R"(<w:document xmlns:wpc="http://schemas.microsoft.com/office/word/2010/wordprocessingCanvas")"
+Package PackageFromParts(DocxParts parts, const std::string& displayName) {
+    Package package = Package::CreateEmpty(displayName);
+    for (auto& [name, data] : PackageEntries(std::move(parts))) package.SetBytes(name, std::move(data));
+    return package;
+}
+
+std::string_view DocumentXmlStart() {
+    return R"(<?xml version="1.0" encoding="UTF-8" standalone="yes"?>)"
+           "\r\n"
+           R"(<w:document xmlns:wpc="http://schemas.microsoft.com/office/word/2010/wordprocessingCanvas")"
            R"( xmlns:mc="http://schemas.openxmlformats.org/markup-compatibility/2006")"
            R"( xmlns:o="urn:schemas-microsoft-com:office:office")"
            R"( xmlns:r="http://schemas.openxmlformats.org/officeDocument/2006/relationships")"
@@ -131,19 +147,29 @@ std::string WrapBody(std::string_view bodyXml) {
            R"( xmlns:wps="http://schemas.microsoft.com/office/word/2010/wordprocessingShape")"
            R"( xmlns:a="http://schemas.openxmlformats.org/drawingml/2006/main")"
            R"( xmlns:pic="http://schemas.openxmlformats.org/drawingml/2006/picture"><w:body>)";
+}
+
+std::string_view DocumentXmlEnd() {
+    return R"(<w:sectPr><w:pgSz w:w="11906" w:h="16838"/>)"
+           R"(<w:pgMar w:top="1134" w:right="1134" w:bottom="1134" w:left="1134" w:header="709" w:footer="709" w:gutter="0"/>)"
+           R"(</w:sectPr></w:body></w:document>)";
+}
+
+std::string WrapBody(std::string_view bodyXml) {
+    std::string xml(DocumentXmlStart());
     xml += bodyXml;
-    xml +=
-        R"(<w:sectPr><w:pgSz w:w="11906" w:h="16838"/>)"
-        R"(<w:pgMar w:top="1134" w:right="1134" w:bottom="1134" w:left="1134" w:header="709" w:footer="709" w:gutter="0"/>)"
-        R"(</w:sectPr></w:body></w:document>)";
+    xml += DocumentXmlEnd();
     return xml;
 }
 
-std::string DefaultStylesXml() {
+std::string DefaultStylesXml(std::string_view font) {
+    const std::string name(font);
     return std::string(kXmlDeclaration) +
            R"(<w:styles xmlns:w="http://schemas.openxmlformats.org/wordprocessingml/2006/main">)"
            R"(<w:docDefaults><w:rPrDefault><w:rPr>)"
-           R"(<w:rFonts w:ascii="Times New Roman" w:hAnsi="Times New Roman" w:eastAsia="Times New Roman" w:cs="Times New Roman"/>)"
+           R"(<w:rFonts w:ascii=")" +
+           name + R"(" w:hAnsi=")" + name + R"(" w:eastAsia=")" + name + R"(" w:cs=")" + name +
+           R"("/>)"
            R"(<w:sz w:val="24"/><w:szCs w:val="24"/><w:lang w:val="ru-RU" w:eastAsia="ru-RU" w:bidi="ar-SA"/>)"
            R"(</w:rPr></w:rPrDefault><w:pPrDefault/></w:docDefaults>)"
            R"(<w:style w:type="paragraph" w:default="1" w:styleId="Normal"><w:name w:val="Normal"/><w:qFormat/></w:style>)"

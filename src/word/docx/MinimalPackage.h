@@ -3,6 +3,8 @@
 // Building a .docx container in memory from the XML of its parts: for documents the host creates
 // (a text opened as a document) and for tests and benchmarks that need a package of known content.
 
+#include "word/docx/Package.h"
+
 #include <string>
 #include <string_view>
 
@@ -14,12 +16,23 @@ struct DocxParts {
     std::string numbering;  // word/numbering.xml; left out when empty
 };
 
+// Deflate levels of BuildDocxBytes: libzip's default (the smallest file, and about three times
+// the time of zlib's usual level) or the quickest.
+inline constexpr int kSmallestZip = 0;
+inline constexpr int kQuickestZip = 1;
+
 // The zip bytes of a package holding the parts with their content types and relationships.
-std::string BuildDocxBytes(const DocxParts& parts);
+std::string BuildDocxBytes(const DocxParts& parts, int deflateLevel = kSmallestZip);
+// The same package in memory, without a zip in between (saving it compresses the parts once).
+Package PackageFromParts(DocxParts parts, const std::string& displayName);
+
 // word/document.xml around the given body content (paragraphs and tables, without w:body),
 // followed by an A4 section.
 std::string WrapBody(std::string_view bodyXml);
-// A style sheet with document defaults (Times New Roman 12 pt, Russian) and the Normal style.
-std::string DefaultStylesXml();
+// The two halves of WrapBody, for writers that append the body in between themselves.
+std::string_view DocumentXmlStart();
+std::string_view DocumentXmlEnd();
+// A style sheet with document defaults (the font, 12 pt, Russian) and the Normal style.
+std::string DefaultStylesXml(std::string_view font = "Times New Roman");
 
 }  // namespace tabulex::word::docx

@@ -13,6 +13,9 @@
 namespace tabulex::word::docx::zip {
 namespace {
 
+// zlib's default level: libzip's own default (9) takes three times as long for 8 % less.
+constexpr zip_uint32_t kDeflateLevel = 6;
+
 constexpr std::string_view kZipMagic = "PK\x03\x04";
 
 struct ArchiveCloser {
@@ -160,7 +163,7 @@ void ReplaceEntry(zip_t* archive, const OutEntry& entry) {
         zip_source_free(source);
         WriteFailed("zip_file_replace", zip_get_error(archive));
     }
-    zip_set_file_compression(archive, index, ZIP_CM_DEFLATE, 0);
+    zip_set_file_compression(archive, index, ZIP_CM_DEFLATE, kDeflateLevel);
     if (st.valid & ZIP_STAT_MTIME) zip_file_set_mtime(archive, index, st.mtime, 0);
 }
 
@@ -172,7 +175,7 @@ void AddEntry(zip_t* archive, const OutEntry& entry) {
         zip_source_free(source);
         WriteFailed("zip_file_add", zip_get_error(archive));
     }
-    zip_set_file_compression(archive, static_cast<zip_uint64_t>(index), ZIP_CM_DEFLATE, 0);
+    zip_set_file_compression(archive, static_cast<zip_uint64_t>(index), ZIP_CM_DEFLATE, kDeflateLevel);
 }
 
 std::string ReadBack(zip_source_t* source) {

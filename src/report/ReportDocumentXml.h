@@ -1,0 +1,27 @@
+#pragma once
+
+// The parts of the report document written straight from the report text, in one pass: the lines
+// as paragraphs, the first of them as a table, as the host's text document, Arial font, table
+// conversion and unbreakable rows together give them.
+
+#include "report/ReportDocumentLayout.h"
+
+#include <string>
+#include <string_view>
+
+namespace tabulex::report {
+
+inline constexpr std::string_view kReportFont = "Arial";
+
+// word/document.xml of the report. `textUtf8` is the report text, lines ended by CR LF, CR or LF.
+// The first layout.TableLines lines (at least one) become a table of layout.TableColumns columns,
+// split at TAB: the extra fields of a longer line stay, tab-separated, in its last cell; a shorter
+// line leaves the remaining cells empty. Every row is kept on one page. The table fits its contents
+// (FitToContents) or has fixed equal columns over the text width. The lines after the table, or
+// every line without the table, are paragraphs.
+std::string ReportDocumentXml(std::string_view textUtf8, const ReportDocumentLayout& layout);
+
+// word/styles.xml of the report: the document defaults set in the report font.
+std::string ReportStylesXml();
+
+}  // namespace tabulex::report

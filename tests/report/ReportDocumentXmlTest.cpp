@@ -1,0 +1,186 @@
+// The report document written in one go, read back through the document host: the same tables,
+// rows, cells and text as the document the host builds step by step from the same report file,
+// and the cells, fonts and table layout a reader expects.
+
+#include "report/ReportDocument.h"
+
+#include "text/Cp1251.h"
+#include "word/WordModel.h"
+#include "word/docx/DocxApplication.h"
+#include "word/docx/Package.h"
+
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+namespace tabulex::report {
+namespace {
+
+namespace fs = std::filesystem;
+using Rows = std::vector<std::vector<std::string>>;
+
+struct ReaderView {
+    int tables = 0;
+    int columns = 0;
+    Rows cells;               // UTF-8, without the end-of-cell marks
+    std::vector<int> breaks;  // AllowBreakAcrossPages of every row
+    std::string story;        // the whole story's text, 1251
+};
+
+std::string CellText(word::Table& table, int row, int column) {
+    std::string text = table.Cell(row, column)->Range()->Text();
+    if (text.ends_with("\r\a")) text.resize(text.size() - 2);
+    return text::Cp1251ToUtf8(text);
+}
+
+ReaderView Read(const fs::path& path) {
+    auto application = word::docx::CreateApplication();
+    word::Document& document = application->Documents().Open(path.string());
+    ReaderView view;
+    view.story = document.Content()->Text();
+    view.tables = document.Tables()->Count();
+    if (view.tables == 0) return view;
+    auto table = document.Tables()->Item(1);
+    view.columns = table->Columns()->Count();
+    for (int r = 1; r <= table->Rows()->Count(); ++r) {
+        view.breaks.push_back(table->Rows()->Item(r)->AllowBreakAcrossPages());
+        auto& row = view.cells.emplace_back();
+        for (int c = 1; c <= view.columns; ++c) row.push_back(CellText(*table, r, c));
+    }
+    return view;
+}
+
+struct Case {
+    const char* name;
+    const char* textUtf8;  // the report file's lines, CR LF ended
+    ReportDocumentLayout layout;
+    Rows expectedCells;
+};
+
+const char* const kSixColumnReport =
+    "№\tЗаголовок\tДаты\tКол-во\tПримечание\tОтчет\r\n"
+    "1\t<Приказы> & \"копии\"\t1950\t12 л.\t\tКол-во указано неверно \"12 л.\"\r\n"
+    "\t  Раздел 1.  \t\t\t\tЗаголовок: Лишний пробел; \r\n"
+    "\t\t\t\t\tЛишняя пустая строка\r\n"
+    "\r\n"
+    "Проверялась таблица №1.\r\n"
+    "  Подсказки: 2 & <ещё>  \r\n";
+
+const Case kCases[] = {
+    {"six columns fit to contents",
+     kSixColumnReport,
+     {4, 6, true, true},
+     {{"№", "Заголовок", "Даты", "Кол-во", "Примечание", "Отчет"},
+      {"1", "<Приказы> & \"копии\"", "1950", "12 л.", "", "Кол-во указано неверно \"12 л.\""},
+      {"", "  Раздел 1.  ", "", "", "", "Заголовок: Лишний пробел; "},
+      {"", "", "", "", "", "Лишняя пустая строка"}}},
+    {"six columns fixed widths",
+     kSixColumnReport,
+     {2, 6, true, false},
+     {{"№", "Заголовок", "Даты", "Кол-во", "Примечание", "Отчет"},
+      {"1", "<Приказы> & \"копии\"", "1950", "12 л.", "", "Кол-во указано неверно \"12 л.\""}}},
+    {"two date columns: problem lines one field short",
+     "№\tЗаголовок\tНач. дата\tКон. дата\tКол-во\tПримечание\tОтчет\r\n"
+     "2\tРаспоряжения\t01.01.1950-31.12.1950\t10\t\tДата неверная\r\n"
+     "\r\nПроблемы не обнаружены.\r\n",
+     {2, 7, true, true},
+     {{"№", "Заголовок", "Нач. дата", "Кон. дата", "Кол-во", "Примечание", "Отчет"},
+      {"2", "Распоряжения", "01.01.1950-31.12.1950", "10", "", "Дата неверная", ""}}},
+    {"more fields than columns stay in the last cell, fewer leave cells empty",
+     "a\tb\tc\r\n1\t2\t3\t4\t5\r\nonly\r\n\r\nend\r\n",
+     {3, 3, true, false},
+     {{"a", "b", "c"}, {"1", "2", "3\t4\t5"}, {"only", "", ""}}},
+    {"table longer than the text takes every line",
+     "a\tb\r\nc\td\r\n",
+     {10, 2, true, true},
+     {{"a", "b"}, {"c", "d"}}},
+    {"without the table every line is a paragraph", kSixColumnReport, {4, 6, false, true}, {}},
+};
+
+class ReportDocumentXmlTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        root_ = fs::temp_directory_path() / ("tabulex_report_xml_" + std::to_string(::getpid()));
+        fs::remove_all(root_);
+    }
+    void TearDown() override { fs::remove_all(root_); }
+
+    fs::path WriteReport(const std::string& folder, const char* textUtf8) {
+        fs::create_directories(root_ / folder);
+        const fs::path path = root_ / folder / "Tabulex_Report.txt";
+        std::ofstream(path, std::ios::binary) << text::Utf8ToCp1251(textUtf8);
+        return path;
+    }
+
+    fs::path root_;
+};
+
+TEST_F(ReportDocumentXmlTest, ReadsLikeTheDocumentTheHostBuilds) {
+    for (const Case& test : kCases) {
+        SCOPED_TRACE(test.name);
+        const fs::path direct =
+            WriteReportDocument(WriteReport("direct", test.textUtf8), Encoding::Cp1251, test.layout);
+        EXPECT_EQ(direct, root_ / "direct" / "Tabulex_Report.docx");
+        auto application = word::docx::CreateApplication();
+        const fs::path built = MakeReportDocument(
+            application->Documents(), WriteReport("host", test.textUtf8), Encoding::Cp1251, test.layout);
+
+        const ReaderView view = Read(direct);
+        const ReaderView expected = Read(built);
+        EXPECT_EQ(view.tables, test.layout.ToTable ? 1 : 0);
+        EXPECT_EQ(view.cells, test.expectedCells);
+        EXPECT_EQ(view.breaks, std::vector<int>(test.expectedCells.size(), word::kFalse));
+        EXPECT_EQ(view.columns, test.expectedCells.empty() ? 0 : test.layout.TableColumns);
+        EXPECT_EQ(view.tables, expected.tables);
+        EXPECT_EQ(view.columns, expected.columns);
+        EXPECT_EQ(view.cells, expected.cells);
+        EXPECT_EQ(view.breaks, expected.breaks);
+        EXPECT_EQ(view.story, expected.story);
+    }
+}
+
+TEST_F(ReportDocumentXmlTest, ArialThroughoutAndTheTableLayoutOfTheAutosizeOption) {
+    for (bool fit : {true, false}) {
+        SCOPED_TRACE(fit ? "fit to contents" : "fixed widths");
+        const fs::path path =
+            WriteReportDocument(WriteReport("fonts", kSixColumnReport), Encoding::Cp1251, {4, 6, true, fit});
+        const auto package = word::docx::Package::Load(path.string());
+        const std::string& xml = package.Bytes("word/document.xml");
+        const std::string& styles = package.Bytes("word/styles.xml");
+        for (const std::string* part : {&xml, &styles})
+            for (std::size_t at = part->find("w:ascii="); at != std::string::npos;
+                 at = part->find("w:ascii=", at + 1))
+                EXPECT_EQ(part->compare(at, 15, "w:ascii=\"Arial\""), 0) << part->substr(at, 40);
+        EXPECT_NE(styles.find("<w:rPrDefault><w:rPr><w:rFonts w:ascii=\"Arial\""), std::string::npos);
+        EXPECT_NE(
+            xml.find(fit ? "<w:tblW w:w=\"0\" w:type=\"auto\"/>" : "<w:tblW w:w=\"9636\" w:type=\"dxa\"/>"),
+            std::string::npos);
+        EXPECT_NE(xml.find(fit ? "<w:tblLayout w:type=\"autofit\"/>" : "<w:tblLayout w:type=\"fixed\"/>"),
+                  std::string::npos);
+        EXPECT_NE(
+            xml.find(
+                "<w:gridCol w:w=\"1606\"/><w:gridCol w:w=\"1606\"/><w:gridCol w:w=\"1606\"/>"
+                "<w:gridCol w:w=\"1606\"/><w:gridCol w:w=\"1606\"/><w:gridCol w:w=\"1606\"/></w:tblGrid>"),
+            std::string::npos);
+        EXPECT_NE(xml.find("<w:t xml:space=\"preserve\">  Раздел 1.  </w:t>"), std::string::npos);
+        EXPECT_NE(xml.find("&lt;Приказы&gt; &amp; \"копии\""), std::string::npos);
+    }
+}
+
+TEST_F(ReportDocumentXmlTest, Utf8ReportAndAMissingReport) {
+    const fs::path text = root_ / "utf8" / "Tabulex_Report.txt";
+    fs::create_directories(text.parent_path());
+    std::ofstream(text, std::ios::binary) << "№\tЗаголовок\r\n1\tДело ✓\r\n";
+    const ReaderView view = Read(WriteReportDocument(text, Encoding::Utf8, {2, 2, true, true}));
+    EXPECT_EQ(view.cells, (Rows{{"№", "Заголовок"}, {"1", "Дело ?"}}));  // as the report reads in 1251
+
+    EXPECT_THROW(WriteReportDocument(root_ / "missing" / "Tabulex_Report.txt", Encoding::Cp1251, {}),
+                 word::Error);
+}
+
+}  // namespace
+}  // namespace tabulex::report
