@@ -6,7 +6,7 @@ PACKAGES="build-essential cmake pkg-config git libzip-dev libexpat1-dev libpugix
 libgtest-dev libgmock-dev libbenchmark-dev zip unzip"
 if [ "${1:-}" = "--test" ]; then
     # the test suite also converts documents with LibreOffice and compares with other readers
-    PACKAGES="$PACKAGES libreoffice-writer-nogui python3-docx pandoc"
+    PACKAGES="$PACKAGES libreoffice-writer-nogui python3-docx pandoc time"
 fi
 missing=""
 for p in $PACKAGES; do
