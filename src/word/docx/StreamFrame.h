@@ -1,0 +1,91 @@
+#pragma once
+
+// What the streaming reader of the main story keeps per open element: what the element's children
+// are to the DOM path's walks (tables, paragraphs of a range, inline content) and what the element
+// itself is to the reader.
+
+#include "word/docx/StreamNames.h"
+
+#include <cstdint>
+
+namespace tabulex::word::docx::stream {
+
+// What the children of an element are to the DOM path's walks.
+enum class Block : std::uint8_t { None, Body, Rows, Cells, Blocks };                // TableIndex, StoryText
+enum class Reach : std::uint8_t { No, Yes, SdtFirst };                              // ForEachParagraphIn
+enum class Inline : std::uint8_t { None, Container, Run, Math, Sdt, Alt, AltRun };  // InlineWalker
+
+// What an element itself is to the reader.
+enum class Role : std::uint8_t {
+    Other,
+    Root,
+    TopTable,
+    TopRow,
+    TopCell,
+    Table,  // any other w:tbl
+    NestedRow,
+    NestedCell,
+    BlocksWrapper,
+    Paragraph,
+    Run,
+    Text,
+    Drawing,
+    Pict,
+    PPr,
+    NumPr,
+    MarkRPr,
+    RunRPr,
+    TrPr,
+    TblGrid,
+    TblPr,
+};
+
+// "First child named X" as pugixml's child() finds it: one bit per name taken.
+enum Seen : std::uint16_t {
+    kBody = 1 << 0,
+    kSdtContent = 1 << 1,
+    kChoice = 1 << 2,
+    kPPr = 1 << 3,
+    kRPr = 1 << 4,
+    kTblPr = 1 << 5,
+    kTblGrid = 1 << 6,
+    kTrPr = 1 << 7,
+    kPStyle = 1 << 8,
+    kKeepNext = 1 << 9,
+    kB = 1 << 10,
+    kRStyle = 1 << 11,
+    kTblStyle = 1 << 12,
+    kCantSplit = 1 << 13,
+};
+
+// Properties are looked for among the first elements only (styles::PropertiesOf).
+constexpr int kLookahead = 8;
+
+struct Frame {
+    Name name = Name::Other;
+    Role role = Role::Other;
+    Block block = Block::None;
+    Block sdtBlock = Block::None;  // a w:sdt: what its first w:sdtContent continues
+    Reach rowReach = Reach::No;
+    Reach cellReach = Reach::No;
+    Inline inl = Inline::None;
+    Inline sdtInline = Inline::None;
+    bool enters = false;  // list numbering visits the children
+    bool nested = false;  // inside a top-level cell
+    bool tracksText = false;
+    bool keptChild = false;  // has a child node pugixml keeps
+    bool lastWasParagraph = false;
+    bool flag = false;  // w:drawing: in line; w:pict: floating
+    std::uint16_t seen = 0;
+    std::uint8_t elements = 0;
+    std::int16_t table = -1;  // the nearest enclosing w:tbl in tables_
+    std::int16_t run = -1;    // the w:r this content belongs to, in runs_
+
+    bool Take(Seen bit) {
+        if (seen & bit) return false;
+        seen = static_cast<std::uint16_t>(seen | bit);
+        return true;
+    }
+};
+
+}  // namespace tabulex::word::docx::stream
