@@ -1,5 +1,7 @@
 #include "word/docx/StreamReader.h"
 
+#include "word/docx/StreamText.h"
+
 namespace tabulex::word::docx::stream {
 
 void Reader::StartParagraph(const Frame& parent, Frame& child) {
@@ -129,7 +131,7 @@ void Reader::Emit(int run, std::string_view text) {
     if (para_.inText) {
         bool visible = rowTextFields_.Visible();
         if (visible != cellTextFields_.Visible()) return Unsupported();
-        if (visible) cellText_.append(text);
+        if (visible) AppendUtf8AsCp1251(cellText_, text);
     }
     if (run < 0) return;
     RunInfo& info = runs_[static_cast<std::size_t>(run)];

@@ -113,7 +113,7 @@ class Reader {
     FieldState rowTextFields_, cellTextFields_;
     RangeState rowRange_, cellRange_;
     bool cantSplit_ = false;
-    std::string cellText_;  // the current top-level cell's text, UTF-8
+    std::string cellText_;  // the current top-level cell's text, Windows-1251
 };
 
 }  // namespace tabulex::word::docx::stream

@@ -1,7 +1,5 @@
 #include "word/docx/StreamReader.h"
 
-#include "word/docx/StreamText.h"
-
 namespace tabulex::word::docx::stream {
 
 // Tables, rows, cells and the blocks of cells, as TableIndex and StoryText walk them.
@@ -123,7 +121,7 @@ void Reader::StartTopCell() {
 void Reader::EndTopCell(const Frame& frame) {
     if (frame.lastWasParagraph) cellText_.pop_back();
     cellText_.append("\r\a");
-    AppendUtf8AsCp1251(writer_.Text(), cellText_);
+    writer_.Text().append(cellText_);
     writer_.EndCell(cellRange_.list, cellRange_.numbered, cellRange_.Bold(), cellRange_.Keep());
 }
 

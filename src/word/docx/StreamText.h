@@ -1,7 +1,7 @@
 #pragma once
 
 // Appending UTF-8 text as Windows-1251 without a temporary string: the same characters as
-// text::Utf8ToCp1251, with a fast path for ASCII and the Russian alphabet.
+// text::Utf8ToCp1251, with fast paths for runs of ASCII and for the Cyrillic and Latin-1 ranges.
 
 #include <string>
 #include <string_view>
