@@ -75,11 +75,21 @@ struct Frame {
     bool tracksText = false;
     bool keptChild = false;  // has a child node pugixml keeps
     bool lastWasParagraph = false;
-    bool flag = false;  // w:drawing: in line; w:pict: floating
+    bool flag = false;   // w:drawing: in line; w:pict: floating
+    bool inert = false;  // nothing below matters to any walk: its subtree is skipped
     std::uint16_t seen = 0;
     std::uint8_t elements = 0;
     std::int16_t table = -1;  // the nearest enclosing w:tbl in tables_
     std::int16_t run = -1;    // the w:r this content belongs to, in runs_
+
+    // No walk of the DOM path looks into the element: it is no table, row, cell, paragraph, run
+    // part or property the reader reads, no range reaches through it, list numbering does not
+    // enter it, and it holds no text. A w:tbl below one has no paragraph that counts or is read.
+    bool IsInert() const {
+        return role == Role::Other && block == Block::None && sdtBlock == Block::None &&
+               rowReach == Reach::No && cellReach == Reach::No && inl == Inline::None && !enters &&
+               !tracksText;
+    }
 
     bool Take(Seen bit) {
         if (seen & bit) return false;

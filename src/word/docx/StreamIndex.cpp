@@ -63,19 +63,25 @@ bool Reader::Read(std::string_view xml) {
 // An element opens: what it is to each walk of the DOM path, derived from its parent.
 void Reader::Start(const char* qname, const char** attrs) {
     if (failed_) return;
+    if (frames_.back().inert) {
+        ++skipped_;
+        return;
+    }
+    // The child is built in place: parent stays valid as the vector does not grow under it.
+    if (frames_.size() == frames_.capacity()) frames_.reserve(frames_.size() * 2);
+    const bool atTop = frames_.size() == 1;
     Frame& parent = frames_.back();
     CloseSegment(parent, false);
     parent.keptChild = true;
     const int index = parent.elements;
     if (parent.elements < 255) ++parent.elements;
 
-    Frame child;
+    Frame& child = frames_.emplace_back();
     child.name = stream::Classify(qname);
     child.table = parent.table;
     child.run = parent.run;
     child.nested = parent.nested;
-    if (parent.role == Role::Other && frames_.size() == 1 && child.name == Name::Document)
-        child.role = Role::Root;
+    if (parent.role == Role::Other && atTop && child.name == Name::Document) child.role = Role::Root;
     if (parent.role == Role::Root && child.name == Name::Body && parent.Take(kBody)) {
         child.block = Block::Body;
         child.enters = true;
@@ -92,12 +98,16 @@ void Reader::Start(const char* qname, const char** attrs) {
     if (child.name == Name::Tbl) StartTable(child);
     child.tracksText = child.role == Role::Text || child.role == Role::BlocksWrapper;
     if (child.role == Role::Text) valueDone_ = false;
-    frames_.push_back(child);
+    child.inert = child.IsInert();
 }
 
 // An element closes: what it has collected goes to its range, cell, row or table.
 void Reader::End() {
     if (failed_) return;
+    if (skipped_ > 0) {
+        --skipped_;
+        return;
+    }
     Frame frame = frames_.back();
     CloseSegment(frame, true);
     frames_.pop_back();

@@ -1,72 +1,112 @@
 #include "word/docx/StreamNames.h"
 
-#include <cstring>
-#include <string_view>
+#include <array>
+#include <cstddef>
+#include <cstdint>
 
 namespace tabulex::word::docx::stream {
 namespace {
 
 struct Entry {
-    std::string_view local;
+    const char* local;
     Name name;
 };
 
-// w: names by their first letter after the prefix; the frequent ones first.
+// w: names grouped by their first letter after the prefix; the frequent ones first in a group.
 constexpr Entry kW[] = {
-    {"p", Name::P},
-    {"r", Name::R},
-    {"t", Name::T},
-    {"tc", Name::Tc},
-    {"tr", Name::Tr},
-    {"tbl", Name::Tbl},
-    {"tab", Name::Tab},
-    {"tblPr", Name::TblPr},
-    {"trPr", Name::TrPr},
-    {"tblGrid", Name::TblGrid},
-    {"tblStyle", Name::TblStyle},
-    {"pPr", Name::PPr},
-    {"rPr", Name::RPr},
     {"b", Name::B},
-    {"pStyle", Name::PStyle},
-    {"rStyle", Name::RStyle},
-    {"ptab", Name::PTab},
-    {"pict", Name::Pict},
     {"br", Name::Br},
     {"body", Name::Body},
     {"bdo", Name::Bdo},
+    {"cantSplit", Name::CantSplit},
+    {"cr", Name::Cr},
+    {"customXml", Name::CustomXml},
+    {"commentReference", Name::CommentReference},
     {"document", Name::Document},
     {"drawing", Name::Drawing},
     {"dir", Name::Dir},
+    {"endnoteReference", Name::EndnoteReference},
+    {"fldChar", Name::FldChar},
+    {"fldSimple", Name::FldSimple},
+    {"footnoteReference", Name::FootnoteReference},
+    {"gridCol", Name::GridCol},
+    {"hyperlink", Name::Hyperlink},
+    {"ilvl", Name::Ilvl},
+    {"ins", Name::Ins},
+    {"keepNext", Name::KeepNext},
+    {"moveTo", Name::MoveTo},
+    {"numPr", Name::NumPr},
+    {"numId", Name::NumId},
+    {"noBreakHyphen", Name::NoBreakHyphen},
+    {"object", Name::Object},
+    {"p", Name::P},
+    {"pPr", Name::PPr},
+    {"pStyle", Name::PStyle},
+    {"ptab", Name::PTab},
+    {"pict", Name::Pict},
+    {"r", Name::R},
+    {"rPr", Name::RPr},
+    {"rStyle", Name::RStyle},
     {"sdt", Name::Sdt},
     {"sdtContent", Name::SdtContent},
     {"sectPr", Name::SectPr},
     {"smartTag", Name::SmartTag},
     {"softHyphen", Name::SoftHyphen},
     {"sym", Name::Sym},
-    {"customXml", Name::CustomXml},
-    {"cantSplit", Name::CantSplit},
-    {"cr", Name::Cr},
-    {"commentReference", Name::CommentReference},
-    {"gridCol", Name::GridCol},
-    {"keepNext", Name::KeepNext},
-    {"numPr", Name::NumPr},
-    {"numId", Name::NumId},
-    {"noBreakHyphen", Name::NoBreakHyphen},
-    {"ilvl", Name::Ilvl},
-    {"ins", Name::Ins},
-    {"hyperlink", Name::Hyperlink},
-    {"moveTo", Name::MoveTo},
-    {"fldSimple", Name::FldSimple},
-    {"fldChar", Name::FldChar},
-    {"footnoteReference", Name::FootnoteReference},
-    {"endnoteReference", Name::EndnoteReference},
-    {"object", Name::Object},
+    {"t", Name::T},
+    {"tc", Name::Tc},
+    {"tr", Name::Tr},
+    {"trPr", Name::TrPr},
+    {"tbl", Name::Tbl},
+    {"tab", Name::Tab},
+    {"tblPr", Name::TblPr},
+    {"tblGrid", Name::TblGrid},
+    {"tblStyle", Name::TblStyle},
+};
+constexpr std::size_t kWCount = sizeof(kW) / sizeof(kW[0]);
+
+// The entries of kW starting with each letter.
+struct Group {
+    std::uint8_t begin = 0, end = 0;
 };
 
+constexpr std::array<Group, 128> kGroups = [] {
+    std::array<Group, 128> groups{};
+    for (std::size_t i = 0; i < kWCount; ++i) {
+        Group& group = groups[static_cast<unsigned char>(kW[i].local[0])];
+        if (group.end == 0) group.begin = static_cast<std::uint8_t>(i);
+        group.end = static_cast<std::uint8_t>(i + 1);
+    }
+    return groups;
+}();
+
+constexpr bool Grouped() {
+    for (std::size_t i = 0; i < kWCount; ++i) {
+        const Group& group = kGroups[static_cast<unsigned char>(kW[i].local[0])];
+        if (i < group.begin || i >= group.end) return false;
+    }
+    for (const Group& group : kGroups)
+        for (std::size_t i = group.begin; i < group.end; ++i)
+            if (kW[i].local[0] != kW[group.begin].local[0]) return false;
+    return true;
+}
+static_assert(Grouped(), "kW must keep the names of one first letter together");
+
+// True when the NUL-terminated `s` is `word`; reads `s` no further than the first difference.
+bool Is(const char* s, const char* word) {
+    while (*word != '\0' && *s == *word) {
+        ++s;
+        ++word;
+    }
+    return *s == *word;
+}
+
 Name ClassifyW(const char* local) {
-    std::string_view name(local);
-    for (const Entry& entry : kW)
-        if (entry.local[0] == name[0] && entry.local == name) return entry.name;
+    const auto first = static_cast<unsigned char>(local[0]);
+    if (first >= kGroups.size()) return Name::OtherW;
+    const Group& group = kGroups[first];
+    for (std::size_t i = group.begin; i < group.end; ++i)
+        if (Is(local + 1, kW[i].local + 1)) return kW[i].name;
     return Name::OtherW;
 }
 
@@ -76,20 +116,20 @@ Name Classify(const char* q) {
     if (q[0] == 'w' && q[1] == ':' && q[2] != '\0') return ClassifyW(q + 2);
     if (q[0] == 'm' && q[1] == 'c' && q[2] == ':') {
         const char* local = q + 3;
-        if (std::strcmp(local, "AlternateContent") == 0) return Name::AlternateContent;
-        if (std::strcmp(local, "Choice") == 0) return Name::Choice;
-        if (std::strcmp(local, "Fallback") == 0) return Name::Fallback;
+        if (Is(local, "AlternateContent")) return Name::AlternateContent;
+        if (Is(local, "Choice")) return Name::Choice;
+        if (Is(local, "Fallback")) return Name::Fallback;
         return Name::Other;
     }
     if (q[0] == 'm' && q[1] == ':') {
         const char* local = q + 2;
-        if (std::strcmp(local, "t") == 0) return Name::MathT;
-        if (std::strcmp(local, "oMath") == 0) return Name::OMath;
-        if (std::strcmp(local, "oMathPara") == 0) return Name::OMathPara;
+        if (Is(local, "t")) return Name::MathT;
+        if (Is(local, "oMath")) return Name::OMath;
+        if (Is(local, "oMathPara")) return Name::OMathPara;
         return Name::Other;
     }
-    if (q[0] == 'v' && q[1] == ':') return std::strcmp(q, "v:shapetype") == 0 ? Name::Other : Name::VmlShape;
-    if (std::strcmp(q, "wp:inline") == 0) return Name::WpInline;
+    if (q[0] == 'v' && q[1] == ':') return Is(q + 2, "shapetype") ? Name::Other : Name::VmlShape;
+    if (Is(q, "wp:inline")) return Name::WpInline;
     return Name::Other;
 }
 

@@ -99,6 +99,7 @@ class Reader {
     bool failed_ = false;
 
     std::vector<Frame> frames_;
+    int skipped_ = 0;  // open elements inside an inert one, not on frames_
     std::vector<OpenTable> tables_;
 
     // The text segment (pugixml's PCDATA node) of the innermost element, when it tracks text.
