@@ -125,7 +125,9 @@ class SummaryBuilder {
     void AddGap(long long first, long long last) {
         const long long size = last - first + 1;
         if (missing_.count + size > kMaxListedMissing) {
-            missing_.Add(std::to_string(first) + (size > 1 ? "-" + std::to_string(last) : ""), size);
+            std::string item = std::to_string(first);
+            if (size > 1) item += '-' + std::to_string(last);
+            missing_.Add(std::move(item), size);
             return;
         }
         for (long long n = first; n <= last; ++n) missing_.Add(std::to_string(n));
