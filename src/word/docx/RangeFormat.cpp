@@ -4,21 +4,11 @@
 #include "word/docx/DocxDocument.h"
 #include "word/docx/InlineWalk.h"
 #include "word/docx/PropertyEdit.h"
+#include "word/docx/TriState.h"
 
 namespace tabulex::word::docx {
 namespace {
 
-// Collects "all true / all false / mixed" over a sequence of Booleans.
-class TriState {
-  public:
-    void Add(bool value) { (value ? anyTrue_ : anyFalse_) = true; }
-    bool Empty() const { return !anyTrue_ && !anyFalse_; }
-    int Value() const { return anyTrue_ && anyFalse_ ? kUndefined : anyTrue_ ? kTrue : kFalse; }
-
-  private:
-    bool anyTrue_ = false;
-    bool anyFalse_ = false;
-};
 
 struct BoldSink {
     const StyleSheet& styles;

@@ -7,23 +7,16 @@
 #include "word/WordModel.h"
 #include "word/docx/InlineWalk.h"
 
+#include "word/docx/TriState.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
 
 namespace tabulex::word::docx::stream {
 
-// Collects all true / all false / mixed, as RangeFormat does.
-class TriState {
-  public:
-    void Add(bool value) { (value ? anyTrue_ : anyFalse_) = true; }
-    bool Empty() const { return !anyTrue_ && !anyFalse_; }
-    int Value() const { return anyTrue_ && anyFalse_ ? kUndefined : anyTrue_ ? kTrue : kFalse; }
+using docx::TriState;
 
-  private:
-    bool anyTrue_ = false;
-    bool anyFalse_ = false;
-};
 
 // What a row or a cell range collects from its paragraphs.
 struct RangeState {
