@@ -9,7 +9,6 @@
 namespace tabulex::word::docx {
 namespace {
 
-
 struct BoldSink {
     const StyleSheet& styles;
     pugi::xml_node paragraph;

@@ -17,7 +17,6 @@ namespace tabulex::word::docx::stream {
 
 using docx::TriState;
 
-
 // What a row or a cell range collects from its paragraphs.
 struct RangeState {
     FieldState boldFields;

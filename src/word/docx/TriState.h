@@ -8,12 +8,12 @@
 namespace tabulex::word::docx {
 
 class TriState {
-public:
+  public:
     void Add(bool value) { (value ? anyTrue_ : anyFalse_) = true; }
     bool Empty() const { return !anyTrue_ && !anyFalse_; }
     int Value() const { return anyTrue_ && anyFalse_ ? kUndefined : anyTrue_ ? kTrue : kFalse; }
 
-private:
+  private:
     bool anyTrue_ = false;
     bool anyFalse_ = false;
 };
