@@ -32,7 +32,9 @@ const long long kEpochShift = DaysFromCivil(1899, 12, 30);
 
 }  // namespace
 
-bool IsLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
+bool IsLeapYear(int year) {
+    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+}
 
 int DaysInMonth(int year, int month) {
     static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
@@ -45,12 +47,14 @@ bool IsValidDate(int year, int month, int day) {
 }
 
 DayCount ToDayCount(const CivilDate& date) {
-    return static_cast<DayCount>(DaysFromCivil(date.year, static_cast<unsigned>(date.month),
-                                               static_cast<unsigned>(date.day)) -
-                                 kEpochShift);
+    return static_cast<DayCount>(
+        DaysFromCivil(date.year, static_cast<unsigned>(date.month), static_cast<unsigned>(date.day)) -
+        kEpochShift);
 }
 
-CivilDate FromDayCount(DayCount days) { return CivilFromDays(days + kEpochShift); }
+CivilDate FromDayCount(DayCount days) {
+    return CivilFromDays(days + kEpochShift);
+}
 
 std::string ShortDate(DayCount days) {
     const CivilDate date = FromDayCount(days);

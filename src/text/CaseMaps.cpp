@@ -9,7 +9,11 @@ std::string MapBytes(std::string_view text, const CaseMap& map) {
 }
 }  // namespace
 
-std::string LowerCase1251(std::string_view text) { return MapBytes(text, LowerMap1251); }
-std::string UpperCase1251(std::string_view text) { return MapBytes(text, UpperMap1251); }
+std::string LowerCase1251(std::string_view text) {
+    return MapBytes(text, LowerMap1251);
+}
+std::string UpperCase1251(std::string_view text) {
+    return MapBytes(text, UpperMap1251);
+}
 
 }  // namespace tabulex::text

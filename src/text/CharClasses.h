@@ -15,12 +15,12 @@ inline constexpr int kLineBreak = 0x0B;  // Word's manual line break
 inline constexpr int kParagraphMark = 0x0D;
 inline constexpr int kSpace = 0x20;
 inline constexpr int kDoubleQuote = 0x22;
-inline constexpr int kLowQuote = 0x84;        // „
-inline constexpr int kEllipsis = 0x85;        // …
-inline constexpr int kLeftCurlyQuote = 0x93;  // “
-inline constexpr int kRightCurlyQuote = 0x94; // ”
-inline constexpr int kEnDash = 0x96;          // –
-inline constexpr int kEmDash = 0x97;          // —
+inline constexpr int kLowQuote = 0x84;         // „
+inline constexpr int kEllipsis = 0x85;         // …
+inline constexpr int kLeftCurlyQuote = 0x93;   // “
+inline constexpr int kRightCurlyQuote = 0x94;  // ”
+inline constexpr int kEnDash = 0x96;           // –
+inline constexpr int kEmDash = 0x97;           // —
 inline constexpr int kNbsp = 0xA0;
 inline constexpr int kSection = 0xA7;         // §
 inline constexpr int kCapitalYo = 0xA8;       // Ё
@@ -36,17 +36,39 @@ constexpr int CharAt(std::string_view text, int position) {
     return static_cast<unsigned char>(text[static_cast<std::size_t>(position) - 1]);
 }
 
-constexpr bool IsSpace(int c) { return c == ch::kSpace; }
-constexpr bool IsNbsp(int c) { return c == ch::kNbsp; }
-constexpr bool IsDigit(int c) { return c >= 0x30 && c <= 0x39; }
-constexpr bool IsLatinCapital(int c) { return c >= 0x41 && c <= 0x5A; }
-constexpr bool IsLatinSmall(int c) { return c >= 0x61 && c <= 0x7A; }
-constexpr bool IsLatinLetter(int c) { return IsLatinCapital(c) || IsLatinSmall(c); }
+constexpr bool IsSpace(int c) {
+    return c == ch::kSpace;
+}
+constexpr bool IsNbsp(int c) {
+    return c == ch::kNbsp;
+}
+constexpr bool IsDigit(int c) {
+    return c >= 0x30 && c <= 0x39;
+}
+constexpr bool IsLatinCapital(int c) {
+    return c >= 0x41 && c <= 0x5A;
+}
+constexpr bool IsLatinSmall(int c) {
+    return c >= 0x61 && c <= 0x7A;
+}
+constexpr bool IsLatinLetter(int c) {
+    return IsLatinCapital(c) || IsLatinSmall(c);
+}
 // Ё and ё are not capitals or smalls, only letters.
-constexpr bool IsCyrillicCapital(int c) { return c >= 0xC0 && c <= 0xDF; }
-constexpr bool IsCyrillicSmall(int c) { return c >= 0xE0 && c <= 0xFF; }
-constexpr bool IsCyrillicLetter(int c) { return c == ch::kCapitalYo || c == ch::kSmallYo || (c >= 0xC0 && c <= 0xFF); }
-constexpr bool IsParagraphMark(int c) { return c == ch::kParagraphMark; }
-constexpr bool IsLineBreak(int c) { return c == ch::kLineBreak; }
+constexpr bool IsCyrillicCapital(int c) {
+    return c >= 0xC0 && c <= 0xDF;
+}
+constexpr bool IsCyrillicSmall(int c) {
+    return c >= 0xE0 && c <= 0xFF;
+}
+constexpr bool IsCyrillicLetter(int c) {
+    return c == ch::kCapitalYo || c == ch::kSmallYo || (c >= 0xC0 && c <= 0xFF);
+}
+constexpr bool IsParagraphMark(int c) {
+    return c == ch::kParagraphMark;
+}
+constexpr bool IsLineBreak(int c) {
+    return c == ch::kLineBreak;
+}
 
 }  // namespace tabulex::text

@@ -31,7 +31,9 @@ void AppendUtf8(std::string& out, char32_t cp) {
 
 }  // namespace
 
-char32_t Cp1251ToUnicode(unsigned char byte) { return kToUnicode[byte]; }
+char32_t Cp1251ToUnicode(unsigned char byte) {
+    return kToUnicode[byte];
+}
 
 char UnicodeToCp1251(char32_t codePoint) {
     if (codePoint < 0x80) return static_cast<char>(codePoint);

@@ -49,7 +49,11 @@ constexpr char UnicodeToByte(char32_t cp) {
 constexpr char32_t DecodeUtf8(const char* s, std::size_t n, std::size_t& i) {
     auto byte = [&](std::size_t k) { return static_cast<unsigned char>(s[k]); };
     unsigned char b0 = byte(i);
-    int extra = b0 < 0x80 ? 0 : (b0 & 0xE0) == 0xC0 ? 1 : (b0 & 0xF0) == 0xE0 ? 2 : (b0 & 0xF8) == 0xF0 ? 3 : -1;
+    int extra = b0 < 0x80             ? 0
+                : (b0 & 0xE0) == 0xC0 ? 1
+                : (b0 & 0xF0) == 0xE0 ? 2
+                : (b0 & 0xF8) == 0xF0 ? 3
+                                      : -1;
     if (extra < 0) {
         ++i;
         return 0xFFFD;

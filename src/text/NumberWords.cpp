@@ -9,35 +9,41 @@ using namespace literals;
 namespace {
 
 constexpr std::array<std::string_view, 10> kHundreds = {
-    ""_cp,           " сто"_cp,       " двести"_cp,     " триста"_cp,    " четыреста"_cp,
-    " пятьсот"_cp,   " шестьсот"_cp,  " семьсот"_cp,    " восемьсот"_cp, " девятьсот"_cp};
+    ""_cp,         " сто"_cp,      " двести"_cp,  " триста"_cp,    " четыреста"_cp,
+    " пятьсот"_cp, " шестьсот"_cp, " семьсот"_cp, " восемьсот"_cp, " девятьсот"_cp};
 
-constexpr std::array<std::string_view, 10> kTens = {
-    ""_cp,           ""_cp,            " двадцать"_cp,    " тридцать"_cp,    " сорок"_cp,
-    " пятьдесят"_cp, " шестьдесят"_cp, " семьдесят"_cp,   " восемьдесят"_cp, " девяносто"_cp};
+constexpr std::array<std::string_view, 10> kTens = {""_cp,
+                                                    ""_cp,
+                                                    " двадцать"_cp,
+                                                    " тридцать"_cp,
+                                                    " сорок"_cp,
+                                                    " пятьдесят"_cp,
+                                                    " шестьдесят"_cp,
+                                                    " семьдесят"_cp,
+                                                    " восемьдесят"_cp,
+                                                    " девяносто"_cp};
 
 // Index 0..19; 0..2 are never used directly (one and two are gendered).
-constexpr std::array<std::string_view, 20> kUnitsAndTeens = {
-    ""_cp,
-    ""_cp,
-    ""_cp,
-    " три"_cp,
-    " четыре"_cp,
-    " пять"_cp,
-    " шесть"_cp,
-    " семь"_cp,
-    " восемь"_cp,
-    " девять"_cp,
-    " десять"_cp,
-    " одиннадцать"_cp,
-    " двенадцать"_cp,
-    " тринадцать"_cp,
-    " четырнадцать"_cp,
-    " пятнадцать"_cp,
-    " шестнадцать"_cp,
-    " семнадцать"_cp,
-    " восемнадцать"_cp,
-    " девятнадцать"_cp};
+constexpr std::array<std::string_view, 20> kUnitsAndTeens = {""_cp,
+                                                             ""_cp,
+                                                             ""_cp,
+                                                             " три"_cp,
+                                                             " четыре"_cp,
+                                                             " пять"_cp,
+                                                             " шесть"_cp,
+                                                             " семь"_cp,
+                                                             " восемь"_cp,
+                                                             " девять"_cp,
+                                                             " десять"_cp,
+                                                             " одиннадцать"_cp,
+                                                             " двенадцать"_cp,
+                                                             " тринадцать"_cp,
+                                                             " четырнадцать"_cp,
+                                                             " пятнадцать"_cp,
+                                                             " шестнадцать"_cp,
+                                                             " семнадцать"_cp,
+                                                             " восемнадцать"_cp,
+                                                             " девятнадцать"_cp};
 
 constexpr std::array<std::string_view, 7> kOrders = {
     ""_cp, " тысяч"_cp, " миллион"_cp, " миллиард"_cp, " триллион"_cp, " квадриллион"_cp, " квинтиллион"_cp};
@@ -97,8 +103,8 @@ std::string NumberInWords(std::string_view digits) {
 
 const std::array<std::string_view, 13>& GenitiveMonthNames() {
     static constexpr std::array<std::string_view, 13> kNames = {
-        ""_cp,       "января"_cp, "февраля"_cp,  "марта"_cp,   "апреля"_cp, "мая"_cp,     "июня"_cp,
-        "июля"_cp,   "августа"_cp, "сентября"_cp, "октября"_cp, "ноября"_cp, "декабря"_cp};
+        ""_cp,     "января"_cp,  "февраля"_cp,  "марта"_cp,   "апреля"_cp, "мая"_cp,    "июня"_cp,
+        "июля"_cp, "августа"_cp, "сентября"_cp, "октября"_cp, "ноября"_cp, "декабря"_cp};
     return kNames;
 }
 
@@ -108,6 +114,8 @@ std::string DateInWords(const CivilDate& date) {
            std::to_string(date.year);
 }
 
-std::string DateInWords(DayCount days) { return DateInWords(FromDayCount(days)); }
+std::string DateInWords(DayCount days) {
+    return DateInWords(FromDayCount(days));
+}
 
 }  // namespace tabulex::text

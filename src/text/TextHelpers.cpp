@@ -2,7 +2,6 @@
 
 #include "text/CaseMaps.h"
 
-
 namespace tabulex::text {
 namespace {
 
@@ -20,12 +19,15 @@ int Find(std::string_view pattern, std::string_view text, int start, Equal equal
     return 0;
 }
 
-bool IsTrimmed(char c) { return static_cast<unsigned char>(c) <= 32; }
+bool IsTrimmed(char c) {
+    return static_cast<unsigned char>(c) <= 32;
+}
 
 }  // namespace
 
 int PosFrom(std::string_view pattern, std::string_view text, int start) {
-    if (pattern.empty() || text.empty() || start < 1 || static_cast<std::size_t>(start) > text.size()) return 0;
+    if (pattern.empty() || text.empty() || start < 1 || static_cast<std::size_t>(start) > text.size())
+        return 0;
     auto found = text.find(pattern, static_cast<std::size_t>(start) - 1);
     return found == std::string_view::npos ? 0 : static_cast<int>(found) + 1;
 }
@@ -54,7 +56,9 @@ std::string ReplaceAll(std::string_view text, std::string_view oldPattern, std::
     return result;
 }
 
-std::string CollapseDoubleSpaces(std::string_view text) { return ReplaceAll(text, "  ", " "); }
+std::string CollapseDoubleSpaces(std::string_view text) {
+    return ReplaceAll(text, "  ", " ");
+}
 
 std::string_view TrimView(std::string_view text) {
     std::size_t begin = 0;
@@ -64,7 +68,9 @@ std::string_view TrimView(std::string_view text) {
     return text.substr(begin, end - begin);
 }
 
-std::string Trim(std::string_view text) { return std::string(TrimView(text)); }
+std::string Trim(std::string_view text) {
+    return std::string(TrimView(text));
+}
 
 std::string TrimLeft(std::string_view text) {
     std::size_t begin = 0;

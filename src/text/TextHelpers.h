@@ -13,7 +13,9 @@ int PosFrom(std::string_view pattern, std::string_view text, int start = 1);
 // As PosFrom, comparing bytes through UpperMap1251.
 int PosFromNoCase(std::string_view pattern, std::string_view text, int start = 1);
 
-inline bool Contains(std::string_view text, std::string_view pattern) { return PosFrom(pattern, text) != 0; }
+inline bool Contains(std::string_view text, std::string_view pattern) {
+    return PosFrom(pattern, text) != 0;
+}
 
 // Every occurrence replaced in one left-to-right pass; replaced text is never searched again.
 std::string ReplaceAll(std::string_view text, std::string_view oldPattern, std::string_view newText);

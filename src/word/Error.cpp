@@ -12,6 +12,8 @@ std::string Describe(const std::string& message1251, const std::string& detail) 
 }  // namespace
 
 Error::Error(std::string message1251, std::string detail)
-    : std::runtime_error(Describe(message1251, detail)), message_(std::move(message1251)), detail_(std::move(detail)) {}
+    : std::runtime_error(Describe(message1251, detail)),
+      message_(std::move(message1251)),
+      detail_(std::move(detail)) {}
 
 }  // namespace tabulex::word

@@ -8,13 +8,13 @@ namespace tabulex::word {
 // The one error type of the document host. Message() is the user's Russian text in Windows-1251;
 // Detail() says, for the developer, what failed (part name, XML offset, libzip code).
 class Error : public std::runtime_error {
-public:
+  public:
     explicit Error(std::string message1251, std::string detail = {});
 
     const std::string& Message() const { return message_; }
     const std::string& Detail() const { return detail_; }
 
-private:
+  private:
     std::string message_;
     std::string detail_;
 };

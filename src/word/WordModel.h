@@ -23,7 +23,7 @@ inline constexpr int kDoNotSaveChanges = 0;
 inline constexpr int kPromptToSaveChanges = -2;
 
 class Font {
-public:
+  public:
     virtual ~Font() = default;
     virtual int Bold() const = 0;
     virtual void SetBold(int value) = 0;
@@ -31,14 +31,14 @@ public:
 };
 
 class ParagraphFormat {
-public:
+  public:
     virtual ~ParagraphFormat() = default;
     virtual int KeepWithNext() const = 0;
     virtual void SetKeepWithNext(int value) = 0;
 };
 
 class ListFormat {
-public:
+  public:
     virtual ~ListFormat() = default;
     // The automatic number Word shows for the range's first numbered paragraph; empty when none.
     virtual std::string ListString() const = 0;
@@ -48,7 +48,7 @@ public:
 };
 
 class Range {
-public:
+  public:
     virtual ~Range() = default;
     virtual std::string Text() const = 0;
     virtual void SetText(std::string_view text) = 0;
@@ -58,13 +58,13 @@ public:
 };
 
 class Cell {
-public:
+  public:
     virtual ~Cell() = default;
     virtual std::unique_ptr<word::Range> Range() = 0;
 };
 
 class Row {
-public:
+  public:
     virtual ~Row() = default;
     virtual std::unique_ptr<word::Range> Range() = 0;
     virtual int AllowBreakAcrossPages() const = 0;
@@ -73,7 +73,7 @@ public:
 };
 
 class Rows {
-public:
+  public:
     virtual ~Rows() = default;
     virtual int Count() const = 0;
     virtual std::unique_ptr<word::Row> Item(int index) = 0;
@@ -81,13 +81,13 @@ public:
 };
 
 class Columns {
-public:
+  public:
     virtual ~Columns() = default;
     virtual int Count() const = 0;
 };
 
 class Table {
-public:
+  public:
     virtual ~Table() = default;
     virtual std::unique_ptr<word::Rows> Rows() = 0;
     virtual std::unique_ptr<word::Columns> Columns() = 0;
@@ -97,27 +97,27 @@ public:
 };
 
 class Tables {
-public:
+  public:
     virtual ~Tables() = default;
     virtual int Count() const = 0;
     virtual std::unique_ptr<word::Table> Item(int index) = 0;
 };
 
 class Shape {
-public:
+  public:
     virtual ~Shape() = default;
     virtual void Delete() = 0;
 };
 
 class Shapes {
-public:
+  public:
     virtual ~Shapes() = default;
     virtual int Count() const = 0;
     virtual std::unique_ptr<word::Shape> Item(int index) = 0;
 };
 
 class Document {
-public:
+  public:
     virtual ~Document() = default;
     // The file name without its folder, as opened (Windows-1251, like every text).
     virtual std::string Name() const = 0;
@@ -147,7 +147,7 @@ struct OpenOptions {
 };
 
 class Documents {
-public:
+  public:
     virtual ~Documents() = default;
     virtual int Count() const = 0;
     virtual Document& Item(int index) = 0;
@@ -162,14 +162,14 @@ public:
 };
 
 class Options {
-public:
+  public:
     virtual ~Options() = default;
     virtual bool AutoFormatAsYouTypeReplaceQuotes() const = 0;
     virtual bool AutoFormatAsYouTypeDefineStyles() const = 0;
 };
 
 class Application {
-public:
+  public:
     virtual ~Application() = default;
     virtual word::Documents& Documents() = 0;
     // Throws word::Error when no document is open.

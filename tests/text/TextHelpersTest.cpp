@@ -18,12 +18,13 @@ struct PosCase {
 
 TEST(PosFromTest, FindsAtOrAfterStart) {
     const PosCase cases[] = {
-        {"ab", "xxab", 3, 3},  {"ab", "xxab", 4, 0}, {"", "xxab", 1, 0},  {"ab", "", 1, 0},
-        {"ab", "abab", 2, 3},  {"ab", "ab", 1, 1},   {"abc", "ab", 1, 0}, {"b", "ab", 3, 0},
-        {"b", "ab", 0, 0},     {"x", "ab", 1, 0},    {"a", "a", 1, 1},
+        {"ab", "xxab", 3, 3}, {"ab", "xxab", 4, 0}, {"", "xxab", 1, 0},  {"ab", "", 1, 0},
+        {"ab", "abab", 2, 3}, {"ab", "ab", 1, 1},   {"abc", "ab", 1, 0}, {"b", "ab", 3, 0},
+        {"b", "ab", 0, 0},    {"x", "ab", 1, 0},    {"a", "a", 1, 1},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(PosFrom(c.pattern, c.text, c.start), c.expected) << c.pattern << " in " << c.text << " @" << c.start;
+        EXPECT_EQ(PosFrom(c.pattern, c.text, c.start), c.expected)
+            << c.pattern << " in " << c.text << " @" << c.start;
 }
 
 TEST(PosFromTest, NoCaseComparesThroughUpperMap) {
@@ -39,8 +40,9 @@ TEST(ReplaceAllTest, OnePassLeftToRight) {
         std::string_view text, oldPattern, newText, expected;
     };
     const Case cases[] = {
-        {"a--b", "-", "+", "a++b"}, {"aaa", "aa", "a", "aa"},  {"abc", "", "x", "abc"}, {"abc", "abc", "", ""},
-        {"....", "..", ".", ".."},  {"abc", "x", "yy", "abc"}, {"aXbX", "X", "XX", "aXXbXX"},
+        {"a--b", "-", "+", "a++b"},    {"aaa", "aa", "a", "aa"},  {"abc", "", "x", "abc"},
+        {"abc", "abc", "", ""},        {"....", "..", ".", ".."}, {"abc", "x", "yy", "abc"},
+        {"aXbX", "X", "XX", "aXXbXX"},
     };
     for (const auto& c : cases) EXPECT_EQ(ReplaceAll(c.text, c.oldPattern, c.newText), c.expected);
 }

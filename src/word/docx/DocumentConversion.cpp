@@ -80,7 +80,7 @@ void WriteWhole(const std::string& path, std::string_view bytes) {
 }
 
 class SpawnSetup {
-public:
+  public:
     SpawnSetup(const std::string& logPath) {
         posix_spawn_file_actions_init(&actions_);
         posix_spawnattr_init(&attr_);
@@ -107,7 +107,7 @@ public:
     const posix_spawn_file_actions_t* Actions() const { return &actions_; }
     const posix_spawnattr_t* Attr() const { return &attr_; }
 
-private:
+  private:
     posix_spawn_file_actions_t actions_;
     posix_spawnattr_t attr_;
 };

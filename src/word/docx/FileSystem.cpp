@@ -22,7 +22,7 @@ std::string SystemError(const char* what, int code) {
 }
 
 class Fd {
-public:
+  public:
     explicit Fd(int fd) : fd_(fd) {}
     Fd(const Fd&) = delete;
     Fd& operator=(const Fd&) = delete;
@@ -36,7 +36,7 @@ public:
         return fd;
     }
 
-private:
+  private:
     int fd_;
 };
 

@@ -21,14 +21,14 @@ void WriteFileAtomically(const std::string& path, std::string_view bytes);
 
 // A fresh folder under the system's temporary folder, removed with everything in it on destruction.
 class TempFolder {
-public:
+  public:
     explicit TempFolder(std::string_view prefix);
     TempFolder(const TempFolder&) = delete;
     TempFolder& operator=(const TempFolder&) = delete;
     ~TempFolder();
     const std::string& Path() const { return path_; }
 
-private:
+  private:
     std::string path_;
 };
 

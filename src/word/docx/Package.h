@@ -19,7 +19,7 @@ struct PackageLimits {
 };
 
 class Package {
-public:
+  public:
     // Reads a .docx file (path in UTF-8). Throws word::Error with the user's Russian message for a
     // missing file, a folder, an empty file, a non-zip, a truncated zip, an encrypted (OLE compound)
     // document, a zip bomb, or a package without word/document.xml. The file is never changed.
@@ -56,7 +56,7 @@ public:
     void Save(const std::string& path) const;
     std::string ToBytes() const;
 
-private:
+  private:
     struct Impl;
     explicit Package(std::unique_ptr<Impl> impl);
     std::unique_ptr<Impl> impl_;

@@ -20,7 +20,7 @@ constexpr unsigned kFormatFlags = pugi::format_raw | pugi::format_no_declaration
 // came from character references in text (attribute values are escaped by pugixml), so each is
 // written back as a reference.
 class StringWriter : public pugi::xml_writer {
-public:
+  public:
     explicit StringWriter(std::string& out) : out_(out) {}
     void write(const void* data, std::size_t size) override {
         std::string_view chunk(static_cast<const char*>(data), size);
@@ -32,7 +32,7 @@ public:
         out_.append(chunk);
     }
 
-private:
+  private:
     std::string& out_;
 };
 
