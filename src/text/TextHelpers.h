@@ -29,7 +29,7 @@ std::string Trim(std::string_view text);
 std::string TrimLeft(std::string_view text);
 std::string TrimRight(std::string_view text);
 
-// The part of text from a 1-based position with a length, clipped to the text (Delphi's Copy).
+// The part of text from a 1-based position with a length, clipped to the text.
 std::string_view Copy(std::string_view text, int position, int length);
 
 }  // namespace tabulex::text

@@ -112,9 +112,9 @@ TEST(ListNumberingDocumentsTest, ThousandsOfRomanNumerals) {
     }
 }
 
-// A Russian technical specification: a start override, legal numbering and a list whose first
+// A Russian technical document: a start override, legal numbering and a list whose first
 // shown level is 2 under a level 1 that starts at 7.
-TEST(ListNumberingDocumentsTest, RussianSpecification) {
+TEST(ListNumberingDocumentsTest, RussianTechnicalDocument) {
     OpenedDocument document("tz.docx");
     auto numberOf = [&](const std::string& textStart) {
         for (const NumberedParagraph& p : document.Paragraphs())
