@@ -233,7 +233,7 @@ word::docx::Package MakeInventoryPackage(const InventoryOptions& options, Invent
     package.SetBytes("_rels/.rels", std::string(PackageRelationshipsXml()));
     package.SetBytes("word/document.xml", std::move(document.documentXml));
     package.SetBytes("word/_rels/document.xml.rels", std::string(DocumentRelationshipsXml()));
-    package.SetBytes("word/styles.xml", std::string(StylesXml()));
+    package.SetBytes("word/styles.xml", StylesXml());
     package.SetBytes("word/numbering.xml", std::move(document.numberingXml));
     return package;
 }

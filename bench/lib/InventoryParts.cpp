@@ -1,5 +1,7 @@
 #include "InventoryParts.h"
 
+#include "word/docx/MinimalPackage.h"
+
 namespace tabulex::bench {
 
 std::string_view ContentTypesXml() {
@@ -28,20 +30,8 @@ std::string_view DocumentRelationshipsXml() {
            R"(</Relationships>)";
 }
 
-std::string_view StylesXml() {
-    return R"(<?xml version="1.0" encoding="UTF-8" standalone="yes"?>
-<w:styles xmlns:w="http://schemas.openxmlformats.org/wordprocessingml/2006/main">)"
-           R"(<w:docDefaults><w:rPrDefault><w:rPr>)"
-           R"(<w:rFonts w:ascii="Times New Roman" w:eastAsia="Times New Roman" w:hAnsi="Times New Roman" w:cs="Times New Roman"/>)"
-           R"(<w:sz w:val="24"/><w:szCs w:val="24"/><w:lang w:val="ru-RU" w:eastAsia="ru-RU" w:bidi="ar-SA"/>)"
-           R"(</w:rPr></w:rPrDefault><w:pPrDefault/></w:docDefaults>)"
-           R"(<w:style w:type="paragraph" w:default="1" w:styleId="Normal"><w:name w:val="Normal"/><w:qFormat/></w:style>)"
-           R"(<w:style w:type="character" w:default="1" w:styleId="DefaultParagraphFont"><w:name w:val="Default Paragraph Font"/><w:uiPriority w:val="1"/><w:semiHidden/></w:style>)"
-           R"(<w:style w:type="table" w:default="1" w:styleId="TableNormal"><w:name w:val="Normal Table"/><w:semiHidden/>)"
-           R"(<w:tblPr><w:tblInd w:w="0" w:type="dxa"/><w:tblCellMar><w:top w:w="0" w:type="dxa"/><w:left w:w="108" w:type="dxa"/>)"
-           R"(<w:bottom w:w="0" w:type="dxa"/><w:right w:w="108" w:type="dxa"/></w:tblCellMar></w:tblPr></w:style>)"
-           R"(<w:style w:type="numbering" w:default="1" w:styleId="NoList"><w:name w:val="No List"/><w:semiHidden/></w:style>)"
-           R"(</w:styles>)";
+std::string StylesXml() {
+    return word::docx::DefaultStylesXml("Times New Roman");
 }
 
 std::string NumberingXml(const std::vector<long long>& listStarts) {

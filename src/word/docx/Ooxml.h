@@ -34,26 +34,26 @@ inline pugi::xml_node WrapperContent(pugi::xml_node node) {
     return {};
 }
 
-// Calls f(tr) for every row of a table, looking through content controls and custom XML.
+// Calls f(node) for every child element with the given name, looking through content controls
+// and custom XML (rows of a table, cells of a row, tables of the body, paragraphs of a cell).
 template <class F>
-void ForEachRowIn(pugi::xml_node container, F&& f) {
+void ForEachBlockNamed(pugi::xml_node container, const char* name, F&& f) {
     for (pugi::xml_node child : container.children()) {
-        if (Is(child, "w:tr"))
+        if (Is(child, name))
             f(child);
         else if (pugi::xml_node inner = WrapperContent(child))
-            ForEachRowIn(inner, f);
+            ForEachBlockNamed(inner, name, f);
     }
 }
 
-// Calls f(tc) for every cell of a row, looking through content controls and custom XML.
 template <class F>
-void ForEachCellIn(pugi::xml_node container, F&& f) {
-    for (pugi::xml_node child : container.children()) {
-        if (Is(child, "w:tc"))
-            f(child);
-        else if (pugi::xml_node inner = WrapperContent(child))
-            ForEachCellIn(inner, f);
-    }
+void ForEachRowIn(pugi::xml_node table, F&& f) {
+    ForEachBlockNamed(table, "w:tr", f);
+}
+
+template <class F>
+void ForEachCellIn(pugi::xml_node row, F&& f) {
+    ForEachBlockNamed(row, "w:tc", f);
 }
 
 // VML is floating when positioned absolutely; otherwise it sits in line with the text.

@@ -14,12 +14,7 @@ namespace {
 // The block paragraphs of a cell, looking through content controls (nested tables are converted
 // before this is asked).
 void CollectCellParagraphs(pugi::xml_node container, std::vector<pugi::xml_node>& out) {
-    for (pugi::xml_node child : container.children()) {
-        if (Is(child, "w:p"))
-            out.push_back(child);
-        else if (pugi::xml_node inner = WrapperContent(child))
-            CollectCellParagraphs(inner, out);
-    }
+    ForEachBlockNamed(container, "w:p", [&](pugi::xml_node paragraph) { out.push_back(paragraph); });
 }
 
 void ConvertNestedTables(pugi::xml_node container) {

@@ -6,12 +6,7 @@ namespace tabulex::word::docx {
 namespace {
 
 void CollectTables(pugi::xml_node container, std::vector<pugi::xml_node>& out) {
-    for (pugi::xml_node child : container.children()) {
-        if (Is(child, "w:tbl"))
-            out.push_back(child);
-        else if (pugi::xml_node inner = WrapperContent(child))
-            CollectTables(inner, out);
-    }
+    ForEachBlockNamed(container, "w:tbl", [&](pugi::xml_node table) { out.push_back(table); });
 }
 
 }  // namespace
