@@ -9,13 +9,17 @@ namespace tabulex::rules {
 namespace {
 using namespace text::literals;
 
+// Messages start empty and take their _cp literal by append: clang 14 crashes on a std::string
+// variable initialised from one.
 void CheckCounts(const title::PositionCounts& counts, RunState& state, std::string& out) {
     if (counts.straightQuotes > 0) {
-        std::string message("Замените простую кавычку на «ёлочку» или „лапку“ ("_cp);
+        std::string message;
+        message.append("Замените простую кавычку на «ёлочку» или „лапку“ ("_cp);
         state.Hint(out, message.append(std::to_string(counts.straightQuotes)).append("); "));
     }
     if (counts.backslashes > 0) {
-        std::string message("Нужен прямой слэш «/» вместо обратного «\\» ("_cp);
+        std::string message;
+        message.append("Нужен прямой слэш «/» вместо обратного «\\» ("_cp);
         state.Warning(out, message.append(std::to_string(counts.backslashes)).append("); "));
     }
 }
@@ -23,7 +27,8 @@ void CheckCounts(const title::PositionCounts& counts, RunState& state, std::stri
 void CheckRomanNumerals(std::string_view title, RunState& state, std::string& out) {
     const std::string pairs = FindMixedRomanPairs(title);
     if (pairs.empty()) return;
-    std::string message("Неверная римская цифра "_cp);
+    std::string message;
+    message.append("Неверная римская цифра "_cp);
     state.Warning(out, message.append(pairs));
 }
 

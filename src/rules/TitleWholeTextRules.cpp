@@ -97,7 +97,8 @@ void CheckPartyName(std::string_view title, const ByteCounts& counts, RunState& 
     const std::string_view party = "КП (б)"_cp;
     const std::size_t at = CountOf(counts, '(') == 0 ? std::string_view::npos : title.find(party);
     if (at == std::string_view::npos) return;
-    std::string message("Лишний пробел в \""_cp);
+    std::string message;  // appended to: clang 14 crashes on a std::string initialised from a _cp literal
+    message.append("Лишний пробел в \""_cp);
     if (at > 0) message.append(1, title[at - 1]);
     message.append(party).append("\"; ");
     state.Hint(out, message);

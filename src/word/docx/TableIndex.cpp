@@ -38,8 +38,10 @@ bool TableIndex::IsTopLevelTable(pugi::xml_node table) {
 
 const std::vector<pugi::xml_node>& TableIndex::Rows(pugi::xml_node table) {
     auto [it, inserted] = rows_.try_emplace(table.internal_object());
-    if (inserted) ForEachRowIn(table, [&](pugi::xml_node row) { it->second.push_back(row); });
-    return it->second;
+    // Named, because clang 14 does not let a lambda capture a structured binding.
+    std::vector<pugi::xml_node>& rows = it->second;
+    if (inserted) ForEachRowIn(table, [&](pugi::xml_node row) { rows.push_back(row); });
+    return rows;
 }
 
 std::vector<pugi::xml_node> CellsOf(pugi::xml_node row) {
