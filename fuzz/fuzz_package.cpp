@@ -1,0 +1,48 @@
+// Arbitrary bytes as a .docx container: the zip reader with its limits, every XML part through the
+// DOM parser, then the document opened from the package and every table answer read.
+
+#include "FuzzSupport.h"
+
+#include "word/docx/DocxDocument.h"
+#include "word/docx/Package.h"
+#include "word/docx/XmlPart.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+using namespace tabulex;
+using namespace tabulex::word::docx;
+
+namespace {
+
+bool IsXmlPart(const std::string& name) {
+    return name.ends_with(".xml") || name.ends_with(".rels");
+}
+
+PackageLimits FuzzLimits() {
+    PackageLimits limits;
+    limits.maxTotalUncompressed = 64ull << 20;  // keeps each input well under the memory limit
+    return limits;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    std::string bytes(reinterpret_cast<const char*>(data), size);
+    try {
+        Package package = Package::FromBytes(std::move(bytes), "fuzz.docx", FuzzLimits());
+        for (const std::string& name : package.PartNames()) {
+            if (!IsXmlPart(name)) continue;
+            try {
+                ParsePart(package, name);
+            } catch (const word::Error&) {
+            }
+        }
+        auto document = DocxDocument::FromPackage(std::move(package), "fuzz.docx");
+        fuzz::TableAnswers(*document);
+        fuzz::Answer([&] { return document->Content()->Text(); });
+    } catch (const word::Error&) {
+    }
+    return 0;
+}
