@@ -37,12 +37,12 @@ class IniSettings : public check::Settings {
   private:
     // What identifies one version of the file: the lock file's save count and the file's identity.
     struct Version {
-        std::uint64_t generation = 0;
-        bool exists = false;
-        dev_t device = 0;
-        ino_t inode = 0;
-        off_t size = 0;
-        std::int64_t modifiedNs = 0;
+        std::uint64_t Generation = 0;
+        bool Exists = false;
+        dev_t Device = 0;
+        ino_t Inode = 0;
+        off_t Size = 0;
+        std::int64_t ModifiedNs = 0;
         bool operator==(const Version&) const = default;
     };
     struct Parsed;

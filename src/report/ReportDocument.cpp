@@ -31,8 +31,8 @@ std::filesystem::path WriteReportDocument(const std::filesystem::path& reportFil
     // '?', as in the document the host makes from the text.
     const std::string textUtf8 = text::Cp1251ToUtf8(ReadReportText(reportFile, encoding));
     word::docx::DocxParts parts;
-    parts.document = ReportDocumentXml(textUtf8, layout);
-    parts.styles = ReportStylesXml();
+    parts.Document = ReportDocumentXml(textUtf8, layout);
+    parts.Styles = ReportStylesXml();
     // Zipped once, at the quickest level: the best one takes several times longer on a large report
     // and saves little. Written like every document: a temporary file renamed over the target.
     word::docx::fs::WriteFileAtomically(target.string(),

@@ -63,9 +63,9 @@ std::string Table(std::string_view rows, std::string_view tblPr = {}, int column
 }
 
 struct BuiltCase {
-    const char* name;
-    std::string body;
-    Expect expect = Expect::Compact;
+    const char* Name;
+    std::string Body;
+    testing::Expect Expect = Expect::Compact;
 };
 
 const std::string kControls =
@@ -196,11 +196,11 @@ class StreamEquivalenceTest : public ::testing::Test {
 TEST_F(StreamEquivalenceTest, BuiltDocumentsAnswerAsTheDom) {
     int n = 0;
     for (const BuiltCase& c : BuiltCases()) {
-        SCOPED_TRACE(c.name);
-        std::string body = c.body;
+        SCOPED_TRACE(c.Name);
+        std::string body = c.Body;
         std::string path = folder_.File("case" + std::to_string(n++) + ".docx");
         WriteFile(path, BuildDocxBytes(DocxParts{WrapBody(body), kStyles, kNumbering}));
-        ExpectSameAnswers(path, c.expect);
+        ExpectSameAnswers(path, c.Expect);
     }
 }
 

@@ -113,8 +113,8 @@ class SpawnSetup {
 };
 
 struct RunResult {
-    bool timedOut = false;
-    int status = 0;
+    bool TimedOut = false;
+    int Status = 0;
 };
 
 // Runs a program without a shell (file names never pass through one) and waits for it.
@@ -131,16 +131,16 @@ RunResult Run(const std::vector<std::string>& args, const std::string& logPath,
     RunResult result;
     auto deadline = std::chrono::steady_clock::now() + timeout;
     for (;;) {
-        pid_t done = ::waitpid(pid, &result.status, WNOHANG);
+        pid_t done = ::waitpid(pid, &result.Status, WNOHANG);
         if (done == pid) break;
         // ECHILD: the host ignores SIGCHLD and the child was reaped for it; its output tells the rest.
         if (done < 0 && errno == ECHILD) break;
         if (done < 0 && errno != EINTR)
             throw std::runtime_error(std::string("waitpid: ") + std::strerror(errno));
         if (std::chrono::steady_clock::now() >= deadline) {
-            result.timedOut = true;
+            result.TimedOut = true;
             ::kill(-pid, SIGKILL);
-            while (::waitpid(pid, &result.status, 0) < 0 && errno == EINTR) {
+            while (::waitpid(pid, &result.Status, 0) < 0 && errno == EINTR) {
             }
             break;
         }
@@ -151,9 +151,9 @@ RunResult Run(const std::vector<std::string>& args, const std::string& logPath,
 }
 
 std::string Describe(const RunResult& run) {
-    if (WIFEXITED(run.status)) return "exit status " + std::to_string(WEXITSTATUS(run.status));
-    if (WIFSIGNALED(run.status)) return "killed by signal " + std::to_string(WTERMSIG(run.status));
-    return "status " + std::to_string(run.status);
+    if (WIFEXITED(run.Status)) return "exit status " + std::to_string(WEXITSTATUS(run.Status));
+    if (WIFSIGNALED(run.Status)) return "killed by signal " + std::to_string(WTERMSIG(run.Status));
+    return "status " + std::to_string(run.Status);
 }
 
 }  // namespace
@@ -226,21 +226,21 @@ std::string ConvertToDocx(std::string_view bytes, DocumentFormat format, const s
     } catch (const std::exception& e) {
         throw word::Error(std::string(messages::kConversionFailed) + shown, e.what());
     }
-    if (run.timedOut)
+    if (run.TimedOut)
         throw word::Error(std::string(messages::kConversionTimedOutPrefix) + std::to_string(timeout.count()) +
                               std::string(messages::kConversionTimedOutSuffix) + shown,
                           "soffice killed after " + std::to_string(timeout.count()) + " s");
     const std::string output = outDir + "/document.docx";
     std::error_code ec;
-    if (!WIFEXITED(run.status) || WEXITSTATUS(run.status) != 0 ||
+    if (!WIFEXITED(run.Status) || WEXITSTATUS(run.Status) != 0 ||
         !std::filesystem::is_regular_file(output, ec))
         throw word::Error(std::string(messages::kConversionFailed) + shown,
                           "soffice " + Describe(run) + ": " + ReadTail(log, 400));
-    return fs::ReadDocumentFile(output, PackageLimits{}.maxTotalUncompressed);
+    return fs::ReadDocumentFile(output, PackageLimits{}.MaxTotalUncompressed);
 }
 
 Package LoadDocumentFile(const std::string& path, const PackageLimits& limits) {
-    std::string bytes = fs::ReadDocumentFile(path, limits.maxTotalUncompressed);
+    std::string bytes = fs::ReadDocumentFile(path, limits.MaxTotalUncompressed);
     DocumentFormat format = DetectFormat(bytes, path);
     if (format == DocumentFormat::Doc || format == DocumentFormat::Rtf || format == DocumentFormat::Odt)
         return Package::FromBytes(ConvertToDocx(bytes, format, path), path, limits);

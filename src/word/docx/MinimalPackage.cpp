@@ -22,10 +22,10 @@ std::string ContentTypes(const DocxParts& parts) {
         R"(<Default Extension="rels" ContentType="application/vnd.openxmlformats-package.relationships+xml"/>)"
         R"(<Default Extension="xml" ContentType="application/xml"/>)"
         R"(<Override PartName="/word/document.xml" ContentType="application/vnd.openxmlformats-officedocument.wordprocessingml.document.main+xml"/>)";
-    if (!parts.styles.empty())
+    if (!parts.Styles.empty())
         xml +=
             R"(<Override PartName="/word/styles.xml" ContentType="application/vnd.openxmlformats-officedocument.wordprocessingml.styles+xml"/>)";
-    if (!parts.numbering.empty())
+    if (!parts.Numbering.empty())
         xml +=
             R"(<Override PartName="/word/numbering.xml" ContentType="application/vnd.openxmlformats-officedocument.wordprocessingml.numbering+xml"/>)";
     return xml + "</Types>";
@@ -41,10 +41,10 @@ std::string PackageRelationships() {
 std::string DocumentRelationships(const DocxParts& parts) {
     std::string xml(kXmlDeclaration);
     xml += R"(<Relationships xmlns="http://schemas.openxmlformats.org/package/2006/relationships">)";
-    if (!parts.styles.empty())
+    if (!parts.Styles.empty())
         xml +=
             R"(<Relationship Id="rId1" Type="http://schemas.openxmlformats.org/officeDocument/2006/relationships/styles" Target="styles.xml"/>)";
-    if (!parts.numbering.empty())
+    if (!parts.Numbering.empty())
         xml +=
             R"(<Relationship Id="rId2" Type="http://schemas.openxmlformats.org/officeDocument/2006/relationships/numbering" Target="numbering.xml"/>)";
     return xml + "</Relationships>";
@@ -109,10 +109,10 @@ std::vector<std::pair<const char*, std::string>> PackageEntries(DocxParts parts)
     std::string relationships = DocumentRelationships(parts);
     entries.emplace_back("[Content_Types].xml", ContentTypes(parts));
     entries.emplace_back("_rels/.rels", PackageRelationships());
-    entries.emplace_back("word/document.xml", std::move(parts.document));
+    entries.emplace_back("word/document.xml", std::move(parts.Document));
     entries.emplace_back("word/_rels/document.xml.rels", std::move(relationships));
-    entries.emplace_back("word/styles.xml", std::move(parts.styles));
-    entries.emplace_back("word/numbering.xml", std::move(parts.numbering));
+    entries.emplace_back("word/styles.xml", std::move(parts.Styles));
+    entries.emplace_back("word/numbering.xml", std::move(parts.Numbering));
     std::erase_if(entries, [](const auto& entry) { return entry.second.empty(); });
     return entries;
 }

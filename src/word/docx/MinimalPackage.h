@@ -11,9 +11,9 @@
 namespace tabulex::word::docx {
 
 struct DocxParts {
-    std::string document;   // word/document.xml
-    std::string styles;     // word/styles.xml; left out when empty
-    std::string numbering;  // word/numbering.xml; left out when empty
+    std::string Document;   // word/document.xml
+    std::string Styles;     // word/styles.xml; left out when empty
+    std::string Numbering;  // word/numbering.xml; left out when empty
 };
 
 // Deflate levels of BuildDocxBytes: libzip's default (the smallest file, and about three times

@@ -12,10 +12,10 @@
 namespace tabulex::word::docx {
 
 struct PackageLimits {
-    std::uint64_t maxTotalUncompressed = 1ull << 30;  // 1 GiB over all entries
-    std::uint64_t maxCompressionRatio = 1000;         // per entry, uncompressed / compressed
-    std::uint64_t ratioCheckFloor = 1u << 20;         // entries smaller than this are never "absurd"
-    std::uint64_t maxEntries = 100000;                // a package of more parts is refused as well
+    std::uint64_t MaxTotalUncompressed = 1ull << 30;  // 1 GiB over all entries
+    std::uint64_t MaxCompressionRatio = 1000;         // per entry, uncompressed / compressed
+    std::uint64_t RatioCheckFloor = 1u << 20;         // entries smaller than this are never "absurd"
+    std::uint64_t MaxEntries = 100000;                // a package of more parts is refused as well
 };
 
 class Package {
