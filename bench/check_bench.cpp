@@ -3,9 +3,9 @@
 
 #include "check/CheckRun.h"
 #include "check/RowRules.h"
+#include "ooxml/MinimalPackage.h"
 #include "text/Cp1251.h"
 #include "word/docx/DocxApplication.h"
-#include "word/docx/MinimalPackage.h"
 
 #include <benchmark/benchmark.h>
 
@@ -95,7 +95,7 @@ std::string InventoryDocx(const std::vector<RowData>& rows) {
         body += "</w:tr>";
     }
     body += "</w:tbl><w:p/>";
-    return word::docx::BuildDocxBytes({word::docx::WrapBody(body), word::docx::DefaultStylesXml(), {}});
+    return ooxml::BuildDocxBytes({ooxml::WrapBody(body), ooxml::DefaultStylesXml(), {}});
 }
 
 void BM_RowRules(benchmark::State& state) {

@@ -1,8 +1,8 @@
 #include "check/RowRules.h"
 
-#include "check/IntegerText.h"
 #include "check/Messages.h"
 #include "text/CharClasses.h"
+#include "text/IntegerText.h"
 #include "text/TextHelpers.h"
 #include "word/WordModel.h"
 
@@ -125,7 +125,7 @@ void RowRules::CheckPresence(const RowCells& cells, RowFindings& findings) {
 }
 
 void RowRules::CheckSequence(std::string_view number, RowFindings& findings) {
-    const long long current = IntegerOr(number, -1);
+    const long long current = text::IntegerOr(number, -1);
     if (previousNumber_ != -1 && current != previousNumber_ + 1) {
         std::string message(msg::kNumberExpected);
         message += std::to_string(previousNumber_ + 1);
@@ -154,14 +154,14 @@ void RowRules::CheckQuantity(std::string quantity, RowFindings& findings) {
         quantity.erase(static_cast<std::size_t>(p - 1));
         TrimInPlace(quantity);
         if (quantity.empty()) findings.Warning(msg::kQuantityMissing);
-        if (IntegerOr(quantity, 0) > 1) {
+        if (text::IntegerOr(quantity, 0) > 1) {
             std::string message(msg::kQuantityDoubtful);
             message += quantity;
             message += ">1; ";
             findings.Warning(message);
         }
     }
-    if (!quantity.empty() && !ParseInteger(quantity)) {
+    if (!quantity.empty() && !text::ParseInteger(quantity)) {
         std::string message(msg::kQuantityWrong);
         message += quantity;
         message += "\"; ";

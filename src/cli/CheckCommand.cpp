@@ -2,12 +2,12 @@
 
 #include "check/CheckRun.h"
 #include "cli/ConsoleHost.h"
-#include "cli/Folders.h"
-#include "cli/IniSettings.h"
 #include "cli/InventoryFiles.h"
 #include "cli/JsonOutput.h"
 #include "cli/Progress.h"
 #include "report/ReportLines.h"
+#include "settings/Folders.h"
+#include "settings/IniSettings.h"
 #include "text/Cp1251.h"
 #include "word/Error.h"
 #include "word/docx/DocxApplication.h"
@@ -112,7 +112,7 @@ std::vector<InventoryJob> PlanJobs(const CheckCommandOptions& options) {
     bool anyFolder = false;
     const auto files = CollectInventories(options.Paths, anyFolder);
     const std::filesystem::path reportRoot =
-        options.ReportDir.empty() ? DataFolder() : std::filesystem::path(options.ReportDir);
+        options.ReportDir.empty() ? settings::DataFolder() : std::filesystem::path(options.ReportDir);
     const bool batch = anyFolder || files.size() > 1;
     std::vector<std::string> taken;
     std::vector<InventoryJob> jobs;
@@ -137,9 +137,9 @@ int RunCheckCommand(const CheckCommandOptions& options, std::ostream& out, std::
         err << "Не найдено ни одной описи (.docx, .doc, .rtf, .odt).\n";
         return kExitNotChecked;
     }
-    IniSettings settings(DataFolder() / "Tabulex.ini");
+    settings::IniSettings iniSettings(settings::SettingsFile());
     ProgressDisplay progress(err, options.Progress && !options.Quiet, static_cast<int>(jobs.size()));
-    SharedContext shared{options, settings, stop, progress, err};
+    SharedContext shared{options, iniSettings, stop, progress, err};
 
     std::vector<InventoryResult> results(jobs.size());
     std::atomic<std::size_t> next{0};

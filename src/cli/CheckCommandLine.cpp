@@ -24,7 +24,7 @@ void ParseColumns(const std::string& value, check::CheckOptions& options) {
 
 void CheckCommandLine::Register(CLI::App& app) {
     CheckCommandOptions& options = options_;
-    CLI::App* check = command_ = app.add_subcommand("check", "Проверить описи (файлы или папки)");
+    CLI::App* check = &AddSubcommand(app, "check", "Проверить описи (файлы или папки)");
     check->add_option("paths", options.Paths, "Файлы описей или папки с ними")->required();
     check->add_option("--report-dir", options.ReportDir, "Папка отчётов (по умолчанию папка данных)");
     check->add_flag(
@@ -54,7 +54,6 @@ void CheckCommandLine::Register(CLI::App& app) {
 }
 
 void CheckCommandLine::Finish() {
-    if (!Chosen()) return;
     ParseColumns(columns_, options_.Check);
     options_.Format = format_ == "json" ? OutputFormat::Json : OutputFormat::Text;
     options_.Check.Encoding =
@@ -62,12 +61,8 @@ void CheckCommandLine::Finish() {
     options_.Progress = StandardErrorIsTerminal();
 }
 
-bool CheckCommandLine::Chosen() const {
-    return command_ && command_->parsed();
-}
-
-int CheckCommandLine::Run(std::ostream& out, std::ostream& err, const std::atomic<bool>& stop) {
-    return RunCheckCommand(options_, out, err, stop);
+int CheckCommandLine::Run(const CommandContext& context) {
+    return RunCheckCommand(options_, context.Out, context.Err, context.Stop);
 }
 
 }  // namespace tabulex::cli

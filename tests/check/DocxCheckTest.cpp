@@ -5,8 +5,8 @@
 
 #include "FakeHost.h"
 #include "FakeWord.h"
+#include "ooxml/MinimalPackage.h"
 #include "word/docx/DocxApplication.h"
-#include "word/docx/MinimalPackage.h"
 
 #include <gtest/gtest.h>
 
@@ -126,8 +126,8 @@ class DocxCheckTest : public ::testing::Test {
 
     word::Document& Open(const std::string& bodyXml, const std::string& numbering = {}) {
         const fs::path path = folder_ / "opis.docx";
-        std::ofstream(path, std::ios::binary) << word::docx::BuildDocxBytes(
-            {word::docx::WrapBody(bodyXml), word::docx::DefaultStylesXml(), numbering});
+        std::ofstream(path, std::ios::binary)
+            << ooxml::BuildDocxBytes({ooxml::WrapBody(bodyXml), ooxml::DefaultStylesXml(), numbering});
         return application_->Documents().Open(path.string());
     }
 

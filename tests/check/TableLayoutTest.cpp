@@ -2,7 +2,6 @@
 
 #include "FakeWord.h"
 #include "TestText.h"
-#include "check/IntegerText.h"
 #include "check/MainTable.h"
 
 #include <gtest/gtest.h>
@@ -118,26 +117,6 @@ TEST(IsHeaderRowTest, Cases) {
 TEST(ReportCellTextTest, BreaksBecomePilcrows) {
     EXPECT_EQ(Utf(ReportCellText(Cp("а\rб\vв"))), "а¶б¶в");
     EXPECT_EQ(ReportCellText("plain"), "plain");
-}
-
-TEST(ParseIntegerTest, Cases) {
-    struct Case {
-        const char* Text;
-        std::optional<int> Expected;
-    } cases[] = {{"12", 12},
-                 {" 12", 12},
-                 {"-3", -3},
-                 {"+4", 4},
-                 {"$1F", 31},
-                 {"0x10", 16},
-                 {"12 ", std::nullopt},
-                 {"", std::nullopt},
-                 {"-", std::nullopt},
-                 {"12a", std::nullopt},
-                 {"2147483647", 2147483647},
-                 {"2147483648", std::nullopt},
-                 {"-2147483648", -2147483647 - 1}};
-    for (const Case& c : cases) EXPECT_EQ(ParseInteger(c.Text), c.Expected) << c.Text;
 }
 
 // A table for the column detection: the given rows (UTF-8 cells) and a column count.

@@ -1,6 +1,6 @@
 #include "e2e/InventoryBuilder.h"
 
-#include "word/docx/MinimalPackage.h"
+#include "ooxml/MinimalPackage.h"
 
 #include <algorithm>
 #include <fstream>
@@ -156,11 +156,11 @@ std::string InventoryDocxBytes(const std::string& planUtf8) {
         body += TableXml(block.Table) + "<w:p/>";
         for (const auto& row : block.Table.Rows) numbered = numbered || row.Has('l');
     }
-    word::docx::DocxParts parts;
-    parts.Document = word::docx::WrapBody(body);
-    parts.Styles = word::docx::DefaultStylesXml();
+    ooxml::DocxParts parts;
+    parts.Document = ooxml::WrapBody(body);
+    parts.Styles = ooxml::DefaultStylesXml();
     if (numbered) parts.Numbering = NumberingXml(listStart);
-    return word::docx::BuildDocxBytes(parts);
+    return ooxml::BuildDocxBytes(parts);
 }
 
 void WriteInventory(const std::string& planUtf8, const std::filesystem::path& path) {

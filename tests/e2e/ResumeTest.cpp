@@ -3,8 +3,8 @@
 // the header line twice.
 
 #include "check/CheckRun.h"
-#include "cli/IniSettings.h"
 #include "e2e/E2eTest.h"
+#include "settings/IniSettings.h"
 #include "text/Cp1251.h"
 #include "word/docx/DocxApplication.h"
 
@@ -49,7 +49,7 @@ class ResumeTest : public E2eTest {
   protected:
     // Checks the inventory with the engine and stops at `row`, as the Stop button does.
     check::CheckOutcome StopAt(const fs::path& inventory, int row) {
-        cli::IniSettings settings(root_ / "data" / "Tabulex.ini");
+        settings::IniSettings settings(root_ / "data" / "Tabulex.ini");
         StopAtRowHost host(settings, row);
         check::CheckOptions options;
         options.ReportFolder = root_ / "report";

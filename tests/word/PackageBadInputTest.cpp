@@ -4,9 +4,9 @@
 #include "word/docx/Package.h"
 
 #include "PackageTestHelpers.h"
+#include "ooxml/FileSystem.h"
 #include "text/Cp1251.h"
 #include "word/Error.h"
-#include "word/docx/FileSystem.h"
 #include "word/docx/PackageMessages.h"
 
 #include <gtest/gtest.h>
@@ -117,7 +117,7 @@ FileState StateOf(const std::string& path) {
 }
 
 TEST(PackageBadInputTest, EachBadInputGivesItsMessageAndLeavesTheFileAlone) {
-    fs::TempFolder folder("tabulex-bad-");
+    ooxml::fs::TempFolder folder("tabulex-bad-");
     for (const BadInput& input : BadInputs()) {
         SCOPED_TRACE(input.Label);
         const std::string path = input.Make(folder.Path());
@@ -127,7 +127,7 @@ TEST(PackageBadInputTest, EachBadInputGivesItsMessageAndLeavesTheFileAlone) {
             ADD_FAILURE() << "opened";
         } catch (const word::Error& error) {
             EXPECT_TRUE(error.Message().starts_with(input.Message)) << error.what();
-            EXPECT_NE(error.Message().find(fs::DisplayName(path)), std::string::npos) << error.what();
+            EXPECT_NE(error.Message().find(ooxml::fs::DisplayName(path)), std::string::npos) << error.what();
             EXPECT_FALSE(error.Detail().empty());
         }
         EXPECT_EQ(StateOf(path), before);

@@ -5,8 +5,8 @@
 #include "word/docx/DocumentConversion.h"
 
 #include "PackageTestHelpers.h"
+#include "ooxml/FileSystem.h"
 #include "word/Error.h"
-#include "word/docx/FileSystem.h"
 #include "word/docx/Package.h"
 #include "word/docx/PackageMessages.h"
 
@@ -66,7 +66,7 @@ class ScopedPath {
 };
 
 TEST(PackageConversionTest, WithoutLibreOfficeTheMessageNamesTheFormat) {
-    fs::TempFolder empty("tabulex-nopath-");
+    ooxml::fs::TempFolder empty("tabulex-nopath-");
     ScopedPath path(empty.Path());
     for (const char* name : {"ukrf.odt", "ukrf.rtf", "ukrf.doc"}) {
         SCOPED_TRACE(name);
@@ -85,8 +85,8 @@ TEST(PackageConversionTest, WithoutLibreOfficeTheMessageNamesTheFormat) {
 }
 
 TEST(PackageConversionTest, LibreOfficeConvertsDocRtfAndOdt) {
-    if (fs::FindOnPath("soffice").empty()) GTEST_SKIP() << "soffice is not installed";
-    fs::TempFolder folder("tabulex-conv-");
+    if (ooxml::fs::FindOnPath("soffice").empty()) GTEST_SKIP() << "soffice is not installed";
+    ooxml::fs::TempFolder folder("tabulex-conv-");
     // A name a shell would misread: the conversion must not pass it through one.
     const std::string hostile = folder.Path() + "/-x $(touch pwned); 'a' \"b\" опись.rtf";
     std::filesystem::copy_file(Fixture("convert/ukrf.rtf"), hostile);
@@ -104,7 +104,7 @@ TEST(PackageConversionTest, LibreOfficeConvertsDocRtfAndOdt) {
 
 // A stand-in soffice on PATH that fails, or that hangs past the timeout.
 TEST(PackageConversionTest, AFailingOrHangingConversionIsReported) {
-    fs::TempFolder bin("tabulex-fake-");
+    ooxml::fs::TempFolder bin("tabulex-fake-");
     ScopedPath path(bin.Path());
     const std::string soffice = bin.Path() + "/soffice";
     const std::string rtf = ReadFile(Fixture("convert/ukrf.rtf"));

@@ -4,8 +4,8 @@
 #include "word/docx/Package.h"
 
 #include "PackageTestHelpers.h"
+#include "ooxml/FileSystem.h"
 #include "word/Error.h"
-#include "word/docx/FileSystem.h"
 #include "word/docx/PackageMessages.h"
 #include "word/docx/XmlPart.h"
 
@@ -39,7 +39,7 @@ std::vector<std::string> FolderListing(const std::string& folder) {
 }
 
 TEST(PackageTest, DocumentsSavedWithoutEditsAreByteIdentical) {
-    fs::TempFolder folder("tabulex-pkg-");
+    ooxml::fs::TempFolder folder("tabulex-pkg-");
     for (const std::string& name : kFixtures) {
         SCOPED_TRACE(name);
         const std::string original = ReadFile(FixturePath(name));
@@ -82,7 +82,7 @@ TEST(PackageTest, EditingOnePartLeavesTheOtherEntriesAsTheyWere) {
 }
 
 TEST(PackageTest, PartsAddedReplacedAndRemovedReachTheSavedFile) {
-    fs::TempFolder folder("tabulex-pkg-");
+    ooxml::fs::TempFolder folder("tabulex-pkg-");
     Package package = Package::FromBytes(MinimalDocx(), "new.docx");
     EXPECT_EQ(package.PartNames(),
               (std::vector<std::string>{"[Content_Types].xml", "_rels/.rels", "word/document.xml"}));
@@ -193,7 +193,7 @@ TEST(PackageTest, AFailedSaveLeavesTheTargetAndTheFolderAsTheyWere) {
     };
     for (const SaveFailure& failure : failures) {
         SCOPED_TRACE(failure.Label);
-        fs::TempFolder folder("tabulex-save-");
+        ooxml::fs::TempFolder folder("tabulex-save-");
         const std::string target = failure.Prepare(folder.Path());
         const std::string parent = std::filesystem::path(target).parent_path();
         const auto listing =
@@ -217,7 +217,7 @@ TEST(PackageTest, AFailedSaveLeavesTheTargetAndTheFolderAsTheyWere) {
 }
 
 TEST(PackageTest, AWriteFailingHalfwayRemovesTheTemporaryFile) {
-    fs::TempFolder folder("tabulex-save-");
+    ooxml::fs::TempFolder folder("tabulex-save-");
     const std::string target = folder.Path() + "/opis.docx";
     WriteFile(target, "the old document");
     Package package = Package::Load(FixturePath("ukrf.docx"));
@@ -230,7 +230,7 @@ TEST(PackageTest, AWriteFailingHalfwayRemovesTheTemporaryFile) {
 }
 
 TEST(PackageTest, SavingOverAFileKeepsItsPermissionsAndLeavesNoTemporaryFile) {
-    fs::TempFolder folder("tabulex-save-");
+    ooxml::fs::TempFolder folder("tabulex-save-");
     const std::string target = folder.Path() + "/opis.docx";
     WriteFile(target, "old");
     chmod(target.c_str(), 0640);

@@ -1,7 +1,7 @@
 #include "word/docx/DocumentConversion.h"
 
+#include "ooxml/FileSystem.h"
 #include "word/Error.h"
-#include "word/docx/FileSystem.h"
 #include "word/docx/Package.h"
 #include "word/docx/PackageMessages.h"
 
@@ -197,21 +197,21 @@ std::string_view FormatExtension(DocumentFormat format) {
 
 std::string ConvertToDocx(std::string_view bytes, DocumentFormat format, const std::string& displayName,
                           std::chrono::seconds timeout) {
-    const std::string shown = fs::DisplayName(displayName);
+    const std::string shown = ooxml::fs::DisplayName(displayName);
     const std::string ext(FormatExtension(format));
-    std::string soffice = fs::FindOnPath("soffice");
+    std::string soffice = ooxml::fs::FindOnPath("soffice");
     if (soffice.empty())
         throw word::Error(std::string(messages::kNeedsLibreOfficePrefix) + ext +
                               std::string(messages::kNeedsLibreOfficeSuffix) + ": " + shown,
                           "soffice not found on PATH");
 
-    std::optional<fs::TempFolder> folder;
+    std::optional<ooxml::fs::TempFolder> folder;
     try {
         folder.emplace("tabulex-convert-");
     } catch (const word::Error& e) {
         throw word::Error(std::string(messages::kConversionFailed) + shown, e.Detail());
     }
-    const fs::TempFolder& temp = *folder;
+    const ooxml::fs::TempFolder& temp = *folder;
     const std::string input = temp.Path() + "/document" + ext;
     const std::string outDir = temp.Path() + "/out";
     const std::string log = temp.Path() + "/soffice.log";
@@ -236,11 +236,11 @@ std::string ConvertToDocx(std::string_view bytes, DocumentFormat format, const s
         !std::filesystem::is_regular_file(output, ec))
         throw word::Error(std::string(messages::kConversionFailed) + shown,
                           "soffice " + Describe(run) + ": " + ReadTail(log, 400));
-    return fs::ReadDocumentFile(output, PackageLimits{}.MaxTotalUncompressed);
+    return ooxml::fs::ReadDocumentFile(output, PackageLimits{}.MaxTotalUncompressed);
 }
 
 Package LoadDocumentFile(const std::string& path, const PackageLimits& limits) {
-    std::string bytes = fs::ReadDocumentFile(path, limits.MaxTotalUncompressed);
+    std::string bytes = ooxml::fs::ReadDocumentFile(path, limits.MaxTotalUncompressed);
     DocumentFormat format = DetectFormat(bytes, path);
     if (format == DocumentFormat::Doc || format == DocumentFormat::Rtf || format == DocumentFormat::Odt)
         return Package::FromBytes(ConvertToDocx(bytes, format, path), path, limits);

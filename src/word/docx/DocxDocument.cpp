@@ -1,8 +1,8 @@
 #include "word/docx/DocxDocument.h"
 
+#include "ooxml/FileSystem.h"
 #include "text/Cp1251.h"
 #include "word/docx/DocxObjects.h"
-#include "word/docx/FileSystem.h"
 #include "word/docx/HostMessages.h"
 #include "word/docx/PackageMessages.h"
 #include "word/docx/ShapeIndex.h"
@@ -244,9 +244,10 @@ void ParseMainStory(Package& package, std::string& buffer, pugi::xml_document& m
     buffer = package.TakeBytes(kMainPart);
     pugi::xml_parse_result result = main.load_buffer_inplace(buffer.data(), buffer.size(), kParseOptions);
     if (!result) {
-        throw Error(std::string(messages::kBadXmlPrefix) + kMainPart + ": " + fs::DisplayName(package.Name()),
-                    std::string("part ") + kMainPart + ", offset " + std::to_string(result.offset) + ": " +
-                        result.description());
+        throw Error(
+            std::string(messages::kBadXmlPrefix) + kMainPart + ": " + ooxml::fs::DisplayName(package.Name()),
+            std::string("part ") + kMainPart + ", offset " + std::to_string(result.offset) + ": " +
+                result.description());
     }
 }
 

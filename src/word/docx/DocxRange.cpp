@@ -1,7 +1,7 @@
 #include "word/docx/DocxRange.h"
 
 #include "text/Cp1251.h"
-#include "word/docx/ContentBuild.h"
+#include "word/docx/ContentEdit.h"
 #include "word/docx/DocxDocument.h"
 #include "word/docx/DocxObjects.h"
 #include "word/docx/HostMessages.h"

@@ -1,8 +1,8 @@
 #include "word/docx/Package.h"
 
+#include "ooxml/FileSystem.h"
 #include "word/Error.h"
 #include "word/docx/DocumentConversion.h"
-#include "word/docx/FileSystem.h"
 #include "word/docx/PackageMessages.h"
 #include "word/docx/ZipArchive.h"
 
@@ -61,11 +61,11 @@ Package& Package::operator=(Package&&) noexcept = default;
 Package::~Package() = default;
 
 Package Package::Load(const std::string& path, const PackageLimits& limits) {
-    return FromBytes(fs::ReadDocumentFile(path, limits.MaxTotalUncompressed), path, limits);
+    return FromBytes(ooxml::fs::ReadDocumentFile(path, limits.MaxTotalUncompressed), path, limits);
 }
 
 Package Package::FromBytes(std::string bytes, const std::string& displayName, const PackageLimits& limits) {
-    const std::string shown = fs::DisplayName(displayName);
+    const std::string shown = ooxml::fs::DisplayName(displayName);
     if (bytes.empty()) throw word::Error(std::string(messages::kEmptyFile) + shown, "0 bytes");
     if (IsOleCompound(bytes)) {
         if (IsEncryptedOoxml(bytes))
@@ -110,11 +110,12 @@ bool Package::Has(std::string_view partName) const {
 const std::string& Package::Bytes(std::string_view partName) const {
     Impl::Part* part = impl_->Find(partName);
     if (!part)
-        throw word::Error(
-            std::string(messages::kMissingPart) + std::string(partName) + ": " + fs::DisplayName(impl_->Name),
-            "missing part " + std::string(partName));
+        throw word::Error(std::string(messages::kMissingPart) + std::string(partName) + ": " +
+                              ooxml::fs::DisplayName(impl_->Name),
+                          "missing part " + std::string(partName));
     if (part->Taken) {
-        part->Bytes = zip::ReadOne(impl_->Source, *part->Source, fs::DisplayName(impl_->Name), impl_->Limits);
+        part->Bytes =
+            zip::ReadOne(impl_->Source, *part->Source, ooxml::fs::DisplayName(impl_->Name), impl_->Limits);
         part->Taken = false;
     }
     return part->Bytes;
@@ -171,12 +172,18 @@ std::string Package::ToBytes() const {
     try {
         return zip::Write(impl_->Source, entries);
     } catch (const word::Error& error) {
-        throw word::Error(error.Message() + fs::DisplayName(impl_->Name), error.Detail());
+        throw word::Error(error.Message() + ooxml::fs::DisplayName(impl_->Name), error.Detail());
     }
 }
 
 void Package::Save(const std::string& path) const {
-    fs::WriteFileAtomically(path, ToBytes());
+    ooxml::fs::WriteFileAtomically(path, ToBytes());
+}
+
+Package PackageFromParts(ooxml::DocxParts parts, const std::string& displayName) {
+    Package package = Package::CreateEmpty(displayName);
+    for (auto& [name, data] : ooxml::PackageParts(std::move(parts))) package.SetBytes(name, std::move(data));
+    return package;
 }
 
 }  // namespace tabulex::word::docx

@@ -3,6 +3,8 @@
 // A .docx package: the parts of its zip container, read once into memory. Parts the host does not
 // change are written back byte for byte; Save never leaves a half-written file behind.
 
+#include "ooxml/MinimalPackage.h"
+
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -61,6 +63,10 @@ class Package {
     explicit Package(std::unique_ptr<Impl> impl);
     std::unique_ptr<Impl> impl_;
 };
+
+// A package in memory built from the XML of its parts, without a zip in between (saving it
+// compresses the parts once).
+Package PackageFromParts(ooxml::DocxParts parts, const std::string& displayName);
 
 // Opens a document of any supported format: .docx natively; .doc, .rtf and .odt converted to .docx
 // by LibreOffice (soffice --headless) into a temporary folder when soffice is on PATH, otherwise a

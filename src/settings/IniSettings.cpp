@@ -1,4 +1,4 @@
-#include "cli/IniSettings.h"
+#include "settings/IniSettings.h"
 
 // Values are Windows-1251 bytes kept as they are: no Unicode conversion.
 #define SI_NO_CONVERSION
@@ -12,7 +12,7 @@
 #include <cerrno>
 #include <string>
 
-namespace tabulex::cli {
+namespace tabulex::settings {
 
 struct IniSettings::Parsed {
     Parsed() { Ini.SetUnicode(false); }
@@ -152,4 +152,4 @@ void IniSettings::EraseSection(std::string_view section) {
     if (parsed_->Ini.Delete(std::string(section).c_str(), nullptr)) Save();
 }
 
-}  // namespace tabulex::cli
+}  // namespace tabulex::settings

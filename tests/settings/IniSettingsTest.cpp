@@ -2,7 +2,7 @@
 // several objects on the same file (as separate processes do) lose no update, and a reader sees
 // every other writer's change without reading the file again when nothing changed.
 
-#include "cli/IniSettings.h"
+#include "settings/IniSettings.h"
 
 #include <gtest/gtest.h>
 
@@ -14,7 +14,7 @@
 #include <thread>
 #include <vector>
 
-namespace tabulex::cli {
+namespace tabulex::settings {
 namespace {
 namespace fs = std::filesystem;
 
@@ -111,4 +111,4 @@ TEST_F(IniSettingsTest, SavesThroughASymbolicLinkAndKeepsWindows1251Bytes) {
 }
 
 }  // namespace
-}  // namespace tabulex::cli
+}  // namespace tabulex::settings

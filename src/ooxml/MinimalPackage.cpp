@@ -1,7 +1,7 @@
-#include "word/docx/MinimalPackage.h"
+#include "ooxml/MinimalPackage.h"
 
+#include "ooxml/FileMessages.h"
 #include "word/Error.h"
-#include "word/docx/HostMessages.h"
 
 #include <zip.h>
 
@@ -9,7 +9,7 @@
 #include <utility>
 #include <vector>
 
-namespace tabulex::word::docx {
+namespace tabulex::ooxml {
 namespace {
 
 constexpr std::string_view kXmlDeclaration = R"(<?xml version="1.0" encoding="UTF-8" standalone="yes"?>)"
@@ -95,8 +95,8 @@ class ZipInMemory {
 
   private:
     [[noreturn]] void Fail(const char* what) {
-        throw Error(std::string(messages::kCannotBuildPackage),
-                    std::string("libzip: ") + what + ": " + zip_error_strerror(&error_));
+        throw word::Error(std::string(messages::kCannotBuildPackage),
+                          std::string("libzip: ") + what + ": " + zip_error_strerror(&error_));
     }
 
     zip_error_t error_;
@@ -104,8 +104,8 @@ class ZipInMemory {
     zip_t* archive_ = nullptr;
 };
 
-std::vector<std::pair<const char*, std::string>> PackageEntries(DocxParts parts) {
-    std::vector<std::pair<const char*, std::string>> entries;
+std::vector<std::pair<std::string, std::string>> PackageEntries(DocxParts parts) {
+    std::vector<std::pair<std::string, std::string>> entries;
     std::string relationships = DocumentRelationships(parts);
     entries.emplace_back("[Content_Types].xml", ContentTypes(parts));
     entries.emplace_back("_rels/.rels", PackageRelationships());
@@ -122,14 +122,12 @@ std::vector<std::pair<const char*, std::string>> PackageEntries(DocxParts parts)
 std::string BuildDocxBytes(const DocxParts& parts, int deflateLevel) {
     const auto entries = PackageEntries(parts);  // zip reads them only in Finish
     ZipInMemory zip;
-    for (const auto& [name, data] : entries) zip.Add(name, data, deflateLevel);
+    for (const auto& [name, data] : entries) zip.Add(name.c_str(), data, deflateLevel);
     return zip.Finish();
 }
 
-Package PackageFromParts(DocxParts parts, const std::string& displayName) {
-    Package package = Package::CreateEmpty(displayName);
-    for (auto& [name, data] : PackageEntries(std::move(parts))) package.SetBytes(name, std::move(data));
-    return package;
+std::vector<std::pair<std::string, std::string>> PackageParts(DocxParts parts) {
+    return PackageEntries(std::move(parts));
 }
 
 std::string_view DocumentXmlStart() {
@@ -180,4 +178,4 @@ std::string DefaultStylesXml(std::string_view font) {
            R"(</w:styles>)";
 }
 
-}  // namespace tabulex::word::docx
+}  // namespace tabulex::ooxml

@@ -8,7 +8,7 @@
 // processes); a save writes a temporary file and renames it over the settings file.
 
 #include "check/Settings.h"
-#include "cli/FileLock.h"
+#include "settings/FileLock.h"
 
 #include <sys/types.h>
 
@@ -18,7 +18,7 @@
 #include <mutex>
 #include <optional>
 
-namespace tabulex::cli {
+namespace tabulex::settings {
 
 class IniSettings : public check::Settings {
   public:
@@ -61,4 +61,4 @@ class IniSettings : public check::Settings {
     mutable int loads_ = 0;
 };
 
-}  // namespace tabulex::cli
+}  // namespace tabulex::settings
