@@ -4,8 +4,8 @@
 # pulls in Qt. Everything for the window is guarded by its target and appears once it is built.
 include(GNUInstallDirs)
 
-set(TABULEX_APP_ID "org.tabulex.Tabulex" CACHE STRING
-    "Desktop application id: names the desktop entry and the AppStream metadata")
+# The window's application id: names the desktop entry and the AppStream metadata in packaging/linux.
+set(TABULEX_APP_ID org.tabulex.Tabulex)
 set(TABULEX_PACKAGING_DIR ${PROJECT_SOURCE_DIR}/packaging)
 set(TABULEX_GENERATED_DIR ${PROJECT_BINARY_DIR}/packaging)
 

@@ -24,7 +24,7 @@ function(tabulex_add_man_page target page helpOption component)
     OUTPUT ${page1}.gz
     COMMAND ${CMAKE_COMMAND} -E make_directory ${manDir}
     COMMAND ${CMAKE_COMMAND} -E env "PATH=$<TARGET_FILE_DIR:${target}>:$ENV{PATH}" ${ARGN}
-            ${TABULEX_HELP2MAN} --no-info --no-discard-stderr --section=1 --locale=C.UTF-8
+            ${TABULEX_HELP2MAN} --no-info --section=1 --locale=C.UTF-8
             --help-option=${helpOption} "--version-string=${page} ${PROJECT_VERSION}"
             --include=${includeFile}
             --output=${page1} $<TARGET_FILE_NAME:${target}>

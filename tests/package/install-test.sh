@@ -76,9 +76,12 @@ install_into_chroot() {
     cp $debs "$root/tmp/packages/"
 
     step "apt-get install of the packages in the clean root"
-    chroot "$root" apt-get update -q >/dev/null
+    chroot "$root" apt-get update -q >"$work/apt.log" 2>&1 || {
+        tail -n 20 "$work/apt.log" >&2
+        fail "apt-get update in the clean root"
+    }
     chroot "$root" env DEBIAN_FRONTEND=noninteractive \
-        sh -c 'apt-get install -y -q --no-install-recommends /tmp/packages/*.deb' >"$work/apt.log" 2>&1 ||
+        sh -c 'apt-get install -y -q --no-install-recommends /tmp/packages/*.deb' >>"$work/apt.log" 2>&1 ||
         {
             tail -n 30 "$work/apt.log" >&2
             fail "the packages do not install into a clean Debian 12"
@@ -87,7 +90,9 @@ install_into_chroot() {
     step "running the installed command"
     chroot "$root" tabulex --version | grep -q "^tabulex " || fail "tabulex --version"
     status=0
-    chroot "$root" sh -c "cd /tmp && tabulex check $sample --report-dir reports --quiet" || status=$?
+    chroot "$root" sh -c "cd /tmp && tabulex check $sample --report-dir reports" >"$work/check.log" 2>&1 ||
+        status=$?
+    [ "$status" -le 1 ] || tail -n 20 "$work/check.log" >&2
     expect_checked "$status"
     [ -s "$root/tmp/reports/Tabulex_Report.txt" ] || fail "no report written"
     [ -s "$root/tmp/reports/Tabulex_Report.docx" ] || fail "no report document written"
@@ -134,8 +139,9 @@ install_by_unpacking() {
     done
     "$unpacked/usr/bin/tabulex" --version | grep -q "^tabulex " || fail "tabulex --version"
     status=0
-    (cd "$work" && unpacked/usr/bin/tabulex check "unpacked$sample" --report-dir reports --quiet) ||
-        status=$?
+    (cd "$work" && unpacked/usr/bin/tabulex check "unpacked$sample" --report-dir reports) \
+        >"$work/check.log" 2>&1 || status=$?
+    [ "$status" -le 1 ] || tail -n 20 "$work/check.log" >&2
     expect_checked "$status"
     [ -s "$work/reports/Tabulex_Report.txt" ] || fail "no report written"
 }
