@@ -5,8 +5,10 @@ set(TABULEX_PACKAGE_MAINTAINER "Tabulex developers <tabulex@example.org>" CACHE 
     "Maintainer named in the Debian packages and their changelog")
 set(TABULEX_PACKAGE_RELEASE 1 CACHE STRING "Debian revision of the packages")
 
-# The licence text below the copyright line, as a DEP-5 paragraph (indented, blank lines as " .").
+# The holder from LICENSE's copyright line, and the licence text below it as a DEP-5 paragraph
+# (indented, blank lines as " .").
 file(STRINGS ${PROJECT_SOURCE_DIR}/LICENSE licenseLines)
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/LICENSE)
 set(TABULEX_LICENSE_BODY "")
 set(pastCopyrightLine FALSE)
 foreach(line IN LISTS licenseLines)
@@ -16,11 +18,12 @@ foreach(line IN LISTS licenseLines)
     else()
       string(APPEND TABULEX_LICENSE_BODY "\n ${line}")
     endif()
-  elseif(line MATCHES "^Copyright")
+  elseif(line MATCHES "^Copyright \\([cC]\\) (.*)$")
+    set(TABULEX_COPYRIGHT "${CMAKE_MATCH_1}")
     set(pastCopyrightLine TRUE)
   endif()
 endforeach()
-string(REGEX REPLACE "^\n \\." "" TABULEX_LICENSE_BODY "${TABULEX_LICENSE_BODY}")
+string(REGEX REPLACE "^\n \\.\n" "" TABULEX_LICENSE_BODY "${TABULEX_LICENSE_BODY}")
 configure_file(${TABULEX_PACKAGING_DIR}/debian/copyright.in ${TABULEX_GENERATED_DIR}/copyright @ONLY)
 
 # Written at configure time; SOURCE_DATE_EPOCH, when set, fixes the date for reproducible builds.

@@ -11,7 +11,8 @@ endif()
 # usage line names the program rather than the build folder. Extra arguments are environment
 # settings for the run.
 function(tabulex_add_man_page target page helpOption component)
-  if(NOT TABULEX_HELP2MAN)
+  # Sanitized builds are never packaged, and their programs need not run at build time.
+  if(NOT TABULEX_HELP2MAN OR TABULEX_SANITIZE)
     return()
   endif()
   if(helpOption STREQUAL "")
