@@ -2,7 +2,7 @@
 
 #include "check/MainTable.h"
 #include "check/Messages.h"
-#include "check/Progress.h"
+#include "check/ProgressMeter.h"
 #include "check/RowRules.h"
 #include "report/ReportDocument.h"
 #include "report/ReportFile.h"

@@ -4,7 +4,7 @@
 #include "cli/ConsoleHost.h"
 #include "cli/InventoryFiles.h"
 #include "cli/JsonOutput.h"
-#include "cli/Progress.h"
+#include "cli/ProgressDisplay.h"
 #include "report/ReportLines.h"
 #include "settings/Folders.h"
 #include "settings/IniSettings.h"

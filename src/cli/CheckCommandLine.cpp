@@ -1,6 +1,6 @@
 #include "cli/CheckCommandLine.h"
 
-#include "cli/Progress.h"
+#include "cli/ProgressDisplay.h"
 
 #include <CLI/CLI.hpp>
 

@@ -5,7 +5,7 @@
 // a failed data row is reported on standard error and the run goes on.
 
 #include "check/CheckHost.h"
-#include "cli/Progress.h"
+#include "cli/ProgressDisplay.h"
 
 #include <atomic>
 #include <iosfwd>

@@ -3,6 +3,7 @@
 #include "FakeHost.h"
 #include "FakeWord.h"
 #include "TestText.h"
+#include "support/TestFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -51,11 +52,7 @@ FakeRow Numbered(std::string_view listString, std::initializer_list<std::string_
 class CheckRunTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        folder_ =
-            fs::temp_directory_path() /
-            ("tabulex_check_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(folder_);
-        fs::create_directories(folder_);
+        folder_ = tabulex::testing::MakeTestFolder("tabulex_check_");
         options_.ReportFolder = folder_;
     }
     void TearDown() override { fs::remove_all(folder_); }

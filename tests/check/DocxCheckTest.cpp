@@ -2,6 +2,7 @@
 // as on the fake word processor, and the report document written beside the report.
 
 #include "check/CheckRun.h"
+#include "support/TestFolder.h"
 
 #include "FakeHost.h"
 #include "FakeWord.h"
@@ -115,11 +116,7 @@ constexpr const char* kNumbering =
 class DocxCheckTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        folder_ =
-            fs::temp_directory_path() / ("tabulex_docx_check_" + std::to_string(::getpid()) + "_" +
-                                         ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(folder_);
-        fs::create_directories(folder_);
+        folder_ = tabulex::testing::MakeTestFolder("tabulex_docx_check_");
         options_.ReportFolder = folder_;
     }
     void TearDown() override { fs::remove_all(folder_); }

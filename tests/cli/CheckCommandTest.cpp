@@ -1,5 +1,6 @@
 #include "cli/Cli.h"
 
+#include "support/TestFolder.h"
 #include "text/Cp1251.h"
 #include "word/docx/DocxApplication.h"
 
@@ -23,10 +24,7 @@ struct CommandResult {
 class CheckCommandTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        root_ = fs::temp_directory_path() /
-                ("tabulex-cli-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
-                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(root_);
+        root_ = tabulex::testing::MakeTestFolder("tabulex-cli-");
         fs::create_directories(root_ / "data");
         setenv("TABULEX_DATA_DIR", (root_ / "data").c_str(), 1);
     }

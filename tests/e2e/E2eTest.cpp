@@ -2,6 +2,7 @@
 
 #include "cli/Cli.h"
 #include "e2e/InventoryBuilder.h"
+#include "support/TestFolder.h"
 #include "text/Cp1251.h"
 
 #include <unistd.h>
@@ -41,12 +42,9 @@ std::string ExpectedReportBytes(const std::string& utf8Lf) {
 }
 
 void E2eTest::SetUp() {
-    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    std::string name = std::string(info->test_suite_name()) + "-" + info->name();
-    for (char& c : name)
-        if (c == '/') c = '-';
-    root_ = fs::temp_directory_path() / ("tabulex-e2e-" + std::to_string(getpid()) + "-" + name);
-    fs::remove_all(root_);
+    root_ = tabulex::testing::MakeTestFolder(
+        std::string("tabulex-e2e-") +
+        ::testing::UnitTest::GetInstance()->current_test_info()->test_suite_name() + "-");
     fs::create_directories(root_ / "data");
     setenv("TABULEX_DATA_DIR", (root_ / "data").c_str(), 1);
 }

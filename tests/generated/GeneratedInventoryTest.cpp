@@ -3,6 +3,7 @@
 // sees a real inventory in them.
 
 #include "InventoryGenerator.h"
+#include "support/TestFolder.h"
 
 #include "check/TableLayout.h"
 #include "text/Cp1251.h"
@@ -22,9 +23,7 @@ using namespace tabulex::text::literals;
 class GeneratedInventoryTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        folder_ = std::filesystem::temp_directory_path() /
-                  ("tabulex-generated-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-                   "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        folder_ = tabulex::testing::MakeTestFolder("tabulex-generated-");
         std::filesystem::create_directories(folder_);
     }
     void TearDown() override { std::filesystem::remove_all(folder_); }

@@ -2,6 +2,7 @@
 // and finds the table of the header and problem lines.
 
 #include "report/ReportDocument.h"
+#include "support/TestFolder.h"
 
 #include "text/Cp1251.h"
 #include "word/docx/DocxApplication.h"
@@ -36,10 +37,7 @@ int ExportedTableRows(const fs::path& folder, const fs::path& document, std::str
 
 TEST(ReportDocumentOfficeTest, LibreOfficeReadsTheDirectDocumentWithFixedColumns) {
     if (std::system("command -v soffice > /dev/null 2>&1") != 0) GTEST_SKIP() << "soffice is not installed";
-    const fs::path folder =
-        fs::temp_directory_path() / ("tabulex_report_office_direct_" + std::to_string(::getpid()));
-    fs::remove_all(folder);
-    fs::create_directories(folder);
+    const fs::path folder = tabulex::testing::MakeTestFolder("tabulex_report_office_direct_");
     const fs::path text = folder / "Tabulex_Report.txt";
     std::ofstream(text, std::ios::binary) << text::Utf8ToCp1251(
         "№\tЗаголовок\tНач. дата\tКон. дата\tКол-во\tПримечание\tОтчет\r\n"
@@ -59,10 +57,7 @@ TEST(ReportDocumentOfficeTest, LibreOfficeReadsTheDirectDocumentWithFixedColumns
 
 TEST(ReportDocumentOfficeTest, LibreOfficeReadsTheTable) {
     if (std::system("command -v soffice > /dev/null 2>&1") != 0) GTEST_SKIP() << "soffice is not installed";
-    const fs::path folder =
-        fs::temp_directory_path() / ("tabulex_report_office_" + std::to_string(::getpid()));
-    fs::remove_all(folder);
-    fs::create_directories(folder);
+    const fs::path folder = tabulex::testing::MakeTestFolder("tabulex_report_office_");
     const fs::path text = folder / "Tabulex_Report.txt";
     std::ofstream(text, std::ios::binary) << text::Utf8ToCp1251(
         "№\tЗаголовок\tДаты\tКол-во\tПримечание\tОтчет\r\n"

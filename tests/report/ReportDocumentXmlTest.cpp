@@ -3,6 +3,7 @@
 // and the cells, fonts and table layout a reader expects.
 
 #include "report/ReportDocument.h"
+#include "support/TestFolder.h"
 
 #include "text/Cp1251.h"
 #include "word/WordModel.h"
@@ -103,10 +104,7 @@ const Case kCases[] = {
 
 class ReportDocumentXmlTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        root_ = fs::temp_directory_path() / ("tabulex_report_xml_" + std::to_string(::getpid()));
-        fs::remove_all(root_);
-    }
+    void SetUp() override { root_ = tabulex::testing::MakeTestFolder("tabulex_report_xml_"); }
     void TearDown() override { fs::remove_all(root_); }
 
     fs::path WriteReport(const std::string& folder, const char* textUtf8) {

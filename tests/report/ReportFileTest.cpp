@@ -2,6 +2,7 @@
 
 #include "check/FakeWord.h"
 #include "report/ReportDocument.h"
+#include "support/TestFolder.h"
 #include "text/Cp1251.h"
 
 #include <gtest/gtest.h>
@@ -22,13 +23,7 @@ std::string ReadBytes(const fs::path& path) {
 
 class ReportFileTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        folder_ = fs::temp_directory_path() /
-                  ("tabulex_report_" +
-                   std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(folder_);
-        fs::create_directories(folder_);
-    }
+    void SetUp() override { folder_ = tabulex::testing::MakeTestFolder("tabulex_report_"); }
     void TearDown() override { fs::remove_all(folder_); }
     fs::path folder_;
 };

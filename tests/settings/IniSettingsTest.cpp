@@ -3,6 +3,7 @@
 // every other writer's change without reading the file again when nothing changed.
 
 #include "settings/IniSettings.h"
+#include "support/TestFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -20,12 +21,7 @@ namespace fs = std::filesystem;
 
 class IniSettingsTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        folder_ =
-            fs::temp_directory_path() / ("tabulex-ini-" + std::to_string(::getpid()) + "-" +
-                                         ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(folder_);
-    }
+    void SetUp() override { folder_ = tabulex::testing::MakeTestFolder("tabulex-ini-"); }
     void TearDown() override { fs::remove_all(folder_); }
 
     fs::path File() const { return folder_ / "data" / "Tabulex.ini"; }

@@ -4,6 +4,7 @@
 // visible form of Word's control characters for readable failures.
 
 #include "ooxml/MinimalPackage.h"
+#include "support/TestFolder.h"
 #include "text/Cp1251.h"
 
 #include <gtest/gtest.h>
@@ -21,9 +22,7 @@ namespace tabulex::word::docx::testing {
 class TempFolder {
   public:
     TempFolder() {
-        static std::atomic<int> counter{0};
-        path_ = std::filesystem::temp_directory_path() /
-                ("tabulex-host-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
+        path_ = tabulex::testing::MakeTestFolder("tabulex-host-");
         std::filesystem::create_directories(path_);
     }
     ~TempFolder() {

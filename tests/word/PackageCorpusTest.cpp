@@ -1,10 +1,11 @@
-// Every .docx under the folder named by TABULEX_CORPUS opens, and comes back unchanged from a save:
-// the container byte for byte without edits; after rewriting every XML part, the other entries keep
-// their compressed data and the rewritten parts parse to the same XML. Skipped without TABULEX_CORPUS.
+// Every .docx of the corpus folder (CorpusFolder.h) opens, and comes back unchanged from a save: the
+// container byte for byte without edits; after rewriting every XML part, the other entries keep
+// their compressed data and the rewritten parts parse to the same XML. Skipped without a corpus.
 
 #include "word/docx/Package.h"
 #include "word/docx/XmlPart.h"
 
+#include "CorpusFolder.h"
 #include "PackageTestHelpers.h"
 #include "word/Error.h"
 
@@ -63,10 +64,10 @@ void CheckRoundTrip(const std::string& path) {
 }
 
 TEST(PackageCorpusTest, EveryCorpusDocumentOpensAndRoundTrips) {
-    const char* root = std::getenv("TABULEX_CORPUS");
-    if (!root || !*root) GTEST_SKIP() << "TABULEX_CORPUS is not set";
+    const std::string root = testing::CorpusFolder();
+    if (root.empty()) GTEST_SKIP() << "no corpus folder: set TABULEX_CORPUS";
     std::size_t count = 0;
-    for (const std::string& path : CorpusFiles(root)) {
+    for (const std::string& path : CorpusFiles(root.c_str())) {
         try {
             CheckRoundTrip(path);
         } catch (const word::Error& error) {

@@ -1,6 +1,7 @@
-// Every .docx under the folder named by TABULEX_CORPUS answers the same from the compact model of
-// its main story as from the DOM. Skipped without TABULEX_CORPUS.
+// Every .docx of the corpus folder (CorpusFolder.h) answers the same from the compact model of its
+// main story as from the DOM. Skipped when there is no corpus folder.
 
+#include "CorpusFolder.h"
 #include "StreamCompare.h"
 
 #include <algorithm>
@@ -12,8 +13,8 @@ namespace tabulex::word::docx::testing {
 namespace {
 
 TEST(StreamCorpusTest, EveryDocumentAnswersAsTheDom) {
-    const char* root = std::getenv("TABULEX_CORPUS");
-    if (!root) GTEST_SKIP() << "TABULEX_CORPUS is not set";
+    const std::string root = CorpusFolder();
+    if (root.empty()) GTEST_SKIP() << "no corpus folder: set TABULEX_CORPUS";
     std::vector<std::string> files;
     for (const auto& entry : std::filesystem::recursive_directory_iterator(root))
         if (entry.is_regular_file() && entry.path().extension() == ".docx")

@@ -1,4 +1,4 @@
-#include "check/Progress.h"
+#include "check/ProgressMeter.h"
 
 #include "FakeHost.h"
 #include "check/CheckRun.h"

@@ -1,4 +1,4 @@
-#include "cli/Progress.h"
+#include "cli/ProgressDisplay.h"
 
 #include <unistd.h>
 

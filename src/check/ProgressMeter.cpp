@@ -1,4 +1,4 @@
-#include "check/Progress.h"
+#include "check/ProgressMeter.h"
 
 #include "check/CheckRun.h"
 #include "check/Messages.h"
