@@ -7,9 +7,10 @@ libgtest-dev libgmock-dev libbenchmark-dev zip unzip \
 help2man file"
 if [ "${1:-}" = "--test" ]; then
     # the test suite also converts documents with LibreOffice and compares with other readers,
-    # and installs the Debian package into a clean Debian root and lints it
+    # installs the Debian package into a clean Debian root and lints it, and builds with clang
     PACKAGES="$PACKAGES libreoffice-writer-nogui python3-docx pandoc time \
-debootstrap debian-archive-keyring lintian desktop-file-utils appstream bash-completion"
+debootstrap debian-archive-keyring lintian desktop-file-utils appstream bash-completion \
+clang-14 libclang-rt-14-dev"
 fi
 missing=""
 for p in $PACKAGES; do

@@ -1,7 +1,7 @@
 #!/bin/sh
 # Installs, builds and runs every test: the warning-free build with its tests, the Debian
 # package installed into a clean Debian 12 root, then the core tests again under
-# AddressSanitizer and UndefinedBehaviorSanitizer.
+# AddressSanitizer and UndefinedBehaviorSanitizer, and a build with clang.
 set -eu
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh --test
@@ -14,4 +14,10 @@ cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DTABULEX_SANITIZE=ON -DTABULE
 cmake --build build-asan -j"$(nproc)"
 (cd build-asan && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
     ctest --output-on-failure -j"$(nproc)")
+# The core and its tests with clang as well, so that what only clang refuses is caught; its tests
+# are the layer checks (the rest ran above).
+CXX=clang++-14 cmake -S . -B build-clang -DCMAKE_BUILD_TYPE=Debug -DTABULEX_WERROR=ON -DTABULEX_BENCH=OFF \
+    -DTABULEX_CLI=ON >/dev/null
+cmake --build build-clang -j"$(nproc)"
+(cd build-clang && ctest --output-on-failure -j"$(nproc)" -R '^layers[.]')
 echo "All tests passed."
