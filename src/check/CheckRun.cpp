@@ -155,15 +155,9 @@ bool Runner::OpenReport(word::Document& document) {
     // resumed: offering it would check nothing and report success.
     const bool resumable = start > 1 && start <= outcome_.RowCount;
     if (resumable && settings.ReadString(kBreakSection, kBreakFileKey, {}) == outcome_.DocumentName) {
-        const std::string row = std::to_string(start);
-        std::string text(msg::kResumeText1);
-        text += document.Name();
-        text += msg::kResumeText2;
-        text += row + ".\r\r";
-        text += msg::kResumeText3;
-        text += row + "?\r\r";
-        text += msg::kResumeText4;
-        append = host_.AskOkCancel(Question::Resume, msg::kResumeTitle, text);
+        const std::string question =
+            text::FillIn(msg::kResumeQuestion, {document.Name(), std::to_string(start)});
+        append = host_.AskOkCancel(Question::Resume, msg::kResumeTitle, question);
     }
     if (!append) start = 1;
     outcome_.StartRow = start;
@@ -253,12 +247,8 @@ void Runner::CheckDataRow(int row, const std::string& rowText) {
         if (row == 1 && IsHeaderRow(cells)) return Emit(rules_.SkippedHeaderRow(row));
         Emit(rules_.DataRow(row, std::move(cells)));
     } catch (const std::exception&) {
-        std::string prompt(msg::kRowFailure1);
-        prompt += std::to_string(row);
-        prompt += msg::kRowFailure2;
-        prompt += msg::kSupportAddress;
-        prompt += msg::kRowFailure3;
-        prompt += msg::kRowFailure4;
+        const std::string prompt =
+            text::FillIn(msg::kRowFailure, {std::to_string(row), msg::kSupportAddress});
         if (host_.InputBox(msg::kResumeTitle, prompt, FailureBoxText(rowText))) return;
         outcome_.StoppedAtRow = row;
         report_.Close();

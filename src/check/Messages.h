@@ -29,25 +29,18 @@ inline constexpr std::string_view kApplicationDate = "05.03.2008";
 
 // Questions.
 inline constexpr std::string_view kResumeTitle = "Продолжить проверку?"_cp;
-inline constexpr std::string_view kResumeText1 = "В прошлый раз проверка документа \""_cp;
-inline constexpr std::string_view kResumeText2 = "\" была прервана на строке "_cp;
-inline constexpr std::string_view kResumeText3 = "Продолжить сейчас проверку со строки "_cp;
-inline constexpr std::string_view kResumeText4 =
-    "Нажмите OK чтобы продолжить проверку или Отмена, чтобы начать проверку заново."_cp;
+// %1 the document name, %2 the row.
+inline constexpr std::string_view kResumeQuestion =
+    "В прошлый раз проверка документа \"%1\" была прервана на строке %2.\r\rПродолжить сейчас проверку со строки %2?\r\rНажмите OK чтобы продолжить проверку или Отмена, чтобы начать проверку заново."_cp;
 inline constexpr std::string_view kAttentionTitle = "Внимание!"_cp;
 inline constexpr std::string_view kStopQuestion =
     "Прервать проверку?\r\rВ следующий раз проверку можно будет продолжить с прерванной строки."_cp;
 inline constexpr std::string_view kRowReadQuestion =
-    "Не удается получить следующую строку таблицы.\r\rВозможно, Microsoft Word сейчас не запущен.\r"
-    "Возможно, опись сейчас не открыта.\rВозможно, открыто какое-либо окно диалога.\r\r"
-    "Откройте опись или закройте окно диалога.\r\rНажмите OK для продолжения или Отмена для остановки работы."_cp;
-inline constexpr std::string_view kRowFailure1 = "Возникла проблема при обработке строки №"_cp;
-inline constexpr std::string_view kRowFailure2 =
-    " таблицы\r\rВышлите, пожалуйста, данный текст автору по адресу "_cp;
+    "Не удается получить следующую строку таблицы.\r\rВозможно, Microsoft Word сейчас не запущен.\rВозможно, опись сейчас не открыта.\rВозможно, открыто какое-либо окно диалога.\r\rОткройте опись или закройте окно диалога.\r\rНажмите OK для продолжения или Отмена для остановки работы."_cp;
+// %1 the row, %2 kSupportAddress.
+inline constexpr std::string_view kRowFailure =
+    "Возникла проблема при обработке строки №%1 таблицы\r\rВышлите, пожалуйста, данный текст автору по адресу %2 (Справка | Письмо автору).\r\rНажмите OK, чтобы продолжить проверку описи или Отмена, чтобы прервать."_cp;
 inline constexpr std::string_view kSupportAddress = "support@tabulex.example";
-inline constexpr std::string_view kRowFailure3 = " (Справка | Письмо автору).\r\r"_cp;
-inline constexpr std::string_view kRowFailure4 =
-    "Нажмите OK, чтобы продолжить проверку описи или Отмена, чтобы прервать."_cp;
 
 // Row rules.
 inline constexpr std::string_view kEmptyRow = "Лишняя пустая строка"_cp;
@@ -89,41 +82,30 @@ inline constexpr std::string_view kDatesHeading = "ат"_cp;
 inline constexpr std::string_view kSheetsHeading = "лист"_cp;
 
 // Document hints.
-inline constexpr std::string_view kSkippedColumns1 =
-    "В описи кроме стандартных столбцов (№; Заголовок; Даты; Кол-во; Прим.) присутствуют дополнительные. Программа "_cp;
+// %1 kSkippedColumnsAuto when the columns were found automatically, else nothing; %2 the columns.
+inline constexpr std::string_view kSkippedColumns =
+    "В описи кроме стандартных столбцов (№; Заголовок; Даты; Кол-во; Прим.) присутствуют дополнительные. Программа %1пропустила при проверке столбцы: %2, как указано в настройках."_cp;
 inline constexpr std::string_view kSkippedColumnsAuto = "автоматически "_cp;
-inline constexpr std::string_view kSkippedColumns2 = "пропустила при проверке столбцы: "_cp;
-inline constexpr std::string_view kSkippedColumns3 = ", как указано в настройках."_cp;
 inline constexpr std::string_view kExtraColumns =
-    "Возможно, в описи кроме стандартных столбцов (№; Заголовок; Даты; Кол-во; Прим.) присутствуют "
-    "дополнительные. Вы можете указать в настройках столбцы, которые программа должна пропустить, например 2"_cp;
-inline constexpr std::string_view kBreakableRows1 =
+    "Возможно, в описи кроме стандартных столбцов (№; Заголовок; Даты; Кол-во; Прим.) присутствуют дополнительные. Вы можете указать в настройках столбцы, которые программа должна пропустить, например 2"_cp;
+inline constexpr std::string_view kBreakableRows =
     "В таблице встретились строки, перенос которых разрешён на следующую страницу."_cp;
-inline constexpr std::string_view kBreakableRows2 =
-    "Рекомендуется для всех строк таблицы запретить перенос строк. Выберите \"Таблица | Выделить | "
-    "Таблицу\". "
-    "Выберите \"Таблица | Свойства таблицы...\". Закладка \"Строка\". Снимите галочку \"Разрешить перенос "
-    "строк "
-    "на следующую страницу\"."_cp;
-inline constexpr std::string_view kMixedDashes1 = "В столбце \"Дата\" встретились и тире ("_cp;
-inline constexpr std::string_view kMixedDashes2 = ") и дефисы ("_cp;
-inline constexpr std::string_view kMixedDashes3 =
-    ") одновременно. Выделите столбец \"Даты\". Выберите пункт меню \"Правка | Замена...\". В поле \"Найти\" "
-    "введите \"-\". В поле \"Заменить на\" введите \"–\". Нажмите кнопку \"Заменить все\". На вопрос "
-    "\"Продолжить замену во всем тексте\" нажмите \"Нет\", иначе все дефисы будут заменены на тире."_cp;
-inline constexpr std::string_view kEmptyRows1 = "В таблице встретились пустые строки ("_cp;
-inline constexpr std::string_view kEmptyRows2 = "). Выберите в "_cp;
-inline constexpr std::string_view kEmptyRows3 =
-    " пункт меню \"Правка | Удалить пустые строки\". Смотрите также справку к программе (F1)."_cp;
+inline constexpr std::string_view kBreakableRowsAdvice =
+    "Рекомендуется для всех строк таблицы запретить перенос строк. Выберите \"Таблица | Выделить | Таблицу\". Выберите \"Таблица | Свойства таблицы...\". Закладка \"Строка\". Снимите галочку \"Разрешить перенос строк на следующую страницу\"."_cp;
+// %1 the rows with dashes, %2 the rows with hyphens.
+inline constexpr std::string_view kMixedDashes =
+    "В столбце \"Дата\" встретились и тире (%1) и дефисы (%2) одновременно. Выделите столбец \"Даты\". Выберите пункт меню \"Правка | Замена...\". В поле \"Найти\" введите \"-\". В поле \"Заменить на\" введите \"–\". Нажмите кнопку \"Заменить все\". На вопрос \"Продолжить замену во всем тексте\" нажмите \"Нет\", иначе все дефисы будут заменены на тире."_cp;
+// %1 the empty rows, %2 kApplicationName.
+inline constexpr std::string_view kEmptyRows =
+    "В таблице встретились пустые строки (%1). Выберите в %2 пункт меню \"Правка | Удалить пустые строки\". Смотрите также справку к программе (F1)."_cp;
+// %1 the findings.
 inline constexpr std::string_view kSpacing =
-    "В таблице встретились пробелы в начале строки или двойные пробелы ("_cp;
+    "В таблице встретились пробелы в начале строки или двойные пробелы (%1)"_cp;
 
 // Word settings advice.
 inline constexpr std::string_view kAdviceReplaceQuotes =
-    "Word: Рекомендуется поставить галочку \"Заменять прямые кавычки парными\". Выберите пункт меню "
-    "\"Сервис | Параметры автозамены...\". Закладка \"Автоформат при вводе\". \"Заменять при вводе\""_cp;
+    "Word: Рекомендуется поставить галочку \"Заменять прямые кавычки парными\". Выберите пункт меню \"Сервис | Параметры автозамены...\". Закладка \"Автоформат при вводе\". \"Заменять при вводе\""_cp;
 inline constexpr std::string_view kAdviceDefineStyles =
-    "Word: Рекомендуется снять галочку \"Определять стили\". Выберите пункт меню \"Сервис | Параметры "
-    "автозамены...\". Закладка \"Автоформат при вводе\". \"Автоматически при вводе\""_cp;
+    "Word: Рекомендуется снять галочку \"Определять стили\". Выберите пункт меню \"Сервис | Параметры автозамены...\". Закладка \"Автоформат при вводе\". \"Автоматически при вводе\""_cp;
 
 }  // namespace tabulex::check::msg

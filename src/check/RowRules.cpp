@@ -219,14 +219,14 @@ std::vector<std::string> RowRules::DocumentHints(const ColumnLayout& columns, Co
     std::vector<int> skipped = columns.SkippedColumns();
     std::erase_if(skipped, [](int c) { return c > 9; });
     if (columns.SkipColumns.any()) {
-        std::string line(msg::kSkippedColumns1);
-        if (mode == ColumnMode::Auto) line += msg::kSkippedColumnsAuto;
-        line += msg::kSkippedColumns2;
+        std::string columnList;
         for (std::size_t k = 0; k < skipped.size(); ++k) {
-            if (k > 0) line += ", ";
-            line += std::to_string(skipped[k]);
+            if (k > 0) columnList += ", ";
+            columnList += std::to_string(skipped[k]);
         }
-        line += msg::kSkippedColumns3;
+        const std::string_view found =
+            mode == ColumnMode::Auto ? msg::kSkippedColumnsAuto : std::string_view();
+        std::string line = text::FillIn(msg::kSkippedColumns, {found, columnList});
         lines.push_back(std::move(line));
         lines.emplace_back();
     } else if (columns.ColumnCount > 5) {
@@ -234,24 +234,22 @@ std::vector<std::string> RowRules::DocumentHints(const ColumnLayout& columns, Co
         lines.emplace_back();
     }
     if (counters_.BreakableRows > 0) {
-        lines.emplace_back(msg::kBreakableRows1);
-        lines.emplace_back(msg::kBreakableRows2);
+        lines.emplace_back(msg::kBreakableRows);
+        lines.emplace_back(msg::kBreakableRowsAdvice);
         lines.emplace_back();
     }
     if (counters_.HyphenRows > 0 && counters_.DashRows > 0) {
-        lines.push_back(Joined(msg::kMixedDashes1, std::to_string(counters_.DashRows)) +
-                        std::string(msg::kMixedDashes2) + std::to_string(counters_.HyphenRows) +
-                        std::string(msg::kMixedDashes3));
+        lines.push_back(text::FillIn(
+            msg::kMixedDashes, {std::to_string(counters_.DashRows), std::to_string(counters_.HyphenRows)}));
         ++state_.Counts.HintCount;
     }
     if (counters_.EmptyRows > 0) {
-        lines.push_back(Joined(msg::kEmptyRows1, std::to_string(counters_.EmptyRows)) +
-                        std::string(msg::kEmptyRows2) + std::string(msg::kApplicationName) +
-                        std::string(msg::kEmptyRows3));
+        lines.push_back(
+            text::FillIn(msg::kEmptyRows, {std::to_string(counters_.EmptyRows), msg::kApplicationName}));
         ++state_.Counts.HintCount;
     }
     if (counters_.SpacingFindings > 0) {
-        lines.push_back(Joined(msg::kSpacing, std::to_string(counters_.SpacingFindings)) + ")");
+        lines.push_back(text::FillIn(msg::kSpacing, {std::to_string(counters_.SpacingFindings)}));
         ++state_.Counts.HintCount;
     }
     caseNumbers_ = rules::SummariseCaseNumbers(numberKeys_);

@@ -4,6 +4,7 @@
 #include "ooxml/MinimalPackage.h"
 #include "report/ReportDocumentXml.h"
 #include "report/ReportLines.h"
+#include "report/ReportTexts.h"
 #include "text/Cp1251.h"
 #include "word/WordModel.h"
 
@@ -15,9 +16,7 @@ namespace {
 
 std::string ReadReportText(const std::filesystem::path& path, Encoding encoding) {
     std::ifstream in(path, std::ios::binary);
-    if (!in)
-        throw word::Error(std::string(text::Utf8ToCp1251("Не удалось прочитать файл отчёта.")),
-                          path.string());
+    if (!in) throw word::Error(std::string(texts::kReportUnreadable), path.string());
     std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     return encoding == Encoding::Utf8 ? text::Utf8ToCp1251(bytes) : bytes;
 }

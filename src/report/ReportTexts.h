@@ -16,6 +16,9 @@ inline constexpr std::string_view kHeaderEnd = "\tКол-во\tПримечан�
 inline constexpr std::string_view kHeadingLabel = "\t\t\t\tЗаголовок: "_cp;
 inline constexpr std::string_view kSkippedRow = "Строка пропущена."_cp;
 
+// The report document: the report file could not be read back.
+inline constexpr std::string_view kReportUnreadable = "Не удалось прочитать файл отчёта."_cp;
+
 inline constexpr std::string_view kCheckedTable = "Проверялась таблица №"_cp;
 inline constexpr std::string_view kCheckedTableEnd =
     ". Если программа неверно выбрала таблицу, временно удалите лишние таблицы из файла."_cp;

@@ -60,6 +60,7 @@ constexpr std::array<PositionRule, 42> kPositionRules{{
      .Message = "Нужен пробел после запятой; "_cp},
     {.Id = "B16", .Cls = kHint, .At = Is(":"), .After = NotIn(kSpace),
      .Message = "Нужен пробел после двоеточия; "_cp},
+    // "после точкой с запятой" is the message as archivists know it from earlier reports; kept as it is.
     {.Id = "B17", .Cls = kHint, .At = Is(";"), .After = NotIn(kSpace),
      .Message = "Нужен пробел после точкой с запятой; "_cp},
     // The exemption looks at after2, not at the next character: "?!!" passes at the ?, "?! " does not.

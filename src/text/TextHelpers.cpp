@@ -90,4 +90,22 @@ std::string_view Copy(std::string_view text, int position, int length) {
     return text.substr(static_cast<std::size_t>(position) - 1, static_cast<std::size_t>(length));
 }
 
+std::string FillIn(std::string_view pattern, std::initializer_list<std::string_view> values) {
+    std::string out;
+    out.reserve(pattern.size());
+    for (std::size_t i = 0; i < pattern.size(); ++i) {
+        const char c = pattern[i];
+        if (c == '%' && i + 1 < pattern.size() && pattern[i + 1] >= '1' && pattern[i + 1] <= '9') {
+            const auto index = static_cast<std::size_t>(pattern[i + 1] - '1');
+            if (index < values.size()) {
+                out += values.begin()[index];
+                ++i;
+                continue;
+            }
+        }
+        out += c;
+    }
+    return out;
+}
+
 }  // namespace tabulex::text

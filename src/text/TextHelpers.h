@@ -2,6 +2,7 @@
 
 // Text primitives on Windows-1251 byte strings. Positions are 1-based; 0 means "not found".
 
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -19,6 +20,11 @@ inline bool Contains(std::string_view text, std::string_view pattern) {
 
 // Every occurrence replaced in one left-to-right pass; replaced text is never searched again.
 std::string ReplaceAll(std::string_view text, std::string_view oldPattern, std::string_view newText);
+
+// A message with its blanks filled in: "%1" .. "%9" become values[0] .. values[8], in one pass (a
+// value is never searched again). Messages are kept whole with their blanks, so that a search for
+// a message's text finds it.
+std::string FillIn(std::string_view pattern, std::initializer_list<std::string_view> values);
 
 // One pass of "two spaces -> one": a run of k spaces becomes ceil(k/2) spaces.
 std::string CollapseDoubleSpaces(std::string_view text);

@@ -87,5 +87,20 @@ TEST(CharClassesTest, OutsideTheTextIsNoCharacter) {
     EXPECT_TRUE(IsCyrillicSmall(0xFF));
 }
 
+TEST(FillInTest, BlanksFilledOnceInOnePass) {
+    struct Case {
+        const char* Pattern;
+        std::initializer_list<std::string_view> Values;
+        const char* Expected;
+    } cases[] = {
+        {"строка %1, снова %1", {"7"}, "строка 7, снова 7"},
+        {"%2 и %1", {"a", "b"}, "b и a"},
+        {"%1", {"%2"}, "%2"},               // a value is not searched again
+        {"100% и %3", {"x"}, "100% и %3"},  // no value for the blank: left as it is
+        {"конец %", {"x"}, "конец %"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(FillIn(c.Pattern, c.Values), c.Expected) << c.Pattern;
+}
+
 }  // namespace
 }  // namespace tabulex::text
