@@ -5,11 +5,10 @@
 // fields without their instructions; one branch of mc:AlternateContent; no deleted text.
 //
 // A sink has two members: Run(run) for every run met (not deleted), and Text(run, utf8) for the
-// characters shown, with Word's control characters: TAB 9, manual line break 11, page break 12,
-// column break 14, non-breaking hyphen 0x1E, optional hyphen 0x1F, inline objects 1, note
-// references 2, comment marks 5, and "(" for a symbol character (Word's Range.Text gives the
-// placeholder, not the glyph). Math text is passed with an empty run.
+// characters shown, with Word's control characters for non-text content (InlineVocabulary.h, which
+// the streaming reader shares). Math text is passed with an empty run.
 
+#include "word/docx/InlineVocabulary.h"
 #include "word/docx/Ooxml.h"
 
 #include <pugixml.hpp>
@@ -57,7 +56,7 @@ class InlineWalker {
             if (std::strcmp(name, "w:r") == 0) {
                 sink_.Run(child);
                 WalkRun(child, child);
-            } else if (IsTransparent(name)) {
+            } else if (IsTransparent(child)) {
                 Walk(child);
             } else if (std::strcmp(name, "w:sdt") == 0) {
                 Walk(child.child("w:sdtContent"));
@@ -70,12 +69,9 @@ class InlineWalker {
     }
 
   private:
-    static bool IsTransparent(const char* name) {
-        static constexpr const char* kNames[] = {"w:hyperlink", "w:smartTag",  "w:customXml", "w:ins",
-                                                 "w:moveTo",    "w:fldSimple", "w:dir",       "w:bdo"};
-        for (const char* n : kNames)
-            if (std::strcmp(name, n) == 0) return true;
-        return false;
+    static bool IsTransparent(pugi::xml_node node) {
+        const vocabulary::InlineEntry* entry = vocabulary::FindInline(node.name());
+        return entry && entry->Kind == vocabulary::InlineKind::Transparent;
     }
 
     void Emit(pugi::xml_node run, std::string_view text) {
@@ -96,19 +92,8 @@ class InlineWalker {
     void WalkRunChild(pugi::xml_node child, const char* local, pugi::xml_node run) {
         if (std::strcmp(local, "t") == 0) {
             Emit(run, child.child_value());
-        } else if (std::strcmp(local, "tab") == 0 || std::strcmp(local, "ptab") == 0) {
-            Emit(run, "\t");
         } else if (std::strcmp(local, "br") == 0) {
-            std::string_view type = child.attribute("w:type").value();
-            Emit(run, type == "page" ? "\x0C" : type == "column" ? "\x0E" : "\x0B");
-        } else if (std::strcmp(local, "cr") == 0) {
-            Emit(run, "\x0B");
-        } else if (std::strcmp(local, "noBreakHyphen") == 0) {
-            Emit(run, "\x1E");
-        } else if (std::strcmp(local, "softHyphen") == 0) {
-            Emit(run, "\x1F");
-        } else if (std::strcmp(local, "sym") == 0) {
-            Emit(run, "(");
+            Emit(run, vocabulary::BreakText(child.attribute("w:type").value()));
         } else if (std::strcmp(local, "fldChar") == 0) {
             std::string_view type = child.attribute("w:fldCharType").value();
             if (type == "begin")
@@ -118,16 +103,12 @@ class InlineWalker {
             else if (type == "end")
                 fields_.End();
         } else if (std::strcmp(local, "drawing") == 0) {
-            if (child.child("wp:inline")) Emit(run, "\x01");
+            if (child.child("wp:inline")) Emit(run, vocabulary::kInlineObject);
         } else if (std::strcmp(local, "pict") == 0) {
-            if (!IsFloatingVml(child)) Emit(run, "\x01");
-        } else if (std::strcmp(local, "object") == 0) {
-            Emit(run, "\x01");
-        } else if (std::strcmp(local, "footnoteReference") == 0 ||
-                   std::strcmp(local, "endnoteReference") == 0) {
-            Emit(run, "\x02");
-        } else if (std::strcmp(local, "commentReference") == 0) {
-            Emit(run, "\x05");
+            if (!IsFloatingVml(child)) Emit(run, vocabulary::kInlineObject);
+        } else if (const vocabulary::InlineEntry* entry = vocabulary::FindInline(child.name());
+                   entry && entry->Kind == vocabulary::InlineKind::FixedText) {
+            Emit(run, entry->Text);
         }
     }
 

@@ -1,5 +1,7 @@
 #include "word/docx/StreamIndex.h"
 
+#include "word/docx/InlineVocabulary.h"
+
 #include "word/docx/StreamReader.h"
 
 namespace tabulex::word::docx {
@@ -118,10 +120,10 @@ void Reader::End() {
             valueDone_ = false;
             break;
         case Role::Drawing:
-            if (frame.Flag) Emit(frame.Run, "\x01");
+            if (frame.Flag) Emit(frame.Run, vocabulary::kInlineObject);
             break;
         case Role::Pict:
-            if (!frame.Flag) Emit(frame.Run, "\x01");
+            if (!frame.Flag) Emit(frame.Run, vocabulary::kInlineObject);
             break;
         case Role::Paragraph:
             EndParagraph(frame, parent);

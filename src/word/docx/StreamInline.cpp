@@ -1,5 +1,6 @@
 #include "word/docx/StreamReader.h"
 
+#include "word/docx/InlineVocabulary.h"
 #include "word/docx/StreamText.h"
 
 namespace tabulex::word::docx::stream {
@@ -78,28 +79,11 @@ void Reader::RunChild(Frame& child, const char** attrs) {
         case Name::T:
             child.Role = Role::Text;
             break;
-        case Name::Tab:
-        case Name::PTab:
-            Emit(child.Run, "\t");
-            break;
         case Name::Br: {
             const char* type = Attribute(attrs, "w:type");
-            std::string_view t = type ? type : "";
-            Emit(child.Run, t == "page" ? "\x0C" : t == "column" ? "\x0E" : "\x0B");
+            Emit(child.Run, vocabulary::BreakText(type ? type : ""));
             break;
         }
-        case Name::Cr:
-            Emit(child.Run, "\x0B");
-            break;
-        case Name::NoBreakHyphen:
-            Emit(child.Run, "\x1E");
-            break;
-        case Name::SoftHyphen:
-            Emit(child.Run, "\x1F");
-            break;
-        case Name::Sym:
-            Emit(child.Run, "(");
-            break;
         case Name::FldChar: {
             const char* type = Attribute(attrs, "w:fldCharType");
             Field(type ? type : "");
@@ -111,17 +95,9 @@ void Reader::RunChild(Frame& child, const char** attrs) {
         case Name::Pict:
             child.Role = Role::Pict;
             break;
-        case Name::Object:
-            Emit(child.Run, "\x01");
-            break;
-        case Name::FootnoteReference:
-        case Name::EndnoteReference:
-            Emit(child.Run, "\x02");
-            break;
-        case Name::CommentReference:
-            Emit(child.Run, "\x05");
-            break;
         default:
+            // a run element that stands for a fixed character (InlineVocabulary.h)
+            Emit(child.Run, MeaningOf(child.Name).Text);
             break;
     }
 }

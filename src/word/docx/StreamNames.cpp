@@ -2,6 +2,9 @@
 
 #include <array>
 #include <cstddef>
+#include "word/docx/InlineVocabulary.h"
+
+#include <array>
 #include <cstdint>
 
 namespace tabulex::word::docx::stream {
@@ -131,6 +134,19 @@ Name Classify(const char* q) {
     if (q[0] == 'v' && q[1] == ':') return Is(q + 2, "shapetype") ? Name::Other : Name::VmlShape;
     if (Is(q, "wp:inline")) return Name::WpInline;
     return Name::Other;
+}
+
+const InlineMeaning& MeaningOf(Name name) {
+    static const auto kMeanings = [] {
+        std::array<InlineMeaning, static_cast<std::size_t>(Name::VmlShape) + 1> meanings{};
+        for (const vocabulary::InlineEntry& entry : vocabulary::kInlineVocabulary) {
+            InlineMeaning& meaning = meanings[static_cast<std::size_t>(Classify(entry.QualifiedName))];
+            meaning.Transparent = entry.Kind == vocabulary::InlineKind::Transparent;
+            meaning.Text = entry.Text;
+        }
+        return meanings;
+    }();
+    return kMeanings[static_cast<std::size_t>(name)];
 }
 
 }  // namespace tabulex::word::docx::stream

@@ -4,6 +4,7 @@
 // qualified names as Word writes them (w:, wp:, v:, mc:, m:), as the DOM path matches them.
 
 #include <cstdint>
+#include <string_view>
 
 namespace tabulex::word::docx::stream {
 
@@ -75,11 +76,17 @@ enum class Name : std::uint8_t {
 
 Name Classify(const char* qualifiedName);
 
-// The inline containers whose runs a paragraph shows (hyperlinks, smart tags, insertions...).
+// What an element means inside a paragraph, from the vocabulary both readers share
+// (InlineVocabulary.h): an inline container whose runs the paragraph shows, or a run element that
+// stands for a fixed character.
+struct InlineMeaning {
+    bool Transparent = false;
+    std::string_view Text;
+};
+const InlineMeaning& MeaningOf(Name name);
+
 inline bool IsTransparent(Name name) {
-    return name == Name::Hyperlink || name == Name::SmartTag || name == Name::CustomXml ||
-           name == Name::Ins || name == Name::MoveTo || name == Name::FldSimple || name == Name::Dir ||
-           name == Name::Bdo;
+    return MeaningOf(name).Transparent;
 }
 
 }  // namespace tabulex::word::docx::stream

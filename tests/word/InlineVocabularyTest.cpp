@@ -1,0 +1,41 @@
+// The vocabulary both readers of document.xml share: every element it teaches is one the streaming
+// reader recognises, so that a new element taught there reaches both readers.
+
+#include "word/docx/InlineVocabulary.h"
+
+#include "word/docx/StreamNames.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+namespace tabulex::word::docx {
+namespace {
+
+TEST(InlineVocabularyTest, EveryElementIsOneTheStreamingReaderKnows) {
+    std::set<stream::Name> seen;
+    for (const vocabulary::InlineEntry& entry : vocabulary::kInlineVocabulary) {
+        const stream::Name name = stream::Classify(entry.QualifiedName);
+        EXPECT_NE(name, stream::Name::Other) << entry.QualifiedName;
+        EXPECT_NE(name, stream::Name::OtherW) << entry.QualifiedName;
+        EXPECT_TRUE(seen.insert(name).second) << entry.QualifiedName << " shares its name";
+        const stream::InlineMeaning& meaning = stream::MeaningOf(name);
+        EXPECT_EQ(meaning.Transparent, entry.Kind == vocabulary::InlineKind::Transparent)
+            << entry.QualifiedName;
+        EXPECT_EQ(meaning.Text, entry.Text) << entry.QualifiedName;
+        EXPECT_EQ(entry.Kind == vocabulary::InlineKind::FixedText, !entry.Text.empty())
+            << entry.QualifiedName;
+    }
+    EXPECT_FALSE(stream::MeaningOf(stream::Name::R).Transparent);
+    EXPECT_TRUE(stream::MeaningOf(stream::Name::T).Text.empty());
+}
+
+TEST(InlineVocabularyTest, BreaksByType) {
+    EXPECT_EQ(vocabulary::BreakText("page"), "\x0C");
+    EXPECT_EQ(vocabulary::BreakText("column"), "\x0E");
+    EXPECT_EQ(vocabulary::BreakText("textWrapping"), "\x0B");
+    EXPECT_EQ(vocabulary::BreakText(""), "\x0B");
+}
+
+}  // namespace
+}  // namespace tabulex::word::docx
