@@ -107,20 +107,22 @@ RowCells SplitRow(std::string_view rowText, const ColumnLayout& layout, bool two
     auto consume = [&rest](std::size_t tab) {
         if (tab != kNone) rest.remove_prefix(tab + 1);
     };
+    // The roles the columns that are not skipped take, in order.
+    enum Role { kNumber = 1, kTitle, kDates, kQuantity, kNotes };
     int role = 0;
     for (int column = 1; column <= layout.ColumnCount; ++column) {
         std::size_t tab = rest.find(kTab);
         bool lastRole = false;
-        if (!layout.Skips(column) && ++role <= 5) {
-            switch (role) {
-                case 1:
+        if (!layout.Skips(column) && ++role <= kNotes) {
+            switch (static_cast<Role>(role)) {
+                case kNumber:
                     cells.Number = cellBefore(tab);
                     if (text::TrimView(cells.Number).empty()) cells.Number = listNumber();
                     break;
-                case 2:
+                case kTitle:
                     cells.Title = cellBefore(tab);
                     break;
-                case 3:
+                case kDates:
                     cells.Dates = cellBefore(tab);
                     if (twoDateColumns) {
                         consume(tab);
@@ -129,10 +131,10 @@ RowCells SplitRow(std::string_view rowText, const ColumnLayout& layout, bool two
                         cells.Dates += cellBefore(tab);
                     }
                     break;
-                case 4:
+                case kQuantity:
                     cells.Quantity = cellBefore(tab);
                     break;
-                case 5:
+                case kNotes:
                     // The notes take the rest of the row when no TAB follows.
                     cells.Notes = rest.substr(0, tab);
                     lastRole = tab == kNone;
@@ -181,7 +183,7 @@ bool IsHeadingRow(std::string_view rowText) {
     const int c1 = Code(squeezed, 0);
     const int c2 = Code(squeezed, 1);
     const int c3 = Code(squeezed, 2);
-    const bool fonds = c1 == 0xD4 || c1 == 0xF4;  // Ф, ф
+    const bool fonds = c1 == text::ch::kCapitalEf || c1 == text::ch::kSmallEf;
     return fonds && (c2 == '.' || (c2 >= '1' && c2 <= '9')) && text::IsDigit(c3);
 }
 

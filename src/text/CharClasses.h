@@ -28,6 +28,8 @@ inline constexpr int kLeftGuillemet = 0xAB;   // «
 inline constexpr int kSmallYo = 0xB8;         // ё
 inline constexpr int kNumeroSign = 0xB9;      // №
 inline constexpr int kRightGuillemet = 0xBB;  // »
+inline constexpr int kCapitalEf = 0xD4;       // Ф
+inline constexpr int kSmallEf = 0xF4;         // ф
 }  // namespace ch
 
 // The character at a 1-based position, or kNoChar outside 1..size.
