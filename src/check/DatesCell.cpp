@@ -80,7 +80,7 @@ void UpdateExtremes(report::DateExtremes& x, text::DayCount start, text::DayCoun
 void CheckDatesCell(std::string_view dates, std::string_view number, DatesCellState& state,
                     RunCounters& counters, RowFindings& findings) {
     if (dates.find('-') != std::string_view::npos) ++counters.HyphenRows;
-    if (dates.find('\x96') != std::string_view::npos) ++counters.DashRows;
+    if (dates.find(static_cast<char>(text::ch::kEnDash)) != std::string_view::npos) ++counters.DashRows;
     if (dates.empty() || dates == msg::kUndated) return;
 
     const std::string fragment = DigitLetterFragment(dates);

@@ -192,7 +192,7 @@ std::optional<ProblemRow> RowRules::DataRow(int row, RowCells cells) {
                                       ReportCellText(cells.Dates), ReportCellText(cells.Quantity),
                                       ReportCellText(cells.Notes)};
 
-    std::replace(cells.Dates.begin(), cells.Dates.end(), '\xA0', ' ');
+    std::replace(cells.Dates.begin(), cells.Dates.end(), static_cast<char>(text::ch::kNbsp), ' ');
     CheckPresence(cells, findings);
     for (std::string* field : {&cells.Number, &cells.Title, &cells.Dates, &cells.Quantity, &cells.Notes})
         TrimInPlace(*field);
