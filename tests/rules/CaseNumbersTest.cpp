@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "text/Cp1251.h"
 #include "text/TextHelpers.h"
 
@@ -146,6 +148,53 @@ TEST(SummariseCaseNumbersTest, MissingListIsBounded) {
     EXPECT_EQ(summary.MissingCount, 99997 + 10 + 1);
     EXPECT_TRUE(summary.MissingLine.starts_with("Пропущенные номера дел: 2, 3, 4, "_cp));
     EXPECT_TRUE(summary.MissingLine.ends_with(", 99998, 100000-100009, 100011. Всего дел: 100008."_cp));
+}
+
+// Letters counted per character.
+TEST(CaseNumberSummaryTest, AtItsBoundaries) {
+    struct Case {
+        std::vector<std::string_view> Numbers;  // UTF-8
+        std::vector<std::string> Lines;         // literal, non-literal, missing, repeated
+        std::vector<long long> Counts;
+    };
+    const std::string none = "Литерных номеров дел нет.";
+    const std::string noMissing = "Пропущенных номеров дел нет.";
+    const std::string noRepeated = "Повторных номеров дел нет.";
+    const std::string seriesA = "Чаще встретилась литера \"А\"\r\n";
+    const Case cases[] = {
+        // One letter in three keys is half of them, rounded down.
+        {{"1", "2", "3А"},
+         {none, seriesA + "Нелитерные номера дел:     1 ,     2 . Всего дел: 2.", noMissing, noRepeated},
+         {0, 2, 0, 0}},
+        // Both letters of one key are counted: 2 of 4.
+        {{"1АА", "2", "3", "4"},
+         {none, seriesA + "Нелитерные номера дел:     2 ,     3 ,     4 . Всего дел: 3.", noMissing,
+          noRepeated},
+         {0, 3, 0, 0}},
+        // A small letter is no literal letter: listed as non-literal, and outside the sequence.
+        {{"10А", "11а", "12А"},
+         {none, seriesA + "Нелитерный номер дела:    11а . Всего дел: 1.",
+          "Пропущенный номер дела: 11. Всего дел: 1.", noRepeated},
+         {0, 1, 1, 0}},
+        // Only the first series letter is deleted; "1Б" is then no number.
+        {{"1БА", "2А", "3А"},
+         {"Литерный номер дела:     1БА. Всего дел: 1.",
+          seriesA + "Нелитерных среди литерных номеров дел нет.", noMissing, noRepeated},
+         {1, 0, 0, 0}},
+    };
+    for (const Case& c : cases) {
+        CaseNumberKeys keys;
+        for (auto number : c.Numbers) keys.AddNumber(text::Utf8ToCp1251(number));
+        const CaseNumberSummary s = SummariseCaseNumbers(keys);
+        const std::vector<std::string> lines = {
+            text::Cp1251ToUtf8(s.LiteralLine), text::Cp1251ToUtf8(s.NonLiteralLine),
+            text::Cp1251ToUtf8(s.MissingLine), text::Cp1251ToUtf8(s.RepeatedLine)};
+        EXPECT_EQ(lines, c.Lines) << c.Numbers.front();
+        EXPECT_EQ(
+            (std::vector<long long>{s.LiteralCount, s.NonLiteralCount, s.MissingCount, s.RepeatedCount}),
+            c.Counts)
+            << c.Numbers.front();
+    }
 }
 
 }  // namespace

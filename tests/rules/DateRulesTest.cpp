@@ -228,5 +228,34 @@ TEST(MonthStemsTest, GenitiveMayAndCalendarOrder) {
     EXPECT_EQ(DaysInMonth(2000, 2), 29);
 }
 
+// The one-pass replacements of the dates text and the order in which a range is read.
+TEST(CheckDatesTest, AtTheirBoundaries) {
+    constexpr text::DayCount kUntouched = -1;
+    struct Case {
+        std::string_view Text, Faults, Start, End;  // UTF-8; "-" for a date left as the caller set it
+    };
+    const Case cases[] = {
+        // Three blanks collapse once to two: neither two bare years nor a third blank.
+        {"1941   1945", "Неверная; Нач.; Кон.; ", "-", "-"},
+        // Four full stops become two in one pass: day 1, no month, year 1945.
+        {"1....1945", "", "01.01.1945", "01.12.1945"},
+        {"31.04.00", "Нач.; Кон.; ", "-", "-"},  // a year of 0 skips the days-in-month test
+        // The start is tested before it borrows from the end.
+        {"31-15.04.1945", "Нач.; ", "-", "15.04.1945"},
+        {"12.05-1945", "Нач.; ", "-", "31.12.1945"},            // the end has no month to lend a year with
+        {"5-1945г", "Кон.; Нач.; Кон.; ", "-", "-"},            // an unreadable end lends nothing
+        {"1941,1942-1945", "Нач.; Нач.; ", "-", "31.12.1945"},  // a hyphen splits before a comma
+        {"май 1945 июнь 1946", "Нач.; Нач.; ", "-", "31.12.1946"},  // the third blank splits
+    };
+    for (const Case& c : cases) {
+        text::DayCount start = kUntouched;
+        text::DayCount end = kUntouched;
+        const std::string faults = text::Cp1251ToUtf8(CheckDates(text::Utf8ToCp1251(c.Text), start, end));
+        EXPECT_EQ(faults, c.Faults) << c.Text;
+        EXPECT_EQ(start == kUntouched ? "-" : text::ShortDate(start), c.Start) << c.Text;
+        EXPECT_EQ(end == kUntouched ? "-" : text::ShortDate(end), c.End) << c.Text;
+    }
+}
+
 }  // namespace
 }  // namespace tabulex::rules

@@ -115,5 +115,15 @@ TEST(FinalStopTest, AbbreviationsOfEtCetera) {
     });
 }
 
+TEST(FinalStopTest, AfterInitials) {
+    const std::pair<std::string_view, bool> cases[] = {
+        {"Письмо Петрову Ё.", true},  // Ё is not a Cyrillic capital
+        {"Письмо Петрову,И.", true},
+        {"писн.", false},  // five characters: the exemptions are tried
+    };
+    for (const auto& [title, superfluous] : cases)
+        EXPECT_EQ(FinalStopIsSuperfluous(text::Utf8ToCp1251(title)), superfluous) << title;
+}
+
 }  // namespace
 }  // namespace tabulex::rules

@@ -236,5 +236,59 @@ TEST(TitleRulesTest, FindingsRepeatPerPositionInRuleOrder) {
     });
 }
 
+// Positions at the ends of the title, neighbours outside the text, character classes that look alike.
+TEST(TitleRulesTest, RulesAtTheirBoundaries) {
+    struct Case {
+        std::string_view Title, Findings;  // UTF-8
+        int Warnings, Hints;
+        TitleOptions Options = {};
+    };
+    const Case cases[] = {
+        // The abbreviation case needs i > 2: "т.е." at the very start is reported, with T[0] omitted.
+        {"т.е. все", "Нужна заглавная буква в начале \"т\"; Нужен пробел после точки \"т.е.\"; ", 1, 1},
+        // ... and needs a space two before: the second full stop of "т.е.ответ" is reported.
+        {"Письмо т.е.ответ", "Нужен пробел после точки \".е.от\"; ", 0, 1},
+        {"Конец.аб", "Нужен пробел после точки \"ец.аб\"; ", 0, 1},
+        {"Конец.а", "", 0, 0},  // a full stop at L - 1 is never asked for a space
+        // after2 outside the text is "not ?", "not !" and "not a space".
+        {"Что?!", "Нужен пробел после вопросительного знака; ", 0, 1},
+        {"Акт //", "Неверный символ в конце \"/\"; Нужен пробел после двойного слэша «//»; ", 1, 1},
+        // ” is valid at the end, takes no part in the „“ balance, and still asks for guillemets.
+        {"Приказ „О мерах”",
+         "Замените “кавычки-лапки” «ёлочками»; Замените „кавычки-лапки“ «ёлочками»; "
+         "Кол-во парных „кавычек-лапок“ не сходится на 1; ",
+         0, 3},
+        // A non-breaking space is no space before a bracket, but is one after №.
+        {"Акт\u00A0(копия)", "Нужен пробел перед скобкой; ", 0, 1},
+        {"Дело №\u00A0по описи", "Пропущено число после №; ", 1, 0},
+        {"Дело\x1E"
+         "копия\x1F"
+         "описи",
+         "", 0, 0},  // Word's non-breaking and optional hyphens are valid
+        // Any eight digits and full stops after a blank are completed, a four-digit year included.
+        {"Приказы с 1.1.1945 года", "", 0, 0},  // a four-digit year needs no completion
+        {"Приказы с 12.05.45 года", "Дополните \"12.05.45\" до \"12.05.1945\"; ", 1, 0},
+        {"Приказы с 12345678 года", "", 0, 0},
+        {"Опись #5 дела", "Неверный символ в тексте \"#\" (#35); ", 1, 0},
+        {"экз 5 штук", "Нужна заглавная буква в начале \"э\"; ", 1, 0},  // «экз» needs a space two before
+        // Letter runs take capitals too and may reach the last character.
+        {"Шифр АБв12гД",
+         "Нужен пробел между буквой и цифрой \"АБв12\"; Нужен пробел между цифрой и буквой \"12гД\"; ", 0, 2},
+        // Initials: the pattern may end on the last character when i = L - 7.
+        {"Письма А.Б.Петр", "Нужен пробел между инициалами и фамилией \"А.Б.Пе\"; ", 0, 1},
+        {"Подписи А. Б. Ив", "Лишний пробел между инициалами \"А. Б. Ив\"; ", 0, 1},
+        // The hanging-hyphen exemption is case-sensitive; the first position checked is i = 6.
+        {"Документы Кино- и фото",
+         "Название. Нет пробела перед тире или лишний пробел после дефиса «Кино-»; ", 0, 1},
+        {"Гумно- и сено", "Название. Нет пробела перед тире или лишний пробел после дефиса «умно-»; ", 0, 1},
+    };
+    for (const Case& c : cases) {
+        const auto outcome = CheckUtf8Title(c.Title, c.Options);
+        EXPECT_EQ(outcome.Findings, c.Findings) << c.Title;
+        EXPECT_EQ(outcome.Warnings, c.Warnings) << c.Title;
+        EXPECT_EQ(outcome.Hints, c.Hints) << c.Title;
+    }
+}
+
 }  // namespace
 }  // namespace tabulex::rules

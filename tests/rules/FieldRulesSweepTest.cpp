@@ -75,7 +75,7 @@ void CheckSummaryConsistent(const CaseNumberSummary& s) {
     EXPECT_EQ(s.SeriesLetter == 0, s.NonLiteralLine.empty());
 }
 
-TEST(WhitespaceDatesCaseNumbersRobustnessTest, EveryShortByteString) {
+TEST(FieldRulesSweepTest, EveryShortByteString) {
     CaseNumberKeys keys;
     CheckAll("", keys);
     for (int a = 0; a < 256; ++a) {
@@ -104,7 +104,7 @@ TEST(WhitespaceDatesCaseNumbersRobustnessTest, EveryShortByteString) {
     CheckSummaryConsistent(SummariseCaseNumbers(keys));
 }
 
-TEST(WhitespaceDatesCaseNumbersRobustnessTest, LongTexts) {
+TEST(FieldRulesSweepTest, LongTexts) {
     auto repeat = [](std::string_view unit) {
         std::string text;
         while (text.size() < 100000) text.append(unit);
@@ -126,7 +126,7 @@ TEST(WhitespaceDatesCaseNumbersRobustnessTest, LongTexts) {
     EXPECT_LT(std::chrono::steady_clock::now() - began, std::chrono::seconds(5));  // linear, not quadratic
 }
 
-TEST(WhitespaceDatesCaseNumbersRobustnessTest, NumbersAtTheEdgeOfTheRange) {
+TEST(FieldRulesSweepTest, NumbersAtTheEdgeOfTheRange) {
     CaseNumberKeys keys;
     for (auto number : {"0", "2147483647", "2147483648", "99999999999999999999"}) keys.AddNumber(number);
     const auto summary = SummariseCaseNumbers(keys);

@@ -68,7 +68,7 @@ void CheckAnyText(std::string_view bytes) {
     ASSERT_TRUE(pairs.empty() || std::string_view(pairs).ends_with("; "));
 }
 
-TEST(TitleRobustnessTest, EveryTextOfUpToTwoBytes) {
+TEST(TitleRulesSweepTest, EveryTextOfUpToTwoBytes) {
     CheckAnyText("");
     for (int a = 0; a < 256; ++a) {
         CheckAnyText(std::string(1, static_cast<char>(a)));
@@ -76,7 +76,7 @@ TEST(TitleRobustnessTest, EveryTextOfUpToTwoBytes) {
     }
 }
 
-TEST(TitleRobustnessTest, ThreeByteTextsAroundEveryMiddleByte) {
+TEST(TitleRulesSweepTest, ThreeByteTextsAroundEveryMiddleByte) {
     const std::string_view edges = " .,-/\\\"()[]«»№0Ааz\r\t"_cp;
     for (char first : edges)
         for (char last : edges)
@@ -98,7 +98,7 @@ std::string Repeat(std::string_view piece, std::size_t length) {
     return text;
 }
 
-TEST(TitleRobustnessTest, VeryLongTexts) {
+TEST(TitleRulesSweepTest, VeryLongTexts) {
     const std::string_view pieces[] = {
         "Письма А.Б.Петрову и А. Б. Иванову (копии) "_cp,
         "Дело 05.05.45 года, т.е. акты, 1945г. стр12 "_cp,
@@ -116,7 +116,7 @@ TEST(TitleRobustnessTest, VeryLongTexts) {
     CheckAnyText(allBytes);
 }
 
-TEST(TitleRobustnessTest, LongTextCountsEveryFinding) {
+TEST(TitleRulesSweepTest, LongTextCountsEveryFinding) {
     const std::string title = Repeat("Акты,справки "_cp, 13 * 5000);
     RunState state;
     const std::string findings = CheckTitleText(title, state);
