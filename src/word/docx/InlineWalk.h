@@ -39,6 +39,15 @@ class FieldState {
         stack_.pop_back();
     }
     bool Visible() const { return inInstruction_ == 0; }
+    // A w:fldChar by its w:fldCharType; other types change nothing.
+    void Apply(std::string_view fldCharType) {
+        if (fldCharType == "begin")
+            Begin();
+        else if (fldCharType == "separate")
+            Separate();
+        else if (fldCharType == "end")
+            End();
+    }
 
   private:
     std::vector<bool> stack_;
@@ -95,13 +104,7 @@ class InlineWalker {
         } else if (std::strcmp(local, "br") == 0) {
             Emit(run, vocabulary::BreakText(child.attribute("w:type").value()));
         } else if (std::strcmp(local, "fldChar") == 0) {
-            std::string_view type = child.attribute("w:fldCharType").value();
-            if (type == "begin")
-                fields_.Begin();
-            else if (type == "separate")
-                fields_.Separate();
-            else if (type == "end")
-                fields_.End();
+            fields_.Apply(child.attribute("w:fldCharType").value());
         } else if (std::strcmp(local, "drawing") == 0) {
             if (child.child("wp:inline")) Emit(run, vocabulary::kInlineObject);
         } else if (std::strcmp(local, "pict") == 0) {

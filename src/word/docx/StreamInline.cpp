@@ -116,14 +116,7 @@ void Reader::Emit(int run, std::string_view text) {
 }
 
 void Reader::Field(std::string_view type) {
-    auto apply = [&](FieldState& fields) {
-        if (type == "begin")
-            fields.Begin();
-        else if (type == "separate")
-            fields.Separate();
-        else if (type == "end")
-            fields.End();
-    };
+    auto apply = [&](FieldState& fields) { fields.Apply(type); };
     if (para_.InText) {
         apply(rowTextFields_);
         apply(cellTextFields_);
