@@ -19,7 +19,8 @@ std::string Row(const std::string& cells) {
     return "<w:tr>" + cells + "</w:tr>";
 }
 
-// The text of the paragraph each comment range starts in, with its row and cell.
+// The text of the paragraph a comment range starts in and, in a table, its cell's place in the row
+// (the cells' texts tell the rows apart).
 std::string Where(const std::string& xml, int id) {
     pugi::xml_document doc;
     EXPECT_TRUE(doc.load_string(xml.c_str())) << xml;
@@ -32,12 +33,12 @@ std::string Where(const std::string& xml, int id) {
     pugi::xml_node p = start.parent();
     std::string where = p.child("w:r").child("w:t").text().get();
     pugi::xml_node cell = p.parent();
-    while (cell && std::string(cell.name()) != "w:tc" && std::string(cell.name()) != "w:body") cell = cell.parent();
+    while (cell && std::string(cell.name()) != "w:tc" && std::string(cell.name()) != "w:body")
+        cell = cell.parent();
     if (std::string(cell.name()) == "w:tc") {
-        int c = 1, r = 1;
+        int c = 1;
         for (pugi::xml_node s = cell.previous_sibling("w:tc"); s; s = s.previous_sibling("w:tc")) ++c;
-        for (pugi::xml_node s = cell.parent().previous_sibling("w:tr"); s; s = s.previous_sibling("w:tr")) ++r;
-        where += "@" + std::to_string(r) + "." + std::to_string(c);
+        where += "@" + std::to_string(c);
     }
     return where;
 }
@@ -51,8 +52,9 @@ TEST(CommentAnchorsTest, MarksLandInTheTargetedCellOfTheTargetedTable) {
     const std::string main = "<w:tbl>" + Row(Cell("a1") + Cell("a2") + Cell("a3")) +
                              Row(Cell("b1") + "<w:tc><w:p/></w:tc>" + "<w:tc><w:tcPr/></w:tc>") +
                              // A row inside a content control, a cell holding a nested table.
-                             "<w:sdt><w:sdtContent>" + Row(Cell("c1") + "<w:tc><w:tbl>" + Row(Cell("n1")) +
-                             "</w:tbl><w:p><w:r><w:t>c2</w:t></w:r></w:p></w:tc>") +
+                             "<w:sdt><w:sdtContent>" +
+                             Row(Cell("c1") + "<w:tc><w:tbl>" + Row(Cell("n1")) +
+                                 "</w:tbl><w:p><w:r><w:t>c2</w:t></w:r></w:p></w:tc>") +
                              "</w:sdtContent></w:sdt></w:tbl>";
     const std::string after = "<w:p/><w:p><w:r><w:t>В данную опись</w:t></w:r></w:p>";
     const std::string xml = kOpen + first + "<w:p/>" + main + after + kClose;
@@ -62,18 +64,19 @@ TEST(CommentAnchorsTest, MarksLandInTheTargetedCellOfTheTargetedTable) {
     set.Cells = {{1, 3, {"a"}}, {2, 2, {"b"}}, {2, 3, {"c"}}, {3, 2, {"d"}}, {1, 9, {"e"}}, {7, 1, {"f"}}};
     set.Paragraphs = {{2, {"g"}}};
     const AnchoredStory story = AnchorComments(xml, set, 10);
-    EXPECT_EQ(Where(story.Xml, 10), "a3@1.3");
-    EXPECT_EQ(Where(story.Xml, 11), "@2.2") << "an empty <w:p/> is opened to hold the marks";
-    EXPECT_EQ(Where(story.Xml, 12), "@2.2") << "a cell without a paragraph gives way to the one before";
-    EXPECT_EQ(Where(story.Xml, 13), "c2@3.2") << "the nested table's paragraph is not the cell's own";
-    EXPECT_EQ(Where(story.Xml, 14), "a3@1.3") << "a cell past the row's last";
+    EXPECT_EQ(Where(story.Xml, 10), "a3@3");
+    EXPECT_EQ(Where(story.Xml, 11), "@2") << "an empty <w:p/> is opened to hold the marks";
+    EXPECT_EQ(Where(story.Xml, 12), "@2") << "a cell without a paragraph gives way to the one before";
+    EXPECT_EQ(Where(story.Xml, 13), "c2@2") << "the nested table's paragraph is not the cell's own";
+    EXPECT_EQ(Where(story.Xml, 14), "a3@3") << "a cell past the row's last";
     EXPECT_EQ(Where(story.Xml, 15), "none") << "a row the table does not have";
     EXPECT_EQ(Where(story.Xml, 16), "В данную опись");
     EXPECT_EQ(story.Placed, (std::vector<bool>{true, true, true, true, true, false, true}));
 
     // Taking the marks out again gives the original bytes, except the opened <w:p/>.
     std::string stripped = story.Xml;
-    for (const char* tag : {"<w:commentRangeStart w:id=\"", "<w:commentRangeEnd w:id=\"", "<w:r><w:commentReference w:id=\""}) {
+    for (const char* tag :
+         {"<w:commentRangeStart w:id=\"", "<w:commentRangeEnd w:id=\"", "<w:r><w:commentReference w:id=\""}) {
         for (std::size_t at; (at = stripped.find(tag)) != std::string::npos;) {
             std::size_t end = stripped.find("/>", at) + 2;
             if (stripped.compare(end, 6, "</w:r>") == 0) end += 6;
@@ -87,11 +90,16 @@ TEST(CommentAnchorsTest, MarksLandInTheTargetedCellOfTheTargetedTable) {
 
 TEST(CommentAnchorsTest, LeadingParagraphTextsStopAtATableAndSurviveACutFragment) {
     const std::string fragment =
-        "</w:sdtContent></w:sdt><w:p><w:r><w:t>В данную</w:t></w:r><w:r><w:tab/><w:t xml:space=\"preserve\"> опись</w:t></w:r></w:p>"
-        "<w:p/><w:p><w:r><w:t>литерные</w:t></w:r></w:p><w:tbl><w:tr><w:tc><w:p><w:r><w:t>no</w:t></w:r></w:p>";
-    EXPECT_EQ(LeadingParagraphTexts(fragment, 10), (std::vector<std::string>{"В данную\t опись", "", "литерные"}));
+        "</w:sdtContent></w:sdt><w:p><w:r><w:t>В данную</w:t></w:r><w:r><w:tab/><w:t xml:space=\"preserve\"> "
+        "опись</w:t></w:r></w:p>"
+        "<w:p/><w:p><w:r><w:t>литерные</w:t></w:r></w:p><w:tbl><w:tr><w:tc><w:p><w:r><w:t>no</w:t></w:r></"
+        "w:p>";
+    EXPECT_EQ(LeadingParagraphTexts(fragment, 10),
+              (std::vector<std::string>{"В данную\t опись", "", "литерные"}));
     EXPECT_EQ(LeadingParagraphTexts(fragment, 1), (std::vector<std::string>{"В данную\t опись"}));
-    EXPECT_EQ(LeadingParagraphTexts(fragment.substr(0, 150), 10), (std::vector<std::string>{"В данную\t опись"}));
+    // Cut inside the third paragraph: the two complete ones.
+    EXPECT_EQ(LeadingParagraphTexts(fragment.substr(0, 150), 10),
+              (std::vector<std::string>{"В данную\t опись", ""}));
 }
 
 }  // namespace
