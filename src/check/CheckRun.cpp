@@ -291,7 +291,7 @@ void Runner::Finish(const word::Options* wordOptions) {
         for (const Finding& finding : outcome_.Certification.Findings)
             summary.CertificationFindings.push_back(finding.Text);
     }
-    summary.Counts = rules_.State().counts;
+    summary.Counts = rules_.State().Counts;
     summary.ShowWarnings = options_.ShowWarnings;
     summary.ShowHints = options_.ShowHints;
     if (summary.Counts.ErrorCount == 0 && summary.Counts.WarningCount == 0 && summary.Counts.HintCount == 0)
@@ -334,7 +334,7 @@ void Runner::Stop(int row) {
     settings.WriteString(kBreakSection, kBreakFileKey, outcome_.DocumentName);
     settings.WriteInteger(kBreakSection, kBreakRowKey, row);
     outcome_.StoppedAtRow = row;
-    outcome_.Counts = rules_.State().counts;
+    outcome_.Counts = rules_.State().Counts;
     outcome_.Counters = rules_.Counters();
     BackToIdle();
     throw RunEnd{CheckEnd::Stopped};

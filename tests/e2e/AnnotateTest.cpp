@@ -52,9 +52,9 @@ TEST_F(AnnotateTest, EveryProblemRowGetsACommentOnTheCellItsFirstMessageConcerns
     const std::string before = ReadFile(inventory);
     const fs::path copy = root_ / "opis-annotated.docx";
     const auto result = Check(inventory, root_ / "report", {"--annotate", copy.string()});
-    ASSERT_EQ(result.status, 1) << result.err;
+    ASSERT_EQ(result.Status, 1) << result.Err;
     EXPECT_EQ(ReadFile(inventory), before) << "the inventory itself must not change";
-    EXPECT_NE(result.out.find(copy.string()), std::string::npos) << result.out;
+    EXPECT_NE(result.Out.find(copy.string()), std::string::npos) << result.Out;
 
     const auto comments = ReadComments(copy);
     ASSERT_EQ(comments.size(), std::size(kExpected) + 1);
@@ -109,8 +109,8 @@ TEST_F(AnnotateTest, CommentsAlreadyInTheDocumentAreKept) {
     const fs::path inventory = Inventory();
     const fs::path first = root_ / "first.docx";
     const fs::path second = root_ / "second.docx";
-    ASSERT_EQ(Check(inventory, root_ / "r1", {"--annotate", first.string()}).status, 1);
-    ASSERT_EQ(Check(first, root_ / "r2", {"--annotate", second.string()}).status, 1);
+    ASSERT_EQ(Check(inventory, root_ / "r1", {"--annotate", first.string()}).Status, 1);
+    ASSERT_EQ(Check(first, root_ / "r2", {"--annotate", second.string()}).Status, 1);
     const auto once = ReadComments(first);
     const auto twice = ReadComments(second);
     ASSERT_EQ(twice.size(), 2 * once.size());
@@ -128,15 +128,15 @@ TEST_F(AnnotateTest, TheCopyNeverReplacesTheInventory) {
     const std::string before = ReadFile(inventory);
     for (const fs::path& out : {inventory, root_ / "." / "opis.docx"}) {
         const auto result = Check(inventory, root_ / "report", {"--annotate", out.string()});
-        EXPECT_EQ(result.status, 2) << out;
-        EXPECT_NE(result.err.find("--annotate"), std::string::npos) << result.err;
+        EXPECT_EQ(result.Status, 2) << out;
+        EXPECT_NE(result.Err.find("--annotate"), std::string::npos) << result.Err;
         EXPECT_EQ(ReadFile(inventory), before);
     }
     const fs::path other = root_ / "other.docx";
     WriteInventory(kPlan, other);
     const auto batch = RunTabulex({"check", inventory.string(), other.string(), "--report-dir",
                                    (root_ / "batch").string(), "--annotate", (root_ / "a.docx").string()});
-    EXPECT_EQ(batch.status, 2);
+    EXPECT_EQ(batch.Status, 2);
     EXPECT_FALSE(fs::exists(root_ / "a.docx"));
 }
 

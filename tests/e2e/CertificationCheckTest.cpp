@@ -91,7 +91,7 @@ TEST_F(CertificationCheckTest, EachDisagreementIsOneFindingNamingBothValues) {
         const fs::path reportDir = root_ / std::to_string(k);
         const fs::path copy = root_ / ("copy" + std::to_string(k) + ".docx");
         const auto result = Check(inventory, reportDir, {"--annotate", copy.string()});
-        EXPECT_NE(result.status, 2) << c.name << ": " << result.err;
+        EXPECT_NE(result.Status, 2) << c.name << ": " << result.Err;
         const std::string report = text::Cp1251ToUtf8(ReadFile(reportDir / "Tabulex_Report.txt"));
         const std::size_t heading = report.find(kHeading);
         const std::string finding = c.finding;
@@ -104,7 +104,7 @@ TEST_F(CertificationCheckTest, EachDisagreementIsOneFindingNamingBothValues) {
                   std::string(kHeading) + "\r\n" + finding + "\r\n")
             << c.name;
         EXPECT_LT(report.find("Рубрикатор:"), heading) << c.name;
-        EXPECT_NE(result.out.find(finding), std::string::npos) << c.name << "\n" << result.out;
+        EXPECT_NE(result.Out.find(finding), std::string::npos) << c.name << "\n" << result.Out;
 
         // The annotated copy carries the finding on the line itself.
         bool onTheLine = false;
@@ -122,16 +122,16 @@ TEST_F(CertificationCheckTest, JsonCarriesTheLineAndItsFindings) {
     WriteInventory(plan, inventory);
     const auto result = Check(inventory, root_ / "report", {"--format", "json"});
     // The line is the second paragraph after the table: an empty one closes the table.
-    EXPECT_NE(result.out.find(
+    EXPECT_NE(result.Out.find(
                   "\"certificationCheck\": {\"line\": \"В данную опись внесено 5 (пять) дела с № 1 по № 5\", "
                   "\"paragraph\": 2, \"messages\": [{\"class\": \"warning\", \"text\": \"Заверительная "
                   "надпись: после числа 5 должно стоять \\\"дел\\\", а не \\\"дела\\\"\""),
               std::string::npos)
-        << result.out;
+        << result.Out;
 
     WriteInventory(kTable, inventory);
     EXPECT_NE(
-        Check(inventory, root_ / "report", {"--format", "json"}).out.find("\"certificationCheck\": null"),
+        Check(inventory, root_ / "report", {"--format", "json"}).Out.find("\"certificationCheck\": null"),
         std::string::npos);
 }
 
