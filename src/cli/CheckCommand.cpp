@@ -7,6 +7,7 @@
 #include "cli/InventoryFiles.h"
 #include "cli/JsonOutput.h"
 #include "cli/Progress.h"
+#include "report/ReportFolder.h"
 #include "report/ReportLines.h"
 #include "text/Cp1251.h"
 #include "word/Error.h"
@@ -70,13 +71,16 @@ InventoryResult CheckInventory(const InventoryJob& job, SharedContext& shared) {
     const auto& options = shared.options;
     const std::string label = job.file.filename().string();
     try {
-        std::filesystem::create_directories(job.reportFolder);
+        report::CreateReportFolder(job.reportFolder);
         auto application = word::docx::CreateApplication();
-        application->Documents().Open(job.file.string());
+        word::OpenOptions open;
+        open.stop = &shared.stop;
+        application->Documents().Open(job.file.string(), open);
         ConsoleHost host(shared.settings, shared.stop, shared.progress, shared.err, label,
                          ConsolePolicy{options.resume});
         check::CheckOptions checkOptions = options.check;
         checkOptions.ReportFolder = job.reportFolder;
+        checkOptions.DocumentIdentity = FileIdentity(job.file);
         check::CheckRun run(host, checkOptions);
         const check::CheckOutcome outcome = run.Run(*application);
         result.status = StatusOf(outcome);
@@ -100,9 +104,14 @@ InventoryResult CheckInventory(const InventoryJob& job, SharedContext& shared) {
         const std::string message = text::Cp1251ToUtf8(e.Message());
         result.err += label + ": " + message + "\n";
         if (options.format == OutputFormat::Json) result.out = FailureJson(job.file, message);
+    } catch (const std::bad_alloc&) {
+        const std::string message = "Недостаточно памяти для проверки этого документа.";
+        result.err += label + ": " + message + "\n";
+        if (options.format == OutputFormat::Json) result.out = FailureJson(job.file, message);
     } catch (const std::exception& e) {
-        result.err += label + ": " + e.what() + "\n";
-        if (options.format == OutputFormat::Json) result.out = FailureJson(job.file, e.what());
+        const std::string message = std::string("Внутренняя ошибка программы: ") + e.what();
+        result.err += label + ": " + message + "\n";
+        if (options.format == OutputFormat::Json) result.out = FailureJson(job.file, message);
     }
     shared.progress.FileDone();
     return result;
@@ -143,9 +152,17 @@ int RunCheckCommand(const CheckCommandOptions& options, std::ostream& out, std::
 
     std::vector<InventoryResult> results(jobs.size());
     std::atomic<std::size_t> next{0};
+    std::atomic<int> notStarted{0};
+    // After a stop request no new file is started: the running ones stop at their next progress
+    // point and keep their resume points.
     auto work = [&] {
-        for (std::size_t k = next++; k < jobs.size(); k = next++)
+        for (std::size_t k = next++; k < jobs.size(); k = next++) {
+            if (stop.load()) {
+                ++notStarted;
+                continue;
+            }
             results[k] = CheckInventory(jobs[k], shared);
+        }
     };
     std::vector<std::thread> workers;
     const int count = WorkerCount(options.jobs, jobs.size());
@@ -160,6 +177,8 @@ int RunCheckCommand(const CheckCommandOptions& options, std::ostream& out, std::
         err << result.err;
         status = std::max(status, result.status);
     }
+    if (notStarted > 0)
+        err << "Проверка остановлена; не начата проверка описей: " << notStarted.load() << ".\n";
     out.flush();
     return status;
 }

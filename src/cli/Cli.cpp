@@ -10,13 +10,16 @@
 namespace tabulex::cli {
 namespace {
 
-// Ctrl+C asks every running check to stop at its next progress point; the check then stores
-// its resume point, as the Stop button does.
+// Ctrl+C, SIGTERM and SIGHUP ask every running check to stop at its next progress point (and an
+// opening document to stop being read); the check then stores its resume point, as the Stop button
+// does, and no new file of a batch is started.
 std::atomic<bool> gStopRequested{false};
 
 extern "C" void OnInterrupt(int) {
     gStopRequested.store(true);
 }
+
+constexpr int kStopSignals[] = {SIGINT, SIGTERM, SIGHUP};
 
 }  // namespace
 
@@ -44,9 +47,12 @@ int Run(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
     }
     if (check.Chosen()) {
         gStopRequested.store(false);
-        std::signal(SIGINT, OnInterrupt);
+        for (int sig : kStopSignals) std::signal(sig, OnInterrupt);
+        // Over a file-size limit a write fails (and is reported) instead of killing the process.
+        std::signal(SIGXFSZ, SIG_IGN);
         const int status = check.Run(out, err, gStopRequested);
-        std::signal(SIGINT, SIG_DFL);
+        for (int sig : kStopSignals) std::signal(sig, SIG_DFL);
+        std::signal(SIGXFSZ, SIG_DFL);
         return status;
     }
     out << app.help();

@@ -8,6 +8,7 @@
 
 #include "word/Error.h"
 
+#include <atomic>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -144,6 +145,8 @@ struct OpenOptions {
     bool readOnly = false;
     bool addToRecentFiles = false;
     bool visible = true;
+    // Set while the file is read (Ctrl+C), it ends the opening with an Error; null: never.
+    const std::atomic<bool>* stop = nullptr;
 };
 
 class Documents {

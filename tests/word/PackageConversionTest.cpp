@@ -129,7 +129,8 @@ TEST(PackageConversionTest, AFailingOrHangingConversionIsReported) {
         std::filesystem::permissions(soffice, std::filesystem::perms::owner_all);
         auto start = std::chrono::steady_clock::now();
         try {
-            ConvertToDocx(rtf, DocumentFormat::Rtf, "opis.rtf", std::chrono::seconds(1));
+            ConvertToDocx(rtf, DocumentFormat::Rtf, "opis.rtf",
+                          ConversionLimits{.timeout = std::chrono::seconds(1)});
             ADD_FAILURE() << "converted";
         } catch (const word::Error& error) {
             EXPECT_EQ(error.Message(), std::string(c.message) + "opis.rtf");

@@ -4,6 +4,7 @@
 #include "word/docx/DocxObjects.h"
 #include "word/docx/FileSystem.h"
 #include "word/docx/HostMessages.h"
+#include "word/docx/NestingLimit.h"
 #include "word/docx/PackageMessages.h"
 #include "word/docx/ShapeIndex.h"
 #include "word/docx/StoryText.h"
@@ -63,9 +64,11 @@ DocxDocument::DocxDocument(std::unique_ptr<State> state, std::string path, std::
 
 DocxDocument::~DocxDocument() = default;
 
-std::unique_ptr<DocxDocument> DocxDocument::OpenFile(const std::string& path) {
+std::unique_ptr<DocxDocument> DocxDocument::OpenFile(const std::string& path, const std::atomic<bool>* stop) {
     std::optional<DiskStamp> stamp = StampOf(path);
-    auto state = BuildState(LoadDocumentFile(path));
+    PackageLimits limits;
+    limits.stop = stop;
+    auto state = BuildState(LoadDocumentFile(path, limits), stop);
     return std::unique_ptr<DocxDocument>(new DocxDocument(std::move(state), path, stamp));
 }
 
@@ -248,6 +251,7 @@ void ParseMainStory(Package& package, std::string& buffer, pugi::xml_document& m
                     std::string("part ") + kMainPart + ", offset " + std::to_string(result.offset) + ": " +
                         result.description());
     }
+    if (!NestingWithinLimit(main)) ThrowTooDeep(package.Name(), kMainPart);
 }
 
 }  // namespace
@@ -258,7 +262,8 @@ void DocxDocument::BuildDom(State& state) {
     state.domBuilt = true;
 }
 
-std::unique_ptr<DocxDocument::State> DocxDocument::BuildState(Package package) {
+std::unique_ptr<DocxDocument::State> DocxDocument::BuildState(Package package,
+                                                              const std::atomic<bool>* stop) {
     auto state = std::make_unique<State>(std::move(package));
     try {
         if (state->package.Has(kStylesPart)) state->styles = ParsePart(state->package, kStylesPart);
@@ -272,8 +277,11 @@ std::unique_ptr<DocxDocument::State> DocxDocument::BuildState(Package package) {
     {
         // The part's bytes are inflated again from the package if the DOM is needed later.
         std::string xml = state->package.TakeBytes(kMainPart);
-        state->compact = ReadCompactStory(xml, state->styleSheet, state->listNumbering);
+        state->compact = ReadCompactStory(xml, state->styleSheet, state->listNumbering, stop);
     }
+    if (!state->compact && stop && stop->load())
+        throw Error(std::string(messages::kOpenInterrupted) + fs::DisplayName(state->package.Name()),
+                    "stop requested");
     if (!state->compact) BuildDom(*state);
     return state;
 }

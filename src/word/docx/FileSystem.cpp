@@ -84,6 +84,28 @@ std::string DisplayName(std::string_view utf8Path) {
     return text::Utf8ToCp1251(utf8Path);
 }
 
+std::string ReadFileHead(const std::string& path, std::size_t count) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0) {
+        int code = errno;
+        if (code == ENOENT || code == ENOTDIR)
+            ReadFailed(messages::kFileNotFound, path, SystemError("stat", code));
+        ReadFailed(messages::kCannotRead, path, SystemError("stat", code));
+    }
+    if (S_ISDIR(st.st_mode)) ReadFailed(messages::kIsFolder, path, "a directory");
+    if (!S_ISREG(st.st_mode)) ReadFailed(messages::kCannotRead, path, "not a regular file");
+    Fd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY));
+    if (fd.Get() < 0) ReadFailed(messages::kCannotRead, path, SystemError("open", errno));
+    std::string head(count, '\0');
+    ssize_t n;
+    while ((n = ::read(fd.Get(), head.data(), head.size())) < 0 && errno == EINTR) {
+    }
+    if (n < 0) ReadFailed(messages::kCannotRead, path, SystemError("read", errno));
+    if (n == 0) ReadFailed(messages::kEmptyFile, path, "0 bytes");
+    head.resize(static_cast<std::size_t>(n));
+    return head;
+}
+
 std::string ReadDocumentFile(const std::string& path, std::uint64_t maxBytes) {
     struct stat st {};
     if (::stat(path.c_str(), &st) != 0) {

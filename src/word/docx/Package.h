@@ -3,6 +3,7 @@
 // A .docx package: the parts of its zip container, read once into memory. Parts the host does not
 // change are written back byte for byte; Save never leaves a half-written file behind.
 
+#include <atomic>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -16,6 +17,9 @@ struct PackageLimits {
     std::uint64_t maxCompressionRatio = 1000;         // per entry, uncompressed / compressed
     std::uint64_t ratioCheckFloor = 1u << 20;         // entries smaller than this are never "absurd"
     std::uint64_t maxEntries = 100000;                // a package of more parts is refused as well
+    // When set while the document is read (Ctrl+C), the reading ends with word::Error "opening
+    // interrupted"; null: never.
+    const std::atomic<bool>* stop = nullptr;
 };
 
 class Package {
