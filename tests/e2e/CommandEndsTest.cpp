@@ -6,6 +6,7 @@
 #include "e2e/E2eTest.h"
 #include "e2e/InventoryBuilder.h"
 #include "text/Cp1251.h"
+#include "word/docx/MinimalPackage.h"
 
 #include <atomic>
 #include <fstream>
@@ -65,6 +66,33 @@ TEST_F(CommandEndsTest, StopBeforeTheStartChecksNothing) {
     const auto checked = Check(inventory, root_ / "report", {"--resume"});
     EXPECT_EQ(checked.status, 0) << checked.err;
     ExpectReport(root_ / "report", "clean.report.txt");
+}
+
+// Tables nested 40 000 deep in a cell of the main table: that inventory is refused with the limit
+// named, the others of the folder are checked as usual.
+TEST_F(CommandEndsTest, DeeplyNestedInventoryIsRefusedAndTheBatchGoesOn) {
+    fs::create_directories(root_ / "shelf");
+    WriteInventory(ReadFixture("clean.plan.txt"), root_ / "shelf" / "good.docx");
+    std::string open, close;
+    for (int k = 0; k < 40000; ++k) {
+        open += "<w:tbl><w:tr><w:tc>";
+        close += "</w:tc></w:tr></w:tbl>";
+    }
+    const std::string nested = open + "<w:p><w:r><w:t>deep</w:t></w:r></w:p>" + close;
+    const std::string cell = "<w:tc><w:p><w:r><w:t>1</w:t></w:r></w:p></w:tc>";
+    const std::string body =
+        "<w:tbl><w:tr>" + cell + cell + "</w:tr><w:tr><w:tc>" + nested + "</w:tc>" + cell + "</w:tr></w:tbl>";
+    std::ofstream(root_ / "shelf" / "deep.docx", std::ios::binary)
+        << word::docx::BuildDocxBytes({word::docx::WrapBody(body), word::docx::DefaultStylesXml(), {}});
+
+    const auto result = RunTabulex({"check", (root_ / "shelf").string(), "--report-dir",
+                                    (root_ / "report").string(), "--no-report-docx", "--jobs", "1"});
+    EXPECT_EQ(result.status, 2);
+    EXPECT_EQ(result.err,
+              "deep.docx: Документ вложен слишком глубоко: таблицы или другие элементы вложены друг в "
+              "друга больше чем на 256 уровней; такой файл не проверяется: " +
+                  (root_ / "shelf" / "deep.docx").string() + "\n");
+    ExpectReport(root_ / "report" / "good", "clean.report.txt");
 }
 
 TEST_F(CommandEndsTest, Utf8ReportHoldsTheSameTextWithCrLf) {
