@@ -5,8 +5,9 @@ set -eu
 PACKAGES="build-essential cmake pkg-config git libzip-dev libexpat1-dev libpugixml-dev libsimpleini-dev libcli11-dev \
 libgtest-dev libgmock-dev libbenchmark-dev zip unzip"
 if [ "${1:-}" = "--test" ]; then
-    # the test suite also converts documents with LibreOffice and compares with other readers
-    PACKAGES="$PACKAGES libreoffice-writer-nogui python3-docx pandoc time"
+    # the test suite also converts documents with LibreOffice and compares with other readers;
+    # CI builds the fuzzers with clang (libFuzzer)
+    PACKAGES="$PACKAGES libreoffice-writer-nogui python3-docx pandoc time clang-14 libclang-rt-14-dev"
 fi
 missing=""
 for p in $PACKAGES; do

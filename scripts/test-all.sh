@@ -1,6 +1,7 @@
 #!/bin/sh
 # Installs, builds and runs every test: the warning-free build with its tests, then the core
-# tests again under AddressSanitizer and UndefinedBehaviorSanitizer.
+# tests again under AddressSanitizer and UndefinedBehaviorSanitizer, then the fuzzers (every
+# corpus file replayed, each target run for a short time).
 set -eu
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh --test
@@ -11,4 +12,5 @@ cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DTABULEX_SANITIZE=ON -DTABULE
 cmake --build build-asan -j"$(nproc)"
 (cd build-asan && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
     ctest --output-on-failure -j"$(nproc)")
+sh scripts/fuzz-ci.sh
 echo "All tests passed."

@@ -197,13 +197,13 @@ bool Runner::RefuseReport(const std::string& text) {
 int Runner::ResumeRow(word::Document& document) {
     std::optional<ResumePoint> point = LoadResumePoint(options_.ReportFolder);
     if (!point || point->Row <= 1) {
+        // A stop of this document with its report in another folder: its resume point is there.
         Settings& settings = host_.Settings();
-        if (settings.ReadString(kBreakSection, kBreakFileKey, {}) == outcome_.DocumentName &&
-            settings.ReadInteger(kBreakSection, kBreakRowKey, 1) > 1 &&
-            settings.ReadString(kBreakSection, kBreakFolderKey, {}) !=
-                text::Utf8ToCp1251(options_.ReportFolder.string()))
-            host_.ShowMessageText(
-                msg::ResumedElsewhere(settings.ReadString(kBreakSection, kBreakFolderKey, {})));
+        const std::string folder = settings.ReadString(kBreakSection, kBreakFolderKey, {});
+        if (!folder.empty() && folder != text::Utf8ToCp1251(options_.ReportFolder.string()) &&
+            settings.ReadString(kBreakSection, kBreakFileKey, {}) == outcome_.DocumentName &&
+            settings.ReadInteger(kBreakSection, kBreakRowKey, 1) > 1)
+            host_.ShowMessageText(msg::ResumedElsewhere(folder));
         return 1;
     }
     if (point->Identity != Identity() || point->DocumentName != outcome_.DocumentName) {
