@@ -84,8 +84,10 @@ std::string DisplayName(std::string_view utf8Path) {
     return text::Utf8ToCp1251(utf8Path);
 }
 
-std::string ReadFileHead(const std::string& path, std::size_t count) {
-    struct stat st {};
+namespace {
+
+// Opens a regular file for reading; refuses a missing file, a folder and anything else.
+Fd OpenRegularFile(const std::string& path, struct stat& st) {
     if (::stat(path.c_str(), &st) != 0) {
         int code = errno;
         if (code == ENOENT || code == ENOTDIR)
@@ -96,6 +98,15 @@ std::string ReadFileHead(const std::string& path, std::size_t count) {
     if (!S_ISREG(st.st_mode)) ReadFailed(messages::kCannotRead, path, "not a regular file");
     Fd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY));
     if (fd.Get() < 0) ReadFailed(messages::kCannotRead, path, SystemError("open", errno));
+    if (::fstat(fd.Get(), &st) != 0) ReadFailed(messages::kCannotRead, path, SystemError("fstat", errno));
+    return Fd(fd.Release());
+}
+
+}  // namespace
+
+std::string ReadFileHead(const std::string& path, std::size_t count) {
+    struct stat st {};
+    Fd fd = OpenRegularFile(path, st);
     std::string head(count, '\0');
     ssize_t n;
     while ((n = ::read(fd.Get(), head.data(), head.size())) < 0 && errno == EINTR) {
@@ -108,17 +119,7 @@ std::string ReadFileHead(const std::string& path, std::size_t count) {
 
 std::string ReadDocumentFile(const std::string& path, std::uint64_t maxBytes) {
     struct stat st {};
-    if (::stat(path.c_str(), &st) != 0) {
-        int code = errno;
-        if (code == ENOENT || code == ENOTDIR)
-            ReadFailed(messages::kFileNotFound, path, SystemError("stat", code));
-        ReadFailed(messages::kCannotRead, path, SystemError("stat", code));
-    }
-    if (S_ISDIR(st.st_mode)) ReadFailed(messages::kIsFolder, path, "a directory");
-    if (!S_ISREG(st.st_mode)) ReadFailed(messages::kCannotRead, path, "not a regular file");
-    Fd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY));
-    if (fd.Get() < 0) ReadFailed(messages::kCannotRead, path, SystemError("open", errno));
-    if (::fstat(fd.Get(), &st) != 0) ReadFailed(messages::kCannotRead, path, SystemError("fstat", errno));
+    Fd fd = OpenRegularFile(path, st);
     if (st.st_size == 0) ReadFailed(messages::kEmptyFile, path, "0 bytes");
     if (static_cast<std::uint64_t>(st.st_size) > maxBytes)
         ReadFailed(messages::kTooLarge, path, "file of " + std::to_string(st.st_size) + " bytes");
