@@ -3,11 +3,15 @@
 # Only missing packages are installed, so a second run costs nothing.
 set -eu
 PACKAGES="build-essential cmake pkg-config git libzip-dev libexpat1-dev libpugixml-dev libsimpleini-dev libcli11-dev \
-libgtest-dev libgmock-dev libbenchmark-dev zip unzip"
+libgtest-dev libgmock-dev libbenchmark-dev zip unzip \
+help2man file"
 if [ "${1:-}" = "--test" ]; then
-    # the test suite also converts documents with LibreOffice and compares with other readers;
-    # CI builds the fuzzers with clang (libFuzzer)
-    PACKAGES="$PACKAGES libreoffice-writer-nogui python3-docx pandoc time clang-14 libclang-rt-14-dev"
+    # the test suite also converts documents with LibreOffice and compares with other readers,
+    # installs the Debian package into a clean Debian root and lints it, and builds the fuzzers
+    # with clang (libFuzzer)
+    PACKAGES="$PACKAGES libreoffice-writer-nogui python3-docx pandoc time \
+debootstrap debian-archive-keyring lintian desktop-file-utils appstream bash-completion \
+clang-14 libclang-rt-14-dev"
 fi
 missing=""
 for p in $PACKAGES; do
