@@ -74,7 +74,7 @@ InventoryResult CheckInventory(const InventoryJob& job, SharedContext& shared) {
         report::CreateReportFolder(job.reportFolder);
         auto application = word::docx::CreateApplication();
         word::OpenOptions open;
-        open.stop = &shared.stop;
+        open.Stop = &shared.stop;
         application->Documents().Open(job.file.string(), open);
         ConsoleHost host(shared.settings, shared.stop, shared.progress, shared.err, label,
                          ConsolePolicy{options.resume});

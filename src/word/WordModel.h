@@ -146,7 +146,7 @@ struct OpenOptions {
     bool addToRecentFiles = false;
     bool visible = true;
     // Set while the file is read (Ctrl+C), it ends the opening with an Error; null: never.
-    const std::atomic<bool>* stop = nullptr;
+    const std::atomic<bool>* Stop = nullptr;
 };
 
 class Documents {

@@ -59,7 +59,7 @@ TEST(OpenLimitsTest, AStopRequestEndsTheOpening) {
     const std::atomic<bool> stop{true};
     auto application = CreateApplication();
     word::OpenOptions options;
-    options.stop = &stop;
+    options.Stop = &stop;
     try {
         application->Documents().Open(path, options);
         ADD_FAILURE() << "opened";

@@ -132,7 +132,7 @@ TEST(PackageConversionTest, AFailingOrHangingConversionIsReported) {
         auto start = std::chrono::steady_clock::now();
         try {
             ConvertToDocx(rtf, DocumentFormat::Rtf, "opis.rtf",
-                          ConversionLimits{.timeout = std::chrono::seconds(1)});
+                          ConversionLimits{.Timeout = std::chrono::seconds(1)});
             ADD_FAILURE() << "converted";
         } catch (const word::Error& error) {
             EXPECT_EQ(error.Message(), std::string(c.message) + "opis.rtf");
@@ -179,7 +179,7 @@ TEST(PackageConversionTest, LibreOfficeRunsUnderAMemoryLimitInAPrivateTemporaryF
     std::filesystem::permissions(bin.Path() + "/soffice", std::filesystem::perms::owner_all);
     EXPECT_THROW(
         ConvertToDocx(ReadFile(Fixture("convert/ukrf.rtf")), DocumentFormat::Rtf, "opis.rtf",
-                      ConversionLimits{.timeout = std::chrono::seconds(1), .memoryBytes = 512ull << 20}),
+                      ConversionLimits{.Timeout = std::chrono::seconds(1), .MemoryBytes = 512ull << 20}),
         word::Error);
     EXPECT_EQ(ReadFile(record.Path() + "/limit"), "524288\n");
     const std::string childTemp = ReadFile(record.Path() + "/tmpdir");
@@ -199,7 +199,7 @@ TEST(PackageConversionTest, AStopRequestEndsTheConversionAtOnce) {
     });
     const auto start = std::chrono::steady_clock::now();
     try {
-        ConvertToDocx("{\\rtf1 x}", DocumentFormat::Rtf, "opis.rtf", ConversionLimits{.stop = &stop});
+        ConvertToDocx("{\\rtf1 x}", DocumentFormat::Rtf, "opis.rtf", ConversionLimits{.Stop = &stop});
         ADD_FAILURE() << "converted";
     } catch (const word::Error& error) {
         EXPECT_EQ(error.Message(), std::string(messages::kOpenInterrupted) + "opis.rtf");

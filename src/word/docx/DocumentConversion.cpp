@@ -133,7 +133,7 @@ RunResult Run(const std::vector<std::string>& args, const std::string& logPath,
     for (std::string& e : setup.environment) setup.envp.push_back(e.data());
     setup.envp.push_back(nullptr);
     setup.logPath = logPath;
-    setup.memoryBytes = limits.memoryBytes;
+    setup.memoryBytes = limits.MemoryBytes;
 
     const pid_t pid = ::fork();
     if (pid < 0) throw std::runtime_error(std::string("fork: ") + std::strerror(errno));
@@ -141,7 +141,7 @@ RunResult Run(const std::vector<std::string>& args, const std::string& logPath,
     ::setpgid(pid, pid);  // also from here: the group exists before the first kill
 
     RunResult result;
-    auto deadline = std::chrono::steady_clock::now() + limits.timeout;
+    auto deadline = std::chrono::steady_clock::now() + limits.Timeout;
     bool stopped = false;
     for (;;) {
         pid_t done = ::waitpid(pid, &result.status, WNOHANG);
@@ -150,7 +150,7 @@ RunResult Run(const std::vector<std::string>& args, const std::string& logPath,
         if (done < 0 && errno == ECHILD) break;
         if (done < 0 && errno != EINTR)
             throw std::runtime_error(std::string("waitpid: ") + std::strerror(errno));
-        stopped = limits.stop && limits.stop->load();
+        stopped = limits.Stop && limits.Stop->load();
         if (stopped || std::chrono::steady_clock::now() >= deadline) {
             result.timedOut = !stopped;
             ::kill(-pid, SIGKILL);
@@ -212,7 +212,7 @@ std::string_view FormatExtension(DocumentFormat format) {
 
 std::string ConvertToDocx(std::string_view bytes, DocumentFormat format, const std::string& displayName,
                           const ConversionLimits& limits) {
-    const std::chrono::seconds timeout = limits.timeout;
+    const std::chrono::seconds timeout = limits.Timeout;
     const std::string shown = fs::DisplayName(displayName);
     const std::string ext(FormatExtension(format));
     std::string soffice = fs::FindOnPath("soffice");
@@ -269,7 +269,7 @@ Package LoadDocumentFile(const std::string& path, const PackageLimits& limits) {
     DocumentFormat format = DetectFormat(bytes, path);
     if (format == DocumentFormat::Doc || format == DocumentFormat::Rtf || format == DocumentFormat::Odt) {
         ConversionLimits conversion;
-        conversion.stop = limits.stop;
+        conversion.Stop = limits.Stop;
         return Package::FromBytes(ConvertToDocx(bytes, format, path, conversion), path, limits);
     }
     return Package::FromBytes(std::move(bytes), path, limits);

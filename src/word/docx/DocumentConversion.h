@@ -26,12 +26,12 @@ DocumentFormat DetectFormat(std::string_view bytes, std::string_view fileName);
 std::string_view FormatExtension(DocumentFormat format);
 
 struct ConversionLimits {
-    std::chrono::seconds timeout{120};
+    std::chrono::seconds Timeout{120};
     // LibreOffice's address space: a hostile file must not take the machine's memory (a 200 MB
     // .rtf of braces grew it to 10 GB). It starts in well under 2 GB.
-    std::uint64_t memoryBytes = 4ull << 30;
+    std::uint64_t MemoryBytes = 4ull << 30;
     // Set (Ctrl+C): the conversion is ended at once with word::Error "opening interrupted".
-    const std::atomic<bool>* stop = nullptr;
+    const std::atomic<bool>* Stop = nullptr;
 };
 
 // Converts a document (its bytes, read by the caller) to .docx with `soffice --headless` in a private

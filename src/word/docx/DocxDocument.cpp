@@ -67,7 +67,7 @@ DocxDocument::~DocxDocument() = default;
 std::unique_ptr<DocxDocument> DocxDocument::OpenFile(const std::string& path, const std::atomic<bool>* stop) {
     std::optional<DiskStamp> stamp = StampOf(path);
     PackageLimits limits;
-    limits.stop = stop;
+    limits.Stop = stop;
     auto state = BuildState(LoadDocumentFile(path, limits), stop);
     return std::unique_ptr<DocxDocument>(new DocxDocument(std::move(state), path, stamp));
 }

@@ -19,7 +19,7 @@ struct PackageLimits {
     std::uint64_t maxEntries = 100000;                // a package of more parts is refused as well
     // When set while the document is read (Ctrl+C), the reading ends with word::Error "opening
     // interrupted"; null: never.
-    const std::atomic<bool>* stop = nullptr;
+    const std::atomic<bool>* Stop = nullptr;
 };
 
 class Package {

@@ -202,7 +202,7 @@ std::vector<Entry> ReadAll(std::string_view bytes, const std::string& displayNam
     entries.reserve(declared.size());
     std::uint64_t budget = limits.maxTotalUncompressed;
     for (std::uint64_t i = 0; i < declared.size(); ++i) {
-        std::string data = ReadEntry(archive.get(), i, declared[i], budget, displayName1251, limits.stop);
+        std::string data = ReadEntry(archive.get(), i, declared[i], budget, displayName1251, limits.Stop);
         entries.push_back(Entry{declared[i].name, std::move(data), i});
     }
     return entries;
@@ -234,7 +234,7 @@ std::string ReadOne(std::string_view bytes, std::uint64_t index, const std::stri
     if (index >= declared.size())
         Fail(messages::kCorrupt, displayName1251, "no zip entry " + std::to_string(index));
     std::uint64_t budget = limits.maxTotalUncompressed;
-    return ReadEntry(archive.get(), index, declared[index], budget, displayName1251, limits.stop);
+    return ReadEntry(archive.get(), index, declared[index], budget, displayName1251, limits.Stop);
 }
 
 std::string Write(std::string_view source, const std::vector<OutEntry>& entries) {
