@@ -142,9 +142,9 @@ class Document {
 };
 
 struct OpenOptions {
-    bool readOnly = false;
-    bool addToRecentFiles = false;
-    bool visible = true;
+    bool ReadOnly = false;
+    bool AddToRecentFiles = false;
+    bool Visible = true;
     // Set while the file is read (Ctrl+C), it ends the opening with an Error; null: never.
     const std::atomic<bool>* Stop = nullptr;
 };

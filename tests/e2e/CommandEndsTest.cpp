@@ -5,8 +5,8 @@
 #include "cli/CheckCommand.h"
 #include "e2e/E2eTest.h"
 #include "e2e/InventoryBuilder.h"
+#include "ooxml/MinimalPackage.h"
 #include "text/Cp1251.h"
-#include "word/docx/MinimalPackage.h"
 
 #include <atomic>
 #include <fstream>
@@ -23,8 +23,8 @@ TEST_F(CommandEndsTest, DocumentWithoutTablesLeavesTheOldReportAlone) {
     fs::create_directories(root_ / "report");
     std::ofstream(root_ / "report" / "Tabulex_Report.txt") << "old report";
     const auto result = Check(root_ / "notable.docx", root_ / "report");
-    EXPECT_EQ(result.status, 2);
-    EXPECT_EQ(result.err, "notable.docx: Нет таблиц в документе. Проверьте опись.\n");
+    EXPECT_EQ(result.Status, 2);
+    EXPECT_EQ(result.Err, "notable.docx: Нет таблиц в документе. Проверьте опись.\n");
     EXPECT_EQ(ReadFile(root_ / "report" / "Tabulex_Report.txt"), "old report");
 }
 
@@ -32,8 +32,8 @@ TEST_F(CommandEndsTest, ReportThatCannotBeWrittenIsReportedOnce) {
     const auto inventory = MakeInventory("clean.plan.txt", "opis.docx");
     fs::create_directories(root_ / "report" / "Tabulex_Report.txt");  // a folder where the file should be
     const auto result = Check(inventory, root_ / "report");
-    EXPECT_EQ(result.status, 2);
-    EXPECT_EQ(result.err, "opis.docx: Не удалось записать отчёт " +
+    EXPECT_EQ(result.Status, 2);
+    EXPECT_EQ(result.Err, "opis.docx: Не удалось записать отчёт " +
                               (root_ / "report" / "Tabulex_Report.txt").string() +
                               ": на месте файла отчёта находится папка\n");
 }
@@ -43,8 +43,8 @@ TEST_F(CommandEndsTest, ReportFolderThatCannotBeMadeIsNamedWithTheReason) {
     std::ofstream(root_ / "file") << "a file where the folder should be";
     for (const fs::path& folder : {root_ / "file", root_ / "file" / "reports"}) {
         const auto result = Check(inventory, folder);
-        EXPECT_EQ(result.status, 2);
-        EXPECT_EQ(result.err, "opis.docx: Не удалось создать папку отчёта " + folder.string() +
+        EXPECT_EQ(result.Status, 2);
+        EXPECT_EQ(result.Err, "opis.docx: Не удалось создать папку отчёта " + folder.string() +
                                   ": на месте папки находится файл\n");
     }
 }
@@ -53,9 +53,9 @@ TEST_F(CommandEndsTest, StopBeforeTheStartChecksNothing) {
     const auto inventory = MakeInventory("clean.plan.txt", "opis.docx");
     const auto second = MakeInventory("clean.plan.txt", "opis2.docx");
     cli::CheckCommandOptions options;
-    options.paths = {inventory.string(), second.string()};
-    options.reportDir = (root_ / "report").string();
-    options.reportDocument = false;
+    options.Paths = {inventory.string(), second.string()};
+    options.ReportDir = (root_ / "report").string();
+    options.ReportDocument = false;
     const std::atomic<bool> stop{true};  // Ctrl+C pressed as the command starts
     std::ostringstream out, err;
     EXPECT_EQ(cli::RunCheckCommand(options, out, err, stop), 2);
@@ -64,7 +64,7 @@ TEST_F(CommandEndsTest, StopBeforeTheStartChecksNothing) {
     EXPECT_FALSE(fs::exists(root_ / "report"));
 
     const auto checked = Check(inventory, root_ / "report", {"--resume"});
-    EXPECT_EQ(checked.status, 0) << checked.err;
+    EXPECT_EQ(checked.Status, 0) << checked.Err;
     ExpectReport(root_ / "report", "clean.report.txt");
 }
 
@@ -83,12 +83,12 @@ TEST_F(CommandEndsTest, DeeplyNestedInventoryIsRefusedAndTheBatchGoesOn) {
     const std::string body =
         "<w:tbl><w:tr>" + cell + cell + "</w:tr><w:tr><w:tc>" + nested + "</w:tc>" + cell + "</w:tr></w:tbl>";
     std::ofstream(root_ / "shelf" / "deep.docx", std::ios::binary)
-        << word::docx::BuildDocxBytes({word::docx::WrapBody(body), word::docx::DefaultStylesXml(), {}});
+        << ooxml::BuildDocxBytes({ooxml::WrapBody(body), ooxml::DefaultStylesXml(), {}});
 
     const auto result = RunTabulex({"check", (root_ / "shelf").string(), "--report-dir",
                                     (root_ / "report").string(), "--no-report-docx", "--jobs", "1"});
-    EXPECT_EQ(result.status, 2);
-    EXPECT_EQ(result.err,
+    EXPECT_EQ(result.Status, 2);
+    EXPECT_EQ(result.Err,
               "deep.docx: Документ вложен слишком глубоко: таблицы или другие элементы вложены друг в "
               "друга больше чем на 256 уровней; такой файл не проверяется: " +
                   (root_ / "shelf" / "deep.docx").string() + "\n");
@@ -98,7 +98,7 @@ TEST_F(CommandEndsTest, DeeplyNestedInventoryIsRefusedAndTheBatchGoesOn) {
 TEST_F(CommandEndsTest, Utf8ReportHoldsTheSameTextWithCrLf) {
     const auto inventory = MakeInventory("every-row-kind.plan.txt", "opis.docx");
     const auto result = Check(inventory, root_ / "report", {"--encoding", "utf-8"});
-    EXPECT_EQ(result.status, 1) << result.err;
+    EXPECT_EQ(result.Status, 1) << result.Err;
     std::string expected;
     for (char c : ReadFixture("every-row-kind.report.txt")) {
         if (c == '\n') expected += '\r';

@@ -34,8 +34,8 @@ std::string LargePlan(int rows, const std::string& title) {
 }
 
 struct Child {
-    pid_t pid = -1;
-    fs::path err;
+    pid_t Pid = -1;
+    fs::path Err;
 };
 
 // Starts `tabulex ARGS...` with its standard error in `errFile`, under a file-size limit if given.
@@ -64,7 +64,7 @@ Child Spawn(const std::vector<std::string>& args, const fs::path& errFile,
 // The exit status, or 128 + the signal that ended the process.
 int Wait(const Child& child) {
     int status = 0;
-    while (::waitpid(child.pid, &status, 0) < 0 && errno == EINTR) {
+    while (::waitpid(child.Pid, &status, 0) < 0 && errno == EINTR) {
     }
     return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
 }
@@ -109,7 +109,7 @@ class ProcessTest : public E2eTest {
         WriteInventory(LargePlan(30, "Приказы"), root_ / "small.docx");
         const auto earlier =
             RunTabulex({"check", (root_ / "small.docx").string(), "--report-dir", report().string()});
-        ASSERT_LT(earlier.status, 2) << earlier.err;
+        ASSERT_LT(earlier.Status, 2) << earlier.Err;
         earlierText_ = ReadFile(report() / "Tabulex_Report.txt");
         earlierDocument_ = ReadFile(report() / "Tabulex_Report.docx");
         ASSERT_FALSE(earlierDocument_.empty());
@@ -132,21 +132,21 @@ class ProcessTest : public E2eTest {
 TEST_F(ProcessTest, KillDuringTheReportWriteLeavesTheEarlierReport) {
     const Child child = CheckLarge();
     ASSERT_TRUE(WaitForNewReport(report()));
-    ::kill(child.pid, SIGKILL);
+    ::kill(child.Pid, SIGKILL);
     EXPECT_EQ(Wait(child), 128 + SIGKILL);
     ExpectEarlierPair();
     EXPECT_GE(Leftovers(report()), 1);
     // The next check clears what the killed one left.
     const auto next =
         RunTabulex({"check", (root_ / "small.docx").string(), "--report-dir", report().string()});
-    EXPECT_LT(next.status, 2) << next.err;
+    EXPECT_LT(next.Status, 2) << next.Err;
     EXPECT_EQ(Leftovers(report()), 0);
 }
 
 TEST_F(ProcessTest, FileSizeLimitIsReportedAndLeavesTheEarlierReport) {
     const Child child = CheckLarge(64 * 1024);
     EXPECT_EQ(Wait(child), 2);
-    EXPECT_EQ(ReadFile(child.err), "large.docx: Не удалось записать отчёт " +
+    EXPECT_EQ(ReadFile(child.Err), "large.docx: Не удалось записать отчёт " +
                                        (report() / "Tabulex_Report.txt").string() +
                                        ": превышен допустимый размер файла\n");
     ExpectEarlierPair();
@@ -156,14 +156,14 @@ TEST_F(ProcessTest, FileSizeLimitIsReportedAndLeavesTheEarlierReport) {
 TEST_F(ProcessTest, SigtermStopsLikeCtrlCAndTheResumedReportIsTheUninterruptedOne) {
     const auto whole = RunTabulex(
         {"check", large_.string(), "--report-dir", (root_ / "whole").string(), "--no-report-docx"});
-    ASSERT_LT(whole.status, 2) << whole.err;
+    ASSERT_LT(whole.Status, 2) << whole.Err;
     const std::string uninterrupted = ReadFile(root_ / "whole" / "Tabulex_Report.txt");
 
     const Child child = CheckLarge();
     ASSERT_TRUE(WaitForNewReport(report()));
-    ::kill(child.pid, SIGTERM);
+    ::kill(child.Pid, SIGTERM);
     ASSERT_EQ(Wait(child), 2);
-    const std::string err = ReadFile(child.err);
+    const std::string err = ReadFile(child.Err);
     EXPECT_EQ(err.rfind("large.docx: Проверка прервана на строке ", 0), 0u) << err;
     // The stopped report replaced the earlier pair whole: complete lines of this inventory only.
     const std::string stopped = ReadFile(report() / "Tabulex_Report.txt");
@@ -173,8 +173,8 @@ TEST_F(ProcessTest, SigtermStopsLikeCtrlCAndTheResumedReportIsTheUninterruptedOn
 
     const auto resumed =
         RunTabulex({"check", large_.string(), "--report-dir", report().string(), "--resume"});
-    EXPECT_LT(resumed.status, 2) << resumed.err;
-    EXPECT_EQ(resumed.err, "");
+    EXPECT_LT(resumed.Status, 2) << resumed.Err;
+    EXPECT_EQ(resumed.Err, "");
     EXPECT_EQ(ReadFile(report() / "Tabulex_Report.txt"), WithHeaderAfter(uninterrupted, LineCount(stopped)));
     EXPECT_TRUE(fs::exists(report() / "Tabulex_Report.docx"));
 }
@@ -186,7 +186,7 @@ TEST_F(ProcessTest, TwoChecksIntoOneFolderNeverMixTheirReports) {
     for (int k = 0; k < 2; ++k) {
         const fs::path alone = root_ / ("alone" + std::to_string(k));
         ASSERT_LT(RunTabulex({"check", files[k].string(), "--report-dir", alone.string(), "--no-report-docx"})
-                      .status,
+                      .Status,
                   2);
         expected[k] = ReadFile(alone / "Tabulex_Report.txt");
     }
@@ -198,7 +198,7 @@ TEST_F(ProcessTest, TwoChecksIntoOneFolderNeverMixTheirReports) {
     int completed = -1;
     for (int k = 0; k < 2; ++k) {
         const int status = Wait(children[k]);
-        const std::string err = ReadFile(children[k].err);
+        const std::string err = ReadFile(children[k].Err);
         if (status < 2) {
             completed = k;
             continue;
@@ -215,8 +215,8 @@ TEST_F(ProcessTest, AFolderInUseIsRefusedWithAMessage) {
     const report::ReportFolderLock other(report());
     ASSERT_EQ(other.Status(), report::ReportFolderLock::State::Held);
     const auto result = Check(root_ / "small.docx", report());
-    EXPECT_EQ(result.status, 2);
-    EXPECT_EQ(result.err,
+    EXPECT_EQ(result.Status, 2);
+    EXPECT_EQ(result.Err,
               "small.docx: Папка отчёта " + report().string() +
                   " занята другой проверкой; дождитесь её окончания или укажите другую папку отчёта.\n");
     ExpectEarlierPair();

@@ -4,9 +4,9 @@
 // that was stopped, into the same report folder, is resumed.
 
 #include "check/CheckRun.h"
-#include "cli/IniSettings.h"
 #include "cli/InventoryFiles.h"
 #include "e2e/E2eTest.h"
+#include "settings/IniSettings.h"
 #include "text/Cp1251.h"
 #include "word/docx/DocxApplication.h"
 
@@ -30,7 +30,7 @@ class StopAtRowHost : public check::CheckHost {
     bool StopRequested() override { return stop_; }
     void ClearStopRequest() override { stop_ = false; }
     bool AskOkCancel(check::Question question, std::string_view, std::string_view) override {
-        questions_ += question == check::Question::Stop ? "stop;" : "other;";
+        Questions += question == check::Question::Stop ? "stop;" : "other;";
         return true;
     }
     bool InputBox(std::string_view, std::string_view, std::string_view) override { return true; }
@@ -39,7 +39,7 @@ class StopAtRowHost : public check::CheckHost {
     void CloseReportDocuments() override {}
     check::Settings& Settings() override { return settings_; }
 
-    std::string questions_;
+    std::string Questions;
 
   private:
     check::Settings& settings_;
@@ -51,7 +51,7 @@ class ResumeTest : public E2eTest {
   protected:
     // Checks the inventory with the engine and stops at `row`, as the Stop button does.
     check::CheckOutcome StopAt(const fs::path& inventory, int row) {
-        cli::IniSettings settings(root_ / "data" / "Tabulex.ini");
+        settings::IniSettings settings(root_ / "data" / "Tabulex.ini");
         StopAtRowHost host(settings, row);
         check::CheckOptions options;
         options.ReportFolder = root_ / "report";
@@ -61,7 +61,7 @@ class ResumeTest : public E2eTest {
         application->Documents().Open(inventory.string());
         check::CheckRun run(host, options);
         auto outcome = run.Run(*application);
-        EXPECT_EQ(host.questions_, "stop;");
+        EXPECT_EQ(host.Questions, "stop;");
         return outcome;
     }
 };
@@ -73,12 +73,12 @@ TEST_F(ResumeTest, ResumedCheckAppendsToTheStoppedReport) {
     EXPECT_EQ(stopped.StoppedAtRow, 7);
 
     const auto result = Check(inventory, root_ / "report", {"--resume"});
-    EXPECT_EQ(result.status, 1) << result.err;
+    EXPECT_EQ(result.Status, 1) << result.Err;
     ExpectReport(root_ / "report", "every-row-kind-resumed.report.txt");
 
     // The resume point is gone: the next check starts again at row 1 with a new report.
     const auto again = Check(inventory, root_ / "report", {"--resume"});
-    EXPECT_EQ(again.status, 1) << again.err;
+    EXPECT_EQ(again.Status, 1) << again.Err;
     ExpectReport(root_ / "report", "every-row-kind.report.txt");
 }
 
@@ -92,8 +92,8 @@ TEST_F(ResumeTest, AnotherFileOfTheSameNameOrAChangedFileStartsAgainWithANotice)
     fs::create_directories(root_ / "copy");
     fs::copy_file(inventory, root_ / "copy" / "opis.docx");
     auto result = Check(root_ / "copy" / "opis.docx", root_ / "report", {"--resume"});
-    EXPECT_EQ(result.status, 1);
-    EXPECT_EQ(result.err, notice);
+    EXPECT_EQ(result.Status, 1);
+    EXPECT_EQ(result.Err, notice);
     ExpectReport(root_ / "report", "every-row-kind.report.txt");
 
     // The same path, the file renamed away and another one renamed into its place.
@@ -101,8 +101,8 @@ TEST_F(ResumeTest, AnotherFileOfTheSameNameOrAChangedFileStartsAgainWithANotice)
     fs::rename(inventory, root_ / "old.docx");
     MakeInventory("clean.plan.txt", "opis.docx");
     result = Check(inventory, root_ / "report", {"--resume"});
-    EXPECT_EQ(result.status, 0);
-    EXPECT_EQ(result.err, notice);
+    EXPECT_EQ(result.Status, 0);
+    EXPECT_EQ(result.Err, notice);
     ExpectReport(root_ / "report", "clean.report.txt");
 }
 
@@ -110,15 +110,15 @@ TEST_F(ResumeTest, ResumeIntoAnotherReportFolderStartsAgainWithANotice) {
     const auto inventory = MakeInventory("every-row-kind.plan.txt", "opis.docx");
     ASSERT_EQ(StopAt(inventory, 7).End, check::CheckEnd::Stopped);
     const auto result = Check(inventory, root_ / "other", {"--resume"});
-    EXPECT_EQ(result.status, 1);
-    EXPECT_EQ(result.err, "opis.docx: Проверка этого документа была прервана с отчётом в папке " +
+    EXPECT_EQ(result.Status, 1);
+    EXPECT_EQ(result.Err, "opis.docx: Проверка этого документа была прервана с отчётом в папке " +
                               (root_ / "report").string() +
                               "; продолжить её можно только с той же папкой отчёта. Проверка начата с первой "
                               "строки.\n");
     ExpectReport(root_ / "other", "every-row-kind.report.txt");
     // The resume point stays with its report.
     const auto resumed = Check(inventory, root_ / "report", {"--resume"});
-    EXPECT_EQ(resumed.status, 1) << resumed.err;
+    EXPECT_EQ(resumed.Status, 1) << resumed.Err;
     ExpectReport(root_ / "report", "every-row-kind-resumed.report.txt");
 }
 
@@ -126,7 +126,7 @@ TEST_F(ResumeTest, WithoutResumeTheCheckStartsAgain) {
     const auto inventory = MakeInventory("every-row-kind.plan.txt", "opis.docx");
     ASSERT_EQ(StopAt(inventory, 7).End, check::CheckEnd::Stopped);
     const auto result = Check(inventory, root_ / "report");
-    EXPECT_EQ(result.status, 1) << result.err;
+    EXPECT_EQ(result.Status, 1) << result.Err;
     ExpectReport(root_ / "report", "every-row-kind.report.txt");
 }
 
@@ -135,12 +135,12 @@ TEST_F(ResumeTest, EveryInventoryKeepsItsOwnResumePoint) {
     const auto otherOne = MakeInventory("every-row-kind.plan.txt", "opis-copy.docx");
     ASSERT_EQ(StopAt(stoppedOne, 7).End, check::CheckEnd::Stopped);
     const auto other = Check(otherOne, root_ / "other", {"--resume"});
-    EXPECT_EQ(other.status, 1) << other.err;
-    EXPECT_EQ(other.err, "");
+    EXPECT_EQ(other.Status, 1) << other.Err;
+    EXPECT_EQ(other.Err, "");
     ExpectReport(root_ / "other", "every-row-kind.report.txt");
     // Another inventory checked to its end into its own folder leaves this one's resume point.
     const auto resumed = Check(stoppedOne, root_ / "report", {"--resume"});
-    EXPECT_EQ(resumed.status, 1) << resumed.err;
+    EXPECT_EQ(resumed.Status, 1) << resumed.Err;
     ExpectReport(root_ / "report", "every-row-kind-resumed.report.txt");
 }
 

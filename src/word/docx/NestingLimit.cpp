@@ -1,7 +1,7 @@
 #include "word/docx/NestingLimit.h"
 
+#include "ooxml/FileSystem.h"
 #include "word/Error.h"
-#include "word/docx/FileSystem.h"
 #include "word/docx/PackageMessages.h"
 
 namespace tabulex::word::docx {
@@ -27,7 +27,7 @@ bool NestingWithinLimit(const pugi::xml_node& root) {
 
 void ThrowTooDeep(const std::string& packageName, std::string_view partName) {
     throw word::Error(
-        messages::TooDeep(kMaxXmlNesting) + fs::DisplayName(packageName),
+        messages::TooDeep(kMaxXmlNesting) + ooxml::fs::DisplayName(packageName),
         "part " + std::string(partName) + ": elements nested deeper than " + std::to_string(kMaxXmlNesting));
 }
 
