@@ -44,6 +44,15 @@ def main():
     for docx in DOCUMENTS:
         name = pathlib.Path(docx).stem + ".xml"
         (OUT / "document_xml" / name).write_bytes(part(docx, "word/document.xml"))
+    # Structure nested a little past the host's limit (256 levels): tables in a cell, content controls.
+    cell = b"<w:tc><w:p><w:r><w:t>1</w:t></w:r></w:p></w:tc>"
+    nested = b"<w:tbl><w:tr><w:tc>" * 90 + b"<w:p/>" + b"</w:tc></w:tr></w:tbl>" * 90
+    controls = b"<w:sdt><w:sdtContent>" * 130 + b"<w:p/>" + b"</w:sdtContent></w:sdt>" * 130
+    body = b"<w:tbl><w:tr>" + cell + cell + b"</w:tr><w:tr><w:tc>" + nested + b"</w:tc><w:tc>" + controls \
+        + b"</w:tc></w:tr></w:tbl>"
+    (OUT / "document_xml" / "nested-too-deep.xml").write_bytes(
+        b'<?xml version="1.0" encoding="UTF-8" standalone="yes"?>\n<w:document xmlns:w='
+        b'"http://schemas.openxmlformats.org/wordprocessingml/2006/main"><w:body>' + body + b"</w:body></w:document>")
     (OUT / "numbering_styles").mkdir(parents=True, exist_ok=True)
     for docx in NUMBERINGS:
         seed = cut_numbering(part(docx, "word/numbering.xml")) + b"\x1e" + cut_styles(part(docx, "word/styles.xml"))

@@ -7,7 +7,8 @@ libgtest-dev libgmock-dev libbenchmark-dev zip unzip \
 help2man file"
 if [ "${1:-}" = "--test" ]; then
     # the test suite also converts documents with LibreOffice and compares with other readers,
-    # installs the Debian package into a clean Debian root and lints it, and builds with clang
+    # installs the Debian package into a clean Debian root and lints it, builds with clang and
+    # builds the fuzzers (libFuzzer)
     PACKAGES="$PACKAGES libreoffice-writer-nogui python3-docx pandoc time \
 debootstrap debian-archive-keyring lintian desktop-file-utils appstream bash-completion \
 clang-14 libclang-rt-14-dev"

@@ -1,7 +1,8 @@
 #!/bin/sh
 # Installs, builds and runs every test: the warning-free build with its tests, the Debian
 # package installed into a clean Debian 12 root, then the core tests again under
-# AddressSanitizer and UndefinedBehaviorSanitizer, and a build with clang.
+# AddressSanitizer and UndefinedBehaviorSanitizer, a build with clang, then the fuzzers (every
+# corpus file replayed, each target run for a short time).
 set -eu
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh --test
@@ -20,4 +21,5 @@ CXX=clang++-14 cmake -S . -B build-clang -DCMAKE_BUILD_TYPE=Debug -DTABULEX_WERR
     -DTABULEX_CLI=ON >/dev/null
 cmake --build build-clang -j"$(nproc)"
 (cd build-clang && ctest --output-on-failure -j"$(nproc)" -R '^layers[.]')
+sh scripts/fuzz-ci.sh
 echo "All tests passed."

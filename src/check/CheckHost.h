@@ -5,7 +5,11 @@
 // and the settings it keeps. The GUI answers the questions with dialogs; the command line answers
 // them without asking. Every text is Windows-1251; line breaks inside texts are single CRs.
 
+#include "check/Messages.h"
 #include "check/Settings.h"
+
+#include <filesystem>
+#include <string>
 
 #include <string_view>
 
@@ -46,6 +50,13 @@ class CheckHost {
     virtual void CloseReportDocuments() = 0;
 
     virtual check::Settings& Settings() = 0;
+
+    // What to tell the user when the report cannot be written at `report` (errorCode: errno). A
+    // window advises closing the report or ticking the box that does; a terminal names the path
+    // and the reason.
+    virtual std::string ReportUnavailableText(const std::filesystem::path& /*report*/, int /*errorCode*/) {
+        return std::string(msg::kReportLocked);
+    }
 };
 
 }  // namespace tabulex::check

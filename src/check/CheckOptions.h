@@ -36,6 +36,10 @@ struct CheckOptions {
 
     std::filesystem::path ReportFolder;  // ReportFolder; the report is ReportFolder/Tabulex_Report.txt
     ReportEncoding Encoding = ReportEncoding::Cp1251;
+    // What tells the checked file from any other (its full path, size and modification time), as
+    // the front end knows it; a stopped check is resumed only for the same identity. Empty: the
+    // document's name stands for it.
+    std::string DocumentIdentity;
 };
 
 }  // namespace tabulex::check

@@ -17,7 +17,7 @@ enum class CheckEnd {
     Completed,     // every row checked, summary written, resume point erased
     Stopped,       // stopped on request at StoppedAtRow; the resume point is stored
     NoTables,      // the document has no table; nothing written
-    ReportLocked,  // the report file could not be created or opened; nothing written
+    ReportLocked,  // the report could not be written, or another check uses its folder; nothing written
     Failed,        // the user gave up after a failure, or the document host failed; no summary
 };
 

@@ -4,14 +4,20 @@
 #include "check/MainTable.h"
 #include "check/Messages.h"
 #include "check/ProgressMeter.h"
+#include "check/ResumePoint.h"
 #include "check/RowRules.h"
 #include "report/ReportDocument.h"
 #include "report/ReportFile.h"
+#include "report/ReportFolder.h"
 #include "report/ReportLines.h"
+#include "text/Cp1251.h"
 #include "text/TextHelpers.h"
 #include "word/WordModel.h"
 
+#include <cerrno>
 #include <functional>
+#include <memory>
+#include <new>
 
 namespace tabulex::check {
 namespace {
@@ -72,6 +78,12 @@ class Runner {
     }
     bool Prepare(word::Document& document);
     bool OpenReport(word::Document& document);
+    bool RefuseReport(const std::string& text);
+    int ResumeRow(word::Document& document);
+    std::string Identity() const {
+        return options_.DocumentIdentity.empty() ? outcome_.DocumentName : options_.DocumentIdentity;
+    }
+    void CommitReport();
     void CheckRows();
     bool ProgressPoint(ProgressMeter& meter, int row);
     std::string ReadRow(word::Rows& rows, int row, std::unique_ptr<word::Row>& rowObject);
@@ -83,7 +95,7 @@ class Runner {
     void Fail(std::string message) {
         outcome_.End = CheckEnd::Failed;
         outcome_.Message = std::move(message);
-        report_.Close();
+        report_.Discard();
         BackToIdle();
     }
 
@@ -95,7 +107,11 @@ class Runner {
     std::string caption_;
     std::unique_ptr<word::Table> table_;
     word::Document* document_ = nullptr;
+    // Held from before the report is opened to the end of the run; declared before the report so
+    // that the report's temporary file goes first.
+    std::unique_ptr<report::ReportFolderLock> lock_;
     report::ReportFile report_;
+    int linesAtStart_ = 0;  // LinesWritten restored from the resume point
 };
 
 CheckOutcome Runner::Run(const std::function<word::Document&()>& connect, const word::Options* wordOptions) {
@@ -119,8 +135,10 @@ CheckOutcome Runner::Run(const std::function<word::Document&()>& connect, const 
         outcome_.End = end.End;
     } catch (const word::Error& error) {
         Fail(error.Message());
+    } catch (const std::bad_alloc&) {
+        Fail(std::string(msg::kOutOfMemory));
     } catch (const std::exception& error) {
-        Fail(error.what());
+        Fail(std::string(msg::kInternalError) + text::Utf8ToCp1251(error.what()));
     }
     return std::move(outcome_);
 }
@@ -149,32 +167,76 @@ bool Runner::Prepare(word::Document& document) {
     return true;
 }
 
-// The resume question and the opening of the report file; false when the file cannot be opened.
+// The folder's lock, the resume question and the opening of the report; false when the report
+// cannot be written or another check uses the folder.
 bool Runner::OpenReport(word::Document& document) {
-    Settings& settings = host_.Settings();
-    int start = settings.ReadInteger(kBreakSection, kBreakRowKey, 1);
-    bool append = false;
-    // A resume point past the last row (the document was shortened since the stop) cannot be
-    // resumed: offering it would check nothing and report success.
-    const bool resumable = start > 1 && start <= outcome_.RowCount;
-    if (resumable && settings.ReadString(kBreakSection, kBreakFileKey, {}) == outcome_.DocumentName) {
-        const std::string question =
-            text::FillIn(msg::kResumeQuestion, {document.Name(), std::to_string(start)});
-        append = host_.AskOkCancel(Question::Resume, msg::kResumeTitle, question);
-    }
-    if (!append) start = 1;
-    outcome_.StartRow = start;
+    const std::filesystem::path& folder = options_.ReportFolder;
+    lock_ = std::make_unique<report::ReportFolderLock>(folder);
+    if (lock_->Status() == report::ReportFolderLock::State::Busy)
+        return RefuseReport(report::FolderBusyText(folder));
+    if (lock_->Status() == report::ReportFolderLock::State::Failed)
+        return RefuseReport(host_.ReportUnavailableText(outcome_.ReportPath, lock_->ErrorCode()));
+    report::RemoveLeftovers(folder);
 
-    if (!report_.Open(outcome_.ReportPath, append, ToReportEncoding(options_.Encoding))) {
-        host_.ShowMessageText(msg::kReportLocked);
-        outcome_.End = CheckEnd::ReportLocked;
-        outcome_.Message = msg::kReportLocked;
-        BackToIdle();
-        return false;
-    }
+    const int start = ResumeRow(document);
+    outcome_.StartRow = start;
+    if (!report_.Open(outcome_.ReportPath, start > 1, ToReportEncoding(options_.Encoding)))
+        return RefuseReport(host_.ReportUnavailableText(outcome_.ReportPath, report_.ErrorCode()));
     if (options_.TwoDateColumns) --outcome_.Columns.ColumnCount;
     report_.WriteLine(report::HeaderLine(options_.TwoDateColumns));
     return true;
+}
+
+bool Runner::RefuseReport(const std::string& text) {
+    host_.ShowMessageText(text);
+    outcome_.End = CheckEnd::ReportLocked;
+    outcome_.Message = text;
+    BackToIdle();
+    return false;
+}
+
+// The row to start at: the stored one, with the run state at the stop, when the folder's resume
+// point belongs to this very file and the user goes on; otherwise 1.
+int Runner::ResumeRow(word::Document& document) {
+    std::optional<ResumePoint> point = LoadResumePoint(options_.ReportFolder);
+    if (!point || point->Row <= 1) {
+        // A stop of this document with its report in another folder: its resume point is there.
+        Settings& settings = host_.Settings();
+        const std::string folder = settings.ReadString(kBreakSection, kBreakFolderKey, {});
+        if (!folder.empty() && folder != text::Utf8ToCp1251(options_.ReportFolder.string()) &&
+            settings.ReadString(kBreakSection, kBreakFileKey, {}) == outcome_.DocumentName &&
+            settings.ReadInteger(kBreakSection, kBreakRowKey, 1) > 1)
+            host_.ShowMessageText(msg::ResumedElsewhere(folder));
+        return 1;
+    }
+    if (point->Identity != Identity() || point->DocumentName != outcome_.DocumentName) {
+        host_.ShowMessageText(msg::ResumePointOfAnotherFile(point->DocumentName));
+        return 1;
+    }
+    // A resume point past the last row (the document was shortened since the stop) cannot be
+    // resumed: offering it would check nothing and report success.
+    if (point->Row > outcome_.RowCount) return 1;
+    const std::string row = std::to_string(point->Row);
+    const std::string text = text::FillIn(msg::kResumeQuestion, {document.Name(), row});
+    if (!host_.AskOkCancel(Question::Resume, msg::kResumeTitle, text)) return 1;
+    rules_.Restore(std::move(point->State));
+    linesAtStart_ = rules_.Counters().LinesWritten;
+    return point->Row;
+}
+
+// Puts the new report in the old one's place. The resume point of the old report goes first, so
+// that a kill in between leaves no resume point pointing into a report it does not belong to; the
+// old report document goes after, as it no longer matches.
+void Runner::CommitReport() {
+    EraseResumePoint(options_.ReportFolder);
+    if (!report_.Close()) {
+        const std::string text = report::ReportFailureText(outcome_.ReportPath, report_.ErrorCode());
+        host_.ShowMessageText(text);
+        Fail(text);
+        throw RunEnd{CheckEnd::Failed};
+    }
+    std::error_code ignored;
+    std::filesystem::remove(options_.ReportFolder / report::kReportDocumentName, ignored);
 }
 
 void Runner::CheckRows() {
@@ -219,7 +281,7 @@ std::string Runner::ReadRow(word::Rows& rows, int row, std::unique_ptr<word::Row
             host_.SetApplicationTitle(caption_);
             if (!host_.AskOkCancel(Question::RowRead, msg::kAttentionTitle, msg::kRowReadQuestion)) {
                 outcome_.StoppedAtRow = row;
-                report_.Close();
+                report_.Discard();
                 BackToIdle();
                 throw RunEnd{CheckEnd::Failed};
             }
@@ -254,7 +316,7 @@ void Runner::CheckDataRow(int row, const std::string& rowText) {
             text::FillIn(msg::kRowFailure, {std::to_string(row), msg::kSupportAddress});
         if (host_.InputBox(msg::kResumeTitle, prompt, FailureBoxText(rowText))) return;
         outcome_.StoppedAtRow = row;
-        report_.Close();
+        report_.Discard();
         BackToIdle();
         throw RunEnd{CheckEnd::Failed};
     }
@@ -309,20 +371,21 @@ void Runner::Finish(const word::Options* wordOptions) {
         report::CertificationLine(summary.DataRows, summary.FirstNumber, summary.LastNumber);
     // The report's table: the header lines and problem lines of the file, an earlier part
     // included when the check was resumed.
-    outcome_.ReportTableLines = report_.LinesBefore() + counters.LinesWritten + 1;
+    outcome_.ReportTableLines = report_.LinesBefore() + counters.LinesWritten - linesAtStart_ + 1;
     outcome_.ReportTableColumns = outcome_.Columns.ColumnCount + 1 + (options_.TwoDateColumns ? 1 : 0);
-    if (!report_.Close()) {
-        outcome_.Message = msg::kReportWriteFailed;
-        throw word::Error(std::string(msg::kReportWriteFailed), outcome_.ReportPath.string());
-    }
+    CommitReport();
 }
 
 void Runner::Stop(int row) {
     ShowStatus(std::string(msg::kStoppedAtRow) + std::to_string(row) + ".");
-    report_.Close();
+    CommitReport();
+    const ResumePoint point{row, outcome_.DocumentName, Identity(), rules_.Snapshot()};
+    if (!SaveResumePoint(options_.ReportFolder, point))
+        host_.ShowMessageText(report::ReportFailureText(options_.ReportFolder / kResumeFileName, errno));
     Settings& settings = host_.Settings();
     settings.WriteString(kBreakSection, kBreakFileKey, outcome_.DocumentName);
     settings.WriteInteger(kBreakSection, kBreakRowKey, row);
+    settings.WriteString(kBreakSection, kBreakFolderKey, text::Utf8ToCp1251(options_.ReportFolder.string()));
     outcome_.StoppedAtRow = row;
     outcome_.Counts = rules_.State().Counts;
     outcome_.Counters = rules_.Counters();
@@ -350,6 +413,11 @@ CheckOutcome CheckRun::Run(word::Document& document, const word::Options* wordOp
 // step sequence gives, in a fraction of the time and memory); `documents` is left as it was.
 std::filesystem::path OpenReportInWord(word::Documents& /*documents*/, const CheckOutcome& outcome,
                                        const CheckOptions& options) {
+    // Under the folder's lock the document is made from the report text as it is now, so the pair
+    // always matches, even if another check has replaced the report since this run ended.
+    const report::ReportFolderLock lock(outcome.ReportPath.parent_path());
+    if (lock.Status() == report::ReportFolderLock::State::Busy)
+        throw word::Error(report::FolderBusyText(outcome.ReportPath.parent_path()), "report folder locked");
     report::ReportDocumentLayout layout;
     layout.TableLines = outcome.ReportTableLines;
     layout.TableColumns = outcome.ReportTableColumns;

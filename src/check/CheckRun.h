@@ -41,8 +41,9 @@ class CheckRun {
     Clock& clock_;
 };
 
-// The report document of a completed run (Tabulex_Report.docx beside the report file); returns
-// its path. Throws word::Error when the host fails.
+// The report document of a completed run (Tabulex_Report.docx beside the report file), made under
+// the report folder's lock; returns its path. Throws word::Error when the host fails or another
+// check holds the folder.
 std::filesystem::path OpenReportInWord(word::Documents& documents, const CheckOutcome& outcome,
                                        const CheckOptions& options);
 

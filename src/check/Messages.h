@@ -4,6 +4,7 @@
 
 #include "text/Cp1251.h"
 
+#include <string>
 #include <string_view>
 
 namespace tabulex::check::msg {
@@ -20,7 +21,8 @@ inline constexpr std::string_view kPaused = "Пауза."_cp;
 inline constexpr std::string_view kResuming = "Продолжение работы..."_cp;
 inline constexpr std::string_view kStoppedAtRow = "Проверка прервана на строке "_cp;
 inline constexpr std::string_view kNoProblems = "Проблемы не обнаружены."_cp;
-inline constexpr std::string_view kReportWriteFailed = "Не удалось записать файл отчёта."_cp;
+inline constexpr std::string_view kOutOfMemory = "Недостаточно памяти для проверки этого документа."_cp;
+inline constexpr std::string_view kInternalError = "Внутренняя ошибка программы: "_cp;
 inline constexpr std::string_view kCaptionChecking = "Проверка "_cp;
 inline constexpr std::string_view kCaptionRemaining = " Осталось: "_cp;
 inline constexpr std::string_view kApplicationName = "Табулекс"_cp;
@@ -124,5 +126,17 @@ inline constexpr std::string_view kCertMissing = "Заверительная н�
 inline constexpr std::string_view kCertNone = "нет"_cp;
 inline constexpr std::string_view kCertUnreadable =
     "Заверительная надпись после таблицы не разобрана, сверьте её с описью вручную: \""_cp;
+
+// Notices of a resume point that cannot be used; the check starts at row 1.
+inline std::string ResumePointOfAnotherFile(std::string_view documentName) {
+    return std::string("Прерванная проверка в этой папке отчёта относится к другому файлу ("_cp) +
+           std::string(documentName) +
+           std::string(") или файл изменился; проверка начата с первой строки."_cp);
+}
+inline std::string ResumedElsewhere(std::string_view folder) {
+    return std::string("Проверка этого документа была прервана с отчётом в папке "_cp) + std::string(folder) +
+           std::string(
+               "; продолжить её можно только с той же папкой отчёта. Проверка начата с первой строки."_cp);
+}
 
 }  // namespace tabulex::check::msg

@@ -42,6 +42,31 @@ RowRules::RowRules(const CheckOptions& options) : options_(options) {
     state_.Flags.SpacedInitials = options.SpacedInitials;
 }
 
+RunSnapshot RowRules::Snapshot() const {
+    RunSnapshot snapshot;
+    snapshot.Counts = state_.Counts;
+    snapshot.Counters = counters_;
+    snapshot.FirstNumber = firstNumber_;
+    snapshot.LastNumber = lastNumber_;
+    snapshot.PreviousNumber = previousNumber_;
+    snapshot.Rubricator = rubricator_;
+    snapshot.NumberKeys = numberKeys_.Sorted();
+    snapshot.Dates = dates_;
+    return snapshot;
+}
+
+void RowRules::Restore(RunSnapshot snapshot) {
+    state_.Counts = snapshot.Counts;
+    counters_ = snapshot.Counters;
+    firstNumber_ = std::move(snapshot.FirstNumber);
+    lastNumber_ = std::move(snapshot.LastNumber);
+    previousNumber_ = snapshot.PreviousNumber;
+    rubricator_ = std::move(snapshot.Rubricator);
+    numberKeys_.Clear();
+    for (std::string& key : snapshot.NumberKeys) numberKeys_.Add(std::move(key));
+    dates_ = std::move(snapshot.Dates);
+}
+
 std::optional<ProblemRow> RowRules::EmptyRow(int row) {
     RowFindings findings(state_);
     findings.Hint(msg::kEmptyRow);

@@ -9,6 +9,7 @@
 #include "check/CheckOutcome.h"
 #include "check/DatesCell.h"
 #include "check/FieldRules.h"
+#include "check/ResumePoint.h"
 #include "check/TableLayout.h"
 #include "rules/RunState.h"
 
@@ -49,6 +50,10 @@ class RowRules {
     const std::string& LastNumber() const { return lastNumber_; }
     const report::DateExtremes& Extremes() const { return dates_.Extremes; }
     const std::vector<std::string>& Rubricator() const { return rubricator_; }
+
+    // The state the rows share, to be kept at a stop and given back when the check is resumed.
+    RunSnapshot Snapshot() const;
+    void Restore(RunSnapshot snapshot);
 
   private:
     void CheckPresence(const RowCells& cells, RowFindings& findings);

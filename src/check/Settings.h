@@ -17,6 +17,8 @@ inline constexpr std::string_view kLastFileKey = "LastFile";
 inline constexpr std::string_view kBreakSection = "Break";
 inline constexpr std::string_view kBreakRowKey = "i";
 inline constexpr std::string_view kBreakFileKey = "FileName";
+// The report folder of the stopped check (1251); the resume point itself is kept there.
+inline constexpr std::string_view kBreakFolderKey = "Folder";
 
 class Settings {
   public:

@@ -6,6 +6,7 @@
 #include "cli/InventoryFiles.h"
 #include "cli/JsonOutput.h"
 #include "cli/ProgressDisplay.h"
+#include "report/ReportFolder.h"
 #include "report/ReportLines.h"
 #include "settings/Folders.h"
 #include "settings/IniSettings.h"
@@ -74,13 +75,16 @@ InventoryResult CheckInventory(const InventoryJob& job, SharedContext& shared) {
     const auto& options = shared.Options;
     const std::string label = job.File.filename().string();
     try {
-        std::filesystem::create_directories(job.ReportFolder);
+        report::CreateReportFolder(job.ReportFolder);
         auto application = word::docx::CreateApplication();
-        application->Documents().Open(job.File.string());
+        word::OpenOptions open;
+        open.Stop = &shared.Stop;
+        application->Documents().Open(job.File.string(), open);
         ConsoleHost host(shared.Settings, shared.Stop, shared.Progress, shared.Err, label,
                          ConsolePolicy{options.Resume});
         check::CheckOptions checkOptions = options.Check;
         checkOptions.ReportFolder = job.ReportFolder;
+        checkOptions.DocumentIdentity = FileIdentity(job.File);
         check::CheckRun run(host, checkOptions);
         const std::time_t checkedAt = std::time(nullptr);
         const check::CheckOutcome outcome = run.Run(*application);
@@ -117,9 +121,14 @@ InventoryResult CheckInventory(const InventoryJob& job, SharedContext& shared) {
         const std::string message = text::Cp1251ToUtf8(e.Message());
         result.Err += label + ": " + message + "\n";
         if (options.Format == OutputFormat::Json) result.Out = FailureJson(job.File, message);
+    } catch (const std::bad_alloc&) {
+        const std::string message = "Недостаточно памяти для проверки этого документа.";
+        result.Err += label + ": " + message + "\n";
+        if (options.Format == OutputFormat::Json) result.Out = FailureJson(job.File, message);
     } catch (const std::exception& e) {
-        result.Err += label + ": " + e.what() + "\n";
-        if (options.Format == OutputFormat::Json) result.Out = FailureJson(job.File, e.what());
+        const std::string message = std::string("Внутренняя ошибка программы: ") + e.what();
+        result.Err += label + ": " + message + "\n";
+        if (options.Format == OutputFormat::Json) result.Out = FailureJson(job.File, message);
     }
     shared.Progress.FileDone();
     return result;
@@ -180,9 +189,17 @@ int RunCheckCommand(const CheckCommandOptions& options, std::ostream& out, std::
 
     std::vector<InventoryResult> results(jobs.size());
     std::atomic<std::size_t> next{0};
+    std::atomic<int> notStarted{0};
+    // After a stop request no new file is started: the running ones stop at their next progress
+    // point and keep their resume points.
     auto work = [&] {
-        for (std::size_t k = next++; k < jobs.size(); k = next++)
+        for (std::size_t k = next++; k < jobs.size(); k = next++) {
+            if (stop.load()) {
+                ++notStarted;
+                continue;
+            }
             results[k] = CheckInventory(jobs[k], shared);
+        }
     };
     std::vector<std::thread> workers;
     const int count = WorkerCount(options.Jobs, jobs.size());
@@ -197,6 +214,8 @@ int RunCheckCommand(const CheckCommandOptions& options, std::ostream& out, std::
         err << result.Err;
         status = std::max(status, result.Status);
     }
+    if (notStarted > 0)
+        err << "Проверка остановлена; не начата проверка описей: " << notStarted.load() << ".\n";
     out.flush();
     return status;
 }

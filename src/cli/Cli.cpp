@@ -13,13 +13,16 @@
 namespace tabulex::cli {
 namespace {
 
-// Ctrl+C asks every running check to stop at its next progress point; the check then stores
-// its resume point, as the Stop button does.
+// Ctrl+C, SIGTERM and SIGHUP ask every running check to stop at its next progress point (and an
+// opening document to stop being read); the check then stores its resume point, as the Stop button
+// does, and no new file of a batch is started.
 std::atomic<bool> gStopRequested{false};
 
 extern "C" void OnInterrupt(int) {
     gStopRequested.store(true);
 }
+
+constexpr int kStopSignals[] = {SIGINT, SIGTERM, SIGHUP};
 
 // Every subcommand, in the order the help lists them. A new command is one line here.
 std::vector<std::unique_ptr<Command>> AllCommands() {
@@ -30,9 +33,12 @@ std::vector<std::unique_ptr<Command>> AllCommands() {
 
 int RunChosen(Command& command, std::ostream& out, std::ostream& err) {
     gStopRequested.store(false);
-    std::signal(SIGINT, OnInterrupt);
+    for (int sig : kStopSignals) std::signal(sig, OnInterrupt);
+    // Over a file-size limit a write fails (and is reported) instead of killing the process.
+    std::signal(SIGXFSZ, SIG_IGN);
     const int status = command.Run({out, err, gStopRequested});
-    std::signal(SIGINT, SIG_DFL);
+    for (int sig : kStopSignals) std::signal(sig, SIG_DFL);
+    std::signal(SIGXFSZ, SIG_DFL);
     return status;
 }
 

@@ -1,5 +1,6 @@
 #include "cli/ConsoleHost.h"
 
+#include "report/ReportFolder.h"
 #include "text/Cp1251.h"
 #include "text/TextHelpers.h"
 
@@ -50,6 +51,10 @@ bool ConsoleHost::InputBox(std::string_view, std::string_view prompt, std::strin
 void ConsoleHost::ShowMessageText(std::string_view text) {
     lastMessage_ = std::string(text);
     PrintMessage(text);
+}
+
+std::string ConsoleHost::ReportUnavailableText(const std::filesystem::path& report, int errorCode) {
+    return report::ReportFailureText(report, errorCode);
 }
 
 void ConsoleHost::PrintMessage(std::string_view text1251) {

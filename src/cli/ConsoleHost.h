@@ -38,6 +38,7 @@ class ConsoleHost : public check::CheckHost {
     void EnableMainControls(bool) override {}
     void CloseReportDocuments() override {}
     check::Settings& Settings() override { return settings_; }
+    std::string ReportUnavailableText(const std::filesystem::path& report, int errorCode) override;
 
     const std::string& LastStatus() const { return lastStatus_; }
     // The last text shown through ShowMessageText (1251), so that it is not printed twice.

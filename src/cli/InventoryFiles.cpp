@@ -2,6 +2,8 @@
 
 #include "report/ReportLines.h"
 
+#include <sys/stat.h>
+
 #include <algorithm>
 #include <array>
 #include <string_view>
@@ -40,6 +42,17 @@ std::vector<std::filesystem::path> CollectInventories(const std::vector<std::str
         files.insert(files.end(), inFolder.begin(), inFolder.end());
     }
     return files;
+}
+
+std::string FileIdentity(const std::filesystem::path& file) {
+    std::error_code error;
+    std::filesystem::path full =
+        std::filesystem::weakly_canonical(std::filesystem::absolute(file, error), error);
+    if (error) full = file;
+    struct stat st {};
+    if (::stat(file.c_str(), &st) != 0) return full.string();
+    return full.string() + "|" + std::to_string(st.st_size) + "|" + std::to_string(st.st_mtim.tv_sec) + "." +
+           std::to_string(st.st_mtim.tv_nsec);
 }
 
 std::string UniqueReportFolderName(const std::filesystem::path& inventory, std::vector<std::string>& taken) {

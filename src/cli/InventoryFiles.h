@@ -12,6 +12,10 @@ namespace tabulex::cli {
 std::vector<std::filesystem::path> CollectInventories(const std::vector<std::string>& arguments,
                                                       bool& anyFolder);
 
+// The file's full path, size and modification time: a stopped check is resumed only for the very
+// file it stopped on.
+std::string FileIdentity(const std::filesystem::path& file);
+
 // A folder per inventory for batch reports: the file's stem, made unique among `taken`.
 std::string UniqueReportFolderName(const std::filesystem::path& inventory, std::vector<std::string>& taken);
 

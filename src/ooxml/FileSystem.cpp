@@ -84,8 +84,10 @@ std::string DisplayName(std::string_view utf8Path) {
     return text::Utf8ToCp1251(utf8Path);
 }
 
-std::string ReadDocumentFile(const std::string& path, std::uint64_t maxBytes) {
-    struct stat st {};
+namespace {
+
+// Opens a regular file for reading; refuses a missing file, a folder and anything else.
+Fd OpenRegularFile(const std::string& path, struct stat& st) {
     if (::stat(path.c_str(), &st) != 0) {
         int code = errno;
         if (code == ENOENT || code == ENOTDIR)
@@ -97,6 +99,27 @@ std::string ReadDocumentFile(const std::string& path, std::uint64_t maxBytes) {
     Fd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY));
     if (fd.Get() < 0) ReadFailed(messages::kCannotRead, path, SystemError("open", errno));
     if (::fstat(fd.Get(), &st) != 0) ReadFailed(messages::kCannotRead, path, SystemError("fstat", errno));
+    return Fd(fd.Release());
+}
+
+}  // namespace
+
+std::string ReadFileHead(const std::string& path, std::size_t count) {
+    struct stat st {};
+    Fd fd = OpenRegularFile(path, st);
+    std::string head(count, '\0');
+    ssize_t n;
+    while ((n = ::read(fd.Get(), head.data(), head.size())) < 0 && errno == EINTR) {
+    }
+    if (n < 0) ReadFailed(messages::kCannotRead, path, SystemError("read", errno));
+    if (n == 0) ReadFailed(messages::kEmptyFile, path, "0 bytes");
+    head.resize(static_cast<std::size_t>(n));
+    return head;
+}
+
+std::string ReadDocumentFile(const std::string& path, std::uint64_t maxBytes) {
+    struct stat st {};
+    Fd fd = OpenRegularFile(path, st);
     if (st.st_size == 0) ReadFailed(messages::kEmptyFile, path, "0 bytes");
     if (static_cast<std::uint64_t>(st.st_size) > maxBytes)
         ReadFailed(messages::kTooLarge, path, "file of " + std::to_string(st.st_size) + " bytes");

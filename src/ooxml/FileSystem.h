@@ -13,6 +13,10 @@ namespace tabulex::ooxml::fs {
 // empty file, and a file larger than maxBytes (the package's "too large" message).
 std::string ReadDocumentFile(const std::string& path, std::uint64_t maxBytes);
 
+// The first `count` bytes of a regular file (fewer when it is shorter), refused like ReadDocumentFile
+// refuses a missing, unreadable or empty file or a folder.
+std::string ReadFileHead(const std::string& path, std::size_t count);
+
 // Writes bytes to a unique temporary file in the target's folder, flushes it to disk and renames it
 // over the target. On any failure the temporary file is removed, the target is left as it was and a
 // word::Error ("could not save the document") is thrown. A target or folder without write permission

@@ -2,53 +2,123 @@
 
 #include "text/Cp1251.h"
 
-#include <fstream>
-#include <iterator>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <vector>
 
 namespace tabulex::report {
 namespace {
 
-int CountLines(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return 0;
+bool HasWriteBits(mode_t mode) {
+    return (mode & (S_IWUSR | S_IWGRP | S_IWOTH)) != 0;
+}
+
+// The earlier report's mode, or what a new file gets under the umask.
+mode_t ReportMode(bool exists, const struct stat& target) {
+    if (exists) return target.st_mode & 07777;
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
+}
+
+// Copies the earlier report into the new one; returns its line count, -1 when it cannot be read.
+int CopyEarlier(const std::filesystem::path& path, std::FILE* to) {
+    std::FILE* from = std::fopen(path.c_str(), "rb");
+    if (from == nullptr) return errno == ENOENT ? 0 : -1;
     int lines = 0;
-    for (std::istreambuf_iterator<char> it(in), end; it != end; ++it)
-        if (*it == '\n') ++lines;
-    return lines;
+    std::vector<char> chunk(1 << 16);
+    bool ok = true;
+    for (std::size_t n; ok && (n = std::fread(chunk.data(), 1, chunk.size(), from)) > 0;) {
+        lines +=
+            static_cast<int>(std::count(chunk.begin(), chunk.begin() + static_cast<std::ptrdiff_t>(n), '\n'));
+        ok = std::fwrite(chunk.data(), 1, n, to) == n;
+    }
+    ok = ok && !std::ferror(from);
+    std::fclose(from);
+    return ok ? lines : -1;
 }
 
 }  // namespace
 
 ReportFile::~ReportFile() {
-    Close();
+    Discard();
+}
+
+bool ReportFile::Fail(int code) {
+    failed_ = true;
+    if (errorCode_ == 0) errorCode_ = code;
+    return false;
 }
 
 bool ReportFile::Open(const std::filesystem::path& path, bool append, Encoding encoding) {
-    Close();
+    Discard();
     failed_ = false;
+    errorCode_ = 0;
     encoding_ = encoding;
-    linesBefore_ = append ? CountLines(path) : 0;
-    file_ = std::fopen(path.c_str(), append ? "ab" : "wb");
-    if (file_ != nullptr) std::setvbuf(file_, nullptr, _IOFBF, 1 << 16);
-    return file_ != nullptr;
+    linesBefore_ = 0;
+    path_ = path;
+    struct stat target {};
+    const bool exists = ::stat(path.c_str(), &target) == 0;
+    if (exists && S_ISDIR(target.st_mode)) return Fail(EISDIR);
+    if (exists && !HasWriteBits(target.st_mode)) return Fail(EACCES);
+
+    std::string pattern =
+        (path.parent_path() / (std::string(kTemporaryPrefix) + path.extension().string() + ".XXXXXX"))
+            .string();
+    std::vector<char> name(pattern.begin(), pattern.end());
+    name.push_back('\0');
+    const int fd = ::mkostemp(name.data(), O_CLOEXEC);
+    if (fd < 0) return Fail(errno);
+    tempPath_ = name.data();
+    if (::fchmod(fd, ReportMode(exists, target)) != 0 || (file_ = ::fdopen(fd, "wb")) == nullptr) {
+        const int code = errno;
+        ::close(fd);
+        Discard();
+        return Fail(code);
+    }
+    std::setvbuf(file_, nullptr, _IOFBF, 1 << 16);
+    if (append && (linesBefore_ = CopyEarlier(path, file_)) < 0) {
+        const int code = errno;
+        Discard();
+        return Fail(code);
+    }
+    return true;
 }
 
 void ReportFile::WriteLine(std::string_view line) {
     if (file_ == nullptr) return;
     if (encoding_ == Encoding::Utf8) {
         const std::string utf8 = text::Cp1251ToUtf8(line);
-        if (std::fwrite(utf8.data(), 1, utf8.size(), file_) != utf8.size()) failed_ = true;
+        if (std::fwrite(utf8.data(), 1, utf8.size(), file_) != utf8.size()) Fail(errno);
     } else if (std::fwrite(line.data(), 1, line.size(), file_) != line.size()) {
-        failed_ = true;
+        Fail(errno);
     }
-    if (std::fwrite("\r\n", 1, 2, file_) != 2) failed_ = true;
+    if (std::fwrite("\r\n", 1, 2, file_) != 2) Fail(errno);
 }
 
 bool ReportFile::Close() {
     if (file_ == nullptr) return !failed_;
-    if (std::fclose(file_) != 0) failed_ = true;
+    if (std::fflush(file_) != 0 || ::fsync(::fileno(file_)) != 0) Fail(errno);
+    if (std::fclose(file_) != 0) Fail(errno);
     file_ = nullptr;
-    return !failed_;
+    if (!failed_ && ::rename(tempPath_.c_str(), path_.c_str()) != 0) Fail(errno);
+    if (failed_) {
+        Discard();
+        return false;
+    }
+    tempPath_.clear();
+    return true;
+}
+
+void ReportFile::Discard() {
+    if (file_ != nullptr) std::fclose(file_);
+    file_ = nullptr;
+    if (!tempPath_.empty()) ::unlink(tempPath_.c_str());
+    tempPath_.clear();
 }
 
 }  // namespace tabulex::report

@@ -8,6 +8,7 @@
 
 #include "word/Error.h"
 
+#include <atomic>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -174,6 +175,8 @@ struct OpenOptions {
     bool ReadOnly = false;
     bool AddToRecentFiles = false;
     bool Visible = true;
+    // Set while the file is read (Ctrl+C), it ends the opening with an Error; null: never.
+    const std::atomic<bool>* Stop = nullptr;
 };
 
 class Documents {

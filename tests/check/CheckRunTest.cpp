@@ -3,6 +3,8 @@
 #include "FakeHost.h"
 #include "FakeWord.h"
 #include "TestText.h"
+#include "check/ResumePoint.h"
+#include "report/ReportFile.h"
 #include "support/TestFolder.h"
 
 #include <gtest/gtest.h>
@@ -152,13 +154,36 @@ std::vector<FakeRow> TwelveCases() {
     return rows;
 }
 
-TEST_F(CheckRunTest, StopAndResume) {
+// The report with the header line written again after its first `lines` lines, as a resumed
+// check writes it.
+std::string WithHeaderAfter(const std::string& report, int lines) {
+    std::size_t at = 0;
+    for (int k = 0; k < lines; ++k) at = report.find("\r\n", at) + 2;
+    return report.substr(0, at) + report.substr(0, report.find("\r\n") + 2) + report.substr(at);
+}
+
+class StoppedCheckTest : public CheckRunTest {
+  protected:
+    // Checks until the stop request at row 6 of the twelve cases, with the file's identity.
+    CheckOutcome StopAtRowSix(const std::string& identity) {
+        options_.DocumentIdentity = identity;
+        host_.OnProcessEvents = [](fake::FakeHost& host) {
+            if (host.ProcessEventsCalls == 7) host.Stop = true;
+        };
+        host_.ProcessEventsCalls = 0;
+        CheckOutcome stopped = Run();
+        host_.OnProcessEvents = nullptr;
+        return stopped;
+    }
+};
+
+TEST_F(StoppedCheckTest, ResumedReportIsTheUninterruptedOneWithTheHeaderAgain) {
     Table(TwelveCases());
     // Every row of a 12-row table is a progress point; the first ProcessEvents comes before row 1.
-    host_.OnProcessEvents = [](fake::FakeHost& host) {
-        if (host.ProcessEventsCalls == 7) host.Stop = true;
-    };
-    const CheckOutcome stopped = Run();
+    ASSERT_EQ(Run().End, CheckEnd::Completed);
+    const std::string uninterrupted = Report();
+
+    const CheckOutcome stopped = StopAtRowSix("/data/opis.docx|100|1");
     ASSERT_EQ(stopped.End, CheckEnd::Stopped);
     EXPECT_EQ(stopped.StoppedAtRow, 6);
     EXPECT_EQ(host_.Store.ReadString("Break", "i", ""), "6");
@@ -169,7 +194,6 @@ TEST_F(CheckRunTest, StopAndResume) {
     EXPECT_EQ(host_.Questions[0].Text,
               "Прервать проверку?\r\rВ следующий раз проверку можно будет продолжить с прерванной строки.");
 
-    host_.OnProcessEvents = nullptr;
     const CheckOutcome resumed = Run();
     ASSERT_EQ(resumed.End, CheckEnd::Completed);
     EXPECT_EQ(resumed.StartRow, 6);
@@ -180,36 +204,58 @@ TEST_F(CheckRunTest, StopAndResume) {
               "В прошлый раз проверка документа \"opis.docx\" была прервана на строке 6.\r\r"
               "Продолжить сейчас проверку со строки 6?\r\r"
               "Нажмите OK чтобы продолжить проверку или Отмена, чтобы начать проверку заново.");
-    EXPECT_EQ(Report(), ExpectedReport("resumed.txt"));
+    // The counters, numbers and dates of rows 1 to 5 are kept: the same summary and certification
+    // line ("12 дел с № 1 по № 12"), the header line written again at the stop.
+    EXPECT_EQ(Report(), WithHeaderAfter(uninterrupted, 2));
+    EXPECT_EQ(resumed.Counters.DataRows, 12);
     EXPECT_FALSE(host_.Store.HasSection("Break"));
+    EXPECT_FALSE(fs::exists(folder_ / kResumeFileName));
     // The report's table spans both parts: two headers and two problem lines.
     EXPECT_EQ(resumed.ReportTableLines, 4);
 }
 
-TEST_F(CheckRunTest, ResumeDeclinedOrOtherDocumentStartsAgain) {
+TEST_F(StoppedCheckTest, ResumeDeclinedOrAnotherFileStartsAgain) {
     Table(TwelveCases());
-    host_.Store.WriteString("Break", "i", "6");
-    host_.Store.WriteString("Break", "FileName", "other.docx");
-    EXPECT_EQ(Run().StartRow, 1);
-    EXPECT_TRUE(host_.Questions.empty());
-
-    host_.Store.WriteString("Break", "i", "6");
-    host_.Store.WriteString("Break", "FileName", "opis.docx");
-    host_.ResumeAnswer = false;
-    const CheckOutcome outcome = Run();
+    ASSERT_EQ(StopAtRowSix("/data/opis.docx|100|1").End, CheckEnd::Stopped);
+    // A file of the same name but another path, size or time: no question, a notice, row 1.
+    options_.DocumentIdentity = "/other/opis.docx|100|1";
+    CheckOutcome outcome = Run();
     EXPECT_EQ(outcome.StartRow, 1);
-    EXPECT_EQ(host_.Questions.size(), 1u);
+    EXPECT_EQ(outcome.Counters.DataRows, 12);
+    EXPECT_EQ(host_.Questions.size(), 1u);  // the stop question only
+    ASSERT_EQ(host_.Messages.size(), 1u);
+    EXPECT_EQ(host_.Messages[0],
+              "Прерванная проверка в этой папке отчёта относится к другому файлу (opis.docx) "
+              "или файл изменился; проверка начата с первой строки.");
+
+    ASSERT_EQ(StopAtRowSix("/data/opis.docx|100|1").End, CheckEnd::Stopped);
+    host_.ResumeAnswer = false;
+    outcome = Run();
+    EXPECT_EQ(outcome.StartRow, 1);
+    EXPECT_EQ(host_.Questions.back().Kind, Question::Resume);
     EXPECT_EQ(outcome.Counters.DataRows, 12);
 }
 
-TEST_F(CheckRunTest, ResumePointPastTheLastRowStartsAgain) {
+TEST_F(StoppedCheckTest, ResumeIntoAnotherFolderStartsAgainWithANotice) {
     Table(TwelveCases());
-    host_.Store.WriteString("Break", "i", "40");
-    host_.Store.WriteString("Break", "FileName", "opis.docx");
+    ASSERT_EQ(StopAtRowSix("/data/opis.docx|100|1").End, CheckEnd::Stopped);
+    options_.ReportFolder = folder_ / "elsewhere";
+    fs::create_directories(options_.ReportFolder);
     const CheckOutcome outcome = Run();
     EXPECT_EQ(outcome.StartRow, 1);
-    EXPECT_TRUE(host_.Questions.empty());
     EXPECT_EQ(outcome.Counters.DataRows, 12);
+    ASSERT_EQ(host_.Messages.size(), 1u);
+    EXPECT_EQ(host_.Messages[0].rfind("Проверка этого документа была прервана с отчётом в папке ", 0), 0u);
+}
+
+TEST_F(StoppedCheckTest, ResumePointPastTheLastRowStartsAgain) {
+    auto& table = Table(TwelveCases());
+    ASSERT_EQ(StopAtRowSix("opis.docx").End, CheckEnd::Stopped);
+    table.Rows.resize(4);  // the document was shortened since the stop
+    const CheckOutcome outcome = Run();
+    EXPECT_EQ(outcome.StartRow, 1);
+    EXPECT_EQ(host_.Questions.size(), 1u);
+    EXPECT_EQ(outcome.Counters.DataRows, 4);
     EXPECT_FALSE(host_.Store.HasSection("Break"));
 }
 
@@ -292,13 +338,17 @@ TEST_F(CheckRunTest, RowReadFailureAsksAndReadsAgain) {
     EXPECT_EQ(host_.Questions[0].Text.rfind("Не удается получить следующую строку таблицы.\r\r", 0), 0u);
     EXPECT_EQ(outcome.Counters.DataRows, 12);
 
+    // A run that ends on a failure leaves the earlier report as it was.
+    const std::string earlier = Report();
     table.Rows[4].FailReads = 1;
     host_.RowReadAnswer = false;
     const CheckOutcome failed = Run();
     EXPECT_EQ(failed.End, CheckEnd::Failed);
     EXPECT_EQ(failed.StoppedAtRow, 5);
     EXPECT_FALSE(host_.Store.HasSection("Break"));
-    EXPECT_EQ(Report(), ExpectedReport("resumed.txt").substr(0, Report().size()));
+    EXPECT_EQ(Report(), earlier);
+    for (const auto& entry : fs::directory_iterator(folder_))
+        EXPECT_FALSE(entry.path().filename().string().starts_with(report::kTemporaryPrefix)) << entry.path();
 }
 
 TEST_F(CheckRunTest, DataRowFailureShowsTheRowAndGoesOnOrEnds) {

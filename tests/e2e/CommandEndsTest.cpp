@@ -5,6 +5,7 @@
 #include "cli/CheckCommand.h"
 #include "e2e/E2eTest.h"
 #include "e2e/InventoryBuilder.h"
+#include "ooxml/MinimalPackage.h"
 #include "text/Cp1251.h"
 
 #include <atomic>
@@ -14,12 +15,6 @@
 namespace tabulex::e2e {
 namespace {
 namespace fs = std::filesystem;
-
-int Occurrences(const std::string& text, const std::string& piece) {
-    int count = 0;
-    for (std::size_t at = 0; (at = text.find(piece, at)) != std::string::npos; at += piece.size()) ++count;
-    return count;
-}
 
 class CommandEndsTest : public E2eTest {};
 
@@ -38,34 +33,66 @@ TEST_F(CommandEndsTest, ReportThatCannotBeWrittenIsReportedOnce) {
     fs::create_directories(root_ / "report" / "Tabulex_Report.txt");  // a folder where the file should be
     const auto result = Check(inventory, root_ / "report");
     EXPECT_EQ(result.Status, 2);
-    EXPECT_EQ(Occurrences(result.Err, "Закройте файл отчёта либо поставьте галочку в настройках."), 1)
-        << result.Err;
+    EXPECT_EQ(result.Err, "opis.docx: Не удалось записать отчёт " +
+                              (root_ / "report" / "Tabulex_Report.txt").string() +
+                              ": на месте файла отчёта находится папка\n");
 }
 
-TEST_F(CommandEndsTest, StopBeforeTheFirstRowStoresTheResumePoint) {
+TEST_F(CommandEndsTest, ReportFolderThatCannotBeMadeIsNamedWithTheReason) {
     const auto inventory = MakeInventory("clean.plan.txt", "opis.docx");
+    std::ofstream(root_ / "file") << "a file where the folder should be";
+    for (const fs::path& folder : {root_ / "file", root_ / "file" / "reports"}) {
+        const auto result = Check(inventory, folder);
+        EXPECT_EQ(result.Status, 2);
+        EXPECT_EQ(result.Err, "opis.docx: Не удалось создать папку отчёта " + folder.string() +
+                                  ": на месте папки находится файл\n");
+    }
+}
+
+TEST_F(CommandEndsTest, StopBeforeTheStartChecksNothing) {
+    const auto inventory = MakeInventory("clean.plan.txt", "opis.docx");
+    const auto second = MakeInventory("clean.plan.txt", "opis2.docx");
     cli::CheckCommandOptions options;
-    options.Paths = {inventory.string()};
+    options.Paths = {inventory.string(), second.string()};
     options.ReportDir = (root_ / "report").string();
     options.ReportDocument = false;
     const std::atomic<bool> stop{true};  // Ctrl+C pressed as the command starts
     std::ostringstream out, err;
     EXPECT_EQ(cli::RunCheckCommand(options, out, err, stop), 2);
-    EXPECT_EQ(err.str(), "opis.docx: Проверка прервана на строке 1.\n");
+    EXPECT_EQ(err.str(), "Проверка остановлена; не начата проверка описей: 2.\n");
     EXPECT_EQ(out.str(), "");
-    const std::string settings = ReadFile(root_ / "data" / "Tabulex.ini");
-    EXPECT_NE(settings.find("[Break]"), std::string::npos) << settings;
-    EXPECT_NE(settings.find("FileName = opis.docx"), std::string::npos) << settings;
-    EXPECT_NE(settings.find("i = 1"), std::string::npos) << settings;
-    // No summary: the report holds the header line only.
-    EXPECT_EQ(ReadFile(root_ / "report" / "Tabulex_Report.txt"),
-              ExpectedReportBytes("№\tЗаголовок\tДаты\tКол-во\tПримечание\tОтчет\n"));
+    EXPECT_FALSE(fs::exists(root_ / "report"));
 
-    // Resuming at row 1 is checking anew: a new report, complete.
-    const auto resumed = Check(inventory, root_ / "report", {"--resume"});
-    EXPECT_EQ(resumed.Status, 0) << resumed.Err;
+    const auto checked = Check(inventory, root_ / "report", {"--resume"});
+    EXPECT_EQ(checked.Status, 0) << checked.Err;
     ExpectReport(root_ / "report", "clean.report.txt");
-    EXPECT_EQ(ReadFile(root_ / "data" / "Tabulex.ini").find("[Break]"), std::string::npos);
+}
+
+// Tables nested 40 000 deep in a cell of the main table: that inventory is refused with the limit
+// named, the others of the folder are checked as usual.
+TEST_F(CommandEndsTest, DeeplyNestedInventoryIsRefusedAndTheBatchGoesOn) {
+    fs::create_directories(root_ / "shelf");
+    WriteInventory(ReadFixture("clean.plan.txt"), root_ / "shelf" / "good.docx");
+    std::string open, close;
+    for (int k = 0; k < 40000; ++k) {
+        open += "<w:tbl><w:tr><w:tc>";
+        close += "</w:tc></w:tr></w:tbl>";
+    }
+    const std::string nested = open + "<w:p><w:r><w:t>deep</w:t></w:r></w:p>" + close;
+    const std::string cell = "<w:tc><w:p><w:r><w:t>1</w:t></w:r></w:p></w:tc>";
+    const std::string body =
+        "<w:tbl><w:tr>" + cell + cell + "</w:tr><w:tr><w:tc>" + nested + "</w:tc>" + cell + "</w:tr></w:tbl>";
+    std::ofstream(root_ / "shelf" / "deep.docx", std::ios::binary)
+        << ooxml::BuildDocxBytes({ooxml::WrapBody(body), ooxml::DefaultStylesXml(), {}});
+
+    const auto result = RunTabulex({"check", (root_ / "shelf").string(), "--report-dir",
+                                    (root_ / "report").string(), "--no-report-docx", "--jobs", "1"});
+    EXPECT_EQ(result.Status, 2);
+    EXPECT_EQ(result.Err,
+              "deep.docx: Документ вложен слишком глубоко: таблицы или другие элементы вложены друг в "
+              "друга больше чем на 256 уровней; такой файл не проверяется: " +
+                  (root_ / "shelf" / "deep.docx").string() + "\n");
+    ExpectReport(root_ / "report" / "good", "clean.report.txt");
 }
 
 TEST_F(CommandEndsTest, Utf8ReportHoldsTheSameTextWithCrLf) {

@@ -1,8 +1,10 @@
 // A check stopped at a row and resumed later by `tabulex check --resume`: the resumed run starts
-// at the stored row with every counter at zero and appends to the old report, which then holds
-// the header line twice.
+// at the stored row with the run state of the stop and continues the old report, which then holds
+// the header line twice and is otherwise the report of an uninterrupted check. Only the very file
+// that was stopped, into the same report folder, is resumed.
 
 #include "check/CheckRun.h"
+#include "cli/InventoryFiles.h"
 #include "e2e/E2eTest.h"
 #include "settings/IniSettings.h"
 #include "text/Cp1251.h"
@@ -53,6 +55,7 @@ class ResumeTest : public E2eTest {
         StopAtRowHost host(settings, row);
         check::CheckOptions options;
         options.ReportFolder = root_ / "report";
+        options.DocumentIdentity = cli::FileIdentity(inventory);
         fs::create_directories(options.ReportFolder);
         auto application = word::docx::CreateApplication();
         application->Documents().Open(inventory.string());
@@ -79,6 +82,46 @@ TEST_F(ResumeTest, ResumedCheckAppendsToTheStoppedReport) {
     ExpectReport(root_ / "report", "every-row-kind.report.txt");
 }
 
+TEST_F(ResumeTest, AnotherFileOfTheSameNameOrAChangedFileStartsAgainWithANotice) {
+    const auto inventory = MakeInventory("every-row-kind.plan.txt", "opis.docx");
+    const std::string notice =
+        "opis.docx: Прерванная проверка в этой папке отчёта относится к другому файлу (opis.docx) или файл "
+        "изменился; проверка начата с первой строки.\n";
+    // The same name in another folder.
+    ASSERT_EQ(StopAt(inventory, 7).End, check::CheckEnd::Stopped);
+    fs::create_directories(root_ / "copy");
+    fs::copy_file(inventory, root_ / "copy" / "opis.docx");
+    auto result = Check(root_ / "copy" / "opis.docx", root_ / "report", {"--resume"});
+    EXPECT_EQ(result.Status, 1);
+    EXPECT_EQ(result.Err, notice);
+    ExpectReport(root_ / "report", "every-row-kind.report.txt");
+
+    // The same path, the file renamed away and another one renamed into its place.
+    ASSERT_EQ(StopAt(inventory, 7).End, check::CheckEnd::Stopped);
+    fs::rename(inventory, root_ / "old.docx");
+    MakeInventory("clean.plan.txt", "opis.docx");
+    result = Check(inventory, root_ / "report", {"--resume"});
+    EXPECT_EQ(result.Status, 0);
+    EXPECT_EQ(result.Err, notice);
+    ExpectReport(root_ / "report", "clean.report.txt");
+}
+
+TEST_F(ResumeTest, ResumeIntoAnotherReportFolderStartsAgainWithANotice) {
+    const auto inventory = MakeInventory("every-row-kind.plan.txt", "opis.docx");
+    ASSERT_EQ(StopAt(inventory, 7).End, check::CheckEnd::Stopped);
+    const auto result = Check(inventory, root_ / "other", {"--resume"});
+    EXPECT_EQ(result.Status, 1);
+    EXPECT_EQ(result.Err, "opis.docx: Проверка этого документа была прервана с отчётом в папке " +
+                              (root_ / "report").string() +
+                              "; продолжить её можно только с той же папкой отчёта. Проверка начата с первой "
+                              "строки.\n");
+    ExpectReport(root_ / "other", "every-row-kind.report.txt");
+    // The resume point stays with its report.
+    const auto resumed = Check(inventory, root_ / "report", {"--resume"});
+    EXPECT_EQ(resumed.Status, 1) << resumed.Err;
+    ExpectReport(root_ / "report", "every-row-kind-resumed.report.txt");
+}
+
 TEST_F(ResumeTest, WithoutResumeTheCheckStartsAgain) {
     const auto inventory = MakeInventory("every-row-kind.plan.txt", "opis.docx");
     ASSERT_EQ(StopAt(inventory, 7).End, check::CheckEnd::Stopped);
@@ -87,17 +130,18 @@ TEST_F(ResumeTest, WithoutResumeTheCheckStartsAgain) {
     ExpectReport(root_ / "report", "every-row-kind.report.txt");
 }
 
-TEST_F(ResumeTest, AnotherDocumentStartsAtRowOneAndEndsTheResumePoint) {
+TEST_F(ResumeTest, EveryInventoryKeepsItsOwnResumePoint) {
     const auto stoppedOne = MakeInventory("every-row-kind.plan.txt", "opis.docx");
     const auto otherOne = MakeInventory("every-row-kind.plan.txt", "opis-copy.docx");
     ASSERT_EQ(StopAt(stoppedOne, 7).End, check::CheckEnd::Stopped);
     const auto other = Check(otherOne, root_ / "other", {"--resume"});
     EXPECT_EQ(other.Status, 1) << other.Err;
+    EXPECT_EQ(other.Err, "");
     ExpectReport(root_ / "other", "every-row-kind.report.txt");
-    // That check ended normally, so the resume point is gone: the stopped document starts again.
-    const auto again = Check(stoppedOne, root_ / "report", {"--resume"});
-    EXPECT_EQ(again.Status, 1) << again.Err;
-    ExpectReport(root_ / "report", "every-row-kind.report.txt");
+    // Another inventory checked to its end into its own folder leaves this one's resume point.
+    const auto resumed = Check(stoppedOne, root_ / "report", {"--resume"});
+    EXPECT_EQ(resumed.Status, 1) << resumed.Err;
+    ExpectReport(root_ / "report", "every-row-kind-resumed.report.txt");
 }
 
 }  // namespace

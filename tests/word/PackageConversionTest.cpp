@@ -15,6 +15,8 @@
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
+#include <optional>
+#include <thread>
 
 namespace tabulex::word::docx {
 namespace {
@@ -129,7 +131,8 @@ TEST(PackageConversionTest, AFailingOrHangingConversionIsReported) {
         std::filesystem::permissions(soffice, std::filesystem::perms::owner_all);
         auto start = std::chrono::steady_clock::now();
         try {
-            ConvertToDocx(rtf, DocumentFormat::Rtf, "opis.rtf", std::chrono::seconds(1));
+            ConvertToDocx(rtf, DocumentFormat::Rtf, "opis.rtf",
+                          ConversionLimits{.Timeout = std::chrono::seconds(1)});
             ADD_FAILURE() << "converted";
         } catch (const word::Error& error) {
             EXPECT_EQ(error.Message(), std::string(c.Message) + "opis.rtf");
@@ -137,6 +140,72 @@ TEST(PackageConversionTest, AFailingOrHangingConversionIsReported) {
         }
         EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
     }
+}
+
+// Replaces an environment variable for the scope of a test.
+class ScopedEnv {
+  public:
+    ScopedEnv(const char* name, const std::string& value) : name_(name) {
+        if (const char* old = std::getenv(name)) saved_ = old;
+        setenv(name, value.c_str(), 1);
+    }
+    ~ScopedEnv() {
+        if (saved_) {
+            setenv(name_, saved_->c_str(), 1);
+        } else {
+            unsetenv(name_);
+        }
+    }
+
+  private:
+    const char* name_;
+    std::optional<std::string> saved_;
+};
+
+// The stand-in soffice records its memory limit and temporary folder, leaves a file there and hangs
+// until it is killed: the limit is the one given, the folder a private one that is gone afterwards,
+// and the system's temporary folder holds nothing of it.
+TEST(PackageConversionTest, LibreOfficeRunsUnderAMemoryLimitInAPrivateTemporaryFolder) {
+    ooxml::fs::TempFolder bin("tabulex-fake-");
+    ooxml::fs::TempFolder record("tabulex-record-");
+    ooxml::fs::TempFolder system("tabulex-systemp-");
+    ScopedPath path(bin.Path() + ":/bin:/usr/bin");
+    ScopedEnv record_("TABULEX_RECORD", record.Path());
+    ScopedEnv temp("TMPDIR", system.Path());
+    WriteFile(
+        bin.Path() + "/soffice",
+        "#!/bin/sh\nulimit -v > \"$TABULEX_RECORD/limit\"\necho \"$TMPDIR\" > \"$TABULEX_RECORD/tmpdir\"\n"
+        "touch \"$TMPDIR/lu1234.tmp\"\nexec sleep 30\n");
+    std::filesystem::permissions(bin.Path() + "/soffice", std::filesystem::perms::owner_all);
+    EXPECT_THROW(
+        ConvertToDocx(ReadFile(Fixture("convert/ukrf.rtf")), DocumentFormat::Rtf, "opis.rtf",
+                      ConversionLimits{.Timeout = std::chrono::seconds(1), .MemoryBytes = 512ull << 20}),
+        word::Error);
+    EXPECT_EQ(ReadFile(record.Path() + "/limit"), "524288\n");
+    const std::string childTemp = ReadFile(record.Path() + "/tmpdir");
+    EXPECT_TRUE(childTemp.starts_with(system.Path() + "/tabulex-convert-")) << childTemp;
+    EXPECT_TRUE(std::filesystem::is_empty(system.Path()));
+}
+
+TEST(PackageConversionTest, AStopRequestEndsTheConversionAtOnce) {
+    ooxml::fs::TempFolder bin("tabulex-fake-");
+    ScopedPath path(bin.Path() + ":/bin:/usr/bin");
+    WriteFile(bin.Path() + "/soffice", "#!/bin/sh\nexec sleep 30\n");
+    std::filesystem::permissions(bin.Path() + "/soffice", std::filesystem::perms::owner_all);
+    std::atomic<bool> stop{false};
+    std::thread ctrlC([&] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(200));
+        stop = true;
+    });
+    const auto start = std::chrono::steady_clock::now();
+    try {
+        ConvertToDocx("{\\rtf1 x}", DocumentFormat::Rtf, "opis.rtf", ConversionLimits{.Stop = &stop});
+        ADD_FAILURE() << "converted";
+    } catch (const word::Error& error) {
+        EXPECT_EQ(error.Message(), std::string(messages::kOpenInterrupted) + "opis.rtf");
+    }
+    ctrlC.join();
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <map>
@@ -50,15 +51,23 @@ void CheckRoundTrip(const std::string& path) {
     }
     const std::string saved = package.ToBytes();
     Package reopened = Package::FromBytes(saved, path);
-    ASSERT_EQ(reopened.PartNames(), package.PartNames());
-    std::vector<RawEntry> before = RawEntries(original);
-    std::vector<RawEntry> after = RawEntries(saved);
+    // A large rewritten part may move to the end of the archive (it is written as a new entry);
+    // the order of entries means nothing to a reader, their contents do.
+    std::vector<std::string> namesAfter = reopened.PartNames();
+    std::vector<std::string> namesBefore = package.PartNames();
+    std::sort(namesAfter.begin(), namesAfter.end());
+    std::sort(namesBefore.begin(), namesBefore.end());
+    ASSERT_EQ(namesAfter, namesBefore);
+    std::map<std::string, RawEntry> after;
+    for (RawEntry& entry : RawEntries(saved)) after.emplace(entry.Name, std::move(entry));
+    const std::vector<RawEntry> before = RawEntries(original);
     ASSERT_EQ(before.size(), after.size());
-    for (std::size_t i = 0; i < before.size(); ++i) {
-        if (rewritten.count(before[i].Name)) {
-            EXPECT_EQ(SerializePart(ParsePart(reopened, before[i].Name)), rewritten[before[i].Name]);
+    for (const RawEntry& entry : before) {
+        if (rewritten.count(entry.Name)) {
+            EXPECT_EQ(SerializePart(ParsePart(reopened, entry.Name)), rewritten[entry.Name]);
         } else {
-            EXPECT_EQ(after[i], before[i]) << before[i].Name;
+            ASSERT_EQ(after.count(entry.Name), 1u) << entry.Name;
+            EXPECT_EQ(after.at(entry.Name), entry) << entry.Name;
         }
     }
 }

@@ -4,10 +4,11 @@
 #include "word/Error.h"
 #include "word/docx/Package.h"
 #include "word/docx/PackageMessages.h"
+#include "word/docx/ZipArchive.h"
 
 #include <fcntl.h>
 #include <signal.h>
-#include <spawn.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -79,57 +80,69 @@ void WriteWhole(const std::string& path, std::string_view bytes) {
     if (!out) throw std::runtime_error("cannot write " + path);
 }
 
-class SpawnSetup {
-  public:
-    SpawnSetup(const std::string& logPath) {
-        posix_spawn_file_actions_init(&actions_);
-        posix_spawnattr_init(&attr_);
-        posix_spawn_file_actions_addopen(&actions_, 0, "/dev/null", O_RDONLY, 0);
-        posix_spawn_file_actions_addopen(&actions_, 1, logPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-        posix_spawn_file_actions_adddup2(&actions_, 1, 2);
-        sigset_t none, defaults;
-        sigemptyset(&none);
-        sigemptyset(&defaults);
-        sigaddset(&defaults, SIGPIPE);
-        sigaddset(&defaults, SIGCHLD);
-        posix_spawnattr_setsigmask(&attr_, &none);
-        posix_spawnattr_setsigdefault(&attr_, &defaults);
-        posix_spawnattr_setpgroup(&attr_, 0);  // its own process group, killed whole on timeout
-        posix_spawnattr_setflags(&attr_,
-                                 POSIX_SPAWN_SETPGROUP | POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF);
-    }
-    SpawnSetup(const SpawnSetup&) = delete;
-    SpawnSetup& operator=(const SpawnSetup&) = delete;
-    ~SpawnSetup() {
-        posix_spawn_file_actions_destroy(&actions_);
-        posix_spawnattr_destroy(&attr_);
-    }
-    const posix_spawn_file_actions_t* Actions() const { return &actions_; }
-    const posix_spawnattr_t* Attr() const { return &attr_; }
-
-  private:
-    posix_spawn_file_actions_t actions_;
-    posix_spawnattr_t attr_;
-};
+// Thrown by Run when the stop flag ended the conversion.
+struct StopRequested {};
 
 struct RunResult {
     bool TimedOut = false;
     int Status = 0;
 };
 
-// Runs a program without a shell (file names never pass through one) and waits for it.
-RunResult Run(const std::vector<std::string>& args, const std::string& logPath,
-              std::chrono::seconds timeout) {
+// What the child gets: its arguments and environment prepared before the fork, as only
+// async-signal-safe calls may run between fork and exec in a process with threads.
+struct ChildSetup {
     std::vector<char*> argv;
-    for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
-    argv.push_back(nullptr);
-    SpawnSetup setup(logPath);
-    pid_t pid = 0;
-    int rc = posix_spawn(&pid, argv[0], setup.Actions(), setup.Attr(), argv.data(), environ);
-    if (rc != 0) throw std::runtime_error(std::string("posix_spawn: ") + std::strerror(rc));
+    std::vector<std::string> environment;
+    std::vector<char*> envp;
+    std::string logPath;
+    std::uint64_t memoryBytes = 0;
+};
+
+[[noreturn]] void ExecChild(const ChildSetup& setup) {
+    ::setpgid(0, 0);  // its own process group, killed whole on timeout or stop
+    const rlimit memory{setup.memoryBytes, setup.memoryBytes};
+    ::setrlimit(RLIMIT_AS, &memory);
+    sigset_t none;
+    sigemptyset(&none);
+    ::sigprocmask(SIG_SETMASK, &none, nullptr);
+    struct sigaction defaults {};
+    defaults.sa_handler = SIG_DFL;
+    for (int sig : {SIGPIPE, SIGCHLD, SIGINT, SIGTERM, SIGHUP, SIGXFSZ}) ::sigaction(sig, &defaults, nullptr);
+    const int in = ::open("/dev/null", O_RDONLY);
+    const int log = ::open(setup.logPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    if (in < 0 || log < 0 || ::dup2(in, 0) < 0 || ::dup2(log, 1) < 0 || ::dup2(log, 2) < 0) ::_exit(126);
+    ::execve(setup.argv[0], setup.argv.data(), setup.envp.data());
+    ::_exit(127);
+}
+
+// Runs a program without a shell (file names never pass through one) and waits for it; kills its
+// process group at the timeout or when `stop` is set.
+RunResult Run(const std::vector<std::string>& args, const std::string& logPath,
+              const ConversionLimits& limits, const std::string& tempFolder) {
+    ChildSetup setup;
+    for (const std::string& a : args) setup.argv.push_back(const_cast<char*>(a.c_str()));
+    setup.argv.push_back(nullptr);
+    for (char** e = environ; *e; ++e) {
+        const std::string_view entry(*e);
+        if (!entry.starts_with("TMPDIR=") && !entry.starts_with("TMP=") && !entry.starts_with("TEMP="))
+            setup.environment.emplace_back(entry);
+    }
+    // LibreOffice's temporary files and pipes go into the private folder, removed afterwards even
+    // when it had to be killed.
+    for (const char* name : {"TMPDIR=", "TMP=", "TEMP="}) setup.environment.push_back(name + tempFolder);
+    for (std::string& e : setup.environment) setup.envp.push_back(e.data());
+    setup.envp.push_back(nullptr);
+    setup.logPath = logPath;
+    setup.memoryBytes = limits.MemoryBytes;
+
+    const pid_t pid = ::fork();
+    if (pid < 0) throw std::runtime_error(std::string("fork: ") + std::strerror(errno));
+    if (pid == 0) ExecChild(setup);
+    ::setpgid(pid, pid);  // also from here: the group exists before the first kill
 
     RunResult result;
-    auto deadline = std::chrono::steady_clock::now() + timeout;
+    auto deadline = std::chrono::steady_clock::now() + limits.Timeout;
+    bool stopped = false;
     for (;;) {
         pid_t done = ::waitpid(pid, &result.Status, WNOHANG);
         if (done == pid) break;
@@ -137,8 +150,9 @@ RunResult Run(const std::vector<std::string>& args, const std::string& logPath,
         if (done < 0 && errno == ECHILD) break;
         if (done < 0 && errno != EINTR)
             throw std::runtime_error(std::string("waitpid: ") + std::strerror(errno));
-        if (std::chrono::steady_clock::now() >= deadline) {
-            result.TimedOut = true;
+        stopped = limits.Stop && limits.Stop->load();
+        if (stopped || std::chrono::steady_clock::now() >= deadline) {
+            result.TimedOut = !stopped;
             ::kill(-pid, SIGKILL);
             while (::waitpid(pid, &result.Status, 0) < 0 && errno == EINTR) {
             }
@@ -147,6 +161,7 @@ RunResult Run(const std::vector<std::string>& args, const std::string& logPath,
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
     }
     ::kill(-pid, SIGKILL);  // helpers LibreOffice may have left behind in its group
+    if (stopped) throw StopRequested{};
     return result;
 }
 
@@ -196,7 +211,8 @@ std::string_view FormatExtension(DocumentFormat format) {
 }
 
 std::string ConvertToDocx(std::string_view bytes, DocumentFormat format, const std::string& displayName,
-                          std::chrono::seconds timeout) {
+                          const ConversionLimits& limits) {
+    const std::chrono::seconds timeout = limits.Timeout;
     const std::string shown = ooxml::fs::DisplayName(displayName);
     const std::string ext(FormatExtension(format));
     std::string soffice = ooxml::fs::FindOnPath("soffice");
@@ -215,14 +231,18 @@ std::string ConvertToDocx(std::string_view bytes, DocumentFormat format, const s
     const std::string input = temp.Path() + "/document" + ext;
     const std::string outDir = temp.Path() + "/out";
     const std::string log = temp.Path() + "/soffice.log";
+    const std::string childTemp = temp.Path() + "/tmp";
     RunResult run;
     try {
+        std::filesystem::create_directory(childTemp);
         // The input is copied under a plain name: its own name may start with '-' or hold anything.
         WriteWhole(input, bytes);
         run = Run({soffice, "-env:UserInstallation=file://" + PercentEncode(temp.Path() + "/profile"),
                    "--headless", "--invisible", "--nologo", "--norestore", "--nolockcheck", "--convert-to",
                    "docx", "--outdir", outDir, input},
-                  log, timeout);
+                  log, limits, childTemp);
+    } catch (const StopRequested&) {
+        throw word::Error(std::string(messages::kOpenInterrupted) + shown, "stop requested");
     } catch (const std::exception& e) {
         throw word::Error(std::string(messages::kConversionFailed) + shown, e.what());
     }
@@ -240,10 +260,18 @@ std::string ConvertToDocx(std::string_view bytes, DocumentFormat format, const s
 }
 
 Package LoadDocumentFile(const std::string& path, const PackageLimits& limits) {
+    // The kind and the zip directory are checked before the contents are read: a large file that
+    // is no package costs no memory.
+    const std::string head = ooxml::fs::ReadFileHead(path, 512);
+    if (DetectFormat(head, path) == DocumentFormat::Docx && !IsOleCompound(head))
+        zip::CheckDirectory(path, head, ooxml::fs::DisplayName(path), limits);
     std::string bytes = ooxml::fs::ReadDocumentFile(path, limits.MaxTotalUncompressed);
     DocumentFormat format = DetectFormat(bytes, path);
-    if (format == DocumentFormat::Doc || format == DocumentFormat::Rtf || format == DocumentFormat::Odt)
-        return Package::FromBytes(ConvertToDocx(bytes, format, path), path, limits);
+    if (format == DocumentFormat::Doc || format == DocumentFormat::Rtf || format == DocumentFormat::Odt) {
+        ConversionLimits conversion;
+        conversion.Stop = limits.Stop;
+        return Package::FromBytes(ConvertToDocx(bytes, format, path, conversion), path, limits);
+    }
     return Package::FromBytes(std::move(bytes), path, limits);
 }
 

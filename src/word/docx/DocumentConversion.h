@@ -3,7 +3,9 @@
 // Telling document formats apart by their content, and converting the formats the host does not read
 // itself (.doc, .rtf, .odt) to .docx with LibreOffice running headless.
 
+#include <atomic>
 #include <chrono>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -23,11 +25,21 @@ DocumentFormat DetectFormat(std::string_view bytes, std::string_view fileName);
 // The usual extension of a format, e.g. ".doc".
 std::string_view FormatExtension(DocumentFormat format);
 
+struct ConversionLimits {
+    std::chrono::seconds Timeout{120};
+    // LibreOffice's address space: a hostile file must not take the machine's memory (a 200 MB
+    // .rtf of braces grew it to 10 GB). It starts in well under 2 GB.
+    std::uint64_t MemoryBytes = 4ull << 30;
+    // Set (Ctrl+C): the conversion is ended at once with word::Error "opening interrupted".
+    const std::atomic<bool>* Stop = nullptr;
+};
+
 // Converts a document (its bytes, read by the caller) to .docx with `soffice --headless` in a private
-// temporary folder and returns the bytes of the .docx; the folder is removed. Throws word::Error
-// naming the format when soffice is not on PATH, and when the conversion fails or runs past the
-// timeout (LibreOffice's process group is killed then). `displayName` is the UTF-8 file name.
+// temporary folder, which is also LibreOffice's temporary folder, and returns the bytes of the
+// .docx; the folder is removed. Throws word::Error naming the format when soffice is not on PATH,
+// and when the conversion fails, runs past the timeout or is stopped (LibreOffice's process group is
+// killed then). `displayName` is the UTF-8 file name.
 std::string ConvertToDocx(std::string_view bytes, DocumentFormat format, const std::string& displayName,
-                          std::chrono::seconds timeout = std::chrono::seconds(120));
+                          const ConversionLimits& limits = {});
 
 }  // namespace tabulex::word::docx

@@ -6,6 +6,7 @@
 #include "word/docx/CommentsPart.h"
 #include "word/docx/DocxObjects.h"
 #include "word/docx/HostMessages.h"
+#include "word/docx/NestingLimit.h"
 #include "word/docx/PackageMessages.h"
 #include "word/docx/ShapeIndex.h"
 #include "word/docx/StoryText.h"
@@ -73,9 +74,11 @@ DocxDocument::DocxDocument(std::unique_ptr<State> state, std::string path, std::
 
 DocxDocument::~DocxDocument() = default;
 
-std::unique_ptr<DocxDocument> DocxDocument::OpenFile(const std::string& path) {
+std::unique_ptr<DocxDocument> DocxDocument::OpenFile(const std::string& path, const std::atomic<bool>* stop) {
     std::optional<DiskStamp> stamp = StampOf(path);
-    auto state = BuildState(LoadDocumentFile(path));
+    PackageLimits limits;
+    limits.Stop = stop;
+    auto state = BuildState(LoadDocumentFile(path, limits), stop);
     return std::unique_ptr<DocxDocument>(new DocxDocument(std::move(state), path, stamp));
 }
 
@@ -259,6 +262,7 @@ void ParseMainStory(Package& package, std::string& buffer, pugi::xml_document& m
             std::string("part ") + kMainPart + ", offset " + std::to_string(result.offset) + ": " +
                 result.description());
     }
+    if (!NestingWithinLimit(main)) ThrowTooDeep(package.Name(), kMainPart);
 }
 
 }  // namespace
@@ -306,7 +310,8 @@ void DocxDocument::SaveCopyWithComments(const std::string& path, const CommentSe
     copy.Save(path);
 }
 
-std::unique_ptr<DocxDocument::State> DocxDocument::BuildState(Package package) {
+std::unique_ptr<DocxDocument::State> DocxDocument::BuildState(Package package,
+                                                              const std::atomic<bool>* stop) {
     auto state = std::make_unique<State>(std::move(package));
     try {
         if (state->Package.Has(kStylesPart)) state->Styles = ParsePart(state->Package, kStylesPart);
@@ -320,9 +325,12 @@ std::unique_ptr<DocxDocument::State> DocxDocument::BuildState(Package package) {
     {
         // The part's bytes are inflated again from the package if the DOM is needed later.
         std::string xml = state->Package.TakeBytes(kMainPart);
-        state->Compact = ReadCompactStory(xml, state->StyleSheet, state->ListNumbering);
+        state->Compact = ReadCompactStory(xml, state->StyleSheet, state->ListNumbering, stop);
         if (state->Compact) KeepFragmentAfterMainTable(*state, xml);
     }
+    if (!state->Compact && stop && stop->load())
+        throw Error(std::string(messages::kOpenInterrupted) + ooxml::fs::DisplayName(state->Package.Name()),
+                    "stop requested");
     if (!state->Compact) BuildDom(*state);
     return state;
 }

@@ -35,7 +35,9 @@ enum class EditKind {
 class DocxDocument final : public word::Document {
   public:
     // Opens a file of any supported format (path in UTF-8); the file is not changed.
-    static std::unique_ptr<DocxDocument> OpenFile(const std::string& path);
+    // `stop` set while the file is read ends the opening with word::Error (null: never).
+    static std::unique_ptr<DocxDocument> OpenFile(const std::string& path,
+                                                  const std::atomic<bool>* stop = nullptr);
     // A document made in memory; it is written to `path` only by Save.
     static std::unique_ptr<DocxDocument> FromPackage(Package package, const std::string& path);
     ~DocxDocument() override;
@@ -93,7 +95,7 @@ class DocxDocument final : public word::Document {
         bool operator==(const DiskStamp&) const = default;
     };
 
-    static std::unique_ptr<State> BuildState(Package package);
+    static std::unique_ptr<State> BuildState(Package package, const std::atomic<bool>* stop = nullptr);
     static void BuildDom(State& state);
     static void KeepFragmentAfterMainTable(State& state, std::string_view xml);
     DocxDocument(std::unique_ptr<State> state, std::string path, std::optional<DiskStamp> stamp);

@@ -5,6 +5,7 @@
 
 #include "ooxml/MinimalPackage.h"
 
+#include <atomic>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -18,6 +19,9 @@ struct PackageLimits {
     std::uint64_t MaxCompressionRatio = 1000;         // per entry, uncompressed / compressed
     std::uint64_t RatioCheckFloor = 1u << 20;         // entries smaller than this are never "absurd"
     std::uint64_t MaxEntries = 100000;                // a package of more parts is refused as well
+    // When set while the document is read (Ctrl+C), the reading ends with word::Error "opening
+    // interrupted"; null: never.
+    const std::atomic<bool>* Stop = nullptr;
 };
 
 class Package {

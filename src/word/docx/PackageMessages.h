@@ -6,6 +6,7 @@
 #include "ooxml/FileMessages.h"
 #include "text/Cp1251.h"
 
+#include <string>
 #include <string_view>
 
 namespace tabulex::word::docx::messages {
@@ -30,5 +31,14 @@ inline constexpr std::string_view kConversionFailed =
 inline constexpr std::string_view kConversionTimedOutPrefix =
     "LibreOffice не успел преобразовать документ в формат .docx (предел "_cp;
 inline constexpr std::string_view kConversionTimedOutSuffix = " с): "_cp;
+
+inline constexpr std::string_view kOpenInterrupted = "Открытие документа прервано: "_cp;
+
+// "... deeper than N levels: " + file name
+inline std::string TooDeep(int limit) {
+    return std::string(
+               "Документ вложен слишком глубоко: таблицы или другие элементы вложены друг в друга больше чем на "_cp) +
+           std::to_string(limit) + std::string(" уровней; такой файл не проверяется: "_cp);
+}
 
 }  // namespace tabulex::word::docx::messages

@@ -1,7 +1,7 @@
 #include "word/docx/StreamIndex.h"
 
 #include "word/docx/InlineVocabulary.h"
-
+#include "word/docx/NestingLimit.h"
 #include "word/docx/StreamReader.h"
 
 namespace tabulex::word::docx {
@@ -37,7 +37,7 @@ void Reader::Unsupported() {
     failed_ = true;
 }
 
-bool Reader::Read(std::string_view xml) {
+bool Reader::Read(std::string_view xml, const std::atomic<bool>* stop) {
     parser_ = XML_ParserCreate(nullptr);
     if (!parser_) return false;
     XML_SetUserData(parser_, this);
@@ -50,6 +50,10 @@ bool Reader::Read(std::string_view xml) {
     constexpr std::size_t kChunk = 1 << 16;
     bool ok = true;
     for (std::size_t offset = 0; ok && !failed_;) {
+        if (stop && stop->load()) {
+            failed_ = true;
+            break;
+        }
         std::size_t size = std::min(kChunk, xml.size() - offset);
         bool last = offset + size >= xml.size();
         ok = XML_Parse(parser_, xml.data() + offset, static_cast<int>(size), last ? XML_TRUE : XML_FALSE) ==
@@ -65,6 +69,9 @@ bool Reader::Read(std::string_view xml) {
 // An element opens: what it is to each walk of the DOM path, derived from its parent.
 void Reader::Start(const char* qname, const char** attrs) {
     if (failed_) return;
+    // Too deep for the DOM path's walks: the DOM path refuses the document with its message.
+    if (frames_.size() + static_cast<std::size_t>(skipped_) > static_cast<std::size_t>(kMaxXmlNesting))
+        return Unsupported();
     if (frames_.back().Inert) {
         ++skipped_;
         return;
@@ -159,11 +166,12 @@ void Reader::End() {
 }  // namespace stream
 
 std::unique_ptr<CompactStory> ReadCompactStory(std::string_view xml, const StyleSheet& styles,
-                                               const ListNumbering& numbering) {
+                                               const ListNumbering& numbering,
+                                               const std::atomic<bool>* stop) {
     auto story = std::make_unique<CompactStory>();
     {
         stream::Reader reader(styles, numbering, *story);
-        if (!reader.Read(xml)) return nullptr;
+        if (!reader.Read(xml, stop)) return nullptr;
     }
     CompactStoryWriter(*story).Shrink();
     return story;

@@ -8,6 +8,7 @@
 #include "word/docx/ListNumbering.h"
 #include "word/docx/StyleSheet.h"
 
+#include <atomic>
 #include <memory>
 #include <string_view>
 
@@ -17,8 +18,10 @@ namespace tabulex::word::docx {
 // way the DOM path reads it: XML that does not parse (the DOM path then gives its message), a
 // document type declaration, or a construct the stream cannot answer without looking ahead (a
 // field instruction running across a cell boundary, an mc:Fallback before its mc:Choice, table
-// properties after the table's first paragraph). The caller then builds the DOM.
+// properties after the table's first paragraph), or `stop` set while reading. The caller then
+// builds the DOM, unless it was stopped.
 std::unique_ptr<CompactStory> ReadCompactStory(std::string_view xml, const StyleSheet& styles,
-                                               const ListNumbering& numbering);
+                                               const ListNumbering& numbering,
+                                               const std::atomic<bool>* stop = nullptr);
 
 }  // namespace tabulex::word::docx

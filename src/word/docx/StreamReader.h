@@ -15,6 +15,7 @@
 
 #include <expat.h>
 
+#include <atomic>
 #include <cstring>
 #include <string>
 #include <string_view>
@@ -42,7 +43,8 @@ class Reader {
     }
 
     // False when the stream cannot be read the way the DOM path reads it (see ReadCompactStory).
-    bool Read(std::string_view xml);
+    // Ends early, false, when `stop` is set.
+    bool Read(std::string_view xml, const std::atomic<bool>* stop);
 
   private:
     static void XMLCALL OnStart(void* self, const XML_Char* name, const XML_Char** attrs);

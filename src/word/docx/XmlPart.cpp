@@ -2,6 +2,7 @@
 
 #include "ooxml/FileSystem.h"
 #include "word/Error.h"
+#include "word/docx/NestingLimit.h"
 #include "word/docx/PackageMessages.h"
 
 #include <algorithm>
@@ -60,6 +61,7 @@ pugi::xml_document ParsePart(const Package& package, std::string_view partName) 
                           "part " + std::string(partName) + ", " + Position(bytes, result.offset) + ": " +
                               result.description());
     }
+    if (!NestingWithinLimit(document)) ThrowTooDeep(package.Name(), partName);
     return document;
 }
 

@@ -116,7 +116,7 @@ std::vector<Declared> DeclaredEntries(zip_t* archive, const std::string& name, c
 
 // Inflates one entry, trusting neither its declared size nor the archive's total.
 std::string ReadEntry(zip_t* archive, std::uint64_t index, const Declared& declared, std::uint64_t& budget,
-                      const std::string& name) {
+                      const std::string& name, const std::atomic<bool>* stop) {
     FilePtr file(zip_fopen_index(archive, index, 0));
     if (!file) {
         zip_error_t* error = zip_get_error(archive);
@@ -137,6 +137,7 @@ std::string ReadEntry(zip_t* archive, std::uint64_t index, const Declared& decla
                  name, Describe(("zip_fread " + declared.Name).c_str(), error));
         }
         if (got == 0) break;
+        if (stop && stop->load()) Fail(messages::kOpenInterrupted, name, "stop requested");
         auto n = static_cast<std::uint64_t>(got);
         if (data.size() + n > declared.Size)
             Fail(messages::kTooLarge, name, "entry " + declared.Name + " inflates past its declared size");
@@ -216,10 +217,29 @@ std::vector<Entry> ReadAll(std::string_view bytes, const std::string& displayNam
     entries.reserve(declared.size());
     std::uint64_t budget = limits.MaxTotalUncompressed;
     for (std::uint64_t i = 0; i < declared.size(); ++i) {
-        std::string data = ReadEntry(archive.get(), i, declared[i], budget, displayName1251);
+        std::string data = ReadEntry(archive.get(), i, declared[i], budget, displayName1251, limits.Stop);
         entries.push_back(Entry{declared[i].Name, std::move(data), i});
     }
     return entries;
+}
+
+void CheckDirectory(const std::string& path, std::string_view head, const std::string& displayName1251,
+                    const PackageLimits& limits) {
+    int code = 0;
+    zip_t* archive = zip_open(path.c_str(), ZIP_RDONLY, &code);
+    if (!archive) {
+        zip_error_t error;
+        zip_error_init_with_code(&error, code);
+        std::string detail = Describe("zip_open", &error);
+        zip_error_fini(&error);
+        if (code == ZIP_ER_NOZIP && !head.starts_with(kZipMagic))
+            Fail(messages::kNotDocx, displayName1251, detail);
+        if (code == ZIP_ER_OPEN || code == ZIP_ER_READ || code == ZIP_ER_MEMORY)
+            Fail(messages::kCannotRead, displayName1251, detail);
+        Fail(messages::kCorrupt, displayName1251, detail);
+    }
+    ArchivePtr guard(archive);
+    DeclaredEntries(archive, displayName1251, limits);
 }
 
 std::string ReadOne(std::string_view bytes, std::uint64_t index, const std::string& displayName1251,
@@ -229,7 +249,7 @@ std::string ReadOne(std::string_view bytes, std::uint64_t index, const std::stri
     if (index >= declared.size())
         Fail(messages::kCorrupt, displayName1251, "no zip entry " + std::to_string(index));
     std::uint64_t budget = limits.MaxTotalUncompressed;
-    return ReadEntry(archive.get(), index, declared[index], budget, displayName1251);
+    return ReadEntry(archive.get(), index, declared[index], budget, displayName1251, limits.Stop);
 }
 
 std::string Write(std::string_view source, const std::vector<OutEntry>& entries) {

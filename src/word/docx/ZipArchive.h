@@ -25,6 +25,12 @@ struct Entry {
 std::vector<Entry> ReadAll(std::string_view bytes, const std::string& displayName1251,
                            const PackageLimits& limits);
 
+// Checks a zip file's directory against the limits without reading its entries (libzip reads only
+// the end of the file): a large file that is no package, or one declaring too much, is refused
+// before its contents are read. `head` is the file's first bytes. Throws like ReadAll.
+void CheckDirectory(const std::string& path, std::string_view head, const std::string& displayName1251,
+                    const PackageLimits& limits);
+
 // Reads the entry at `index` again (an archive ReadAll accepted).
 std::string ReadOne(std::string_view bytes, std::uint64_t index, const std::string& displayName1251,
                     const PackageLimits& limits);

@@ -1,0 +1,104 @@
+#include "report/ReportFolder.h"
+
+#include "report/ReportFile.h"
+#include "text/Cp1251.h"
+#include "word/Error.h"
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+#include <cerrno>
+
+namespace tabulex::report {
+
+using namespace text::literals;
+
+namespace {
+
+std::string Shown(const std::filesystem::path& path) {
+    return text::Utf8ToCp1251(path.string());
+}
+
+}  // namespace
+
+std::string ReasonText(int errorCode) {
+    switch (errorCode) {
+        case EACCES:
+        case EPERM:
+            return std::string("нет прав на запись"_cp);
+        case EROFS:
+            return std::string("диск доступен только для чтения"_cp);
+        case ENOSPC:
+        case EDQUOT:
+            return std::string("нет места на диске"_cp);
+        case EEXIST:
+        case ENOTDIR:
+            return std::string("на месте папки находится файл"_cp);
+        case EISDIR:
+            return std::string("на месте файла отчёта находится папка"_cp);
+        case ENOENT:
+            return std::string("папка не найдена"_cp);
+        case EFBIG:
+            return std::string("превышен допустимый размер файла"_cp);
+        case ENAMETOOLONG:
+            return std::string("слишком длинное имя"_cp);
+        case EIO:
+            return std::string("ошибка ввода-вывода"_cp);
+        default:
+            return std::string("ошибка системы № "_cp) + std::to_string(errorCode);
+    }
+}
+
+void CreateReportFolder(const std::filesystem::path& folder) {
+    std::error_code error;
+    std::filesystem::create_directories(folder, error);
+    if (!error && std::filesystem::is_directory(folder, error)) return;
+    int code = error ? error.value() : ENOTDIR;
+    // A file in the folder's place, or in the place of one of its parents.
+    for (std::filesystem::path at = folder; !at.empty() && at != at.parent_path(); at = at.parent_path()) {
+        std::error_code ignored;
+        if (std::filesystem::exists(at, ignored) && !std::filesystem::is_directory(at, ignored))
+            code = ENOTDIR;
+    }
+    throw word::Error(
+        std::string("Не удалось создать папку отчёта "_cp) + Shown(folder) + ": " + ReasonText(code),
+        "create_directories: " + error.message());
+}
+
+ReportFolderLock::ReportFolderLock(const std::filesystem::path& folder) {
+    fd_ = ::open((folder / kLockFileName).c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+    if (fd_ < 0) {
+        errorCode_ = errno;
+        return;
+    }
+    int rc;
+    while ((rc = ::flock(fd_, LOCK_EX | LOCK_NB)) != 0 && errno == EINTR) {
+    }
+    state_ = rc == 0 ? State::Held : State::Busy;
+}
+
+ReportFolderLock::~ReportFolderLock() {
+    if (fd_ >= 0) ::close(fd_);  // releases the lock
+}
+
+std::string FolderBusyText(const std::filesystem::path& folder) {
+    return std::string("Папка отчёта "_cp) + Shown(folder) +
+           std::string(
+               " занята другой проверкой; дождитесь её окончания или укажите другую папку отчёта."_cp);
+}
+
+std::string ReportFailureText(const std::filesystem::path& path, int errorCode) {
+    return std::string("Не удалось записать отчёт "_cp) + Shown(path) + ": " + ReasonText(errorCode);
+}
+
+void RemoveLeftovers(const std::filesystem::path& folder) {
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
+        if (!entry.path().filename().string().starts_with(kTemporaryPrefix)) continue;
+        std::error_code ignored;
+        std::filesystem::remove(entry.path(), ignored);
+    }
+}
+
+}  // namespace tabulex::report
