@@ -81,6 +81,7 @@ void Reader::Start(const char* qname, const char** attrs) {
     child.table = parent.table;
     child.run = parent.run;
     child.nested = parent.nested;
+    child.merged = parent.merged;
     if (parent.role == Role::Other && atTop && child.name == Name::Document) child.role = Role::Root;
     if (parent.role == Role::Root && child.name == Name::Body && parent.Take(kBody)) {
         child.block = Block::Body;
@@ -130,11 +131,12 @@ void Reader::End() {
             EndBlocksWrapper(frame);
             break;
         case Role::NestedCell:
+            if (parent.merged) break;
             if (frame.lastWasParagraph) cellText_.pop_back();
             cellText_.append("\r\a");
             break;
         case Role::NestedRow:
-            cellText_.append("\r\a");
+            if (!frame.merged) cellText_.append("\r\a");
             break;
         case Role::TopCell:
             EndTopCell(frame);

@@ -5,8 +5,9 @@
 namespace tabulex::word::docx::stream {
 
 void Reader::StartParagraph(const Frame& parent, Frame& child) {
-    bool counted = parent.enters;
-    bool inText = parent.block == Block::Blocks;
+    // A cell continuing a vertical merge shows none of its paragraphs, and list numbering skips them.
+    bool counted = parent.enters && !parent.merged;
+    bool inText = parent.block == Block::Blocks && !parent.merged;
     bool inRow = parent.rowReach == Reach::Yes;
     bool inCell = parent.cellReach == Reach::Yes;
     child.rowReach = child.cellReach = Reach::No;

@@ -55,6 +55,7 @@ constexpr Entry kW[] = {
     {"sym", Name::Sym},
     {"t", Name::T},
     {"tc", Name::Tc},
+    {"tcPr", Name::TcPr},
     {"tr", Name::Tr},
     {"trPr", Name::TrPr},
     {"tbl", Name::Tbl},
@@ -62,6 +63,7 @@ constexpr Entry kW[] = {
     {"tblPr", Name::TblPr},
     {"tblGrid", Name::TblGrid},
     {"tblStyle", Name::TblStyle},
+    {"vMerge", Name::VMerge},
 };
 constexpr std::size_t kWCount = sizeof(kW) / sizeof(kW[0]);
 
