@@ -4,6 +4,7 @@
 #include "word/docx/FileSystem.h"
 #include "word/docx/Package.h"
 #include "word/docx/PackageMessages.h"
+#include "word/docx/PasswordProtection.h"
 
 #include <fcntl.h>
 #include <signal.h>
@@ -242,6 +243,11 @@ std::string ConvertToDocx(std::string_view bytes, DocumentFormat format, const s
 Package LoadDocumentFile(const std::string& path, const PackageLimits& limits) {
     std::string bytes = fs::ReadDocumentFile(path, limits.maxTotalUncompressed);
     DocumentFormat format = DetectFormat(bytes, path);
+    // LibreOffice cannot open a protected document without its password: say so, as for .docx.
+    if ((format == DocumentFormat::Doc && IsEncryptedWordDocument(bytes)) ||
+        (format == DocumentFormat::Odt && IsEncryptedOdf(bytes)))
+        throw word::Error(std::string(messages::kEncrypted) + fs::DisplayName(path),
+                          std::string(FormatExtension(format)) + " protected by a password");
     if (format == DocumentFormat::Doc || format == DocumentFormat::Rtf || format == DocumentFormat::Odt)
         return Package::FromBytes(ConvertToDocx(bytes, format, path), path, limits);
     return Package::FromBytes(std::move(bytes), path, limits);
