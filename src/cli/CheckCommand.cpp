@@ -1,6 +1,7 @@
 #include "cli/CheckCommand.h"
 
 #include "check/CheckRun.h"
+#include "check/MainTable.h"
 #include "cli/ConsoleHost.h"
 #include "cli/Folders.h"
 #include "cli/IniSettings.h"
@@ -60,6 +61,14 @@ std::string TextSummary(const std::filesystem::path& file, const check::CheckOut
     return out;
 }
 
+// The report stays as the check wrote it; only the command line says what it did not read.
+std::string LeftOutWarning(const check::LeftOutTable& table, int checkedTable) {
+    return "Внимание: таблица " + std::to_string(table.Table) + " не проверена, а в ней " +
+           std::to_string(table.CaseRows) +
+           " строк(и) дел и столько же столбцов, сколько в проверенной таблице " +
+           std::to_string(checkedTable) + "; возможно, таблица описи разорвана абзацем.";
+}
+
 int StatusOf(const check::CheckOutcome& outcome) {
     if (outcome.End != check::CheckEnd::Completed) return kExitNotChecked;
     return outcome.Counts.ErrorCount > 0 ? kExitErrorsFound : kExitClean;
@@ -72,7 +81,7 @@ InventoryResult CheckInventory(const InventoryJob& job, SharedContext& shared) {
     try {
         std::filesystem::create_directories(job.reportFolder);
         auto application = word::docx::CreateApplication();
-        application->Documents().Open(job.file.string());
+        word::Document& document = application->Documents().Open(job.file.string());
         ConsoleHost host(shared.settings, shared.stop, shared.progress, shared.err, label,
                          ConsolePolicy{options.resume});
         check::CheckOptions checkOptions = options.check;
@@ -80,6 +89,11 @@ InventoryResult CheckInventory(const InventoryJob& job, SharedContext& shared) {
         check::CheckRun run(host, checkOptions);
         const check::CheckOutcome outcome = run.Run(*application);
         result.status = StatusOf(outcome);
+        std::vector<check::LeftOutTable> leftOut;
+        if (outcome.End == check::CheckEnd::Completed)
+            leftOut = check::FindLeftOutTables(*document.Tables(), outcome.CheckedTable);
+        for (const check::LeftOutTable& table : leftOut)
+            result.err += label + ": " + LeftOutWarning(table, outcome.CheckedTable) + "\n";
         std::filesystem::path reportDocument;
         if (outcome.End == check::CheckEnd::Completed && options.reportDocument) {
             try {
@@ -89,7 +103,7 @@ InventoryResult CheckInventory(const InventoryJob& job, SharedContext& shared) {
             }
         }
         if (options.format == OutputFormat::Json) {
-            result.out = OutcomeJson(job.file, outcome);
+            result.out = OutcomeJson(job.file, outcome, leftOut);
         } else if (outcome.End == check::CheckEnd::Completed) {
             if (!options.quiet) result.out = TextSummary(job.file, outcome, reportDocument);
         } else {
@@ -108,17 +122,55 @@ InventoryResult CheckInventory(const InventoryJob& job, SharedContext& shared) {
     return result;
 }
 
-std::vector<InventoryJob> PlanJobs(const CheckCommandOptions& options) {
+// A batch is a folder or several files: each inventory gets its own report folder, and the
+// output ends with a total line (JSON: one array).
+struct Plan {
+    std::vector<InventoryJob> jobs;
+    bool batch = false;
+};
+
+Plan PlanJobs(const CheckCommandOptions& options) {
     bool anyFolder = false;
     const auto files = CollectInventories(options.paths, anyFolder);
     const std::filesystem::path reportRoot =
         options.reportDir.empty() ? DataFolder() : std::filesystem::path(options.reportDir);
-    const bool batch = anyFolder || files.size() > 1;
+    Plan plan;
+    plan.batch = anyFolder || files.size() > 1;
     std::vector<std::string> taken;
-    std::vector<InventoryJob> jobs;
     for (const auto& file : files)
-        jobs.push_back({file, batch ? reportRoot / UniqueReportFolderName(file, taken) : reportRoot});
-    return jobs;
+        plan.jobs.push_back(
+            {file, plan.batch ? reportRoot / UniqueReportFolderName(file, taken) : reportRoot});
+    return plan;
+}
+
+// "Итого: ..." at the end of a batch: the files checked, how many of them with errors, and how
+// many could not be checked.
+std::string TotalLine(const std::vector<InventoryResult>& results) {
+    int checked = 0, withErrors = 0, notChecked = 0;
+    for (const auto& result : results) {
+        if (result.status == kExitNotChecked) {
+            ++notChecked;
+            continue;
+        }
+        ++checked;
+        if (result.status == kExitErrorsFound) ++withErrors;
+    }
+    return "Итого: проверено описей: " + std::to_string(checked) +
+           ", из них с ошибками: " + std::to_string(withErrors) +
+           "; не удалось проверить: " + std::to_string(notChecked) + "\n";
+}
+
+// One JSON document: the object of a single inventory, or an array of them for a batch.
+std::string JsonDocument(const std::vector<InventoryResult>& results, bool batch) {
+    if (!batch) return results.empty() ? std::string() : results.front().out;
+    std::string out = "[";
+    for (std::size_t k = 0; k < results.size(); ++k) {
+        std::string_view object = results[k].out;
+        while (!object.empty() && object.back() == '\n') object.remove_suffix(1);
+        out += k ? ",\n" : "\n";
+        out += object;
+    }
+    return out + "\n]\n";
 }
 
 int WorkerCount(int requested, std::size_t jobs) {
@@ -132,7 +184,8 @@ int WorkerCount(int requested, std::size_t jobs) {
 
 int RunCheckCommand(const CheckCommandOptions& options, std::ostream& out, std::ostream& err,
                     const std::atomic<bool>& stop) {
-    const auto jobs = PlanJobs(options);
+    const Plan plan = PlanJobs(options);
+    const auto& jobs = plan.jobs;
     if (jobs.empty()) {
         err << "Не найдено ни одной описи (.docx, .doc, .rtf, .odt).\n";
         return kExitNotChecked;
@@ -154,11 +207,20 @@ int RunCheckCommand(const CheckCommandOptions& options, std::ostream& out, std::
     for (auto& worker : workers) worker.join();
     progress.Finish();
 
+    // A batch's status is the worst of its files: 2 when any could not be checked, else 1 when any
+    // had errors.
     int status = kExitClean;
     for (const auto& result : results) {
-        out << result.out;
+        if (options.format != OutputFormat::Json) out << result.out;
         err << result.err;
         status = std::max(status, result.status);
+    }
+    if (options.format == OutputFormat::Json) {
+        out << JsonDocument(results, plan.batch);
+        // Standard output stays one JSON document; the total goes with the messages.
+        if (plan.batch && !options.quiet) err << TotalLine(results);
+    } else if (plan.batch && !options.quiet) {
+        out << TotalLine(results);
     }
     out.flush();
     return status;

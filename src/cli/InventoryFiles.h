@@ -12,7 +12,8 @@ namespace tabulex::cli {
 std::vector<std::filesystem::path> CollectInventories(const std::vector<std::string>& arguments,
                                                       bool& anyFolder);
 
-// A folder per inventory for batch reports: the file's stem, made unique among `taken`.
+// A folder per inventory for batch reports: the file's whole name ("opis.docx"), made unique among
+// `taken` ("opis.docx-2") when files of the same name come from several folders.
 std::string UniqueReportFolderName(const std::filesystem::path& inventory, std::vector<std::string>& taken);
 
 }  // namespace tabulex::cli

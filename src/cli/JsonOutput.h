@@ -4,13 +4,17 @@
 // certification line and the summary lines, in UTF-8.
 
 #include "check/CheckOutcome.h"
+#include "check/MainTable.h"
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 namespace tabulex::cli {
 
-std::string OutcomeJson(const std::filesystem::path& inventory, const check::CheckOutcome& outcome);
+// `leftOut`: the tables that look like parts of the inventory but were not checked.
+std::string OutcomeJson(const std::filesystem::path& inventory, const check::CheckOutcome& outcome,
+                        const std::vector<check::LeftOutTable>& leftOut = {});
 // {"file": ..., "error": ...} for an inventory that could not be checked.
 std::string FailureJson(const std::filesystem::path& inventory, const std::string& messageUtf8);
 
