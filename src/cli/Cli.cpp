@@ -1,6 +1,7 @@
 #include "cli/Cli.h"
 
 #include "cli/CheckCommandLine.h"
+#include "cli/RussianCli.h"
 
 #include <CLI/CLI.hpp>
 
@@ -25,12 +26,14 @@ int Run(int argc, const char* const* argv) {
 }
 
 int Run(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {
-    CLI::App app{"Tabulex: проверка описей дел по правилам архивного описания"};
+    CLI::App app{"Tabulex: проверка описей дел по правилам архивного описания", "tabulex"};
+    MakeRussian(app);
     app.require_subcommand(0, 1);
     bool showVersion = false;
     app.add_flag("--version", showVersion, "Показать версию");
     CheckCommandLine check;
     check.Register(app);
+    RussianGroups(app);
     try {
         app.parse(argc, argv);
         check.Finish();
@@ -49,8 +52,9 @@ int Run(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
         std::signal(SIGINT, SIG_DFL);
         return status;
     }
-    out << app.help();
-    return 0;
+    // Nothing to do: how to call the program, as for any other wrong call.
+    err << app.help();
+    return 2;
 }
 
 }  // namespace tabulex::cli
