@@ -3,12 +3,12 @@
 #include "check/CheckRun.h"
 #include "check/MainTable.h"
 #include "cli/ConsoleHost.h"
-#include "cli/Folders.h"
-#include "cli/IniSettings.h"
 #include "cli/InventoryFiles.h"
 #include "cli/JsonOutput.h"
 #include "cli/Progress.h"
 #include "report/ReportLines.h"
+#include "settings/Folders.h"
+#include "settings/IniSettings.h"
 #include "text/Cp1251.h"
 #include "word/Error.h"
 #include "word/docx/DocxApplication.h"
@@ -25,22 +25,22 @@ constexpr int kExitErrorsFound = 1;
 constexpr int kExitNotChecked = 2;
 
 struct InventoryJob {
-    std::filesystem::path file;
-    std::filesystem::path reportFolder;
+    std::filesystem::path File;
+    std::filesystem::path ReportFolder;
 };
 
 struct InventoryResult {
-    int status = kExitNotChecked;
-    std::string out;  // UTF-8, printed on standard output in the order of the files
-    std::string err;  // UTF-8, printed on standard error
+    int Status = kExitNotChecked;
+    std::string Out;  // UTF-8, printed on standard output in the order of the files
+    std::string Err;  // UTF-8, printed on standard error
 };
 
 struct SharedContext {
-    const CheckCommandOptions& options;
-    check::Settings& settings;
-    const std::atomic<bool>& stop;
-    ProgressDisplay& progress;
-    std::ostream& err;
+    const CheckCommandOptions& Options;
+    check::Settings& Settings;
+    const std::atomic<bool>& Stop;
+    ProgressDisplay& Progress;
+    std::ostream& Err;
 };
 
 std::string Utf8(std::string_view text1251) {
@@ -76,70 +76,70 @@ int StatusOf(const check::CheckOutcome& outcome) {
 
 InventoryResult CheckInventory(const InventoryJob& job, SharedContext& shared) {
     InventoryResult result;
-    const auto& options = shared.options;
-    const std::string label = job.file.filename().string();
+    const auto& options = shared.Options;
+    const std::string label = job.File.filename().string();
     try {
-        std::filesystem::create_directories(job.reportFolder);
+        std::filesystem::create_directories(job.ReportFolder);
         auto application = word::docx::CreateApplication();
-        word::Document& document = application->Documents().Open(job.file.string());
-        ConsoleHost host(shared.settings, shared.stop, shared.progress, shared.err, label,
-                         ConsolePolicy{options.resume});
-        check::CheckOptions checkOptions = options.check;
-        checkOptions.ReportFolder = job.reportFolder;
+        word::Document& document = application->Documents().Open(job.File.string());
+        ConsoleHost host(shared.Settings, shared.Stop, shared.Progress, shared.Err, label,
+                         ConsolePolicy{options.Resume});
+        check::CheckOptions checkOptions = options.Check;
+        checkOptions.ReportFolder = job.ReportFolder;
         check::CheckRun run(host, checkOptions);
         const check::CheckOutcome outcome = run.Run(*application);
-        result.status = StatusOf(outcome);
+        result.Status = StatusOf(outcome);
         std::vector<check::LeftOutTable> leftOut;
         if (outcome.End == check::CheckEnd::Completed)
             leftOut = check::FindLeftOutTables(*document.Tables(), outcome.CheckedTable);
         for (const check::LeftOutTable& table : leftOut)
-            result.err += label + ": " + LeftOutWarning(table, outcome.CheckedTable) + "\n";
+            result.Err += label + ": " + LeftOutWarning(table, outcome.CheckedTable) + "\n";
         std::filesystem::path reportDocument;
-        if (outcome.End == check::CheckEnd::Completed && options.reportDocument) {
+        if (outcome.End == check::CheckEnd::Completed && options.ReportDocument) {
             try {
                 reportDocument = check::OpenReportInWord(application->Documents(), outcome, checkOptions);
             } catch (const word::Error& e) {
-                result.err += label + ": " + text::Cp1251ToUtf8(e.Message()) + "\n";
+                result.Err += label + ": " + text::Cp1251ToUtf8(e.Message()) + "\n";
             }
         }
-        if (options.format == OutputFormat::Json) {
-            result.out = OutcomeJson(job.file, outcome, leftOut);
+        if (options.Format == OutputFormat::Json) {
+            result.Out = OutcomeJson(job.File, outcome, leftOut);
         } else if (outcome.End == check::CheckEnd::Completed) {
-            if (!options.quiet) result.out = TextSummary(job.file, outcome, reportDocument);
+            if (!options.Quiet) result.Out = TextSummary(job.File, outcome, reportDocument);
         } else {
             const std::string& message = outcome.Message.empty() ? host.LastStatus() : outcome.Message;
-            if (message != host.LastMessage()) result.err += label + ": " + Utf8(message) + "\n";
+            if (message != host.LastMessage()) result.Err += label + ": " + Utf8(message) + "\n";
         }
     } catch (const word::Error& e) {
         const std::string message = text::Cp1251ToUtf8(e.Message());
-        result.err += label + ": " + message + "\n";
-        if (options.format == OutputFormat::Json) result.out = FailureJson(job.file, message);
+        result.Err += label + ": " + message + "\n";
+        if (options.Format == OutputFormat::Json) result.Out = FailureJson(job.File, message);
     } catch (const std::exception& e) {
-        result.err += label + ": " + e.what() + "\n";
-        if (options.format == OutputFormat::Json) result.out = FailureJson(job.file, e.what());
+        result.Err += label + ": " + e.what() + "\n";
+        if (options.Format == OutputFormat::Json) result.Out = FailureJson(job.File, e.what());
     }
-    shared.progress.FileDone();
+    shared.Progress.FileDone();
     return result;
 }
 
 // A batch is a folder or several files: each inventory gets its own report folder, and the
 // output ends with a total line (JSON: one array).
 struct Plan {
-    std::vector<InventoryJob> jobs;
-    bool batch = false;
+    std::vector<InventoryJob> Jobs;
+    bool Batch = false;
 };
 
 Plan PlanJobs(const CheckCommandOptions& options) {
     bool anyFolder = false;
-    const auto files = CollectInventories(options.paths, anyFolder);
+    const auto files = CollectInventories(options.Paths, anyFolder);
     const std::filesystem::path reportRoot =
-        options.reportDir.empty() ? DataFolder() : std::filesystem::path(options.reportDir);
+        options.ReportDir.empty() ? settings::DataFolder() : std::filesystem::path(options.ReportDir);
     Plan plan;
-    plan.batch = anyFolder || files.size() > 1;
+    plan.Batch = anyFolder || files.size() > 1;
     std::vector<std::string> taken;
     for (const auto& file : files)
-        plan.jobs.push_back(
-            {file, plan.batch ? reportRoot / UniqueReportFolderName(file, taken) : reportRoot});
+        plan.Jobs.push_back(
+            {file, plan.Batch ? reportRoot / UniqueReportFolderName(file, taken) : reportRoot});
     return plan;
 }
 
@@ -148,12 +148,12 @@ Plan PlanJobs(const CheckCommandOptions& options) {
 std::string TotalLine(const std::vector<InventoryResult>& results) {
     int checked = 0, withErrors = 0, notChecked = 0;
     for (const auto& result : results) {
-        if (result.status == kExitNotChecked) {
+        if (result.Status == kExitNotChecked) {
             ++notChecked;
             continue;
         }
         ++checked;
-        if (result.status == kExitErrorsFound) ++withErrors;
+        if (result.Status == kExitErrorsFound) ++withErrors;
     }
     return "Итого: проверено описей: " + std::to_string(checked) +
            ", из них с ошибками: " + std::to_string(withErrors) +
@@ -162,10 +162,10 @@ std::string TotalLine(const std::vector<InventoryResult>& results) {
 
 // One JSON document: the object of a single inventory, or an array of them for a batch.
 std::string JsonDocument(const std::vector<InventoryResult>& results, bool batch) {
-    if (!batch) return results.empty() ? std::string() : results.front().out;
+    if (!batch) return results.empty() ? std::string() : results.front().Out;
     std::string out = "[";
     for (std::size_t k = 0; k < results.size(); ++k) {
-        std::string_view object = results[k].out;
+        std::string_view object = results[k].Out;
         while (!object.empty() && object.back() == '\n') object.remove_suffix(1);
         out += k ? ",\n" : "\n";
         out += object;
@@ -185,14 +185,14 @@ int WorkerCount(int requested, std::size_t jobs) {
 int RunCheckCommand(const CheckCommandOptions& options, std::ostream& out, std::ostream& err,
                     const std::atomic<bool>& stop) {
     const Plan plan = PlanJobs(options);
-    const auto& jobs = plan.jobs;
+    const auto& jobs = plan.Jobs;
     if (jobs.empty()) {
         err << "Не найдено ни одной описи (.docx, .doc, .rtf, .odt).\n";
         return kExitNotChecked;
     }
-    IniSettings settings(DataFolder() / "Tabulex.ini");
-    ProgressDisplay progress(err, options.progress && !options.quiet, static_cast<int>(jobs.size()));
-    SharedContext shared{options, settings, stop, progress, err};
+    settings::IniSettings iniSettings(settings::SettingsFile());
+    ProgressDisplay progress(err, options.Progress && !options.Quiet, static_cast<int>(jobs.size()));
+    SharedContext shared{options, iniSettings, stop, progress, err};
 
     std::vector<InventoryResult> results(jobs.size());
     std::atomic<std::size_t> next{0};
@@ -201,25 +201,25 @@ int RunCheckCommand(const CheckCommandOptions& options, std::ostream& out, std::
             results[k] = CheckInventory(jobs[k], shared);
     };
     std::vector<std::thread> workers;
-    const int count = WorkerCount(options.jobs, jobs.size());
+    const int count = WorkerCount(options.Jobs, jobs.size());
     for (int k = 1; k < count; ++k) workers.emplace_back(work);
     work();
     for (auto& worker : workers) worker.join();
     progress.Finish();
 
+    int status = kExitClean;
     // A batch's status is the worst of its files: 2 when any could not be checked, else 1 when any
     // had errors.
-    int status = kExitClean;
     for (const auto& result : results) {
-        if (options.format != OutputFormat::Json) out << result.out;
-        err << result.err;
-        status = std::max(status, result.status);
+        if (options.Format != OutputFormat::Json) out << result.Out;
+        err << result.Err;
+        status = std::max(status, result.Status);
     }
-    if (options.format == OutputFormat::Json) {
-        out << JsonDocument(results, plan.batch);
+    if (options.Format == OutputFormat::Json) {
+        out << JsonDocument(results, plan.Batch);
         // Standard output stays one JSON document; the total goes with the messages.
-        if (plan.batch && !options.quiet) err << TotalLine(results);
-    } else if (plan.batch && !options.quiet) {
+        if (plan.Batch && !options.Quiet) err << TotalLine(results);
+    } else if (plan.Batch && !options.Quiet) {
         out << TotalLine(results);
     }
     out.flush();

@@ -51,22 +51,22 @@ TEST_F(BatchTest, LibreOfficeInventoriesInEveryFormat) {
         RunTabulex({"check", shelf.string(), "--report-dir", (root_ / "out").string(), "--no-report-docx",
                     "--format", "json"});
     // A file that could not be checked makes the whole batch's status 2.
-    EXPECT_EQ(result.status, 2) << result.err;
+    EXPECT_EQ(result.Status, 2) << result.Err;
     for (const char* name : {"opis.docx", "opis.doc", "opis.odt", "opis.rtf"})
-        EXPECT_TRUE(fs::exists(root_ / "out" / name / "Tabulex_Report.txt")) << name << "\n" << result.err;
+        EXPECT_TRUE(fs::exists(root_ / "out" / name / "Tabulex_Report.txt")) << name << "\n" << result.Err;
 
-    std::ofstream(root_ / "out.json", std::ios::binary) << result.out;
+    std::ofstream(root_ / "out.json", std::ios::binary) << result.Out;
     const std::string read =
         "python3 -c 'import json,sys; d=json.load(open(sys.argv[1])); "
         "print(len(d), sum(1 for x in d if x[\"end\"]==\"completed\"), "
         "sum(1 for x in d if x.get(\"leftOutTables\")==[{\"table\": 2, \"caseRows\": 1}]))' " +
         (root_ / "out.json").string() + " > " + (root_ / "parsed.txt").string();
-    ASSERT_EQ(std::system(read.c_str()), 0) << result.out;
-    EXPECT_EQ(ReadFile(root_ / "parsed.txt"), "5 4 4\n") << result.out;
-    EXPECT_NE(result.err.find("Итого: проверено описей: 4, из них с ошибками: 0; не удалось проверить: 1"),
+    ASSERT_EQ(std::system(read.c_str()), 0) << result.Out;
+    EXPECT_EQ(ReadFile(root_ / "parsed.txt"), "5 4 4\n") << result.Out;
+    EXPECT_NE(result.Err.find("Итого: проверено описей: 4, из них с ошибками: 0; не удалось проверить: 1"),
               std::string::npos)
-        << result.err;
-    EXPECT_NE(result.err.find("opis.rtf: Внимание: таблица 2 не проверена"), std::string::npos) << result.err;
+        << result.Err;
+    EXPECT_NE(result.Err.find("opis.rtf: Внимание: таблица 2 не проверена"), std::string::npos) << result.Err;
 }
 
 }  // namespace

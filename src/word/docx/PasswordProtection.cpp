@@ -50,8 +50,8 @@ bool IsEncryptedWordDocument(std::string_view bytes) {
 bool IsEncryptedOdf(std::string_view bytes) {
     try {
         for (const zip::Entry& entry : zip::ReadAll(bytes, {}, PackageLimits{}))
-            if (entry.name == "META-INF/manifest.xml")
-                return entry.data.find("encryption-data") != std::string::npos;
+            if (entry.Name == "META-INF/manifest.xml")
+                return entry.Data.find("encryption-data") != std::string::npos;
     } catch (const word::Error&) {
         // A damaged package is LibreOffice's to judge.
     }
