@@ -97,6 +97,31 @@ void Share(std::vector<int>& widths, int space, const std::vector<long long>& we
     widths[static_cast<std::size_t>(widest)] += space - given;
 }
 
+// Water-filling: columns in order of their least width take it while it is no more than an equal
+// share of the space still free; the columns left split that space equally.
+std::vector<int> FitWidest(const std::vector<int>& least, int available) {
+    const std::size_t n = least.size();
+    std::vector<std::size_t> order(n);
+    std::iota(order.begin(), order.end(), std::size_t{0});
+    std::stable_sort(order.begin(), order.end(),
+                     [&](std::size_t a, std::size_t b) { return least[a] < least[b]; });
+    std::vector<int> widths(n, 0);
+    int free = available;
+    std::size_t k = 0;
+    for (; k < n; ++k) {
+        const int share = free / static_cast<int>(n - k);
+        if (least[order[k]] > share) break;
+        widths[order[k]] = least[order[k]];
+        free -= least[order[k]];
+    }
+    for (std::size_t rest = k; rest < n; ++rest) {
+        const int share = free / static_cast<int>(n - rest);
+        widths[order[rest]] = share;
+        free -= share;
+    }
+    return widths;
+}
+
 }  // namespace
 
 std::vector<std::string_view> TableFields(std::string_view line, int columns) {
@@ -122,9 +147,12 @@ std::vector<int> FitColumnWidths(const std::vector<std::string_view>& lines, int
             needs[c].preferred = std::max(needs[c].preferred, WholeText(fields[c]));
         }
     }
+    // A "word" wider than a quarter of the page (a run of dates and quotes without a blank) would
+    // starve the other long texts; it breaks, as it would in any narrower column.
+    const int longestKept = availableTwips / 4;
     std::vector<int> least(n), preferred(n);
     for (std::size_t c = 0; c < n; ++c) {
-        least[c] = needs[c].least + kCellPaddingTwips;
+        least[c] = std::min(needs[c].least, longestKept) + kCellPaddingTwips;
         preferred[c] = std::max(needs[c].preferred + kCellPaddingTwips, least[c]);
     }
     const int leastSum = std::accumulate(least.begin(), least.end(), 0);
@@ -143,10 +171,9 @@ std::vector<int> FitColumnWidths(const std::vector<std::string_view>& lines, int
         for (std::size_t c = 0; c < n; ++c) weights[c] = preferred[c] - least[c];
         Share(widths, availableTwips - leastSum, weights);
     } else {
-        // Some word is wider than the page allows: the columns shrink in proportion.
-        widths.assign(n, 0);
-        for (std::size_t c = 0; c < n; ++c) weights[c] = least[c];
-        Share(widths, availableTwips, weights);
+        // Some word is wider than the page allows: the columns whose words fit in an equal share of
+        // what is left keep them whole; only the widest share the rest and break.
+        widths = FitWidest(least, availableTwips);
     }
     return widths;
 }
