@@ -12,8 +12,10 @@
 
 namespace tabulex::cli {
 
-// `leftOut`: the tables that look like parts of the inventory but were not checked.
+// `annotated`: the annotated copy written for it, or empty; `leftOut`: the tables that look like
+// parts of the inventory but were not checked.
 std::string OutcomeJson(const std::filesystem::path& inventory, const check::CheckOutcome& outcome,
+                        const std::filesystem::path& annotated = {},
                         const std::vector<check::LeftOutTable>& leftOut = {});
 // {"file": ..., "error": ...} for an inventory that could not be checked.
 std::string FailureJson(const std::filesystem::path& inventory, const std::string& messageUtf8);
