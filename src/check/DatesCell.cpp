@@ -5,10 +5,15 @@
 #include "text/CharClasses.h"
 #include "text/TextHelpers.h"
 
+#include <limits>
+#include <optional>
+
 namespace tabulex::check {
 namespace {
 
 using text::CharAt;
+
+constexpr text::DayCount kNotConverted = std::numeric_limits<text::DayCount>::min();
 
 // The digits and letters around the first place where a digit and a Cyrillic letter touch,
 // empty when there is none.
@@ -65,14 +70,30 @@ std::string CleanDates(std::string_view dates, RowFindings& findings) {
     return cleaned;
 }
 
-void UpdateExtremes(report::DateExtremes& x, text::DayCount start, text::DayCount end,
-                    std::string_view number) {
-    if (start < x.EarliestStart.Date || x.EarliestStart.Number.empty())
-        x.EarliestStart = {start, std::string(number)};
-    if (end < x.EarliestEnd.Date || x.EarliestEnd.Number.empty()) x.EarliestEnd = {end, std::string(number)};
-    if (start > x.LatestStart.Date || x.LatestStart.Number.empty())
-        x.LatestStart = {start, std::string(number)};
-    if (end > x.LatestEnd.Date || x.LatestEnd.Number.empty()) x.LatestEnd = {end, std::string(number)};
+// A date the date rules could not convert in this row is left out, so that the extremes never
+// take a date the row does not hold.
+void UpdateExtremes(report::DateExtremes& x, std::optional<text::DayCount> start,
+                    std::optional<text::DayCount> end, std::string_view number) {
+    const auto earlier = [&](report::DateExtreme& extreme, text::DayCount date) {
+        if (date < extreme.Date || extreme.Number.empty()) extreme = {date, std::string(number)};
+    };
+    const auto later = [&](report::DateExtreme& extreme, text::DayCount date) {
+        if (date > extreme.Date || extreme.Number.empty()) extreme = {date, std::string(number)};
+    };
+    if (start) {
+        earlier(x.EarliestStart, *start);
+        later(x.LatestStart, *start);
+    }
+    if (end) {
+        earlier(x.EarliestEnd, *end);
+        later(x.LatestEnd, *end);
+    }
+}
+
+// The date rules write a date only when it converts; a value no date can have tells which did.
+std::optional<text::DayCount> Converted(text::DayCount date) {
+    if (date == kNotConverted) return std::nullopt;
+    return date;
 }
 
 }  // namespace
@@ -92,22 +113,26 @@ void CheckDatesCell(std::string_view dates, std::string_view number, DatesCellSt
     }
 
     const std::string cleaned = CleanDates(dates, findings);
-    const std::string fault = rules::CheckDates(cleaned, state.Start, state.End);
+    text::DayCount startDate = kNotConverted;
+    text::DayCount endDate = kNotConverted;
+    const std::string fault = rules::CheckDates(cleaned, startDate, endDate);
     if (!fault.empty()) {
         std::string message(msg::kDateWrong);
         message += fault;
         message += "\"; ";
         findings.Error(message);
     }
-    if (state.Start > state.End) {
+    const std::optional<text::DayCount> start = Converted(startDate);
+    const std::optional<text::DayCount> end = Converted(endDate);
+    if (start && end && *start > *end) {
         std::string message(msg::kDateStartAfterEnd);
-        message += text::ShortDate(state.Start);
+        message += text::ShortDate(*start);
         message += '>';
-        message += text::ShortDate(state.End);
+        message += text::ShortDate(*end);
         message += "\"; ";
         findings.Error(message);
     }
-    UpdateExtremes(state.Extremes, state.Start, state.End, number);
+    UpdateExtremes(state.Extremes, start, end, number);
 }
 
 }  // namespace tabulex::check

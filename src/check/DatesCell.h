@@ -13,11 +13,9 @@
 
 namespace tabulex::check {
 
-// Lives for a whole run: start and end keep the last converted dates, as the date rules leave
-// a date that cannot be converted untouched.
+// Lives for a whole run. Only dates converted in a row take part in that row's order check and in
+// the extremes; a date that cannot be read is never taken from another row.
 struct DatesCellState {
-    text::DayCount Start = 0;
-    text::DayCount End = 0;
     report::DateExtremes Extremes;
 };
 

@@ -56,8 +56,6 @@ void ForEachNumber(Snapshot& s, F&& f) {
     f("DashRows", s.Counters.DashRows);
     f("SpacingFindings", s.Counters.SpacingFindings);
     f("PreviousNumber", s.PreviousNumber);
-    f("DateStart", s.Dates.Start);
-    f("DateEnd", s.Dates.End);
     f("EarliestStart", s.Dates.Extremes.EarliestStart.Date);
     f("LatestStart", s.Dates.Extremes.LatestStart.Date);
     f("EarliestEnd", s.Dates.Extremes.EarliestEnd.Date);

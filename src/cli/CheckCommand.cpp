@@ -2,6 +2,7 @@
 
 #include "check/Annotations.h"
 #include "check/CheckRun.h"
+#include "check/MainTable.h"
 #include "cli/ConsoleHost.h"
 #include "cli/InventoryFiles.h"
 #include "cli/JsonOutput.h"
@@ -65,6 +66,14 @@ std::string TextSummary(const std::filesystem::path& file, const check::CheckOut
     return out;
 }
 
+// The report stays as the check wrote it; only the command line says what it did not read.
+std::string LeftOutWarning(const check::LeftOutTable& table, int checkedTable) {
+    return "Внимание: таблица " + std::to_string(table.Table) + " не проверена, а в ней " +
+           std::to_string(table.CaseRows) +
+           " строк(и) дел и столько же столбцов, сколько в проверенной таблице " +
+           std::to_string(checkedTable) + "; возможно, таблица описи разорвана абзацем.";
+}
+
 int StatusOf(const check::CheckOutcome& outcome) {
     if (outcome.End != check::CheckEnd::Completed) return kExitNotChecked;
     return outcome.Counts.ErrorCount > 0 ? kExitErrorsFound : kExitClean;
@@ -79,7 +88,7 @@ InventoryResult CheckInventory(const InventoryJob& job, SharedContext& shared) {
         auto application = word::docx::CreateApplication();
         word::OpenOptions open;
         open.Stop = &shared.Stop;
-        application->Documents().Open(job.File.string(), open);
+        word::Document& document = application->Documents().Open(job.File.string(), open);
         ConsoleHost host(shared.Settings, shared.Stop, shared.Progress, shared.Err, label,
                          ConsolePolicy{options.Resume});
         check::CheckOptions checkOptions = options.Check;
@@ -101,6 +110,11 @@ InventoryResult CheckInventory(const InventoryJob& job, SharedContext& shared) {
                 result.Status = kExitNotChecked;
             }
         }
+        std::vector<check::LeftOutTable> leftOut;
+        if (outcome.End == check::CheckEnd::Completed)
+            leftOut = check::FindLeftOutTables(*document.Tables(), outcome.CheckedTable);
+        for (const check::LeftOutTable& table : leftOut)
+            result.Err += label + ": " + LeftOutWarning(table, outcome.CheckedTable) + "\n";
         std::filesystem::path reportDocument;
         if (outcome.End == check::CheckEnd::Completed && options.ReportDocument) {
             try {
@@ -110,7 +124,7 @@ InventoryResult CheckInventory(const InventoryJob& job, SharedContext& shared) {
             }
         }
         if (options.Format == OutputFormat::Json) {
-            result.Out = OutcomeJson(job.File, outcome, annotated);
+            result.Out = OutcomeJson(job.File, outcome, annotated, leftOut);
         } else if (outcome.End == check::CheckEnd::Completed) {
             if (!options.Quiet) result.Out = TextSummary(job.File, outcome, reportDocument, annotated);
         } else {
@@ -134,17 +148,55 @@ InventoryResult CheckInventory(const InventoryJob& job, SharedContext& shared) {
     return result;
 }
 
-std::vector<InventoryJob> PlanJobs(const CheckCommandOptions& options) {
+// A batch is a folder or several files: each inventory gets its own report folder, and the
+// output ends with a total line (JSON: one array).
+struct Plan {
+    std::vector<InventoryJob> Jobs;
+    bool Batch = false;
+};
+
+Plan PlanJobs(const CheckCommandOptions& options) {
     bool anyFolder = false;
     const auto files = CollectInventories(options.Paths, anyFolder);
     const std::filesystem::path reportRoot =
         options.ReportDir.empty() ? settings::DataFolder() : std::filesystem::path(options.ReportDir);
-    const bool batch = anyFolder || files.size() > 1;
+    Plan plan;
+    plan.Batch = anyFolder || files.size() > 1;
     std::vector<std::string> taken;
-    std::vector<InventoryJob> jobs;
     for (const auto& file : files)
-        jobs.push_back({file, batch ? reportRoot / UniqueReportFolderName(file, taken) : reportRoot});
-    return jobs;
+        plan.Jobs.push_back(
+            {file, plan.Batch ? reportRoot / UniqueReportFolderName(file, taken) : reportRoot});
+    return plan;
+}
+
+// "Итого: ..." at the end of a batch: the files checked, how many of them with errors, and how
+// many could not be checked.
+std::string TotalLine(const std::vector<InventoryResult>& results) {
+    int checked = 0, withErrors = 0, notChecked = 0;
+    for (const auto& result : results) {
+        if (result.Status == kExitNotChecked) {
+            ++notChecked;
+            continue;
+        }
+        ++checked;
+        if (result.Status == kExitErrorsFound) ++withErrors;
+    }
+    return "Итого: проверено описей: " + std::to_string(checked) +
+           ", из них с ошибками: " + std::to_string(withErrors) +
+           "; не удалось проверить: " + std::to_string(notChecked) + "\n";
+}
+
+// One JSON document: the object of a single inventory, or an array of them for a batch.
+std::string JsonDocument(const std::vector<InventoryResult>& results, bool batch) {
+    if (!batch) return results.empty() ? std::string() : results.front().Out;
+    std::string out = "[";
+    for (std::size_t k = 0; k < results.size(); ++k) {
+        std::string_view object = results[k].Out;
+        while (!object.empty() && object.back() == '\n') object.remove_suffix(1);
+        out += k ? ",\n" : "\n";
+        out += object;
+    }
+    return out + "\n]\n";
 }
 
 // The annotated copy is one file: it needs one inventory, and never replaces it.
@@ -174,7 +226,8 @@ int WorkerCount(int requested, std::size_t jobs) {
 
 int RunCheckCommand(const CheckCommandOptions& options, std::ostream& out, std::ostream& err,
                     const std::atomic<bool>& stop) {
-    const auto jobs = PlanJobs(options);
+    const Plan plan = PlanJobs(options);
+    const auto& jobs = plan.Jobs;
     if (jobs.empty()) {
         err << "Не найдено ни одной описи (.docx, .doc, .rtf, .odt).\n";
         return kExitNotChecked;
@@ -209,13 +262,22 @@ int RunCheckCommand(const CheckCommandOptions& options, std::ostream& out, std::
     progress.Finish();
 
     int status = kExitClean;
+    // A batch's status is the worst of its files: 2 when any could not be checked, else 1 when any
+    // had errors.
     for (const auto& result : results) {
-        out << result.Out;
+        if (options.Format != OutputFormat::Json) out << result.Out;
         err << result.Err;
         status = std::max(status, result.Status);
     }
     if (notStarted > 0)
         err << "Проверка остановлена; не начата проверка описей: " << notStarted.load() << ".\n";
+    if (options.Format == OutputFormat::Json) {
+        out << JsonDocument(results, plan.Batch);
+        // Standard output stays one JSON document; the total goes with the messages.
+        if (plan.Batch && !options.Quiet) err << TotalLine(results);
+    } else if (plan.Batch && !options.Quiet) {
+        out << TotalLine(results);
+    }
     out.flush();
     return status;
 }

@@ -1,6 +1,7 @@
 #include "cli/CheckCommandLine.h"
 
 #include "cli/ProgressDisplay.h"
+#include "cli/RussianCli.h"
 
 #include <CLI/CLI.hpp>
 
@@ -25,7 +26,9 @@ void ParseColumns(const std::string& value, check::CheckOptions& options) {
 void CheckCommandLine::Register(CLI::App& app) {
     CheckCommandOptions& options = options_;
     CLI::App* check = &AddSubcommand(app, "check", "Проверить описи (файлы или папки)");
-    check->add_option("paths", options.Paths, "Файлы описей или папки с ними")->required();
+    check->add_option("paths", options.Paths, "Файлы описей или папки с ними")
+        ->type_name("ФАЙЛ|ПАПКА")
+        ->required();
     check->add_option("--report-dir", options.ReportDir, "Папка отчётов (по умолчанию папка данных)");
     check->add_flag(
         "--no-warnings", [&](int64_t) { options.Check.ShowWarnings = false; },
@@ -40,10 +43,12 @@ void CheckCommandLine::Register(CLI::App& app) {
     check->add_option("--columns", columns_, "Столбцы: auto, standard или skip:2,3")->default_val("auto");
     check->add_option("--format", format_, "Вывод: text или json")
         ->default_val("text")
-        ->check(CLI::IsMember({"text", "json"}));
+        ->check(OneOf({"text", "json"}))
+        ->type_name(OneOfName({"text", "json"}));
     check->add_option("--encoding", encoding_, "Кодировка отчёта: cp1251 или utf-8")
         ->default_val("cp1251")
-        ->check(CLI::IsMember({"cp1251", "utf-8"}));
+        ->check(OneOf({"cp1251", "utf-8"}))
+        ->type_name(OneOfName({"cp1251", "utf-8"}));
     check->add_flag(
         "--no-report-docx", [&](int64_t) { options.ReportDocument = false; },
         "Не создавать Tabulex_Report.docx");

@@ -2,6 +2,7 @@
 
 #include "cli/CheckCommandLine.h"
 #include "cli/Command.h"
+#include "cli/RussianCli.h"
 
 #include <CLI/CLI.hpp>
 
@@ -49,12 +50,14 @@ int Run(int argc, const char* const* argv) {
 }
 
 int Run(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {
-    CLI::App app{"Tabulex: проверка описей дел по правилам архивного описания"};
+    CLI::App app{"Tabulex: проверка описей дел по правилам архивного описания", "tabulex"};
+    MakeRussian(app);
     app.require_subcommand(0, 1);
     bool showVersion = false;
     app.add_flag("--version", showVersion, "Показать версию");
     const std::vector<std::unique_ptr<Command>> commands = AllCommands();
     for (const auto& command : commands) command->Register(app);
+    RussianGroups(app);
     Command* chosen = nullptr;
     try {
         app.parse(argc, argv);
@@ -70,8 +73,9 @@ int Run(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
         return 0;
     }
     if (chosen) return RunChosen(*chosen, out, err);
-    out << app.help();
-    return 0;
+    // Nothing to do: how to call the program, as for any other wrong call.
+    err << app.help();
+    return 2;
 }
 
 }  // namespace tabulex::cli

@@ -56,10 +56,12 @@ std::string FileIdentity(const std::filesystem::path& file) {
 }
 
 std::string UniqueReportFolderName(const std::filesystem::path& inventory, std::vector<std::string>& taken) {
-    const std::string stem = inventory.stem().string().empty() ? "inventory" : inventory.stem().string();
-    std::string name = stem;
+    // The whole file name, so that opis.doc and opis.docx report into folders one can tell apart.
+    const std::string whole =
+        inventory.filename().string().empty() ? "inventory" : inventory.filename().string();
+    std::string name = whole;
     for (int k = 2; std::find(taken.begin(), taken.end(), name) != taken.end(); ++k)
-        name = stem + "-" + std::to_string(k);
+        name = whole + "-" + std::to_string(k);
     taken.push_back(name);
     return name;
 }

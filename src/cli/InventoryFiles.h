@@ -16,7 +16,8 @@ std::vector<std::filesystem::path> CollectInventories(const std::vector<std::str
 // file it stopped on.
 std::string FileIdentity(const std::filesystem::path& file);
 
-// A folder per inventory for batch reports: the file's stem, made unique among `taken`.
+// A folder per inventory for batch reports: the file's whole name ("opis.docx"), made unique among
+// `taken` ("opis.docx-2") when files of the same name come from several folders.
 std::string UniqueReportFolderName(const std::filesystem::path& inventory, std::vector<std::string>& taken);
 
 }  // namespace tabulex::cli

@@ -8,9 +8,51 @@
 namespace tabulex::cli {
 namespace {
 
+// The length of the well-formed UTF-8 sequence at the start of `s`, 0 when there is none
+// (a stray byte, a cut sequence, an overlong form, a surrogate or a code point beyond U+10FFFF).
+std::size_t Utf8SequenceLength(std::string_view s) {
+    const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(s[k]); };
+    const unsigned char b0 = byte(0);
+    if (b0 < 0x80) return 1;
+    std::size_t length = 0;
+    unsigned char low = 0x80, high = 0xBF;  // the allowed range of the second byte
+    if (b0 >= 0xC2 && b0 <= 0xDF) {
+        length = 2;
+    } else if (b0 >= 0xE0 && b0 <= 0xEF) {
+        length = 3;
+        if (b0 == 0xE0) low = 0xA0;
+        if (b0 == 0xED) high = 0x9F;
+    } else if (b0 >= 0xF0 && b0 <= 0xF4) {
+        length = 4;
+        if (b0 == 0xF0) low = 0x90;
+        if (b0 == 0xF4) high = 0x8F;
+    } else {
+        return 0;
+    }
+    if (s.size() < length || byte(1) < low || byte(1) > high) return 0;
+    for (std::size_t k = 2; k < length; ++k)
+        if ((byte(k) & 0xC0) != 0x80) return 0;
+    return length;
+}
+
+// A JSON string. Text that is not valid UTF-8 (a file name written in another encoding) keeps
+// every valid character and shows each stray byte as U+FFFD, so that any JSON reader takes it.
 std::string Quote(std::string_view utf8) {
     std::string out = "\"";
-    for (char c : utf8) {
+    while (!utf8.empty()) {
+        const std::size_t length = Utf8SequenceLength(utf8);
+        if (length != 1) {
+            if (length == 0) {
+                out += "\\ufffd";
+                utf8.remove_prefix(1);
+            } else {
+                out += utf8.substr(0, length);
+                utf8.remove_prefix(length);
+            }
+            continue;
+        }
+        const char c = utf8.front();
+        utf8.remove_prefix(1);
         switch (c) {
             case '"':
                 out += "\\\"";
@@ -145,7 +187,8 @@ std::string CertificationJson(const check::CertificationCheck& certification) {
 }  // namespace
 
 std::string OutcomeJson(const std::filesystem::path& inventory, const check::CheckOutcome& outcome,
-                        const std::filesystem::path& annotated) {
+                        const std::filesystem::path& annotated,
+                        const std::vector<check::LeftOutTable>& leftOut) {
     const auto& counts = outcome.Counts;
     std::string out = "{\"file\": " + Quote(inventory.string());
     out += ", \"end\": \"" + std::string(EndName(outcome.End)) + "\"";
@@ -162,6 +205,10 @@ std::string OutcomeJson(const std::filesystem::path& inventory, const check::Che
     out += ", \"report\": " + Quote(outcome.ReportPath.string());
     out += ", \"certificationCheck\": " + CertificationJson(outcome.Certification);
     if (!annotated.empty()) out += ", \"annotated\": " + Quote(annotated.string());
+    out += ", \"leftOutTables\": " + Array(leftOut, [](const check::LeftOutTable& table) {
+               return "{\"table\": " + std::to_string(table.Table) +
+                      ", \"caseRows\": " + std::to_string(table.CaseRows) + "}";
+           });
     out += ",\n \"problemRows\": [";
     for (std::size_t k = 0; k < outcome.ProblemRows.size(); ++k)
         out += (k ? ",\n  " : "\n  ") + ProblemRowJson(outcome.ProblemRows[k]);

@@ -147,7 +147,11 @@ std::string_view DocumentXmlStart() {
            R"( xmlns:pic="http://schemas.openxmlformats.org/drawingml/2006/picture"><w:body>)";
 }
 
-std::string_view DocumentXmlEnd() {
+std::string_view DocumentXmlEnd(PageOrientation orientation) {
+    if (orientation == PageOrientation::Landscape)
+        return R"(<w:sectPr><w:pgSz w:w="16838" w:h="11906" w:orient="landscape"/>)"
+               R"(<w:pgMar w:top="1134" w:right="1134" w:bottom="1134" w:left="1134" w:header="709" w:footer="709" w:gutter="0"/>)"
+               R"(</w:sectPr></w:body></w:document>)";
     return R"(<w:sectPr><w:pgSz w:w="11906" w:h="16838"/>)"
            R"(<w:pgMar w:top="1134" w:right="1134" w:bottom="1134" w:left="1134" w:header="709" w:footer="709" w:gutter="0"/>)"
            R"(</w:sectPr></w:body></w:document>)";

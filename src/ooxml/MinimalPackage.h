@@ -32,8 +32,10 @@ std::vector<std::pair<std::string, std::string>> PackageParts(DocxParts parts);
 // followed by an A4 section.
 std::string WrapBody(std::string_view bodyXml);
 // The two halves of WrapBody, for writers that append the body in between themselves.
+// The section is A4 with 2 cm margins, portrait or landscape.
+enum class PageOrientation { Portrait, Landscape };
 std::string_view DocumentXmlStart();
-std::string_view DocumentXmlEnd();
+std::string_view DocumentXmlEnd(PageOrientation orientation = PageOrientation::Portrait);
 // A style sheet with document defaults (the font, 12 pt, Russian) and the Normal style.
 std::string DefaultStylesXml(std::string_view font = "Times New Roman");
 

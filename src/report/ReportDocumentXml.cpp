@@ -2,6 +2,7 @@
 
 #include "ooxml/MinimalPackage.h"
 #include "ooxml/TextParagraphs.h"
+#include "report/ReportColumnWidths.h"
 
 #include <algorithm>
 #include <vector>
@@ -9,7 +10,10 @@
 namespace tabulex::report {
 namespace {
 
-constexpr int kTextWidthTwips = 9638;  // A4 with 2 cm margins
+constexpr int kTextWidthTwips = 9638;        // A4 with 2 cm margins
+constexpr int kLandscapeWidthTwips = 14570;  // the same page turned
+// A table wider than this many columns is set on landscape pages.
+constexpr int kPortraitColumns = 6;
 
 // The text of one line, or of one field, as the content of a run: TAB a tab, 11 a line break,
 // 12 a page break, other control characters dropped; runs of text escaped, their leading and
@@ -63,19 +67,17 @@ void AppendParagraph(std::string& out, std::string_view line, std::string_view r
     out += "</w:r></w:p>";
 }
 
+// The table of the header and problem lines. Fitted to its contents, its columns are as wide as
+// their texts need (ReportColumnWidths.h); otherwise equal over the text width. The header row is
+// repeated on every page, and no row breaks across pages.
 class TableWriter {
   public:
-    TableWriter(std::string& out, int columns, bool fitToContents)
-        : out_(out),
-          columns_(columns),
-          // A cell without a width fits its contents; fixed columns give every cell its width.
-          cellStart_(fitToContents ? std::string("<w:tc>")
-                                   : "<w:tc><w:tcPr><w:tcW w:w=\"" + std::to_string(ColumnWidth()) +
-                                         "\" w:type=\"dxa\"/></w:tcPr>") {
-        out_ += "<w:tbl><w:tblPr><w:tblW w:w=\"";
-        out_ += fitToContents ? "0\" w:type=\"auto"
-                              : std::to_string(ColumnWidth() * columns_) + "\" w:type=\"dxa";
-        out_ += "\"/><w:tblBorders>";
+    TableWriter(std::string& out, std::vector<int> widths, bool fitToContents)
+        : out_(out), widths_(std::move(widths)) {
+        int total = 0;
+        for (int width : widths_) total += width;
+        out_ +=
+            "<w:tbl><w:tblPr><w:tblW w:w=\"" + std::to_string(total) + "\" w:type=\"dxa\"/><w:tblBorders>";
         for (const char* side : {"top", "left", "bottom", "right", "insideH", "insideV"}) {
             out_ += "<w:";
             out_ += side;
@@ -84,41 +86,33 @@ class TableWriter {
         out_ += "</w:tblBorders><w:tblLayout w:type=\"";
         out_ += fitToContents ? "autofit" : "fixed";
         out_ += "\"/><w:tblLook w:val=\"04A0\"/></w:tblPr><w:tblGrid>";
-        const std::string gridCol = "<w:gridCol w:w=\"" + std::to_string(ColumnWidth()) + "\"/>";
-        for (int c = 0; c < columns_; ++c) out_ += gridCol;
+        for (int width : widths_) out_ += "<w:gridCol w:w=\"" + std::to_string(width) + "\"/>";
         out_ += "</w:tblGrid>";
     }
 
-    // One row of `columns` cells; the row is not allowed to break across pages.
+    // One row of as many cells as columns; the first row is the header.
     void Row(std::string_view line) {
-        out_ += "<w:tr><w:trPr><w:cantSplit/></w:trPr>";
-        int cells = 0;
-        while (cells + 1 < columns_) {
-            const std::size_t tab = line.find('\t');
-            if (tab == std::string_view::npos) break;
-            Cell(line.substr(0, tab));
-            line.remove_prefix(tab + 1);
-            ++cells;
-        }
-        Cell(line);  // the last field keeps any further fields with their tabs
-        for (++cells; cells < columns_; ++cells) Cell({});
+        out_ += rows_++ == 0 ? "<w:tr><w:trPr><w:cantSplit/><w:tblHeader/></w:trPr>"
+                             : "<w:tr><w:trPr><w:cantSplit/></w:trPr>";
+        const std::vector<std::string_view> fields = TableFields(line, static_cast<int>(widths_.size()));
+        for (std::size_t c = 0; c < widths_.size(); ++c)
+            Cell(c, c < fields.size() ? fields[c] : std::string_view());
         out_ += "</w:tr>";
     }
 
     void End() { out_ += "</w:tbl>"; }
 
   private:
-    int ColumnWidth() const { return kTextWidthTwips / columns_; }
-
-    void Cell(std::string_view field) {
-        out_ += cellStart_;
+    void Cell(std::size_t column, std::string_view field) {
+        out_ +=
+            "<w:tc><w:tcPr><w:tcW w:w=\"" + std::to_string(widths_[column]) + "\" w:type=\"dxa\"/></w:tcPr>";
         AppendParagraph(out_, field);
         out_ += "</w:tc>";
     }
 
     std::string& out_;
-    int columns_;
-    std::string cellStart_;
+    std::vector<int> widths_;
+    int rows_ = 0;
 };
 
 std::vector<std::string_view> ReportLines(std::string_view textUtf8) {
@@ -140,9 +134,18 @@ std::string ReportDocumentXml(std::string_view textUtf8, const ReportDocumentLay
     std::string out(ooxml::DocumentXmlStart());
     out.reserve(out.size() + textUtf8.size() * 3 + lines.size() * 120);
     std::size_t next = 0;
+    const int columns = std::max(layout.TableColumns, 1);
+    const bool landscape = layout.ToTable && columns > kPortraitColumns;
     if (layout.ToTable) {
         const std::size_t tableLines = std::min<std::size_t>(std::max(layout.TableLines, 1), lines.size());
-        TableWriter table(out, std::max(layout.TableColumns, 1), layout.FitToContents);
+        const int width = landscape ? kLandscapeWidthTwips : kTextWidthTwips;
+        const std::vector<std::string_view> tableText(
+            lines.begin(), lines.begin() + static_cast<std::ptrdiff_t>(tableLines));
+        TableWriter table(out,
+                          layout.FitToContents
+                              ? FitColumnWidths(tableText, columns, width)
+                              : std::vector<int>(static_cast<std::size_t>(columns), width / columns),
+                          layout.FitToContents);
         for (; next < tableLines; ++next) table.Row(lines[next]);
         table.End();
         if (next == lines.size()) out += "<w:p/>";  // a table is always followed by a paragraph
@@ -151,7 +154,8 @@ std::string ReportDocumentXml(std::string_view textUtf8, const ReportDocumentLay
     // directly as well, so that text copied from them into another document stays in the font.
     const std::string font = FontProperties();
     for (; next < lines.size(); ++next) AppendParagraph(out, lines[next], font);
-    out += ooxml::DocumentXmlEnd();
+    out += ooxml::DocumentXmlEnd(landscape ? ooxml::PageOrientation::Landscape
+                                           : ooxml::PageOrientation::Portrait);
     return out;
 }
 

@@ -16,9 +16,10 @@ inline constexpr std::string_view kReportFont = "Arial";
 // word/document.xml of the report. `textUtf8` is the report text, lines ended by CR LF, CR or LF.
 // The first layout.TableLines lines (at least one) become a table of layout.TableColumns columns,
 // split at TAB: the extra fields of a longer line stay, tab-separated, in its last cell; a shorter
-// line leaves the remaining cells empty. Every row is kept on one page. The table fits its contents
-// (FitToContents) or has fixed equal columns over the text width. The lines after the table, or
-// every line without the table, are paragraphs.
+// line leaves the remaining cells empty. Every row is kept on one page and the header row repeats on
+// every page. The table's columns are sized from their contents (FitToContents) or equal over the
+// text width; a table of more than six columns is set on landscape pages. The lines after the
+// table, or every line without the table, are paragraphs.
 std::string ReportDocumentXml(std::string_view textUtf8, const ReportDocumentLayout& layout);
 
 // word/styles.xml of the report: the document defaults set in the report font.

@@ -29,7 +29,7 @@ TEST(ResumePointTest, SavedAndLoadedWithEveryTextAndCountAndDamagedFilesRefused)
     point.State.PreviousNumber = 57000;
     point.State.Rubricator = {"\xD0\xE0\xE7\xE4\xE5\xEB 1\t%0A", "", "line\r\nbreak"};
     point.State.NumberKeys = {"00001", "00001", "%"};
-    point.State.Dates.Start = 18000;
+    point.State.Dates.Extremes.EarliestStart = {18000, "3"};
     point.State.Dates.Extremes.LatestEnd = {20000, "12"};
     ASSERT_TRUE(SaveResumePoint(folder, point));
 
@@ -44,7 +44,7 @@ TEST(ResumePointTest, SavedAndLoadedWithEveryTextAndCountAndDamagedFilesRefused)
     EXPECT_EQ(loaded->State.PreviousNumber, 57000);
     EXPECT_EQ(loaded->State.Rubricator, point.State.Rubricator);
     EXPECT_EQ(loaded->State.NumberKeys, point.State.NumberKeys);
-    EXPECT_EQ(loaded->State.Dates.Start, 18000);
+    EXPECT_EQ(loaded->State.Dates.Extremes.EarliestStart.Date, 18000);
     EXPECT_EQ(loaded->State.Dates.Extremes.LatestEnd.Number, "12");
 
     // Cut short, or a number that is none: no resume point.

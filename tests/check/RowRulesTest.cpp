@@ -152,17 +152,44 @@ TEST(DatesCellTest, DigitLetterFragments) {
     }
 }
 
-TEST(DatesCellTest, DashKindsAndStartEndCarriedOver) {
+TEST(DatesCellTest, DashKinds) {
     CheckOptions options;
     RowRules rules(options);
     DataProblems(rules, Cells("1", kTitle, "1950-1951", "1"));
     DataProblems(rules, Cells("2", kTitle, "1952–1953", "1"));
     EXPECT_EQ(rules.Counters().HyphenRows, 1);
     EXPECT_EQ(rules.Counters().DashRows, 1);
-    // The end cannot be read, so the end of the row before (31.12.1953) stays and is compared.
-    EXPECT_EQ(DataProblems(rules, Cells("3", kTitle, "1960-1961ю", "1")),
-              "Дата. Нет пробела между цифрой и буквой \"-1961ю\"; Дата неверная \"Кон.; Кон.; \"; "
-              "Дата нач. позже кон.\"01.01.1960>31.12.1953\"");
+}
+
+// A date that cannot be read in a row is never replaced by another row's date: not in the order
+// check, not in the extremes.
+TEST(DatesCellTest, UnreadDatesTakeNoPart) {
+    CheckOptions options;
+    RowRules rules(options);
+    DataProblems(rules, Cells("1", kTitle, "1952-1953", "1"));
+    EXPECT_EQ(DataProblems(rules, Cells("2", kTitle, "1960-1961ю", "1")),
+              "Дата. Нет пробела между цифрой и буквой \"-1961ю\"; Дата неверная \"Кон.; Кон.; \"");
+    EXPECT_EQ(DataProblems(rules, Cells("3", kTitle, "ъъ-1940", "1")), "Дата неверная \"Нач.; Нач.; \"");
+    const report::DateExtremes& x = rules.Extremes();
+    EXPECT_EQ(text::ShortDate(x.EarliestStart.Date), "01.01.1952");
+    EXPECT_EQ(x.EarliestStart.Number, "1");
+    EXPECT_EQ(text::ShortDate(x.LatestStart.Date), "01.01.1960");
+    EXPECT_EQ(x.LatestStart.Number, "2");
+    EXPECT_EQ(text::ShortDate(x.EarliestEnd.Date), "31.12.1940");
+    EXPECT_EQ(x.EarliestEnd.Number, "3");
+    EXPECT_EQ(text::ShortDate(x.LatestEnd.Date), "31.12.1953");
+    EXPECT_EQ(x.LatestEnd.Number, "1");
+}
+
+TEST(DatesCellTest, FirstRowUnreadLeavesNoDayZero) {
+    CheckOptions options;
+    RowRules rules(options);
+    DataProblems(rules, Cells("1", kTitle, "Б/Д", "1"));
+    DataProblems(rules, Cells("2", kTitle, "1945", "1"));
+    const report::DateExtremes& x = rules.Extremes();
+    EXPECT_EQ(text::ShortDate(x.EarliestStart.Date), "01.01.1945");
+    EXPECT_EQ(text::ShortDate(x.EarliestEnd.Date), "31.12.1945");
+    EXPECT_EQ(x.EarliestStart.Number, "2");
 }
 
 TEST(DatesCellTest, Extremes) {

@@ -107,10 +107,45 @@ TEST_F(CheckCommandTest, FolderGivesOneReportFolderPerInventory) {
     const auto result =
         Run({"check", (root_ / "shelf").string(), "--report-dir", (root_ / "out").string(), "-q"});
     EXPECT_EQ(result.Status, 0) << result.Err;
-    EXPECT_TRUE(fs::exists(root_ / "out" / "a" / "Tabulex_Report.txt"));
-    EXPECT_TRUE(fs::exists(root_ / "out" / "b" / "Tabulex_Report.txt"));
-    EXPECT_TRUE(fs::exists(root_ / "out" / "b" / "Tabulex_Report.docx"));
+    EXPECT_TRUE(fs::exists(root_ / "out" / "a.docx" / "Tabulex_Report.txt"));
+    EXPECT_TRUE(fs::exists(root_ / "out" / "b.docx" / "Tabulex_Report.txt"));
+    EXPECT_TRUE(fs::exists(root_ / "out" / "b.docx" / "Tabulex_Report.docx"));
     EXPECT_EQ(result.Out, "");
+}
+
+// A batch ends with its total; its status is the worst of its files. Report folders carry the
+// whole file name, and a second file of the same name gets its own.
+TEST_F(CheckCommandTest, MixedBatchEndsWithATotalLine) {
+    fs::create_directories(root_ / "shelf");
+    fs::create_directories(root_ / "other");
+    MakeInventory("shelf/a.docx", kCleanRows);
+    MakeInventory("other/a.docx", kCleanRows + "3\tПриказы\t31.02.1946\t10\t\r\n");
+    std::ofstream(root_ / "shelf" / "broken.docx") << "not a document";
+    const auto result = Run({"check", (root_ / "shelf").string(), (root_ / "other" / "a.docx").string(),
+                             "--report-dir", (root_ / "out").string(), "--no-report-docx"});
+    EXPECT_EQ(result.Status, 2) << result.Err;
+    EXPECT_TRUE(fs::exists(root_ / "out" / "a.docx" / "Tabulex_Report.txt"));
+    EXPECT_TRUE(fs::exists(root_ / "out" / "a.docx-2" / "Tabulex_Report.txt"));
+    EXPECT_TRUE(
+        result.Out.ends_with("Итого: проверено описей: 2, из них с ошибками: 1; не удалось проверить: 1\n"))
+        << result.Out;
+}
+
+// Several inventories give one JSON array; names that are not UTF-8 are escaped.
+TEST_F(CheckCommandTest, JsonOfABatchIsOneArray) {
+    fs::create_directories(root_ / "shelf");
+    MakeInventory("shelf/a.docx", kCleanRows);
+    const std::string cp1251Name = text::Utf8ToCp1251("Опись \"1\".docx");
+    fs::copy_file(root_ / "shelf" / "a.docx", root_ / "shelf" / cp1251Name);
+    const auto result = Run({"check", (root_ / "shelf").string(), "--report-dir", (root_ / "out").string(),
+                             "--no-report-docx", "--format", "json"});
+    EXPECT_EQ(result.Status, 0) << result.Err;
+    ASSERT_TRUE(result.Out.starts_with("[\n{\"file\": ")) << result.Out;
+    EXPECT_TRUE(result.Out.ends_with("]}\n]\n")) << result.Out;
+    EXPECT_NE(result.Out.find("]},\n{\"file\": "), std::string::npos) << result.Out;
+    EXPECT_NE(result.Out.find("\\ufffd\\ufffd\\ufffd\\ufffd\\ufffd \\\"1\\\".docx\""), std::string::npos)
+        << result.Out;
+    EXPECT_NE(result.Err.find("Итого: проверено описей: 2"), std::string::npos) << result.Err;
 }
 
 TEST_F(CheckCommandTest, JsonListsProblemRowsWithTheirClasses) {
@@ -130,6 +165,35 @@ TEST_F(CheckCommandTest, BadInputIsReportedInRussianWithoutTouchingTheFile) {
     EXPECT_EQ(result.Status, 2);
     EXPECT_NE(result.Err.find("broken.docx: "), std::string::npos) << result.Err;
     EXPECT_EQ(ReadFile(notZip), "plain text, not a document");
+}
+
+// Help, usage and parse errors are Russian: no English text of the argument library gets through.
+TEST_F(CheckCommandTest, HelpUsageAndErrorsAreRussian) {
+    struct Case {
+        std::vector<std::string> args;
+        int status;
+        const char* expected;  // on standard output for help, else on standard error
+    } cases[] = {
+        {{"--help"}, 0, "Использование: tabulex [ПАРАМЕТРЫ] [КОМАНДА]"},
+        {{"check", "--help"}, 0, "Показать эту справку и выйти"},
+        {{}, 2, "Использование: tabulex"},
+        {{"check"}, 2, "Ошибка: Не указаны файлы или папки описей\nСправка: tabulex check --help\n"},
+        {{"check", "a.docx", "--bogus"}, 2, "Ошибка: Лишние аргументы: --bogus"},
+        {{"sideways"}, 2, "Ошибка: Лишние аргументы: sideways\nСправка: tabulex --help\n"},
+        {{"check", "a.docx", "--format", "xml"}, 2, "--format: ожидается text или json, а не xml"},
+        {{"check", "a.docx", "--jobs", "many"}, 2, "Недопустимое значение параметра --jobs"},
+        {{"check", "a.docx", "--report-dir"}, 2, "Неверное число значений у параметра --report-dir"},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::string> args = c.args;
+        const auto result = Run(args);
+        const std::string shown = result.Out + result.Err;
+        EXPECT_EQ(result.Status, c.status) << shown;
+        EXPECT_NE(shown.find(c.expected), std::string::npos) << shown;
+        for (const char* english : {"Usage", "OPTIONS", "SUBCOMMAND", "Print this", "Run with", "REQUIRED",
+                                    "expected", "is required", "Options:", "Subcommands:", "TEXT", "INT"})
+            EXPECT_EQ(shown.find(english), std::string::npos) << english << " in\n" << shown;
+    }
 }
 
 }  // namespace

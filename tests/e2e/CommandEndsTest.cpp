@@ -60,7 +60,7 @@ TEST_F(CommandEndsTest, StopBeforeTheStartChecksNothing) {
     std::ostringstream out, err;
     EXPECT_EQ(cli::RunCheckCommand(options, out, err, stop), 2);
     EXPECT_EQ(err.str(), "Проверка остановлена; не начата проверка описей: 2.\n");
-    EXPECT_EQ(out.str(), "");
+    EXPECT_EQ(out.str(), "Итого: проверено описей: 0, из них с ошибками: 0; не удалось проверить: 2\n");
     EXPECT_FALSE(fs::exists(root_ / "report"));
 
     const auto checked = Check(inventory, root_ / "report", {"--resume"});
@@ -92,7 +92,7 @@ TEST_F(CommandEndsTest, DeeplyNestedInventoryIsRefusedAndTheBatchGoesOn) {
               "deep.docx: Документ вложен слишком глубоко: таблицы или другие элементы вложены друг в "
               "друга больше чем на 256 уровней; такой файл не проверяется: " +
                   (root_ / "shelf" / "deep.docx").string() + "\n");
-    ExpectReport(root_ / "report" / "good", "clean.report.txt");
+    ExpectReport(root_ / "report" / "good.docx", "clean.report.txt");
 }
 
 TEST_F(CommandEndsTest, Utf8ReportHoldsTheSameTextWithCrLf) {

@@ -155,18 +155,30 @@ TEST_F(ReportDocumentXmlTest, ArialThroughoutAndTheTableLayoutOfTheAutosizeOptio
                 EXPECT_EQ(part->compare(at, 15, "w:ascii=\"Arial\""), 0) << part->substr(at, 40);
         EXPECT_NE(styles.find("<w:rPrDefault><w:rPr><w:rFonts w:ascii=\"Arial\""), std::string::npos);
         EXPECT_NE(
-            xml.find(fit ? "<w:tblW w:w=\"0\" w:type=\"auto\"/>" : "<w:tblW w:w=\"9636\" w:type=\"dxa\"/>"),
+            xml.find(fit ? "<w:tblW w:w=\"9638\" w:type=\"dxa\"/>" : "<w:tblW w:w=\"9636\" w:type=\"dxa\"/>"),
             std::string::npos);
         EXPECT_NE(xml.find(fit ? "<w:tblLayout w:type=\"autofit\"/>" : "<w:tblLayout w:type=\"fixed\"/>"),
                   std::string::npos);
-        EXPECT_NE(
-            xml.find(
-                "<w:gridCol w:w=\"1606\"/><w:gridCol w:w=\"1606\"/><w:gridCol w:w=\"1606\"/>"
-                "<w:gridCol w:w=\"1606\"/><w:gridCol w:w=\"1606\"/><w:gridCol w:w=\"1606\"/></w:tblGrid>"),
-            std::string::npos);
+        const std::string equal =
+            "<w:gridCol w:w=\"1606\"/><w:gridCol w:w=\"1606\"/><w:gridCol w:w=\"1606\"/>"
+            "<w:gridCol w:w=\"1606\"/><w:gridCol w:w=\"1606\"/><w:gridCol w:w=\"1606\"/></w:tblGrid>";
+        EXPECT_EQ(xml.find(equal) != std::string::npos, !fit);
+        // The header row repeats on every page; six columns stay on a portrait page.
+        EXPECT_NE(xml.find("<w:tr><w:trPr><w:cantSplit/><w:tblHeader/></w:trPr>"), std::string::npos);
+        EXPECT_EQ(xml.find("<w:tblHeader/>"), xml.rfind("<w:tblHeader/>"));
+        EXPECT_EQ(xml.find("w:orient=\"landscape\""), std::string::npos);
         EXPECT_NE(xml.find("<w:t xml:space=\"preserve\">  Раздел 1.  </w:t>"), std::string::npos);
         EXPECT_NE(xml.find("&lt;Приказы&gt; &amp; \"копии\""), std::string::npos);
     }
+}
+
+TEST_F(ReportDocumentXmlTest, MoreThanSixColumnsGoLandscape) {
+    const fs::path path = WriteReportDocument(
+        WriteReport("wide", "№\tЗаголовок\tНач. дата\tКон. дата\tКол-во\tПримечание\tОтчет\r\n"),
+        Encoding::Cp1251, {1, 7, true, true});
+    const std::string& xml = word::docx::Package::Load(path.string()).Bytes("word/document.xml");
+    EXPECT_NE(xml.find("<w:pgSz w:w=\"16838\" w:h=\"11906\" w:orient=\"landscape\"/>"), std::string::npos);
+    EXPECT_NE(xml.find("<w:tblW w:w=\"14570\" w:type=\"dxa\"/>"), std::string::npos);
 }
 
 TEST_F(ReportDocumentXmlTest, Utf8ReportAndAMissingReport) {

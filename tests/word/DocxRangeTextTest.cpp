@@ -85,7 +85,10 @@ TEST_F(RowTextTest, RowTextsAsWordGivesThem) {
         {"horizontal span is one cell",
          Tr("<w:tc><w:tcPr><w:gridSpan w:val=\"2\"/></w:tcPr>" + P("Раздел 1") + "</w:tc>"), "Раздел 1||"},
         {"vertical merge continuation is an empty cell",
-         Tr("<w:tc><w:tcPr><w:vMerge/></w:tcPr>" + P("") + "</w:tc>" + Tc(P("б"))), "|б||"},
+         Tr("<w:tc><w:tcPr><w:vMerge/></w:tcPr>" + P("скрыто") + "</w:tc>" + Tc(P("б"))), "|б||"},
+        {"vertical merge start shows its text",
+         Tr("<w:tc><w:tcPr><w:vMerge w:val=\"restart\"/></w:tcPr>" + P("начало") + "</w:tc>" + Tc(P("б"))),
+         "начало|б||"},
         {"row-level and cell-level content controls",
          Tr("<w:sdt><w:sdtContent>" + Tc(P("а")) + "</w:sdtContent></w:sdt>" +
             Tc("<w:sdt><w:sdtContent>" + P("б") + "</w:sdtContent></w:sdt>")),

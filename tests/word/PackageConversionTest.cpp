@@ -9,6 +9,7 @@
 #include "word/Error.h"
 #include "word/docx/Package.h"
 #include "word/docx/PackageMessages.h"
+#include "word/docx/PasswordProtection.h"
 
 #include <gtest/gtest.h>
 
@@ -84,6 +85,44 @@ TEST(PackageConversionTest, WithoutLibreOfficeTheMessageNamesTheFormat) {
     }
     // .docx needs nothing else.
     EXPECT_TRUE(LoadDocumentFile(Fixture("docx/ukrf.docx")).Has("word/document.xml"));
+}
+
+// Password-protected .doc and .odt are refused before LibreOffice is asked, with the message of a
+// protected .docx; unprotected ones go on to the conversion.
+TEST(PackageConversionTest, PasswordProtectedDocAndOdtAreToldApart) {
+    std::string doc = ReadFile(Fixture("convert/ukrf.doc"));
+    EXPECT_FALSE(IsEncryptedWordDocument(doc));
+    // The WordDocument stream starts a sector with its identifier; its flags word follows at 10.
+    std::size_t fib = 512;
+    while (fib + 12 < doc.size() && doc.compare(fib, 2, "\xEC\xA5") != 0) fib += 512;
+    ASSERT_LT(fib + 12, doc.size());
+    doc[fib + 11] = static_cast<char>(doc[fib + 11] | 0x01);
+    EXPECT_TRUE(IsEncryptedWordDocument(doc));
+
+    const std::string manifest =
+        "<manifest:manifest xmlns:manifest=\"urn:oasis:names:tc:opendocument:xmlns:manifest:1.0\">"
+        "<manifest:file-entry manifest:full-path=\"content.xml\" manifest:media-type=\"text/xml\">"
+        "<manifest:encryption-data manifest:checksum-type=\"SHA1/1K\" manifest:checksum=\"x\"/>"
+        "</manifest:file-entry></manifest:manifest>";
+    const std::string odt = BuildZip({{"mimetype", "application/vnd.oasis.opendocument.text", false},
+                                      {"META-INF/manifest.xml", manifest, true},
+                                      {"content.xml", "\x01\x02 not XML: encrypted", true}});
+    EXPECT_TRUE(IsEncryptedOdf(odt));
+    EXPECT_FALSE(IsEncryptedOdf(ReadFile(Fixture("convert/ukrf.odt"))));
+
+    ooxml::fs::TempFolder folder("tabulex-protected-");
+    ScopedPath path(folder.Path());  // no LibreOffice: the refusal must come first
+    for (const auto& [name, bytes] : {std::pair{"opis.doc", doc}, std::pair{"opis.odt", odt}}) {
+        SCOPED_TRACE(name);
+        const std::string file = folder.Path() + "/" + name;
+        WriteFile(file, bytes);
+        try {
+            LoadDocumentFile(file);
+            ADD_FAILURE() << "opened";
+        } catch (const word::Error& error) {
+            EXPECT_TRUE(error.Message().starts_with(std::string(messages::kEncrypted))) << error.what();
+        }
+    }
 }
 
 TEST(PackageConversionTest, LibreOfficeConvertsDocRtfAndOdt) {

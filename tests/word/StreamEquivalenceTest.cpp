@@ -83,6 +83,15 @@ const std::string kMathAndOddText = "<m:oMath><m:r><m:t>x+1</m:t></m:r><m:r><w:t
                                     Run("<w:t>до<!-- примечание -->после</w:t>") +
                                     Run("<w:t> <!-- x --></w:t>") + Run("<w:t>&lt;&amp;&#x44F;</w:t>");
 
+// A run of text, for test bodies where Run names the test's own member.
+std::string TextRun(std::string_view text) {
+    return Run(T(text));
+}
+
+const std::string kRestart = "<w:tcPr><w:vMerge w:val=\"restart\"/></w:tcPr>";
+const std::string kContinue = "<w:tcPr><w:vMerge/></w:tcPr>";
+const std::string kContinueNamed = "<w:tcPr><w:vMerge w:val=\"continue\"/></w:tcPr>";
+
 std::vector<BuiltCase> BuiltCases() {
     const std::string two = Tc(P("a")) + Tc(P("b"));
     return {
@@ -185,6 +194,17 @@ std::vector<BuiltCase> BuiltCases() {
          "<w:tbl>" + Tr(Tc(P("a"))) + "<w:tblPr><w:tblStyle w:val=\"BoldGrid\"/></w:tblPr></w:tbl>",
          Expect::Either},
         {"a document without tables", P("только текст")},
+        {"vertical merges: continuation cells at the top and in nested tables",
+         Table(Tr(Tc(kRestart + Para(Run(T("первая")), Num(1))) + Tc(P("a"))) +
+               Tr(Tc(kContinue + Para(Run(T("скрыто")), Num(1)) +
+                     Table(Tr(Tc(Para(Run(T("глубже")), Num(1)))))) +
+                  Tc(Table(Tr(Tc(kRestart + P("в1"))) + Tr(Tc(kContinueNamed + Para(Run(T("в2")), Num(1))))) +
+                     P(""))) +
+               Tr(Tc(Para(Run(T("дело")), Num(1))) + Tc(P("b"))))},
+        {"a merge continuation whose properties follow its content",
+         Table(Tr(Tc(P("a")) + Tc(P("b"))) +
+               Tr("<w:tc>" + P("c") + "<w:tcPr><w:vMerge/></w:tcPr></w:tc>" + Tc(P("d")))),
+         Expect::Either},
     };
 }
 
@@ -215,6 +235,31 @@ TEST_F(StreamEquivalenceTest, FixtureDocumentsAnswerAsTheDom) {
     std::sort(files.begin(), files.end());
     ASSERT_GE(files.size(), 10u);
     for (const std::string& file : files) ExpectSameAnswers(file, Expect::Either);
+}
+
+// Word shows only the first cell of a vertical merge: a continuation cell has no text and no list
+// number, and its numbered paragraphs do not advance the list, whichever reader answers.
+TEST_F(StreamEquivalenceTest, MergeContinuationShowsNothing) {
+    const std::string body =
+        Table(Tr(Tc("<w:tcPr><w:vMerge w:val=\"restart\"/></w:tcPr>" + Para(TextRun("Раздел"), Num(1))) +
+                 Tc(P("a"))) +
+              Tr(Tc("<w:tcPr><w:vMerge w:val=\"continue\"/></w:tcPr>" + Para(TextRun("скрыто"), Num(1))) +
+                 Tc(P("b"))) +
+              Tr(Tc(Para(TextRun("дело"), Num(1))) + Tc(P("c"))));
+    const std::string path = folder_.File("merged.docx");
+    WriteFile(path, ooxml::BuildDocxBytes(ooxml::DocxParts{ooxml::WrapBody(body), kStyles, kNumbering}));
+    for (bool useDom : {false, true}) {
+        SCOPED_TRACE(useDom ? "DOM" : "compact");
+        std::unique_ptr<DocxDocument> document = DocxDocument::OpenFile(path);
+        if (useDom) document->UseDom();
+        auto table = document->Tables()->Item(1);
+        auto continued = table->Rows()->Item(2)->Range();
+        EXPECT_EQ(Show(continued->Text()), "|b||");
+        EXPECT_EQ(continued->ListFormat()->ListString(), "");
+        EXPECT_EQ(table->Cell(2, 1)->Range()->ListFormat()->ListString(), "");
+        EXPECT_EQ(table->Rows()->Item(3)->Range()->ListFormat()->ListString(), "2.");
+    }
+    ExpectSameAnswers(path);
 }
 
 // Handles taken while the document answers from its compact model keep answering once an edit

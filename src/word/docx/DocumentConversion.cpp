@@ -4,6 +4,7 @@
 #include "word/Error.h"
 #include "word/docx/Package.h"
 #include "word/docx/PackageMessages.h"
+#include "word/docx/PasswordProtection.h"
 #include "word/docx/ZipArchive.h"
 
 #include <fcntl.h>
@@ -267,6 +268,11 @@ Package LoadDocumentFile(const std::string& path, const PackageLimits& limits) {
         zip::CheckDirectory(path, head, ooxml::fs::DisplayName(path), limits);
     std::string bytes = ooxml::fs::ReadDocumentFile(path, limits.MaxTotalUncompressed);
     DocumentFormat format = DetectFormat(bytes, path);
+    // LibreOffice cannot open a protected document without its password: say so, as for .docx.
+    if ((format == DocumentFormat::Doc && IsEncryptedWordDocument(bytes)) ||
+        (format == DocumentFormat::Odt && IsEncryptedOdf(bytes)))
+        throw word::Error(std::string(messages::kEncrypted) + ooxml::fs::DisplayName(path),
+                          std::string(FormatExtension(format)) + " protected by a password");
     if (format == DocumentFormat::Doc || format == DocumentFormat::Rtf || format == DocumentFormat::Odt) {
         ConversionLimits conversion;
         conversion.Stop = limits.Stop;

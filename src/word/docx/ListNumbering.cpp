@@ -1,6 +1,7 @@
 #include "word/docx/ListNumbering.h"
 
 #include "text/Cp1251.h"
+#include "word/docx/Ooxml.h"
 
 #include <climits>
 #include <vector>
@@ -219,14 +220,16 @@ ListStrings ListNumbering::ComputeListStrings(pugi::xml_node body) const {
 
     // Paragraphs of the body in document order, also inside tables, nested tables, content controls
     // and other block containers; text boxes (inside runs) are other stories and are not entered. Of
-    // an mc:AlternateContent the choice is read and the fallback, its copy, is skipped.
+    // an mc:AlternateContent the choice is read and the fallback, its copy, is skipped. A cell that
+    // continues a vertical merge shows nothing, so its paragraphs are not counted.
     pugi::xml_node node = body.first_child();
     while (node) {
         std::string_view name = node.name();
         bool enter = false;
         if (name == "w:p") {
             visit(node);
-        } else if (node.type() == pugi::node_element && name != "w:sectPr" && name != "mc:Fallback") {
+        } else if (node.type() == pugi::node_element && name != "w:sectPr" && name != "mc:Fallback" &&
+                   !(name == "w:tc" && IsMergeContinuation(node))) {
             enter = static_cast<bool>(node.first_child());
         }
         if (enter) {

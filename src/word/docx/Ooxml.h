@@ -56,6 +56,13 @@ void ForEachCellIn(pugi::xml_node row, F&& f) {
     ForEachBlockNamed(row, "w:tc", f);
 }
 
+// A cell that continues a vertical merge above it. Word shows only the merge's first cell: a
+// continuation cell has no text and no list number of its own, whatever its paragraphs hold.
+inline bool IsMergeContinuation(pugi::xml_node cell) {
+    pugi::xml_node merge = cell.child("w:tcPr").child("w:vMerge");
+    return merge && std::strcmp(merge.attribute("w:val").value(), "restart") != 0;
+}
+
 // VML is floating when positioned absolutely; otherwise it sits in line with the text.
 inline bool IsFloatingVml(pugi::xml_node pict) {
     for (pugi::xml_node shape : pict.children()) {

@@ -49,6 +49,10 @@ bool AppendBlocksText(pugi::xml_node container, FieldState& fields, std::string&
 }
 
 void AppendCellText(pugi::xml_node cell, FieldState& fields, std::string& out) {
+    if (IsMergeContinuation(cell)) {
+        out.append(kEndOfCell);
+        return;
+    }
     if (AppendBlocksText(cell, fields, out)) out.pop_back();
     out.append(kEndOfCell);
 }

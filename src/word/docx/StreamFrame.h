@@ -38,6 +38,7 @@ enum class Role : std::uint8_t {
     TrPr,
     TblGrid,
     TblPr,
+    TcPr,
 };
 
 // "First child named X" as pugixml's child() finds it: one bit per name taken.
@@ -56,6 +57,8 @@ enum Seen : std::uint16_t {
     kRStyle = 1 << 11,
     kTblStyle = 1 << 12,
     kCantSplit = 1 << 13,
+    kTcPr = 1 << 14,
+    kVMerge = 1 << 15,
 };
 
 // Properties are looked for among the first elements only (styles::PropertiesOf).
@@ -75,8 +78,9 @@ struct Frame {
     bool TracksText = false;
     bool KeptChild = false;  // has a child node pugixml keeps
     bool LastWasParagraph = false;
-    bool Flag = false;   // w:drawing: in line; w:pict: floating
-    bool Inert = false;  // nothing below matters to any walk: its subtree is skipped
+    bool Flag = false;    // w:drawing: in line; w:pict: floating
+    bool Inert = false;   // nothing below matters to any walk: its subtree is skipped
+    bool Merged = false;  // inside a cell that continues a vertical merge: nothing shown, nothing counted
     std::uint16_t Seen = 0;
     std::uint8_t Elements = 0;
     std::int16_t Table = -1;  // the nearest enclosing w:tbl in tables_

@@ -90,6 +90,7 @@ void Reader::Start(const char* qname, const char** attrs) {
     child.Table = parent.Table;
     child.Run = parent.Run;
     child.Nested = parent.Nested;
+    child.Merged = parent.Merged;
     if (parent.Role == Role::Other && atTop && child.Name == Name::Document) child.Role = Role::Root;
     if (parent.Role == Role::Root && child.Name == Name::Body && parent.Take(kBody)) {
         child.Block = Block::Body;
@@ -139,11 +140,12 @@ void Reader::End() {
             EndBlocksWrapper(frame);
             break;
         case Role::NestedCell:
+            if (parent.Merged) break;
             if (frame.LastWasParagraph) cellText_.pop_back();
             cellText_.append("\r\a");
             break;
         case Role::NestedRow:
-            cellText_.append("\r\a");
+            if (!frame.Merged) cellText_.append("\r\a");
             break;
         case Role::TopCell:
             EndTopCell(frame);

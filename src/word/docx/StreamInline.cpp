@@ -6,8 +6,9 @@
 namespace tabulex::word::docx::stream {
 
 void Reader::StartParagraph(const Frame& parent, Frame& child) {
-    bool counted = parent.Enters;
-    bool inText = parent.Block == Block::Blocks;
+    // A cell continuing a vertical merge shows none of its paragraphs, and list numbering skips them.
+    bool counted = parent.Enters && !parent.Merged;
+    bool inText = parent.Block == Block::Blocks && !parent.Merged;
     bool inRow = parent.RowReach == Reach::Yes;
     bool inCell = parent.CellReach == Reach::Yes;
     child.RowReach = child.CellReach = Reach::No;

@@ -58,6 +58,7 @@ constexpr Entry kW[] = {
     {"sym", Name::Sym},
     {"t", Name::T},
     {"tc", Name::Tc},
+    {"tcPr", Name::TcPr},
     {"tr", Name::Tr},
     {"trPr", Name::TrPr},
     {"tbl", Name::Tbl},
@@ -65,6 +66,7 @@ constexpr Entry kW[] = {
     {"tblPr", Name::TblPr},
     {"tblGrid", Name::TblGrid},
     {"tblStyle", Name::TblStyle},
+    {"vMerge", Name::VMerge},
 };
 constexpr std::size_t kWCount = sizeof(kW) / sizeof(kW[0]);
 

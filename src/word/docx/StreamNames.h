@@ -39,6 +39,8 @@ enum class Name : std::uint8_t {
     RStyle,
     TblStyle,
     CantSplit,
+    TcPr,
+    VMerge,
     // inline containers Word shows through
     Hyperlink,
     SmartTag,

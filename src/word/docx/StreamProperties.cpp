@@ -4,6 +4,7 @@ namespace tabulex::word::docx::stream {
 
 // Paragraph, run, row and table properties, read where the DOM path reads them.
 void Reader::Properties(Frame& parent, Frame& child, int index, const char** attrs) {
+    if (parent.Name == Name::Tc && child.Name == Name::TcPr && parent.Take(kTcPr)) child.Role = Role::TcPr;
     switch (parent.Role) {
         case Role::Paragraph:
             if (child.Name == Name::PPr && index < kLookahead && parent.Take(kPPr)) child.Role = Role::PPr;
@@ -27,6 +28,9 @@ void Reader::Properties(Frame& parent, Frame& child, int index, const char** att
         case Role::TrPr:
             TableProperties(parent, child, index, attrs);
             break;
+        case Role::TcPr:
+            if (child.Name == Name::VMerge && parent.Take(kVMerge)) MergeProperty(Val(attrs));
+            break;
         case Role::Drawing:
             if (child.Name == Name::WpInline) parent.Flag = true;
             break;
@@ -39,6 +43,15 @@ void Reader::Properties(Frame& parent, Frame& child, int index, const char** att
         default:
             break;
     }
+}
+
+// A cell's w:vMerge: any value but "restart" continues the merge above. The cell is open two
+// frames below its w:vMerge; content already read before its properties cannot be taken back.
+void Reader::MergeProperty(std::string_view val) {
+    if (val == "restart") return;
+    Frame& cell = frames_[frames_.size() - 3];
+    if (cell.Elements > 1) return Unsupported();
+    cell.Merged = true;
 }
 
 // The style, keep-with-next and list of a paragraph, and the bold and style of its mark.

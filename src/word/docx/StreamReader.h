@@ -88,6 +88,7 @@ class Reader {
     void ParagraphProperties(Frame& parent, Frame& child, const char** attrs);
     void RunProperties(Frame& parent, Name name, const char** attrs);
     void TableProperties(Frame& parent, Frame& child, int index, const char** attrs);
+    void MergeProperty(std::string_view val);
 
     // The end of a paragraph (StreamParagraphs.cpp).
     void EndParagraph(const Frame& frame, Frame& parent);

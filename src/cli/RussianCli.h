@@ -1,0 +1,30 @@
+#pragma once
+
+// The argument library speaks Russian: help and usage texts through its formatter's labels, the
+// help flag, group names, and parse errors through its failure-message hook.
+
+#include <string>
+#include <vector>
+
+namespace CLI {
+class App;
+class Error;
+class Validator;
+}  // namespace CLI
+
+namespace tabulex::cli {
+
+// Call on the main application before any subcommand is added (they take its help flag, formatter
+// and failure message), and once more after (RussianGroups) to name the groups of every option.
+void MakeRussian(CLI::App& app);
+void RussianGroups(CLI::App& app);
+
+// A validator that takes one of `values` and says so in Russian ("ожидается text или json").
+CLI::Validator OneOf(std::vector<std::string> values);
+// "{text,json}": the value name to show for such an option.
+std::string OneOfName(const std::vector<std::string>& values);
+
+// The Russian text of a parse error, with a pointer to the help of the command that failed.
+std::string RussianFailure(const CLI::App& app, const CLI::Error& error);
+
+}  // namespace tabulex::cli
