@@ -1,6 +1,7 @@
 #include "cli/Cli.h"
 
 #include "cli/CheckCommandLine.h"
+#include "cli/FixCommandLine.h"
 
 #include <CLI/CLI.hpp>
 
@@ -31,9 +32,14 @@ int Run(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
     app.add_flag("--version", showVersion, "Показать версию");
     CheckCommandLine check;
     check.Register(app);
+    FixCommandLine fix;
+    fix.Register(app);
+    PrefaceCommandLine preface;
+    preface.Register(app);
     try {
         app.parse(argc, argv);
         check.Finish();
+        fix.Finish();
     } catch (const CLI::ParseError& e) {
         const int code = app.exit(e, out, err);
         return code == 0 ? 0 : 2;
@@ -49,6 +55,15 @@ int Run(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
         std::signal(SIGINT, SIG_DFL);
         return status;
     }
+    if (fix.Chosen()) {
+        // Ctrl+C ends the fix at its next row; nothing is written then.
+        gStopRequested.store(false);
+        std::signal(SIGINT, OnInterrupt);
+        const int status = fix.Run(out, err, gStopRequested);
+        std::signal(SIGINT, SIG_DFL);
+        return status;
+    }
+    if (preface.Chosen()) return preface.Run(out, err);
     out << app.help();
     return 0;
 }

@@ -114,6 +114,10 @@ std::string ProblemRowJson(const check::ProblemRow& row) {
 
 }  // namespace
 
+std::string JsonString(std::string_view utf8) {
+    return Quote(utf8);
+}
+
 std::string OutcomeJson(const std::filesystem::path& inventory, const check::CheckOutcome& outcome) {
     const auto& counts = outcome.Counts;
     std::string out = "{\"file\": " + Quote(inventory.string());

@@ -45,6 +45,10 @@ class ListFormat {
     virtual void RemoveNumbers() = 0;
     // Writes the shown numbers (with their suffix) as literal text, then removes the numbering.
     virtual void ConvertNumbersToText() = 0;
+    // Numbers the range's paragraphs with a decimal list ("1.", "2.", ...), as Word's default
+    // numbering does: a new list that starts at 1, or with `continuePreviousList` the list that the
+    // last call on this document started.
+    virtual void ApplyNumberedList(bool continuePreviousList) = 0;
 };
 
 class Range {

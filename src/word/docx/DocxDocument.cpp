@@ -4,6 +4,8 @@
 #include "word/docx/DocxObjects.h"
 #include "word/docx/FileSystem.h"
 #include "word/docx/HostMessages.h"
+#include "word/docx/ListEdit.h"
+#include "word/docx/NumberingPart.h"
 #include "word/docx/PackageMessages.h"
 #include "word/docx/ShapeIndex.h"
 #include "word/docx/StoryText.h"
@@ -13,6 +15,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <limits>
 
 namespace tabulex::word::docx {
 namespace {
@@ -50,6 +53,8 @@ struct DocxDocument::State {
     ListNumbering listNumbering;
     TableIndex index;
     std::optional<ListStrings> listStrings;
+    std::unordered_map<const void*, int> listOrdinals;
+    int listStringsValidBelow = 0;  // ordinals at and past this may have changed
     std::optional<std::vector<pugi::xml_node>> shapes;
     std::unique_ptr<CompactStory> compact;
     bool domBuilt = false;
@@ -128,7 +133,8 @@ void DocxDocument::WriteTo(const std::string& path) {
     if (!IsDocxPath(path)) throw Error(std::string(messages::kSaveOnlyDocx), path);
     if (documentEdited_) state_->package.SetBytes(kMainPart, SerializePart(state_->main));
     if (stylesEdited_) state_->package.SetBytes(kStylesPart, SerializePart(state_->styles));
-    documentEdited_ = stylesEdited_ = false;
+    if (numberingEdited_) state_->package.SetBytes(kNumberingPart, SerializePart(state_->numbering));
+    documentEdited_ = stylesEdited_ = numberingEdited_ = false;
     state_->package.Save(path);
     saved_ = true;
     if (path == path_) stamp_ = StampOf(path);
@@ -183,9 +189,31 @@ pugi::xml_node DocxDocument::StylesRoot() const {
     return state_->styles.child("w:styles");
 }
 
-const ListStrings& DocxDocument::ShownListStrings() {
-    if (!state_->listStrings) state_->listStrings = state_->listNumbering.ComputeListStrings(Body());
-    return *state_->listStrings;
+const std::string* DocxDocument::ShownListString(pugi::xml_node paragraph) {
+    State& state = *state_;
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        if (!state.listStrings) {
+            state.listOrdinals.clear();
+            state.listStrings = state.listNumbering.ComputeListStrings(Body(), &state.listOrdinals);
+            state.listStringsValidBelow = std::numeric_limits<int>::max();
+        }
+        auto ordinal = state.listOrdinals.find(paragraph.internal_object());
+        if (ordinal == state.listOrdinals.end()) return nullptr;
+        if (ordinal->second < state.listStringsValidBelow)
+            return &state.listStrings->find(paragraph.internal_object())->second;
+        state.listStrings.reset();
+    }
+    return nullptr;
+}
+
+void DocxDocument::NumberingRemoved(pugi::xml_node paragraph) {
+    State& state = *state_;
+    if (!state.listStrings) return;
+    auto ordinal = state.listOrdinals.find(paragraph.internal_object());
+    if (ordinal == state.listOrdinals.end()) return;
+    state.listStringsValidBelow = std::min(state.listStringsValidBelow, ordinal->second);
+    state.listStrings->erase(paragraph.internal_object());
+    state.listOrdinals.erase(ordinal);
 }
 
 const std::vector<pugi::xml_node>& DocxDocument::ShapeNodes() {
@@ -204,12 +232,45 @@ void DocxDocument::MarkEdited(EditKind kind) {
     documentEdited_ = true;
     if (kind == EditKind::Formatting) return;
     ++contentGeneration_;
+    if (kind == EditKind::Numbering) return;
     state_->listStrings.reset();
     state_->shapes.reset();
     if (kind == EditKind::Structure) {
         Index().Invalidate();
         ++generation_;
     }
+}
+
+void DocxDocument::MarkRowRemoved(pugi::xml_node table, int index) {
+    saved_ = false;
+    documentEdited_ = true;
+    ++contentGeneration_;
+    state_->listStrings.reset();
+    state_->shapes.reset();
+    Index().RemoveRow(table, static_cast<std::size_t>(index - 1));
+    ++generation_;
+}
+
+int DocxDocument::NumberedList(bool startNew) {
+    if (numberedList_ != 0 && !startNew) return numberedList_;
+    if (!state_->package.Has(kNumberingPart)) AddNumberingPart(state_->package);
+    numberedList_ = AddDecimalList(state_->numbering);
+    // The lists are read again so that the new one shows its numbers.
+    state_->listNumbering = ListNumbering(state_->numbering.child("w:numbering"), state_->styleSheet);
+    state_->listStrings.reset();
+    numberingEdited_ = true;
+    saved_ = false;
+    return numberedList_;
+}
+
+void DocxDocument::MarkShapeRemoved(pugi::xml_node shape) {
+    std::optional<std::vector<pugi::xml_node>>& shapes = state_->shapes;
+    if (shapes) std::erase(*shapes, shape);
+    saved_ = false;
+    documentEdited_ = true;
+    ++contentGeneration_;
+    // A text box may have held numbered paragraphs.
+    state_->listStrings.reset();
 }
 
 void DocxDocument::MarkStylesEdited() {
@@ -229,7 +290,8 @@ void DocxDocument::Reload() {
     ++serial_;
     stamp_ = stamp;
     saved_ = true;
-    documentEdited_ = stylesEdited_ = false;
+    documentEdited_ = stylesEdited_ = numberingEdited_ = false;
+    numberedList_ = 0;
     ++generation_;
     ++contentGeneration_;
 }

@@ -30,6 +30,7 @@ enum class EditKind {
     Formatting,  // properties only: bold, keep-with-next, fonts, row breaks
     Content,     // paragraphs, runs or numbering changed inside existing table cells
     Structure,   // rows or tables removed or added, shapes removed
+    Numbering,   // list numbering removed from paragraphs, each reported with NumberingRemoved
 };
 
 class DocxDocument final : public word::Document {
@@ -68,11 +69,25 @@ class DocxDocument final : public word::Document {
     const StyleSheet& Styles() const;
     pugi::xml_node NumberingRoot() const;
     pugi::xml_node StylesRoot() const;
-    const ListStrings& ShownListStrings();
+    // The number the paragraph shows, or null. Numbers stay known across removals of numbering
+    // up to the first paragraph whose numbering was removed (later ones may count differently
+    // now), so that a walk from the last paragraph to the first computes them only once.
+    const std::string* ShownListString(pugi::xml_node paragraph);
+    // The paragraph's numbering has been removed (call before MarkEdited(EditKind::Numbering)).
+    void NumberingRemoved(pugi::xml_node paragraph);
     const std::vector<pugi::xml_node>& ShapeNodes();
     pugi::xml_node TableAt(int index);  // 1-based; throws word::Error
     void MarkEdited(EditKind kind);
+    // Row `index` (1-based) of a top-level table has been removed: a structural edit that keeps the
+    // index of the other rows instead of walking the table again.
+    void MarkRowRemoved(pugi::xml_node table, int index);
+    // A shape has been deleted: the other shapes keep their places without a walk of the story.
+    void MarkShapeRemoved(pugi::xml_node shape);
     void MarkStylesEdited();
+    // The numId of the decimal list that ListFormat.ApplyNumberedList numbers with: a new one in
+    // numbering.xml (the part is added when the package has none) when `startNew` or when none has
+    // been made yet.
+    int NumberedList(bool startNew);
     // Changes whenever a structural edit may have removed nodes that handles hold.
     unsigned Generation() const { return generation_; }
     // Changes whenever any edit may have removed nodes inside paragraphs (shapes).
@@ -103,6 +118,8 @@ class DocxDocument final : public word::Document {
     bool saved_ = true;
     bool documentEdited_ = false;
     bool stylesEdited_ = false;
+    bool numberingEdited_ = false;
+    int numberedList_ = 0;
     unsigned generation_ = 0;
     unsigned contentGeneration_ = 0;
     unsigned serial_ = 0;

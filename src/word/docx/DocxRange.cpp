@@ -100,11 +100,17 @@ class DocxListFormat final : public word::ListFormat {
         return RangeListString(*ref_.document, ref_.Get());
     }
     void RemoveNumbers() override {
-        if (RemoveRangeNumbers(*ref_.document, ref_.Get())) ref_.document->MarkEdited(EditKind::Content);
+        if (RemoveRangeNumbers(*ref_.document, ref_.Get())) ref_.document->MarkEdited(EditKind::Numbering);
     }
     void ConvertNumbersToText() override {
         if (ConvertRangeNumbersToText(*ref_.document, ref_.Get()))
-            ref_.document->MarkEdited(EditKind::Content);
+            ref_.document->MarkEdited(EditKind::Numbering);
+    }
+    void ApplyNumberedList(bool continuePreviousList) override {
+        pugi::xml_node range = ref_.Get();
+        const int numId = ref_.document->NumberedList(!continuePreviousList);
+        ApplyRangeNumbering(range, numId);
+        ref_.document->MarkEdited(EditKind::Content);
     }
 
   private:
