@@ -72,6 +72,7 @@ class FakeListFormat : public word::ListFormat {
     }
     void RemoveNumbers() override {}
     void ConvertNumbersToText() override {}
+    void ApplyNumberedList(bool) override {}
 
   private:
     const FakeCell* cell_;

@@ -163,7 +163,9 @@ void ReplaceEntry(zip_t* archive, const OutEntry& entry) {
         zip_source_free(source);
         WriteFailed("zip_file_replace", zip_get_error(archive));
     }
-    zip_set_file_compression(archive, index, ZIP_CM_DEFLATE, kDeflateLevel);
+    // ZIP_CM_DEFAULT (which deflates): libzip forgets the level when the method named is the
+    // entry's old one, and a replaced deflated part would be compressed at the slowest level.
+    zip_set_file_compression(archive, index, ZIP_CM_DEFAULT, kDeflateLevel);
     if (st.valid & ZIP_STAT_MTIME) zip_file_set_mtime(archive, index, st.mtime, 0);
 }
 
