@@ -19,6 +19,16 @@ extern "C" void OnInterrupt(int) {
     gStopRequested.store(true);
 }
 
+// Runs a command with Ctrl+C turned into its stop request.
+template <class Command>
+int WithInterrupt(Command&& command) {
+    gStopRequested.store(false);
+    std::signal(SIGINT, OnInterrupt);
+    const int status = command(gStopRequested);
+    std::signal(SIGINT, SIG_DFL);
+    return status;
+}
+
 }  // namespace
 
 int Run(int argc, const char* const* argv) {
@@ -48,21 +58,9 @@ int Run(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
         out << "tabulex " << TABULEX_VERSION << "\n";
         return 0;
     }
-    if (check.Chosen()) {
-        gStopRequested.store(false);
-        std::signal(SIGINT, OnInterrupt);
-        const int status = check.Run(out, err, gStopRequested);
-        std::signal(SIGINT, SIG_DFL);
-        return status;
-    }
-    if (fix.Chosen()) {
-        // Ctrl+C ends the fix at its next row; nothing is written then.
-        gStopRequested.store(false);
-        std::signal(SIGINT, OnInterrupt);
-        const int status = fix.Run(out, err, gStopRequested);
-        std::signal(SIGINT, SIG_DFL);
-        return status;
-    }
+    if (check.Chosen()) return WithInterrupt([&](const auto& stop) { return check.Run(out, err, stop); });
+    // Ctrl+C ends a fix at its next row; nothing is written then.
+    if (fix.Chosen()) return WithInterrupt([&](const auto& stop) { return fix.Run(out, err, stop); });
     if (preface.Chosen()) return preface.Run(out, err);
     out << app.help();
     return 0;

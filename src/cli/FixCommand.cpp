@@ -152,7 +152,7 @@ int RunFixCommand(const FixCommandOptions& options, std::ostream& out, std::ostr
                 "Файл результата совпадает с исходным; чтобы заменить исходный файл, укажите "
                 "--in-place."};
         auto application = word::docx::CreateApplication();
-        word::Document& document = application->Documents().Open(options.file);
+        word::Document& document = application->Documents().Open(options.file, {.forEditing = true});
         const std::vector<Step> steps = RunTools(options, document, stop, err);
         fs::path written;
         fs::path backup;

@@ -18,7 +18,7 @@ class ToolConsoleHost : public tools::ToolHost {
                     std::string documentLabel)
         : settings_(settings), stop_(stop), progress_(progress), label_(std::move(documentLabel)) {}
 
-    void ShowStatus(std::string_view text) override { lastStatus_ = std::string(text); }
+    void ShowStatus(std::string_view text) override;
     void SetCaption(std::string_view text) override;
     void SetApplicationTitle(std::string_view) override {}
     void SetBusy(bool) override {}

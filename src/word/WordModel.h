@@ -147,6 +147,8 @@ class Document {
 struct OpenOptions {
     bool readOnly = false;
     bool addToRecentFiles = false;
+    // The document is opened to be edited: a host may then skip what only speeds up reading.
+    bool forEditing = false;
     bool visible = true;
 };
 

@@ -51,10 +51,11 @@ class DocxDocuments final : public word::Documents {
         return *documents_[index - 1];
     }
 
-    Document& Open(const std::string& path, const OpenOptions&) override {
+    Document& Open(const std::string& path, const OpenOptions& options) override {
         for (auto& document : documents_)
             if (SameFile(document->FullName(), path)) return Activate(*document);
-        documents_.push_back(DocxDocument::OpenFile(path));
+        documents_.push_back(DocxDocument::OpenFile(
+            path, options.forEditing ? DocxDocument::Mode::Dom : DocxDocument::Mode::Compact));
         return Activate(*documents_.back());
     }
 

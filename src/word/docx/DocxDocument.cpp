@@ -68,9 +68,9 @@ DocxDocument::DocxDocument(std::unique_ptr<State> state, std::string path, std::
 
 DocxDocument::~DocxDocument() = default;
 
-std::unique_ptr<DocxDocument> DocxDocument::OpenFile(const std::string& path) {
+std::unique_ptr<DocxDocument> DocxDocument::OpenFile(const std::string& path, Mode mode) {
     std::optional<DiskStamp> stamp = StampOf(path);
-    auto state = BuildState(LoadDocumentFile(path));
+    auto state = BuildState(LoadDocumentFile(path), mode);
     return std::unique_ptr<DocxDocument>(new DocxDocument(std::move(state), path, stamp));
 }
 
@@ -320,7 +320,7 @@ void DocxDocument::BuildDom(State& state) {
     state.domBuilt = true;
 }
 
-std::unique_ptr<DocxDocument::State> DocxDocument::BuildState(Package package) {
+std::unique_ptr<DocxDocument::State> DocxDocument::BuildState(Package package, Mode mode) {
     auto state = std::make_unique<State>(std::move(package));
     try {
         if (state->package.Has(kStylesPart)) state->styles = ParsePart(state->package, kStylesPart);
@@ -331,6 +331,10 @@ std::unique_ptr<DocxDocument::State> DocxDocument::BuildState(Package package) {
     }
     state->styleSheet = StyleSheet(state->styles.child("w:styles"));
     state->listNumbering = ListNumbering(state->numbering.child("w:numbering"), state->styleSheet);
+    if (mode == Mode::Dom) {
+        BuildDom(*state);
+        return state;
+    }
     {
         // The part's bytes are inflated again from the package if the DOM is needed later.
         std::string xml = state->package.TakeBytes(kMainPart);

@@ -35,8 +35,12 @@ enum class EditKind {
 
 class DocxDocument final : public word::Document {
   public:
+    enum class Mode {
+        Compact,  // read the tables as a stream first; the DOM only when a command needs it
+        Dom,      // build the DOM at once (a document opened to be edited)
+    };
     // Opens a file of any supported format (path in UTF-8); the file is not changed.
-    static std::unique_ptr<DocxDocument> OpenFile(const std::string& path);
+    static std::unique_ptr<DocxDocument> OpenFile(const std::string& path, Mode mode = Mode::Compact);
     // A document made in memory; it is written to `path` only by Save.
     static std::unique_ptr<DocxDocument> FromPackage(Package package, const std::string& path);
     ~DocxDocument() override;
@@ -106,7 +110,7 @@ class DocxDocument final : public word::Document {
         bool operator==(const DiskStamp&) const = default;
     };
 
-    static std::unique_ptr<State> BuildState(Package package);
+    static std::unique_ptr<State> BuildState(Package package, Mode mode = Mode::Compact);
     static void BuildDom(State& state);
     DocxDocument(std::unique_ptr<State> state, std::string path, std::optional<DiskStamp> stamp);
     static std::optional<DiskStamp> StampOf(const std::string& path);

@@ -5,6 +5,7 @@
 #include "word/docx/InlineWalk.h"
 #include "word/docx/Ooxml.h"
 #include "word/docx/PropertyEdit.h"
+#include "word/docx/XmlPart.h"
 
 #include <algorithm>
 #include <string_view>
@@ -141,14 +142,8 @@ constexpr const char* kWordNamespace = "http://schemas.openxmlformats.org/wordpr
 int AddDecimalList(pugi::xml_document& numbering) {
     pugi::xml_node root = numbering.child("w:numbering");
     if (!root) {
-        if (!numbering.first_child()) {
-            pugi::xml_node declaration = numbering.append_child(pugi::node_declaration);
-            declaration.append_attribute("version") = "1.0";
-            declaration.append_attribute("encoding") = "UTF-8";
-            declaration.append_attribute("standalone") = "yes";
-        }
-        root = numbering.append_child("w:numbering");
-        root.append_attribute("xmlns:w") = kWordNamespace;
+        numbering.reset();
+        root = StartPart(numbering, "w:numbering", "xmlns:w", kWordNamespace);
     }
     const int abstractId = NextId(root, "w:abstractNum", "w:abstractNumId");
     const int numId = NextId(root, "w:num", "w:numId");

@@ -37,12 +37,8 @@ void RegisterRelationship(Package& package) {
     pugi::xml_document relationships = ParsePart(package, kDocumentRelationships);
     pugi::xml_node root = relationships.child("Relationships");
     if (!root) {
-        pugi::xml_node declaration = relationships.append_child(pugi::node_declaration);
-        declaration.append_attribute("version") = "1.0";
-        declaration.append_attribute("encoding") = "UTF-8";
-        declaration.append_attribute("standalone") = "yes";
-        root = relationships.append_child("Relationships");
-        root.append_attribute("xmlns") = kRelationshipsNamespace;
+        relationships.reset();
+        root = StartPart(relationships, "Relationships", "xmlns", kRelationshipsNamespace);
     }
     int free = 1;
     for (pugi::xml_node entry : root.children("Relationship")) {
