@@ -3,10 +3,13 @@
 # Only missing packages are installed, so a second run costs nothing.
 set -eu
 PACKAGES="build-essential cmake pkg-config git libzip-dev libexpat1-dev libpugixml-dev libsimpleini-dev libcli11-dev \
-libgtest-dev libgmock-dev libbenchmark-dev zip unzip"
+libgtest-dev libgmock-dev libbenchmark-dev zip unzip \
+help2man file"
 if [ "${1:-}" = "--test" ]; then
-    # the test suite also converts documents with LibreOffice and compares with other readers
-    PACKAGES="$PACKAGES libreoffice-writer-nogui python3-docx pandoc time"
+    # the test suite also converts documents with LibreOffice and compares with other readers,
+    # and installs the Debian package into a clean Debian root and lints it
+    PACKAGES="$PACKAGES libreoffice-writer-nogui python3-docx pandoc time \
+debootstrap debian-archive-keyring lintian desktop-file-utils appstream bash-completion"
 fi
 missing=""
 for p in $PACKAGES; do

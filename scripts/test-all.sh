@@ -1,11 +1,14 @@
 #!/bin/sh
-# Installs, builds and runs every test: the warning-free build with its tests, then the core
-# tests again under AddressSanitizer and UndefinedBehaviorSanitizer.
+# Installs, builds and runs every test: the warning-free build with its tests, the Debian
+# package installed into a clean Debian 12 root, then the core tests again under
+# AddressSanitizer and UndefinedBehaviorSanitizer.
 set -eu
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh --test
 scripts/build.sh
 (cd build && ctest --output-on-failure -j"$(nproc)")
+# the Debian package: linted, installed into a clean Debian 12 root and run there
+sh tests/package/install-test.sh
 cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DTABULEX_SANITIZE=ON -DTABULEX_WERROR=ON \
     -DTABULEX_BENCH=OFF >/dev/null
 cmake --build build-asan -j"$(nproc)"

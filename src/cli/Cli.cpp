@@ -1,30 +1,40 @@
 #include "cli/Cli.h"
 
 #include "cli/CheckCommandLine.h"
+#include "cli/Command.h"
 #include "cli/FixCommandLine.h"
 
 #include <CLI/CLI.hpp>
 
 #include <csignal>
 #include <iostream>
+#include <memory>
+#include <vector>
 
 namespace tabulex::cli {
 namespace {
 
 // Ctrl+C asks every running check to stop at its next progress point; the check then stores
-// its resume point, as the Stop button does.
+// its resume point, as the Stop button does. A fix ends at its next row and writes nothing.
 std::atomic<bool> gStopRequested{false};
 
 extern "C" void OnInterrupt(int) {
     gStopRequested.store(true);
 }
 
-// Runs a command with Ctrl+C turned into its stop request.
-template <class Command>
-int WithInterrupt(Command&& command) {
+// Every subcommand, in the order the help lists them. A new command is one line here.
+std::vector<std::unique_ptr<Command>> AllCommands() {
+    std::vector<std::unique_ptr<Command>> commands;
+    commands.push_back(std::make_unique<CheckCommandLine>());
+    commands.push_back(std::make_unique<FixCommandLine>());
+    commands.push_back(std::make_unique<PrefaceCommandLine>());
+    return commands;
+}
+
+int RunChosen(Command& command, std::ostream& out, std::ostream& err) {
     gStopRequested.store(false);
     std::signal(SIGINT, OnInterrupt);
-    const int status = command(gStopRequested);
+    const int status = command.Run({out, err, gStopRequested});
     std::signal(SIGINT, SIG_DFL);
     return status;
 }
@@ -40,16 +50,14 @@ int Run(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
     app.require_subcommand(0, 1);
     bool showVersion = false;
     app.add_flag("--version", showVersion, "Показать версию");
-    CheckCommandLine check;
-    check.Register(app);
-    FixCommandLine fix;
-    fix.Register(app);
-    PrefaceCommandLine preface;
-    preface.Register(app);
+    const std::vector<std::unique_ptr<Command>> commands = AllCommands();
+    for (const auto& command : commands) command->Register(app);
+    Command* chosen = nullptr;
     try {
         app.parse(argc, argv);
-        check.Finish();
-        fix.Finish();
+        for (const auto& command : commands)
+            if (command->Chosen()) chosen = command.get();
+        if (chosen) chosen->Finish();
     } catch (const CLI::ParseError& e) {
         const int code = app.exit(e, out, err);
         return code == 0 ? 0 : 2;
@@ -58,10 +66,7 @@ int Run(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
         out << "tabulex " << TABULEX_VERSION << "\n";
         return 0;
     }
-    if (check.Chosen()) return WithInterrupt([&](const auto& stop) { return check.Run(out, err, stop); });
-    // Ctrl+C ends a fix at its next row; nothing is written then.
-    if (fix.Chosen()) return WithInterrupt([&](const auto& stop) { return fix.Run(out, err, stop); });
-    if (preface.Chosen()) return preface.Run(out, err);
+    if (chosen) return RunChosen(*chosen, out, err);
     out << app.help();
     return 0;
 }

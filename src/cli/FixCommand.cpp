@@ -1,11 +1,11 @@
 #include "cli/FixCommand.h"
 
 #include "cli/ConsoleHost.h"
-#include "cli/Folders.h"
-#include "cli/IniSettings.h"
 #include "cli/JsonOutput.h"
 #include "cli/Progress.h"
 #include "cli/ToolConsoleHost.h"
+#include "settings/Folders.h"
+#include "settings/IniSettings.h"
 #include "text/Cp1251.h"
 #include "tools/Tools.h"
 #include "word/Error.h"
@@ -58,11 +58,11 @@ bool SameFile(const fs::path& a, const fs::path& b) {
 
 std::vector<Step> RunTools(const FixCommandOptions& options, word::Document& document,
                            const std::atomic<bool>& stop, std::ostream& err) {
-    IniSettings settings(DataFolder() / "Tabulex.ini");
-    ProgressDisplay progress(err, options.progress && !options.quiet, 1);
-    ToolConsoleHost host(settings, stop, progress, fs::path(options.file).filename().string());
+    settings::IniSettings iniSettings(settings::SettingsFile());
+    ProgressDisplay progress(err, options.Progress && !options.Quiet, 1);
+    ToolConsoleHost host(iniSettings, stop, progress, fs::path(options.File).filename().string());
     std::vector<Step> steps;
-    for (tools::Tool tool : options.tools) {
+    for (tools::Tool tool : options.Tools) {
         host.ClearStatus();
         tools::ToolOutcome outcome =
             tools::RunTool(tool, document, host, tools::ToolOptions{.ShiftHeld = true});
@@ -101,7 +101,7 @@ void SaveInPlace(word::Document& document, const fs::path& file, const fs::path&
 
 std::string StepsJson(const FixCommandOptions& options, const std::vector<Step>& steps,
                       const fs::path& written, const fs::path& backup) {
-    std::string json = "{\"file\": " + JsonString(options.file);
+    std::string json = "{\"file\": " + JsonString(options.File);
     json += ", \"written\": " + (written.empty() ? std::string("null") : JsonString(written.string()));
     json += ", \"backup\": " + (backup.empty() ? std::string("null") : JsonString(backup.string()));
     json += ", \"steps\": [";
@@ -143,42 +143,42 @@ std::string_view ToolFlag(tools::Tool tool) {
 
 int RunFixCommand(const FixCommandOptions& options, std::ostream& out, std::ostream& err,
                   const std::atomic<bool>& stop) {
-    const std::string label = fs::path(options.file).filename().string();
+    const std::string label = fs::path(options.File).filename().string();
     try {
-        if (options.tools.empty())
+        if (options.Tools.empty())
             throw FixFailure{"Не указано ни одной команды исправления (например, --delete-empty-rows)."};
-        if (!options.output.empty() && SameFile(options.output, options.file))
+        if (!options.Output.empty() && SameFile(options.Output, options.File))
             throw FixFailure{
                 "Файл результата совпадает с исходным; чтобы заменить исходный файл, укажите "
                 "--in-place."};
         auto application = word::docx::CreateApplication();
-        word::Document& document = application->Documents().Open(options.file, {.forEditing = true});
+        word::Document& document = application->Documents().Open(options.File, {.ForEditing = true});
         const std::vector<Step> steps = RunTools(options, document, stop, err);
         fs::path written;
         fs::path backup;
-        if (!options.output.empty()) {
-            document.SaveAs(options.output);
-            written = options.output;
-        } else if (options.inPlace) {
-            backup = options.file + ".bak";
-            SaveInPlace(document, options.file, backup);
-            written = options.file;
+        if (!options.Output.empty()) {
+            document.SaveAs(options.Output);
+            written = options.Output;
+        } else if (options.InPlace) {
+            backup = options.File + ".bak";
+            SaveInPlace(document, options.File, backup);
+            written = options.File;
         }
-        if (options.format == OutputFormat::Json)
+        if (options.Format == OutputFormat::Json)
             out << StepsJson(options, steps, written, backup);
-        else if (!options.quiet)
+        else if (!options.Quiet)
             out << StepsText(steps, written, backup);
         return kExitDone;
     } catch (const FixFailure& failure) {
         err << label << ": " << failure.Message << "\n";
-        if (options.format == OutputFormat::Json) out << FailureJson(options.file, failure.Message);
+        if (options.Format == OutputFormat::Json) out << FailureJson(options.File, failure.Message);
     } catch (const word::Error& error) {
         const std::string message = text::Cp1251ToUtf8(error.Message());
         err << label << ": " << message << "\n";
-        if (options.format == OutputFormat::Json) out << FailureJson(options.file, message);
+        if (options.Format == OutputFormat::Json) out << FailureJson(options.File, message);
     } catch (const std::exception& error) {
         err << label << ": " << error.what() << "\n";
-        if (options.format == OutputFormat::Json) out << FailureJson(options.file, error.what());
+        if (options.Format == OutputFormat::Json) out << FailureJson(options.File, error.what());
     }
     return kExitFailed;
 }

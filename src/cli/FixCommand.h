@@ -18,13 +18,13 @@
 namespace tabulex::cli {
 
 struct FixCommandOptions {
-    std::string file;
-    std::vector<tools::Tool> tools;  // in the order of the command line
-    std::string output;              // -o; empty: none
-    bool inPlace = false;
-    OutputFormat format = OutputFormat::Text;
-    bool quiet = false;
-    bool progress = false;
+    std::string File;
+    std::vector<tools::Tool> Tools;  // in the order of the command line
+    std::string Output;              // -o; empty: none
+    bool InPlace = false;
+    OutputFormat Format = OutputFormat::Text;
+    bool Quiet = false;
+    bool Progress = false;
 };
 
 // The command line flag of a tool, without the dashes ("delete-empty-rows").

@@ -41,50 +41,42 @@ std::string_view Description(tools::Tool tool) {
 
 void FixCommandLine::Register(CLI::App& app) {
     CLI::App* fix = command_ =
-        app.add_subcommand("fix", "Исправить опись: команды выполняются в порядке указания");
-    fix->add_option("file", options_.file, "Файл описи")->required();
+        &AddSubcommand(app, "fix", "Исправить опись: команды выполняются в порядке указания");
+    fix->add_option("file", options_.File, "Файл описи")->required();
     for (tools::Tool tool : kTools)
         fix->add_flag("--" + std::string(ToolFlag(tool)))->description(std::string(Description(tool)));
     auto* output =
-        fix->add_option("-o,--output", options_.output, "Записать исправленную опись в новый файл .docx");
+        fix->add_option("-o,--output", options_.Output, "Записать исправленную опись в новый файл .docx");
     auto* inPlace =
-        fix->add_flag("--in-place", options_.inPlace, "Заменить исходный файл (копия остаётся в ФАЙЛ.bak)");
+        fix->add_flag("--in-place", options_.InPlace, "Заменить исходный файл (копия остаётся в ФАЙЛ.bak)");
     output->excludes(inPlace);
     fix->add_option("--format", format_, "Вывод: text или json")
         ->default_val("text")
         ->check(CLI::IsMember({"text", "json"}));
-    fix->add_flag("--quiet,-q", options_.quiet, "Только ошибки и код возврата");
+    fix->add_flag("--quiet,-q", options_.Quiet, "Только ошибки и код возврата");
 }
 
 void FixCommandLine::Finish() {
-    if (!Chosen()) return;
-    options_.tools.clear();
+    options_.Tools.clear();
     for (const CLI::Option* option : command_->parse_order())
         for (tools::Tool tool : kTools)
-            if (option->get_name() == "--" + std::string(ToolFlag(tool))) options_.tools.push_back(tool);
-    options_.format = format_ == "json" ? OutputFormat::Json : OutputFormat::Text;
-    options_.progress = StandardErrorIsTerminal();
+            if (option->get_name() == "--" + std::string(ToolFlag(tool))) options_.Tools.push_back(tool);
+    options_.Format = format_ == "json" ? OutputFormat::Json : OutputFormat::Text;
+    options_.Progress = StandardErrorIsTerminal();
 }
 
-bool FixCommandLine::Chosen() const {
-    return command_ && command_->parsed();
-}
-
-int FixCommandLine::Run(std::ostream& out, std::ostream& err, const std::atomic<bool>& stop) {
-    return RunFixCommand(options_, out, err, stop);
+int FixCommandLine::Run(const CommandContext& context) {
+    return RunFixCommand(options_, context.Out, context.Err, context.Stop);
 }
 
 void PrefaceCommandLine::Register(CLI::App& app) {
-    command_ = app.add_subcommand("preface", "Показать текст описи перед основной таблицей (предисловие)");
-    command_->add_option("file", file_, "Файл описи")->required();
+    CLI::App& preface =
+        AddSubcommand(app, "preface", "Показать текст описи перед основной таблицей (предисловие)");
+    preface.add_option("file", file_, "Файл описи")->required();
 }
 
-bool PrefaceCommandLine::Chosen() const {
-    return command_ && command_->parsed();
-}
-
-int PrefaceCommandLine::Run(std::ostream& out, std::ostream& err) {
-    return RunPrefaceCommand(file_, out, err);
+int PrefaceCommandLine::Run(const CommandContext& context) {
+    return RunPrefaceCommand(file_, context.Out, context.Err);
 }
 
 }  // namespace tabulex::cli

@@ -3,25 +3,19 @@
 // The `fix` and `preface` subcommands on the command line: their options, and turning them into a
 // run of the document tools.
 
+#include "cli/Command.h"
 #include "cli/FixCommand.h"
 
-#include <atomic>
-#include <iosfwd>
 #include <string>
-
-namespace CLI {
-class App;
-}
 
 namespace tabulex::cli {
 
-class FixCommandLine {
+class FixCommandLine : public Command {
   public:
-    void Register(CLI::App& app);
-    // After parsing: the commands in the order of the command line.
-    void Finish();
-    bool Chosen() const;
-    int Run(std::ostream& out, std::ostream& err, const std::atomic<bool>& stop);
+    void Register(CLI::App& app) override;
+    // The commands in the order of the command line.
+    void Finish() override;
+    int Run(const CommandContext& context) override;
 
   private:
     CLI::App* command_ = nullptr;
@@ -29,14 +23,12 @@ class FixCommandLine {
     std::string format_ = "text";
 };
 
-class PrefaceCommandLine {
+class PrefaceCommandLine : public Command {
   public:
-    void Register(CLI::App& app);
-    bool Chosen() const;
-    int Run(std::ostream& out, std::ostream& err);
+    void Register(CLI::App& app) override;
+    int Run(const CommandContext& context) override;
 
   private:
-    CLI::App* command_ = nullptr;
     std::string file_;
 };
 

@@ -145,11 +145,11 @@ class Document {
 };
 
 struct OpenOptions {
-    bool readOnly = false;
-    bool addToRecentFiles = false;
+    bool ReadOnly = false;
+    bool AddToRecentFiles = false;
     // The document is opened to be edited: a host may then skip what only speeds up reading.
-    bool forEditing = false;
-    bool visible = true;
+    bool ForEditing = false;
+    bool Visible = true;
 };
 
 class Documents {

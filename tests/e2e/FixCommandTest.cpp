@@ -139,8 +139,7 @@ std::vector<FixCase> Cases() {
                                 "-\t9\tСметы\t1953\t2\t\n",
          {"--delete-empty-rows", "--delete-numbering-rows", "--number-cases", "--format-headings"},
          1,
-         {{kHeaderView, "1 | Приказы | 1950 | 12 | ", "Раздел 2 {b} {k}",
-           "2 | Сметы | 1953 | 2 | "}},
+         {{kHeaderView, "1 | Приказы | 1950 | 12 | ", "Раздел 2 {b} {k}", "2 | Сметы | 1953 | 2 | "}},
          true},
     };
 }
@@ -181,8 +180,8 @@ TEST_F(FixCommandTest, EachCommandGivesTheExpectedTablesAndLibreOfficeReadsThem)
         const fs::path output = root_ / "out" / input.filename();
         args.insert(args.end(), {"-o", output.string(), "--format", "json"});
         const CommandResult result = RunTabulex(args);
-        ASSERT_EQ(result.status, 0) << result.err;
-        EXPECT_EQ(LastCount(result.out), c.Count) << result.out;
+        ASSERT_EQ(result.Status, 0) << result.Err;
+        EXPECT_EQ(LastCount(result.Out), c.Count) << result.Out;
         EXPECT_EQ(ReadFile(input), original) << "the input must not change";
         ExpectView(ViewDocument(output, c.WithFormatting), c, true);
     }

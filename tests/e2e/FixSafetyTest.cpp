@@ -5,7 +5,7 @@
 #include "e2e/DocxTables.h"
 #include "e2e/E2eTest.h"
 #include "e2e/InventoryBuilder.h"
-#include "word/docx/MinimalPackage.h"
+#include "ooxml/MinimalPackage.h"
 
 #include <gtest/gtest.h>
 
@@ -51,8 +51,7 @@ class FixSafetyTest : public E2eTest {
                                  cellRow("1", "Приказы") + cellRow("1", "2") + "<w:tr/>" +
                                  cellRow("2", "Сметы") + "</w:tbl><w:p/>";
         const fs::path path = root_ / "broken.docx";
-        std::ofstream(path, std::ios::binary)
-            << word::docx::BuildDocxBytes({word::docx::WrapBody(body), {}, {}});
+        std::ofstream(path, std::ios::binary) << ooxml::BuildDocxBytes({ooxml::WrapBody(body), {}, {}});
         return path;
     }
 };
@@ -63,8 +62,8 @@ TEST_F(FixSafetyTest, DryRunWritesNothingAndTellsWhatEachCommandWouldChange) {
     const auto before = FilesIn(root_);
     const CommandResult result = RunTabulex(
         {"fix", input.string(), "--delete-empty-rows", "--delete-numbering-rows", "--number-cases"});
-    ASSERT_EQ(result.status, 0) << result.err;
-    EXPECT_EQ(result.out,
+    ASSERT_EQ(result.Status, 0) << result.Err;
+    EXPECT_EQ(result.Out,
               "--delete-empty-rows: Удалено пустых строк: 1\n"
               "--delete-numbering-rows: Удалено пустых строк: 1\n"
               "--number-cases: Расставлено номеров: 2\n"
@@ -77,7 +76,7 @@ TEST_F(FixSafetyTest, InPlaceKeepsTheOriginalAsBak) {
     const fs::path input = Inventory();
     const std::string original = ReadFile(input);
     const CommandResult result = RunTabulex({"fix", input.string(), "--delete-empty-rows", "--in-place"});
-    ASSERT_EQ(result.status, 0) << result.err;
+    ASSERT_EQ(result.Status, 0) << result.Err;
     EXPECT_EQ(ReadFile(root_ / "opis.docx.bak"), original);
     EXPECT_EQ(FilesIn(root_), (std::set<std::string>{"opis.docx", "opis.docx.bak"}));
     EXPECT_EQ(ViewDocument(input, false).Tables.at(0).size(), 4u);
@@ -105,8 +104,8 @@ TEST_F(FixSafetyTest, FailuresWriteNothingAndExitWithTwo) {
         std::vector<std::string> args = {"fix", input.string()};
         args.insert(args.end(), c.Args.begin(), c.Args.end());
         const CommandResult result = RunTabulex(args);
-        EXPECT_EQ(result.status, 2);
-        EXPECT_NE(result.err.find(c.Message), std::string::npos) << result.err;
+        EXPECT_EQ(result.Status, 2);
+        EXPECT_NE(result.Err.find(c.Message), std::string::npos) << result.Err;
         EXPECT_TRUE(ReadFile(input) == original) << "the input changed";
         EXPECT_EQ(FilesIn(root_), before);
     }
@@ -122,9 +121,9 @@ TEST_F(FixSafetyTest, ACommandFailingPartWayWritesNothing) {
                                          target};
         if (target == "-o") args.push_back((root_ / "out.docx").string());
         const CommandResult result = RunTabulex(args);
-        EXPECT_EQ(result.status, 2);
+        EXPECT_EQ(result.Status, 2);
         // The host's message names the cell it could not reach.
-        EXPECT_NE(result.err.find("broken.docx: "), std::string::npos) << result.err;
+        EXPECT_NE(result.Err.find("broken.docx: "), std::string::npos) << result.Err;
         EXPECT_TRUE(ReadFile(input) == original) << "the input changed";
         EXPECT_EQ(FilesIn(root_), before);
     }
@@ -135,9 +134,9 @@ TEST_F(FixSafetyTest, AnInterruptedFixWritesNothing) {
     const std::string original = ReadFile(input);
     const auto before = FilesIn(root_);
     cli::FixCommandOptions options;
-    options.file = input.string();
-    options.tools = {tools::Tool::DeleteEmptyRows, tools::Tool::NumberCases};
-    options.inPlace = true;
+    options.File = input.string();
+    options.Tools = {tools::Tool::DeleteEmptyRows, tools::Tool::NumberCases};
+    options.InPlace = true;
     const std::atomic<bool> stop{true};
     std::ostringstream out, err;
     EXPECT_EQ(cli::RunFixCommand(options, out, err, stop), 2);
@@ -150,13 +149,13 @@ TEST_F(FixSafetyTest, JsonListsEveryStepInTheOrderGiven) {
     const fs::path input = Inventory();
     const CommandResult result =
         RunTabulex({"fix", input.string(), "--number-cases", "--delete-empty-rows", "--format", "json"});
-    ASSERT_EQ(result.status, 0) << result.err;
-    const std::size_t number = result.out.find("\"command\": \"number-cases\", \"count\": 2");
-    const std::size_t empty = result.out.find("\"command\": \"delete-empty-rows\", \"count\": 1");
-    ASSERT_NE(number, std::string::npos) << result.out;
-    ASSERT_NE(empty, std::string::npos) << result.out;
+    ASSERT_EQ(result.Status, 0) << result.Err;
+    const std::size_t number = result.Out.find("\"command\": \"number-cases\", \"count\": 2");
+    const std::size_t empty = result.Out.find("\"command\": \"delete-empty-rows\", \"count\": 1");
+    ASSERT_NE(number, std::string::npos) << result.Out;
+    ASSERT_NE(empty, std::string::npos) << result.Out;
     EXPECT_LT(number, empty);
-    EXPECT_NE(result.out.find("\"written\": null"), std::string::npos);
+    EXPECT_NE(result.Out.find("\"written\": null"), std::string::npos);
 }
 
 TEST_F(FixSafetyTest, PrefacePrintsTheTextBeforeTheMainTable) {
@@ -166,9 +165,9 @@ TEST_F(FixSafetyTest, PrefacePrintsTheTextBeforeTheMainTable) {
         "-\t№\tЗаголовок\n-\t1\tПриказы\n-\t2\tСметы\n",
         input);
     const CommandResult result = RunTabulex({"preface", input.string()});
-    ASSERT_EQ(result.status, 0) << result.err;
-    EXPECT_EQ(result.out, "Архивный отдел\nФонд № 1\nОпись № 1\nмалая таблица  \n");
-    EXPECT_EQ(RunTabulex({"preface", (root_ / "missing.docx").string()}).status, 2);
+    ASSERT_EQ(result.Status, 0) << result.Err;
+    EXPECT_EQ(result.Out, "Архивный отдел\nФонд № 1\nОпись № 1\nмалая таблица  \n");
+    EXPECT_EQ(RunTabulex({"preface", (root_ / "missing.docx").string()}).Status, 2);
 }
 
 }  // namespace

@@ -4,10 +4,10 @@
 // small inventories made in memory by the document host.
 
 #include "check/Settings.h"
+#include "ooxml/MinimalPackage.h"
 #include "text/Cp1251.h"
 #include "tools/ToolHost.h"
 #include "word/docx/DocxDocument.h"
-#include "word/docx/MinimalPackage.h"
 
 #include <memory>
 #include <string>
@@ -74,9 +74,9 @@ inline std::string TableXml(const std::vector<std::string>& rows, int columns) {
 }
 
 inline std::unique_ptr<word::docx::DocxDocument> DocumentOf(const std::string& bodyXml) {
-    word::docx::DocxParts parts;
-    parts.document = word::docx::WrapBody(bodyXml);
-    parts.styles = word::docx::DefaultStylesXml();
+    ooxml::DocxParts parts;
+    parts.Document = ooxml::WrapBody(bodyXml);
+    parts.Styles = ooxml::DefaultStylesXml();
     return word::docx::DocxDocument::FromPackage(word::docx::PackageFromParts(parts, "opis.docx"),
                                                  "opis.docx");
 }

@@ -41,7 +41,7 @@ class DocxToolEditsTest : public ::testing::Test {
   protected:
     Document& Open(const std::string& body, std::string numbering = {}) {
         const std::string path =
-            WriteDocx(folder_.File("in.docx"), body, DefaultStylesXml(), std::move(numbering));
+            WriteDocx(folder_.File("in.docx"), body, ooxml::DefaultStylesXml(), std::move(numbering));
         return application_->Documents().Open(path);
     }
     Document& Reopen(Document& document) {
