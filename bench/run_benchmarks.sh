@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Whole-command benchmarks: tabulex check beside pandoc, python-docx and the floor (inflate
 # word/document.xml and scan it as a stream) on synthetic inventories of 1 000 to 1 000 000 rows,
-# then the batch check of a folder of 100 inventories on all cores and serially, and the annotated
-# copy (check --annotate) of 100 000 rows beside the check alone. Prints a Markdown
+# then the batch check of a folder of 100 inventories on all cores and serially, the annotated
+# copy (check --annotate) of 100 000 rows beside the check alone, and the repair commands
+# (tabulex fix) against the check of the same file. Prints a Markdown
 # table of medians and peak memory, with the ratios the performance targets are stated in.
 #
 #   bench/run_benchmarks.sh            # 1 000, 10 000, 100 000 and 1 000 000 rows
@@ -75,6 +76,10 @@ HAVE_ANNOTATE=0
 [ $HAVE_CHECK = 1 ] && "$BIN/tabulex" check --help 2>&1 | grep -q -- '--annotate' && HAVE_ANNOTATE=1
 HAVE_JOBS=0
 [ $HAVE_CHECK = 1 ] && "$BIN/tabulex" check --help 2>&1 | grep -q -- '--jobs' && HAVE_JOBS=1
+HAVE_FIX=0
+"$BIN/tabulex" fix --help >/dev/null 2>&1 && HAVE_FIX=1
+# The repair commands measured: the row clean-up, the numbering and the headings, saved to a new file.
+FIX_FLAGS=(--delete-empty-rows --delete-numbering-rows --number-cases --format-headings)
 HAVE_PANDOC=0
 command -v pandoc >/dev/null 2>&1 && HAVE_PANDOC=1
 HAVE_PYDOCX=0
@@ -129,7 +134,7 @@ cell() { # seconds peak-KiB -> "1.234 s, 56 MiB" or n/a
     if [[ "$1" =~ ^[0-9.]+$ ]]; then echo "$1 s, $(mib "$2") MiB"; else echo "$1"; fi
 }
 
-declare -A CHECK CHECK_MEM NODOCX PANDOC PANDOC_MEM PYDOCX PYDOCX_MEM FLOOR XML
+declare -A CHECK CHECK_MEM NODOCX PANDOC PANDOC_MEM PYDOCX PYDOCX_MEM FLOOR XML FIX FIX_MEM
 ANNOTATE_ROWS=100000 ANNOTATE_CHECK=n/a ANNOTATE=n/a ANNOTATED_ROWS=n/a
 
 for rows in "${SIZES[@]}"; do
@@ -151,6 +156,13 @@ for rows in "${SIZES[@]}"; do
             measure "$runs" "$BIN/tabulex" check "$file" --quiet --no-report-docx --report-dir "$TMP/report-$rows"
             NODOCX[$rows]=$MEDIAN
         fi
+    fi
+    FIX[$rows]=n/a FIX_MEM[$rows]=0
+    if [ $HAVE_FIX = 1 ]; then
+        say "  tabulex fix ${FIX_FLAGS[*]} -o"
+        measure "$runs" "$BIN/tabulex" fix "$file" "${FIX_FLAGS[@]}" --quiet -o "$TMP/fixed-$rows.docx"
+        FIX[$rows]=$MEDIAN FIX_MEM[$rows]=$PEAK
+        rm -f "$TMP/fixed-$rows.docx"
     fi
     if [ $HAVE_FLOOR = 1 ]; then
         say "  floor"
@@ -229,5 +241,19 @@ echo "Batch of $BATCH_FILES inventories of $BATCH_ROWS rows: all cores $BATCH_AL
     "(target under 0.60; $(nproc) cores)."
 echo "Annotated copy of $ANNOTATE_ROWS rows ($ANNOTATED_ROWS comments): check without report .docx $ANNOTATE_CHECK s," \
     "with --annotate $ANNOTATE s, ratio $(ratio "$ANNOTATE" "$ANNOTATE_CHECK") (target at most 3)."
+echo
+echo "Repair commands: \`tabulex fix FILE ${FIX_FLAGS[*]} -o OUT.docx\` beside \`tabulex check FILE\`."
+echo
+echo "| rows | tabulex check | tabulex fix | fix / check |"
+echo "|---:|---:|---:|---:|"
+for rows in "${SIZES[@]}"; do
+    printf '| %s | %s | %s | %s |\n' "$rows" "$(cell "${CHECK[$rows]}" "${CHECK_MEM[$rows]}")" \
+        "$(cell "${FIX[$rows]}" "${FIX_MEM[$rows]}")" "$(ratio "${FIX[$rows]}" "${CHECK[$rows]}")"
+done
+echo
+fixlin=n/a
+[ -n "${FIX[1000000]:-}" ] && fixlin=$(ratio "${FIX[1000000]}" "${FIX[100000]:-}")
+echo "Linearity, fix of 1 000 000 rows / 100 000 rows: $fixlin (target at most 12); fix / check at 100 000" \
+    "rows: $(ratio "${FIX[100000]:-}" "${CHECK[100000]:-}") (target at most 3)."
 echo "Times are medians of 5 runs (1 000 and 10 000 rows), 3 (100 000) and 1 (1 000 000); a command" \
     "slower than $SLOW s is run once. Memory is the peak resident set."

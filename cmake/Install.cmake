@@ -23,6 +23,8 @@ if(TARGET tabulex)
   tabulex_install_debian_docs(tabulex cli)
   tabulex_add_man_page(tabulex tabulex "" cli)
   tabulex_add_man_page(tabulex tabulex-check "check --help" cli)
+  tabulex_add_man_page(tabulex tabulex-fix "fix --help" cli)
+  tabulex_add_man_page(tabulex tabulex-preface "preface --help" cli)
 endif()
 
 if(TARGET tabulex-gui)

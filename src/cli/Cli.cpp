@@ -2,6 +2,7 @@
 
 #include "cli/CheckCommandLine.h"
 #include "cli/Command.h"
+#include "cli/FixCommandLine.h"
 #include "cli/RussianCli.h"
 
 #include <CLI/CLI.hpp>
@@ -16,7 +17,7 @@ namespace {
 
 // Ctrl+C, SIGTERM and SIGHUP ask every running check to stop at its next progress point (and an
 // opening document to stop being read); the check then stores its resume point, as the Stop button
-// does, and no new file of a batch is started.
+// does, and no new file of a batch is started. A fix ends at its next row and writes nothing.
 std::atomic<bool> gStopRequested{false};
 
 extern "C" void OnInterrupt(int) {
@@ -29,6 +30,8 @@ constexpr int kStopSignals[] = {SIGINT, SIGTERM, SIGHUP};
 std::vector<std::unique_ptr<Command>> AllCommands() {
     std::vector<std::unique_ptr<Command>> commands;
     commands.push_back(std::make_unique<CheckCommandLine>());
+    commands.push_back(std::make_unique<FixCommandLine>());
+    commands.push_back(std::make_unique<PrefaceCommandLine>());
     return commands;
 }
 

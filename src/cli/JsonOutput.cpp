@@ -186,6 +186,10 @@ std::string CertificationJson(const check::CertificationCheck& certification) {
 
 }  // namespace
 
+std::string JsonString(std::string_view utf8) {
+    return Quote(utf8);
+}
+
 std::string OutcomeJson(const std::filesystem::path& inventory, const check::CheckOutcome& outcome,
                         const std::filesystem::path& annotated,
                         const std::vector<check::LeftOutTable>& leftOut) {

@@ -18,6 +18,9 @@ std::string OutcomeJson(const std::filesystem::path& inventory, const check::Che
                         const std::filesystem::path& annotated = {},
                         const std::vector<check::LeftOutTable>& leftOut = {});
 // {"file": ..., "error": ...} for an inventory that could not be checked.
+// A JSON string literal of UTF-8 text, quotes included.
+std::string JsonString(std::string_view utf8);
+
 std::string FailureJson(const std::filesystem::path& inventory, const std::string& messageUtf8);
 
 }  // namespace tabulex::cli

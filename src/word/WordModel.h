@@ -47,6 +47,10 @@ class ListFormat {
     virtual void RemoveNumbers() = 0;
     // Writes the shown numbers (with their suffix) as literal text, then removes the numbering.
     virtual void ConvertNumbersToText() = 0;
+    // Numbers the range's paragraphs with a decimal list ("1.", "2.", ...), as Word's default
+    // numbering does: a new list that starts at 1, or with `continuePreviousList` the list that the
+    // last call on this document started.
+    virtual void ApplyNumberedList(bool continuePreviousList) = 0;
 };
 
 class Range {
@@ -174,6 +178,8 @@ class Document {
 struct OpenOptions {
     bool ReadOnly = false;
     bool AddToRecentFiles = false;
+    // The document is opened to be edited: a host may then skip what only speeds up reading.
+    bool ForEditing = false;
     bool Visible = true;
     // Set while the file is read (Ctrl+C), it ends the opening with an Error; null: never.
     const std::atomic<bool>* Stop = nullptr;

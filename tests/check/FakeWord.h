@@ -40,9 +40,14 @@ inline word::Error FakeFailure() {
 
 class FakeFont : public word::Font {
   public:
-    explicit FakeFont(int bold, std::string* name = nullptr) : bold_(bold), name_(name) {}
+    // `row`: where a put value goes (the tools' tests read it back); may be null.
+    explicit FakeFont(int bold, std::string* name = nullptr, int* row = nullptr)
+        : bold_(bold), name_(name), row_(row) {}
     int Bold() const override { return bold_; }
-    void SetBold(int value) override { bold_ = value; }
+    void SetBold(int value) override {
+        bold_ = value;
+        if (row_) *row_ = value;
+    }
     void SetName(std::string_view name) override {
         if (name_) *name_ = name;
     }
@@ -50,16 +55,21 @@ class FakeFont : public word::Font {
   private:
     int bold_;
     std::string* name_;
+    int* row_;
 };
 
 class FakeParagraphFormat : public word::ParagraphFormat {
   public:
-    explicit FakeParagraphFormat(int keep) : keep_(keep) {}
+    explicit FakeParagraphFormat(int keep, int* row = nullptr) : keep_(keep), row_(row) {}
     int KeepWithNext() const override { return keep_; }
-    void SetKeepWithNext(int value) override { keep_ = value; }
+    void SetKeepWithNext(int value) override {
+        keep_ = value;
+        if (row_) *row_ = value;
+    }
 
   private:
     int keep_;
+    int* row_;
 };
 
 class FakeListFormat : public word::ListFormat {
@@ -72,6 +82,7 @@ class FakeListFormat : public word::ListFormat {
     }
     void RemoveNumbers() override {}
     void ConvertNumbersToText() override {}
+    void ApplyNumberedList(bool) override {}
 
   private:
     const FakeCell* cell_;
@@ -96,10 +107,12 @@ class FakeRange : public word::Range {
     }
     void SetText(std::string_view) override {}
     std::unique_ptr<word::Font> Font() override {
-        return std::make_unique<FakeFont>(row_ ? row_->Bold : word::kFalse, fontName_);
+        return std::make_unique<FakeFont>(row_ ? row_->Bold : word::kFalse, fontName_,
+                                          row_ ? &row_->Bold : nullptr);
     }
     std::unique_ptr<word::ParagraphFormat> ParagraphFormat() override {
-        return std::make_unique<FakeParagraphFormat>(row_ ? row_->KeepWithNext : word::kFalse);
+        return std::make_unique<FakeParagraphFormat>(row_ ? row_->KeepWithNext : word::kFalse,
+                                                     row_ ? &row_->KeepWithNext : nullptr);
     }
     std::unique_ptr<word::ListFormat> ListFormat() override {
         return std::make_unique<FakeListFormat>(cell_);

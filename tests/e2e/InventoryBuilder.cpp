@@ -27,11 +27,18 @@ struct PlannedTable {
     }
 };
 
-// A body block: a paragraph of text or a table.
+// Drawings in VML, as older word processors write them: absolutely positioned, or in the line.
+constexpr const char* kFloatingLine =
+    "<w:r><w:pict><v:line from=\"0,0\" to=\"200pt,0\" style=\"position:absolute;z-index:1\"/></w:pict></w:r>";
+constexpr const char* kInlineDrawing =
+    "<w:r><w:pict><v:rect style=\"width:20pt;height:10pt\"/></w:pict></w:r>";
+
+// A body block: a paragraph of text (with a drawing) or a table.
 struct Block {
     std::string Paragraph;
     PlannedTable Table;
     bool IsTable = false;
+    std::string Drawing;
 };
 
 std::vector<std::string> Split(const std::string& text, const std::string& separator) {
@@ -125,7 +132,7 @@ std::string InventoryDocxBytes(const std::string& planUtf8) {
     std::vector<Block> blocks;
     int listStart = 1;
     auto currentTable = [&]() -> PlannedTable& {
-        if (blocks.empty() || !blocks.back().IsTable) blocks.push_back({"", {}, true});
+        if (blocks.empty() || !blocks.back().IsTable) blocks.push_back({"", {}, true, {}});
         return blocks.back().Table;
     };
     std::istringstream lines(planUtf8);
@@ -133,9 +140,13 @@ std::string InventoryDocxBytes(const std::string& planUtf8) {
         if (!line.empty() && line.back() == '\r') line.pop_back();
         if (line.empty() || line.starts_with("#")) continue;
         if (line.starts_with("@para ")) {
-            blocks.push_back({line.substr(6), {}, false});
+            blocks.push_back({line.substr(6), {}, false, {}});
         } else if (line == "@table") {
-            blocks.push_back({"", {}, true});
+            blocks.push_back({"", {}, true, {}});
+        } else if (line.starts_with("@line ")) {
+            blocks.push_back({line.substr(6), {}, false, kFloatingLine});
+        } else if (line.starts_with("@inline ")) {
+            blocks.push_back({line.substr(8), {}, false, kInlineDrawing});
         } else if (line.starts_with("@list-start ")) {
             listStart = std::stoi(line.substr(12));
         } else if (line.starts_with("@")) {
@@ -150,7 +161,7 @@ std::string InventoryDocxBytes(const std::string& planUtf8) {
     bool numbered = false;
     for (const auto& block : blocks) {
         if (!block.IsTable) {
-            body += "<w:p>" + Runs(block.Paragraph, false) + "</w:p>";
+            body += "<w:p>" + Runs(block.Paragraph, false) + block.Drawing + "</w:p>";
             continue;
         }
         body += TableXml(block.Table) + "<w:p/>";

@@ -12,6 +12,8 @@
 //   @para TEXT        a paragraph of text in the body (before, between or after tables)
 //   @table            starts a new table (the first table starts by itself)
 //   @list-start N     the number the automatic list starts with (1 by default)
+//   @line TEXT        a paragraph of text with a drawn line floating over the page
+//   @inline TEXT      a paragraph of text with a small drawing placed in line with the text
 // Rows without "s" forbid breaking across pages, so only the rows marked "s" are breakable.
 
 #include <filesystem>

@@ -41,7 +41,8 @@ expect() {
     fi
 }
 
-expect "tabulex " "check"
+expect "tabulex " "check fix preface"
+expect "tabulex fix --in" "--in-place"
 expect "tabulex --ver" "--version"
 expect "tabulex check --enc" "--encoding"
 expect "tabulex check --no-" "--no-hints --no-report-docx --no-warnings"

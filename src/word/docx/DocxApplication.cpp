@@ -55,7 +55,8 @@ class DocxDocuments final : public word::Documents {
     Document& Open(const std::string& path, const OpenOptions& options) override {
         for (auto& document : documents_)
             if (SameFile(document->FullName(), path)) return Activate(*document);
-        documents_.push_back(DocxDocument::OpenFile(path, options.Stop));
+        documents_.push_back(DocxDocument::OpenFile(
+            path, options.ForEditing ? DocxDocument::Mode::Dom : DocxDocument::Mode::Compact, options.Stop));
         return Activate(*documents_.back());
     }
 

@@ -6,7 +6,9 @@
 #include "word/docx/CommentsPart.h"
 #include "word/docx/DocxObjects.h"
 #include "word/docx/HostMessages.h"
+#include "word/docx/ListEdit.h"
 #include "word/docx/NestingLimit.h"
+#include "word/docx/NumberingPart.h"
 #include "word/docx/PackageMessages.h"
 #include "word/docx/ShapeIndex.h"
 #include "word/docx/StoryText.h"
@@ -16,6 +18,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <limits>
 #include <sstream>
 
 namespace tabulex::word::docx {
@@ -57,6 +60,8 @@ struct DocxDocument::State {
     docx::ListNumbering ListNumbering;
     TableIndex Index;
     std::optional<docx::ListStrings> ListStrings;
+    std::unordered_map<const void*, int> ListOrdinals;
+    int ListStringsValidBelow = 0;  // ordinals at and past this may have changed
     std::optional<std::vector<pugi::xml_node>> Shapes;
     std::unique_ptr<CompactStory> Compact;
     bool DomBuilt = false;
@@ -74,11 +79,12 @@ DocxDocument::DocxDocument(std::unique_ptr<State> state, std::string path, std::
 
 DocxDocument::~DocxDocument() = default;
 
-std::unique_ptr<DocxDocument> DocxDocument::OpenFile(const std::string& path, const std::atomic<bool>* stop) {
+std::unique_ptr<DocxDocument> DocxDocument::OpenFile(const std::string& path, Mode mode,
+                                                     const std::atomic<bool>* stop) {
     std::optional<DiskStamp> stamp = StampOf(path);
     PackageLimits limits;
     limits.Stop = stop;
-    auto state = BuildState(LoadDocumentFile(path, limits), stop);
+    auto state = BuildState(LoadDocumentFile(path, limits), mode, stop);
     return std::unique_ptr<DocxDocument>(new DocxDocument(std::move(state), path, stamp));
 }
 
@@ -141,7 +147,8 @@ void DocxDocument::WriteTo(const std::string& path) {
     if (!IsDocxPath(path)) throw Error(std::string(messages::kSaveOnlyDocx), path);
     if (documentEdited_) state_->Package.SetBytes(kMainPart, SerializePart(state_->Main));
     if (stylesEdited_) state_->Package.SetBytes(kStylesPart, SerializePart(state_->Styles));
-    documentEdited_ = stylesEdited_ = false;
+    if (numberingEdited_) state_->Package.SetBytes(kNumberingPart, SerializePart(state_->Numbering));
+    documentEdited_ = stylesEdited_ = numberingEdited_ = false;
     state_->Package.Save(path);
     saved_ = true;
     if (path == path_) stamp_ = StampOf(path);
@@ -196,9 +203,31 @@ pugi::xml_node DocxDocument::StylesRoot() const {
     return state_->Styles.child("w:styles");
 }
 
-const ListStrings& DocxDocument::ShownListStrings() {
-    if (!state_->ListStrings) state_->ListStrings = state_->ListNumbering.ComputeListStrings(Body());
-    return *state_->ListStrings;
+const std::string* DocxDocument::ShownListString(pugi::xml_node paragraph) {
+    State& state = *state_;
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        if (!state.ListStrings) {
+            state.ListOrdinals.clear();
+            state.ListStrings = state.ListNumbering.ComputeListStrings(Body(), &state.ListOrdinals);
+            state.ListStringsValidBelow = std::numeric_limits<int>::max();
+        }
+        auto ordinal = state.ListOrdinals.find(paragraph.internal_object());
+        if (ordinal == state.ListOrdinals.end()) return nullptr;
+        if (ordinal->second < state.ListStringsValidBelow)
+            return &state.ListStrings->find(paragraph.internal_object())->second;
+        state.ListStrings.reset();
+    }
+    return nullptr;
+}
+
+void DocxDocument::NumberingRemoved(pugi::xml_node paragraph) {
+    State& state = *state_;
+    if (!state.ListStrings) return;
+    auto ordinal = state.ListOrdinals.find(paragraph.internal_object());
+    if (ordinal == state.ListOrdinals.end()) return;
+    state.ListStringsValidBelow = std::min(state.ListStringsValidBelow, ordinal->second);
+    state.ListStrings->erase(paragraph.internal_object());
+    state.ListOrdinals.erase(ordinal);
 }
 
 const std::vector<pugi::xml_node>& DocxDocument::ShapeNodes() {
@@ -217,12 +246,45 @@ void DocxDocument::MarkEdited(EditKind kind) {
     documentEdited_ = true;
     if (kind == EditKind::Formatting) return;
     ++contentGeneration_;
+    if (kind == EditKind::Numbering) return;
     state_->ListStrings.reset();
     state_->Shapes.reset();
     if (kind == EditKind::Structure) {
         Index().Invalidate();
         ++generation_;
     }
+}
+
+void DocxDocument::MarkRowRemoved(pugi::xml_node table, int index) {
+    saved_ = false;
+    documentEdited_ = true;
+    ++contentGeneration_;
+    state_->ListStrings.reset();
+    state_->Shapes.reset();
+    Index().RemoveRow(table, static_cast<std::size_t>(index - 1));
+    ++generation_;
+}
+
+void DocxDocument::MarkShapeRemoved(pugi::xml_node shape) {
+    std::optional<std::vector<pugi::xml_node>>& shapes = state_->Shapes;
+    if (shapes) std::erase(*shapes, shape);
+    saved_ = false;
+    documentEdited_ = true;
+    ++contentGeneration_;
+    // A text box may have held numbered paragraphs.
+    state_->ListStrings.reset();
+}
+
+int DocxDocument::NumberedList(bool startNew) {
+    if (numberedList_ != 0 && !startNew) return numberedList_;
+    if (!state_->Package.Has(kNumberingPart)) AddNumberingPart(state_->Package);
+    numberedList_ = AddDecimalList(state_->Numbering);
+    // The lists are read again so that the new one shows its numbers.
+    state_->ListNumbering = ListNumbering(state_->Numbering.child("w:numbering"), state_->StyleSheet);
+    state_->ListStrings.reset();
+    numberingEdited_ = true;
+    saved_ = false;
+    return numberedList_;
 }
 
 void DocxDocument::MarkStylesEdited() {
@@ -242,7 +304,8 @@ void DocxDocument::Reload() {
     ++serial_;
     stamp_ = stamp;
     saved_ = true;
-    documentEdited_ = stylesEdited_ = false;
+    documentEdited_ = stylesEdited_ = numberingEdited_ = false;
+    numberedList_ = 0;
     ++generation_;
     ++contentGeneration_;
 }
@@ -310,7 +373,7 @@ void DocxDocument::SaveCopyWithComments(const std::string& path, const CommentSe
     copy.Save(path);
 }
 
-std::unique_ptr<DocxDocument::State> DocxDocument::BuildState(Package package,
+std::unique_ptr<DocxDocument::State> DocxDocument::BuildState(Package package, Mode mode,
                                                               const std::atomic<bool>* stop) {
     auto state = std::make_unique<State>(std::move(package));
     try {
@@ -322,6 +385,10 @@ std::unique_ptr<DocxDocument::State> DocxDocument::BuildState(Package package,
     }
     state->StyleSheet = StyleSheet(state->Styles.child("w:styles"));
     state->ListNumbering = ListNumbering(state->Numbering.child("w:numbering"), state->StyleSheet);
+    if (mode == Mode::Dom) {
+        BuildDom(*state);
+        return state;
+    }
     {
         // The part's bytes are inflated again from the package if the DOM is needed later.
         std::string xml = state->Package.TakeBytes(kMainPart);

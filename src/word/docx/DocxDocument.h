@@ -30,13 +30,18 @@ enum class EditKind {
     Formatting,  // properties only: bold, keep-with-next, fonts, row breaks
     Content,     // paragraphs, runs or numbering changed inside existing table cells
     Structure,   // rows or tables removed or added, shapes removed
+    Numbering,   // list numbering removed from paragraphs, each reported with NumberingRemoved
 };
 
 class DocxDocument final : public word::Document {
   public:
+    enum class Mode {
+        Compact,  // read the tables as a stream first; the DOM only when a command needs it
+        Dom,      // build the DOM at once (a document opened to be edited)
+    };
     // Opens a file of any supported format (path in UTF-8); the file is not changed.
     // `stop` set while the file is read ends the opening with word::Error (null: never).
-    static std::unique_ptr<DocxDocument> OpenFile(const std::string& path,
+    static std::unique_ptr<DocxDocument> OpenFile(const std::string& path, Mode mode = Mode::Compact,
                                                   const std::atomic<bool>* stop = nullptr);
     // A document made in memory; it is written to `path` only by Save.
     static std::unique_ptr<DocxDocument> FromPackage(Package package, const std::string& path);
@@ -72,11 +77,25 @@ class DocxDocument final : public word::Document {
     const StyleSheet& Styles() const;
     pugi::xml_node NumberingRoot() const;
     pugi::xml_node StylesRoot() const;
-    const ListStrings& ShownListStrings();
+    // The number the paragraph shows, or null. Numbers stay known across removals of numbering
+    // up to the first paragraph whose numbering was removed (later ones may count differently
+    // now), so that a walk from the last paragraph to the first computes them only once.
+    const std::string* ShownListString(pugi::xml_node paragraph);
+    // The paragraph's numbering has been removed (call before MarkEdited(EditKind::Numbering)).
+    void NumberingRemoved(pugi::xml_node paragraph);
     const std::vector<pugi::xml_node>& ShapeNodes();
     pugi::xml_node TableAt(int index);  // 1-based; throws word::Error
     void MarkEdited(EditKind kind);
+    // Row `index` (1-based) of a top-level table has been removed: a structural edit that keeps the
+    // index of the other rows instead of walking the table again.
+    void MarkRowRemoved(pugi::xml_node table, int index);
+    // A shape has been deleted: the other shapes keep their places without a walk of the story.
+    void MarkShapeRemoved(pugi::xml_node shape);
     void MarkStylesEdited();
+    // The numId of the decimal list that ListFormat.ApplyNumberedList numbers with: a new one in
+    // numbering.xml (the part is added when the package has none) when `startNew` or when none has
+    // been made yet.
+    int NumberedList(bool startNew);
     // Changes whenever a structural edit may have removed nodes that handles hold.
     unsigned Generation() const { return generation_; }
     // Changes whenever any edit may have removed nodes inside paragraphs (shapes).
@@ -95,7 +114,8 @@ class DocxDocument final : public word::Document {
         bool operator==(const DiskStamp&) const = default;
     };
 
-    static std::unique_ptr<State> BuildState(Package package, const std::atomic<bool>* stop = nullptr);
+    static std::unique_ptr<State> BuildState(Package package, Mode mode = Mode::Compact,
+                                             const std::atomic<bool>* stop = nullptr);
     static void BuildDom(State& state);
     static void KeepFragmentAfterMainTable(State& state, std::string_view xml);
     DocxDocument(std::unique_ptr<State> state, std::string path, std::optional<DiskStamp> stamp);
@@ -108,6 +128,8 @@ class DocxDocument final : public word::Document {
     bool saved_ = true;
     bool documentEdited_ = false;
     bool stylesEdited_ = false;
+    bool numberingEdited_ = false;
+    int numberedList_ = 0;
     unsigned generation_ = 0;
     unsigned contentGeneration_ = 0;
     unsigned serial_ = 0;

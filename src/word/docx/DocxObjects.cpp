@@ -67,6 +67,10 @@ class TableRef {
     int Index() const { return index_; }
     DocxDocument& Document() const { return document_; }
     const std::vector<pugi::xml_node>& Rows() const { return document_.Index().Rows(Get()); }
+    int RowCount() const { return document_.Index().RowCount(Get()); }
+    pugi::xml_node RowAt(int index) const {
+        return document_.Index().RowAt(Get(), static_cast<std::size_t>(index - 1));
+    }
 
   private:
     void CheckSerial() const {
@@ -91,7 +95,9 @@ class DocxCell final : public word::Cell {
 
 class DocxRow final : public word::Row {
   public:
-    DocxRow(TableRef table, NodeRef ref) : table_(table), ref_(ref) {}
+    // `index`: the row's 1-based place in the table when the handle was taken; the handle fails
+    // after any structural edit, so the place stays true for as long as the handle works.
+    DocxRow(TableRef table, NodeRef ref, int index) : table_(table), ref_(ref), index_(index) {}
     std::unique_ptr<word::Range> Range() override { return MakeRange(ref_, RangeKind::Row); }
     int AllowBreakAcrossPages() const override {
         if (const CompactStory* story = ref_.Compact())
@@ -105,16 +111,21 @@ class DocxRow final : public word::Row {
     void Delete() override {
         pugi::xml_node row = ref_.Get();
         pugi::xml_node table = table_.Get();
-        bool last = table_.Rows().size() <= 1;
+        if (table_.RowCount() <= 1) {
+            // Word removes a table together with its last row.
+            row.parent().remove_child(row);
+            table.parent().remove_child(table);
+            ref_.Document->MarkEdited(EditKind::Structure);
+            return;
+        }
         row.parent().remove_child(row);
-        // Word removes a table together with its last row.
-        if (last) table.parent().remove_child(table);
-        ref_.Document->MarkEdited(EditKind::Structure);
+        ref_.Document->MarkRowRemoved(table, index_);
     }
 
   private:
     TableRef table_;
     NodeRef ref_;
+    int index_;
 };
 
 class DocxRows final : public word::Rows {
@@ -122,17 +133,16 @@ class DocxRows final : public word::Rows {
     explicit DocxRows(TableRef table) : table_(table) {}
     int Count() const override {
         if (const CompactStory* story = table_.Compact()) return story->RowCount(table_.Index());
-        return static_cast<int>(table_.Rows().size());
+        return table_.RowCount();
     }
     std::unique_ptr<word::Row> Item(int index) override {
         if (const CompactStory* story = table_.Compact()) {
             if (index < 1 || index > story->RowCount(table_.Index())) throw Error(messages::NoSuchRow(index));
             return std::make_unique<DocxRow>(
-                table_, MakeRef(table_.Document(), StoryPlace{table_.Index(), index, 0}));
+                table_, MakeRef(table_.Document(), StoryPlace{table_.Index(), index, 0}), index);
         }
-        const auto& rows = table_.Rows();
-        if (index < 1 || index > static_cast<int>(rows.size())) throw Error(messages::NoSuchRow(index));
-        return std::make_unique<DocxRow>(table_, MakeRef(table_.Document(), rows[index - 1]));
+        if (index < 1 || index > table_.RowCount()) throw Error(messages::NoSuchRow(index));
+        return std::make_unique<DocxRow>(table_, MakeRef(table_.Document(), table_.RowAt(index)), index);
     }
     void SetAllowBreakAcrossPages(int value) override {
         for (pugi::xml_node row : table_.Rows()) SetAllowBreak(row, value);
@@ -172,9 +182,8 @@ class DocxTable final : public word::Table {
                 throw Error(messages::NoSuchCell(row, column));
             return std::make_unique<DocxCell>(MakeRef(table_.Document(), StoryPlace{table, row, column}));
         }
-        const auto& rows = table_.Rows();
-        if (row < 1 || row > static_cast<int>(rows.size())) throw Error(messages::NoSuchCell(row, column));
-        std::vector<pugi::xml_node> cells = CellsOf(rows[row - 1]);
+        if (row < 1 || row > table_.RowCount()) throw Error(messages::NoSuchCell(row, column));
+        std::vector<pugi::xml_node> cells = CellsOf(table_.RowAt(row));
         if (column < 1 || column > static_cast<int>(cells.size()))
             throw Error(messages::NoSuchCell(row, column));
         return std::make_unique<DocxCell>(MakeRef(table_.Document(), cells[column - 1]));
@@ -214,7 +223,7 @@ class DocxShape final : public word::Shape {
     void Delete() override {
         if (generation_ != document_.ContentGeneration()) throw Error(std::string(messages::kObjectDeleted));
         DeleteShape(node_);
-        document_.MarkEdited(EditKind::Content);
+        document_.MarkShapeRemoved(node_);
     }
 
   private:

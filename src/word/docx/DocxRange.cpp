@@ -100,11 +100,17 @@ class DocxListFormat final : public word::ListFormat {
         return RangeListString(*ref_.Document, ref_.Get());
     }
     void RemoveNumbers() override {
-        if (RemoveRangeNumbers(*ref_.Document, ref_.Get())) ref_.Document->MarkEdited(EditKind::Content);
+        if (RemoveRangeNumbers(*ref_.Document, ref_.Get())) ref_.Document->MarkEdited(EditKind::Numbering);
     }
     void ConvertNumbersToText() override {
         if (ConvertRangeNumbersToText(*ref_.Document, ref_.Get()))
-            ref_.Document->MarkEdited(EditKind::Content);
+            ref_.Document->MarkEdited(EditKind::Numbering);
+    }
+    void ApplyNumberedList(bool continuePreviousList) override {
+        pugi::xml_node range = ref_.Get();
+        const int numId = ref_.Document->NumberedList(!continuePreviousList);
+        ApplyRangeNumbering(range, numId);
+        ref_.Document->MarkEdited(EditKind::Content);
     }
 
   private:

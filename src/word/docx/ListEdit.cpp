@@ -5,7 +5,9 @@
 #include "word/docx/InlineWalk.h"
 #include "word/docx/Ooxml.h"
 #include "word/docx/PropertyEdit.h"
+#include "word/docx/XmlPart.h"
 
+#include <algorithm>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -68,12 +70,11 @@ void InsertLiteralNumber(pugi::xml_node paragraph, const std::string& textUtf8) 
 
 template <class F>
 void ForEachNumbered(DocxDocument& document, pugi::xml_node range, F&& f) {
-    const ListStrings& shown = document.ShownListStrings();
     std::vector<std::pair<pugi::xml_node, std::string>> numbered;
     ForEachParagraphIn(range, [&](pugi::xml_node paragraph) {
         if (document.Styles().ParagraphNumbering(paragraph).NumId == 0) return;
-        auto it = shown.find(paragraph.internal_object());
-        numbered.emplace_back(paragraph, it == shown.end() ? std::string() : it->second);
+        const std::string* shown = document.ShownListString(paragraph);
+        numbered.emplace_back(paragraph, shown ? *shown : std::string());
     });
     for (auto& [paragraph, number] : numbered) f(paragraph, number);
 }
@@ -88,27 +89,88 @@ std::string NumberSuffix(pugi::xml_node numberingRoot, NumberingRef ref) {
 }
 
 std::string RangeListString(DocxDocument& document, pugi::xml_node range) {
-    const ListStrings& shown = document.ShownListStrings();
-    if (shown.empty()) return {};
     std::string result;
     bool found = false;
     ForEachParagraphIn(range, [&](pugi::xml_node paragraph) {
         if (found) return;
-        auto it = shown.find(paragraph.internal_object());
-        if (it == shown.end()) return;
-        result = it->second;
+        const std::string* shown = document.ShownListString(paragraph);
+        if (!shown) return;
+        result = *shown;
         found = true;
     });
     return result;
 }
 
+// Removing needs no shown numbers: computing them again after every edit would make a loop over
+// the rows of a long table quadratic.
 bool RemoveRangeNumbers(DocxDocument& document, pugi::xml_node range) {
-    bool changed = false;
-    ForEachNumbered(document, range, [&](pugi::xml_node paragraph, const std::string&) {
-        RemoveParagraphNumbering(paragraph, StyleGivesNumbering(document.Styles(), paragraph));
-        changed = true;
+    std::vector<pugi::xml_node> numbered;
+    ForEachParagraphIn(range, [&](pugi::xml_node paragraph) {
+        if (document.Styles().ParagraphNumbering(paragraph).NumId != 0) numbered.push_back(paragraph);
     });
-    return changed;
+    for (pugi::xml_node paragraph : numbered) {
+        RemoveParagraphNumbering(paragraph, StyleGivesNumbering(document.Styles(), paragraph));
+        document.NumberingRemoved(paragraph);
+    }
+    return !numbered.empty();
+}
+
+void ApplyRangeNumbering(pugi::xml_node range, int numId) {
+    const std::string id = std::to_string(numId);
+    ForEachParagraphIn(range, [&](pugi::xml_node paragraph) {
+        pugi::xml_node pPr = ParagraphProperties(paragraph);
+        pPr.remove_child("w:numPr");
+        pugi::xml_node numPr = ParagraphPropertyChild(pPr, "w:numPr");
+        numPr.append_child("w:ilvl").append_attribute("w:val") = "0";
+        numPr.append_child("w:numId").append_attribute("w:val") = id.c_str();
+    });
+}
+
+namespace {
+
+int NextId(pugi::xml_node root, const char* element, const char* attribute) {
+    int next = 1;
+    for (pugi::xml_node child : root.children(element))
+        next = std::max(next, child.attribute(attribute).as_int(0) + 1);
+    return next;
+}
+
+constexpr const char* kWordNamespace = "http://schemas.openxmlformats.org/wordprocessingml/2006/main";
+
+}  // namespace
+
+int AddDecimalList(pugi::xml_document& numbering) {
+    pugi::xml_node root = numbering.child("w:numbering");
+    if (!root) {
+        numbering.reset();
+        root = StartPart(numbering, "w:numbering", "xmlns:w", kWordNamespace);
+    }
+    const int abstractId = NextId(root, "w:abstractNum", "w:abstractNumId");
+    const int numId = NextId(root, "w:num", "w:numId");
+    // The schema wants every w:abstractNum before the first w:num.
+    pugi::xml_node firstNum = root.child("w:num");
+    pugi::xml_node abstract =
+        firstNum ? root.insert_child_before("w:abstractNum", firstNum)
+                 : (root.child("w:numIdMacAtCleanup")
+                        ? root.insert_child_before("w:abstractNum", root.child("w:numIdMacAtCleanup"))
+                        : root.append_child("w:abstractNum"));
+    abstract.append_attribute("w:abstractNumId") = abstractId;
+    abstract.append_child("w:multiLevelType").append_attribute("w:val") = "singleLevel";
+    pugi::xml_node level = abstract.append_child("w:lvl");
+    level.append_attribute("w:ilvl") = "0";
+    level.append_child("w:start").append_attribute("w:val") = "1";
+    level.append_child("w:numFmt").append_attribute("w:val") = "decimal";
+    level.append_child("w:lvlText").append_attribute("w:val") = "%1.";
+    level.append_child("w:lvlJc").append_attribute("w:val") = "left";
+    pugi::xml_node indent = level.append_child("w:pPr").append_child("w:ind");
+    indent.append_attribute("w:left") = "360";
+    indent.append_attribute("w:hanging") = "360";
+    pugi::xml_node num = root.child("w:numIdMacAtCleanup")
+                             ? root.insert_child_before("w:num", root.child("w:numIdMacAtCleanup"))
+                             : root.append_child("w:num");
+    num.append_attribute("w:numId") = numId;
+    num.append_child("w:abstractNumId").append_attribute("w:val") = abstractId;
+    return numId;
 }
 
 bool ConvertRangeNumbersToText(DocxDocument& document, pugi::xml_node range) {
@@ -120,6 +182,7 @@ bool ConvertRangeNumbersToText(DocxDocument& document, pugi::xml_node range) {
                                 text::Cp1251ToUtf8(number) + NumberSuffix(document.NumberingRoot(), ref));
         }
         RemoveParagraphNumbering(paragraph, StyleGivesNumbering(document.Styles(), paragraph));
+        document.NumberingRemoved(paragraph);
         changed = true;
     });
     return changed;

@@ -20,6 +20,12 @@ bool RemoveRangeNumbers(DocxDocument& document, pugi::xml_node range);
 // removes the numbering. Returns whether anything changed.
 bool ConvertRangeNumbersToText(DocxDocument& document, pugi::xml_node range);
 
+// Numbers every paragraph of the range at level 0 of list `numId`.
+void ApplyRangeNumbering(pugi::xml_node range, int numId);
+// Adds a one-level decimal list ("1.", "2.", ... as Word's default numbering) to numbering.xml
+// (`numbering` holds w:numbering, created when empty); returns its numId.
+int AddDecimalList(pugi::xml_document& numbering);
+
 // The text after the number (w:suff of the level): TAB by default, a space, or nothing.
 std::string NumberSuffix(pugi::xml_node numberingRoot, NumberingRef ref);
 

@@ -208,14 +208,16 @@ bool ListNumbering::ListCounter::Next(const NumberingRef& ref, std::string& show
     return true;
 }
 
-ListStrings ListNumbering::ComputeListStrings(pugi::xml_node body) const {
+ListStrings ListNumbering::ComputeListStrings(pugi::xml_node body,
+                                              std::unordered_map<const void*, int>* ordinals) const {
     ListStrings result;
     if (!styles_ || lists_.empty() || !body) return result;
     ListCounter counter(*this);
     std::string shown;
     auto visit = [&](pugi::xml_node paragraph) {
-        if (counter.Next(styles_->ParagraphNumbering(paragraph), shown))
-            result.emplace(paragraph.internal_object(), shown);
+        if (!counter.Next(styles_->ParagraphNumbering(paragraph), shown)) return;
+        if (ordinals) ordinals->emplace(paragraph.internal_object(), static_cast<int>(result.size()));
+        result.emplace(paragraph.internal_object(), shown);
     };
 
     // Paragraphs of the body in document order, also inside tables, nested tables, content controls

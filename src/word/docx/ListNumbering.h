@@ -29,7 +29,9 @@ class ListNumbering {
 
     // The shown number (Windows-1251, e.g. "1.", "а)", "IV", "2.1") of every numbered paragraph
     // of `body` (w:body, including paragraphs inside tables and nested tables).
-    ListStrings ComputeListStrings(pugi::xml_node body) const;
+    // With `ordinals`, each numbered paragraph's place among them in document order (0, 1, ...).
+    ListStrings ComputeListStrings(pugi::xml_node body,
+                                   std::unordered_map<const void*, int>* ordinals = nullptr) const;
 
     // The w:lvl element that defines the level a paragraph with this numbering shows (after level
     // overrides, style-bound levels and w:numStyleLink), or an empty node: lets an editor read w:suff

@@ -2,6 +2,8 @@
 
 #include "word/docx/Ooxml.h"
 
+#include <algorithm>
+
 namespace tabulex::word::docx {
 namespace {
 
@@ -36,12 +38,43 @@ bool TableIndex::IsTopLevelTable(pugi::xml_node table) {
     return false;
 }
 
-const std::vector<pugi::xml_node>& TableIndex::Rows(pugi::xml_node table) {
+TableIndex::RowList& TableIndex::ListOf(pugi::xml_node table) {
     auto [it, inserted] = rows_.try_emplace(table.internal_object());
     // Named, because clang 14 does not let a lambda capture a structured binding.
-    std::vector<pugi::xml_node>& rows = it->second;
+    std::vector<pugi::xml_node>& rows = it->second.rows;
     if (inserted) ForEachRowIn(table, [&](pugi::xml_node row) { rows.push_back(row); });
-    return rows;
+    return it->second;
+}
+
+void TableIndex::Compact(RowList& list) {
+    if (list.removed == 0) return;
+    std::erase_if(list.rows, [](pugi::xml_node row) { return !row; });
+    list.removed = 0;
+}
+
+const std::vector<pugi::xml_node>& TableIndex::Rows(pugi::xml_node table) {
+    RowList& list = ListOf(table);
+    Compact(list);
+    return list.rows;
+}
+
+int TableIndex::RowCount(pugi::xml_node table) {
+    const RowList& list = ListOf(table);
+    return static_cast<int>(list.rows.size() - list.removed);
+}
+
+pugi::xml_node TableIndex::RowAt(pugi::xml_node table, std::size_t position) {
+    RowList& list = ListOf(table);
+    if (list.removed > 0 && position >= list.firstRemoved) Compact(list);
+    return list.rows[position];
+}
+
+void TableIndex::RemoveRow(pugi::xml_node table, std::size_t position) {
+    RowList& list = ListOf(table);
+    if (list.removed > 0 && position >= list.firstRemoved) Compact(list);
+    list.rows[position] = pugi::xml_node();
+    list.firstRemoved = list.removed == 0 ? position : std::min(list.firstRemoved, position);
+    ++list.removed;
 }
 
 std::vector<pugi::xml_node> CellsOf(pugi::xml_node row) {

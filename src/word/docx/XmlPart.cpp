@@ -65,6 +65,17 @@ pugi::xml_document ParsePart(const Package& package, std::string_view partName) 
     return document;
 }
 
+pugi::xml_node StartPart(pugi::xml_document& document, const char* rootName, const char* namespaceAttribute,
+                         const char* namespaceUri) {
+    pugi::xml_node declaration = document.append_child(pugi::node_declaration);
+    declaration.append_attribute("version") = "1.0";
+    declaration.append_attribute("encoding") = "UTF-8";
+    declaration.append_attribute("standalone") = "yes";
+    pugi::xml_node root = document.append_child(rootName);
+    root.append_attribute(namespaceAttribute) = namespaceUri;
+    return root;
+}
+
 std::string SerializePart(const pugi::xml_document& document) {
     std::string out;
     StringWriter writer(out);

@@ -16,5 +16,8 @@ namespace tabulex::word::docx {
 pugi::xml_document ParsePart(const Package& package, std::string_view partName);
 // Serialises without reformatting (every element, attribute and namespace kept, no indentation added).
 std::string SerializePart(const pugi::xml_document& document);
+// Starts a new part: <?xml version="1.0" encoding="UTF-8" standalone="yes"?> and the root element.
+pugi::xml_node StartPart(pugi::xml_document& document, const char* rootName, const char* namespaceAttribute,
+                         const char* namespaceUri);
 
 }  // namespace tabulex::word::docx

@@ -1,0 +1,82 @@
+#include "cli/FixCommandLine.h"
+
+#include "cli/ProgressDisplay.h"
+
+#include <CLI/CLI.hpp>
+
+namespace tabulex::cli {
+namespace {
+
+constexpr tools::Tool kTools[] = {
+    tools::Tool::DeleteEmptyRows, tools::Tool::DeleteNumberingRows, tools::Tool::NumberCases,
+    tools::Tool::AutoNumberCases, tools::Tool::ListsToText,         tools::Tool::TablesToText,
+    tools::Tool::ForbidRowBreaks, tools::Tool::DeleteGraphics,      tools::Tool::FormatHeadings,
+};
+
+std::string_view Description(tools::Tool tool) {
+    switch (tool) {
+        case tools::Tool::DeleteEmptyRows:
+            return "Удалить пустые строки";
+        case tools::Tool::DeleteNumberingRows:
+            return "Удалить строки \"1|2|3|4|5\"";
+        case tools::Tool::NumberCases:
+            return "Расставить номера дел текстом";
+        case tools::Tool::AutoNumberCases:
+            return "Расставить номера дел списком Word";
+        case tools::Tool::ListsToText:
+            return "Номера списков в пустых ячейках сделать текстом";
+        case tools::Tool::TablesToText:
+            return "Преобразовать все таблицы в текст";
+        case tools::Tool::ForbidRowBreaks:
+            return "Запретить перенос строк таблиц на следующую страницу";
+        case tools::Tool::DeleteGraphics:
+            return "Удалить графику (линии)";
+        case tools::Tool::FormatHeadings:
+            return "Оформить заголовки: полужирный, не отрывать от следующего";
+    }
+    return {};
+}
+
+}  // namespace
+
+void FixCommandLine::Register(CLI::App& app) {
+    CLI::App* fix = command_ =
+        &AddSubcommand(app, "fix", "Исправить опись: команды выполняются в порядке указания");
+    fix->add_option("file", options_.File, "Файл описи")->required();
+    for (tools::Tool tool : kTools)
+        fix->add_flag("--" + std::string(ToolFlag(tool)))->description(std::string(Description(tool)));
+    auto* output =
+        fix->add_option("-o,--output", options_.Output, "Записать исправленную опись в новый файл .docx");
+    auto* inPlace =
+        fix->add_flag("--in-place", options_.InPlace, "Заменить исходный файл (копия остаётся в ФАЙЛ.bak)");
+    output->excludes(inPlace);
+    fix->add_option("--format", format_, "Вывод: text или json")
+        ->default_val("text")
+        ->check(CLI::IsMember({"text", "json"}));
+    fix->add_flag("--quiet,-q", options_.Quiet, "Только ошибки и код возврата");
+}
+
+void FixCommandLine::Finish() {
+    options_.Tools.clear();
+    for (const CLI::Option* option : command_->parse_order())
+        for (tools::Tool tool : kTools)
+            if (option->get_name() == "--" + std::string(ToolFlag(tool))) options_.Tools.push_back(tool);
+    options_.Format = format_ == "json" ? OutputFormat::Json : OutputFormat::Text;
+    options_.Progress = StandardErrorIsTerminal();
+}
+
+int FixCommandLine::Run(const CommandContext& context) {
+    return RunFixCommand(options_, context.Out, context.Err, context.Stop);
+}
+
+void PrefaceCommandLine::Register(CLI::App& app) {
+    CLI::App& preface =
+        AddSubcommand(app, "preface", "Показать текст описи перед основной таблицей (предисловие)");
+    preface.add_option("file", file_, "Файл описи")->required();
+}
+
+int PrefaceCommandLine::Run(const CommandContext& context) {
+    return RunPrefaceCommand(file_, context.Out, context.Err);
+}
+
+}  // namespace tabulex::cli

@@ -1,0 +1,65 @@
+#pragma once
+
+// The skeleton every editing command shares: the confirmation unless Shift is held, the busy
+// cursor, the main table, the stop request, and the end of a command when the document host fails.
+
+#include "tools/Tools.h"
+#include "word/Error.h"
+
+#include <string>
+#include <string_view>
+
+namespace tabulex::word {
+class Document;
+class Row;
+}  // namespace tabulex::word
+
+namespace tabulex::tools::detail {
+
+// Thrown inside a command to end it early.
+struct CommandEnd {
+    ToolEnd End;
+};
+
+// The hourglass cursor for as long as the command works, also when it ends with an error.
+class BusyCursor {
+  public:
+    explicit BusyCursor(ToolHost& host) : host_(host) { host_.SetBusy(true); }
+    ~BusyCursor() { host_.SetBusy(false); }
+    BusyCursor(const BusyCursor&) = delete;
+    BusyCursor& operator=(const BusyCursor&) = delete;
+
+  private:
+    ToolHost& host_;
+};
+
+// True when the command may go on: Shift held, or the user said OK.
+bool Confirmed(ToolHost& host, const ToolOptions& options, const Confirmation& confirmation);
+// Ends the command with ToolEnd::Stopped when the front end asks for it.
+void CheckStop(ToolHost& host);
+
+// The main table (the most rows, the first of equals), 0 when the document has no table.
+int MainTableOf(word::Document& document);
+// The field text of a row: Range.Text trimmed, every end-of-cell mark a TAB.
+std::string FieldText(word::Row& row);
+// The number of cells of a row, from the end-of-cell marks of its text.
+int CellCount(std::string_view rowRangeText);
+// "Удалено пустых строк: 12"
+std::string CountText(std::string_view prefix, int count);
+
+// Runs the body of a command: a failure of the document host ends it with ToolEnd::Failed and the
+// host's message; CommandEnd ends it as it says. `outcome` keeps what was counted before.
+template <class Body>
+ToolOutcome Guarded(ToolOutcome& outcome, Body&& body) {
+    try {
+        body();
+    } catch (const CommandEnd& end) {
+        outcome.End = end.End;
+    } catch (const word::Error& error) {
+        outcome.End = ToolEnd::Failed;
+        outcome.Message = error.Message();
+    }
+    return outcome;
+}
+
+}  // namespace tabulex::tools::detail

@@ -1,0 +1,65 @@
+#pragma once
+
+// What the document tools need from their front end: the status text and the caption, the busy
+// cursor, event processing, the confirmations of the commands, the pause question of the heading
+// walk and the settings they keep (the last-file memory). The GUI answers with dialogs; the command
+// line answers by policy. Every text is Windows-1251; line breaks inside texts are single CRs.
+
+#include "check/Settings.h"
+
+#include <string_view>
+
+namespace tabulex::tools {
+
+// The document tools, in menu order.
+enum class Tool {
+    DeleteEmptyRows,
+    DeleteNumberingRows,
+    NumberCases,
+    AutoNumberCases,
+    TablesToText,
+    ListsToText,
+    ForbidRowBreaks,
+    DeleteGraphics,
+    FormatHeadings,
+};
+
+// The question a command asks before it changes the document (OK goes on, Cancel ends it).
+struct Confirmation {
+    tools::Tool Tool = tools::Tool::DeleteEmptyRows;
+    std::string_view Caption;
+    std::string_view Text;
+    bool HasHelp = false;  // the box also offers the Help button
+};
+
+class ToolHost {
+  public:
+    virtual ~ToolHost() = default;
+
+    // The short status text of the main window's caption (ShowStatus, with its timer).
+    virtual void ShowStatus(std::string_view text) = 0;
+    // The main window's caption, set directly (per-table and progress captions).
+    virtual void SetCaption(std::string_view text) = 0;
+    virtual void SetApplicationTitle(std::string_view text) = 0;
+    // The hourglass cursor while a command works.
+    virtual void SetBusy(bool busy) = 0;
+    // Lets the front end service its events; called at the progress points of the heading walk.
+    virtual void ProcessEvents() = 0;
+    // An interruption from outside (Ctrl+C on the command line); the commands end at their next
+    // row or table and report ToolEnd::Stopped. The GUI's commands never set it.
+    virtual bool StopRequested() = 0;
+
+    // The confirmation of a command; true for OK.
+    virtual bool Confirm(const Confirmation& confirmation) = 0;
+    // The pause of the heading walk when a row cannot be read: true for OK (read the row again).
+    virtual bool AskRowReadAgain(std::string_view title, std::string_view text) = 0;
+
+    // The heading walk brings the main window to the front after recording the last file.
+    virtual void BringToFront() = 0;
+    // Asks the word processor to let go of an old report (only with HeadingOptions::CloseReportFile).
+    virtual void CloseReportDocuments() = 0;
+
+    virtual check::Settings& Settings() = 0;
+};
+
+}  // namespace tabulex::tools

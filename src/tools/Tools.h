@@ -1,0 +1,96 @@
+#pragma once
+
+// The document tools: editing commands that repair an inventory in the open document, and the
+// loading of its preface. Each command works on the document it is given (the front end has chosen
+// it and made it active), asks its confirmation through the ToolHost unless Shift is held, shows its
+// progress and result texts, and returns what it did. The commands never save: the front end does,
+// after a command ended with ToolEnd::Completed.
+//
+//   MyHost host;                                   // implements tools::ToolHost
+//   tools::ToolOutcome done = tools::DeleteEmptyRows(document, host, {.ShiftHeld = false});
+//   if (done.End == tools::ToolEnd::Completed) document.Save();
+
+#include "check/Clock.h"
+#include "tools/ToolHost.h"
+
+#include <string>
+#include <string_view>
+
+namespace tabulex::word {
+class Document;
+}
+
+namespace tabulex::tools {
+
+struct ToolOptions {
+    // The Shift key was down when the command was chosen: no confirmation is asked.
+    bool ShiftHeld = false;
+};
+
+struct HeadingOptions {
+    // "Перед проверкой": close the report documents in the word processor first.
+    bool CloseReportFile = false;
+};
+
+enum class ToolEnd {
+    Completed,  // the command ran to its end and showed its result text
+    Cancelled,  // the user said Cancel (to the confirmation or to the pause); nothing changed after it
+    NoTables,   // the heading walk found no table; nothing changed
+    Stopped,    // interrupted from outside (ToolHost::StopRequested); the document is partly changed
+    Failed,     // the document host failed part-way; Message holds its text; the document is partly changed
+};
+
+struct ToolOutcome {
+    ToolEnd End = ToolEnd::Completed;
+    // What the result text reports: rows deleted, case numbers written or emptied, tables handled,
+    // drawing objects deleted; for the heading walk, the heading rows formatted.
+    int Count = 0;
+    // The main table the command worked on (1-based), 0 when none or when it works on every table.
+    int MainTable = 0;
+    // The host's message (Windows-1251) when the command failed.
+    std::string Message;
+};
+
+// Row clean-up: every empty row, or every numbering row ("1|2|3|4|5") below row 1, of the main table.
+ToolOutcome DeleteEmptyRows(word::Document& document, ToolHost& host, const ToolOptions& options);
+ToolOutcome DeleteNumberingRows(word::Document& document, ToolHost& host, const ToolOptions& options);
+
+// Case numbering: the first cell of every case row gets 1, 2, 3 ... as text (list numbering
+// removed); the header row keeps its text. Auto numbering empties those cells and numbers them by
+// one decimal list of the word processor instead.
+ToolOutcome NumberCases(word::Document& document, ToolHost& host, const ToolOptions& options);
+ToolOutcome AutoNumberCases(word::Document& document, ToolHost& host, const ToolOptions& options);
+
+// Table conversions over every table, the last first: tables into tab-separated text; list numbers
+// of otherwise empty cells into text; rows forbidden to break across pages (never asks).
+ToolOutcome TablesToText(word::Document& document, ToolHost& host, const ToolOptions& options);
+ToolOutcome ListsToText(word::Document& document, ToolHost& host, const ToolOptions& options);
+ToolOutcome ForbidRowBreaks(word::Document& document, ToolHost& host, const ToolOptions& options);
+
+// Every floating drawing object of the document; pictures in line with the text stay.
+ToolOutcome DeleteGraphics(word::Document& document, ToolHost& host, const ToolOptions& options);
+
+// Heading rows without a list number made bold and kept with the next row, walked from the last row
+// up with the check run's progress display; records the document as the last checked file.
+ToolOutcome FormatHeadings(word::Document& document, ToolHost& host, const HeadingOptions& options,
+                           check::Clock& clock = check::SystemClock());
+
+// Runs one of the commands above by its identity (FormatHeadings with default HeadingOptions).
+ToolOutcome RunTool(Tool tool, word::Document& document, ToolHost& host, const ToolOptions& options);
+
+struct PrefaceOutcome {
+    ToolEnd End = ToolEnd::Completed;  // Completed or Failed
+    // The text before the main table for the memo: cell marks as spaces, every paragraph end and
+    // manual line break as CR LF (Windows-1251).
+    std::string Text;
+    std::string Message;  // the host's message when it failed
+};
+
+PrefaceOutcome LoadPreface(word::Document& document);
+
+// The status text of the preface memo's key handler: the code (0..255, Windows-1251) of the
+// character before the caret (`caret` counts characters from 0, the memo's SelStart); empty when
+// no character precedes it.
+std::string CharacterCodeStatus(std::string_view memoText, int caret);
+
+}  // namespace tabulex::tools
