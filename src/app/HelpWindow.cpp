@@ -1,0 +1,27 @@
+#include "app/HelpWindow.h"
+
+#include <QTextBrowser>
+#include <QUrl>
+#include <QVBoxLayout>
+
+namespace tabulex::app {
+
+HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
+    setObjectName(QStringLiteral("HelpWindow"));
+    setWindowTitle(QStringLiteral("Табулекс: справка"));
+    Browser = new QTextBrowser;
+    Browser->setOpenExternalLinks(true);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(Browser);
+    resize(640, 560);
+}
+
+void HelpWindow::ShowTopic(HelpTopic topic) {
+    Browser->setSource(QUrl(QStringLiteral("qrc:/help/topic%1.html").arg(static_cast<int>(topic))));
+    show();
+    raise();
+    activateWindow();
+}
+
+}  // namespace tabulex::app
