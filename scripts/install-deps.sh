@@ -3,10 +3,11 @@
 # Only missing packages are installed, so a second run costs nothing.
 set -eu
 PACKAGES="build-essential cmake pkg-config git libzip-dev libexpat1-dev libpugixml-dev libsimpleini-dev libcli11-dev \
-libgtest-dev libgmock-dev libbenchmark-dev zip unzip"
+libgtest-dev libgmock-dev libbenchmark-dev zip unzip qt6-base-dev qt6-translations-l10n"
 if [ "${1:-}" = "--test" ]; then
     # the test suite also converts documents with LibreOffice and compares with other readers
-    PACKAGES="$PACKAGES libreoffice-writer-nogui python3-docx pandoc time"
+    # the window's tests take screenshots under a virtual X server
+    PACKAGES="$PACKAGES libreoffice-writer-nogui python3-docx pandoc time xvfb xauth"
 fi
 missing=""
 for p in $PACKAGES; do

@@ -4,9 +4,16 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+// The topics are compiled into the window library; a static library's resources are registered by
+// hand (outside any namespace, as Qt's macro requires).
+static void RegisterHelpTopics() {
+    Q_INIT_RESOURCE(help);
+}
+
 namespace tabulex::app {
 
 HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
+    RegisterHelpTopics();
     setObjectName(QStringLiteral("HelpWindow"));
     setWindowTitle(QStringLiteral("Табулекс: справка"));
     Browser = new QTextBrowser;

@@ -73,6 +73,8 @@ MessageWindow::MessageWindow(QWidget* mainWindow, std::filesystem::path dataFold
     memMess = new QPlainTextEdit(QStringLiteral("Это сообщение"));
     memMess->setObjectName(QStringLiteral("memMess"));
     memMess->setReadOnly(true);
+    // The memo holds the window open only when the user clicks into it to read or copy.
+    memMess->setFocusPolicy(Qt::ClickFocus);
     memMess->setFrameShape(QFrame::NoFrame);
     memMess->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 
@@ -187,9 +189,11 @@ void MessageWindow::CloseTick() {
 
 // The window visibly shrinks before it hides, then gets its height back for the next message.
 void MessageWindow::Shrink() {
-    if (height() > kShrunkHeight) {
-        resize(width(), std::max(kShrunkHeight, height() - kShrinkStep));
-        return;
+    const int before = height();
+    if (before > kShrunkHeight) {
+        resize(width(), std::max(kShrunkHeight, before - kShrinkStep));
+        // The layout keeps a least height; below it the window hides at once.
+        if (height() < before) return;
     }
     shrinkTimer_.stop();
     hide();

@@ -1,6 +1,7 @@
 #include "app/ProblemTableModel.h"
 
 #include "app/QtText.h"
+#include "report/ReportLines.h"
 
 namespace tabulex::app {
 
@@ -23,7 +24,11 @@ QVariant ProblemTableModel::data(const QModelIndex& index, int role) const {
     const check::ProblemRow& row = Row(index.row());
     const int column = index.column();
     if (column == RowColumn) return row.TableRow;  // a number, so that it sorts as one
-    if (column == ProblemsColumn) return FromCp(row.Problems);
+    if (column == ProblemsColumn) {
+        // The table's header row has no problems of its own: the report says it was skipped.
+        if (row.Kind == check::RowKind::Header) return FromCp(report::SkippedRowLine()).trimmed();
+        return FromCp(row.Problems);
+    }
     const auto cell = static_cast<std::size_t>(column - NumberColumn);
     // Heading and numbering rows carry one text: it goes into the title column.
     if (row.Cells.size() == 1) return column == TitleColumn ? FromCp(row.Cells[0]) : QVariant();

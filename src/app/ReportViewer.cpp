@@ -74,7 +74,7 @@ ReportViewer::ReportViewer(QWidget* parent) : QWidget(parent, Qt::Window) {
     layout->addWidget(Summary);
     layout->addLayout(filters);
     layout->addWidget(Table, 1);
-    resize(900, 560);
+    resize(1040, 600);
 
     connect(ClassFilter, &QComboBox::currentIndexChanged, this, [this](int index) {
         static const rules::ProblemClass kClasses[] = {
@@ -89,9 +89,11 @@ ReportViewer::ReportViewer(QWidget* parent) : QWidget(parent, Qt::Window) {
 void ReportViewer::ShowOutcome(const check::CheckOutcome& outcome) {
     Summary->setPlainText(SummaryText(outcome));
     model_->SetRows(outcome.ProblemRows);
+    // The cells get what they need up to a share of the width; the problems take the rest.
     Table->resizeColumnsToContents();
+    const int cellLimit = fontMetrics().averageCharWidth() * 24;
     for (int column = ProblemTableModel::NumberColumn; column < ProblemTableModel::ProblemsColumn; ++column)
-        Table->setColumnWidth(column, std::min(Table->columnWidth(column), 260));
+        Table->setColumnWidth(column, std::min(Table->columnWidth(column), cellLimit));
 }
 
 void ReportViewer::ShowRowDetails(int viewRow) {
@@ -111,7 +113,8 @@ void ReportViewer::ShowRowDetails(int viewRow) {
         form->addRow(
             model_->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString() + QLatin1Char(':'), value);
     }
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close);
+    auto* buttons = new QDialogButtonBox;
+    buttons->addButton(QStringLiteral("Закрыть"), QDialogButtonBox::RejectRole);
     connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
     form->addRow(buttons);
     dialog->show();

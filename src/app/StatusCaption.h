@@ -30,9 +30,10 @@ class StatusCaption : public QObject {
     // "Табулекс 2.32 [05.03.2008]"
     static QString FullTitle();
 
-  private:
+    // One tick of the caption timer (every second).
     void Tick();
 
+  private:
     QWidget* window_;
     QTimer timer_;
     int countdown_ = 0;

@@ -5,6 +5,7 @@
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace tabulex::app {
 
@@ -14,17 +15,39 @@ QString OpenFileFilter() {
         "(*)");
 }
 
+namespace {
+
+// The questions name their buttons ("Нажмите OK ... или Отмена"), so the buttons say exactly that,
+// whatever the installed translations say.
+int Ask(QWidget* parent, std::string_view title, std::string_view text, const QStringList& buttons) {
+    QMessageBox box(QMessageBox::Question, FromCp(title), FromCp(text), QMessageBox::NoButton, parent);
+    QList<QPushButton*> pushButtons;
+    for (int k = 0; k < buttons.size(); ++k) {
+        const bool last = k == buttons.size() - 1;
+        pushButtons << box.addButton(buttons[k], last ? QMessageBox::RejectRole : QMessageBox::AcceptRole);
+    }
+    box.setDefaultButton(pushButtons.first());
+    box.setEscapeButton(pushButtons.last());
+    box.exec();
+    return static_cast<int>(pushButtons.indexOf(qobject_cast<QPushButton*>(box.clickedButton())));
+}
+
+}  // namespace
+
 bool QtDialogs::AskOkCancel(std::string_view title, std::string_view text) {
-    return QMessageBox::question(parent_, FromCp(title), FromCp(text), QMessageBox::Ok | QMessageBox::Cancel,
-                                 QMessageBox::Ok) == QMessageBox::Ok;
+    return Ask(parent_, title, text, {QStringLiteral("OK"), QStringLiteral("Отмена")}) == 0;
 }
 
 Answer QtDialogs::AskYesNoCancel(std::string_view title, std::string_view text) {
-    const auto button = QMessageBox::question(parent_, FromCp(title), FromCp(text),
-                                              QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
-    if (button == QMessageBox::Yes) return Answer::Yes;
-    if (button == QMessageBox::No) return Answer::No;
-    return Answer::Cancel;
+    switch (
+        Ask(parent_, title, text, {QStringLiteral("Да"), QStringLiteral("Нет"), QStringLiteral("Отмена")})) {
+        case 0:
+            return Answer::Yes;
+        case 1:
+            return Answer::No;
+        default:
+            return Answer::Cancel;
+    }
 }
 
 bool QtDialogs::InputBox(std::string_view title, std::string_view prompt, std::string_view text) {

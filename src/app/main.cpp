@@ -6,12 +6,20 @@
 #include "cli/IniSettings.h"
 
 #include <QApplication>
-#include <QIcon>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tabulex"));
     QApplication::setApplicationVersion(QStringLiteral(TABULEX_VERSION));
+
+    // Qt's own texts (file dialog, context menus) in Russian, like the rest of the window.
+    QTranslator qtTexts;
+    if (qtTexts.load(QLocale(QLocale::Russian), QStringLiteral("qtbase"), QStringLiteral("_"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtTexts);
 
     using namespace tabulex;
     app::AppServices services;
