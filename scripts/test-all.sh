@@ -1,13 +1,14 @@
 #!/bin/sh
-# Installs, builds and runs every test: the warning-free build with its tests, then the core
-# tests again under AddressSanitizer and UndefinedBehaviorSanitizer.
+# Installs, builds and runs every test: the warning-free build with its tests (the window's on the
+# offscreen platform and under Xvfb), then the core tests again under AddressSanitizer and
+# UndefinedBehaviorSanitizer.
 set -eu
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh --test
 scripts/build.sh
 (cd build && ctest --output-on-failure -j"$(nproc)")
 cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DTABULEX_SANITIZE=ON -DTABULEX_WERROR=ON \
-    -DTABULEX_BENCH=OFF >/dev/null
+    -DTABULEX_BENCH=OFF -DTABULEX_GUI=OFF >/dev/null
 cmake --build build-asan -j"$(nproc)"
 (cd build-asan && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
     ctest --output-on-failure -j"$(nproc)")

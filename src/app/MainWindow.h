@@ -68,6 +68,7 @@ class MainWindow : public QMainWindow {
     QDateTime Now() const;
     FileCommands& Files() const { return *files_; }
     ToolCommands& Tools() const { return *tools_; }
+    StartUp& Starting() const { return *startUp_; }
 
     void ShowStatus(std::string_view text1251);
     void ShowMessageText(std::string_view text1251);

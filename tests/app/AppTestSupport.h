@@ -89,7 +89,8 @@ class TestApp {
     cli::IniSettings settings_;
 
   public:
-    explicit TestApp(const QString& folder, QStringList arguments = {})
+    explicit TestApp(const QString& folder, QStringList arguments = {},
+                     QDateTime now = QDateTime(QDate(2026, 12, 8), QTime(12, 0)))
         : settings_(std::filesystem::path(folder.toStdString()) / "Tabulex.ini") {
         AppServices services;
         services.Folders.Program = std::filesystem::path(folder.toStdString()) / "program";
@@ -98,7 +99,7 @@ class TestApp {
         services.Settings = &settings_;
         services.Dialogs = &Dialogs;
         services.Shell = &Shell;
-        services.Now = [] { return QDateTime(QDate(2026, 12, 8), QTime(12, 0)); };
+        services.Now = [now] { return now; };
         services.Arguments = std::move(arguments);
         Window = std::make_unique<MainWindow>(std::move(services));
     }

@@ -10,6 +10,7 @@
 #include "app/ReleaseReminder.h"
 #include "app/ReportViewer.h"
 #include "app/SettingsPage.h"
+#include "app/StartUp.h"
 #include "app/StatusCaption.h"
 #include "app/WindowPlacement.h"
 #include "check/Messages.h"
@@ -22,6 +23,8 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
+#include <QFile>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -406,6 +409,58 @@ class MainWindowTest : public QObject {
         QVERIFY(Window().Page()->rbFileName->isChecked());
         app_ = std::make_unique<TestApp>(folder_.path(), QStringList{QStringLiteral("/нет/такого")});
         QVERIFY(Window().Page()->FileName() != QStringLiteral("/нет/такого"));
+    }
+
+    void runSwitchChecksTheOpenDocumentAtTheFirstActivation() {
+        app_ = std::make_unique<TestApp>(folder_.path(), QStringList{QStringLiteral("/run")});
+        QVERIFY(Window().Page()->rbFileOpened->isChecked());
+        QVERIFY(app_->Dialogs.Questions.empty());
+        Window().show();
+        Window().activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&Window()));
+        // Nothing is open: the check asks what to check.
+        QCOMPARE(app_->Dialogs.Titles(), QStringList{QStringLiteral("Выбрать файл описи?")});
+    }
+
+    void firstStartShowsTipsThenRemindsOfNewerVersions() {
+        Window().Starting().TipsTick();
+        QCOMPARE(Window().Messages().MemoText(), Shown(msg::kFirstTimeTips));
+        QCOMPARE(app_->Settings().ReadString("Main", "FirstTime", ""), std::string("0"));
+
+        // Four months after the release the reminder comes at every start.
+        app_ = std::make_unique<TestApp>(folder_.path(), QStringList{}, QDateTime(ReleaseDate().addMonths(5), QTime(9, 0)));
+        Window().show();
+        Window().activateWindow();
+        QTRY_VERIFY(Window().Messages().MemoText().startsWith(QStringLiteral("C момента выхода программы прошло более ЧЕТЫРЁХ")));
+        QVERIFY(Window().Messages().MemoText().endsWith(QStringLiteral("Нажмите OK, чтобы открыть сайт https://tabulex.example/ сейчас.")));
+    }
+
+    void saveAsWritesACopyAndAReloadFollowsTheDisk() {
+        const QString copy = folder_.filePath(QStringLiteral("копия.docx"));
+        QVERIFY(QFile::copy(kSample, copy));
+        app_->Dialogs.Files.push_back(copy);
+        MenuItem(Window(), "mmOpen")->trigger();
+        QVERIFY(Window().Page()->rbFileOpened->isChecked());
+        const QString saved = folder_.filePath(QStringLiteral("сохранено.docx"));
+        app_->Dialogs.SaveAsPath = saved;
+        MenuItem(Window(), "mmSaveAs")->trigger();
+        QCOMPARE(Window().windowTitle(), Shown(msg::kSaved));
+        QVERIFY(QFileInfo(saved).size() > 0);
+
+        Window().StartCheck();
+        WaitForCheck(Window());
+        const int rowsBefore = Window().Checks().LastOutcome()->RowCount;
+#ifdef TABULEX_HAVE_GENERATOR
+        // Another program replaces the file: the next command reads it again.
+        QTest::qWait(1100);  // a modification time the file system can tell apart
+        bench::WriteInventory(saved.toStdString(), {.rows = 60, .seed = 2});
+        Window().StartCheck();
+        WaitForCheck(Window());
+        QCOMPARE(Window().Checks().LastOutcome()->RowCount, 60);
+        QVERIFY(rowsBefore != 60);
+#else
+        QVERIFY(rowsBefore > 0);
+#endif
     }
 
     void editingCommandsChooseTheDocumentFirst() {
