@@ -112,19 +112,19 @@ void FileCommands::Close() {
 }
 
 void FileCommands::Save() {
-    Guarded([this] {
-        if (!window_.Documents().Active())
-            window_.ShowStatus(msg::kNoDocument);
-        else if (window_.Documents().SaveActive())
-            window_.ShowStatus(msg::kSaved);
-    });
+    SaveDocument(false);
 }
 
 void FileCommands::SaveAs() {
-    Guarded([this] {
-        if (!window_.Documents().Active())
+    SaveDocument(true);
+}
+
+void FileCommands::SaveDocument(bool asNewFile) {
+    Guarded([this, asNewFile] {
+        DocumentSession& documents = window_.Documents();
+        if (!documents.Active())
             window_.ShowStatus(msg::kNoDocument);
-        else if (window_.Documents().SaveActiveAs())
+        else if (asNewFile ? documents.SaveActiveAs() : documents.SaveActive())
             window_.ShowStatus(msg::kSaved);
     });
 }

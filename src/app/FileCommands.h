@@ -27,6 +27,7 @@ class FileCommands : public QObject {
     void OpenReport();   // pmOpenRep: the report viewer
 
   private:
+    void SaveDocument(bool asNewFile);
     // Runs a command that may fail in the document host, showing the host's message.
     template <typename Command>
     void Guarded(Command command);

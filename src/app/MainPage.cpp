@@ -15,16 +15,6 @@
 #include <QVBoxLayout>
 
 namespace tabulex::app {
-namespace {
-
-QCheckBox* AddCheck(QLayout* layout, const QString& name, const QString& caption, const QString& hint) {
-    auto* box = new QCheckBox(caption);
-    Decorate(box, name, hint);
-    layout->addWidget(box);
-    return box;
-}
-
-}  // namespace
 
 MainPage::MainPage(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("tsMain"));
@@ -55,14 +45,17 @@ MainPage::MainPage(QWidget* parent) : QWidget(parent) {
 
     auto* problems = MakeGroup(QStringLiteral("gbSelectProblem"), QStringLiteral("Т&ипы проблем"), this);
     auto* problemList = new QVBoxLayout(problems);
-    cbShowErrors = AddCheck(problemList, QStringLiteral("cbShowErrors"), QStringLiteral("О&шибки"),
-                            QStringLiteral("Поиск грубых ошибок. Активно всегда"));
-    cbShowWarnings = AddCheck(problemList, QStringLiteral("cbShowWarnings"),
+    cbShowErrors =
+        AddControl<QCheckBox>(problemList, QStringLiteral("cbShowErrors"), QStringLiteral("О&шибки"),
+                              QStringLiteral("Поиск грубых ошибок. Активно всегда"));
+    cbShowWarnings =
+        AddControl<QCheckBox>(problemList, QStringLiteral("cbShowWarnings"),
                               QStringLiteral("Пре&дупреждения"), QStringLiteral("Поиск негрубых ошибок"));
     const QString hintsHint = QStringLiteral("Поиск проблем с пробелами, неверными символами и т.д.");
-    cbShowHints =
-        AddCheck(problemList, QStringLiteral("cbShowHints"), QStringLiteral("Подс&казки"), hintsHint);
-    auto* typos = AddCheck(problemList, QStringLiteral("CheckBox11"), QStringLiteral("Опе&чатки"), hintsHint);
+    cbShowHints = AddControl<QCheckBox>(problemList, QStringLiteral("cbShowHints"),
+                                        QStringLiteral("Подс&казки"), hintsHint);
+    auto* typos = AddControl<QCheckBox>(problemList, QStringLiteral("CheckBox11"),
+                                        QStringLiteral("Опе&чатки"), hintsHint);
     typos->setChecked(true);
     typos->setEnabled(false);
     cbShowErrors->setChecked(true);
@@ -70,16 +63,17 @@ MainPage::MainPage(QWidget* parent) : QWidget(parent) {
 
     auto* fields = MakeGroup(QStringLiteral("gbFields"), QStringLiteral("По&ля"), this);
     auto* fieldList = new QVBoxLayout(fields);
-    cbDates = AddCheck(fieldList, QStringLiteral("cbDates"), QStringLiteral("Даты в двух столб&цах"),
-                       QStringLiteral("Даты в описи указаны в двух столбцах"));
-    cbDatesEmpty =
-        AddCheck(fieldList, QStringLiteral("cbDatesEmpty"), QStringLiteral("Даты м.б. не &указаны"),
-                 QStringLiteral("Поле \"Крайние даты дела\" может быть не заполнено\\Для проверки "
-                                "рекомендуется галочку снимать"));
-    cbKolEmpty =
-        AddCheck(fieldList, QStringLiteral("cbKolEmpty"), QStringLiteral("Кол-во &листов м.б. не указано"),
-                 QStringLiteral("Поле \"Количество листов дела\" может быть не заполнено\\Для проверки "
-                                "рекомендуется галочку снимать"));
+    cbDates =
+        AddControl<QCheckBox>(fieldList, QStringLiteral("cbDates"), QStringLiteral("Даты в двух столб&цах"),
+                              QStringLiteral("Даты в описи указаны в двух столбцах"));
+    cbDatesEmpty = AddControl<QCheckBox>(
+        fieldList, QStringLiteral("cbDatesEmpty"), QStringLiteral("Даты м.б. не &указаны"),
+        QStringLiteral("Поле \"Крайние даты дела\" может быть не заполнено\\Для проверки "
+                       "рекомендуется галочку снимать"));
+    cbKolEmpty = AddControl<QCheckBox>(
+        fieldList, QStringLiteral("cbKolEmpty"), QStringLiteral("Кол-во &листов м.б. не указано"),
+        QStringLiteral("Поле \"Количество листов дела\" может быть не заполнено\\Для проверки "
+                       "рекомендуется галочку снимать"));
     fieldList->addStretch();
 
     auto* grid = new QGridLayout(this);

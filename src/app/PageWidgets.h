@@ -2,11 +2,10 @@
 
 // Small helpers the pages share for building their controls.
 
+#include <QLayout>
 #include <QString>
 
-class QAbstractButton;
 class QGroupBox;
-class QWidget;
 
 namespace tabulex::app {
 
@@ -16,5 +15,14 @@ QString HintText(const QString& hint);
 QGroupBox* MakeGroup(const QString& objectName, const QString& caption, QWidget* parent);
 // Names a control (for tests and accessibility) and gives it its hint.
 void Decorate(QWidget* control, const QString& objectName, const QString& hint);
+
+// A check box or radio button added to `layout`, named and with its hint.
+template <typename Control>
+Control* AddControl(QLayout* layout, const QString& name, const QString& caption, const QString& hint) {
+    auto* control = new Control(caption);
+    Decorate(control, name, hint);
+    layout->addWidget(control);
+    return control;
+}
 
 }  // namespace tabulex::app

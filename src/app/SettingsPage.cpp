@@ -12,31 +12,20 @@
 #include <QVBoxLayout>
 
 namespace tabulex::app {
-namespace {
-
-template <typename Control>
-Control* Add(QLayout* layout, const QString& name, const QString& caption, const QString& hint) {
-    auto* control = new Control(caption);
-    Decorate(control, name, hint);
-    layout->addWidget(control);
-    return control;
-}
-
-}  // namespace
 
 SettingsPage::SettingsPage(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("tsMore"));
 
     auto* columns = MakeGroup(QStringLiteral("cbCols"), QStringLiteral("Столбцы"), this);
     auto* columnList = new QVBoxLayout(columns);
-    rbColsAuto =
-        Add<QRadioButton>(columnList, QStringLiteral("rbColsAuto"), QStringLiteral("Авто (рекомендуется)"),
-                          QStringLiteral("Автоматически выбирать нужные столбцы"));
-    rbColsStd = Add<QRadioButton>(
+    rbColsAuto = AddControl<QRadioButton>(columnList, QStringLiteral("rbColsAuto"),
+                                          QStringLiteral("Авто (рекомендуется)"),
+                                          QStringLiteral("Автоматически выбирать нужные столбцы"));
+    rbColsStd = AddControl<QRadioButton>(
         columnList, QStringLiteral("rbColsStd"), QStringLiteral("Стандартные"),
         QStringLiteral("В описи стандартные столбцы:\\Номер\\Заголовок\\Даты\\Количество\\Примечание"));
     auto* leaveRow = new QHBoxLayout;
-    rbColsLeave = Add<QRadioButton>(
+    rbColsLeave = AddControl<QRadioButton>(
         leaveRow, QStringLiteral("rbColsLeave"), QStringLiteral("Пропустить"),
         QStringLiteral("В описи нестандартные столбцы\\Пропустить указанные\\Например 2,3"));
     edColsNum = new QLineEdit(QStringLiteral("2"));
@@ -49,11 +38,11 @@ SettingsPage::SettingsPage(QWidget* parent) : QWidget(parent) {
 
     auto* dates = MakeGroup(QStringLiteral("gbDates"), QStringLiteral("Даты"), this);
     auto* dateList = new QVBoxLayout(dates);
-    RadioButton1 = Add<QRadioButton>(dateList, QStringLiteral("RadioButton1"), {},
-                                     QStringLiteral("Число всегда без ведущего нуля"));
-    RadioButton2 = Add<QRadioButton>(dateList, QStringLiteral("RadioButton2"), {},
-                                     QStringLiteral("Число с ведущим нулем\\(при необходимости)"));
-    CheckBox1 = Add<QCheckBox>(
+    RadioButton1 = AddControl<QRadioButton>(dateList, QStringLiteral("RadioButton1"), {},
+                                            QStringLiteral("Число всегда без ведущего нуля"));
+    RadioButton2 = AddControl<QRadioButton>(dateList, QStringLiteral("RadioButton2"), {},
+                                            QStringLiteral("Число с ведущим нулем\\(при необходимости)"));
+    CheckBox1 = AddControl<QCheckBox>(
         dateList, QStringLiteral("CheckBox1"), QStringLiteral("\"г.\" после даты"),
         QStringLiteral("Сокращение года \"г.\" после каждой даты\\1 января 1988 г. - 21 января 1989 г."));
     RadioButton1->setChecked(true);
@@ -61,31 +50,32 @@ SettingsPage::SettingsPage(QWidget* parent) : QWidget(parent) {
 
     auto* initials = MakeGroup(QStringLiteral("gbInit"), QStringLiteral("Инициалы"), this);
     auto* initialList = new QVBoxLayout(initials);
-    rbInit1 = Add<QRadioButton>(initialList, QStringLiteral("rbInit1"), QStringLiteral("А.Б. И&ванов"),
-                                QStringLiteral("Между именем и отчеством пробела нет"));
-    rbInit2 = Add<QRadioButton>(initialList, QStringLiteral("rbInit2"), QStringLiteral("А. Б. &Иванов"),
-                                QStringLiteral("Между именем и отчеством есть пробел"));
+    rbInit1 = AddControl<QRadioButton>(initialList, QStringLiteral("rbInit1"), QStringLiteral("А.Б. И&ванов"),
+                                       QStringLiteral("Между именем и отчеством пробела нет"));
+    rbInit2 =
+        AddControl<QRadioButton>(initialList, QStringLiteral("rbInit2"), QStringLiteral("А. Б. &Иванов"),
+                                 QStringLiteral("Между именем и отчеством есть пробел"));
     rbInit1->setChecked(true);
 
     auto* report = MakeGroup(QStringLiteral("gbReport"), QStringLiteral("Отчёт по описи"), this);
     auto* reportList = new QVBoxLayout(report);
-    cbTable =
-        Add<QCheckBox>(reportList, QStringLiteral("cbTable"), QStringLiteral("Преобразовать в &таблицу"),
-                       QStringLiteral("Преобразовать отчёт в таблицу"));
-    cbTableAutosize =
-        Add<QCheckBox>(reportList, QStringLiteral("cbTableAutosize"), QStringLiteral("Автопод&бор размеров"),
-                       QStringLiteral("Автоматически подобрать размер столбцов\\Автоподбор по "
-                                      "содержимому\\Требуется Word 2000 и выше"));
+    cbTable = AddControl<QCheckBox>(reportList, QStringLiteral("cbTable"),
+                                    QStringLiteral("Преобразовать в &таблицу"),
+                                    QStringLiteral("Преобразовать отчёт в таблицу"));
+    cbTableAutosize = AddControl<QCheckBox>(
+        reportList, QStringLiteral("cbTableAutosize"), QStringLiteral("Автопод&бор размеров"),
+        QStringLiteral("Автоматически подобрать размер столбцов\\Автоподбор по "
+                       "содержимому\\Требуется Word 2000 и выше"));
     cbTable->setChecked(true);
     cbTableAutosize->setChecked(true);
 
     auto* closing = MakeGroup(QStringLiteral("GroupBox2"), QStringLiteral("Закрыть файл отчёта"), this);
     auto* closingList = new QVBoxLayout(closing);
-    cbCloseRepFile =
-        Add<QCheckBox>(closingList, QStringLiteral("cbCloseRepFile"), QStringLiteral("Перед проверкой"),
-                       QStringLiteral("Закрывать файл отчёта Tabulex_Report.txt без сохранения перед "
-                                      "началом проверки"));
-    cbCloseRepFileOnExit = Add<QCheckBox>(
+    cbCloseRepFile = AddControl<QCheckBox>(
+        closingList, QStringLiteral("cbCloseRepFile"), QStringLiteral("Перед проверкой"),
+        QStringLiteral("Закрывать файл отчёта Tabulex_Report.txt без сохранения перед "
+                       "началом проверки"));
+    cbCloseRepFileOnExit = AddControl<QCheckBox>(
         closingList, QStringLiteral("cbCloseRepFileOnExit"), QStringLiteral("При выходе из программы"),
         QStringLiteral("Закрывать файл отчёта Tabulex_Report.txt без сохранения при выходе из программы"));
 

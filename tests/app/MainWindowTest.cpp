@@ -12,6 +12,7 @@
 #include "app/SettingsPage.h"
 #include "app/StartUp.h"
 #include "app/StatusCaption.h"
+#include "app/VersionInfo.h"
 #include "app/WindowPlacement.h"
 #include "check/Messages.h"
 #include "report/MessageLog.h"
@@ -428,11 +429,14 @@ class MainWindowTest : public QObject {
         QCOMPARE(app_->Settings().ReadString("Main", "FirstTime", ""), std::string("0"));
 
         // Four months after the release the reminder comes at every start.
-        app_ = std::make_unique<TestApp>(folder_.path(), QStringList{}, QDateTime(ReleaseDate().addMonths(5), QTime(9, 0)));
+        app_ = std::make_unique<TestApp>(folder_.path(), QStringList{},
+                                         QDateTime(ReleaseDate().addMonths(5), QTime(9, 0)));
         Window().show();
         Window().activateWindow();
-        QTRY_VERIFY(Window().Messages().MemoText().startsWith(QStringLiteral("C момента выхода программы прошло более ЧЕТЫРЁХ")));
-        QVERIFY(Window().Messages().MemoText().endsWith(QStringLiteral("Нажмите OK, чтобы открыть сайт https://tabulex.example/ сейчас.")));
+        QTRY_VERIFY(Window().Messages().MemoText().startsWith(
+            QStringLiteral("C момента выхода программы прошло более ЧЕТЫРЁХ")));
+        QVERIFY(Window().Messages().MemoText().endsWith(
+            QStringLiteral("Нажмите OK, чтобы открыть сайт https://tabulex.example/ сейчас.")));
     }
 
     void saveAsWritesACopyAndAReloadFollowsTheDisk() {
@@ -461,6 +465,29 @@ class MainWindowTest : public QObject {
 #else
         QVERIFY(rowsBefore > 0);
 #endif
+    }
+
+    void theNamedFileThatIsOpenIsCheckedAsTheOpenDocument() {
+        app_->Dialogs.Files.push_back(kSample);
+        MenuItem(Window(), "mmOpen")->trigger();
+        Window().Page()->SetFileName(kSample);
+        Window().StartCheck();
+        QVERIFY(Window().Page()->rbFileOpened->isChecked());
+        WaitForCheck(Window());
+        QCOMPARE(Window().Checks().LastOutcome()->End, check::CheckEnd::Completed);
+    }
+
+    void versionInfoOfAnOrdinaryFileIsItsTypeOnly() {
+        const QString file = folder_.filePath(QStringLiteral("заметка.txt"));
+        QFile text(file);
+        QVERIFY(text.open(QIODevice::WriteOnly));
+        text.write("text\n");
+        text.close();
+        const FileVersionInfo info = ReadFileVersionInfo(file);
+        QVERIFY(!info.TypeName.isEmpty());
+        QVERIFY(info.FileVersion.isEmpty());
+        QVERIFY(info.ProductName.isEmpty());
+        QCOMPARE(ProgramVersionInfo().FileVersion, QStringLiteral(TABULEX_VERSION));
     }
 
     void editingCommandsChooseTheDocumentFirst() {
