@@ -477,6 +477,28 @@ class MainWindowTest : public QObject {
         QCOMPARE(Window().Checks().LastOutcome()->End, check::CheckEnd::Completed);
     }
 
+    void settingsFileBesideTheProgramUnlessItSaysOtherwise() {
+        const std::filesystem::path root = folder_.path().toStdString();
+        const auto program = root / "program", data = root / "data";
+        std::filesystem::create_directories(program);
+        QCOMPARE(SettingsFileLocation(program, data), data / "Tabulex.ini");
+        const struct {
+            const char* text;
+            std::filesystem::path expected;
+        } cases[] = {
+            {"[Main]\r\nFileName=x\r\n", program / "Tabulex.ini"},
+            {"[Main]\r\nUseIniInProgramDir=1\r\n", program / "Tabulex.ini"},
+            {"[Main]\r\nUseIniInProgramDir=0\r\n", data / "Tabulex.ini"},
+        };
+        for (const auto& c : cases) {
+            QFile ini(QString::fromStdString((program / "Tabulex.ini").string()));
+            QVERIFY(ini.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            ini.write(c.text);
+            ini.close();
+            QCOMPARE(SettingsFileLocation(program, data), c.expected);
+        }
+    }
+
     void versionInfoOfAnOrdinaryFileIsItsTypeOnly() {
         const QString file = folder_.filePath(QStringLiteral("заметка.txt"));
         QFile text(file);
