@@ -58,7 +58,8 @@ void StartUp::OnActivated() {
     }
     if (runAtActivation_) {
         runAtActivation_ = false;
-        window_.StartCheck();
+        // After the activation has been handled: the check may open its questions.
+        QTimer::singleShot(0, &window_, [this] { window_.StartCheck(); });
         return;
     }
     if (!justCreated_) return;

@@ -420,7 +420,7 @@ class MainWindowTest : public QObject {
         Window().activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&Window()));
         // Nothing is open: the check asks what to check.
-        QCOMPARE(app_->Dialogs.Titles(), QStringList{QStringLiteral("Выбрать файл описи?")});
+        QTRY_COMPARE(app_->Dialogs.Titles(), QStringList{QStringLiteral("Выбрать файл описи?")});
     }
 
     void firstStartShowsTipsThenRemindsOfNewerVersions() {
