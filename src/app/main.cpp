@@ -6,6 +6,8 @@
 #include "cli/IniSettings.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -14,12 +16,26 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tabulex"));
     QApplication::setApplicationVersion(QStringLiteral(TABULEX_VERSION));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("tabulex")));
 
     // Qt's own texts (file dialog, context menus) in Russian, like the rest of the window.
     QTranslator qtTexts;
     if (qtTexts.load(QLocale(QLocale::Russian), QStringLiteral("qtbase"), QStringLiteral("_"),
                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&qtTexts);
+
+    // --help and --version answer on the terminal; everything else is the window's own command line.
+    QCommandLineParser commandLine;
+    commandLine.setApplicationDescription(
+        QStringLiteral("Окно Табулекса: проверка описей дел (.docx, .doc, .rtf, .odt) по правилам архивного "
+                       "описания и исправление частых ошибок в документе."));
+    commandLine.addHelpOption();
+    commandLine.addVersionOption();
+    commandLine.addPositionalArgument(
+        QStringLiteral("файл"),
+        QStringLiteral("Опись, выбранная как «Другой файл»; /run сразу проверяет открытый документ."),
+        QStringLiteral("[ФАЙЛ | /run]"));
+    commandLine.process(application);
 
     using namespace tabulex;
     app::AppServices services;
@@ -30,7 +46,7 @@ int main(int argc, char** argv) {
     cli::IniSettings settings(app::SettingsFileLocation(services.Folders.Program, services.Folders.Data));
     services.Settings = &settings;
     services.Folders.Report = app::ReportFolderFrom(settings, services.Folders.Data);
-    services.Arguments = QApplication::arguments().mid(1);
+    services.Arguments = commandLine.positionalArguments();
 
     app::MainWindow window(std::move(services));
     window.show();
