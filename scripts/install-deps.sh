@@ -3,11 +3,14 @@
 # Only missing packages are installed, so a second run costs nothing.
 set -eu
 PACKAGES="build-essential cmake pkg-config git libzip-dev libexpat1-dev libpugixml-dev libsimpleini-dev libcli11-dev \
-libgtest-dev libgmock-dev libbenchmark-dev zip unzip qt6-base-dev qt6-translations-l10n"
+libgtest-dev libgmock-dev libbenchmark-dev zip unzip \
+help2man file qt6-base-dev qt6-translations-l10n"
 if [ "${1:-}" = "--test" ]; then
-    # the test suite also converts documents with LibreOffice and compares with other readers
-    # the window's tests take screenshots under a virtual X server
-    PACKAGES="$PACKAGES libreoffice-writer-nogui python3-docx pandoc time xvfb xauth"
+    # the test suite also converts documents with LibreOffice and compares with other readers,
+    # installs the Debian package into a clean Debian root and lints it, and takes screenshots of
+    # the window under a virtual X server
+    PACKAGES="$PACKAGES libreoffice-writer-nogui python3-docx pandoc time \
+debootstrap debian-archive-keyring lintian desktop-file-utils appstream bash-completion xvfb xauth"
 fi
 missing=""
 for p in $PACKAGES; do
