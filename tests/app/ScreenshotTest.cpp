@@ -3,6 +3,7 @@
 // long Прервать takes to stop a check of a 100 000-row inventory (a figure, not an assertion).
 
 #include "AppTestSupport.h"
+#include "app/AppTexts.h"
 #include "app/CheckController.h"
 #include "app/HelpWindow.h"
 #include "app/MainPage.h"
@@ -89,6 +90,17 @@ class ScreenshotTest : public QObject {
             }
         });
         dialogs.AskOkCancel(check::msg::kAttentionTitle, check::msg::kStopQuestion);
+        QVERIFY(saved);
+        saved = false;
+        QTimer::singleShot(300, this, [&] {
+            if (QWidget* box = QApplication::activeModalWidget()) {
+                Save(*box, "question-choose");
+                saved = true;
+                box->close();
+            }
+        });
+        dialogs.AskYesNoCancel(msg::kChooseTitle, std::string(msg::kChooseCheck1) + "opis.docx" +
+                                                      std::string(msg::kChooseCheck2));
         QVERIFY(saved);
         window.findChild<QAction*>(QStringLiteral("mmTopic"))->trigger();
         QVERIFY(QTest::qWaitForWindowExposed(&window.Help()));
