@@ -3,9 +3,9 @@
 
 #include "check/CheckRun.h"
 #include "check/RowRules.h"
+#include "ooxml/MinimalPackage.h"
 #include "text/Cp1251.h"
 #include "word/docx/DocxApplication.h"
-#include "word/docx/MinimalPackage.h"
 
 #include <benchmark/benchmark.h>
 
@@ -40,8 +40,8 @@ constexpr std::array<const char*, 8> kDates = {
 constexpr std::array<const char*, 6> kSheets = {"25", "112", "3", "3+12 стр.", "48", "250"};
 
 struct RowData {
-    std::string number, title, dates, sheets, notes;
-    bool heading = false;
+    std::string Number, Title, Dates, Sheets, Notes;
+    bool Heading = false;
 };
 
 std::vector<RowData> Inventory(int rows) {
@@ -88,23 +88,23 @@ std::string InventoryDocx(const std::vector<RowData>& rows) {
     body += "</w:tblGrid>";
     for (const RowData& row : rows) {
         body += "<w:tr><w:trPr><w:cantSplit/></w:trPr>";
-        if (row.heading)
-            body += Cell(row.title, true, 5);
+        if (row.Heading)
+            body += Cell(row.Title, true, 5);
         else
-            body += Cell(row.number) + Cell(row.title) + Cell(row.dates) + Cell(row.sheets) + Cell(row.notes);
+            body += Cell(row.Number) + Cell(row.Title) + Cell(row.Dates) + Cell(row.Sheets) + Cell(row.Notes);
         body += "</w:tr>";
     }
     body += "</w:tbl><w:p/>";
-    return word::docx::BuildDocxBytes({word::docx::WrapBody(body), word::docx::DefaultStylesXml(), {}});
+    return ooxml::BuildDocxBytes({ooxml::WrapBody(body), ooxml::DefaultStylesXml(), {}});
 }
 
 void BM_RowRules(benchmark::State& state) {
     std::vector<check::RowCells> cells;
     for (const RowData& row : Inventory(kRows))
-        if (!row.heading)
-            cells.push_back({text::Utf8ToCp1251(row.number), text::Utf8ToCp1251(row.title),
-                             text::Utf8ToCp1251(row.dates), text::Utf8ToCp1251(row.sheets),
-                             text::Utf8ToCp1251(row.notes)});
+        if (!row.Heading)
+            cells.push_back({text::Utf8ToCp1251(row.Number), text::Utf8ToCp1251(row.Title),
+                             text::Utf8ToCp1251(row.Dates), text::Utf8ToCp1251(row.Sheets),
+                             text::Utf8ToCp1251(row.Notes)});
     check::CheckOptions options;
     for (auto _ : state) {
         check::RowRules rules(options);

@@ -12,22 +12,22 @@
 namespace {
 
 struct ScanCounts {
-    long long rows = 0;
-    long long textBytes = 0;
-    long long bytes = 0;
+    long long Rows = 0;
+    long long TextBytes = 0;
+    long long Bytes = 0;
 };
 
 // A byte-level state machine over the XML stream: inside a tag or in character data.
 class StreamScanner {
   public:
     void Feed(const char* data, std::size_t size) {
-        counts_.bytes += static_cast<long long>(size);
+        counts_.Bytes += static_cast<long long>(size);
         for (std::size_t k = 0; k < size; ++k) {
             const char c = data[k];
             if (inTag_) {
                 if (c == '>') {
                     inTag_ = false;
-                    if (tag_ == "w:tr") ++counts_.rows;
+                    if (tag_ == "w:tr") ++counts_.Rows;
                 } else if (tag_.size() < 8 && c != ' ' && c != '/' && !tagDone_) {
                     tag_ += c;
                 } else {
@@ -38,7 +38,7 @@ class StreamScanner {
                 tagDone_ = false;
                 tag_.clear();
             } else {
-                ++counts_.textBytes;
+                ++counts_.TextBytes;
             }
         }
     }
@@ -77,7 +77,7 @@ int main(int argc, char** argv) {
         scanner.Feed(buffer.data(), static_cast<std::size_t>(got));
     zip_fclose(part);
     zip_close(archive);
-    std::printf("rows %lld, text bytes %lld, xml bytes %lld\n", scanner.Counts().rows,
-                scanner.Counts().textBytes, scanner.Counts().bytes);
+    std::printf("rows %lld, text bytes %lld, xml bytes %lld\n", scanner.Counts().Rows,
+                scanner.Counts().TextBytes, scanner.Counts().Bytes);
     return 0;
 }

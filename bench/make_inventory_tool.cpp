@@ -35,9 +35,9 @@ int main(int argc, char** argv) {
         if ((arg == "--rows" || arg == "--seed") && k + 1 < argc) {
             if (!ParseCount(argv[++k], value)) return Usage();
             if (arg == "--rows")
-                options.rows = value;
+                options.Rows = value;
             else
-                options.seed = static_cast<std::uint64_t>(value);
+                options.Seed = static_cast<std::uint64_t>(value);
         } else if (!arg.starts_with("-") && out.empty()) {
             out = argv[k];
         } else {
@@ -49,13 +49,13 @@ int main(int argc, char** argv) {
         auto started = std::chrono::steady_clock::now();
         tabulex::bench::InventoryStats stats = tabulex::bench::WriteInventory(out, options);
         double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
-        const auto& c = stats.counts;
+        const auto& c = stats.Counts;
         std::printf(
             "%s: %lld table rows (%lld cases, last number %lld, %lld headings, %lld list-numbered, %lld "
             "empty, "
             "%lld with faults), document.xml %lld bytes, %.2f s\n",
-            out.c_str(), c.tableRows, c.dataRows, c.lastCaseNumber, c.headingRows, c.listNumberedRows,
-            c.emptyRows, c.faultRows, stats.documentXmlBytes, seconds);
+            out.c_str(), c.TableRows, c.DataRows, c.LastCaseNumber, c.HeadingRows, c.ListNumberedRows,
+            c.EmptyRows, c.FaultRows, stats.DocumentXmlBytes, seconds);
     } catch (const tabulex::word::Error& e) {
         std::string message = tabulex::text::Cp1251ToUtf8(e.Message());
         std::fprintf(stderr, "make_inventory_tool: %s (%s)\n", message.c_str(), e.Detail().c_str());

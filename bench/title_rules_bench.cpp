@@ -54,9 +54,9 @@ std::int64_t TotalBytes() {
 
 void BM_CheckTitleText(benchmark::State& bench) {
     RunState state;
-    state.flags.SpacedInitials = bench.range(0) != 0;
+    state.Flags.SpacedInitials = bench.range(0) != 0;
     for (auto _ : bench) {
-        state.counts = {};
+        state.Counts = {};
         for (const auto& title : Titles())
             benchmark::DoNotOptimize(tabulex::rules::CheckTitleText(title, state));
     }
@@ -67,10 +67,10 @@ BENCHMARK(BM_CheckTitleText)->Arg(0)->Arg(1)->ArgName("spaced");
 
 void BM_CheckTitleTextHidden(benchmark::State& bench) {
     RunState state;
-    state.flags.ShowWarnings = false;
-    state.flags.ShowHints = false;
+    state.Flags.ShowWarnings = false;
+    state.Flags.ShowHints = false;
     for (auto _ : bench) {
-        state.counts = {};
+        state.Counts = {};
         for (const auto& title : Titles())
             benchmark::DoNotOptimize(tabulex::rules::CheckTitleText(title, state));
     }

@@ -6,7 +6,7 @@
 #include "FuzzSupport.h"
 
 #include "word/docx/DocxDocument.h"
-#include "word/docx/MinimalPackage.h"
+#include "word/docx/Package.h"
 
 #include <cstddef>
 #include <cstdint>

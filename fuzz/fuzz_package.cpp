@@ -22,7 +22,7 @@ bool IsXmlPart(const std::string& name) {
 
 PackageLimits FuzzLimits() {
     PackageLimits limits;
-    limits.maxTotalUncompressed = 64ull << 20;  // keeps each input well under the memory limit
+    limits.MaxTotalUncompressed = 64ull << 20;  // keeps each input well under the memory limit
     return limits;
 }
 

@@ -115,27 +115,27 @@ InventoryContent::InventoryContent(long long rows, std::uint64_t seed) : random_
 bool InventoryContent::NextRow(InventoryRow& row) {
     if (row_ >= rows_) return false;
     ++row_;
-    ++counts_.tableRows;
-    row.number.clear();
-    row.title.clear();
-    row.dates.clear();
-    row.quantity.clear();
-    row.notes.clear();
-    row.listNumId = 0;
-    row.bold = true;
-    row.keepNext = true;
-    row.cantSplit = true;
+    ++counts_.TableRows;
+    row.Number.clear();
+    row.Title.clear();
+    row.Dates.clear();
+    row.Quantity.clear();
+    row.Notes.clear();
+    row.ListNumId = 0;
+    row.Bold = true;
+    row.KeepNext = true;
+    row.CantSplit = true;
     if (row_ == 1) {
-        row.kind = InventoryRowKind::Header;
+        row.Kind = InventoryRowKind::Header;
     } else if (row_ == 2 || random_.Below(5000) == 0) {
         // A numbering row under the header; now and then one repeated where a page once broke.
-        row.kind = InventoryRowKind::Numbering;
-        ++counts_.numberingRows;
+        row.Kind = InventoryRowKind::Numbering;
+        ++counts_.NumberingRows;
     } else if (sectionLeft_ == 0) {
         StartSection(row);
     } else if (random_.PerMille(2)) {
-        row.kind = InventoryRowKind::Empty;
-        ++counts_.emptyRows;
+        row.Kind = InventoryRowKind::Empty;
+        ++counts_.EmptyRows;
     } else {
         --sectionLeft_;
         FillCase(row);
@@ -146,24 +146,24 @@ bool InventoryContent::NextRow(InventoryRow& row) {
 // A heading row opens every section of a few dozen cases: the year when it changes, otherwise a
 // numbered rubric. Cases of the section are dated within its year.
 void InventoryContent::StartSection(InventoryRow& row) {
-    row.kind = InventoryRowKind::Heading;
-    ++counts_.headingRows;
+    row.Kind = InventoryRowKind::Heading;
+    ++counts_.HeadingRows;
     sectionLeft_ = random_.Between(20, 60);
     int yearHere = kFirstYear + static_cast<int>((kLastYear - kFirstYear) * (row_ - 1) /
                                                  std::max<long long>(rows_ - 1, 1));
     if (yearHere != year_) {
         year_ = yearHere;
-        AppendInt(row.title, year_);
-        row.title += " год";
+        AppendInt(row.Title, year_);
+        row.Title += " год";
     } else {
         ++sectionNumber_;
-        row.title += "Раздел ";
-        AppendInt(row.title, sectionNumber_ % 9 + 1);
-        row.title += ". ";
-        row.title += kRubrics[static_cast<std::size_t>(sectionNumber_) % kRubrics.size()];
+        row.Title += "Раздел ";
+        AppendInt(row.Title, sectionNumber_ % 9 + 1);
+        row.Title += ". ";
+        row.Title += kRubrics[static_cast<std::size_t>(sectionNumber_) % kRubrics.size()];
     }
-    row.bold = !random_.PerMille(30);
-    row.keepNext = !random_.PerMille(30);
+    row.Bold = !random_.PerMille(30);
+    row.KeepNext = !random_.PerMille(30);
     // One section in ten is numbered by a Word list that continues the case numbers.
     listNumId_ = 0;
     if (random_.PerMille(100)) {
@@ -173,40 +173,40 @@ void InventoryContent::StartSection(InventoryRow& row) {
 }
 
 void InventoryContent::FillCase(InventoryRow& row) {
-    row.kind = InventoryRowKind::Data;
-    ++counts_.dataRows;
-    row.cantSplit = !random_.PerMille(1);
+    row.Kind = InventoryRowKind::Data;
+    ++counts_.DataRows;
+    row.CantSplit = !random_.PerMille(1);
     FillNumber(row);
-    FillTitle(row.title);
-    FillDates(row.dates);
-    FillQuantity(row.quantity);
-    if (random_.PerMille(60)) row.notes = random_.Pick(kNotes);
+    FillTitle(row.Title);
+    FillDates(row.Dates);
+    FillQuantity(row.Quantity);
+    if (random_.PerMille(60)) row.Notes = random_.Pick(kNotes);
     if (random_.PerMille(40)) AddFault(row);
 }
 
 void InventoryContent::FillNumber(InventoryRow& row) {
     if (listNumId_ > 0) {
-        row.listNumId = listNumId_;
-        ++counts_.listNumberedRows;
-        if (counts_.firstListRow == 0) {
-            counts_.firstListRow = row_;
-            AppendInt(counts_.firstListString, nextNumber_);
-            counts_.firstListString += '.';
+        row.ListNumId = listNumId_;
+        ++counts_.ListNumberedRows;
+        if (counts_.FirstListRow == 0) {
+            counts_.FirstListRow = row_;
+            AppendInt(counts_.FirstListString, nextNumber_);
+            counts_.FirstListString += '.';
         }
         lastNumber_ = nextNumber_++;
         return;
     }
     int draw = random_.Below(1000);
     if (draw < 5 && lastNumber_ > 0) {  // a case added later: 12А after 12 (or 12а, which is no literal)
-        AppendInt(row.number, lastNumber_);
-        row.number += draw < 3 ? "А" : "а";
+        AppendInt(row.Number, lastNumber_);
+        row.Number += draw < 3 ? "А" : "а";
         return;
     }
     if (draw < 8) ++nextNumber_;                                   // a number left out
     if (draw >= 8 && draw < 10 && lastNumber_ > 0) --nextNumber_;  // a number given twice
     lastNumber_ = nextNumber_++;
-    AppendInt(row.number, lastNumber_);
-    counts_.lastCaseNumber = std::max(counts_.lastCaseNumber, lastNumber_);
+    AppendInt(row.Number, lastNumber_);
+    counts_.LastCaseNumber = std::max(counts_.LastCaseNumber, lastNumber_);
 }
 
 void InventoryContent::AppendYear(std::string& out, int year) {
@@ -388,56 +388,56 @@ void InventoryContent::FillQuantity(std::string& out) {
 
 // One typical fault of typing or of dating.
 void InventoryContent::AddFault(InventoryRow& row) {
-    ++counts_.faultRows;
+    ++counts_.FaultRows;
     switch (random_.Below(13)) {
         case 0:
-            ReplaceFirst(row.title, " ", "  ");
+            ReplaceFirst(row.Title, " ", "  ");
             break;
         case 1:
-            row.title += '.';
+            row.Title += '.';
             break;
         case 2:
-            if (!ReplaceFirst(row.title, "«", "\"") || !ReplaceFirst(row.title, "»", "\"")) row.title += '.';
+            if (!ReplaceFirst(row.Title, "«", "\"") || !ReplaceFirst(row.Title, "»", "\"")) row.Title += '.';
             break;
         case 3:
-            row.dates.clear();
-            AppendYear(row.dates, year_);
-            row.dates += "г.";
+            row.Dates.clear();
+            AppendYear(row.Dates, year_);
+            row.Dates += "г.";
             break;
         case 4:
-            row.dates.clear();
-            row.dates += "31.02.";
-            AppendYear(row.dates, year_);
+            row.Dates.clear();
+            row.Dates += "31.02.";
+            AppendYear(row.Dates, year_);
             break;
         case 5:
-            row.dates.clear();
-            AppendYear(row.dates, year_);
-            row.dates += "–";  // en dash
-            AppendYear(row.dates, year_ + 1);
+            row.Dates.clear();
+            AppendYear(row.Dates, year_);
+            row.Dates += "–";  // en dash
+            AppendYear(row.Dates, year_ + 1);
             break;
         case 6:
-            row.title += " — черновики";  // em dash
+            row.Title += " — черновики";  // em dash
             break;
         case 7:
-            if (!row.number.empty()) row.number += '.';
+            if (!row.Number.empty()) row.Number += '.';
             break;
         case 8:
-            row.title.insert(0, " ");
+            row.Title.insert(0, " ");
             break;
         case 9:
-            row.quantity.clear();
+            row.Quantity.clear();
             break;
         case 10:
-            row.quantity += " стр.";
+            row.Quantity += " стр.";
             break;
         case 11:
-            row.dates.clear();
-            AppendYear(row.dates, year_ + 1);
-            row.dates += '-';
-            AppendYear(row.dates, year_);
+            row.Dates.clear();
+            AppendYear(row.Dates, year_ + 1);
+            row.Dates += '-';
+            AppendYear(row.Dates, year_);
             break;
         default:
-            ReplaceFirst(row.title, " ", "\xC2\xA0");  // a no-break space where a blank belongs
+            ReplaceFirst(row.Title, " ", "\xC2\xA0");  // a no-break space where a blank belongs
             break;
     }
 }

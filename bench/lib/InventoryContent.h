@@ -17,30 +17,30 @@ enum class InventoryRowKind { Header, Numbering, Heading, Data, Empty };
 
 // One table row. The strings are reused from row to row, so the generator allocates nothing per row.
 struct InventoryRow {
-    InventoryRowKind kind = InventoryRowKind::Data;
-    std::string number;  // empty when listNumId is set
-    std::string title;   // also the text of a heading row
-    std::string dates;
-    std::string quantity;
-    std::string notes;
-    int listNumId = 0;     // > 0: the number cell is numbered by this w:num
-    bool bold = true;      // heading rows
-    bool keepNext = true;  // heading rows
-    bool cantSplit = true;
+    InventoryRowKind Kind = InventoryRowKind::Data;
+    std::string Number;  // empty when listNumId is set
+    std::string Title;   // also the text of a heading row
+    std::string Dates;
+    std::string Quantity;
+    std::string Notes;
+    int ListNumId = 0;     // > 0: the number cell is numbered by this w:num
+    bool Bold = true;      // heading rows
+    bool KeepNext = true;  // heading rows
+    bool CantSplit = true;
 };
 
 struct InventoryCounts {
-    long long tableRows = 0;
-    long long dataRows = 0;
-    long long headingRows = 0;
-    long long emptyRows = 0;
-    long long numberingRows = 0;
-    long long listNumberedRows = 0;
-    long long faultRows = 0;
-    long long lastCaseNumber = 0;
+    long long TableRows = 0;
+    long long DataRows = 0;
+    long long HeadingRows = 0;
+    long long EmptyRows = 0;
+    long long NumberingRows = 0;
+    long long ListNumberedRows = 0;
+    long long FaultRows = 0;
+    long long LastCaseNumber = 0;
     // The first list-numbered row (1-based table row) and the number Word shows there, e.g. "37.".
-    long long firstListRow = 0;
-    std::string firstListString;
+    long long FirstListRow = 0;
+    std::string FirstListString;
 };
 
 class InventoryContent {

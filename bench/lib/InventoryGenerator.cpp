@@ -71,7 +71,7 @@ class DocumentXmlWriter {
     void EndTable() { out_ += "</w:tbl>"; }
 
     void Row(const InventoryRow& row) {
-        switch (row.kind) {
+        switch (row.Kind) {
             case InventoryRowKind::Header:
                 BeginRow(true, true);
                 for (std::size_t k = 0; k < kHeader.size(); ++k)
@@ -86,23 +86,23 @@ class DocumentXmlWriter {
                 break;
             }
             case InventoryRowKind::Heading:
-                BeginRow(row.cantSplit, false);
+                BeginRow(row.CantSplit, false);
                 HeadingCell(row);
                 break;
             case InventoryRowKind::Empty:
-                BeginRow(row.cantSplit, false);
+                BeginRow(row.CantSplit, false);
                 for (int k = 0; k < 5; ++k) out_ += "<w:tc><w:p/></w:tc>";
                 break;
             case InventoryRowKind::Data:
-                BeginRow(row.cantSplit, false);
-                if (row.listNumId > 0)
-                    ListNumberCell(row.listNumId);
+                BeginRow(row.CantSplit, false);
+                if (row.ListNumId > 0)
+                    ListNumberCell(row.ListNumId);
                 else
-                    Cell(row.number);
-                Cell(row.title);
-                Cell(row.dates);
-                Cell(row.quantity);
-                Cell(row.notes);
+                    Cell(row.Number);
+                Cell(row.Title);
+                Cell(row.Dates);
+                Cell(row.Quantity);
+                Cell(row.Notes);
                 break;
         }
         out_ += "</w:tr>";
@@ -155,11 +155,11 @@ class DocumentXmlWriter {
         out_ += R"(<w:tc><w:tcPr><w:tcW w:w=")";
         out_ += kTableWidth;
         out_ += R"(" w:type="dxa"/><w:gridSpan w:val="5"/></w:tcPr><w:p><w:pPr>)";
-        if (row.keepNext) out_ += "<w:keepNext/>";
+        if (row.KeepNext) out_ += "<w:keepNext/>";
         out_ += R"(<w:jc w:val="center"/>)";
-        if (row.bold) out_ += "<w:rPr><w:b/></w:rPr>";
+        if (row.Bold) out_ += "<w:rPr><w:b/></w:rPr>";
         out_ += "</w:pPr>";
-        Run(row.title, row.bold);
+        Run(row.Title, row.Bold);
         out_ += "</w:p></w:tc>";
     }
 
@@ -189,8 +189,8 @@ void WritePreface(DocumentXmlWriter& writer) {
 }
 
 void WriteClosing(DocumentXmlWriter& writer, const InventoryCounts& counts) {
-    std::string line = "В данный раздел описи внесено " + std::to_string(counts.dataRows) +
-                       " дел с № 1 по № " + std::to_string(counts.lastCaseNumber) + ".";
+    std::string line = "В данный раздел описи внесено " + std::to_string(counts.DataRows) +
+                       " дел с № 1 по № " + std::to_string(counts.LastCaseNumber) + ".";
     writer.Paragraph("", false, false);
     writer.Paragraph(line, false, false);
     writer.Paragraph("Старший архивист Иванова И.П.", false, false);
@@ -205,36 +205,36 @@ constexpr long long kReservedBytesPerRow = 640;
 
 InventoryDocument BuildInventoryDocument(const InventoryOptions& options) {
     InventoryDocument document;
-    std::string& xml = document.documentXml;
-    xml.reserve(static_cast<std::size_t>(std::max(options.rows, 0LL) * kReservedBytesPerRow + 16384));
+    std::string& xml = document.DocumentXml;
+    xml.reserve(static_cast<std::size_t>(std::max(options.Rows, 0LL) * kReservedBytesPerRow + 16384));
     DocumentXmlWriter writer(xml);
     writer.Begin();
     WritePreface(writer);
     writer.BeginTable();
-    InventoryContent content(options.rows, options.seed);
+    InventoryContent content(options.Rows, options.Seed);
     InventoryRow row;
     while (content.NextRow(row)) writer.Row(row);
     writer.EndTable();
     WriteClosing(writer, content.Counts());
     writer.End();
 
-    document.numberingXml = NumberingXml(content.ListStarts());
-    document.stats.counts = content.Counts();
-    document.stats.documentXmlBytes = static_cast<long long>(xml.size());
-    document.stats.lists = static_cast<long long>(content.ListStarts().size());
+    document.NumberingXml = NumberingXml(content.ListStarts());
+    document.Stats.Counts = content.Counts();
+    document.Stats.DocumentXmlBytes = static_cast<long long>(xml.size());
+    document.Stats.Lists = static_cast<long long>(content.ListStarts().size());
     return document;
 }
 
 word::docx::Package MakeInventoryPackage(const InventoryOptions& options, InventoryStats* stats) {
     InventoryDocument document = BuildInventoryDocument(options);
-    if (stats) *stats = document.stats;
+    if (stats) *stats = document.Stats;
     auto package = word::docx::Package::CreateEmpty("inventory.docx");
     package.SetBytes("[Content_Types].xml", std::string(ContentTypesXml()));
     package.SetBytes("_rels/.rels", std::string(PackageRelationshipsXml()));
-    package.SetBytes("word/document.xml", std::move(document.documentXml));
+    package.SetBytes("word/document.xml", std::move(document.DocumentXml));
     package.SetBytes("word/_rels/document.xml.rels", std::string(DocumentRelationshipsXml()));
     package.SetBytes("word/styles.xml", StylesXml());
-    package.SetBytes("word/numbering.xml", std::move(document.numberingXml));
+    package.SetBytes("word/numbering.xml", std::move(document.NumberingXml));
     return package;
 }
 

@@ -6,7 +6,7 @@
 // closing lines. The same options give the same bytes. The document is written with the project's
 // own package layer.
 //
-//   bench::InventoryOptions options{.rows = 100000, .seed = 7};
+//   bench::InventoryOptions options{.Rows = 100000, .Seed = 7};
 //   bench::InventoryStats stats = bench::WriteInventory("opis.docx", options);
 
 #include "InventoryContent.h"
@@ -18,21 +18,21 @@
 namespace tabulex::bench {
 
 struct InventoryOptions {
-    long long rows = 1000;  // table rows in total, header and numbering rows included
-    std::uint64_t seed = 1;
+    long long Rows = 1000;  // table rows in total, header and numbering rows included
+    std::uint64_t Seed = 1;
 };
 
 struct InventoryStats {
-    InventoryCounts counts;
-    long long documentXmlBytes = 0;
-    long long lists = 0;  // Word lists numbering case numbers
+    InventoryCounts Counts;
+    long long DocumentXmlBytes = 0;
+    long long Lists = 0;  // Word lists numbering case numbers
 };
 
 // word/document.xml and the list starts its numbering needs, built in one pass.
 struct InventoryDocument {
-    std::string documentXml;
-    std::string numberingXml;
-    InventoryStats stats;
+    std::string DocumentXml;
+    std::string NumberingXml;
+    InventoryStats Stats;
 };
 InventoryDocument BuildInventoryDocument(const InventoryOptions& options);
 

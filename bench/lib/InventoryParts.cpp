@@ -1,6 +1,6 @@
 #include "InventoryParts.h"
 
-#include "word/docx/MinimalPackage.h"
+#include "ooxml/MinimalPackage.h"
 
 namespace tabulex::bench {
 
@@ -31,7 +31,7 @@ std::string_view DocumentRelationshipsXml() {
 }
 
 std::string StylesXml() {
-    return word::docx::DefaultStylesXml("Times New Roman");
+    return ooxml::DefaultStylesXml("Times New Roman");
 }
 
 std::string NumberingXml(const std::vector<long long>& listStarts) {

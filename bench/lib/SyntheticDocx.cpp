@@ -1,6 +1,6 @@
 #include "SyntheticDocx.h"
 
-#include "word/docx/MinimalPackage.h"
+#include "ooxml/MinimalPackage.h"
 
 #include <array>
 #include <cstdint>
@@ -106,17 +106,17 @@ std::string SyntheticInventoryXml(int rows) {
                   rsid);
     }
     body += "</w:tbl><w:p/>";
-    return word::docx::WrapBody(body);
+    return ooxml::WrapBody(body);
 }
 
 std::string SyntheticInventoryDocx(int rows) {
-    return word::docx::BuildDocxBytes({SyntheticInventoryXml(rows), word::docx::DefaultStylesXml(), {}});
+    return ooxml::BuildDocxBytes({SyntheticInventoryXml(rows), ooxml::DefaultStylesXml(), {}});
 }
 
 std::size_t WriteSyntheticInventory(const std::string& path, int rows) {
     std::string xml = SyntheticInventoryXml(rows);
     const std::size_t size = xml.size();
-    std::string bytes = word::docx::BuildDocxBytes({std::move(xml), word::docx::DefaultStylesXml(), {}});
+    std::string bytes = ooxml::BuildDocxBytes({std::move(xml), ooxml::DefaultStylesXml(), {}});
     std::ofstream(path, std::ios::binary) << bytes;
     return size;
 }

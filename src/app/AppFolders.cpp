@@ -1,6 +1,6 @@
 #include "app/AppFolders.h"
 
-#include "cli/IniSettings.h"
+#include "settings/IniSettings.h"
 #include "text/Cp1251.h"
 
 namespace tabulex::app {
@@ -10,7 +10,7 @@ std::filesystem::path SettingsFileLocation(const std::filesystem::path& programF
     const auto beside = programFolder / kSettingsFileName;
     std::error_code error;
     if (std::filesystem::exists(beside, error)) {
-        const cli::IniSettings settings(beside);
+        const settings::IniSettings settings(beside);
         // Off Windows there is no system folder for a bare name: the data folder stands in for it.
         if (settings.ReadString(check::kMainSection, "UseIniInProgramDir", "1") != "0") return beside;
     }

@@ -2,8 +2,8 @@
 
 #include "app/AppFolders.h"
 #include "app/MainWindow.h"
-#include "cli/Folders.h"
-#include "cli/IniSettings.h"
+#include "settings/Folders.h"
+#include "settings/IniSettings.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -40,10 +40,11 @@ int main(int argc, char** argv) {
     using namespace tabulex;
     app::AppServices services;
     services.Folders.Program = QCoreApplication::applicationDirPath().toStdString();
-    services.Folders.Data = cli::DataFolder();
+    services.Folders.Data = settings::DataFolder();
     std::error_code ignored;
     std::filesystem::create_directories(services.Folders.Data, ignored);
-    cli::IniSettings settings(app::SettingsFileLocation(services.Folders.Program, services.Folders.Data));
+    settings::IniSettings settings(
+        app::SettingsFileLocation(services.Folders.Program, services.Folders.Data));
     services.Settings = &settings;
     services.Folders.Report = app::ReportFolderFrom(settings, services.Folders.Data);
     services.Arguments = commandLine.positionalArguments();

@@ -279,7 +279,7 @@ void Runner::Finish(const word::Options* wordOptions) {
     summary.CheckedTable = outcome_.CheckedTable;
     summary.DocumentHints = rules_.DocumentHints(outcome_.Columns, options_.Columns);
     const RunCounters& counters = rules_.Counters();
-    summary.Counts = rules_.State().counts;
+    summary.Counts = rules_.State().Counts;
     summary.ShowWarnings = options_.ShowWarnings;
     summary.ShowHints = options_.ShowHints;
     if (summary.Counts.ErrorCount == 0 && summary.Counts.WarningCount == 0 && summary.Counts.HintCount == 0)
@@ -322,7 +322,7 @@ void Runner::Stop(int row) {
     settings.WriteString(kBreakSection, kBreakFileKey, outcome_.DocumentName);
     settings.WriteInteger(kBreakSection, kBreakRowKey, row);
     outcome_.StoppedAtRow = row;
-    outcome_.Counts = rules_.State().counts;
+    outcome_.Counts = rules_.State().Counts;
     outcome_.Counters = rules_.Counters();
     BackToIdle();
     throw RunEnd{CheckEnd::Stopped};

@@ -1,8 +1,8 @@
 #include "check/RowRules.h"
 
-#include "check/IntegerText.h"
 #include "check/Messages.h"
 #include "text/CharClasses.h"
+#include "text/IntegerText.h"
 #include "text/TextHelpers.h"
 #include "word/WordModel.h"
 
@@ -36,10 +36,10 @@ void TrimInPlace(std::string& text) {
 }  // namespace
 
 RowRules::RowRules(const CheckOptions& options) : options_(options) {
-    state_.flags.ShowErrors = true;
-    state_.flags.ShowWarnings = options.ShowWarnings;
-    state_.flags.ShowHints = options.ShowHints;
-    state_.flags.SpacedInitials = options.SpacedInitials;
+    state_.Flags.ShowErrors = true;
+    state_.Flags.ShowWarnings = options.ShowWarnings;
+    state_.Flags.ShowHints = options.ShowHints;
+    state_.Flags.SpacedInitials = options.SpacedInitials;
 }
 
 std::optional<ProblemRow> RowRules::EmptyRow(int row) {
@@ -125,7 +125,7 @@ void RowRules::CheckPresence(const RowCells& cells, RowFindings& findings) {
 }
 
 void RowRules::CheckSequence(std::string_view number, RowFindings& findings) {
-    const long long current = IntegerOr(number, -1);
+    const long long current = text::IntegerOr(number, -1);
     if (previousNumber_ != -1 && current != previousNumber_ + 1) {
         std::string message(msg::kNumberExpected);
         message += std::to_string(previousNumber_ + 1);
@@ -154,14 +154,14 @@ void RowRules::CheckQuantity(std::string quantity, RowFindings& findings) {
         quantity.erase(static_cast<std::size_t>(p - 1));
         TrimInPlace(quantity);
         if (quantity.empty()) findings.Warning(msg::kQuantityMissing);
-        if (IntegerOr(quantity, 0) > 1) {
+        if (text::IntegerOr(quantity, 0) > 1) {
             std::string message(msg::kQuantityDoubtful);
             message += quantity;
             message += ">1; ";
             findings.Warning(message);
         }
     }
-    if (!quantity.empty() && !ParseInteger(quantity)) {
+    if (!quantity.empty() && !text::ParseInteger(quantity)) {
         std::string message(msg::kQuantityWrong);
         message += quantity;
         message += "\"; ";
@@ -242,21 +242,21 @@ std::vector<std::string> RowRules::DocumentHints(const ColumnLayout& columns, Co
         lines.push_back(Joined(msg::kMixedDashes1, std::to_string(counters_.DashRows)) +
                         std::string(msg::kMixedDashes2) + std::to_string(counters_.HyphenRows) +
                         std::string(msg::kMixedDashes3));
-        ++state_.counts.HintCount;
+        ++state_.Counts.HintCount;
     }
     if (counters_.EmptyRows > 0) {
         lines.push_back(Joined(msg::kEmptyRows1, std::to_string(counters_.EmptyRows)) +
                         std::string(msg::kEmptyRows2) + std::string(msg::kApplicationName) +
                         std::string(msg::kEmptyRows3));
-        ++state_.counts.HintCount;
+        ++state_.Counts.HintCount;
     }
     if (counters_.SpacingFindings > 0) {
         lines.push_back(Joined(msg::kSpacing, std::to_string(counters_.SpacingFindings)) + ")");
-        ++state_.counts.HintCount;
+        ++state_.Counts.HintCount;
     }
     caseNumbers_ = rules::SummariseCaseNumbers(numberKeys_);
-    if (caseNumbers_.RepeatedCount > 0) ++state_.counts.ErrorCount;
-    if (caseNumbers_.MissingCount > 0) ++state_.counts.WarningCount;
+    if (caseNumbers_.RepeatedCount > 0) ++state_.Counts.ErrorCount;
+    if (caseNumbers_.MissingCount > 0) ++state_.Counts.WarningCount;
     return lines;
 }
 

@@ -1,11 +1,11 @@
 #include "check/Settings.h"
 
-#include "check/IntegerText.h"
+#include "text/IntegerText.h"
 
 namespace tabulex::check {
 
 int Settings::ReadInteger(std::string_view section, std::string_view key, int defaultValue) const {
-    return IntegerOr(ReadString(section, key, {}), defaultValue);
+    return text::IntegerOr(ReadString(section, key, {}), defaultValue);
 }
 
 void Settings::WriteInteger(std::string_view section, std::string_view key, int value) {

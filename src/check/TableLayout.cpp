@@ -1,8 +1,8 @@
 #include "check/TableLayout.h"
 
-#include "check/IntegerText.h"
 #include "check/Messages.h"
 #include "text/CharClasses.h"
+#include "text/IntegerText.h"
 #include "text/TextHelpers.h"
 #include "word/WordModel.h"
 
@@ -157,7 +157,7 @@ bool IsNumberingRow(std::string_view rowText) {
     for (;;) {
         const std::size_t tab = rest.find(kTab);
         const std::string_view cell = text::TrimView(rest.substr(0, tab));
-        const std::optional<int> value = cell.empty() ? std::optional<int>(0) : ParseInteger(cell);
+        const std::optional<int> value = cell.empty() ? std::optional<int>(0) : text::ParseInteger(cell);
         if (!value || *value == -1 || *value > 9) return false;
         if (tab == std::string_view::npos) return true;
         rest.remove_prefix(tab + 1);

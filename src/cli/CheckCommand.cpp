@@ -2,12 +2,12 @@
 
 #include "check/CheckRun.h"
 #include "cli/ConsoleHost.h"
-#include "cli/Folders.h"
-#include "cli/IniSettings.h"
 #include "cli/InventoryFiles.h"
 #include "cli/JsonOutput.h"
 #include "cli/Progress.h"
 #include "report/ReportLines.h"
+#include "settings/Folders.h"
+#include "settings/IniSettings.h"
 #include "text/Cp1251.h"
 #include "word/Error.h"
 #include "word/docx/DocxApplication.h"
@@ -24,22 +24,22 @@ constexpr int kExitErrorsFound = 1;
 constexpr int kExitNotChecked = 2;
 
 struct InventoryJob {
-    std::filesystem::path file;
-    std::filesystem::path reportFolder;
+    std::filesystem::path File;
+    std::filesystem::path ReportFolder;
 };
 
 struct InventoryResult {
-    int status = kExitNotChecked;
-    std::string out;  // UTF-8, printed on standard output in the order of the files
-    std::string err;  // UTF-8, printed on standard error
+    int Status = kExitNotChecked;
+    std::string Out;  // UTF-8, printed on standard output in the order of the files
+    std::string Err;  // UTF-8, printed on standard error
 };
 
 struct SharedContext {
-    const CheckCommandOptions& options;
-    check::Settings& settings;
-    const std::atomic<bool>& stop;
-    ProgressDisplay& progress;
-    std::ostream& err;
+    const CheckCommandOptions& Options;
+    check::Settings& Settings;
+    const std::atomic<bool>& Stop;
+    ProgressDisplay& Progress;
+    std::ostream& Err;
 };
 
 std::string Utf8(std::string_view text1251) {
@@ -67,52 +67,52 @@ int StatusOf(const check::CheckOutcome& outcome) {
 
 InventoryResult CheckInventory(const InventoryJob& job, SharedContext& shared) {
     InventoryResult result;
-    const auto& options = shared.options;
-    const std::string label = job.file.filename().string();
+    const auto& options = shared.Options;
+    const std::string label = job.File.filename().string();
     try {
-        std::filesystem::create_directories(job.reportFolder);
+        std::filesystem::create_directories(job.ReportFolder);
         auto application = word::docx::CreateApplication();
-        application->Documents().Open(job.file.string());
-        ConsoleHost host(shared.settings, shared.stop, shared.progress, shared.err, label,
-                         ConsolePolicy{options.resume});
-        check::CheckOptions checkOptions = options.check;
-        checkOptions.ReportFolder = job.reportFolder;
+        application->Documents().Open(job.File.string());
+        ConsoleHost host(shared.Settings, shared.Stop, shared.Progress, shared.Err, label,
+                         ConsolePolicy{options.Resume});
+        check::CheckOptions checkOptions = options.Check;
+        checkOptions.ReportFolder = job.ReportFolder;
         check::CheckRun run(host, checkOptions);
         const check::CheckOutcome outcome = run.Run(*application);
-        result.status = StatusOf(outcome);
+        result.Status = StatusOf(outcome);
         std::filesystem::path reportDocument;
-        if (outcome.End == check::CheckEnd::Completed && options.reportDocument) {
+        if (outcome.End == check::CheckEnd::Completed && options.ReportDocument) {
             try {
                 reportDocument = check::OpenReportInWord(application->Documents(), outcome, checkOptions);
             } catch (const word::Error& e) {
-                result.err += label + ": " + text::Cp1251ToUtf8(e.Message()) + "\n";
+                result.Err += label + ": " + text::Cp1251ToUtf8(e.Message()) + "\n";
             }
         }
-        if (options.format == OutputFormat::Json) {
-            result.out = OutcomeJson(job.file, outcome);
+        if (options.Format == OutputFormat::Json) {
+            result.Out = OutcomeJson(job.File, outcome);
         } else if (outcome.End == check::CheckEnd::Completed) {
-            if (!options.quiet) result.out = TextSummary(job.file, outcome, reportDocument);
+            if (!options.Quiet) result.Out = TextSummary(job.File, outcome, reportDocument);
         } else {
             const std::string& message = outcome.Message.empty() ? host.LastStatus() : outcome.Message;
-            if (message != host.LastMessage()) result.err += label + ": " + Utf8(message) + "\n";
+            if (message != host.LastMessage()) result.Err += label + ": " + Utf8(message) + "\n";
         }
     } catch (const word::Error& e) {
         const std::string message = text::Cp1251ToUtf8(e.Message());
-        result.err += label + ": " + message + "\n";
-        if (options.format == OutputFormat::Json) result.out = FailureJson(job.file, message);
+        result.Err += label + ": " + message + "\n";
+        if (options.Format == OutputFormat::Json) result.Out = FailureJson(job.File, message);
     } catch (const std::exception& e) {
-        result.err += label + ": " + e.what() + "\n";
-        if (options.format == OutputFormat::Json) result.out = FailureJson(job.file, e.what());
+        result.Err += label + ": " + e.what() + "\n";
+        if (options.Format == OutputFormat::Json) result.Out = FailureJson(job.File, e.what());
     }
-    shared.progress.FileDone();
+    shared.Progress.FileDone();
     return result;
 }
 
 std::vector<InventoryJob> PlanJobs(const CheckCommandOptions& options) {
     bool anyFolder = false;
-    const auto files = CollectInventories(options.paths, anyFolder);
+    const auto files = CollectInventories(options.Paths, anyFolder);
     const std::filesystem::path reportRoot =
-        options.reportDir.empty() ? DataFolder() : std::filesystem::path(options.reportDir);
+        options.ReportDir.empty() ? settings::DataFolder() : std::filesystem::path(options.ReportDir);
     const bool batch = anyFolder || files.size() > 1;
     std::vector<std::string> taken;
     std::vector<InventoryJob> jobs;
@@ -137,9 +137,9 @@ int RunCheckCommand(const CheckCommandOptions& options, std::ostream& out, std::
         err << "Не найдено ни одной описи (.docx, .doc, .rtf, .odt).\n";
         return kExitNotChecked;
     }
-    IniSettings settings(DataFolder() / "Tabulex.ini");
-    ProgressDisplay progress(err, options.progress && !options.quiet, static_cast<int>(jobs.size()));
-    SharedContext shared{options, settings, stop, progress, err};
+    settings::IniSettings iniSettings(settings::SettingsFile());
+    ProgressDisplay progress(err, options.Progress && !options.Quiet, static_cast<int>(jobs.size()));
+    SharedContext shared{options, iniSettings, stop, progress, err};
 
     std::vector<InventoryResult> results(jobs.size());
     std::atomic<std::size_t> next{0};
@@ -148,7 +148,7 @@ int RunCheckCommand(const CheckCommandOptions& options, std::ostream& out, std::
             results[k] = CheckInventory(jobs[k], shared);
     };
     std::vector<std::thread> workers;
-    const int count = WorkerCount(options.jobs, jobs.size());
+    const int count = WorkerCount(options.Jobs, jobs.size());
     for (int k = 1; k < count; ++k) workers.emplace_back(work);
     work();
     for (auto& worker : workers) worker.join();
@@ -156,9 +156,9 @@ int RunCheckCommand(const CheckCommandOptions& options, std::ostream& out, std::
 
     int status = kExitClean;
     for (const auto& result : results) {
-        out << result.out;
-        err << result.err;
-        status = std::max(status, result.status);
+        out << result.Out;
+        err << result.Err;
+        status = std::max(status, result.Status);
     }
     out.flush();
     return status;

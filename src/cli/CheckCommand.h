@@ -15,15 +15,15 @@ namespace tabulex::cli {
 enum class OutputFormat { Text, Json };
 
 struct CheckCommandOptions {
-    std::vector<std::string> paths;
-    check::CheckOptions check;
-    std::string reportDir;  // empty: the data folder
-    OutputFormat format = OutputFormat::Text;
-    bool reportDocument = true;
-    bool quiet = false;
-    bool resume = false;
-    bool progress = false;  // draw a progress line on standard error
-    int jobs = 0;           // 0: every core
+    std::vector<std::string> Paths;
+    check::CheckOptions Check;
+    std::string ReportDir;  // empty: the data folder
+    OutputFormat Format = OutputFormat::Text;
+    bool ReportDocument = true;
+    bool Quiet = false;
+    bool Resume = false;
+    bool Progress = false;  // draw a progress line on standard error
+    int Jobs = 0;           // 0: every core
 };
 
 // Exit status: 0 checked without errors, 1 errors found, 2 a file could not be checked.

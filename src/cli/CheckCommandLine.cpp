@@ -24,18 +24,18 @@ void ParseColumns(const std::string& value, check::CheckOptions& options) {
 
 void CheckCommandLine::Register(CLI::App& app) {
     CheckCommandOptions& options = options_;
-    CLI::App* check = command_ = app.add_subcommand("check", "Проверить описи (файлы или папки)");
-    check->add_option("paths", options.paths, "Файлы описей или папки с ними")->required();
-    check->add_option("--report-dir", options.reportDir, "Папка отчётов (по умолчанию папка данных)");
+    CLI::App* check = &AddSubcommand(app, "check", "Проверить описи (файлы или папки)");
+    check->add_option("paths", options.Paths, "Файлы описей или папки с ними")->required();
+    check->add_option("--report-dir", options.ReportDir, "Папка отчётов (по умолчанию папка данных)");
     check->add_flag(
-        "--no-warnings", [&](int64_t) { options.check.ShowWarnings = false; },
+        "--no-warnings", [&](int64_t) { options.Check.ShowWarnings = false; },
         "Не показывать предупреждения");
     check->add_flag(
-        "--no-hints", [&](int64_t) { options.check.ShowHints = false; }, "Не показывать подсказки");
-    check->add_flag("--spaced-initials", options.check.SpacedInitials, "Инициалы через пробел: А. Б. Иванов");
-    check->add_flag("--dates-two-columns", options.check.TwoDateColumns, "Даты в двух столбцах");
-    check->add_flag("--dates-may-be-empty", options.check.DatesMayBeEmpty, "Даты могут быть пустыми");
-    check->add_flag("--sheets-may-be-empty", options.check.SheetsMayBeEmpty,
+        "--no-hints", [&](int64_t) { options.Check.ShowHints = false; }, "Не показывать подсказки");
+    check->add_flag("--spaced-initials", options.Check.SpacedInitials, "Инициалы через пробел: А. Б. Иванов");
+    check->add_flag("--dates-two-columns", options.Check.TwoDateColumns, "Даты в двух столбцах");
+    check->add_flag("--dates-may-be-empty", options.Check.DatesMayBeEmpty, "Даты могут быть пустыми");
+    check->add_flag("--sheets-may-be-empty", options.Check.SheetsMayBeEmpty,
                     "Количество листов может быть пустым");
     check->add_option("--columns", columns_, "Столбцы: auto, standard или skip:2,3")->default_val("auto");
     check->add_option("--format", format_, "Вывод: text или json")
@@ -45,29 +45,24 @@ void CheckCommandLine::Register(CLI::App& app) {
         ->default_val("cp1251")
         ->check(CLI::IsMember({"cp1251", "utf-8"}));
     check->add_flag(
-        "--no-report-docx", [&](int64_t) { options.reportDocument = false; },
+        "--no-report-docx", [&](int64_t) { options.ReportDocument = false; },
         "Не создавать Tabulex_Report.docx");
-    check->add_flag("--quiet,-q", options.quiet, "Только ошибки и код возврата");
-    check->add_flag("--resume", options.resume, "Продолжить прерванную проверку с сохранённой строки");
-    check->add_option("--jobs,-j", options.jobs, "Сколько описей проверять одновременно (0: все ядра)")
+    check->add_flag("--quiet,-q", options.Quiet, "Только ошибки и код возврата");
+    check->add_flag("--resume", options.Resume, "Продолжить прерванную проверку с сохранённой строки");
+    check->add_option("--jobs,-j", options.Jobs, "Сколько описей проверять одновременно (0: все ядра)")
         ->default_val(0);
 }
 
 void CheckCommandLine::Finish() {
-    if (!Chosen()) return;
-    ParseColumns(columns_, options_.check);
-    options_.format = format_ == "json" ? OutputFormat::Json : OutputFormat::Text;
-    options_.check.Encoding =
+    ParseColumns(columns_, options_.Check);
+    options_.Format = format_ == "json" ? OutputFormat::Json : OutputFormat::Text;
+    options_.Check.Encoding =
         encoding_ == "utf-8" ? check::ReportEncoding::Utf8 : check::ReportEncoding::Cp1251;
-    options_.progress = StandardErrorIsTerminal();
+    options_.Progress = StandardErrorIsTerminal();
 }
 
-bool CheckCommandLine::Chosen() const {
-    return command_ && command_->parsed();
-}
-
-int CheckCommandLine::Run(std::ostream& out, std::ostream& err, const std::atomic<bool>& stop) {
-    return RunCheckCommand(options_, out, err, stop);
+int CheckCommandLine::Run(const CommandContext& context) {
+    return RunCheckCommand(options_, context.Out, context.Err, context.Stop);
 }
 
 }  // namespace tabulex::cli

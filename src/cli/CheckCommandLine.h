@@ -3,27 +3,19 @@
 // The `check` subcommand on the command line: its options, and turning them into a check.
 
 #include "cli/CheckCommand.h"
+#include "cli/Command.h"
 
-#include <atomic>
-#include <iosfwd>
 #include <string>
-
-namespace CLI {
-class App;
-}
 
 namespace tabulex::cli {
 
-class CheckCommandLine {
+class CheckCommandLine : public Command {
   public:
-    void Register(CLI::App& app);
-    // After parsing: the options that need more than CLI11 checks (throws CLI::ValidationError).
-    void Finish();
-    bool Chosen() const;
-    int Run(std::ostream& out, std::ostream& err, const std::atomic<bool>& stop);
+    void Register(CLI::App& app) override;
+    void Finish() override;
+    int Run(const CommandContext& context) override;
 
   private:
-    CLI::App* command_ = nullptr;
     CheckCommandOptions options_;
     std::string columns_ = "auto";
     std::string format_ = "text";

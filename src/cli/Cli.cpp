@@ -1,11 +1,14 @@
 #include "cli/Cli.h"
 
 #include "cli/CheckCommandLine.h"
+#include "cli/Command.h"
 
 #include <CLI/CLI.hpp>
 
 #include <csignal>
 #include <iostream>
+#include <memory>
+#include <vector>
 
 namespace tabulex::cli {
 namespace {
@@ -16,6 +19,21 @@ std::atomic<bool> gStopRequested{false};
 
 extern "C" void OnInterrupt(int) {
     gStopRequested.store(true);
+}
+
+// Every subcommand, in the order the help lists them. A new command is one line here.
+std::vector<std::unique_ptr<Command>> AllCommands() {
+    std::vector<std::unique_ptr<Command>> commands;
+    commands.push_back(std::make_unique<CheckCommandLine>());
+    return commands;
+}
+
+int RunChosen(Command& command, std::ostream& out, std::ostream& err) {
+    gStopRequested.store(false);
+    std::signal(SIGINT, OnInterrupt);
+    const int status = command.Run({out, err, gStopRequested});
+    std::signal(SIGINT, SIG_DFL);
+    return status;
 }
 
 }  // namespace
@@ -29,11 +47,14 @@ int Run(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
     app.require_subcommand(0, 1);
     bool showVersion = false;
     app.add_flag("--version", showVersion, "Показать версию");
-    CheckCommandLine check;
-    check.Register(app);
+    const std::vector<std::unique_ptr<Command>> commands = AllCommands();
+    for (const auto& command : commands) command->Register(app);
+    Command* chosen = nullptr;
     try {
         app.parse(argc, argv);
-        check.Finish();
+        for (const auto& command : commands)
+            if (command->Chosen()) chosen = command.get();
+        if (chosen) chosen->Finish();
     } catch (const CLI::ParseError& e) {
         const int code = app.exit(e, out, err);
         return code == 0 ? 0 : 2;
@@ -42,13 +63,7 @@ int Run(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
         out << "tabulex " << TABULEX_VERSION << "\n";
         return 0;
     }
-    if (check.Chosen()) {
-        gStopRequested.store(false);
-        std::signal(SIGINT, OnInterrupt);
-        const int status = check.Run(out, err, gStopRequested);
-        std::signal(SIGINT, SIG_DFL);
-        return status;
-    }
+    if (chosen) return RunChosen(*chosen, out, err);
     out << app.help();
     return 0;
 }

@@ -32,12 +32,12 @@ void ConsoleHost::SetCaption(std::string_view text) {
 bool ConsoleHost::AskOkCancel(check::Question question, std::string_view, std::string_view text) {
     switch (question) {
         case check::Question::Resume:
-            return policy_.resume;
+            return policy_.Resume;
         case check::Question::Stop:
             return true;
         case check::Question::RowRead:
             PrintMessage(text);
-            return ++rowReadFailures_ <= policy_.rowReadRetries;
+            return ++rowReadFailures_ <= policy_.RowReadRetries;
     }
     return false;
 }

@@ -14,10 +14,10 @@
 namespace tabulex::cli {
 
 struct ConsolePolicy {
-    bool resume = false;
+    bool Resume = false;
     // Rows that cannot be read are read again this often in one check, then the check ends: a
     // document that keeps failing must not hold the command forever.
-    int rowReadRetries = 2;
+    int RowReadRetries = 2;
 };
 
 class ConsoleHost : public check::CheckHost {

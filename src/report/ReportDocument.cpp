@@ -1,11 +1,11 @@
 #include "report/ReportDocument.h"
 
+#include "ooxml/FileSystem.h"
+#include "ooxml/MinimalPackage.h"
 #include "report/ReportDocumentXml.h"
 #include "report/ReportLines.h"
 #include "text/Cp1251.h"
 #include "word/WordModel.h"
-#include "word/docx/FileSystem.h"
-#include "word/docx/MinimalPackage.h"
 
 #include <fstream>
 #include <iterator>
@@ -30,13 +30,12 @@ std::filesystem::path WriteReportDocument(const std::filesystem::path& reportFil
     // Through 1251 in either encoding: a character the report file cannot hold in 1251 shows as
     // '?', as in the document the host makes from the text.
     const std::string textUtf8 = text::Cp1251ToUtf8(ReadReportText(reportFile, encoding));
-    word::docx::DocxParts parts;
-    parts.document = ReportDocumentXml(textUtf8, layout);
-    parts.styles = ReportStylesXml();
+    ooxml::DocxParts parts;
+    parts.Document = ReportDocumentXml(textUtf8, layout);
+    parts.Styles = ReportStylesXml();
     // Zipped once, at the quickest level: the best one takes several times longer on a large report
     // and saves little. Written like every document: a temporary file renamed over the target.
-    word::docx::fs::WriteFileAtomically(target.string(),
-                                        word::docx::BuildDocxBytes(parts, word::docx::kQuickestZip));
+    ooxml::fs::WriteFileAtomically(target.string(), ooxml::BuildDocxBytes(parts, ooxml::kQuickestZip));
     return target;
 }
 

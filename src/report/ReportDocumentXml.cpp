@@ -1,7 +1,7 @@
 #include "report/ReportDocumentXml.h"
 
-#include "word/docx/ContentBuild.h"
-#include "word/docx/MinimalPackage.h"
+#include "ooxml/MinimalPackage.h"
+#include "ooxml/TextParagraphs.h"
 
 #include <algorithm>
 #include <vector>
@@ -122,7 +122,7 @@ class TableWriter {
 };
 
 std::vector<std::string_view> ReportLines(std::string_view textUtf8) {
-    std::vector<std::string_view> lines = word::docx::SplitParagraphs(textUtf8);
+    std::vector<std::string_view> lines = ooxml::SplitParagraphs(textUtf8);
     if (lines.size() > 1 && lines.back().empty()) lines.pop_back();  // the last line's own line end
     return lines;
 }
@@ -137,7 +137,7 @@ std::string FontProperties() {
 
 std::string ReportDocumentXml(std::string_view textUtf8, const ReportDocumentLayout& layout) {
     const std::vector<std::string_view> lines = ReportLines(textUtf8);
-    std::string out(word::docx::DocumentXmlStart());
+    std::string out(ooxml::DocumentXmlStart());
     out.reserve(out.size() + textUtf8.size() * 3 + lines.size() * 120);
     std::size_t next = 0;
     if (layout.ToTable) {
@@ -151,12 +151,12 @@ std::string ReportDocumentXml(std::string_view textUtf8, const ReportDocumentLay
     // directly as well, so that text copied from them into another document stays in the font.
     const std::string font = FontProperties();
     for (; next < lines.size(); ++next) AppendParagraph(out, lines[next], font);
-    out += word::docx::DocumentXmlEnd();
+    out += ooxml::DocumentXmlEnd();
     return out;
 }
 
 std::string ReportStylesXml() {
-    return word::docx::DefaultStylesXml(kReportFont);
+    return ooxml::DefaultStylesXml(kReportFont);
 }
 
 }  // namespace tabulex::report

@@ -17,9 +17,9 @@ constexpr int kCapitals = 32;        // А..Я
 
 // The texts of one line of the summary: no items, one item, several items.
 struct LineTexts {
-    std::string_view none;
-    std::string_view one;
-    std::string_view several;
+    std::string_view None;
+    std::string_view One;
+    std::string_view Several;
 };
 
 const LineTexts kLiteralTexts = {"Литерных номеров дел нет."_cp, "Литерный номер дела: "_cp,
@@ -70,12 +70,12 @@ std::optional<long long> ReadWholeNumber(std::string_view s) {
 }
 
 struct ItemList {
-    std::string text;
-    long long count = 0;
+    std::string Text;
+    long long Count = 0;
 
     void Add(std::string_view item, long long weight = 1) {
-        text.append(item).append(", ");
-        count += weight;
+        Text.append(item).append(", ");
+        Count += weight;
     }
 };
 
@@ -124,7 +124,7 @@ class SummaryBuilder {
 
     void AddGap(long long first, long long last) {
         const long long size = last - first + 1;
-        if (missing_.count + size > kMaxListedMissing) {
+        if (missing_.Count + size > kMaxListedMissing) {
             std::string item = std::to_string(first);
             if (size > 1) item += '-' + std::to_string(last);
             missing_.Add(std::move(item), size);
@@ -140,10 +140,10 @@ class SummaryBuilder {
 
 // A gap counts all its numbers but is one item; the wording follows the number of cases.
 std::string BuildLine(const LineTexts& texts, const ItemList& list) {
-    if (list.count == 0) return std::string(texts.none);
-    std::string line(list.count == 1 ? texts.one : texts.several);
-    line.append(std::string_view(list.text).substr(0, list.text.size() - 2));
-    line.append(kTotal).append(std::to_string(list.count)).append(".");
+    if (list.Count == 0) return std::string(texts.None);
+    std::string line(list.Count == 1 ? texts.One : texts.Several);
+    line.append(std::string_view(list.Text).substr(0, list.Text.size() - 2));
+    line.append(kTotal).append(std::to_string(list.Count)).append(".");
     return line;
 }
 
@@ -157,10 +157,10 @@ CaseNumberSummary SummaryBuilder::Finish() const {
     }
     summary.MissingLine = BuildLine(kMissingTexts, missing_);
     summary.RepeatedLine = BuildLine(kRepeatedTexts, repeated_);
-    summary.LiteralCount = literal_.count;
-    summary.NonLiteralCount = nonLiteral_.count;
-    summary.MissingCount = missing_.count;
-    summary.RepeatedCount = repeated_.count;
+    summary.LiteralCount = literal_.Count;
+    summary.NonLiteralCount = nonLiteral_.Count;
+    summary.MissingCount = missing_.Count;
+    summary.RepeatedCount = repeated_.Count;
     return summary;
 }
 

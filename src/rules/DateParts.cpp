@@ -38,23 +38,23 @@ std::optional<DateParts> ParseNumericDate(std::string_view text) {
     // reads day 05, month 1945, no year; with four or more the year keeps a full stop and is absent.
     DateParts parts;
     const auto first = text.find('.');
-    parts.day = ReadPart(text.substr(0, first));
+    parts.Day = ReadPart(text.substr(0, first));
     if (first != std::string_view::npos) {
         const auto rest = text.substr(first + 1);
         const auto second = rest.find('.');
-        parts.month = ReadPart(rest.substr(0, second));
-        if (second != std::string_view::npos) parts.year = ReadPart(rest.substr(second + 1));
+        parts.Month = ReadPart(rest.substr(0, second));
+        if (second != std::string_view::npos) parts.Year = ReadPart(rest.substr(second + 1));
     }
 
-    if (parts.year >= 6 && parts.year <= 99) parts.year += 1900;
-    if (!IsPresent(parts.year) && parts.month > 12) {  // "5.1945" is May 1945
-        parts.year = parts.month;
-        parts.month = parts.day;
-        parts.day = kAbsentPart;
+    if (parts.Year >= 6 && parts.Year <= 99) parts.Year += 1900;
+    if (!IsPresent(parts.Year) && parts.Month > 12) {  // "5.1945" is May 1945
+        parts.Year = parts.Month;
+        parts.Month = parts.Day;
+        parts.Day = kAbsentPart;
     }
-    if (!IsPresent(parts.year) && !IsPresent(parts.month) && parts.day > 31) {  // "1945" is the year
-        parts.year = parts.day;
-        parts.day = kAbsentPart;
+    if (!IsPresent(parts.Year) && !IsPresent(parts.Month) && parts.Day > 31) {  // "1945" is the year
+        parts.Year = parts.Day;
+        parts.Day = kAbsentPart;
     }
     return parts;
 }
@@ -65,21 +65,21 @@ int ExpandTwoDigitYear(int year) {
 }
 
 std::optional<text::DayCount> ConvertDateParts(const DateParts& parts, DateFilling filling) {
-    if (!IsPresent(parts.year)) return std::nullopt;
+    if (!IsPresent(parts.Year)) return std::nullopt;
     const bool earliest = filling == DateFilling::Earliest;
-    const int month = IsPresent(parts.month) ? parts.month : (earliest ? 1 : 12);
-    int day = parts.day;
+    const int month = IsPresent(parts.Month) ? parts.Month : (earliest ? 1 : 12);
+    int day = parts.Day;
     if (!IsPresent(day)) {
         if (earliest)
             day = 1;
-        else if (!IsPresent(parts.month))
+        else if (!IsPresent(parts.Month))
             day = 31;
-        else if (parts.month < 1 || parts.month > 12)
+        else if (parts.Month < 1 || parts.Month > 12)
             return std::nullopt;  // no last day to fill in
         else
-            day = DaysInMonth(parts.year, parts.month);
+            day = DaysInMonth(parts.Year, parts.Month);
     }
-    const int year = ExpandTwoDigitYear(parts.year);
+    const int year = ExpandTwoDigitYear(parts.Year);
     if (!text::IsValidDate(year, month, day)) return std::nullopt;
     return text::ToDayCount({year, month, day});
 }

@@ -20,9 +20,9 @@ namespace tabulex::rules {
 inline constexpr int kAbsentPart = -1;
 
 struct DateParts {
-    int day = kAbsentPart;
-    int month = kAbsentPart;
-    int year = kAbsentPart;
+    int Day = kAbsentPart;
+    int Month = kAbsentPart;
+    int Year = kAbsentPart;
     friend bool operator==(const DateParts&, const DateParts&) = default;
 };
 

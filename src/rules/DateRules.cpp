@@ -72,32 +72,32 @@ void RemoveBrackets(std::string& s) {
 }
 
 bool DayBeyondMonth(const DateParts& p) {
-    return p.day > 0 && p.month > 0 && p.year > 0 && p.month <= 12 && p.day > DaysInMonth(p.year, p.month);
+    return p.Day > 0 && p.Month > 0 && p.Year > 0 && p.Month <= 12 && p.Day > DaysInMonth(p.Year, p.Month);
 }
 
 bool OnlyDay(const DateParts& p) {
-    return p.day != kAbsentPart && p.month == kAbsentPart && p.year == kAbsentPart;
+    return p.Day != kAbsentPart && p.Month == kAbsentPart && p.Year == kAbsentPart;
 }
 
 // "5-12.06.1945", "05-06.1945", "12.05-15.06.1945": the start borrows what it leaves out from the end.
 void CompleteStartFromEnd(DateParts& start, const DateParts& end) {
-    if (end.month == kAbsentPart || end.year == kAbsentPart) return;
+    if (end.Month == kAbsentPart || end.Year == kAbsentPart) return;
     if (OnlyDay(start)) {
-        if (end.day != kAbsentPart) {
-            start.month = end.month;
+        if (end.Day != kAbsentPart) {
+            start.Month = end.Month;
         } else {
-            start.month = start.day;
-            start.day = kAbsentPart;
+            start.Month = start.Day;
+            start.Day = kAbsentPart;
         }
-        start.year = end.year;
-    } else if (start.month != kAbsentPart && start.year == kAbsentPart) {
-        start.year = end.year;
+        start.Year = end.Year;
+    } else if (start.Month != kAbsentPart && start.Year == kAbsentPart) {
+        start.Year = end.Year;
     }
 }
 
 struct ParsedRange {
-    std::optional<DateParts> start;
-    std::optional<DateParts> end;
+    std::optional<DateParts> Start;
+    std::optional<DateParts> End;
 };
 
 ParsedRange ParseSingle(std::string_view s, std::string& faults) {
@@ -112,24 +112,24 @@ ParsedRange ParseSingle(std::string_view s, std::string& faults) {
 
 ParsedRange ParseRange(std::string_view s, std::size_t split, std::string& faults) {
     ParsedRange range;
-    range.end = ParseNumericDate(s.substr(split + 1));
-    if (!range.end) {
+    range.End = ParseNumericDate(s.substr(split + 1));
+    if (!range.End) {
         faults.append(kBadEnd);
     } else {
-        DateParts& end = *range.end;
+        DateParts& end = *range.End;
         if (DayBeyondMonth(end)) faults.append(kDayBeyondMonth);
-        if (end.day != kAbsentPart && end.month != kAbsentPart && end.year == kAbsentPart) {
-            end.year = end.month;  // "1941-05.12": the end's two numbers are month and year
-            end.month = end.day;
-            end.day = kAbsentPart;
+        if (end.Day != kAbsentPart && end.Month != kAbsentPart && end.Year == kAbsentPart) {
+            end.Year = end.Month;  // "1941-05.12": the end's two numbers are month and year
+            end.Month = end.Day;
+            end.Day = kAbsentPart;
         }
     }
-    range.start = ParseNumericDate(s.substr(0, split));
-    if (!range.start) {
+    range.Start = ParseNumericDate(s.substr(0, split));
+    if (!range.Start) {
         faults.append(kBadStart);
     } else {
-        if (DayBeyondMonth(*range.start)) faults.append(kDayBeyondMonth);
-        if (range.end) CompleteStartFromEnd(*range.start, *range.end);
+        if (DayBeyondMonth(*range.Start)) faults.append(kDayBeyondMonth);
+        if (range.End) CompleteStartFromEnd(*range.Start, *range.End);
     }
     return range;
 }
@@ -173,8 +173,8 @@ std::string CheckDates(std::string_view datesText, text::DayCount& start, text::
     if (split == std::string::npos) split = s.find(',');
     const ParsedRange range =
         split == std::string::npos ? ParseSingle(s, faults) : ParseRange(s, split, faults);
-    Convert(range.start, DateFilling::Earliest, start, kBadStart, faults);
-    Convert(range.end, DateFilling::Latest, end, kBadEnd, faults);
+    Convert(range.Start, DateFilling::Earliest, start, kBadStart, faults);
+    Convert(range.End, DateFilling::Latest, end, kBadEnd, faults);
     return faults;
 }
 

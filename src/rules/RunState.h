@@ -24,17 +24,17 @@ struct ProblemCounts {
 enum class ProblemClass { Error, Warning, Hint };
 
 struct RunState {
-    CheckFlags flags;
-    ProblemCounts counts;
+    CheckFlags Flags;
+    ProblemCounts Counts;
 
     bool IsShown(ProblemClass cls) const {
         switch (cls) {
             case ProblemClass::Error:
                 return true;
             case ProblemClass::Warning:
-                return flags.ShowWarnings;
+                return Flags.ShowWarnings;
             case ProblemClass::Hint:
-                return flags.ShowHints;
+                return Flags.ShowHints;
         }
         return true;
     }
@@ -43,13 +43,13 @@ struct RunState {
     void Record(ProblemClass cls, std::string& out, std::string_view message) {
         switch (cls) {
             case ProblemClass::Error:
-                ++counts.ErrorCount;
+                ++Counts.ErrorCount;
                 break;
             case ProblemClass::Warning:
-                ++counts.WarningCount;
+                ++Counts.WarningCount;
                 break;
             case ProblemClass::Hint:
-                ++counts.HintCount;
+                ++Counts.HintCount;
                 break;
         }
         if (IsShown(cls)) out.append(message);

@@ -55,10 +55,10 @@ class CharSet {
 
 // A condition on one character: membership, or non-membership when negated.
 struct CharTest {
-    CharSet set;
-    bool negate = true;  // the default, "not in the empty set", holds for everything
+    CharSet Set;
+    bool Negate = true;  // the default, "not in the empty set", holds for everything
 
-    constexpr bool operator()(int c) const { return set.Has(c) != negate; }
+    constexpr bool operator()(int c) const { return Set.Has(c) != Negate; }
 };
 
 inline constexpr CharTest kAnyChar{};

@@ -25,8 +25,8 @@ constexpr CharTest Digit = In(title::sets::kDigits);
 // The ending, final full stop included, and a condition on the character just before it
 // (a character before the first one matches no class).
 struct ExemptEnding {
-    CharTest before;
-    std::string_view ending;
+    CharTest Before;
+    std::string_view Ending;
 };
 
 constexpr std::array kExemptEndings{
@@ -84,7 +84,7 @@ int CharBefore(std::string_view text, std::size_t suffixLength) {
 }
 
 bool EndsWith(std::string_view text, const ExemptEnding& row) {
-    return text.ends_with(row.ending) && row.before(CharBefore(text, row.ending.size()));
+    return text.ends_with(row.Ending) && row.Before(CharBefore(text, row.Ending.size()));
 }
 
 // "Иванову И.": a capital initial after a space or a full stop.

@@ -9,22 +9,22 @@ namespace tabulex::rules::title {
 namespace {
 using namespace text::literals;
 
-enum class Style { Any, Spaced, Unspaced };
+enum class InitialsStyle { Any, Spaced, Unspaced };
 
 // A pattern from T[i-1]: ' ' a space, 'C' a Cyrillic capital, 's' a Cyrillic small, '.' a full stop.
 struct InitialsRule {
-    std::string_view id;
-    std::string_view pattern;
-    Style style;
-    std::string_view message;  // followed by T[i .. i+quoted-1] in double quotes
-    int quoted;
+    std::string_view Id;
+    std::string_view Pattern;
+    InitialsStyle Style;
+    std::string_view Message;  // followed by T[i .. i+quoted-1] in double quotes
+    int Quoted;
 };
 
 constexpr std::array kInitialsRules{
-    InitialsRule{"B36", " C.C.Cs", Style::Any, "Нужен пробел между инициалами и фамилией \""_cp, 6},
-    InitialsRule{"B37", " C.C. Cs", Style::Spaced, "Нужен пробел между инициалами \""_cp, 7},
-    InitialsRule{"B38", " C. C. Cs", Style::Unspaced, "Лишний пробел между инициалами \""_cp, 8},
-    InitialsRule{"B39", " C. C.Cs", Style::Unspaced, "Лишний пробел между инициалами \""_cp, 8},
+    InitialsRule{"B36", " C.C.Cs", InitialsStyle::Any, "Нужен пробел между инициалами и фамилией \""_cp, 6},
+    InitialsRule{"B37", " C.C. Cs", InitialsStyle::Spaced, "Нужен пробел между инициалами \""_cp, 7},
+    InitialsRule{"B38", " C. C. Cs", InitialsStyle::Unspaced, "Лишний пробел между инициалами \""_cp, 8},
+    InitialsRule{"B39", " C. C.Cs", InitialsStyle::Unspaced, "Лишний пробел между инициалами \""_cp, 8},
 };
 
 bool Matches(char mark, int c) {
@@ -47,14 +47,14 @@ bool MatchesAt(const Position& p, std::string_view pattern) {
     return true;
 }
 
-bool StyleApplies(Style style, const RunState& state) {
+bool StyleApplies(InitialsStyle style, const RunState& state) {
     switch (style) {
-        case Style::Any:
+        case InitialsStyle::Any:
             return true;
-        case Style::Spaced:
-            return state.flags.SpacedInitials;
-        case Style::Unspaced:
-            return !state.flags.SpacedInitials;
+        case InitialsStyle::Spaced:
+            return state.Flags.SpacedInitials;
+        case InitialsStyle::Unspaced:
+            return !state.Flags.SpacedInitials;
     }
     return false;
 }
@@ -63,12 +63,12 @@ bool StyleApplies(Style style, const RunState& state) {
 
 void CheckInitialsAt(const Position& p, RunState& state, std::string& out) {
     // Initials need a surname after them: at least six characters after i.
-    if (p.i >= p.Length() - 6) return;
+    if (p.I >= p.Length() - 6) return;
     if (!MayStartInitials(p)) return;
     for (const InitialsRule& rule : kInitialsRules) {
-        if (!StyleApplies(rule.style, state) || !MatchesAt(p, rule.pattern)) continue;
-        std::string message(rule.message);
-        message.append(p.Piece(p.i, p.i + rule.quoted - 1)).append("\"; ");
+        if (!StyleApplies(rule.Style, state) || !MatchesAt(p, rule.Pattern)) continue;
+        std::string message(rule.Message);
+        message.append(p.Piece(p.I, p.I + rule.Quoted - 1)).append("\"; ");
         state.Hint(out, message);
     }
 }

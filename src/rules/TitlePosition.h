@@ -11,24 +11,24 @@
 namespace tabulex::rules::title {
 
 struct Position {
-    Position(std::string_view title, int position) : text(title), i(position) {
-        for (int k = 0; k < 5; ++k) near[k] = text::CharAt(text, i + k - 2);
+    Position(std::string_view title, int position) : Text(title), I(position) {
+        for (int k = 0; k < 5; ++k) Near[k] = text::CharAt(Text, I + k - 2);
     }
 
     // Moves to i + 1, reading one new character.
     void Advance() {
-        ++i;
-        std::copy(near + 1, near + 5, near);
-        near[4] = text::CharAt(text, i + 2);
+        ++I;
+        std::copy(Near + 1, Near + 5, Near);
+        Near[4] = text::CharAt(Text, I + 2);
     }
 
-    std::string_view text;
-    int i;        // 1-based
-    int near[5];  // T[i-2] .. T[i+2]
+    std::string_view Text;
+    int I;        // 1-based
+    int Near[5];  // T[i-2] .. T[i+2]
 
-    int Length() const { return static_cast<int>(text.size()); }
+    int Length() const { return static_cast<int>(Text.size()); }
     int At(int offset) const {
-        return offset >= -2 && offset <= 2 ? near[offset + 2] : text::CharAt(text, i + offset);
+        return offset >= -2 && offset <= 2 ? Near[offset + 2] : text::CharAt(Text, I + offset);
     }
 
     // Characters first..last (1-based, inclusive), with those outside the text omitted.
@@ -36,7 +36,7 @@ struct Position {
         first = std::max(first, 1);
         last = std::min(last, Length());
         if (first > last) return {};
-        return text.substr(static_cast<std::size_t>(first) - 1, static_cast<std::size_t>(last - first) + 1);
+        return Text.substr(static_cast<std::size_t>(first) - 1, static_cast<std::size_t>(last - first) + 1);
     }
 };
 

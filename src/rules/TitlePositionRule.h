@@ -24,26 +24,26 @@ using PositionGuard = bool (*)(const Position&);
 using PositionMessage = void (*)(const PositionRule&, const Position&, std::string& message);
 
 struct PositionRule {
-    std::string_view id;  // our rule number, for tests and readers
-    ProblemClass cls;
-    CharTest before2 = kAnyChar;  // T[i-2]
-    CharTest before = kAnyChar;   // T[i-1]
-    CharTest at = kAnyChar;       // T[i]
-    CharTest after = kAnyChar;    // T[i+1]
-    CharTest after2 = kAnyChar;   // T[i+2]
-    std::string_view message;     // the message, or its opening piece when composed
-    PositionGuard guard = nullptr;
-    PositionMessage compose = nullptr;
+    std::string_view Id;  // our rule number, for tests and readers
+    ProblemClass Cls;
+    CharTest Before2 = kAnyChar;  // T[i-2]
+    CharTest Before = kAnyChar;   // T[i-1]
+    CharTest At = kAnyChar;       // T[i]
+    CharTest After = kAnyChar;    // T[i+1]
+    CharTest After2 = kAnyChar;   // T[i+2]
+    std::string_view Message;     // the message, or its opening piece when composed
+    PositionGuard Guard = nullptr;
+    PositionMessage Compose = nullptr;
 };
 
 // For each of T[i-2] .. T[i+2], the rules whose condition on that character holds, indexed by the
 // character + 1 (0 for "no character"). The rules whose five conditions all hold at a position are
 // the AND of five look-ups; only their irregular conditions are left to test.
 struct RuleMasks {
-    std::array<std::array<std::uint64_t, 257>, 5> byOffset{};
+    std::array<std::array<std::uint64_t, 257>, 5> ByOffset{};
 
     std::uint64_t Candidates(const Position& p) const {
-        const auto at = [&](std::size_t k) { return byOffset[k][static_cast<std::size_t>(p.near[k] + 1)]; };
+        const auto at = [&](std::size_t k) { return ByOffset[k][static_cast<std::size_t>(p.Near[k] + 1)]; };
         return at(0) & at(1) & at(2) & at(3) & at(4);
     }
 };
@@ -53,11 +53,11 @@ constexpr RuleMasks BuildRuleMasks(const std::array<PositionRule, N>& rules) {
     static_assert(N <= 64, "one bit per rule");
     RuleMasks masks{};
     for (std::size_t r = 0; r < N; ++r) {
-        const CharTest tests[5] = {rules[r].before2, rules[r].before, rules[r].at, rules[r].after,
-                                   rules[r].after2};
+        const CharTest tests[5] = {rules[r].Before2, rules[r].Before, rules[r].At, rules[r].After,
+                                   rules[r].After2};
         for (std::size_t k = 0; k < 5; ++k)
             for (int c = -1; c < 256; ++c)
-                if (tests[k](c)) masks.byOffset[k][static_cast<std::size_t>(c + 1)] |= std::uint64_t{1} << r;
+                if (tests[k](c)) masks.ByOffset[k][static_cast<std::size_t>(c + 1)] |= std::uint64_t{1} << r;
     }
     return masks;
 }
@@ -67,13 +67,13 @@ inline void RunPositionRules(std::span<const PositionRule> rules, std::uint64_t 
                              RunState& state, std::string& out, std::string& scratch) {
     for (std::uint64_t m = candidates; m != 0; m &= m - 1) {
         const PositionRule& rule = rules[static_cast<std::size_t>(std::countr_zero(m))];
-        if (rule.guard != nullptr && !rule.guard(p)) continue;
-        if (rule.compose == nullptr) {
-            state.Record(rule.cls, out, rule.message);
+        if (rule.Guard != nullptr && !rule.Guard(p)) continue;
+        if (rule.Compose == nullptr) {
+            state.Record(rule.Cls, out, rule.Message);
         } else {
             scratch.clear();
-            if (state.IsShown(rule.cls)) rule.compose(rule, p, scratch);
-            state.Record(rule.cls, out, scratch);
+            if (state.IsShown(rule.Cls)) rule.Compose(rule, p, scratch);
+            state.Record(rule.Cls, out, scratch);
         }
     }
 }

@@ -13,8 +13,8 @@
 namespace tabulex::rules::title {
 
 struct PositionCounts {
-    int straightQuotes = 0;
-    int backslashes = 0;
+    int StraightQuotes = 0;
+    int Backslashes = 0;
 };
 
 // Runs the rules at every position from the second to the last but one (the first and last

@@ -12,15 +12,15 @@ using namespace text::literals;
 // Messages start empty and take their _cp literal by append: clang 14 crashes on a std::string
 // variable initialised from one.
 void CheckCounts(const title::PositionCounts& counts, RunState& state, std::string& out) {
-    if (counts.straightQuotes > 0) {
+    if (counts.StraightQuotes > 0) {
         std::string message;
         message.append("Замените простую кавычку на «ёлочку» или „лапку“ ("_cp);
-        state.Hint(out, message.append(std::to_string(counts.straightQuotes)).append("); "));
+        state.Hint(out, message.append(std::to_string(counts.StraightQuotes)).append("); "));
     }
-    if (counts.backslashes > 0) {
+    if (counts.Backslashes > 0) {
         std::string message;
         message.append("Нужен прямой слэш «/» вместо обратного «\\» ("_cp);
-        state.Warning(out, message.append(std::to_string(counts.backslashes)).append("); "));
+        state.Warning(out, message.append(std::to_string(counts.Backslashes)).append("); "));
     }
 }
 

@@ -14,11 +14,11 @@ using namespace text::literals;
 
 // "Text contains one of these and none of those -> message".
 struct ContainsRule {
-    std::string_view id;
-    ProblemClass cls;
-    std::array<std::string_view, 2> anyOf;   // empty entries are unused
-    std::array<std::string_view, 2> noneOf;  // empty entries are unused
-    std::string_view message;
+    std::string_view Id;
+    ProblemClass Cls;
+    std::array<std::string_view, 2> AnyOf;   // empty entries are unused
+    std::array<std::string_view, 2> NoneOf;  // empty entries are unused
+    std::string_view Message;
 };
 
 constexpr std::array kGuillemets{"«"_cp, "»"_cp};
@@ -37,9 +37,9 @@ constexpr std::array kContainsRules{
 
 // Opening and closing characters of a pair and the message opening for a non-zero balance.
 struct BalanceRule {
-    char open;
-    char close;
-    std::string_view message;
+    char Open;
+    char Close;
+    std::string_view Message;
 };
 
 constexpr std::array kBalanceRules{
@@ -106,9 +106,9 @@ void CheckPartyName(std::string_view title, const ByteCounts& counts, RunState& 
 
 void CheckBalances(const ByteCounts& counts, RunState& state, std::string& out) {
     for (const BalanceRule& rule : kBalanceRules) {
-        const int balance = CountOf(counts, rule.open) - CountOf(counts, rule.close);
+        const int balance = CountOf(counts, rule.Open) - CountOf(counts, rule.Close);
         if (balance == 0) continue;
-        std::string message(rule.message);
+        std::string message(rule.Message);
         message.append(std::to_string(std::abs(balance))).append("; ");
         state.Hint(out, message);
     }
@@ -133,8 +133,8 @@ void CheckWholeTitle(std::string_view title, RunState& state, std::string& out) 
     if (!title.empty()) CheckFirstAndLast(title, state, out);
     const ByteCounts counts = CountBytes(title);
     for (const ContainsRule& rule : kContainsRules)
-        if (ContainsAny(title, counts, rule.anyOf) && !ContainsAny(title, counts, rule.noneOf))
-            state.Record(rule.cls, out, rule.message);
+        if (ContainsAny(title, counts, rule.AnyOf) && !ContainsAny(title, counts, rule.NoneOf))
+            state.Record(rule.Cls, out, rule.Message);
     CheckPartyName(title, counts, state, out);
     if (FinalStopIsSuperfluous(title)) state.Hint(out, "Лишняя точка в конце; "_cp);
     CheckBalances(counts, state, out);

@@ -10,9 +10,9 @@ using namespace text::literals;
 enum class Where { First, Anywhere, Last };
 
 struct WhitespaceRule {
-    Where where;
-    std::string_view pattern;  // First, Last: any one of these characters; Anywhere: this substring
-    std::string_view message;
+    rules::Where Where;
+    std::string_view Pattern;  // First, Last: any one of these characters; Anywhere: this substring
+    std::string_view Message;
 };
 
 // In the order the messages are reported.
@@ -28,13 +28,13 @@ constexpr WhitespaceRule kRules[] = {
 };
 
 bool Applies(const WhitespaceRule& rule, std::string_view text) {
-    switch (rule.where) {
+    switch (rule.Where) {
         case Where::First:
-            return rule.pattern.find(text.front()) != std::string_view::npos;
+            return rule.Pattern.find(text.front()) != std::string_view::npos;
         case Where::Anywhere:
-            return text.find(rule.pattern) != std::string_view::npos;
+            return text.find(rule.Pattern) != std::string_view::npos;
         case Where::Last:
-            return rule.pattern.find(text.back()) != std::string_view::npos;
+            return rule.Pattern.find(text.back()) != std::string_view::npos;
     }
     return false;
 }
@@ -45,7 +45,7 @@ std::string CheckWhitespace(std::string_view cellText) {
     std::string messages;
     if (cellText.empty()) return messages;
     for (const auto& rule : kRules)
-        if (Applies(rule, cellText)) messages.append(rule.message);
+        if (Applies(rule, cellText)) messages.append(rule.Message);
     return messages;
 }
 

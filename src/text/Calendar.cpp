@@ -48,7 +48,7 @@ bool IsValidDate(int year, int month, int day) {
 
 DayCount ToDayCount(const CivilDate& date) {
     return static_cast<DayCount>(
-        DaysFromCivil(date.year, static_cast<unsigned>(date.month), static_cast<unsigned>(date.day)) -
+        DaysFromCivil(date.Year, static_cast<unsigned>(date.Month), static_cast<unsigned>(date.Day)) -
         kEpochShift);
 }
 
@@ -59,7 +59,7 @@ CivilDate FromDayCount(DayCount days) {
 std::string ShortDate(DayCount days) {
     const CivilDate date = FromDayCount(days);
     char buffer[32];
-    std::snprintf(buffer, sizeof buffer, "%02d.%02d.%04d", date.day, date.month, date.year);
+    std::snprintf(buffer, sizeof buffer, "%02d.%02d.%04d", date.Day, date.Month, date.Year);
     return buffer;
 }
 

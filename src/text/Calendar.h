@@ -12,9 +12,9 @@ namespace tabulex::text {
 using DayCount = int;
 
 struct CivilDate {
-    int year = 1899;
-    int month = 12;
-    int day = 30;
+    int Year = 1899;
+    int Month = 12;
+    int Day = 30;
     friend bool operator==(const CivilDate&, const CivilDate&) = default;
 };
 

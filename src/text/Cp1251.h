@@ -73,12 +73,12 @@ constexpr char32_t DecodeUtf8(const char* s, std::size_t n, std::size_t& i) {
 
 template <std::size_t N>
 struct Utf8Literal {
-    char bytes[N]{};
-    std::size_t size = 0;
+    char Bytes[N]{};
+    std::size_t Size = 0;
     // Converts the UTF-8 literal at compile time; N bounds the 1251 length.
     consteval Utf8Literal(const char (&utf8)[N]) {
         std::size_t i = 0;
-        while (i + 1 < N) bytes[size++] = UnicodeToByte(DecodeUtf8(utf8, N - 1, i));
+        while (i + 1 < N) Bytes[Size++] = UnicodeToByte(DecodeUtf8(utf8, N - 1, i));
     }
 };
 
@@ -91,7 +91,7 @@ namespace literals {
 // "текст"_cp: a readable UTF-8 literal in the source, exact Windows-1251 bytes at run time.
 template <detail::Utf8Literal L>
 constexpr std::string_view operator""_cp() {
-    return std::string_view(detail::kCp1251Storage<L>.bytes, detail::kCp1251Storage<L>.size);
+    return std::string_view(detail::kCp1251Storage<L>.Bytes, detail::kCp1251Storage<L>.Size);
 }
 }  // namespace literals
 

@@ -109,9 +109,9 @@ const std::array<std::string_view, 13>& GenitiveMonthNames() {
 }
 
 std::string DateInWords(const CivilDate& date) {
-    const int month = date.month >= 1 && date.month <= 12 ? date.month : 0;
-    return std::to_string(date.day) + ' ' + std::string(GenitiveMonthNames()[month]) + ' ' +
-           std::to_string(date.year);
+    const int month = date.Month >= 1 && date.Month <= 12 ? date.Month : 0;
+    return std::to_string(date.Day) + ' ' + std::string(GenitiveMonthNames()[month]) + ' ' +
+           std::to_string(date.Year);
 }
 
 std::string DateInWords(DayCount days) {

@@ -141,9 +141,9 @@ class Document {
 };
 
 struct OpenOptions {
-    bool readOnly = false;
-    bool addToRecentFiles = false;
-    bool visible = true;
+    bool ReadOnly = false;
+    bool AddToRecentFiles = false;
+    bool Visible = true;
 };
 
 class Documents {

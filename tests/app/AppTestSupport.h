@@ -6,7 +6,7 @@
 #include "app/DesktopShell.h"
 #include "app/MainWindow.h"
 #include "app/UserDialogs.h"
-#include "cli/IniSettings.h"
+#include "settings/IniSettings.h"
 #include "text/Cp1251.h"
 
 #include <QTemporaryDir>
@@ -86,7 +86,7 @@ class RecordingShell : public DesktopShell {
 // second window over the same folder is a restart.
 class TestApp {
     // First, so that it outlives the window.
-    cli::IniSettings settings_;
+    settings::IniSettings settings_;
 
   public:
     explicit TestApp(const QString& folder, QStringList arguments = {},
@@ -107,7 +107,7 @@ class TestApp {
         if (Window) Window->close();
     }
 
-    cli::IniSettings& Settings() { return settings_; }
+    settings::IniSettings& Settings() { return settings_; }
 
     ScriptedDialogs Dialogs;
     RecordingShell Shell;

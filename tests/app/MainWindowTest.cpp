@@ -261,7 +261,7 @@ class MainWindowTest : public QObject {
 #ifdef TABULEX_HAVE_GENERATOR
     void stopAndResumeALongCheck() {
         const std::string inventory = folder_.filePath(QStringLiteral("long.docx")).toStdString();
-        bench::WriteInventory(inventory, {.rows = 20000, .seed = 3});
+        bench::WriteInventory(inventory, {.Rows = 20000, .Seed = 3});
         Window().Page()->SetFileName(QString::fromStdString(inventory));
 
         QTest::mouseClick(Window().btStart, Qt::LeftButton);
@@ -294,7 +294,7 @@ class MainWindowTest : public QObject {
 
     void cancellingTheStopQuestionGoesOn() {
         const std::string inventory = folder_.filePath(QStringLiteral("long.docx")).toStdString();
-        bench::WriteInventory(inventory, {.rows = 5000, .seed = 5});
+        bench::WriteInventory(inventory, {.Rows = 5000, .Seed = 5});
         Window().Page()->SetFileName(QString::fromStdString(inventory));
         app_->Dialogs.OkAnswers.push_back(false);
         Window().StartCheck();
@@ -457,7 +457,7 @@ class MainWindowTest : public QObject {
 #ifdef TABULEX_HAVE_GENERATOR
         // Another program replaces the file: the next command reads it again.
         QTest::qWait(1100);  // a modification time the file system can tell apart
-        bench::WriteInventory(saved.toStdString(), {.rows = 60, .seed = 2});
+        bench::WriteInventory(saved.toStdString(), {.Rows = 60, .Seed = 2});
         Window().StartCheck();
         WaitForCheck(Window());
         QCOMPARE(Window().Checks().LastOutcome()->RowCount, 60);

@@ -111,7 +111,7 @@ class ScreenshotTest : public QObject {
     void runningAndStoppingALongCheck() {
         const std::string inventory =
             QDir(folder_.path()).filePath(QStringLiteral("opis-100000.docx")).toStdString();
-        bench::WriteInventory(inventory, {.rows = 100000, .seed = 11});
+        bench::WriteInventory(inventory, {.Rows = 100000, .Seed = 11});
         TestApp app(folder_.path());
         MainWindow& window = *app.Window;
         window.show();

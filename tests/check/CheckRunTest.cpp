@@ -251,17 +251,17 @@ std::vector<FakeRow> ExtraColumns() {
 
 TEST_F(CheckRunTest, ExtraColumnsInEachMode) {
     struct Case {
-        ColumnMode mode;
-        const char* fixture;
+        ColumnMode Mode;
+        const char* Fixture;
     } cases[] = {{ColumnMode::Auto, "extra_columns_auto.txt"},
                  {ColumnMode::Skip, "extra_columns_skip.txt"},
                  {ColumnMode::Standard, "extra_columns_standard.txt"}};
     Table(ExtraColumns(), 7);
     for (const Case& c : cases) {
-        options_.Columns = c.mode;
+        options_.Columns = c.Mode;
         options_.SkipColumnsText = "2, 3";
-        ASSERT_EQ(Run().End, CheckEnd::Completed) << c.fixture;
-        EXPECT_EQ(Report(), ExpectedReport(c.fixture)) << c.fixture;
+        ASSERT_EQ(Run().End, CheckEnd::Completed) << c.Fixture;
+        EXPECT_EQ(Report(), ExpectedReport(c.Fixture)) << c.Fixture;
     }
 }
 

@@ -5,8 +5,8 @@
 
 #include "FakeHost.h"
 #include "FakeWord.h"
+#include "ooxml/MinimalPackage.h"
 #include "word/docx/DocxApplication.h"
-#include "word/docx/MinimalPackage.h"
 
 #include <gtest/gtest.h>
 
@@ -36,16 +36,16 @@ std::string ExpectedReport(const std::string& name) {
 
 // Table XML, written the way a word processor saves an inventory.
 struct CellXml {
-    std::string text;
-    int numId = 0;  // list numbering of the cell's paragraph
+    std::string Text;
+    int NumId = 0;  // list numbering of the cell's paragraph
 };
 
 struct RowXml {
-    std::vector<CellXml> cells;
-    bool bold = false;
-    bool keepNext = false;
-    bool cantSplit = true;
-    int span = 1;  // a heading spans the table
+    std::vector<CellXml> Cells;
+    bool Bold = false;
+    bool KeepNext = false;
+    bool CantSplit = true;
+    int Span = 1;  // a heading spans the table
 };
 
 std::string Escape(std::string_view text) {
@@ -61,21 +61,21 @@ std::string TableXml(const std::vector<RowXml>& rows, int columns) {
     xml += "</w:tblGrid>";
     for (const RowXml& row : rows) {
         xml += "<w:tr>";
-        if (row.cantSplit) xml += "<w:trPr><w:cantSplit/></w:trPr>";
-        for (const CellXml& cell : row.cells) {
+        if (row.CantSplit) xml += "<w:trPr><w:cantSplit/></w:trPr>";
+        for (const CellXml& cell : row.Cells) {
             xml += "<w:tc>";
-            if (row.span > 1)
-                xml += "<w:tcPr><w:gridSpan w:val=\"" + std::to_string(row.span) + "\"/></w:tcPr>";
+            if (row.Span > 1)
+                xml += "<w:tcPr><w:gridSpan w:val=\"" + std::to_string(row.Span) + "\"/></w:tcPr>";
             xml += "<w:p><w:pPr>";
-            if (row.keepNext) xml += "<w:keepNext/>";
-            if (cell.numId)
-                xml += "<w:numPr><w:ilvl w:val=\"0\"/><w:numId w:val=\"" + std::to_string(cell.numId) +
+            if (row.KeepNext) xml += "<w:keepNext/>";
+            if (cell.NumId)
+                xml += "<w:numPr><w:ilvl w:val=\"0\"/><w:numId w:val=\"" + std::to_string(cell.NumId) +
                        "\"/></w:numPr>";
             xml += "</w:pPr>";
-            if (!cell.text.empty()) {
+            if (!cell.Text.empty()) {
                 xml += "<w:r>";
-                if (row.bold) xml += "<w:rPr><w:b/></w:rPr>";
-                xml += "<w:t xml:space=\"preserve\">" + Escape(cell.text) + "</w:t></w:r>";
+                if (row.Bold) xml += "<w:rPr><w:b/></w:rPr>";
+                xml += "<w:t xml:space=\"preserve\">" + Escape(cell.Text) + "</w:t></w:r>";
             }
             xml += "</w:p></w:tc>";
         }
@@ -86,16 +86,16 @@ std::string TableXml(const std::vector<RowXml>& rows, int columns) {
 
 RowXml Row(std::initializer_list<std::string> cells) {
     RowXml row;
-    for (const std::string& c : cells) row.cells.push_back({c});
+    for (const std::string& c : cells) row.Cells.push_back({c});
     return row;
 }
 
 RowXml HeadingXml(std::string text, bool bold = true) {
     RowXml row;
-    row.cells.push_back({std::move(text)});
-    row.bold = bold;
-    row.keepNext = true;
-    row.span = 5;
+    row.Cells.push_back({std::move(text)});
+    row.Bold = bold;
+    row.KeepNext = true;
+    row.Span = 5;
     return row;
 }
 
@@ -126,8 +126,8 @@ class DocxCheckTest : public ::testing::Test {
 
     word::Document& Open(const std::string& bodyXml, const std::string& numbering = {}) {
         const fs::path path = folder_ / "opis.docx";
-        std::ofstream(path, std::ios::binary) << word::docx::BuildDocxBytes(
-            {word::docx::WrapBody(bodyXml), word::docx::DefaultStylesXml(), numbering});
+        std::ofstream(path, std::ios::binary)
+            << ooxml::BuildDocxBytes({ooxml::WrapBody(bodyXml), ooxml::DefaultStylesXml(), numbering});
         return application_->Documents().Open(path.string());
     }
 
@@ -163,11 +163,11 @@ TEST_F(DocxCheckTest, CleanInventoryAndItsReportDocument) {
 
 TEST_F(DocxCheckTest, EveryRowKind) {
     RowXml numbered5 = Row({"", "Книга учёта личного состава", "1950-1955", "48", ""});
-    numbered5.cells[0].numId = 1;
+    numbered5.Cells[0].NumId = 1;
     RowXml numbered7 = Row({"", "Протоколы заседаний профкома", "", "", ""});
-    numbered7.cells[0].numId = 2;
+    numbered7.Cells[0].NumId = 2;
     RowXml breakable1 = Row({"1", "Приказы директора по основной деятельности", "1950-1951", "25", ""});
-    breakable1.cantSplit = false;
+    breakable1.CantSplit = false;
     const std::string body = TableXml(
         {Row({"№ п/п", "Заголовок дела", "Крайние даты", "Кол-во листов", "Примечание"}),
          Row({"1", "2", "3", "4", "5"}), HeadingXml("Раздел 1. Организационно-распорядительные документы"),

@@ -79,10 +79,10 @@ class FakeClock : public Clock {
   public:
     explicit FakeClock(std::int64_t step = 0) : step_(step) {}
     std::int64_t NowMs() override {
-        now_ += step_;
-        return now_;
+        Now += step_;
+        return Now;
     }
-    std::int64_t now_ = 0;
+    std::int64_t Now = 0;
 
   private:
     std::int64_t step_;

@@ -233,24 +233,26 @@ class FakeDocument : public word::Document {
 
 class FakeDocuments : public word::Documents {
   public:
-    std::vector<std::unique_ptr<FakeDocument>> Open_;
+    std::vector<std::unique_ptr<FakeDocument>> OpenDocuments;
     std::vector<std::unique_ptr<FakeDocument>> Closed;
 
-    int Count() const override { return static_cast<int>(Open_.size()); }
-    word::Document& Item(int index) override { return *Open_.at(static_cast<std::size_t>(index - 1)); }
+    int Count() const override { return static_cast<int>(OpenDocuments.size()); }
+    word::Document& Item(int index) override {
+        return *OpenDocuments.at(static_cast<std::size_t>(index - 1));
+    }
     word::Document& Open(const std::string&, const word::OpenOptions&) override { throw FakeFailure(); }
     word::Document& AddFromText(std::string_view text, const std::string& path) override {
         auto document = std::make_unique<FakeDocument>();
         document->ReportText = text;
         document->DocumentName = path;
-        Open_.push_back(std::move(document));
-        return *Open_.back();
+        OpenDocuments.push_back(std::move(document));
+        return *OpenDocuments.back();
     }
     void Close(word::Document& document, int) override {
-        for (auto it = Open_.begin(); it != Open_.end(); ++it) {
+        for (auto it = OpenDocuments.begin(); it != OpenDocuments.end(); ++it) {
             if (it->get() != &document) continue;
             Closed.push_back(std::move(*it));
-            Open_.erase(it);
+            OpenDocuments.erase(it);
             return;
         }
     }

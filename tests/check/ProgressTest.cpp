@@ -10,8 +10,8 @@ namespace {
 
 TEST(RemainingTimeTextTest, Cases) {
     struct Case {
-        double ms;
-        const char* expected;
+        double Ms;
+        const char* Expected;
     } cases[] = {{0, "00:00"},
                  {75400, "01:15"},
                  {3723000, "1:02:03"},
@@ -26,7 +26,7 @@ TEST(RemainingTimeTextTest, Cases) {
                  {3599500, "1:00:00"},
                  {360000000, "100:00:00"},
                  {1e300, "100000:00:00"}};
-    for (const Case& c : cases) EXPECT_EQ(RemainingTimeText(c.ms), c.expected) << c.ms;
+    for (const Case& c : cases) EXPECT_EQ(RemainingTimeText(c.Ms), c.Expected) << c.Ms;
 }
 
 std::vector<int> ProgressRows(int rowCount) {

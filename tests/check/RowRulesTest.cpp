@@ -26,9 +26,9 @@ constexpr std::string_view kTitle = "Приказы по основной дея
 
 TEST(DataRowTest, MessagesPerRule) {
     struct Case {
-        const char* name;
-        RowCells cells;
-        std::string expected;
+        const char* Name;
+        RowCells Cells;
+        std::string Expected;
     } cases[] = {
         {"clean", Cells("1", kTitle, "1950", "12"), ""},
         {"number with final stop", Cells("1.", kTitle, "1950", "12"), "Номер. Лишняя точка в конце"},
@@ -53,7 +53,7 @@ TEST(DataRowTest, MessagesPerRule) {
     for (const Case& c : cases) {
         CheckOptions options;
         RowRules rules(options);
-        EXPECT_EQ(DataProblems(rules, c.cells), c.expected) << c.name;
+        EXPECT_EQ(DataProblems(rules, c.Cells), c.Expected) << c.Name;
     }
 }
 
@@ -64,12 +64,12 @@ TEST(DataRowTest, OptionalDatesAndSheetsChangeTheClass) {
     options.ShowWarnings = false;
     RowRules rules(options);
     EXPECT_EQ(DataProblems(rules, Cells("1", kTitle, "", "")), "Дата отсутствует");
-    EXPECT_EQ(rules.State().counts.ErrorCount, 0);
-    EXPECT_EQ(rules.State().counts.HintCount, 1);
-    EXPECT_EQ(rules.State().counts.WarningCount, 1);
+    EXPECT_EQ(rules.State().Counts.ErrorCount, 0);
+    EXPECT_EQ(rules.State().Counts.HintCount, 1);
+    EXPECT_EQ(rules.State().Counts.WarningCount, 1);
     // A hidden warning alone leaves no line, but it counts.
     EXPECT_EQ(DataProblems(rules, Cells("2", kTitle, "1950", "")), "");
-    EXPECT_EQ(rules.State().counts.WarningCount, 2);
+    EXPECT_EQ(rules.State().Counts.WarningCount, 2);
 }
 
 TEST(DataRowTest, ReportCopiesKeepCellsUntrimmedAndNumberWithoutStop) {
@@ -90,8 +90,8 @@ TEST(DataRowTest, ReportCopiesKeepCellsUntrimmedAndNumberWithoutStop) {
 
 TEST(DataRowTest, CaseNumberSequence) {
     struct Case {
-        std::vector<std::string_view> numbers;
-        std::vector<std::string> expected;
+        std::vector<std::string_view> Numbers;
+        std::vector<std::string> Expected;
     } cases[] = {
         {{"1", "2", "4"}, {"", "", "Номер дела ожидался 3"}},
         // A literal number is itself out of sequence; the number after it is not compared.
@@ -102,21 +102,21 @@ TEST(DataRowTest, CaseNumberSequence) {
     for (const Case& c : cases) {
         CheckOptions options;
         RowRules rules(options);
-        for (std::size_t k = 0; k < c.numbers.size(); ++k) {
-            std::string got = DataProblems(rules, Cells(c.numbers[k], kTitle, "1950", "1"));
+        for (std::size_t k = 0; k < c.Numbers.size(); ++k) {
+            std::string got = DataProblems(rules, Cells(c.Numbers[k], kTitle, "1950", "1"));
             // The final-stop hint comes before the sequence warning in the row; compare as sets of messages.
-            if (k < c.expected.size() && c.expected[k].find("точка") != std::string::npos)
+            if (k < c.Expected.size() && c.Expected[k].find("точка") != std::string::npos)
                 EXPECT_EQ(got, "Номер. Лишняя точка в конце: Номер дела ожидался 6") << k;
             else
-                EXPECT_EQ(got, c.expected[k]) << c.numbers[k];
+                EXPECT_EQ(got, c.Expected[k]) << c.Numbers[k];
         }
     }
 }
 
 TEST(DatesCellTest, MessagesPerRule) {
     struct Case {
-        const char* dates;
-        std::string expected;
+        const char* Dates;
+        std::string Expected;
     } cases[] = {
         {"1950", ""},
         {"01.01.1950-31.12.1951", ""},
@@ -136,22 +136,22 @@ TEST(DatesCellTest, MessagesPerRule) {
     for (const Case& c : cases) {
         CheckOptions options;
         RowRules rules(options);
-        EXPECT_EQ(DataProblems(rules, Cells("1", kTitle, c.dates, "1")), c.expected) << c.dates;
+        EXPECT_EQ(DataProblems(rules, Cells("1", kTitle, c.Dates, "1")), c.Expected) << c.Dates;
     }
 }
 
 TEST(DatesCellTest, DigitLetterFragments) {
     struct Case {
-        const char* dates;
-        const char* fragment;
+        const char* Dates;
+        const char* Fragment;
     } cases[] = {{"12мая 1950", "12мая "}, {"май1950", "й"}, {"01.01.1950г", ".1950г"}};
     for (const Case& c : cases) {
         CheckOptions options;
         RowRules rules(options);
-        const std::string got = DataProblems(rules, Cells("1", kTitle, c.dates, "1"));
+        const std::string got = DataProblems(rules, Cells("1", kTitle, c.Dates, "1"));
         const std::string expected =
-            std::string("Дата. Нет пробела между цифрой и буквой \"") + c.fragment + "\"";
-        EXPECT_EQ(got.substr(0, expected.size()), expected) << c.dates;
+            std::string("Дата. Нет пробела между цифрой и буквой \"") + c.Fragment + "\"";
+        EXPECT_EQ(got.substr(0, expected.size()), expected) << c.Dates;
     }
 }
 
@@ -198,7 +198,7 @@ TEST(EmptyRowTest, HintShownOrOnlyCounted) {
     options.ShowHints = false;
     RowRules hidden(options);
     EXPECT_FALSE(hidden.EmptyRow(3));
-    EXPECT_EQ(hidden.State().counts.HintCount, 1);
+    EXPECT_EQ(hidden.State().Counts.HintCount, 1);
     EXPECT_EQ(hidden.Counters().EmptyRows, 1);
     EXPECT_EQ(hidden.Counters().LinesWritten, 0);
 }
@@ -211,16 +211,16 @@ TEST(NumberingRowTest, FirstIsSilentRepeatsAreReported) {
     ASSERT_TRUE(repeat);
     EXPECT_EQ(Utf(repeat->Problems), "Лишний заголовок; ");
     EXPECT_EQ(repeat->Cells.at(0), "1\t2\t3\t4\t5");
-    EXPECT_EQ(rules.State().counts.HintCount, 1);
+    EXPECT_EQ(rules.State().Counts.HintCount, 1);
 }
 
 TEST(HeadingRowTest, MessagesPerRule) {
     struct Case {
-        const char* name;
-        std::string_view text;
-        int bold;
-        int keep;
-        std::string expected;  // problems; empty when no line
+        const char* Name;
+        std::string_view Text;
+        int Bold;
+        int Keep;
+        std::string Expected;  // problems; empty when no line
     } cases[] = {
         {"clean", "Раздел 1. Документы\t\t", word::kTrue, word::kTrue, ""},
         {"not bold", "Раздел 1. Документы\t\t", word::kUndefined, word::kTrue, "Не выделен жирным; "},
@@ -234,8 +234,8 @@ TEST(HeadingRowTest, MessagesPerRule) {
     for (const Case& c : cases) {
         CheckOptions options;
         RowRules rules(options);
-        const std::optional<ProblemRow> problem = rules.HeadingRow(5, Cp(c.text), {c.bold, c.keep});
-        EXPECT_EQ(problem ? Utf(problem->Problems) : std::string(), c.expected) << c.name;
+        const std::optional<ProblemRow> problem = rules.HeadingRow(5, Cp(c.Text), {c.Bold, c.Keep});
+        EXPECT_EQ(problem ? Utf(problem->Problems) : std::string(), c.Expected) << c.Name;
         EXPECT_EQ(rules.Counters().HeadingRows, 1);
         EXPECT_EQ(rules.Rubricator().size(), 1u);
     }
@@ -260,9 +260,9 @@ TEST(DocumentHintsTest, LinesAndCounts) {
     DataProblems(rules, Cells("1", kTitle, "1950-1951", "1"));
     DataProblems(rules, Cells(" 3", kTitle, "1950–1951", "1"));
     DataProblems(rules, Cells("3", kTitle, "1950", "1"));
-    const int hintsBefore = rules.State().counts.HintCount;
-    const int errorsBefore = rules.State().counts.ErrorCount;
-    const int warningsBefore = rules.State().counts.WarningCount;
+    const int hintsBefore = rules.State().Counts.HintCount;
+    const int errorsBefore = rules.State().Counts.ErrorCount;
+    const int warningsBefore = rules.State().Counts.WarningCount;
     ColumnLayout columns;
     columns.ColumnCount = 7;
     columns.SkipColumns.set(2);
@@ -292,9 +292,9 @@ TEST(DocumentHintsTest, LinesAndCounts) {
         "В таблице встретились пробелы в начале строки или двойные пробелы (1)",
     };
     EXPECT_EQ(lines, expected);
-    EXPECT_EQ(rules.State().counts.HintCount, hintsBefore + 3);
-    EXPECT_EQ(rules.State().counts.ErrorCount, errorsBefore + 1);      // 3 repeated
-    EXPECT_EQ(rules.State().counts.WarningCount, warningsBefore + 1);  // 2 missing
+    EXPECT_EQ(rules.State().Counts.HintCount, hintsBefore + 3);
+    EXPECT_EQ(rules.State().Counts.ErrorCount, errorsBefore + 1);      // 3 repeated
+    EXPECT_EQ(rules.State().Counts.WarningCount, warningsBefore + 1);  // 2 missing
     EXPECT_EQ(Utf(rules.CaseNumbers().RepeatedLine), "Повторный номер дела: 3. Всего дел: 1.");
 }
 

@@ -2,7 +2,6 @@
 
 #include "FakeWord.h"
 #include "TestText.h"
-#include "check/IntegerText.h"
 #include "check/MainTable.h"
 
 #include <gtest/gtest.h>
@@ -20,21 +19,21 @@ TEST(RowTextTest, CellMarksBecomeTabs) {
 
 TEST(IsNumberingRowTest, Cases) {
     struct Case {
-        const char* text;
-        bool expected;
+        const char* Text;
+        bool Expected;
     } cases[] = {
         {"1\t2\t3\t4\t5\t\t", true}, {"1\t\t3\t\t5\t\t", true}, {" 1 \t 2\t3\t4\t5", true},
         {"1\t2\t10\t\t", false},     {"1\t-1\t3\t\t", false},   {"1\t-2\t3\t\t", true},
         {"\t\t\t\t\t\t", false},     {"1\t2\ta\t\t", false},    {"1\t\t\t\t\t\t", true},
         {"9\t$9\t\t", true},         {"1\t$A\t\t", false},
     };
-    for (const Case& c : cases) EXPECT_EQ(IsNumberingRow(c.text), c.expected) << c.text;
+    for (const Case& c : cases) EXPECT_EQ(IsNumberingRow(c.Text), c.Expected) << c.Text;
 }
 
 TEST(IsHeadingRowTest, Cases) {
     struct Case {
-        std::string_view text;
-        bool expected;
+        std::string_view Text;
+        bool Expected;
     } cases[] = {
         {"\tРаздел 1. Документы\t\t\t\t\t", true},  // the only non-empty cell
         {"Раздел 1\t\t\t\t\t\t", true},
@@ -50,15 +49,15 @@ TEST(IsHeadingRowTest, Cases) {
         {"1\tПриказы\t\t\t\t\t", false},      // a number and a title: a data row
         {"\t\t\t\t\t\t", true},               // empty rows are told apart before
     };
-    for (const Case& c : cases) EXPECT_EQ(IsHeadingRow(Cp(c.text)), c.expected) << c.text;
+    for (const Case& c : cases) EXPECT_EQ(IsHeadingRow(Cp(c.Text)), c.Expected) << c.Text;
 }
 
 struct SplitCase {
-    std::string_view rowText;
-    int columnCount;
-    std::vector<int> skip;
-    bool twoDates;
-    RowCells expected;
+    std::string_view RowText;
+    int ColumnCount;
+    std::vector<int> Skip;
+    bool TwoDates;
+    RowCells Expected;
 };
 
 TEST(SplitRowTest, Cases) {
@@ -80,15 +79,15 @@ TEST(SplitRowTest, Cases) {
     };
     for (const SplitCase& c : cases) {
         ColumnLayout layout;
-        layout.ColumnCount = c.columnCount;
-        for (int s : c.skip) layout.SkipColumns.set(static_cast<std::size_t>(s));
+        layout.ColumnCount = c.ColumnCount;
+        for (int s : c.Skip) layout.SkipColumns.set(static_cast<std::size_t>(s));
         const RowCells cells =
-            SplitRow(Cp(c.rowText), layout, c.twoDates, [] { return std::string("LIST"); });
-        EXPECT_EQ(Utf(cells.Number), c.expected.Number) << c.rowText;
-        EXPECT_EQ(Utf(cells.Title), c.expected.Title) << c.rowText;
-        EXPECT_EQ(Utf(cells.Dates), c.expected.Dates) << c.rowText;
-        EXPECT_EQ(Utf(cells.Quantity), c.expected.Quantity) << c.rowText;
-        EXPECT_EQ(Utf(cells.Notes), c.expected.Notes) << c.rowText;
+            SplitRow(Cp(c.RowText), layout, c.TwoDates, [] { return std::string("LIST"); });
+        EXPECT_EQ(Utf(cells.Number), c.Expected.Number) << c.RowText;
+        EXPECT_EQ(Utf(cells.Title), c.Expected.Title) << c.RowText;
+        EXPECT_EQ(Utf(cells.Dates), c.Expected.Dates) << c.RowText;
+        EXPECT_EQ(Utf(cells.Quantity), c.Expected.Quantity) << c.RowText;
+        EXPECT_EQ(Utf(cells.Notes), c.Expected.Notes) << c.RowText;
     }
 }
 
@@ -120,26 +119,6 @@ TEST(ReportCellTextTest, BreaksBecomePilcrows) {
     EXPECT_EQ(ReportCellText("plain"), "plain");
 }
 
-TEST(ParseIntegerTest, Cases) {
-    struct Case {
-        const char* text;
-        std::optional<int> expected;
-    } cases[] = {{"12", 12},
-                 {" 12", 12},
-                 {"-3", -3},
-                 {"+4", 4},
-                 {"$1F", 31},
-                 {"0x10", 16},
-                 {"12 ", std::nullopt},
-                 {"", std::nullopt},
-                 {"-", std::nullopt},
-                 {"12a", std::nullopt},
-                 {"2147483647", 2147483647},
-                 {"2147483648", std::nullopt},
-                 {"-2147483648", -2147483647 - 1}};
-    for (const Case& c : cases) EXPECT_EQ(ParseInteger(c.text), c.expected) << c.text;
-}
-
 // A table for the column detection: the given rows (UTF-8 cells) and a column count.
 fake::FakeTable TableOf(int columns, std::vector<fake::FakeRow> rows) {
     fake::FakeTable table;
@@ -151,10 +130,10 @@ fake::FakeTable TableOf(int columns, std::vector<fake::FakeRow> rows) {
 TEST(DetectColumnsTest, AutomaticTakesTheFirstDataLookingRowFromRowThree) {
     using fake::MakeRow;
     struct Case {
-        const char* name;
-        fake::FakeTable table;
-        int expectedCount;
-        std::vector<int> expectedSkip;
+        const char* Name;
+        fake::FakeTable Table;
+        int ExpectedCount;
+        std::vector<int> ExpectedSkip;
     } cases[] = {
         {"7 cells skip 2 and 3",
          TableOf(7,
@@ -192,31 +171,31 @@ TEST(DetectColumnsTest, AutomaticTakesTheFirstDataLookingRowFromRowThree) {
     CheckOptions options;
     options.Columns = ColumnMode::Auto;
     for (Case& c : cases) {
-        fake::FakeTableObject table(c.table);
+        fake::FakeTableObject table(c.Table);
         const ColumnSetup setup = DetectColumns(table, options);
-        EXPECT_EQ(setup.Layout.ColumnCount, c.expectedCount) << c.name;
-        EXPECT_EQ(setup.Layout.SkippedColumns(), c.expectedSkip) << c.name;
-        EXPECT_FALSE(setup.SwitchedToAuto) << c.name;
+        EXPECT_EQ(setup.Layout.ColumnCount, c.ExpectedCount) << c.Name;
+        EXPECT_EQ(setup.Layout.SkippedColumns(), c.ExpectedSkip) << c.Name;
+        EXPECT_FALSE(setup.SwitchedToAuto) << c.Name;
     }
 }
 
 TEST(DetectColumnsTest, SkipModeReadsSingleDigits) {
     struct Case {
-        std::string text;
-        std::vector<int> expectedSkip;
-        bool switched;
+        std::string Text;
+        std::vector<int> ExpectedSkip;
+        bool Switched;
     } cases[] = {{"2, 3", {2, 3}, false}, {"2 3", {2, 3}, false}, {"23", {2, 3}, false},
                  {"10", {1}, false},      {"", {}, true},         {"0, x", {}, true}};
     fake::FakeTable data = TableOf(7, {fake::MakeRow({"1", "2", "3", "4", "5", "6", "7"})});
     for (const Case& c : cases) {
         CheckOptions options;
         options.Columns = ColumnMode::Skip;
-        options.SkipColumnsText = c.text;
+        options.SkipColumnsText = c.Text;
         fake::FakeTableObject table(data);
         const ColumnSetup setup = DetectColumns(table, options);
-        EXPECT_EQ(setup.Layout.ColumnCount, 7) << c.text;
-        EXPECT_EQ(setup.Layout.SkippedColumns(), c.expectedSkip) << c.text;
-        EXPECT_EQ(setup.SwitchedToAuto, c.switched) << c.text;
+        EXPECT_EQ(setup.Layout.ColumnCount, 7) << c.Text;
+        EXPECT_EQ(setup.Layout.SkippedColumns(), c.ExpectedSkip) << c.Text;
+        EXPECT_EQ(setup.SwitchedToAuto, c.Switched) << c.Text;
     }
 }
 
@@ -233,17 +212,17 @@ TEST(DetectColumnsTest, StandardModeTakesTheGrid) {
 
 TEST(PickMainTableTest, MostRowsFirstOnTie) {
     struct Case {
-        std::vector<int> rows;
-        int expected;
+        std::vector<int> Rows;
+        int Expected;
     } cases[] = {{{40, 40, 12}, 1}, {{12, 40, 40}, 2}, {{3}, 1}, {{0, 0}, 1}, {{}, 0}, {{5, 6, 7}, 3}};
     for (const Case& c : cases) {
         std::vector<fake::FakeTable> tables;
-        for (int n : c.rows) {
+        for (int n : c.Rows) {
             tables.emplace_back();
             tables.back().Rows.resize(static_cast<std::size_t>(n));
         }
         fake::FakeTables list(tables);
-        EXPECT_EQ(PickMainTable(list), c.expected);
+        EXPECT_EQ(PickMainTable(list), c.Expected);
     }
 }
 

@@ -15,9 +15,9 @@ namespace {
 namespace fs = std::filesystem;
 
 struct CommandResult {
-    int status = 0;
-    std::string out;
-    std::string err;
+    int Status = 0;
+    std::string Out;
+    std::string Err;
 };
 
 class CheckCommandTest : public ::testing::Test {
@@ -52,9 +52,9 @@ class CheckCommandTest : public ::testing::Test {
         for (const auto& arg : args) argv.push_back(arg.c_str());
         std::ostringstream out, err;
         CommandResult result;
-        result.status = cli::Run(static_cast<int>(argv.size()), argv.data(), out, err);
-        result.out = out.str();
-        result.err = err.str();
+        result.Status = cli::Run(static_cast<int>(argv.size()), argv.data(), out, err);
+        result.Out = out.str();
+        result.Err = err.str();
         return result;
     }
 
@@ -74,8 +74,8 @@ TEST_F(CheckCommandTest, ExitStatusFollowsTheFindings) {
     const fs::path clean = MakeInventory("clean.docx", kCleanRows);
     const fs::path faulty = MakeInventory("faulty.docx", kCleanRows + "2\tПриказы\t31.02.1946\t\t\r\n");
     struct Case {
-        std::vector<std::string> args;
-        int status;
+        std::vector<std::string> Args;
+        int Status;
     };
     const Case cases[] = {
         {{"check", clean.string(), "--report-dir", (root_ / "r1").string()}, 0},
@@ -86,18 +86,18 @@ TEST_F(CheckCommandTest, ExitStatusFollowsTheFindings) {
         {{"--version"}, 0},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(Run(c.args).status, c.status) << c.args.front() << " " << c.args.back();
+        EXPECT_EQ(Run(c.Args).Status, c.Status) << c.Args.front() << " " << c.Args.back();
 }
 
 TEST_F(CheckCommandTest, WritesTheReportInWindows1251WithCrLf) {
     const fs::path clean = MakeInventory("clean.docx", kCleanRows);
     const auto result = Run({"check", clean.string(), "--report-dir", root_.string(), "--no-report-docx"});
-    ASSERT_EQ(result.status, 0) << result.err;
+    ASSERT_EQ(result.Status, 0) << result.Err;
     const std::string report = ReadFile(root_ / "Tabulex_Report.txt");
     EXPECT_TRUE(report.starts_with(text::Utf8ToCp1251("№\tЗаголовок\tДаты\tКол-во\tПримечание\tОтчет\r\n")));
     EXPECT_NE(report.find(text::Utf8ToCp1251("В данную опись занесено 2 (два) дела с № 1 по № 2\r\n")),
               std::string::npos);
-    EXPECT_NE(result.out.find("В данную опись занесено 2 (два) дела"), std::string::npos) << result.out;
+    EXPECT_NE(result.Out.find("В данную опись занесено 2 (два) дела"), std::string::npos) << result.Out;
     EXPECT_FALSE(fs::exists(root_ / "Tabulex_Report.docx"));
 }
 
@@ -108,29 +108,29 @@ TEST_F(CheckCommandTest, FolderGivesOneReportFolderPerInventory) {
     std::ofstream(root_ / "shelf" / "notes.txt") << "not an inventory";
     const auto result =
         Run({"check", (root_ / "shelf").string(), "--report-dir", (root_ / "out").string(), "-q"});
-    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(result.Status, 0) << result.Err;
     EXPECT_TRUE(fs::exists(root_ / "out" / "a" / "Tabulex_Report.txt"));
     EXPECT_TRUE(fs::exists(root_ / "out" / "b" / "Tabulex_Report.txt"));
     EXPECT_TRUE(fs::exists(root_ / "out" / "b" / "Tabulex_Report.docx"));
-    EXPECT_EQ(result.out, "");
+    EXPECT_EQ(result.Out, "");
 }
 
 TEST_F(CheckCommandTest, JsonListsProblemRowsWithTheirClasses) {
     const fs::path faulty = MakeInventory("faulty.docx", kCleanRows + "3\tПриказы\t31.02.1946\t10\t\r\n");
     const auto result = Run({"check", faulty.string(), "--report-dir", root_.string(), "--format", "json"});
-    EXPECT_EQ(result.status, 1) << result.err;
-    EXPECT_NE(result.out.find("\"end\": \"completed\""), std::string::npos) << result.out;
-    EXPECT_NE(result.out.find("\"row\": 5, \"kind\": \"data\""), std::string::npos) << result.out;
-    EXPECT_NE(result.out.find("{\"class\": \"error\", \"text\": \"Дата неверная"), std::string::npos)
-        << result.out;
+    EXPECT_EQ(result.Status, 1) << result.Err;
+    EXPECT_NE(result.Out.find("\"end\": \"completed\""), std::string::npos) << result.Out;
+    EXPECT_NE(result.Out.find("\"row\": 5, \"kind\": \"data\""), std::string::npos) << result.Out;
+    EXPECT_NE(result.Out.find("{\"class\": \"error\", \"text\": \"Дата неверная"), std::string::npos)
+        << result.Out;
 }
 
 TEST_F(CheckCommandTest, BadInputIsReportedInRussianWithoutTouchingTheFile) {
     const fs::path notZip = root_ / "broken.docx";
     std::ofstream(notZip) << "plain text, not a document";
     const auto result = Run({"check", notZip.string()});
-    EXPECT_EQ(result.status, 2);
-    EXPECT_NE(result.err.find("broken.docx: "), std::string::npos) << result.err;
+    EXPECT_EQ(result.Status, 2);
+    EXPECT_NE(result.Err.find("broken.docx: "), std::string::npos) << result.Err;
     EXPECT_EQ(ReadFile(notZip), "plain text, not a document");
 }
 

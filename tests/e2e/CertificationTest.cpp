@@ -11,8 +11,8 @@ namespace tabulex::e2e {
 namespace {
 
 struct CertificationCase {
-    int cases;
-    const char* line;
+    int Cases;
+    const char* Line;
 };
 
 const CertificationCase kCertificationCases[] = {
@@ -35,19 +35,19 @@ class CertificationTest : public E2eTest {};
 TEST_F(CertificationTest, NumberInFiguresAndWordsWithTheWordForCases) {
     for (const auto& c : kCertificationCases) {
         std::string plan = "-\t№ п/п\tЗаголовок дела\tКрайние даты\tКол-во листов\tПримечание\n";
-        for (int k = 1; k <= c.cases; ++k)
+        for (int k = 1; k <= c.Cases; ++k)
             plan += "-\t" + std::to_string(k) + "\tПротоколы заседаний правления\t" +
                     std::to_string(1900 + k) + "\t12\t\n";
-        const auto inventory = root_ / ("opis-" + std::to_string(c.cases) + ".docx");
+        const auto inventory = root_ / ("opis-" + std::to_string(c.Cases) + ".docx");
         WriteInventory(plan, inventory);
-        const auto reportDir = root_ / std::to_string(c.cases);
+        const auto reportDir = root_ / std::to_string(c.Cases);
         const auto result = Check(inventory, reportDir);
-        EXPECT_EQ(result.status, 0) << c.cases << ": " << result.err;
+        EXPECT_EQ(result.Status, 0) << c.Cases << ": " << result.Err;
         const std::string report = ReadFile(reportDir / "Tabulex_Report.txt");
         const std::string expected = "\r\n\r\n" + text::Utf8ToCp1251("Проблемы не обнаружены.\r\n") +
-                                     text::Utf8ToCp1251(c.line) + "\r\n\r\n";
+                                     text::Utf8ToCp1251(c.Line) + "\r\n\r\n";
         EXPECT_NE(report.find(expected), std::string::npos)
-            << c.cases << " cases; expected " << c.line << "\nreport:\n"
+            << c.Cases << " cases; expected " << c.Line << "\nreport:\n"
             << text::Cp1251ToUtf8(report);
     }
 }

@@ -28,8 +28,8 @@ TEST_F(CommandEndsTest, DocumentWithoutTablesLeavesTheOldReportAlone) {
     fs::create_directories(root_ / "report");
     std::ofstream(root_ / "report" / "Tabulex_Report.txt") << "old report";
     const auto result = Check(root_ / "notable.docx", root_ / "report");
-    EXPECT_EQ(result.status, 2);
-    EXPECT_EQ(result.err, "notable.docx: Нет таблиц в документе. Проверьте опись.\n");
+    EXPECT_EQ(result.Status, 2);
+    EXPECT_EQ(result.Err, "notable.docx: Нет таблиц в документе. Проверьте опись.\n");
     EXPECT_EQ(ReadFile(root_ / "report" / "Tabulex_Report.txt"), "old report");
 }
 
@@ -37,17 +37,17 @@ TEST_F(CommandEndsTest, ReportThatCannotBeWrittenIsReportedOnce) {
     const auto inventory = MakeInventory("clean.plan.txt", "opis.docx");
     fs::create_directories(root_ / "report" / "Tabulex_Report.txt");  // a folder where the file should be
     const auto result = Check(inventory, root_ / "report");
-    EXPECT_EQ(result.status, 2);
-    EXPECT_EQ(Occurrences(result.err, "Закройте файл отчёта либо поставьте галочку в настройках."), 1)
-        << result.err;
+    EXPECT_EQ(result.Status, 2);
+    EXPECT_EQ(Occurrences(result.Err, "Закройте файл отчёта либо поставьте галочку в настройках."), 1)
+        << result.Err;
 }
 
 TEST_F(CommandEndsTest, StopBeforeTheFirstRowStoresTheResumePoint) {
     const auto inventory = MakeInventory("clean.plan.txt", "opis.docx");
     cli::CheckCommandOptions options;
-    options.paths = {inventory.string()};
-    options.reportDir = (root_ / "report").string();
-    options.reportDocument = false;
+    options.Paths = {inventory.string()};
+    options.ReportDir = (root_ / "report").string();
+    options.ReportDocument = false;
     const std::atomic<bool> stop{true};  // Ctrl+C pressed as the command starts
     std::ostringstream out, err;
     EXPECT_EQ(cli::RunCheckCommand(options, out, err, stop), 2);
@@ -63,7 +63,7 @@ TEST_F(CommandEndsTest, StopBeforeTheFirstRowStoresTheResumePoint) {
 
     // Resuming at row 1 is checking anew: a new report, complete.
     const auto resumed = Check(inventory, root_ / "report", {"--resume"});
-    EXPECT_EQ(resumed.status, 0) << resumed.err;
+    EXPECT_EQ(resumed.Status, 0) << resumed.Err;
     ExpectReport(root_ / "report", "clean.report.txt");
     EXPECT_EQ(ReadFile(root_ / "data" / "Tabulex.ini").find("[Break]"), std::string::npos);
 }
@@ -71,7 +71,7 @@ TEST_F(CommandEndsTest, StopBeforeTheFirstRowStoresTheResumePoint) {
 TEST_F(CommandEndsTest, Utf8ReportHoldsTheSameTextWithCrLf) {
     const auto inventory = MakeInventory("every-row-kind.plan.txt", "opis.docx");
     const auto result = Check(inventory, root_ / "report", {"--encoding", "utf-8"});
-    EXPECT_EQ(result.status, 1) << result.err;
+    EXPECT_EQ(result.Status, 1) << result.Err;
     std::string expected;
     for (char c : ReadFixture("every-row-kind.report.txt")) {
         if (c == '\n') expected += '\r';

@@ -67,9 +67,9 @@ CommandResult E2eTest::RunTabulex(std::vector<std::string> args) {
     for (const auto& arg : args) argv.push_back(arg.c_str());
     std::ostringstream out, err;
     CommandResult result;
-    result.status = cli::Run(static_cast<int>(argv.size()), argv.data(), out, err);
-    result.out = out.str();
-    result.err = err.str();
+    result.Status = cli::Run(static_cast<int>(argv.size()), argv.data(), out, err);
+    result.Out = out.str();
+    result.Err = err.str();
     return result;
 }
 

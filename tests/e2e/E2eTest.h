@@ -14,9 +14,9 @@
 namespace tabulex::e2e {
 
 struct CommandResult {
-    int status = 0;
-    std::string out;
-    std::string err;
+    int Status = 0;
+    std::string Out;
+    std::string Err;
 };
 
 class E2eTest : public ::testing::Test {

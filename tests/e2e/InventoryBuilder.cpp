@@ -1,6 +1,6 @@
 #include "e2e/InventoryBuilder.h"
 
-#include "word/docx/MinimalPackage.h"
+#include "ooxml/MinimalPackage.h"
 
 #include <algorithm>
 #include <fstream>
@@ -12,26 +12,26 @@ namespace tabulex::e2e {
 namespace {
 
 struct PlannedRow {
-    std::string flags;
-    std::vector<std::string> cells;
-    bool Has(char flag) const { return flags.find(flag) != std::string::npos; }
+    std::string Flags;
+    std::vector<std::string> Cells;
+    bool Has(char flag) const { return Flags.find(flag) != std::string::npos; }
 };
 
 struct PlannedTable {
-    std::vector<PlannedRow> rows;
+    std::vector<PlannedRow> Rows;
     int GridColumns() const {
         std::size_t columns = 1;
-        for (const auto& row : rows)
-            if (!row.Has('m')) columns = std::max(columns, row.cells.size());
+        for (const auto& row : Rows)
+            if (!row.Has('m')) columns = std::max(columns, row.Cells.size());
         return static_cast<int>(columns);
     }
 };
 
 // A body block: a paragraph of text or a table.
 struct Block {
-    std::string paragraph;
-    PlannedTable table;
-    bool isTable = false;
+    std::string Paragraph;
+    PlannedTable Table;
+    bool IsTable = false;
 };
 
 std::vector<std::string> Split(const std::string& text, const std::string& separator) {
@@ -93,14 +93,14 @@ std::string TableXml(const PlannedTable& table) {
     std::string xml = "<w:tbl><w:tblPr><w:tblW w:w=\"0\" w:type=\"auto\"/></w:tblPr><w:tblGrid>";
     for (int c = 0; c < columns; ++c) xml += "<w:gridCol w:w=\"" + std::to_string(9000 / columns) + "\"/>";
     xml += "</w:tblGrid>";
-    for (const auto& row : table.rows) {
+    for (const auto& row : table.Rows) {
         xml += "<w:tr>";
         if (!row.Has('s')) xml += "<w:trPr><w:cantSplit/></w:trPr>";
         if (row.Has('m')) {
-            xml += CellXml(row.cells.empty() ? "" : row.cells.front(), row, true, columns);
+            xml += CellXml(row.Cells.empty() ? "" : row.Cells.front(), row, true, columns);
         } else {
             for (int c = 0; c < columns; ++c) {
-                const std::string text = c < static_cast<int>(row.cells.size()) ? row.cells[c] : "";
+                const std::string text = c < static_cast<int>(row.Cells.size()) ? row.Cells[c] : "";
                 xml += CellXml(text, row, c == 0, 1);
             }
         }
@@ -125,8 +125,8 @@ std::string InventoryDocxBytes(const std::string& planUtf8) {
     std::vector<Block> blocks;
     int listStart = 1;
     auto currentTable = [&]() -> PlannedTable& {
-        if (blocks.empty() || !blocks.back().isTable) blocks.push_back({"", {}, true});
-        return blocks.back().table;
+        if (blocks.empty() || !blocks.back().IsTable) blocks.push_back({"", {}, true});
+        return blocks.back().Table;
     };
     std::istringstream lines(planUtf8);
     for (std::string line; std::getline(lines, line);) {
@@ -143,24 +143,24 @@ std::string InventoryDocxBytes(const std::string& planUtf8) {
         } else {
             auto fields = Split(line, "\t");
             PlannedRow row{fields.front() == "-" ? "" : fields.front(), {fields.begin() + 1, fields.end()}};
-            currentTable().rows.push_back(std::move(row));
+            currentTable().Rows.push_back(std::move(row));
         }
     }
     std::string body;
     bool numbered = false;
     for (const auto& block : blocks) {
-        if (!block.isTable) {
-            body += "<w:p>" + Runs(block.paragraph, false) + "</w:p>";
+        if (!block.IsTable) {
+            body += "<w:p>" + Runs(block.Paragraph, false) + "</w:p>";
             continue;
         }
-        body += TableXml(block.table) + "<w:p/>";
-        for (const auto& row : block.table.rows) numbered = numbered || row.Has('l');
+        body += TableXml(block.Table) + "<w:p/>";
+        for (const auto& row : block.Table.Rows) numbered = numbered || row.Has('l');
     }
-    word::docx::DocxParts parts;
-    parts.document = word::docx::WrapBody(body);
-    parts.styles = word::docx::DefaultStylesXml();
-    if (numbered) parts.numbering = NumberingXml(listStart);
-    return word::docx::BuildDocxBytes(parts);
+    ooxml::DocxParts parts;
+    parts.Document = ooxml::WrapBody(body);
+    parts.Styles = ooxml::DefaultStylesXml();
+    if (numbered) parts.Numbering = NumberingXml(listStart);
+    return ooxml::BuildDocxBytes(parts);
 }
 
 void WriteInventory(const std::string& planUtf8, const std::filesystem::path& path) {

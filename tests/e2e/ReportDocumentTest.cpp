@@ -52,10 +52,10 @@ TEST_F(ReportDocumentTest, ProblemLinesFormATableThatLibreOfficeOpens) {
     const auto inventory = MakeInventory("every-row-kind.plan.txt", "opis.docx");
     const auto result =
         RunTabulex({"check", inventory.string(), "--report-dir", (root_ / "report").string()});
-    ASSERT_EQ(result.status, 1) << result.err;
+    ASSERT_EQ(result.Status, 1) << result.Err;
     ExpectReport(root_ / "report", "every-row-kind.report.txt");
     const fs::path document = root_ / "report" / "Tabulex_Report.docx";
-    ASSERT_TRUE(fs::exists(document)) << result.out << result.err;
+    ASSERT_TRUE(fs::exists(document)) << result.Out << result.Err;
     const auto tableLines = ExpectedTableLines("every-row-kind.report.txt");
 
     // Read back through the document host: one table, a row per line, six cells each.

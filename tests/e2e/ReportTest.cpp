@@ -11,11 +11,11 @@ namespace tabulex::e2e {
 namespace {
 
 struct ReportCase {
-    const char* name;
-    const char* plan;
-    std::vector<std::string> options;
-    const char* report;
-    int status;  // 0 no errors, 1 errors found
+    const char* Name;
+    const char* Plan;
+    std::vector<std::string> Options;
+    const char* Report;
+    int Status;  // 0 no errors, 1 errors found
 };
 
 const ReportCase kReportCases[] = {
@@ -54,21 +54,21 @@ const ReportCase kReportCases[] = {
 };
 
 void PrintTo(const ReportCase& c, std::ostream* out) {
-    *out << c.name;
+    *out << c.Name;
 }
 
 class ReportTest : public E2eTest, public ::testing::WithParamInterface<ReportCase> {};
 
 TEST_P(ReportTest, ReportMatchesTheHandWorkedReport) {
     const ReportCase& c = GetParam();
-    const auto inventory = MakeInventory(c.plan, "opis.docx");
-    const auto result = Check(inventory, root_ / "report", c.options);
-    EXPECT_EQ(result.status, c.status) << result.err;
-    ExpectReport(root_ / "report", c.report);
+    const auto inventory = MakeInventory(c.Plan, "opis.docx");
+    const auto result = Check(inventory, root_ / "report", c.Options);
+    EXPECT_EQ(result.Status, c.Status) << result.Err;
+    ExpectReport(root_ / "report", c.Report);
 }
 
 INSTANTIATE_TEST_SUITE_P(Inventories, ReportTest, ::testing::ValuesIn(kReportCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& info) { return std::string(info.param.Name); });
 
 }  // namespace
 }  // namespace tabulex::e2e

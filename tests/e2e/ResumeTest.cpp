@@ -3,8 +3,8 @@
 // the header line twice.
 
 #include "check/CheckRun.h"
-#include "cli/IniSettings.h"
 #include "e2e/E2eTest.h"
+#include "settings/IniSettings.h"
 #include "text/Cp1251.h"
 #include "word/docx/DocxApplication.h"
 
@@ -28,7 +28,7 @@ class StopAtRowHost : public check::CheckHost {
     bool StopRequested() override { return stop_; }
     void ClearStopRequest() override { stop_ = false; }
     bool AskOkCancel(check::Question question, std::string_view, std::string_view) override {
-        questions_ += question == check::Question::Stop ? "stop;" : "other;";
+        Questions += question == check::Question::Stop ? "stop;" : "other;";
         return true;
     }
     bool InputBox(std::string_view, std::string_view, std::string_view) override { return true; }
@@ -37,7 +37,7 @@ class StopAtRowHost : public check::CheckHost {
     void CloseReportDocuments() override {}
     check::Settings& Settings() override { return settings_; }
 
-    std::string questions_;
+    std::string Questions;
 
   private:
     check::Settings& settings_;
@@ -49,7 +49,7 @@ class ResumeTest : public E2eTest {
   protected:
     // Checks the inventory with the engine and stops at `row`, as the Stop button does.
     check::CheckOutcome StopAt(const fs::path& inventory, int row) {
-        cli::IniSettings settings(root_ / "data" / "Tabulex.ini");
+        settings::IniSettings settings(root_ / "data" / "Tabulex.ini");
         StopAtRowHost host(settings, row);
         check::CheckOptions options;
         options.ReportFolder = root_ / "report";
@@ -58,7 +58,7 @@ class ResumeTest : public E2eTest {
         application->Documents().Open(inventory.string());
         check::CheckRun run(host, options);
         auto outcome = run.Run(*application);
-        EXPECT_EQ(host.questions_, "stop;");
+        EXPECT_EQ(host.Questions, "stop;");
         return outcome;
     }
 };
@@ -70,12 +70,12 @@ TEST_F(ResumeTest, ResumedCheckAppendsToTheStoppedReport) {
     EXPECT_EQ(stopped.StoppedAtRow, 7);
 
     const auto result = Check(inventory, root_ / "report", {"--resume"});
-    EXPECT_EQ(result.status, 1) << result.err;
+    EXPECT_EQ(result.Status, 1) << result.Err;
     ExpectReport(root_ / "report", "every-row-kind-resumed.report.txt");
 
     // The resume point is gone: the next check starts again at row 1 with a new report.
     const auto again = Check(inventory, root_ / "report", {"--resume"});
-    EXPECT_EQ(again.status, 1) << again.err;
+    EXPECT_EQ(again.Status, 1) << again.Err;
     ExpectReport(root_ / "report", "every-row-kind.report.txt");
 }
 
@@ -83,7 +83,7 @@ TEST_F(ResumeTest, WithoutResumeTheCheckStartsAgain) {
     const auto inventory = MakeInventory("every-row-kind.plan.txt", "opis.docx");
     ASSERT_EQ(StopAt(inventory, 7).End, check::CheckEnd::Stopped);
     const auto result = Check(inventory, root_ / "report");
-    EXPECT_EQ(result.status, 1) << result.err;
+    EXPECT_EQ(result.Status, 1) << result.Err;
     ExpectReport(root_ / "report", "every-row-kind.report.txt");
 }
 
@@ -92,11 +92,11 @@ TEST_F(ResumeTest, AnotherDocumentStartsAtRowOneAndEndsTheResumePoint) {
     const auto otherOne = MakeInventory("every-row-kind.plan.txt", "opis-copy.docx");
     ASSERT_EQ(StopAt(stoppedOne, 7).End, check::CheckEnd::Stopped);
     const auto other = Check(otherOne, root_ / "other", {"--resume"});
-    EXPECT_EQ(other.status, 1) << other.err;
+    EXPECT_EQ(other.Status, 1) << other.Err;
     ExpectReport(root_ / "other", "every-row-kind.report.txt");
     // That check ended normally, so the resume point is gone: the stopped document starts again.
     const auto again = Check(stoppedOne, root_ / "report", {"--resume"});
-    EXPECT_EQ(again.status, 1) << again.err;
+    EXPECT_EQ(again.Status, 1) << again.Err;
     ExpectReport(root_ / "report", "every-row-kind.report.txt");
 }
 

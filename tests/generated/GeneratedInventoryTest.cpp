@@ -32,10 +32,10 @@ class GeneratedInventoryTest : public ::testing::Test {
 };
 
 TEST_F(GeneratedInventoryTest, RowsReadAsTheCheckerExpects) {
-    const InventoryOptions options{.rows = 300, .seed = 11};
+    const InventoryOptions options{.Rows = 300, .Seed = 11};
     const std::string path = (folder_ / "opis.docx").string();
     const InventoryStats stats = WriteInventory(path, options);
-    ASSERT_GT(stats.counts.firstListRow, 0) << "no list-numbered case in 300 rows";
+    ASSERT_GT(stats.Counts.FirstListRow, 0) << "no list-numbered case in 300 rows";
 
     auto app = word::docx::CreateApplication();
     word::Document& document = app->Documents().Open(path);
@@ -57,7 +57,7 @@ TEST_F(GeneratedInventoryTest, RowsReadAsTheCheckerExpects) {
     EXPECT_EQ(rowText(2), "1\t2\t3\t4\t5\t\t");
     EXPECT_TRUE(check::IsNumberingRow(rowText(2)));
     EXPECT_EQ(rowText(3), "1941 год\t\t"_cp);
-    EXPECT_EQ(listString(static_cast<int>(stats.counts.firstListRow)), stats.counts.firstListString);
+    EXPECT_EQ(listString(static_cast<int>(stats.Counts.FirstListRow)), stats.Counts.FirstListString);
 
     // Every row kind as the check run decides it, counted against what the generator wrote.
     long long empty = 0, numbering = 0, headings = 0, data = 0;
@@ -72,20 +72,20 @@ TEST_F(GeneratedInventoryTest, RowsReadAsTheCheckerExpects) {
         else
             ++data;
     }
-    EXPECT_EQ(empty, stats.counts.emptyRows);
-    EXPECT_EQ(numbering, stats.counts.numberingRows);
-    EXPECT_EQ(headings, stats.counts.headingRows);
-    EXPECT_EQ(data, stats.counts.dataRows);
+    EXPECT_EQ(empty, stats.Counts.EmptyRows);
+    EXPECT_EQ(numbering, stats.Counts.NumberingRows);
+    EXPECT_EQ(headings, stats.Counts.HeadingRows);
+    EXPECT_EQ(data, stats.Counts.DataRows);
 }
 
 TEST_F(GeneratedInventoryTest, SameSeedSameBytes) {
-    const InventoryDocument a = BuildInventoryDocument({.rows = 500, .seed = 3});
-    const InventoryDocument b = BuildInventoryDocument({.rows = 500, .seed = 3});
-    const InventoryDocument c = BuildInventoryDocument({.rows = 500, .seed = 4});
-    EXPECT_EQ(a.documentXml, b.documentXml);
-    EXPECT_EQ(a.numberingXml, b.numberingXml);
-    EXPECT_NE(a.documentXml, c.documentXml);
-    EXPECT_EQ(a.stats.counts.tableRows, 500);
+    const InventoryDocument a = BuildInventoryDocument({.Rows = 500, .Seed = 3});
+    const InventoryDocument b = BuildInventoryDocument({.Rows = 500, .Seed = 3});
+    const InventoryDocument c = BuildInventoryDocument({.Rows = 500, .Seed = 4});
+    EXPECT_EQ(a.DocumentXml, b.DocumentXml);
+    EXPECT_EQ(a.NumberingXml, b.NumberingXml);
+    EXPECT_NE(a.DocumentXml, c.DocumentXml);
+    EXPECT_EQ(a.Stats.Counts.TableRows, 500);
 }
 
 }  // namespace

@@ -24,11 +24,11 @@ namespace fs = std::filesystem;
 using Rows = std::vector<std::vector<std::string>>;
 
 struct ReaderView {
-    int tables = 0;
-    int columns = 0;
-    Rows cells;               // UTF-8, without the end-of-cell marks
-    std::vector<int> breaks;  // AllowBreakAcrossPages of every row
-    std::string story;        // the whole story's text, 1251
+    int Tables = 0;
+    int Columns = 0;
+    Rows Cells;               // UTF-8, without the end-of-cell marks
+    std::vector<int> Breaks;  // AllowBreakAcrossPages of every row
+    std::string Story;        // the whole story's text, 1251
 };
 
 std::string CellText(word::Table& table, int row, int column) {
@@ -41,24 +41,24 @@ ReaderView Read(const fs::path& path) {
     auto application = word::docx::CreateApplication();
     word::Document& document = application->Documents().Open(path.string());
     ReaderView view;
-    view.story = document.Content()->Text();
-    view.tables = document.Tables()->Count();
-    if (view.tables == 0) return view;
+    view.Story = document.Content()->Text();
+    view.Tables = document.Tables()->Count();
+    if (view.Tables == 0) return view;
     auto table = document.Tables()->Item(1);
-    view.columns = table->Columns()->Count();
+    view.Columns = table->Columns()->Count();
     for (int r = 1; r <= table->Rows()->Count(); ++r) {
-        view.breaks.push_back(table->Rows()->Item(r)->AllowBreakAcrossPages());
-        auto& row = view.cells.emplace_back();
-        for (int c = 1; c <= view.columns; ++c) row.push_back(CellText(*table, r, c));
+        view.Breaks.push_back(table->Rows()->Item(r)->AllowBreakAcrossPages());
+        auto& row = view.Cells.emplace_back();
+        for (int c = 1; c <= view.Columns; ++c) row.push_back(CellText(*table, r, c));
     }
     return view;
 }
 
 struct Case {
-    const char* name;
-    const char* textUtf8;  // the report file's lines, CR LF ended
-    ReportDocumentLayout layout;
-    Rows expectedCells;
+    const char* Name;
+    const char* TextUtf8;  // the report file's lines, CR LF ended
+    ReportDocumentLayout Layout;
+    Rows ExpectedCells;
 };
 
 const char* const kSixColumnReport =
@@ -121,25 +121,25 @@ class ReportDocumentXmlTest : public ::testing::Test {
 
 TEST_F(ReportDocumentXmlTest, ReadsLikeTheDocumentTheHostBuilds) {
     for (const Case& test : kCases) {
-        SCOPED_TRACE(test.name);
+        SCOPED_TRACE(test.Name);
         const fs::path direct =
-            WriteReportDocument(WriteReport("direct", test.textUtf8), Encoding::Cp1251, test.layout);
+            WriteReportDocument(WriteReport("direct", test.TextUtf8), Encoding::Cp1251, test.Layout);
         EXPECT_EQ(direct, root_ / "direct" / "Tabulex_Report.docx");
         auto application = word::docx::CreateApplication();
         const fs::path built = MakeReportDocument(
-            application->Documents(), WriteReport("host", test.textUtf8), Encoding::Cp1251, test.layout);
+            application->Documents(), WriteReport("host", test.TextUtf8), Encoding::Cp1251, test.Layout);
 
         const ReaderView view = Read(direct);
         const ReaderView expected = Read(built);
-        EXPECT_EQ(view.tables, test.layout.ToTable ? 1 : 0);
-        EXPECT_EQ(view.cells, test.expectedCells);
-        EXPECT_EQ(view.breaks, std::vector<int>(test.expectedCells.size(), word::kFalse));
-        EXPECT_EQ(view.columns, test.expectedCells.empty() ? 0 : test.layout.TableColumns);
-        EXPECT_EQ(view.tables, expected.tables);
-        EXPECT_EQ(view.columns, expected.columns);
-        EXPECT_EQ(view.cells, expected.cells);
-        EXPECT_EQ(view.breaks, expected.breaks);
-        EXPECT_EQ(view.story, expected.story);
+        EXPECT_EQ(view.Tables, test.Layout.ToTable ? 1 : 0);
+        EXPECT_EQ(view.Cells, test.ExpectedCells);
+        EXPECT_EQ(view.Breaks, std::vector<int>(test.ExpectedCells.size(), word::kFalse));
+        EXPECT_EQ(view.Columns, test.ExpectedCells.empty() ? 0 : test.Layout.TableColumns);
+        EXPECT_EQ(view.Tables, expected.Tables);
+        EXPECT_EQ(view.Columns, expected.Columns);
+        EXPECT_EQ(view.Cells, expected.Cells);
+        EXPECT_EQ(view.Breaks, expected.Breaks);
+        EXPECT_EQ(view.Story, expected.Story);
     }
 }
 
@@ -176,7 +176,7 @@ TEST_F(ReportDocumentXmlTest, Utf8ReportAndAMissingReport) {
     fs::create_directories(text.parent_path());
     std::ofstream(text, std::ios::binary) << "№\tЗаголовок\r\n1\tДело ✓\r\n";
     const ReaderView view = Read(WriteReportDocument(text, Encoding::Utf8, {2, 2, true, true}));
-    EXPECT_EQ(view.cells, (Rows{{"№", "Заголовок"}, {"1", "Дело ?"}}));  // as the report reads in 1251
+    EXPECT_EQ(view.Cells, (Rows{{"№", "Заголовок"}, {"1", "Дело ?"}}));  // as the report reads in 1251
 
     EXPECT_THROW(WriteReportDocument(root_ / "missing" / "Tabulex_Report.txt", Encoding::Cp1251, {}),
                  word::Error);

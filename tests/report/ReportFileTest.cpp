@@ -95,7 +95,7 @@ TEST_F(ReportFileTest, ReportDocumentHasTheTableAndIsSavedBesideTheText) {
     EXPECT_FALSE(doc.FitToContents);
     EXPECT_EQ(doc.TableList.at(0).Rows.at(0).AllowBreak, word::kFalse);
     EXPECT_EQ(doc.SavedAs, (folder_ / "Tabulex_Report.docx").string());
-    EXPECT_TRUE(documents.Open_.empty());
+    EXPECT_TRUE(documents.OpenDocuments.empty());
 
     layout.ToTable = false;
     MakeReportDocument(documents, path, Encoding::Utf8, layout);

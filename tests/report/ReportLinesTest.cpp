@@ -13,12 +13,12 @@ std::string Utf(std::string_view cp) {
 
 TEST(CasesWordTest, FollowsTheLastTwoDigits) {
     struct Case {
-        int count;
-        const char* word;
+        int Count;
+        const char* Word;
     } cases[] = {{0, "дел"},    {1, "дело"},  {2, "дела"},  {4, "дела"},   {5, "дел"},   {11, "дел"},
                  {12, "дел"},   {14, "дел"},  {20, "дел"},  {21, "дело"},  {23, "дела"}, {25, "дел"},
                  {101, "дело"}, {111, "дел"}, {112, "дел"}, {122, "дела"}, {1000, "дел"}};
-    for (const Case& c : cases) EXPECT_EQ(Utf(CasesWord(c.count)), c.word) << c.count;
+    for (const Case& c : cases) EXPECT_EQ(Utf(CasesWord(c.Count)), c.Word) << c.Count;
 }
 
 TEST(CertificationLineTest, NumberInFiguresAndWords) {

@@ -20,9 +20,9 @@ using testing::TitleOptions;
 
 TEST(AuditTest, TitleRulesAtTheirBoundaries) {
     struct Case {
-        std::string_view title, findings;  // UTF-8
-        int warnings, hints;
-        TitleOptions options = {};
+        std::string_view Title, Findings;  // UTF-8
+        int Warnings, Hints;
+        TitleOptions Options = {};
     };
     const Case cases[] = {
         // The abbreviation case needs i > 2: "т.е." at the very start is reported, with T[0] omitted.
@@ -64,10 +64,10 @@ TEST(AuditTest, TitleRulesAtTheirBoundaries) {
         {"Гумно- и сено", "Название. Нет пробела перед тире или лишний пробел после дефиса «умно-»; ", 0, 1},
     };
     for (const Case& c : cases) {
-        const auto outcome = CheckUtf8Title(c.title, c.options);
-        EXPECT_EQ(outcome.findings, c.findings) << c.title;
-        EXPECT_EQ(outcome.warnings, c.warnings) << c.title;
-        EXPECT_EQ(outcome.hints, c.hints) << c.title;
+        const auto outcome = CheckUtf8Title(c.Title, c.Options);
+        EXPECT_EQ(outcome.Findings, c.Findings) << c.Title;
+        EXPECT_EQ(outcome.Warnings, c.Warnings) << c.Title;
+        EXPECT_EQ(outcome.Hints, c.Hints) << c.Title;
     }
 }
 
@@ -84,7 +84,7 @@ TEST(AuditTest, FinalStopAfterInitials) {
 TEST(AuditTest, DatesAtTheirBoundaries) {
     constexpr text::DayCount kUntouched = -1;
     struct Case {
-        std::string_view text, faults, start, end;  // UTF-8; "-" for a date left as the caller set it
+        std::string_view Text, Faults, Start, End;  // UTF-8; "-" for a date left as the caller set it
     };
     const Case cases[] = {
         // Three blanks collapse once to two: neither two bare years nor a third blank.
@@ -102,18 +102,18 @@ TEST(AuditTest, DatesAtTheirBoundaries) {
     for (const Case& c : cases) {
         text::DayCount start = kUntouched;
         text::DayCount end = kUntouched;
-        const std::string faults = text::Cp1251ToUtf8(CheckDates(text::Utf8ToCp1251(c.text), start, end));
-        EXPECT_EQ(faults, c.faults) << c.text;
-        EXPECT_EQ(start == kUntouched ? "-" : text::ShortDate(start), c.start) << c.text;
-        EXPECT_EQ(end == kUntouched ? "-" : text::ShortDate(end), c.end) << c.text;
+        const std::string faults = text::Cp1251ToUtf8(CheckDates(text::Utf8ToCp1251(c.Text), start, end));
+        EXPECT_EQ(faults, c.Faults) << c.Text;
+        EXPECT_EQ(start == kUntouched ? "-" : text::ShortDate(start), c.Start) << c.Text;
+        EXPECT_EQ(end == kUntouched ? "-" : text::ShortDate(end), c.End) << c.Text;
     }
 }
 
 TEST(AuditTest, CaseNumberSummaryAtItsBoundaries) {
     struct Case {
-        std::vector<std::string_view> numbers;  // UTF-8
-        std::vector<std::string> lines;         // literal, non-literal, missing, repeated
-        std::vector<long long> counts;
+        std::vector<std::string_view> Numbers;  // UTF-8
+        std::vector<std::string> Lines;         // literal, non-literal, missing, repeated
+        std::vector<long long> Counts;
     };
     const std::string none = "Литерных номеров дел нет.";
     const std::string noMissing = "Пропущенных номеров дел нет.";
@@ -142,16 +142,16 @@ TEST(AuditTest, CaseNumberSummaryAtItsBoundaries) {
     };
     for (const Case& c : cases) {
         CaseNumberKeys keys;
-        for (auto number : c.numbers) keys.AddNumber(text::Utf8ToCp1251(number));
+        for (auto number : c.Numbers) keys.AddNumber(text::Utf8ToCp1251(number));
         const CaseNumberSummary s = SummariseCaseNumbers(keys);
         const std::vector<std::string> lines = {
             text::Cp1251ToUtf8(s.LiteralLine), text::Cp1251ToUtf8(s.NonLiteralLine),
             text::Cp1251ToUtf8(s.MissingLine), text::Cp1251ToUtf8(s.RepeatedLine)};
-        EXPECT_EQ(lines, c.lines) << c.numbers.front();
+        EXPECT_EQ(lines, c.Lines) << c.Numbers.front();
         EXPECT_EQ(
             (std::vector<long long>{s.LiteralCount, s.NonLiteralCount, s.MissingCount, s.RepeatedCount}),
-            c.counts)
-            << c.numbers.front();
+            c.Counts)
+            << c.Numbers.front();
     }
 }
 

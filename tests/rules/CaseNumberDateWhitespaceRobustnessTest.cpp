@@ -56,7 +56,7 @@ void CheckAll(std::string_view bytes, CaseNumberKeys& keys) {
     for (auto date : {start, end}) {
         if (date == kUnset) continue;
         const auto civil = text::FromDayCount(date);
-        ASSERT_TRUE(text::IsValidDate(civil.year, civil.month, civil.day));
+        ASSERT_TRUE(text::IsValidDate(civil.Year, civil.Month, civil.Day));
     }
 
     if (ParseNumericDate(text)) {

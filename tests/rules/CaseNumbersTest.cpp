@@ -15,7 +15,7 @@ std::string Utf8(std::string_view cp1251) {
 
 TEST(CaseNumberKeyTest, DigitsEndAtCharacterEight) {
     struct Case {
-        std::string_view number, key;
+        std::string_view Number, Key;
     };
     const Case cases[] = {
         {"12", "      12  "},      {"12А"_cp, "      12А "_cp},    {"12АБ"_cp, "      12АБ"_cp},
@@ -23,7 +23,7 @@ TEST(CaseNumberKeyTest, DigitsEndAtCharacterEight) {
         {"А"_cp, "         А"_cp}, {"1234567890", "1234567890  "},  // longer than the key width: kept
         {"12-1", "    12-1  "},    {"1А2"_cp, "     1А2  "_cp},
     };
-    for (const auto& c : cases) EXPECT_EQ(Utf8(CaseNumberKey(c.number)), Utf8(c.key)) << Utf8(c.number);
+    for (const auto& c : cases) EXPECT_EQ(Utf8(CaseNumberKey(c.Number)), Utf8(c.Key)) << Utf8(c.Number);
 }
 
 TEST(CaseNumberKeysTest, AscendingIgnoringCaseWithDuplicates) {
@@ -49,9 +49,9 @@ CaseNumberSummary Summarise(std::initializer_list<std::string_view> numbers) {
 }
 
 struct SummaryCase {
-    std::vector<std::string_view> numbers;  // Windows-1251, in any order
-    std::vector<std::string> lines;         // UTF-8: literal, non-literal, missing, repeated
-    std::vector<long long> counts;          // the same order
+    std::vector<std::string_view> Numbers;  // Windows-1251, in any order
+    std::vector<std::string> Lines;         // UTF-8: literal, non-literal, missing, repeated
+    std::vector<long long> Counts;          // the same order
 };
 
 TEST(SummariseCaseNumbersTest, FourLinesAndCounts) {
@@ -116,13 +116,13 @@ TEST(SummariseCaseNumbersTest, FourLinesAndCounts) {
     };
     for (const auto& c : cases) {
         CaseNumberKeys keys;
-        for (auto number : c.numbers) keys.AddNumber(number);
+        for (auto number : c.Numbers) keys.AddNumber(number);
         const auto summary = SummariseCaseNumbers(keys);
-        EXPECT_EQ(Lines(summary), c.lines);
+        EXPECT_EQ(Lines(summary), c.Lines);
         EXPECT_EQ((std::vector<long long>{summary.LiteralCount, summary.NonLiteralCount, summary.MissingCount,
                                           summary.RepeatedCount}),
-                  c.counts)
-            << c.lines[0];
+                  c.Counts)
+            << c.Lines[0];
     }
 }
 

@@ -8,7 +8,7 @@
 namespace tabulex::rules {
 
 void PrintTo(const DateParts& p, std::ostream* os) {
-    *os << p.day << '.' << p.month << '.' << p.year;
+    *os << p.Day << '.' << p.Month << '.' << p.Year;
 }
 
 namespace {
@@ -23,20 +23,20 @@ std::string Shown(text::DayCount date) {
 }
 
 struct DatesCase {
-    std::string_view text;  // Windows-1251
-    std::string_view faults;
-    std::string_view start;
-    std::string_view end;
+    std::string_view Text;  // Windows-1251
+    std::string_view Faults;
+    std::string_view Start;
+    std::string_view End;
 };
 
 void ExpectDates(const DatesCase& c) {
     text::DayCount start = kUntouched;
     text::DayCount end = kUntouched;
-    const std::string faults = CheckDates(c.text, start, end);
-    const std::string shown = text::Cp1251ToUtf8(c.text);
-    EXPECT_EQ(text::Cp1251ToUtf8(faults), text::Cp1251ToUtf8(c.faults)) << shown;
-    EXPECT_EQ(Shown(start), c.start) << shown;
-    EXPECT_EQ(Shown(end), c.end) << shown;
+    const std::string faults = CheckDates(c.Text, start, end);
+    const std::string shown = text::Cp1251ToUtf8(c.Text);
+    EXPECT_EQ(text::Cp1251ToUtf8(faults), text::Cp1251ToUtf8(c.Faults)) << shown;
+    EXPECT_EQ(Shown(start), c.Start) << shown;
+    EXPECT_EQ(Shown(end), c.End) << shown;
 }
 
 TEST(CheckDatesTest, SingleDatesFilledEarliestAndLatest) {
@@ -149,7 +149,7 @@ TEST(CheckDatesTest, YearsBelowAHundredFollowTheFixedWindow) {
 
 TEST(NormaliseDatesTextTest, MonthNamesBlanksAndBrackets) {
     struct Case {
-        std::string_view text, expected;
+        std::string_view Text, Expected;
     };
     const Case cases[] = {
         {"1941 1945", "1941-1945"},
@@ -162,13 +162,13 @@ TEST(NormaliseDatesTextTest, MonthNamesBlanksAndBrackets) {
         {"ёянв"_cp, "ё.01."_cp},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(text::Cp1251ToUtf8(NormaliseDatesText(c.text)), text::Cp1251ToUtf8(c.expected));
+        EXPECT_EQ(text::Cp1251ToUtf8(NormaliseDatesText(c.Text)), text::Cp1251ToUtf8(c.Expected));
 }
 
 TEST(ParseNumericDateTest, PartsAndFailures) {
     struct Case {
-        std::string_view text;
-        std::optional<DateParts> expected;
+        std::string_view Text;
+        std::optional<DateParts> Expected;
     };
     const Case cases[] = {
         {"12.05.1945", DateParts{12, 5, 1945}},
@@ -189,14 +189,14 @@ TEST(ParseNumericDateTest, PartsAndFailures) {
         {"-1945", std::nullopt},
         {"1945г"_cp, std::nullopt},
     };
-    for (const auto& c : cases) EXPECT_EQ(ParseNumericDate(c.text), c.expected) << c.text;
+    for (const auto& c : cases) EXPECT_EQ(ParseNumericDate(c.Text), c.Expected) << c.Text;
 }
 
 TEST(ConvertDatePartsTest, FillingsAndLimits) {
     struct Case {
-        DateParts parts;
-        DateFilling filling;
-        std::string_view expected;  // "" when no date
+        DateParts Parts;
+        DateFilling Filling;
+        std::string_view Expected;  // "" when no date
     };
     const Case cases[] = {
         {{A, A, 1945}, DateFilling::Earliest, "01.01.1945"},
@@ -212,9 +212,9 @@ TEST(ConvertDatePartsTest, FillingsAndLimits) {
         {{30, 12, 1899}, DateFilling::Earliest, "30.12.1899"},
     };
     for (const auto& c : cases) {
-        const auto date = ConvertDateParts(c.parts, c.filling);
-        EXPECT_EQ(date ? text::ShortDate(*date) : "", c.expected)
-            << c.parts.day << '.' << c.parts.month << '.' << c.parts.year;
+        const auto date = ConvertDateParts(c.Parts, c.Filling);
+        EXPECT_EQ(date ? text::ShortDate(*date) : "", c.Expected)
+            << c.Parts.Day << '.' << c.Parts.Month << '.' << c.Parts.Year;
     }
     EXPECT_EQ(ConvertDateParts({30, 12, 1899}, DateFilling::Earliest).value_or(-1), 0);
 }

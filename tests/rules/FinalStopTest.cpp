@@ -8,13 +8,13 @@ namespace tabulex::rules {
 namespace {
 
 struct EndingCase {
-    std::string_view title;  // UTF-8
-    bool superfluous;
+    std::string_view Title;  // UTF-8
+    bool Superfluous;
 };
 
 void ExpectVerdicts(std::initializer_list<EndingCase> cases) {
     for (const EndingCase& c : cases)
-        EXPECT_EQ(FinalStopIsSuperfluous(text::Utf8ToCp1251(c.title)), c.superfluous) << c.title;
+        EXPECT_EQ(FinalStopIsSuperfluous(text::Utf8ToCp1251(c.Title)), c.Superfluous) << c.Title;
 }
 
 TEST(FinalStopTest, OnlyAFinalFullStopCanBeSuperfluous) {

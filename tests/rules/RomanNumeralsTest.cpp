@@ -10,7 +10,7 @@ namespace {
 // Х U+0425, У U+0423, Ш U+0428, П U+041F are Cyrillic; X, Y, V, I are Latin.
 TEST(RomanNumeralsTest, FindsLookAlikePairsInTableOrder) {
     struct Case {
-        std::string_view text, pairs;  // UTF-8
+        std::string_view Text, Pairs;  // UTF-8
     };
     const Case cases[] = {
         {"", ""},
@@ -26,7 +26,7 @@ TEST(RomanNumeralsTest, FindsLookAlikePairsInTableOrder) {
         {"хi Хi хI", ""},                                // smalls and case-mismatched pairs
     };
     for (const Case& c : cases)
-        EXPECT_EQ(text::Cp1251ToUtf8(FindMixedRomanPairs(text::Utf8ToCp1251(c.text))), c.pairs) << c.text;
+        EXPECT_EQ(text::Cp1251ToUtf8(FindMixedRomanPairs(text::Utf8ToCp1251(c.Text))), c.Pairs) << c.Text;
 }
 
 }  // namespace

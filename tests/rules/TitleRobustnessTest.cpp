@@ -32,17 +32,17 @@ class ExactText {
 };
 
 struct Run {
-    std::string findings;
-    ProblemCounts counts;
+    std::string Findings;
+    ProblemCounts Counts;
 };
 
 Run CheckWith(std::string_view title, bool shown, bool spacedInitials) {
     RunState state;
-    state.flags.ShowWarnings = shown;
-    state.flags.ShowHints = shown;
-    state.flags.SpacedInitials = spacedInitials;
+    state.Flags.ShowWarnings = shown;
+    state.Flags.ShowHints = shown;
+    state.Flags.SpacedInitials = spacedInitials;
     std::string findings = CheckTitleText(title, state);
-    return {std::move(findings), state.counts};
+    return {std::move(findings), state.Counts};
 }
 
 // Runs every title rule on the text and checks what must hold for any input.
@@ -52,15 +52,15 @@ void CheckAnyText(std::string_view bytes) {
     for (bool spaced : {false, true}) {
         const Run shown = CheckWith(title, true, spaced);
         const Run hidden = CheckWith(title, false, spaced);
-        const int findings = shown.counts.WarningCount + shown.counts.HintCount;
-        ASSERT_EQ(shown.findings.empty(), findings == 0);
-        if (!shown.findings.empty()) {
-            ASSERT_TRUE(std::string_view(shown.findings).ends_with("; "));
+        const int findings = shown.Counts.WarningCount + shown.Counts.HintCount;
+        ASSERT_EQ(shown.Findings.empty(), findings == 0);
+        if (!shown.Findings.empty()) {
+            ASSERT_TRUE(std::string_view(shown.Findings).ends_with("; "));
         }
-        ASSERT_TRUE(hidden.findings.empty());
-        ASSERT_EQ(hidden.counts.WarningCount, shown.counts.WarningCount);
-        ASSERT_EQ(hidden.counts.HintCount, shown.counts.HintCount);
-        ASSERT_EQ(shown.counts.ErrorCount, 0);
+        ASSERT_TRUE(hidden.Findings.empty());
+        ASSERT_EQ(hidden.Counts.WarningCount, shown.Counts.WarningCount);
+        ASSERT_EQ(hidden.Counts.HintCount, shown.Counts.HintCount);
+        ASSERT_EQ(shown.Counts.ErrorCount, 0);
     }
     const bool superfluous = FinalStopIsSuperfluous(title);
     ASSERT_TRUE(!superfluous || title.ends_with('.'));
@@ -120,8 +120,8 @@ TEST(TitleRobustnessTest, LongTextCountsEveryFinding) {
     const std::string title = Repeat("Акты,справки "_cp, 13 * 5000);
     RunState state;
     const std::string findings = CheckTitleText(title, state);
-    EXPECT_EQ(state.counts.HintCount, 5000);
-    EXPECT_EQ(state.counts.WarningCount, 0);
+    EXPECT_EQ(state.Counts.HintCount, 5000);
+    EXPECT_EQ(state.Counts.WarningCount, 0);
     EXPECT_EQ(findings.size(), 5000 * "Нужен пробел после запятой; "_cp.size());
 }
 

@@ -10,20 +10,20 @@ using testing::CheckUtf8Title;
 using testing::TitleOptions;
 
 struct TitleCase {
-    std::string_view rule;  // what the case is about, printed on failure
-    std::string_view title;
-    std::string_view findings;
-    int warnings;
-    int hints;
-    TitleOptions options = {};
+    std::string_view Rule;  // what the case is about, printed on failure
+    std::string_view Title;
+    std::string_view Findings;
+    int Warnings;
+    int Hints;
+    TitleOptions Options = {};
 };
 
 void ExpectCases(std::initializer_list<TitleCase> cases) {
     for (const TitleCase& c : cases) {
-        const auto outcome = CheckUtf8Title(c.title, c.options);
-        EXPECT_EQ(outcome.findings, c.findings) << c.rule << ": " << c.title;
-        EXPECT_EQ(outcome.warnings, c.warnings) << c.rule << ": " << c.title;
-        EXPECT_EQ(outcome.hints, c.hints) << c.rule << ": " << c.title;
+        const auto outcome = CheckUtf8Title(c.Title, c.Options);
+        EXPECT_EQ(outcome.Findings, c.Findings) << c.Rule << ": " << c.Title;
+        EXPECT_EQ(outcome.Warnings, c.Warnings) << c.Rule << ": " << c.Title;
+        EXPECT_EQ(outcome.Hints, c.Hints) << c.Rule << ": " << c.Title;
     }
 }
 
@@ -165,7 +165,7 @@ TEST(TitleRulesTest, AbbreviationsYearsAndDigits) {
 }
 
 TEST(TitleRulesTest, InitialsFollowTheChosenStyle) {
-    const TitleOptions spaced{.spacedInitials = true};
+    const TitleOptions spaced{.SpacedInitials = true};
     ExpectCases({
         {"B36", "Письма Иванова А.Б.Петрову", "Нужен пробел между инициалами и фамилией \"А.Б.Пе\"; ", 0, 1},
         {"B36 spaced", "Письма Иванова А.Б.Петрову", "Нужен пробел между инициалами и фамилией \"А.Б.Пе\"; ",
@@ -212,9 +212,9 @@ TEST(TitleRulesTest, RomanNumeralsWithLookAlikes) {
 
 TEST(TitleRulesTest, HiddenClassesAreStillCounted) {
     const std::string_view title = "архивные документы,справки 1945год";
-    const TitleOptions noHints{.showHints = false};
-    const TitleOptions noWarnings{.showWarnings = false};
-    const TitleOptions nothing{.showWarnings = false, .showHints = false};
+    const TitleOptions noHints{.ShowHints = false};
+    const TitleOptions noWarnings{.ShowWarnings = false};
+    const TitleOptions nothing{.ShowWarnings = false, .ShowHints = false};
     ExpectCases({
         {"all shown", title,
          "Нужна заглавная буква в начале \"а\"; Нужен пробел после запятой; "

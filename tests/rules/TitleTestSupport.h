@@ -15,25 +15,25 @@
 namespace tabulex::rules::testing {
 
 struct TitleOptions {
-    bool spacedInitials = false;
-    bool showWarnings = true;
-    bool showHints = true;
+    bool SpacedInitials = false;
+    bool ShowWarnings = true;
+    bool ShowHints = true;
 };
 
 struct TitleOutcome {
-    std::string findings;  // UTF-8
-    int warnings = 0;
-    int hints = 0;
+    std::string Findings;  // UTF-8
+    int Warnings = 0;
+    int Hints = 0;
 };
 
 inline TitleOutcome CheckUtf8Title(std::string_view utf8Title, TitleOptions options = {}) {
     RunState state;
-    state.flags.SpacedInitials = options.spacedInitials;
-    state.flags.ShowWarnings = options.showWarnings;
-    state.flags.ShowHints = options.showHints;
+    state.Flags.SpacedInitials = options.SpacedInitials;
+    state.Flags.ShowWarnings = options.ShowWarnings;
+    state.Flags.ShowHints = options.ShowHints;
     const std::string findings = CheckTitleText(text::Utf8ToCp1251(utf8Title), state);
-    EXPECT_EQ(state.counts.ErrorCount, 0);
-    return {text::Cp1251ToUtf8(findings), state.counts.WarningCount, state.counts.HintCount};
+    EXPECT_EQ(state.Counts.ErrorCount, 0);
+    return {text::Cp1251ToUtf8(findings), state.Counts.WarningCount, state.Counts.HintCount};
 }
 
 }  // namespace tabulex::rules::testing

@@ -26,8 +26,8 @@ std::string Join(std::initializer_list<std::string_view> parts) {
 
 TEST(CheckWhitespaceTest, EachRuleAndItsNearMiss) {
     struct Case {
-        std::string text;
-        std::string expected;
+        std::string Text;
+        std::string Expected;
     };
     const Case cases[] = {
         {"", ""},
@@ -57,7 +57,7 @@ TEST(CheckWhitespaceTest, EachRuleAndItsNearMiss) {
         {"a\x0B\r", Join({kTrailingParagraph})},
         {"a\r\x0B", Join({kTrailingLineBreak})},
     };
-    for (const auto& c : cases) EXPECT_EQ(CheckWhitespace(c.text), c.expected) << '"' << c.text << '"';
+    for (const auto& c : cases) EXPECT_EQ(CheckWhitespace(c.Text), c.Expected) << '"' << c.Text << '"';
 }
 
 TEST(CheckWhitespaceTest, AllRulesReportedOnceInRuleOrder) {

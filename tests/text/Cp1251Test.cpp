@@ -20,8 +20,8 @@ TEST(Cp1251Test, EveryByteRoundTripsThroughUtf8AndUtf16) {
 
 TEST(Cp1251Test, CharactersWithoutCodeBecomeQuestionMarks) {
     struct Case {
-        std::string_view utf8;
-        std::string_view expected;
+        std::string_view Utf8;
+        std::string_view Expected;
     };
     const Case cases[] = {
         {"日本", "??"},
@@ -31,7 +31,7 @@ TEST(Cp1251Test, CharactersWithoutCodeBecomeQuestionMarks) {
         {"\xD0", "?"},                  // truncated sequence
         {"«Ёлка»", "\xAB\xA8\xEB\xEA\xE0\xBB"},
     };
-    for (const auto& c : cases) EXPECT_EQ(Utf8ToCp1251(c.utf8), c.expected) << c.utf8;
+    for (const auto& c : cases) EXPECT_EQ(Utf8ToCp1251(c.Utf8), c.Expected) << c.Utf8;
     EXPECT_EQ(Utf16ToCp1251(u"\U0001F600x\u2116"), "?x\xB9");
     EXPECT_EQ(Utf16ToCp1251(std::u16string(1, char16_t(0xD800))), "?");
 }

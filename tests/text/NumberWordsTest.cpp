@@ -8,8 +8,8 @@ namespace tabulex::text {
 namespace {
 
 struct WordsCase {
-    std::string digits;
-    std::string utf8;
+    std::string Digits;
+    std::string Utf8;
 };
 
 TEST(NumberInWordsTest, SpellsNumbersWithGenderAndEndings) {
@@ -38,7 +38,7 @@ TEST(NumberInWordsTest, SpellsNumbersWithGenderAndEndings) {
         {"100000000000000000000", "сто квинтиллионов"},
         {"1000000000000000000000", "Value is too large"},
     };
-    for (const auto& c : cases) EXPECT_EQ(Cp1251ToUtf8(NumberInWords(c.digits)), c.utf8) << c.digits;
+    for (const auto& c : cases) EXPECT_EQ(Cp1251ToUtf8(NumberInWords(c.Digits)), c.Utf8) << c.Digits;
 }
 
 TEST(NumberInWordsTest, TriadsStartWithASpace) {

@@ -10,10 +10,10 @@ namespace {
 using namespace literals;
 
 struct PosCase {
-    std::string_view pattern;
-    std::string_view text;
-    int start;
-    int expected;
+    std::string_view Pattern;
+    std::string_view Text;
+    int Start;
+    int Expected;
 };
 
 TEST(PosFromTest, FindsAtOrAfterStart) {
@@ -23,8 +23,8 @@ TEST(PosFromTest, FindsAtOrAfterStart) {
         {"b", "ab", 0, 0},    {"x", "ab", 1, 0},    {"a", "a", 1, 1},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(PosFrom(c.pattern, c.text, c.start), c.expected)
-            << c.pattern << " in " << c.text << " @" << c.start;
+        EXPECT_EQ(PosFrom(c.Pattern, c.Text, c.Start), c.Expected)
+            << c.Pattern << " in " << c.Text << " @" << c.Start;
 }
 
 TEST(PosFromTest, NoCaseComparesThroughUpperMap) {
@@ -32,29 +32,29 @@ TEST(PosFromTest, NoCaseComparesThroughUpperMap) {
         {"стр"_cp, "15 СТР."_cp, 1, 4}, {"ё"_cp, "Ёлка"_cp, 1, 1}, {"ЇЄ"_cp, "її їє"_cp, 1, 4},
         {"abc", "xABC", 2, 2},          {"abc", "xABC", 3, 0},     {"е"_cp, "ё"_cp, 1, 0},
     };
-    for (const auto& c : cases) EXPECT_EQ(PosFromNoCase(c.pattern, c.text, c.start), c.expected);
+    for (const auto& c : cases) EXPECT_EQ(PosFromNoCase(c.Pattern, c.Text, c.Start), c.Expected);
 }
 
 TEST(ReplaceAllTest, OnePassLeftToRight) {
     struct Case {
-        std::string_view text, oldPattern, newText, expected;
+        std::string_view Text, OldPattern, NewText, Expected;
     };
     const Case cases[] = {
         {"a--b", "-", "+", "a++b"},    {"aaa", "aa", "a", "aa"},  {"abc", "", "x", "abc"},
         {"abc", "abc", "", ""},        {"....", "..", ".", ".."}, {"abc", "x", "yy", "abc"},
         {"aXbX", "X", "XX", "aXXbXX"},
     };
-    for (const auto& c : cases) EXPECT_EQ(ReplaceAll(c.text, c.oldPattern, c.newText), c.expected);
+    for (const auto& c : cases) EXPECT_EQ(ReplaceAll(c.Text, c.OldPattern, c.NewText), c.Expected);
 }
 
 TEST(CollapseDoubleSpacesTest, HalvesRunsRoundingUp) {
     struct Case {
-        std::string_view text, expected;
+        std::string_view Text, Expected;
     };
     const Case cases[] = {
         {"a  b", "a b"}, {"a   b", "a  b"}, {"      12А "_cp, "   12А "_cp}, {" ", " "}, {"", ""},
     };
-    for (const auto& c : cases) EXPECT_EQ(CollapseDoubleSpaces(c.text), c.expected);
+    for (const auto& c : cases) EXPECT_EQ(CollapseDoubleSpaces(c.Text), c.Expected);
 }
 
 TEST(CaseMapsTest, LowerCaseMapsCyrillicAndUkrainianLetters) {

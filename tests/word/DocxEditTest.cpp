@@ -48,11 +48,11 @@ std::string InventoryBody() {
 }
 
 struct EditCase {
-    const char* name;
-    std::function<void(Document&)> edit;
-    std::function<void(Document&)> check;  // on the saved file, reopened
-    std::vector<std::string> present;      // UTF-8 fragments another reader must find
-    std::vector<std::string> absent;
+    const char* Name;
+    std::function<void(Document&)> Edit;
+    std::function<void(Document&)> Check;  // on the saved file, reopened
+    std::vector<std::string> Present;      // UTF-8 fragments another reader must find
+    std::vector<std::string> Absent;
 };
 
 std::unique_ptr<Table> Main(Document& d) {
@@ -195,12 +195,12 @@ class EditTest : public ::testing::Test {
         for (const EditCase& c : Cases()) {
             auto app = CreateApplication();
             Document& document = app->Documents().Open(original);
-            c.edit(document);
-            EXPECT_FALSE(document.Saved()) << c.name;
-            EXPECT_EQ(ReadFile(original), before) << c.name << ": editing changed the file on disk";
+            c.Edit(document);
+            EXPECT_FALSE(document.Saved()) << c.Name;
+            EXPECT_EQ(ReadFile(original), before) << c.Name << ": editing changed the file on disk";
             saved.push_back(folder_.File("edit" + std::to_string(i++) + ".docx"));
             document.SaveAs(saved.back());
-            EXPECT_TRUE(document.Saved()) << c.name;
+            EXPECT_TRUE(document.Saved()) << c.Name;
         }
         EXPECT_EQ(ReadFile(original), before);
         return saved;
@@ -213,9 +213,9 @@ TEST_F(EditTest, EachEditSurvivesSaveAndReopen) {
     std::vector<std::string> saved = EditAndSave();
     auto cases = Cases();
     for (std::size_t i = 0; i < cases.size(); ++i) {
-        SCOPED_TRACE(cases[i].name);
+        SCOPED_TRACE(cases[i].Name);
         auto app = CreateApplication();
-        cases[i].check(app->Documents().Open(saved[i]));
+        cases[i].Check(app->Documents().Open(saved[i]));
     }
 }
 
@@ -230,12 +230,12 @@ TEST_F(EditTest, LibreOfficeReadsEveryEditedFile) {
     auto cases = Cases();
     for (std::size_t i = 0; i < cases.size(); ++i) {
         std::string text = ReadFile(folder_.File("txt/edit" + std::to_string(i) + ".txt"));
-        ASSERT_FALSE(text.empty()) << cases[i].name;
-        for (const std::string& fragment : cases[i].present)
-            EXPECT_NE(text.find(fragment), std::string::npos) << cases[i].name << ": " << fragment << "\n"
+        ASSERT_FALSE(text.empty()) << cases[i].Name;
+        for (const std::string& fragment : cases[i].Present)
+            EXPECT_NE(text.find(fragment), std::string::npos) << cases[i].Name << ": " << fragment << "\n"
                                                               << text;
-        for (const std::string& fragment : cases[i].absent)
-            EXPECT_EQ(text.find(fragment), std::string::npos) << cases[i].name << ": " << fragment;
+        for (const std::string& fragment : cases[i].Absent)
+            EXPECT_EQ(text.find(fragment), std::string::npos) << cases[i].Name << ": " << fragment;
     }
 }
 
@@ -259,13 +259,13 @@ TEST_F(EditTest, PythonDocxReadsEveryEditedFile) {
     auto cases = Cases();
     for (std::size_t i = 0; i < cases.size(); ++i) {
         std::string text = ReadFile(saved[i] + ".py.txt");
-        for (const std::string& fragment : cases[i].present) {
+        for (const std::string& fragment : cases[i].Present) {
             if (fragment.find('\t') != std::string::npos) continue;  // python-docx shows tabs its own way
-            EXPECT_NE(text.find(fragment), std::string::npos) << cases[i].name << ": " << fragment << "\n"
+            EXPECT_NE(text.find(fragment), std::string::npos) << cases[i].Name << ": " << fragment << "\n"
                                                               << text;
         }
-        for (const std::string& fragment : cases[i].absent)
-            EXPECT_EQ(text.find(fragment), std::string::npos) << cases[i].name << ": " << fragment;
+        for (const std::string& fragment : cases[i].Absent)
+            EXPECT_EQ(text.find(fragment), std::string::npos) << cases[i].Name << ": " << fragment;
     }
 }
 

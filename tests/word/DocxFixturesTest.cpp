@@ -15,13 +15,13 @@ std::string Fixture(const std::string& name) {
 }
 
 struct FixtureCase {
-    const char* file;
-    int tables;
-    int rowsOfFirst;
-    int columnsOfFirst;
-    int shapes;
-    int row;  // a row of the first table and its text
-    const char* rowText;
+    const char* File;
+    int Tables;
+    int RowsOfFirst;
+    int ColumnsOfFirst;
+    int Shapes;
+    int Row;  // a row of the first table and its text
+    const char* RowText;
 };
 
 const FixtureCase kFixtures[] = {
@@ -36,15 +36,15 @@ const FixtureCase kFixtures[] = {
 
 TEST(DocxFixturesTest, ReadsWordDocuments) {
     for (const FixtureCase& c : kFixtures) {
-        SCOPED_TRACE(c.file);
+        SCOPED_TRACE(c.File);
         auto app = CreateApplication();
-        Document& document = app->Documents().Open(Fixture(c.file));
-        ASSERT_EQ(document.Tables()->Count(), c.tables);
+        Document& document = app->Documents().Open(Fixture(c.File));
+        ASSERT_EQ(document.Tables()->Count(), c.Tables);
         auto table = document.Tables()->Item(1);
-        EXPECT_EQ(table->Rows()->Count(), c.rowsOfFirst);
-        EXPECT_EQ(table->Columns()->Count(), c.columnsOfFirst);
-        EXPECT_EQ(document.Shapes()->Count(), c.shapes);
-        EXPECT_EQ(Show(table->Rows()->Item(c.row)->Range()->Text()), c.rowText);
+        EXPECT_EQ(table->Rows()->Count(), c.RowsOfFirst);
+        EXPECT_EQ(table->Columns()->Count(), c.ColumnsOfFirst);
+        EXPECT_EQ(document.Shapes()->Count(), c.Shapes);
+        EXPECT_EQ(Show(table->Rows()->Item(c.Row)->Range()->Text()), c.RowText);
     }
 }
 
@@ -58,13 +58,13 @@ TEST(DocxFixturesTest, ListNumberOfAnEmptyNumberCell) {
 TEST(DocxFixturesTest, SavingRewritesOnlyTheEditedPart) {
     TempFolder folder;
     for (const FixtureCase& c : kFixtures) {
-        SCOPED_TRACE(c.file);
-        Package original = Package::Load(Fixture(c.file));
+        SCOPED_TRACE(c.File);
+        Package original = Package::Load(Fixture(c.File));
         for (bool edit : {false, true}) {
             auto app = CreateApplication();
-            Document& document = app->Documents().Open(Fixture(c.file));
+            Document& document = app->Documents().Open(Fixture(c.File));
             if (edit) document.Tables()->Item(1)->Rows()->Item(1)->Delete();
-            std::string saved = folder.File(std::string(edit ? "edited-" : "same-") + c.file);
+            std::string saved = folder.File(std::string(edit ? "edited-" : "same-") + c.File);
             document.SaveAs(saved);
             Package out = Package::Load(saved);
             ASSERT_EQ(out.PartNames(), original.PartNames());
@@ -74,7 +74,7 @@ TEST(DocxFixturesTest, SavingRewritesOnlyTheEditedPart) {
             }
             auto reopened = CreateApplication();
             EXPECT_EQ(reopened->Documents().Open(saved).Tables()->Item(1)->Rows()->Count(),
-                      c.rowsOfFirst - (edit ? 1 : 0));
+                      c.RowsOfFirst - (edit ? 1 : 0));
         }
     }
 }

@@ -53,9 +53,9 @@ class FormatTest : public ::testing::Test {
 
 TEST_F(FormatTest, BoldOfARowOverItsTextRuns) {
     struct Case {
-        const char* name;
-        std::string row;
-        int expected;
+        const char* Name;
+        std::string Row;
+        int Expected;
     };
     const Case cases[] = {
         {"every run bold", Tr(Tc(Para(BoldRun("Раздел"))) + Tc(Para(BoldRun("1")))), kTrue},
@@ -75,14 +75,14 @@ TEST_F(FormatTest, BoldOfARowOverItsTextRuns) {
         {"marks of a text-less range can be mixed", Tr(Tc(Para("", "<w:rPr><w:b/></w:rPr>")) + Tc(Para(""))),
          kUndefined},
     };
-    for (const Case& c : cases) EXPECT_EQ(FirstRow(c.row)->Range()->Font()->Bold(), c.expected) << c.name;
+    for (const Case& c : cases) EXPECT_EQ(FirstRow(c.Row)->Range()->Font()->Bold(), c.Expected) << c.Name;
 }
 
 TEST_F(FormatTest, KeepWithNextOverParagraphs) {
     struct Case {
-        const char* name;
-        std::string row;
-        int expected;
+        const char* Name;
+        std::string Row;
+        int Expected;
     };
     const Case cases[] = {
         {"direct on every paragraph",
@@ -95,13 +95,13 @@ TEST_F(FormatTest, KeepWithNextOverParagraphs) {
          Tr(Tc(Para(PlainRun("а"), "<w:pStyle w:val=\"Heading\"/><w:keepNext w:val=\"0\"/>"))), kFalse},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(FirstRow(c.row)->Range()->ParagraphFormat()->KeepWithNext(), c.expected) << c.name;
+        EXPECT_EQ(FirstRow(c.Row)->Range()->ParagraphFormat()->KeepWithNext(), c.Expected) << c.Name;
 }
 
 TEST_F(FormatTest, AllowBreakAcrossPagesFromCantSplit) {
     struct Case {
-        const char* trPr;
-        int expected;
+        const char* TrPr;
+        int Expected;
     };
     const Case cases[] = {{"", kTrue},
                           {"<w:trPr><w:cantSplit/></w:trPr>", kFalse},
@@ -110,8 +110,8 @@ TEST_F(FormatTest, AllowBreakAcrossPagesFromCantSplit) {
                           {"<w:trPr><w:cantSplit w:val=\"false\"/></w:trPr>", kTrue},
                           {"<w:trPr><w:tblHeader/></w:trPr>", kTrue}};
     for (const Case& c : cases) {
-        std::string row = "<w:tr>" + std::string(c.trPr) + Tc(P("а")) + "</w:tr>";
-        EXPECT_EQ(FirstRow(row)->AllowBreakAcrossPages(), c.expected) << c.trPr;
+        std::string row = "<w:tr>" + std::string(c.TrPr) + Tc(P("а")) + "</w:tr>";
+        EXPECT_EQ(FirstRow(row)->AllowBreakAcrossPages(), c.Expected) << c.TrPr;
     }
 }
 
@@ -126,9 +126,9 @@ TEST_F(FormatTest, ShapesAreFloatingDrawingsCountedOnce) {
         "</w:drawing></mc:Choice><mc:Fallback><w:pict><v:rect style=\"position:absolute\"/>"
         "</w:pict></mc:Fallback></mc:AlternateContent></w:r>";
     struct Case {
-        const char* name;
-        std::string body;
-        int expected;
+        const char* Name;
+        std::string Body;
+        int Expected;
     };
     const Case cases[] = {
         {"none", P("текст"), 0},
@@ -139,7 +139,7 @@ TEST_F(FormatTest, ShapesAreFloatingDrawingsCountedOnce) {
         {"both branches of alternate content", Para(alternate), 1},
         {"three lines, one in a table cell", Para(line + line) + Tbl(Tr(Tc(Para(line)))) + P(""), 3},
     };
-    for (const Case& c : cases) EXPECT_EQ(Open(c.body).Shapes()->Count(), c.expected) << c.name;
+    for (const Case& c : cases) EXPECT_EQ(Open(c.Body).Shapes()->Count(), c.Expected) << c.Name;
 }
 
 TEST_F(FormatTest, ListStringOfTheFirstNumberedParagraph) {

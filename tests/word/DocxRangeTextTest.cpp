@@ -23,9 +23,9 @@ std::string Field(std::string_view instruction, std::string_view result) {
 }
 
 struct RowCase {
-    const char* name;
-    std::string row;       // one w:tr
-    const char* expected;  // Show() of the row's Range.Text
+    const char* Name;
+    std::string Row;       // one w:tr
+    const char* Expected;  // Show() of the row's Range.Text
 };
 
 class RowTextTest : public ::testing::Test {
@@ -96,7 +96,7 @@ TEST_F(RowTextTest, RowTextsAsWordGivesThem) {
         {"Cyrillic and punctuation in 1251", Tr(Tc(P("№ 5 — «дело»")) + Tc(P("1950–1951"))),
          "№ 5 — «дело»|1950–1951||"},
     };
-    for (const RowCase& c : cases) EXPECT_EQ(Show(RowText(c.row)), c.expected) << c.name;
+    for (const RowCase& c : cases) EXPECT_EQ(Show(RowText(c.Row)), c.Expected) << c.Name;
 }
 
 TEST_F(RowTextTest, CellTextEndsWithTheEndOfCellMark) {

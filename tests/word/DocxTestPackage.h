@@ -3,8 +3,8 @@
 // Test support for the document host: small packages written from XML, a temporary folder, and a
 // visible form of Word's control characters for readable failures.
 
+#include "ooxml/MinimalPackage.h"
 #include "text/Cp1251.h"
-#include "word/docx/MinimalPackage.h"
 
 #include <gtest/gtest.h>
 
@@ -55,8 +55,9 @@ inline std::string ReadFile(const std::string& path) {
 
 // Writes a .docx whose body holds `bodyXml` (UTF-8) and returns its path.
 inline std::string WriteDocx(const std::string& path, std::string_view bodyXml,
-                             std::string styles = DefaultStylesXml(), std::string numbering = {}) {
-    WriteFile(path, BuildDocxBytes(DocxParts{WrapBody(bodyXml), std::move(styles), std::move(numbering)}));
+                             std::string styles = ooxml::DefaultStylesXml(), std::string numbering = {}) {
+    WriteFile(path, ooxml::BuildDocxBytes(
+                        ooxml::DocxParts{ooxml::WrapBody(bodyXml), std::move(styles), std::move(numbering)}));
     return path;
 }
 

@@ -35,8 +35,8 @@ std::string ReadPart(const std::string& docx, const char* part) {
 }
 
 struct NumberedParagraph {
-    std::string number;  // UTF-8, "" when unnumbered
-    std::string text;    // UTF-8
+    std::string Number;  // UTF-8, "" when unnumbered
+    std::string Text;    // UTF-8
 };
 
 class OpenedDocument {
@@ -56,9 +56,9 @@ class OpenedDocument {
         for (pugi::xpath_node p : body.select_nodes(".//w:p")) {
             NumberedParagraph paragraph;
             if (auto found = strings.find(p.node().internal_object()); found != strings.end())
-                paragraph.number = text::Cp1251ToUtf8(found->second);
+                paragraph.Number = text::Cp1251ToUtf8(found->second);
             for (pugi::xpath_node t : p.node().select_nodes(".//w:t"))
-                paragraph.text += t.node().text().get();
+                paragraph.Text += t.node().text().get();
             paragraphs_.push_back(std::move(paragraph));
         }
     }
@@ -67,7 +67,7 @@ class OpenedDocument {
     std::vector<std::string> Numbers() const {
         std::vector<std::string> numbers;
         for (const NumberedParagraph& p : paragraphs_)
-            if (!p.number.empty()) numbers.push_back(p.number);
+            if (!p.Number.empty()) numbers.push_back(p.Number);
         return numbers;
     }
 
@@ -82,8 +82,8 @@ TEST(ListNumberingDocumentsTest, MixedFormatsAndStartValues) {
     EXPECT_EQ(document.Numbers(),
               (std::vector<std::string>{"II.", "C.", "D.", "4.", "e.", "f.", "6)", "f)", "(viii)", "(ix)"}));
     for (const NumberedParagraph& p : document.Paragraphs()) {
-        if (p.text.rfind("expect ", 0) == 0) {
-            EXPECT_NE(p.number.find(p.text.substr(7)), std::string::npos) << p.text;
+        if (p.Text.rfind("expect ", 0) == 0) {
+            EXPECT_NE(p.Number.find(p.Text.substr(7)), std::string::npos) << p.Text;
         }
     }
 }
@@ -107,8 +107,8 @@ TEST(ListNumberingDocumentsTest, ThousandsOfRomanNumerals) {
                                                    {944, "cmxliv|"}, {1994, "mcmxciv|"}, {3500, "mmmd|"}};
     for (auto [n, roman] : samples) {
         const NumberedParagraph& p = document.Paragraphs()[static_cast<std::size_t>(n - 1)];
-        EXPECT_EQ(p.text, std::to_string(n));
-        EXPECT_EQ(p.number, roman);
+        EXPECT_EQ(p.Text, std::to_string(n));
+        EXPECT_EQ(p.Number, roman);
     }
 }
 
@@ -118,7 +118,7 @@ TEST(ListNumberingDocumentsTest, RussianTechnicalDocument) {
     OpenedDocument document("tz.docx");
     auto numberOf = [&](const std::string& textStart) {
         for (const NumberedParagraph& p : document.Paragraphs())
-            if (p.text.rfind(textStart, 0) == 0) return p.number;
+            if (p.Text.rfind(textStart, 0) == 0) return p.Number;
         ADD_FAILURE() << "no paragraph " << textStart;
         return std::string();
     };

@@ -8,9 +8,9 @@ namespace tabulex::word::docx {
 namespace {
 
 struct FormatCase {
-    int number;
-    const char* format;
-    const char* expected;  // UTF-8
+    int Number;
+    const char* Format;
+    const char* Expected;  // UTF-8
 };
 
 TEST(ListNumberFormatTest, WritesNumbersAsWordDoes) {
@@ -45,8 +45,8 @@ TEST(ListNumberFormatTest, WritesNumbersAsWordDoes) {
         {5, "", "5"},
     };
     for (const FormatCase& c : cases) {
-        SCOPED_TRACE(std::string(c.format) + " " + std::to_string(c.number));
-        EXPECT_EQ(text::Cp1251ToUtf8(FormatListNumber(c.number, ParseNumberFormat(c.format))), c.expected);
+        SCOPED_TRACE(std::string(c.Format) + " " + std::to_string(c.Number));
+        EXPECT_EQ(text::Cp1251ToUtf8(FormatListNumber(c.Number, ParseNumberFormat(c.Format))), c.Expected);
     }
 }
 

@@ -86,11 +86,11 @@ std::vector<std::string> ListStringsOf(const std::string& numbering, const std::
 }
 
 struct Case {
-    const char* name;
-    std::string numbering;
-    std::string styles;
-    std::string body;
-    std::vector<std::string> expected;
+    const char* Name;
+    std::string Numbering;
+    std::string Styles;
+    std::string Body;
+    std::vector<std::string> Expected;
 };
 
 const std::string kOutline =
@@ -195,8 +195,8 @@ std::vector<Case> Cases() {
 
 TEST(ListNumberingTest, ComputesWhatWordShows) {
     for (const Case& c : Cases()) {
-        SCOPED_TRACE(c.name);
-        EXPECT_EQ(ListStringsOf(c.numbering, c.styles, c.body), c.expected);
+        SCOPED_TRACE(c.Name);
+        EXPECT_EQ(ListStringsOf(c.Numbering, c.Styles, c.Body), c.Expected);
     }
 }
 
@@ -220,13 +220,13 @@ TEST(ListNumberingTest, ShownLevelIsTheDefinitionTheNumberCameFrom) {
     ListNumbering numbering(numberingXml.child("w:numbering"), sheet);
     auto ref = [](int numId, int ilvl) {
         NumberingRef result;
-        result.numId = numId;
-        result.ilvl = ilvl;
+        result.NumId = numId;
+        result.Ilvl = ilvl;
         return result;
     };
     NumberingRef styleBound = ref(1, 0);
-    styleBound.levelGiven = false;
-    styleBound.styleId = "Sub";
+    styleBound.LevelGiven = false;
+    styleBound.StyleId = "Sub";
     auto textOf = [&](const NumberingRef& shown) {
         return std::string(numbering.ShownLevel(shown).child("w:lvlText").attribute("w:val").value());
     };

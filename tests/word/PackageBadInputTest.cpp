@@ -4,9 +4,9 @@
 #include "word/docx/Package.h"
 
 #include "PackageTestHelpers.h"
+#include "ooxml/FileSystem.h"
 #include "text/Cp1251.h"
 #include "word/Error.h"
-#include "word/docx/FileSystem.h"
 #include "word/docx/PackageMessages.h"
 
 #include <gtest/gtest.h>
@@ -23,9 +23,9 @@ namespace {
 using namespace testing;
 
 struct BadInput {
-    const char* label;
-    std::function<std::string(const std::string& folder)> make;  // returns the path to open
-    std::string_view message;                                    // the user's message starts with it
+    const char* Label;
+    std::function<std::string(const std::string& folder)> Make;  // returns the path to open
+    std::string_view Message;                                    // the user's message starts with it
 };
 
 std::string Write(const std::string& folder, const std::string& name, std::string_view bytes) {
@@ -103,9 +103,9 @@ std::vector<BadInput> BadInputs() {
 }
 
 struct FileState {
-    bool exists = false;
-    std::string bytes;
-    std::int64_t mtime = 0;
+    bool Exists = false;
+    std::string Bytes;
+    std::int64_t Mtime = 0;
     bool operator==(const FileState&) const = default;
 };
 
@@ -117,17 +117,17 @@ FileState StateOf(const std::string& path) {
 }
 
 TEST(PackageBadInputTest, EachBadInputGivesItsMessageAndLeavesTheFileAlone) {
-    fs::TempFolder folder("tabulex-bad-");
+    ooxml::fs::TempFolder folder("tabulex-bad-");
     for (const BadInput& input : BadInputs()) {
-        SCOPED_TRACE(input.label);
-        const std::string path = input.make(folder.Path());
+        SCOPED_TRACE(input.Label);
+        const std::string path = input.Make(folder.Path());
         const FileState before = StateOf(path);
         try {
             Package::Load(path);
             ADD_FAILURE() << "opened";
         } catch (const word::Error& error) {
-            EXPECT_TRUE(error.Message().starts_with(input.message)) << error.what();
-            EXPECT_NE(error.Message().find(fs::DisplayName(path)), std::string::npos) << error.what();
+            EXPECT_TRUE(error.Message().starts_with(input.Message)) << error.what();
+            EXPECT_NE(error.Message().find(ooxml::fs::DisplayName(path)), std::string::npos) << error.what();
             EXPECT_FALSE(error.Detail().empty());
         }
         EXPECT_EQ(StateOf(path), before);
@@ -179,14 +179,14 @@ std::string WithDeclaredSize(std::string zip, std::string_view name, std::uint32
 TEST(PackageBadInputTest, ZipBombsAreRefusedQuickly) {
     const std::string zeros(8u << 20, '\0');
     struct Bomb {
-        const char* label;
-        std::string bytes;
-        PackageLimits limits;
+        const char* Label;
+        std::string Bytes;
+        PackageLimits Limits;
     };
     std::vector<ZipItem> oneBigEntry = MinimalDocxItems();
     oneBigEntry.push_back({"word/media/image1.bin", zeros});
     PackageLimits ratioLimits;
-    ratioLimits.maxCompressionRatio = 100;
+    ratioLimits.MaxCompressionRatio = 100;
     const std::vector<Bomb> bombs = {
         {"entries over 1 GiB in total", ManyEntryBomb(1ull << 30), PackageLimits{}},
         {"declared size over the total",
@@ -197,16 +197,16 @@ TEST(PackageBadInputTest, ZipBombsAreRefusedQuickly) {
         {"too many entries", ManyEntryBomb(64u << 20),
          [] {
              PackageLimits fewEntries;
-             fewEntries.maxEntries = 50;
+             fewEntries.MaxEntries = 50;
              return fewEntries;
          }()},
     };
     for (const Bomb& bomb : bombs) {
-        SCOPED_TRACE(bomb.label);
-        EXPECT_LT(bomb.bytes.size(), 4u << 20);
+        SCOPED_TRACE(bomb.Label);
+        EXPECT_LT(bomb.Bytes.size(), 4u << 20);
         auto start = std::chrono::steady_clock::now();
         try {
-            Package::FromBytes(bomb.bytes, "bomb.docx", bomb.limits);
+            Package::FromBytes(bomb.Bytes, "bomb.docx", bomb.Limits);
             ADD_FAILURE() << "opened";
         } catch (const word::Error& error) {
             EXPECT_TRUE(error.Message().starts_with(messages::kTooLarge)) << error.what();
@@ -215,7 +215,7 @@ TEST(PackageBadInputTest, ZipBombsAreRefusedQuickly) {
     }
     // The same package opens once its ratio is allowed (deflate cannot go much past 1032:1).
     PackageLimits generous;
-    generous.maxCompressionRatio = 2000;
+    generous.MaxCompressionRatio = 2000;
     EXPECT_EQ(Package::FromBytes(BuildZip(oneBigEntry), "big.docx", generous).Bytes("word/media/image1.bin"),
               zeros);
 }

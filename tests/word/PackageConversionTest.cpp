@@ -5,8 +5,8 @@
 #include "word/docx/DocumentConversion.h"
 
 #include "PackageTestHelpers.h"
+#include "ooxml/FileSystem.h"
 #include "word/Error.h"
-#include "word/docx/FileSystem.h"
 #include "word/docx/Package.h"
 #include "word/docx/PackageMessages.h"
 
@@ -29,9 +29,9 @@ TEST(PackageConversionTest, FormatIsToldByContentBeforeName) {
     const std::string ole("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1\0\0\0\0", 12);
     const std::string odt = ReadFile(Fixture("convert/ukrf.odt"));
     struct Case {
-        std::string bytes;
-        const char* name;
-        DocumentFormat expected;
+        std::string Bytes;
+        const char* Name;
+        DocumentFormat Expected;
     };
     const std::vector<Case> cases = {
         {MinimalDocx(), "opis.docx", DocumentFormat::Docx},
@@ -47,8 +47,8 @@ TEST(PackageConversionTest, FormatIsToldByContentBeforeName) {
         {"plain", "opis.txt", DocumentFormat::Unknown},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        EXPECT_EQ(DetectFormat(c.bytes, c.name), c.expected);
+        SCOPED_TRACE(c.Name);
+        EXPECT_EQ(DetectFormat(c.Bytes, c.Name), c.Expected);
     }
 }
 
@@ -66,7 +66,7 @@ class ScopedPath {
 };
 
 TEST(PackageConversionTest, WithoutLibreOfficeTheMessageNamesTheFormat) {
-    fs::TempFolder empty("tabulex-nopath-");
+    ooxml::fs::TempFolder empty("tabulex-nopath-");
     ScopedPath path(empty.Path());
     for (const char* name : {"ukrf.odt", "ukrf.rtf", "ukrf.doc"}) {
         SCOPED_TRACE(name);
@@ -85,8 +85,8 @@ TEST(PackageConversionTest, WithoutLibreOfficeTheMessageNamesTheFormat) {
 }
 
 TEST(PackageConversionTest, LibreOfficeConvertsDocRtfAndOdt) {
-    if (fs::FindOnPath("soffice").empty()) GTEST_SKIP() << "soffice is not installed";
-    fs::TempFolder folder("tabulex-conv-");
+    if (ooxml::fs::FindOnPath("soffice").empty()) GTEST_SKIP() << "soffice is not installed";
+    ooxml::fs::TempFolder folder("tabulex-conv-");
     // A name a shell would misread: the conversion must not pass it through one.
     const std::string hostile = folder.Path() + "/-x $(touch pwned); 'a' \"b\" опись.rtf";
     std::filesystem::copy_file(Fixture("convert/ukrf.rtf"), hostile);
@@ -104,15 +104,15 @@ TEST(PackageConversionTest, LibreOfficeConvertsDocRtfAndOdt) {
 
 // A stand-in soffice on PATH that fails, or that hangs past the timeout.
 TEST(PackageConversionTest, AFailingOrHangingConversionIsReported) {
-    fs::TempFolder bin("tabulex-fake-");
+    ooxml::fs::TempFolder bin("tabulex-fake-");
     ScopedPath path(bin.Path());
     const std::string soffice = bin.Path() + "/soffice";
     const std::string rtf = ReadFile(Fixture("convert/ukrf.rtf"));
     struct Case {
-        const char* label;
-        const char* script;
-        std::string message;
-        const char* detail;
+        const char* Label;
+        const char* Script;
+        std::string Message;
+        const char* Detail;
     };
     const std::vector<Case> cases = {
         {"failing", "#!/bin/sh\necho 'Error: source file could not be loaded' >&2\nexit 3\n",
@@ -124,16 +124,16 @@ TEST(PackageConversionTest, AFailingOrHangingConversionIsReported) {
          "killed after 1 s"},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.label);
-        WriteFile(soffice, c.script);
+        SCOPED_TRACE(c.Label);
+        WriteFile(soffice, c.Script);
         std::filesystem::permissions(soffice, std::filesystem::perms::owner_all);
         auto start = std::chrono::steady_clock::now();
         try {
             ConvertToDocx(rtf, DocumentFormat::Rtf, "opis.rtf", std::chrono::seconds(1));
             ADD_FAILURE() << "converted";
         } catch (const word::Error& error) {
-            EXPECT_EQ(error.Message(), std::string(c.message) + "opis.rtf");
-            EXPECT_NE(error.Detail().find(c.detail), std::string::npos) << error.Detail();
+            EXPECT_EQ(error.Message(), std::string(c.Message) + "opis.rtf");
+            EXPECT_NE(error.Detail().find(c.Detail), std::string::npos) << error.Detail();
         }
         EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
     }

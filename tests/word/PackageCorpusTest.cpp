@@ -54,10 +54,10 @@ void CheckRoundTrip(const std::string& path) {
     std::vector<RawEntry> after = RawEntries(saved);
     ASSERT_EQ(before.size(), after.size());
     for (std::size_t i = 0; i < before.size(); ++i) {
-        if (rewritten.count(before[i].name)) {
-            EXPECT_EQ(SerializePart(ParsePart(reopened, before[i].name)), rewritten[before[i].name]);
+        if (rewritten.count(before[i].Name)) {
+            EXPECT_EQ(SerializePart(ParsePart(reopened, before[i].Name)), rewritten[before[i].Name]);
         } else {
-            EXPECT_EQ(after[i], before[i]) << before[i].name;
+            EXPECT_EQ(after[i], before[i]) << before[i].Name;
         }
     }
 }

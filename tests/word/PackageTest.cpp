@@ -4,8 +4,8 @@
 #include "word/docx/Package.h"
 
 #include "PackageTestHelpers.h"
+#include "ooxml/FileSystem.h"
 #include "word/Error.h"
-#include "word/docx/FileSystem.h"
 #include "word/docx/PackageMessages.h"
 #include "word/docx/XmlPart.h"
 
@@ -39,7 +39,7 @@ std::vector<std::string> FolderListing(const std::string& folder) {
 }
 
 TEST(PackageTest, DocumentsSavedWithoutEditsAreByteIdentical) {
-    fs::TempFolder folder("tabulex-pkg-");
+    ooxml::fs::TempFolder folder("tabulex-pkg-");
     for (const std::string& name : kFixtures) {
         SCOPED_TRACE(name);
         const std::string original = ReadFile(FixturePath(name));
@@ -70,9 +70,9 @@ TEST(PackageTest, EditingOnePartLeavesTheOtherEntriesAsTheyWere) {
         std::vector<RawEntry> after = RawEntries(saved);
         ASSERT_EQ(after.size(), before.size());
         for (std::size_t i = 0; i < before.size(); ++i) {
-            EXPECT_EQ(after[i].name, before[i].name);
-            if (before[i].name != "word/document.xml") {
-                EXPECT_EQ(after[i], before[i]) << before[i].name;
+            EXPECT_EQ(after[i].Name, before[i].Name);
+            if (before[i].Name != "word/document.xml") {
+                EXPECT_EQ(after[i], before[i]) << before[i].Name;
             }
         }
         Package reopened = Package::FromBytes(saved, name);
@@ -82,7 +82,7 @@ TEST(PackageTest, EditingOnePartLeavesTheOtherEntriesAsTheyWere) {
 }
 
 TEST(PackageTest, PartsAddedReplacedAndRemovedReachTheSavedFile) {
-    fs::TempFolder folder("tabulex-pkg-");
+    ooxml::fs::TempFolder folder("tabulex-pkg-");
     Package package = Package::FromBytes(MinimalDocx(), "new.docx");
     EXPECT_EQ(package.PartNames(),
               (std::vector<std::string>{"[Content_Types].xml", "_rels/.rels", "word/document.xml"}));
@@ -103,8 +103,8 @@ TEST(PackageTest, PartsAddedReplacedAndRemovedReachTheSavedFile) {
     EXPECT_EQ(reopened.Bytes("Word/Document.XML"), DocumentXml("<w:p/>"));  // names compare as OPC does
     EXPECT_FALSE(reopened.Has("_rels/.rels"));
     for (const RawEntry& entry : RawEntries(ReadFile(target)))
-        if (entry.name != "[Content_Types].xml") {
-            EXPECT_EQ(entry.method, ZIP_CM_DEFLATE) << entry.name;
+        if (entry.Name != "[Content_Types].xml") {
+            EXPECT_EQ(entry.Method, ZIP_CM_DEFLATE) << entry.Name;
         }
     EXPECT_THROW(reopened.Bytes("_rels/.rels"), word::Error);
 }
@@ -128,7 +128,7 @@ TEST(PackageTest, BytesTakenOutLeaveThePackageAsItWas) {
 TEST(PackageTest, AnEmptyPackageBuiltPartByPartOpensAgain) {
     Package package = Package::CreateEmpty("report.docx");
     for (const ZipItem& item : MinimalDocxItems("<w:p><w:r><w:t>Итог</w:t></w:r></w:p>"))
-        package.SetBytes(item.name, item.data);
+        package.SetBytes(item.Name, item.Data);
     Package reopened = Package::FromBytes(package.ToBytes(), "report.docx");
     EXPECT_EQ(reopened.PartNames(), package.PartNames());
     EXPECT_EQ(reopened.Bytes("word/document.xml"), package.Bytes("word/document.xml"));
@@ -137,9 +137,9 @@ TEST(PackageTest, AnEmptyPackageBuiltPartByPartOpensAgain) {
 // --- Saving ---------------------------------------------------------------------------------------
 
 struct SaveFailure {
-    const char* label;
-    std::function<std::string(const std::string& folder)> prepare;  // returns the target path
-    std::string_view reason;                                        // at the end of the message
+    const char* Label;
+    std::function<std::string(const std::string& folder)> Prepare;  // returns the target path
+    std::string_view Reason;                                        // at the end of the message
 };
 
 // Write failures part-way are provoked with a file size limit of 1 KiB (SIGXFSZ ignored).
@@ -192,9 +192,9 @@ TEST(PackageTest, AFailedSaveLeavesTheTargetAndTheFolderAsTheyWere) {
          ""},
     };
     for (const SaveFailure& failure : failures) {
-        SCOPED_TRACE(failure.label);
-        fs::TempFolder folder("tabulex-save-");
-        const std::string target = failure.prepare(folder.Path());
+        SCOPED_TRACE(failure.Label);
+        ooxml::fs::TempFolder folder("tabulex-save-");
+        const std::string target = failure.Prepare(folder.Path());
         const std::string parent = std::filesystem::path(target).parent_path();
         const auto listing =
             std::filesystem::exists(parent) ? FolderListing(parent) : std::vector<std::string>{};
@@ -204,7 +204,7 @@ TEST(PackageTest, AFailedSaveLeavesTheTargetAndTheFolderAsTheyWere) {
             ADD_FAILURE() << "saved";
         } catch (const word::Error& error) {
             EXPECT_TRUE(error.Message().starts_with(messages::kSaveFailed)) << error.what();
-            EXPECT_TRUE(error.Message().ends_with(failure.reason)) << error.what();
+            EXPECT_TRUE(error.Message().ends_with(failure.Reason)) << error.what();
         }
         if (std::filesystem::exists(parent)) {
             EXPECT_EQ(FolderListing(parent), listing);
@@ -217,7 +217,7 @@ TEST(PackageTest, AFailedSaveLeavesTheTargetAndTheFolderAsTheyWere) {
 }
 
 TEST(PackageTest, AWriteFailingHalfwayRemovesTheTemporaryFile) {
-    fs::TempFolder folder("tabulex-save-");
+    ooxml::fs::TempFolder folder("tabulex-save-");
     const std::string target = folder.Path() + "/opis.docx";
     WriteFile(target, "the old document");
     Package package = Package::Load(FixturePath("ukrf.docx"));
@@ -230,7 +230,7 @@ TEST(PackageTest, AWriteFailingHalfwayRemovesTheTemporaryFile) {
 }
 
 TEST(PackageTest, SavingOverAFileKeepsItsPermissionsAndLeavesNoTemporaryFile) {
-    fs::TempFolder folder("tabulex-save-");
+    ooxml::fs::TempFolder folder("tabulex-save-");
     const std::string target = folder.Path() + "/opis.docx";
     WriteFile(target, "old");
     chmod(target.c_str(), 0640);

@@ -15,9 +15,9 @@
 namespace tabulex::word::docx::testing {
 
 struct ZipItem {
-    std::string name;
-    std::string data;
-    bool deflate = true;
+    std::string Name;
+    std::string Data;
+    bool Deflate = true;
 };
 
 // Builds a zip archive in memory, entries in the given order.
@@ -29,11 +29,11 @@ inline std::string BuildZip(const std::vector<ZipItem>& items) {
     if (!archive) throw std::runtime_error("zip_open_from_source");
     zip_source_keep(buffer);
     for (const ZipItem& item : items) {
-        zip_source_t* source = zip_source_buffer(archive, item.data.data(), item.data.size(), 0);
-        zip_int64_t index = zip_file_add(archive, item.name.c_str(), source, ZIP_FL_ENC_UTF_8);
+        zip_source_t* source = zip_source_buffer(archive, item.Data.data(), item.Data.size(), 0);
+        zip_int64_t index = zip_file_add(archive, item.Name.c_str(), source, ZIP_FL_ENC_UTF_8);
         if (index < 0) throw std::runtime_error("zip_file_add");
         zip_set_file_compression(archive, static_cast<zip_uint64_t>(index),
-                                 item.deflate ? ZIP_CM_DEFLATE : ZIP_CM_STORE, 0);
+                                 item.Deflate ? ZIP_CM_DEFLATE : ZIP_CM_STORE, 0);
     }
     if (zip_close(archive) != 0) throw std::runtime_error("zip_close");
     zip_stat_t st;
@@ -48,11 +48,11 @@ inline std::string BuildZip(const std::vector<ZipItem>& items) {
 
 // One entry as stored in the container: its compressed bytes and metadata.
 struct RawEntry {
-    std::string name;
-    std::string compressed;
-    std::uint16_t method = 0;
-    std::uint32_t crc = 0;
-    std::uint64_t size = 0;
+    std::string Name;
+    std::string Compressed;
+    std::uint16_t Method = 0;
+    std::uint32_t Crc = 0;
+    std::uint64_t Size = 0;
     bool operator==(const RawEntry&) const = default;
 };
 
@@ -69,7 +69,7 @@ inline std::vector<RawEntry> RawEntries(const std::string& bytes) {
         RawEntry entry{st.name, std::string(static_cast<std::size_t>(st.comp_size), '\0'), st.comp_method,
                        st.crc, st.size};
         zip_file_t* file = zip_fopen_index(archive, static_cast<zip_uint64_t>(i), ZIP_FL_COMPRESSED);
-        zip_fread(file, entry.compressed.data(), entry.compressed.size());
+        zip_fread(file, entry.Compressed.data(), entry.Compressed.size());
         zip_fclose(file);
         entries.push_back(std::move(entry));
     }

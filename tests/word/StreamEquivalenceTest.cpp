@@ -63,9 +63,9 @@ std::string Table(std::string_view rows, std::string_view tblPr = {}, int column
 }
 
 struct BuiltCase {
-    const char* name;
-    std::string body;
-    Expect expect = Expect::Compact;
+    const char* Name;
+    std::string Body;
+    testing::Expect Expect = Expect::Compact;
 };
 
 const std::string kControls =
@@ -196,11 +196,11 @@ class StreamEquivalenceTest : public ::testing::Test {
 TEST_F(StreamEquivalenceTest, BuiltDocumentsAnswerAsTheDom) {
     int n = 0;
     for (const BuiltCase& c : BuiltCases()) {
-        SCOPED_TRACE(c.name);
-        std::string body = c.body;
+        SCOPED_TRACE(c.Name);
+        std::string body = c.Body;
         std::string path = folder_.File("case" + std::to_string(n++) + ".docx");
-        WriteFile(path, BuildDocxBytes(DocxParts{WrapBody(body), kStyles, kNumbering}));
-        ExpectSameAnswers(path, c.expect);
+        WriteFile(path, ooxml::BuildDocxBytes(ooxml::DocxParts{ooxml::WrapBody(body), kStyles, kNumbering}));
+        ExpectSameAnswers(path, c.Expect);
     }
 }
 
@@ -223,7 +223,8 @@ TEST_F(StreamEquivalenceTest, HandlesSurviveTheSwitchToTheDom) {
     std::string rows;
     for (int i = 1; i <= 4; ++i) rows += Tr(Tc(P(std::to_string(i))) + Tc(P("дело " + std::to_string(i))));
     std::string path = folder_.File("handles.docx");
-    WriteFile(path, BuildDocxBytes(DocxParts{WrapBody(P("до") + Table(rows)), kStyles, kNumbering}));
+    WriteFile(path, ooxml::BuildDocxBytes(
+                        ooxml::DocxParts{ooxml::WrapBody(P("до") + Table(rows)), kStyles, kNumbering}));
     auto document = DocxDocument::OpenFile(path);
     ASSERT_NE(document->Compact(), nullptr);
 
@@ -258,7 +259,8 @@ TEST_F(StreamEquivalenceTest, HandlesSurviveTheSwitchToTheDom) {
 
 TEST_F(StreamEquivalenceTest, AnEditBuildsTheDomWithoutChangingTheFile) {
     std::string path = folder_.File("edit.docx");
-    WriteFile(path, BuildDocxBytes(DocxParts{WrapBody(Table(Tr(Tc(P("a")) + Tc(P("b"))))), kStyles, {}}));
+    WriteFile(path, ooxml::BuildDocxBytes(
+                        ooxml::DocxParts{ooxml::WrapBody(Table(Tr(Tc(P("a")) + Tc(P("b"))))), kStyles, {}}));
     const std::string before = ReadFile(path);
     auto document = DocxDocument::OpenFile(path);
     auto row = document->Tables()->Item(1)->Rows()->Item(1);

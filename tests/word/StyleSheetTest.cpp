@@ -22,25 +22,25 @@ const std::string kKeep = "<w:pPr><w:keepNext/></w:pPr>";
 
 // A fixture document: a styles part and one paragraph, optionally inside a table with a table style.
 struct Doc {
-    pugi::xml_document styles, document;
-    StyleSheet sheet;
-    pugi::xml_node paragraph, table;
+    pugi::xml_document Styles, Document;
+    StyleSheet Sheet;
+    pugi::xml_node Paragraph, Table;
 
     Doc(const std::string& stylesXml, const std::string& paragraphXml, const std::string& tableStyle = "-") {
         EXPECT_TRUE(
-            styles.load_string(("<w:styles" + std::string(kNs) + ">" + stylesXml + "</w:styles>").c_str()));
+            Styles.load_string(("<w:styles" + std::string(kNs) + ">" + stylesXml + "</w:styles>").c_str()));
         std::string body = paragraphXml;
         if (tableStyle != "-") {
             std::string tblPr =
                 tableStyle.empty() ? "" : "<w:tblPr><w:tblStyle w:val=\"" + tableStyle + "\"/></w:tblPr>";
             body = "<w:tbl>" + tblPr + "<w:tr><w:tc>" + paragraphXml + "</w:tc></w:tr></w:tbl>";
         }
-        EXPECT_TRUE(document.load_string(("<w:body" + std::string(kNs) + ">" + body + "</w:body>").c_str()));
-        sheet = StyleSheet(styles.child("w:styles"));
-        paragraph = document.select_node("//w:p").node();
-        table = document.select_node("//w:tbl").node();
+        EXPECT_TRUE(Document.load_string(("<w:body" + std::string(kNs) + ">" + body + "</w:body>").c_str()));
+        Sheet = StyleSheet(Styles.child("w:styles"));
+        Paragraph = Document.select_node("//w:p").node();
+        Table = Document.select_node("//w:tbl").node();
     }
-    bool RunBold() const { return sheet.RunIsBold(paragraph.child("w:r"), paragraph, table); }
+    bool RunBold() const { return Sheet.RunIsBold(Paragraph.child("w:r"), Paragraph, Table); }
 };
 
 std::string Para(const std::string& pStyle, const std::string& runProps, const std::string& pPrExtra = "") {
@@ -49,11 +49,11 @@ std::string Para(const std::string& pStyle, const std::string& runProps, const s
 }
 
 struct BoldCase {
-    const char* name;
-    std::string styles;
-    std::string paragraph;
-    std::string tableStyle;  // "-": not in a table, "": a table without a style
-    bool bold;
+    const char* Name;
+    std::string Styles;
+    std::string Paragraph;
+    std::string TableStyle;  // "-": not in a table, "": a table without a style
+    bool Bold;
 };
 
 TEST(StyleSheetTest, RunBoldFollowsTheStyleChainWithToggles) {
@@ -99,28 +99,28 @@ TEST(StyleSheetTest, RunBoldFollowsTheStyleChainWithToggles) {
          Para("A", ""), "-", false},
     };
     for (const BoldCase& c : cases) {
-        SCOPED_TRACE(c.name);
-        Doc doc(c.styles, c.paragraph, c.tableStyle);
-        EXPECT_EQ(doc.RunBold(), c.bold);
+        SCOPED_TRACE(c.Name);
+        Doc doc(c.Styles, c.Paragraph, c.TableStyle);
+        EXPECT_EQ(doc.RunBold(), c.Bold);
     }
 }
 
 TEST(StyleSheetTest, ParagraphMarkBoldReadsTheMarkProperties) {
     Doc plainMark(Style("character", "Strong", kBold),
                   Para("", "", "<w:rPr><w:rStyle w:val=\"Strong\"/></w:rPr>"));
-    EXPECT_TRUE(plainMark.sheet.ParagraphMarkIsBold(plainMark.paragraph, plainMark.table));
+    EXPECT_TRUE(plainMark.Sheet.ParagraphMarkIsBold(plainMark.Paragraph, plainMark.Table));
     Doc offMark(Style("paragraph", "Heading", kBold),
                 Para("Heading", "", "<w:rPr><w:b w:val=\"0\"/></w:rPr>"));
-    EXPECT_FALSE(offMark.sheet.ParagraphMarkIsBold(offMark.paragraph, offMark.table));
+    EXPECT_FALSE(offMark.Sheet.ParagraphMarkIsBold(offMark.Paragraph, offMark.Table));
     EXPECT_TRUE(offMark.RunBold());
 }
 
 struct KeepCase {
-    const char* name;
-    std::string styles;
-    std::string paragraph;
-    std::string tableStyle;
-    bool keep;
+    const char* Name;
+    std::string Styles;
+    std::string Paragraph;
+    std::string TableStyle;
+    bool Keep;
 };
 
 TEST(StyleSheetTest, KeepWithNextFollowsTheStyleChain) {
@@ -143,9 +143,9 @@ TEST(StyleSheetTest, KeepWithNextFollowsTheStyleChain) {
          true},
     };
     for (const KeepCase& c : cases) {
-        SCOPED_TRACE(c.name);
-        Doc doc(c.styles, c.paragraph, c.tableStyle);
-        EXPECT_EQ(doc.sheet.KeepWithNext(doc.paragraph, doc.table), c.keep);
+        SCOPED_TRACE(c.Name);
+        Doc doc(c.Styles, c.Paragraph, c.TableStyle);
+        EXPECT_EQ(doc.Sheet.KeepWithNext(doc.Paragraph, doc.Table), c.Keep);
     }
 }
 
@@ -157,31 +157,31 @@ TEST(StyleSheetTest, ParagraphNumberingDirectOrThroughTheStyle) {
         Style("paragraph", "Sub", "", "Heading");
     auto numbering = [&](const std::string& paragraph) {
         Doc doc(styles, paragraph);
-        return doc.sheet.ParagraphNumbering(doc.paragraph);
+        return doc.Sheet.ParagraphNumbering(doc.Paragraph);
     };
     const std::string direct = "<w:numPr><w:ilvl w:val=\"1\"/><w:numId w:val=\"7\"/></w:numPr>";
 
     NumberingRef plain = numbering(Para("", ""));
-    EXPECT_EQ(plain.numId, 0);
+    EXPECT_EQ(plain.NumId, 0);
     NumberingRef given = numbering(Para("", "", direct));
-    EXPECT_EQ(given.numId, 7);
-    EXPECT_EQ(given.ilvl, 1);
+    EXPECT_EQ(given.NumId, 7);
+    EXPECT_EQ(given.Ilvl, 1);
     NumberingRef fromStyle = numbering(Para("List", ""));
-    EXPECT_EQ(fromStyle.numId, 4);
-    EXPECT_EQ(fromStyle.ilvl, 2);
-    EXPECT_TRUE(fromStyle.levelGiven);
+    EXPECT_EQ(fromStyle.NumId, 4);
+    EXPECT_EQ(fromStyle.Ilvl, 2);
+    EXPECT_TRUE(fromStyle.LevelGiven);
     NumberingRef removed = numbering(Para("List", "", "<w:numPr><w:numId w:val=\"0\"/></w:numPr>"));
-    EXPECT_EQ(removed.numId, 0);
+    EXPECT_EQ(removed.NumId, 0);
     NumberingRef levelOnly = numbering(Para("List", "", "<w:numPr><w:ilvl w:val=\"0\"/></w:numPr>"));
-    EXPECT_EQ(levelOnly.numId, 4);
-    EXPECT_EQ(levelOnly.ilvl, 0);
+    EXPECT_EQ(levelOnly.NumId, 4);
+    EXPECT_EQ(levelOnly.Ilvl, 0);
     // The style names are views into the style sheet, so it must outlive them.
     Doc subDoc(styles, Para("Sub", ""));
-    NumberingRef inherited = subDoc.sheet.ParagraphNumbering(subDoc.paragraph);
-    EXPECT_EQ(inherited.numId, 3);
-    EXPECT_FALSE(inherited.levelGiven);
-    EXPECT_EQ(inherited.styleId, "Sub");
-    EXPECT_EQ(inherited.numberingStyleId, "Heading");
+    NumberingRef inherited = subDoc.Sheet.ParagraphNumbering(subDoc.Paragraph);
+    EXPECT_EQ(inherited.NumId, 3);
+    EXPECT_FALSE(inherited.LevelGiven);
+    EXPECT_EQ(inherited.StyleId, "Sub");
+    EXPECT_EQ(inherited.NumberingStyleId, "Heading");
 }
 
 }  // namespace

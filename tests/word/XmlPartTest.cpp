@@ -16,9 +16,9 @@ using namespace testing;
 constexpr std::string_view kDecl = R"(<?xml version="1.0" encoding="UTF-8" standalone="yes"?>)";
 
 struct RoundTrip {
-    const char* label;
-    std::string input;
-    std::string expected;  // empty: the input itself
+    const char* Label;
+    std::string Input;
+    std::string Expected;  // empty: the input itself
 };
 
 Package PackageWith(const std::string& documentXml) {
@@ -50,10 +50,10 @@ TEST(XmlPartTest, PartsComeBackAsTheyWere) {
          d + "<a v=\"x&#13;&#10;&#09;y\"/>"},
     };
     for (const RoundTrip& c : cases) {
-        SCOPED_TRACE(c.label);
-        Package package = PackageWith(c.input);
+        SCOPED_TRACE(c.Label);
+        Package package = PackageWith(c.Input);
         EXPECT_EQ(SerializePart(ParsePart(package, "word/document.xml")),
-                  c.expected.empty() ? c.input : c.expected);
+                  c.Expected.empty() ? c.Input : c.Expected);
     }
 }
 

@@ -16,11 +16,11 @@ int Value(std::int8_t code) {
 }  // namespace
 
 std::uint32_t CompactStory::CellsEnd(std::uint32_t row) const {
-    return row + 1 < rows_.size() ? rows_[row + 1].firstCell : static_cast<std::uint32_t>(cells_.size());
+    return row + 1 < rows_.size() ? rows_[row + 1].FirstCell : static_cast<std::uint32_t>(cells_.size());
 }
 
 std::uint32_t CompactStory::RowTextEnd(std::uint32_t row) const {
-    return row + 1 < rows_.size() ? rows_[row + 1].text : static_cast<std::uint32_t>(text_.size());
+    return row + 1 < rows_.size() ? rows_[row + 1].Text : static_cast<std::uint32_t>(text_.size());
 }
 
 std::string_view CompactStory::List(std::uint32_t list) const {
@@ -31,41 +31,41 @@ std::string_view CompactStory::List(std::uint32_t list) const {
 
 int CompactStory::ColumnCount(int table) const {
     const TableRec& rec = tables_[Index(table)];
-    return rec.grid > 0 ? rec.grid : rec.widest;
+    return rec.Grid > 0 ? rec.Grid : rec.Widest;
 }
 
 int CompactStory::CellCount(int table, int row) const {
     std::uint32_t index = RowIndex(table, row);
-    return static_cast<int>(CellsEnd(index) - rows_[index].firstCell);
+    return static_cast<int>(CellsEnd(index) - rows_[index].FirstCell);
 }
 
 std::string_view CompactStory::Text(const StoryPlace& place) const {
-    std::uint32_t row = RowIndex(place.table, place.row);
+    std::uint32_t row = RowIndex(place.Table, place.Row);
     const RowRec& rec = rows_[row];
-    std::uint32_t begin = rec.text;
+    std::uint32_t begin = rec.Text;
     std::uint32_t end = RowTextEnd(row);
-    if (place.cell > 0) {
-        std::uint32_t cell = rec.firstCell + static_cast<std::uint32_t>(place.cell - 1);
-        if (cell > rec.firstCell) begin = cells_[cell - 1].textEnd;
-        end = cells_[cell].textEnd;
+    if (place.Cell > 0) {
+        std::uint32_t cell = rec.FirstCell + static_cast<std::uint32_t>(place.Cell - 1);
+        if (cell > rec.FirstCell) begin = cells_[cell - 1].TextEnd;
+        end = cells_[cell].TextEnd;
     }
     return std::string_view(text_).substr(begin, end - begin);
 }
 
 std::string_view CompactStory::ListString(const StoryPlace& place) const {
-    const RowRec& rec = Row(place.table, place.row);
-    if (place.cell == 0) return List(rec.list);
-    return List(cells_[rec.firstCell + Index(place.cell)].list);
+    const RowRec& rec = Row(place.Table, place.Row);
+    if (place.Cell == 0) return List(rec.List);
+    return List(cells_[rec.FirstCell + Index(place.Cell)].List);
 }
 
 int CompactStory::Bold(const StoryPlace& place) const {
-    const RowRec& rec = Row(place.table, place.row);
-    return Value(place.cell == 0 ? rec.bold : cells_[rec.firstCell + Index(place.cell)].bold);
+    const RowRec& rec = Row(place.Table, place.Row);
+    return Value(place.Cell == 0 ? rec.Bold : cells_[rec.FirstCell + Index(place.Cell)].Bold);
 }
 
 int CompactStory::KeepWithNext(const StoryPlace& place) const {
-    const RowRec& rec = Row(place.table, place.row);
-    return Value(place.cell == 0 ? rec.keep : cells_[rec.firstCell + Index(place.cell)].keep);
+    const RowRec& rec = Row(place.Table, place.Row);
+    return Value(place.Cell == 0 ? rec.Keep : cells_[rec.FirstCell + Index(place.Cell)].Keep);
 }
 
 std::size_t CompactStory::MemoryBytes() const {
@@ -76,13 +76,13 @@ std::size_t CompactStory::MemoryBytes() const {
 
 void CompactStoryWriter::BeginTable() {
     table_ = {};
-    table_.firstRow = static_cast<std::uint32_t>(story_.rows_.size());
+    table_.FirstRow = static_cast<std::uint32_t>(story_.rows_.size());
 }
 
 void CompactStoryWriter::BeginRow() {
     row_ = {};
-    row_.text = static_cast<std::uint32_t>(story_.text_.size());
-    row_.firstCell = static_cast<std::uint32_t>(story_.cells_.size());
+    row_.Text = static_cast<std::uint32_t>(story_.text_.size());
+    row_.FirstCell = static_cast<std::uint32_t>(story_.cells_.size());
 }
 
 std::uint32_t CompactStoryWriter::AddList(std::string_view listString, bool numbered) {
@@ -94,28 +94,28 @@ std::uint32_t CompactStoryWriter::AddList(std::string_view listString, bool numb
 
 void CompactStoryWriter::EndCell(std::string_view listString, bool numbered, int bold, int keep) {
     CompactStory::CellRec cell;
-    cell.textEnd = static_cast<std::uint32_t>(story_.text_.size());
-    cell.list = AddList(listString, numbered);
-    cell.bold = Code(bold);
-    cell.keep = Code(keep);
+    cell.TextEnd = static_cast<std::uint32_t>(story_.text_.size());
+    cell.List = AddList(listString, numbered);
+    cell.Bold = Code(bold);
+    cell.Keep = Code(keep);
     story_.cells_.push_back(cell);
 }
 
 void CompactStoryWriter::EndRow(std::string_view listString, bool numbered, int bold, int keep,
                                 bool cantSplit) {
     story_.text_.append("\r\a");
-    row_.list = AddList(listString, numbered);
-    row_.bold = Code(bold);
-    row_.keep = Code(keep);
-    row_.cantSplit = cantSplit ? 1 : 0;
+    row_.List = AddList(listString, numbered);
+    row_.Bold = Code(bold);
+    row_.Keep = Code(keep);
+    row_.CantSplit = cantSplit ? 1 : 0;
     story_.rows_.push_back(row_);
-    ++table_.rows;
-    auto cells = static_cast<std::int32_t>(story_.cells_.size() - row_.firstCell);
-    if (cells > table_.widest) table_.widest = cells;
+    ++table_.Rows;
+    auto cells = static_cast<std::int32_t>(story_.cells_.size() - row_.FirstCell);
+    if (cells > table_.Widest) table_.Widest = cells;
 }
 
 void CompactStoryWriter::EndTable(int gridColumns) {
-    table_.grid = gridColumns;
+    table_.Grid = gridColumns;
     story_.tables_.push_back(table_);
 }
 

@@ -15,15 +15,15 @@ namespace tabulex::word::docx {
 
 // A row (cell 0) or a cell of a top-level table; 1-based, valid indexes only.
 struct StoryPlace {
-    int table = 0;
-    int row = 0;
-    int cell = 0;
+    int Table = 0;
+    int Row = 0;
+    int Cell = 0;
 };
 
 class CompactStory {
   public:
     int TableCount() const { return static_cast<int>(tables_.size()); }
-    int RowCount(int table) const { return static_cast<int>(tables_[Index(table)].rows); }
+    int RowCount(int table) const { return static_cast<int>(tables_[Index(table)].Rows); }
     // The number of w:gridCol, or the widest row's cell count for a table without a grid.
     int ColumnCount(int table) const;
     int CellCount(int table, int row) const;
@@ -32,7 +32,7 @@ class CompactStory {
     std::string_view ListString(const StoryPlace& place) const;
     int Bold(const StoryPlace& place) const;
     int KeepWithNext(const StoryPlace& place) const;
-    bool CantSplit(int table, int row) const { return Row(table, row).cantSplit != 0; }
+    bool CantSplit(int table, int row) const { return Row(table, row).CantSplit != 0; }
 
     // The heap bytes the model holds.
     std::size_t MemoryBytes() const;
@@ -41,30 +41,30 @@ class CompactStory {
     friend class CompactStoryWriter;
 
     struct TableRec {
-        std::uint32_t firstRow = 0;
-        std::uint32_t rows = 0;
-        std::int32_t grid = 0;
-        std::int32_t widest = 0;
+        std::uint32_t FirstRow = 0;
+        std::uint32_t Rows = 0;
+        std::int32_t Grid = 0;
+        std::int32_t Widest = 0;
     };
     struct RowRec {
-        std::uint32_t text = 0;       // start of the row's text in text_
-        std::uint32_t firstCell = 0;  // its first cell in cells_
-        std::uint32_t list = 0;       // 0: no list number, else 1 + index in listEnds_
-        std::int8_t bold = 0;         // Word's values coded 0 false, 1 true, 2 mixed
-        std::int8_t keep = 0;
-        std::int8_t cantSplit = 0;
+        std::uint32_t Text = 0;       // start of the row's text in text_
+        std::uint32_t FirstCell = 0;  // its first cell in cells_
+        std::uint32_t List = 0;       // 0: no list number, else 1 + index in listEnds_
+        std::int8_t Bold = 0;         // Word's values coded 0 false, 1 true, 2 mixed
+        std::int8_t Keep = 0;
+        std::int8_t CantSplit = 0;
     };
     struct CellRec {
-        std::uint32_t textEnd = 0;  // the cell's text ends here; it starts where the previous ended
-        std::uint32_t list = 0;
-        std::int8_t bold = 0;
-        std::int8_t keep = 0;
+        std::uint32_t TextEnd = 0;  // the cell's text ends here; it starts where the previous ended
+        std::uint32_t List = 0;
+        std::int8_t Bold = 0;
+        std::int8_t Keep = 0;
     };
 
     static std::size_t Index(int oneBased) { return static_cast<std::size_t>(oneBased - 1); }
-    const RowRec& Row(int table, int row) const { return rows_[tables_[Index(table)].firstRow + Index(row)]; }
+    const RowRec& Row(int table, int row) const { return rows_[tables_[Index(table)].FirstRow + Index(row)]; }
     std::uint32_t RowIndex(int table, int row) const {
-        return tables_[Index(table)].firstRow + static_cast<std::uint32_t>(row - 1);
+        return tables_[Index(table)].FirstRow + static_cast<std::uint32_t>(row - 1);
     }
     std::uint32_t CellsEnd(std::uint32_t row) const;
     std::uint32_t RowTextEnd(std::uint32_t row) const;

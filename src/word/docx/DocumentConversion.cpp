@@ -1,7 +1,7 @@
 #include "word/docx/DocumentConversion.h"
 
+#include "ooxml/FileSystem.h"
 #include "word/Error.h"
-#include "word/docx/FileSystem.h"
 #include "word/docx/Package.h"
 #include "word/docx/PackageMessages.h"
 
@@ -113,8 +113,8 @@ class SpawnSetup {
 };
 
 struct RunResult {
-    bool timedOut = false;
-    int status = 0;
+    bool TimedOut = false;
+    int Status = 0;
 };
 
 // Runs a program without a shell (file names never pass through one) and waits for it.
@@ -131,16 +131,16 @@ RunResult Run(const std::vector<std::string>& args, const std::string& logPath,
     RunResult result;
     auto deadline = std::chrono::steady_clock::now() + timeout;
     for (;;) {
-        pid_t done = ::waitpid(pid, &result.status, WNOHANG);
+        pid_t done = ::waitpid(pid, &result.Status, WNOHANG);
         if (done == pid) break;
         // ECHILD: the host ignores SIGCHLD and the child was reaped for it; its output tells the rest.
         if (done < 0 && errno == ECHILD) break;
         if (done < 0 && errno != EINTR)
             throw std::runtime_error(std::string("waitpid: ") + std::strerror(errno));
         if (std::chrono::steady_clock::now() >= deadline) {
-            result.timedOut = true;
+            result.TimedOut = true;
             ::kill(-pid, SIGKILL);
-            while (::waitpid(pid, &result.status, 0) < 0 && errno == EINTR) {
+            while (::waitpid(pid, &result.Status, 0) < 0 && errno == EINTR) {
             }
             break;
         }
@@ -151,9 +151,9 @@ RunResult Run(const std::vector<std::string>& args, const std::string& logPath,
 }
 
 std::string Describe(const RunResult& run) {
-    if (WIFEXITED(run.status)) return "exit status " + std::to_string(WEXITSTATUS(run.status));
-    if (WIFSIGNALED(run.status)) return "killed by signal " + std::to_string(WTERMSIG(run.status));
-    return "status " + std::to_string(run.status);
+    if (WIFEXITED(run.Status)) return "exit status " + std::to_string(WEXITSTATUS(run.Status));
+    if (WIFSIGNALED(run.Status)) return "killed by signal " + std::to_string(WTERMSIG(run.Status));
+    return "status " + std::to_string(run.Status);
 }
 
 }  // namespace
@@ -197,21 +197,21 @@ std::string_view FormatExtension(DocumentFormat format) {
 
 std::string ConvertToDocx(std::string_view bytes, DocumentFormat format, const std::string& displayName,
                           std::chrono::seconds timeout) {
-    const std::string shown = fs::DisplayName(displayName);
+    const std::string shown = ooxml::fs::DisplayName(displayName);
     const std::string ext(FormatExtension(format));
-    std::string soffice = fs::FindOnPath("soffice");
+    std::string soffice = ooxml::fs::FindOnPath("soffice");
     if (soffice.empty())
         throw word::Error(std::string(messages::kNeedsLibreOfficePrefix) + ext +
                               std::string(messages::kNeedsLibreOfficeSuffix) + ": " + shown,
                           "soffice not found on PATH");
 
-    std::optional<fs::TempFolder> folder;
+    std::optional<ooxml::fs::TempFolder> folder;
     try {
         folder.emplace("tabulex-convert-");
     } catch (const word::Error& e) {
         throw word::Error(std::string(messages::kConversionFailed) + shown, e.Detail());
     }
-    const fs::TempFolder& temp = *folder;
+    const ooxml::fs::TempFolder& temp = *folder;
     const std::string input = temp.Path() + "/document" + ext;
     const std::string outDir = temp.Path() + "/out";
     const std::string log = temp.Path() + "/soffice.log";
@@ -226,21 +226,21 @@ std::string ConvertToDocx(std::string_view bytes, DocumentFormat format, const s
     } catch (const std::exception& e) {
         throw word::Error(std::string(messages::kConversionFailed) + shown, e.what());
     }
-    if (run.timedOut)
+    if (run.TimedOut)
         throw word::Error(std::string(messages::kConversionTimedOutPrefix) + std::to_string(timeout.count()) +
                               std::string(messages::kConversionTimedOutSuffix) + shown,
                           "soffice killed after " + std::to_string(timeout.count()) + " s");
     const std::string output = outDir + "/document.docx";
     std::error_code ec;
-    if (!WIFEXITED(run.status) || WEXITSTATUS(run.status) != 0 ||
+    if (!WIFEXITED(run.Status) || WEXITSTATUS(run.Status) != 0 ||
         !std::filesystem::is_regular_file(output, ec))
         throw word::Error(std::string(messages::kConversionFailed) + shown,
                           "soffice " + Describe(run) + ": " + ReadTail(log, 400));
-    return fs::ReadDocumentFile(output, PackageLimits{}.maxTotalUncompressed);
+    return ooxml::fs::ReadDocumentFile(output, PackageLimits{}.MaxTotalUncompressed);
 }
 
 Package LoadDocumentFile(const std::string& path, const PackageLimits& limits) {
-    std::string bytes = fs::ReadDocumentFile(path, limits.maxTotalUncompressed);
+    std::string bytes = ooxml::fs::ReadDocumentFile(path, limits.MaxTotalUncompressed);
     DocumentFormat format = DetectFormat(bytes, path);
     if (format == DocumentFormat::Doc || format == DocumentFormat::Rtf || format == DocumentFormat::Odt)
         return Package::FromBytes(ConvertToDocx(bytes, format, path), path, limits);

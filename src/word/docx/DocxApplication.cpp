@@ -1,10 +1,11 @@
 #include "word/docx/DocxApplication.h"
 
+#include "ooxml/TextParagraphs.h"
 #include "text/Cp1251.h"
-#include "word/docx/ContentBuild.h"
+#include "word/docx/ContentEdit.h"
 #include "word/docx/DocxDocument.h"
 #include "word/docx/HostMessages.h"
-#include "word/docx/MinimalPackage.h"
+#include "word/docx/Package.h"
 #include "word/docx/XmlPart.h"
 
 #include <algorithm>
@@ -17,17 +18,17 @@ namespace {
 // A text document as Word opens a plain text file: one paragraph per line, default styles.
 std::unique_ptr<DocxDocument> DocumentFromText(std::string_view text1251, const std::string& path) {
     pugi::xml_document main;
-    std::string skeleton = WrapBody("");
+    std::string skeleton = ooxml::WrapBody("");
     main.load_buffer(skeleton.data(), skeleton.size(), pugi::parse_default | pugi::parse_declaration);
     pugi::xml_node body = main.child("w:document").child("w:body");
     pugi::xml_node section = body.child("w:sectPr");
     std::string utf8 = text::Cp1251ToUtf8(text1251);
-    std::vector<std::string_view> lines = SplitParagraphs(utf8);
+    std::vector<std::string_view> lines = ooxml::SplitParagraphs(utf8);
     if (lines.size() > 1 && lines.back().empty()) lines.pop_back();  // the last line's own line end
     for (std::string_view line : lines) InsertParagraph(body, section, {}, {}, line);
     std::string name = std::filesystem::path(path).filename().string();
-    return DocxDocument::FromPackage(PackageFromParts({SerializePart(main), DefaultStylesXml(), {}}, name),
-                                     path);
+    return DocxDocument::FromPackage(
+        PackageFromParts({SerializePart(main), ooxml::DefaultStylesXml(), {}}, name), path);
 }
 
 bool SameFile(const std::string& a, const std::string& b) {

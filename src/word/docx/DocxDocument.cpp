@@ -1,8 +1,8 @@
 #include "word/docx/DocxDocument.h"
 
+#include "ooxml/FileSystem.h"
 #include "text/Cp1251.h"
 #include "word/docx/DocxObjects.h"
-#include "word/docx/FileSystem.h"
 #include "word/docx/HostMessages.h"
 #include "word/docx/PackageMessages.h"
 #include "word/docx/ShapeIndex.h"
@@ -39,23 +39,23 @@ bool IsDocxPath(const std::string& path) {
 }  // namespace
 
 struct DocxDocument::State {
-    explicit State(Package p) : package(std::move(p)) {}
+    explicit State(docx::Package p) : Package(std::move(p)) {}
 
-    Package package;
-    std::string mainBuffer;  // the bytes of document.xml, parsed in place: the DOM's strings live here
-    pugi::xml_document main;
-    pugi::xml_document styles;
-    pugi::xml_document numbering;
-    StyleSheet styleSheet;
-    ListNumbering listNumbering;
-    TableIndex index;
-    std::optional<ListStrings> listStrings;
-    std::optional<std::vector<pugi::xml_node>> shapes;
-    std::unique_ptr<CompactStory> compact;
-    bool domBuilt = false;
+    docx::Package Package;
+    std::string MainBuffer;  // the bytes of document.xml, parsed in place: the DOM's strings live here
+    pugi::xml_document Main;
+    pugi::xml_document Styles;
+    pugi::xml_document Numbering;
+    docx::StyleSheet StyleSheet;
+    docx::ListNumbering ListNumbering;
+    TableIndex Index;
+    std::optional<docx::ListStrings> ListStrings;
+    std::optional<std::vector<pugi::xml_node>> Shapes;
+    std::unique_ptr<CompactStory> Compact;
+    bool DomBuilt = false;
     // The top-level tables as the compact model numbered them, taken when the DOM was built: lets a
     // table handle of the compact mode find its node after later edits.
-    std::vector<pugi::xml_node> compactTables;
+    std::vector<pugi::xml_node> CompactTables;
 };
 
 DocxDocument::DocxDocument(std::unique_ptr<State> state, std::string path, std::optional<DiskStamp> stamp)
@@ -77,9 +77,9 @@ std::unique_ptr<DocxDocument> DocxDocument::FromPackage(Package package, const s
 std::optional<DocxDocument::DiskStamp> DocxDocument::StampOf(const std::string& path) {
     std::error_code error;
     DiskStamp stamp;
-    stamp.time = std::filesystem::last_write_time(path, error);
+    stamp.Time = std::filesystem::last_write_time(path, error);
     if (error) return std::nullopt;
-    stamp.size = std::filesystem::file_size(path, error);
+    stamp.Size = std::filesystem::file_size(path, error);
     if (error) return std::nullopt;
     return stamp;
 }
@@ -126,71 +126,71 @@ void DocxDocument::SaveAs(const std::string& path) {
 
 void DocxDocument::WriteTo(const std::string& path) {
     if (!IsDocxPath(path)) throw Error(std::string(messages::kSaveOnlyDocx), path);
-    if (documentEdited_) state_->package.SetBytes(kMainPart, SerializePart(state_->main));
-    if (stylesEdited_) state_->package.SetBytes(kStylesPart, SerializePart(state_->styles));
+    if (documentEdited_) state_->Package.SetBytes(kMainPart, SerializePart(state_->Main));
+    if (stylesEdited_) state_->Package.SetBytes(kStylesPart, SerializePart(state_->Styles));
     documentEdited_ = stylesEdited_ = false;
-    state_->package.Save(path);
+    state_->Package.Save(path);
     saved_ = true;
     if (path == path_) stamp_ = StampOf(path);
 }
 
 const CompactStory* DocxDocument::Compact() const {
-    return state_->compact.get();
+    return state_->Compact.get();
 }
 
 void DocxDocument::UseDom() const {
-    if (state_->domBuilt) return;
+    if (state_->DomBuilt) return;
     BuildDom(*state_);
-    state_->compactTables = state_->index.Tables();
-    state_->compact.reset();
+    state_->CompactTables = state_->Index.Tables();
+    state_->Compact.reset();
 }
 
 pugi::xml_node DocxDocument::CompactTableNode(int table) {
     UseDom();
-    const auto& tables = state_->compactTables;
+    const auto& tables = state_->CompactTables;
     if (table < 1 || table > static_cast<int>(tables.size()))
         throw Error(std::string(messages::kObjectDeleted));
     return tables[static_cast<std::size_t>(table - 1)];
 }
 
 pugi::xml_node DocxDocument::CompactNode(const StoryPlace& place) {
-    const auto& rows = Index().Rows(CompactTableNode(place.table));
-    if (place.row < 1 || place.row > static_cast<int>(rows.size()))
+    const auto& rows = Index().Rows(CompactTableNode(place.Table));
+    if (place.Row < 1 || place.Row > static_cast<int>(rows.size()))
         throw Error(std::string(messages::kObjectDeleted));
-    pugi::xml_node row = rows[static_cast<std::size_t>(place.row - 1)];
-    if (place.cell == 0) return row;
+    pugi::xml_node row = rows[static_cast<std::size_t>(place.Row - 1)];
+    if (place.Cell == 0) return row;
     std::vector<pugi::xml_node> cells = CellsOf(row);
-    if (place.cell < 1 || place.cell > static_cast<int>(cells.size()))
+    if (place.Cell < 1 || place.Cell > static_cast<int>(cells.size()))
         throw Error(std::string(messages::kObjectDeleted));
-    return cells[static_cast<std::size_t>(place.cell - 1)];
+    return cells[static_cast<std::size_t>(place.Cell - 1)];
 }
 
 pugi::xml_node DocxDocument::Body() const {
     UseDom();
-    return state_->main.child("w:document").child("w:body");
+    return state_->Main.child("w:document").child("w:body");
 }
 TableIndex& DocxDocument::Index() {
     UseDom();
-    return state_->index;
+    return state_->Index;
 }
 const StyleSheet& DocxDocument::Styles() const {
-    return state_->styleSheet;
+    return state_->StyleSheet;
 }
 pugi::xml_node DocxDocument::NumberingRoot() const {
-    return state_->numbering.child("w:numbering");
+    return state_->Numbering.child("w:numbering");
 }
 pugi::xml_node DocxDocument::StylesRoot() const {
-    return state_->styles.child("w:styles");
+    return state_->Styles.child("w:styles");
 }
 
 const ListStrings& DocxDocument::ShownListStrings() {
-    if (!state_->listStrings) state_->listStrings = state_->listNumbering.ComputeListStrings(Body());
-    return *state_->listStrings;
+    if (!state_->ListStrings) state_->ListStrings = state_->ListNumbering.ComputeListStrings(Body());
+    return *state_->ListStrings;
 }
 
 const std::vector<pugi::xml_node>& DocxDocument::ShapeNodes() {
-    if (!state_->shapes) state_->shapes = FindShapes(Body());
-    return *state_->shapes;
+    if (!state_->Shapes) state_->Shapes = FindShapes(Body());
+    return *state_->Shapes;
 }
 
 pugi::xml_node DocxDocument::TableAt(int index) {
@@ -204,8 +204,8 @@ void DocxDocument::MarkEdited(EditKind kind) {
     documentEdited_ = true;
     if (kind == EditKind::Formatting) return;
     ++contentGeneration_;
-    state_->listStrings.reset();
-    state_->shapes.reset();
+    state_->ListStrings.reset();
+    state_->Shapes.reset();
     if (kind == EditKind::Structure) {
         Index().Invalidate();
         ++generation_;
@@ -244,37 +244,38 @@ void ParseMainStory(Package& package, std::string& buffer, pugi::xml_document& m
     buffer = package.TakeBytes(kMainPart);
     pugi::xml_parse_result result = main.load_buffer_inplace(buffer.data(), buffer.size(), kParseOptions);
     if (!result) {
-        throw Error(std::string(messages::kBadXmlPrefix) + kMainPart + ": " + fs::DisplayName(package.Name()),
-                    std::string("part ") + kMainPart + ", offset " + std::to_string(result.offset) + ": " +
-                        result.description());
+        throw Error(
+            std::string(messages::kBadXmlPrefix) + kMainPart + ": " + ooxml::fs::DisplayName(package.Name()),
+            std::string("part ") + kMainPart + ", offset " + std::to_string(result.offset) + ": " +
+                result.description());
     }
 }
 
 }  // namespace
 
 void DocxDocument::BuildDom(State& state) {
-    ParseMainStory(state.package, state.mainBuffer, state.main);
-    state.index.Reset(state.main.child("w:document").child("w:body"));
-    state.domBuilt = true;
+    ParseMainStory(state.Package, state.MainBuffer, state.Main);
+    state.Index.Reset(state.Main.child("w:document").child("w:body"));
+    state.DomBuilt = true;
 }
 
 std::unique_ptr<DocxDocument::State> DocxDocument::BuildState(Package package) {
     auto state = std::make_unique<State>(std::move(package));
     try {
-        if (state->package.Has(kStylesPart)) state->styles = ParsePart(state->package, kStylesPart);
-        if (state->package.Has(kNumberingPart)) state->numbering = ParsePart(state->package, kNumberingPart);
+        if (state->Package.Has(kStylesPart)) state->Styles = ParsePart(state->Package, kStylesPart);
+        if (state->Package.Has(kNumberingPart)) state->Numbering = ParsePart(state->Package, kNumberingPart);
     } catch (const Error&) {
         BuildDom(*state);  // a main story that does not parse is reported first, as it always was
         throw;
     }
-    state->styleSheet = StyleSheet(state->styles.child("w:styles"));
-    state->listNumbering = ListNumbering(state->numbering.child("w:numbering"), state->styleSheet);
+    state->StyleSheet = StyleSheet(state->Styles.child("w:styles"));
+    state->ListNumbering = ListNumbering(state->Numbering.child("w:numbering"), state->StyleSheet);
     {
         // The part's bytes are inflated again from the package if the DOM is needed later.
-        std::string xml = state->package.TakeBytes(kMainPart);
-        state->compact = ReadCompactStory(xml, state->styleSheet, state->listNumbering);
+        std::string xml = state->Package.TakeBytes(kMainPart);
+        state->Compact = ReadCompactStory(xml, state->StyleSheet, state->ListNumbering);
     }
-    if (!state->compact) BuildDom(*state);
+    if (!state->Compact) BuildDom(*state);
     return state;
 }
 

@@ -86,8 +86,8 @@ class DocxDocument final : public word::Document {
   private:
     struct State;
     struct DiskStamp {
-        std::filesystem::file_time_type time;
-        std::uintmax_t size = 0;
+        std::filesystem::file_time_type Time;
+        std::uintmax_t Size = 0;
         bool operator==(const DiskStamp&) const = default;
     };
 

@@ -95,12 +95,12 @@ class DocxRow final : public word::Row {
     std::unique_ptr<word::Range> Range() override { return MakeRange(ref_, RangeKind::Row); }
     int AllowBreakAcrossPages() const override {
         if (const CompactStory* story = ref_.Compact())
-            return story->CantSplit(ref_.place.table, ref_.place.row) ? kFalse : kTrue;
+            return story->CantSplit(ref_.Place.Table, ref_.Place.Row) ? kFalse : kTrue;
         return AllowBreak(ref_.Get());
     }
     void SetAllowBreakAcrossPages(int value) override {
         SetAllowBreak(ref_.Get(), value);
-        ref_.document->MarkEdited(EditKind::Formatting);
+        ref_.Document->MarkEdited(EditKind::Formatting);
     }
     void Delete() override {
         pugi::xml_node row = ref_.Get();
@@ -109,7 +109,7 @@ class DocxRow final : public word::Row {
         row.parent().remove_child(row);
         // Word removes a table together with its last row.
         if (last) table.parent().remove_child(table);
-        ref_.document->MarkEdited(EditKind::Structure);
+        ref_.Document->MarkEdited(EditKind::Structure);
     }
 
   private:

@@ -1,7 +1,7 @@
 #include "word/docx/DocxRange.h"
 
 #include "text/Cp1251.h"
-#include "word/docx/ContentBuild.h"
+#include "word/docx/ContentEdit.h"
 #include "word/docx/DocxDocument.h"
 #include "word/docx/DocxObjects.h"
 #include "word/docx/HostMessages.h"
@@ -15,7 +15,7 @@ namespace tabulex::word::docx {
 namespace {
 
 void CheckCurrent(const NodeRef& ref) {
-    if (ref.generation != ref.document->Generation() || ref.serial != ref.document->Serial())
+    if (ref.Generation != ref.Document->Generation() || ref.Serial != ref.Document->Serial())
         throw Error(std::string(messages::kObjectDeleted));
 }
 
@@ -23,13 +23,13 @@ void CheckCurrent(const NodeRef& ref) {
 
 pugi::xml_node NodeRef::Get() const {
     CheckCurrent(*this);
-    if (!node) node = document->CompactNode(place);
-    return node;
+    if (!Node) Node = Document->CompactNode(Place);
+    return Node;
 }
 
 const CompactStory* NodeRef::Compact() const {
     CheckCurrent(*this);
-    return node ? nullptr : document->Compact();
+    return Node ? nullptr : Document->Compact();
 }
 
 NodeRef MakeRef(DocxDocument& document, pugi::xml_node node) {
@@ -46,28 +46,28 @@ class DocxFont final : public word::Font {
   public:
     DocxFont(NodeRef ref, RangeKind kind) : ref_(ref), kind_(kind) {}
     int Bold() const override {
-        if (const CompactStory* story = ref_.Compact()) return story->Bold(ref_.place);
-        return RangeBold(*ref_.document, ref_.Get());
+        if (const CompactStory* story = ref_.Compact()) return story->Bold(ref_.Place);
+        return RangeBold(*ref_.Document, ref_.Get());
     }
     void SetBold(int value) override {
         if (value == kUndefined) return;
         SetRangeBold(ref_.Get(), value != kFalse);
-        ref_.document->MarkEdited(EditKind::Formatting);
+        ref_.Document->MarkEdited(EditKind::Formatting);
     }
     void SetName(std::string_view name) override {
         std::string utf8 = text::Cp1251ToUtf8(name);
         SetRangeFont(ref_.Get(), utf8);
-        ref_.document->MarkEdited(EditKind::Formatting);
+        ref_.Document->MarkEdited(EditKind::Formatting);
         if (kind_ != RangeKind::Story) return;
         // New text typed into the document takes the font too.
-        pugi::xml_node defaults = ref_.document->StylesRoot().child("w:docDefaults");
+        pugi::xml_node defaults = ref_.Document->StylesRoot().child("w:docDefaults");
         if (!defaults) return;
         pugi::xml_node rPrDefault = defaults.child("w:rPrDefault");
         if (!rPrDefault) rPrDefault = defaults.prepend_child("w:rPrDefault");
         pugi::xml_node rPr = rPrDefault.child("w:rPr");
         if (!rPr) rPr = rPrDefault.append_child("w:rPr");
         SetRunFonts(rPr, utf8);
-        ref_.document->MarkStylesEdited();
+        ref_.Document->MarkStylesEdited();
     }
 
   private:
@@ -79,13 +79,13 @@ class DocxParagraphFormat final : public word::ParagraphFormat {
   public:
     explicit DocxParagraphFormat(NodeRef ref) : ref_(ref) {}
     int KeepWithNext() const override {
-        if (const CompactStory* story = ref_.Compact()) return story->KeepWithNext(ref_.place);
-        return RangeKeepWithNext(*ref_.document, ref_.Get());
+        if (const CompactStory* story = ref_.Compact()) return story->KeepWithNext(ref_.Place);
+        return RangeKeepWithNext(*ref_.Document, ref_.Get());
     }
     void SetKeepWithNext(int value) override {
         if (value == kUndefined) return;
         SetRangeKeepWithNext(ref_.Get(), value != kFalse);
-        ref_.document->MarkEdited(EditKind::Formatting);
+        ref_.Document->MarkEdited(EditKind::Formatting);
     }
 
   private:
@@ -96,15 +96,15 @@ class DocxListFormat final : public word::ListFormat {
   public:
     explicit DocxListFormat(NodeRef ref) : ref_(ref) {}
     std::string ListString() const override {
-        if (const CompactStory* story = ref_.Compact()) return std::string(story->ListString(ref_.place));
-        return RangeListString(*ref_.document, ref_.Get());
+        if (const CompactStory* story = ref_.Compact()) return std::string(story->ListString(ref_.Place));
+        return RangeListString(*ref_.Document, ref_.Get());
     }
     void RemoveNumbers() override {
-        if (RemoveRangeNumbers(*ref_.document, ref_.Get())) ref_.document->MarkEdited(EditKind::Content);
+        if (RemoveRangeNumbers(*ref_.Document, ref_.Get())) ref_.Document->MarkEdited(EditKind::Content);
     }
     void ConvertNumbersToText() override {
-        if (ConvertRangeNumbersToText(*ref_.document, ref_.Get()))
-            ref_.document->MarkEdited(EditKind::Content);
+        if (ConvertRangeNumbersToText(*ref_.Document, ref_.Get()))
+            ref_.Document->MarkEdited(EditKind::Content);
     }
 
   private:
@@ -116,7 +116,7 @@ class DocxRange final : public word::Range {
     DocxRange(NodeRef ref, RangeKind kind) : ref_(ref), kind_(kind) {}
 
     std::string Text() const override {
-        if (const CompactStory* story = ref_.Compact()) return std::string(story->Text(ref_.place));
+        if (const CompactStory* story = ref_.Compact()) return std::string(story->Text(ref_.Place));
         pugi::xml_node node = ref_.Get();
         switch (kind_) {
             case RangeKind::Row:
@@ -132,7 +132,7 @@ class DocxRange final : public word::Range {
     void SetText(std::string_view text) override {
         if (kind_ != RangeKind::Cell) throw Error(std::string(messages::kTextOnlyForCells));
         ReplaceCellText(ref_.Get(), text::Cp1251ToUtf8(text));
-        ref_.document->MarkEdited(EditKind::Content);
+        ref_.Document->MarkEdited(EditKind::Content);
     }
 
     std::unique_ptr<word::Font> Font() override { return std::make_unique<DocxFont>(ref_, kind_); }

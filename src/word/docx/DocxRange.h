@@ -20,11 +20,11 @@ enum class RangeKind { Story, Row, Cell };
 // freed nodes. A handle taken while the document answers from its compact model holds the place
 // of its row or cell instead, and finds the node when it first needs one.
 struct NodeRef {
-    DocxDocument* document = nullptr;
-    mutable pugi::xml_node node;
-    unsigned generation = 0;
-    unsigned serial = 0;
-    StoryPlace place;
+    DocxDocument* Document = nullptr;
+    mutable pugi::xml_node Node;
+    unsigned Generation = 0;
+    unsigned Serial = 0;
+    StoryPlace Place;
 
     pugi::xml_node Get() const;  // throws word::Error when stale
     // The compact model while the document still answers from it (`place` is then set), else null;

@@ -2,6 +2,7 @@
 
 // The document host's own messages to the user (Windows-1251 at run time).
 
+#include "ooxml/FileMessages.h"
 #include "text/Cp1251.h"
 
 #include <string>
@@ -10,6 +11,7 @@
 namespace tabulex::word::docx::messages {
 
 using namespace tabulex::text::literals;
+using namespace tabulex::ooxml::messages;
 
 inline constexpr std::string_view kNoDocument = "Эта команда недоступна, так как нет открытых документов."_cp;
 inline constexpr std::string_view kDocumentNotOpen = "Документ не открыт в программе."_cp;
@@ -18,7 +20,6 @@ inline constexpr std::string_view kTextOnlyForCells =
     "Замена текста поддерживается только для ячейки таблицы."_cp;
 inline constexpr std::string_view kSaveOnlyDocx =
     "Документ можно сохранить только в формате .docx: выберите имя файла с расширением .docx."_cp;
-inline constexpr std::string_view kCannotBuildPackage = "Не удалось создать документ в памяти."_cp;
 inline constexpr std::string_view kBadTableShape = "Неверное число строк или столбцов таблицы."_cp;
 
 inline std::string NoSuchDocument(int index) {

@@ -152,15 +152,15 @@ void WalkParagraph(pugi::xml_node paragraph, FieldState& fields, Sink& sink) {
 // The first run of a paragraph that Word shows (not deleted), or an empty node.
 inline pugi::xml_node FirstRunOf(pugi::xml_node paragraph) {
     struct Sink {
-        pugi::xml_node first;
+        pugi::xml_node First;
         void Run(pugi::xml_node run) {
-            if (!first) first = run;
+            if (!First) First = run;
         }
         void Text(pugi::xml_node, std::string_view) {}
     } sink;
     FieldState fields;
     WalkParagraph(paragraph, fields, sink);
-    return sink.first;
+    return sink.First;
 }
 
 // Calls f(p) for every paragraph of the main-story content under `node` (a body, table, row, cell

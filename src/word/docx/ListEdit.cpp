@@ -20,20 +20,20 @@ pugi::xml_node ChildWithVal(pugi::xml_node parent, const char* name, const char*
 }
 
 pugi::xml_node LevelOf(pugi::xml_node numberingRoot, NumberingRef ref) {
-    pugi::xml_node num = ChildWithVal(numberingRoot, "w:num", "w:numId", ref.numId);
+    pugi::xml_node num = ChildWithVal(numberingRoot, "w:num", "w:numId", ref.NumId);
     if (!num) return {};
-    pugi::xml_node override = ChildWithVal(num, "w:lvlOverride", "w:ilvl", ref.ilvl);
+    pugi::xml_node override = ChildWithVal(num, "w:lvlOverride", "w:ilvl", ref.Ilvl);
     if (pugi::xml_node level = override.child("w:lvl")) return level;
     int abstractId = num.child("w:abstractNumId").attribute("w:val").as_int(-1);
     pugi::xml_node abstract = ChildWithVal(numberingRoot, "w:abstractNum", "w:abstractNumId", abstractId);
-    return ChildWithVal(abstract, "w:lvl", "w:ilvl", ref.ilvl);
+    return ChildWithVal(abstract, "w:lvl", "w:ilvl", ref.Ilvl);
 }
 
 bool StyleGivesNumbering(const StyleSheet& styles, pugi::xml_node paragraph) {
     pugi::xml_node numPr = paragraph.child("w:pPr").child("w:numPr");
     // Ask the style chain without the paragraph's own numbering.
     if (numPr) numPr.set_name("w:numPr.parked");
-    bool numbered = styles.ParagraphNumbering(paragraph).numId != 0;
+    bool numbered = styles.ParagraphNumbering(paragraph).NumId != 0;
     if (numPr) numPr.set_name("w:numPr");
     return numbered;
 }
@@ -71,7 +71,7 @@ void ForEachNumbered(DocxDocument& document, pugi::xml_node range, F&& f) {
     const ListStrings& shown = document.ShownListStrings();
     std::vector<std::pair<pugi::xml_node, std::string>> numbered;
     ForEachParagraphIn(range, [&](pugi::xml_node paragraph) {
-        if (document.Styles().ParagraphNumbering(paragraph).numId == 0) return;
+        if (document.Styles().ParagraphNumbering(paragraph).NumId == 0) return;
         auto it = shown.find(paragraph.internal_object());
         numbered.emplace_back(paragraph, it == shown.end() ? std::string() : it->second);
     });

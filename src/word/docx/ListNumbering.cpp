@@ -8,17 +8,17 @@
 namespace tabulex::word::docx {
 
 struct ListNumbering::Counters {
-    std::array<int, kLevels> value{};
-    std::array<bool, kLevels> used{};
+    std::array<int, kLevels> Value{};
+    std::array<bool, kLevels> Used{};
 };
 
 namespace {
 
 struct Abstract {
-    int id = 0;
-    std::string_view numStyleLink;
-    std::string_view styleLink;
-    pugi::xml_node node;
+    int Id = 0;
+    std::string_view NumStyleLink;
+    std::string_view StyleLink;
+    pugi::xml_node Node;
 };
 
 std::optional<int> LevelIndex(pugi::xml_node element) {
@@ -32,14 +32,14 @@ std::optional<int> LevelIndex(pugi::xml_node element) {
 template <class Level>
 Level ReadLevel(pugi::xml_node lvl) {
     Level level;
-    level.defined = true;
-    level.node = lvl;
-    level.start = styles::IntValue(lvl.child("w:start")).value_or(0);
-    level.format = ParseNumberFormat(styles::StringValue(lvl.child("w:numFmt")));
-    level.text = text::Utf8ToCp1251(styles::StringValue(lvl.child("w:lvlText")));
-    level.legal = lvl.child("w:isLgl") && styles::OnOffValue(lvl.child("w:isLgl"));
-    level.restart = styles::IntValue(lvl.child("w:lvlRestart")).value_or(-1);
-    level.style = styles::StringValue(lvl.child("w:pStyle"));
+    level.Defined = true;
+    level.Node = lvl;
+    level.Start = styles::IntValue(lvl.child("w:start")).value_or(0);
+    level.Format = ParseNumberFormat(styles::StringValue(lvl.child("w:numFmt")));
+    level.Text = text::Utf8ToCp1251(styles::StringValue(lvl.child("w:lvlText")));
+    level.Legal = lvl.child("w:isLgl") && styles::OnOffValue(lvl.child("w:isLgl"));
+    level.Restart = styles::IntValue(lvl.child("w:lvlRestart")).value_or(-1);
+    level.Style = styles::StringValue(lvl.child("w:pStyle"));
     return level;
 }
 
@@ -47,7 +47,7 @@ template <class Levels>
 void ReadLevels(pugi::xml_node abstractNum, Levels& levels) {
     using Level = typename Levels::value_type;
     for (pugi::xml_node lvl : abstractNum.children("w:lvl"))
-        if (std::optional<int> index = LevelIndex(lvl); index && !levels[*index].defined)
+        if (std::optional<int> index = LevelIndex(lvl); index && !levels[*index].Defined)
             levels[*index] = ReadLevel<Level>(lvl);
 }
 
@@ -77,13 +77,13 @@ void ListNumbering::ReadLists(pugi::xml_node numberingRoot, const StyleSheet& st
     // w:numStyleLink names a numbering style whose w:numPr points at the list that holds the levels
     // (that list's abstractNum carries the matching w:styleLink).
     auto followStyleLink = [&](const Abstract* abstract) -> const Abstract* {
-        if (abstract->numStyleLink.empty()) return abstract;
-        NumberingRef ref = styles.StyleNumbering(abstract->numStyleLink);
-        if (auto num = abstractOfNum.find(ref.numId); ref.numId != 0 && num != abstractOfNum.end())
-            if (const Abstract* target = findAbstract(num->second); target && target->numStyleLink.empty())
+        if (abstract->NumStyleLink.empty()) return abstract;
+        NumberingRef ref = styles.StyleNumbering(abstract->NumStyleLink);
+        if (auto num = abstractOfNum.find(ref.NumId); ref.NumId != 0 && num != abstractOfNum.end())
+            if (const Abstract* target = findAbstract(num->second); target && target->NumStyleLink.empty())
                 return target;
         for (const auto& [id, candidate] : abstracts)
-            if (candidate.styleLink == abstract->numStyleLink && candidate.numStyleLink.empty())
+            if (candidate.StyleLink == abstract->NumStyleLink && candidate.NumStyleLink.empty())
                 return &candidate;
         return abstract;
     };
@@ -96,79 +96,79 @@ void ListNumbering::ReadLists(pugi::xml_node numberingRoot, const StyleSheet& st
         abstract = followStyleLink(abstract);
 
         List list;
-        ReadLevels(abstract->node, list.levels);
+        ReadLevels(abstract->Node, list.Levels);
         bool ownCount = false;
         for (pugi::xml_node override : num.children("w:lvlOverride")) {
             std::optional<int> index = LevelIndex(override);
             if (!index) continue;
             if (std::optional<int> start = styles::IntValue(override.child("w:startOverride"))) {
-                list.startOverride[*index] = start;
+                list.StartOverride[*index] = start;
                 ownCount = true;
             }
             if (pugi::xml_node lvl = override.child("w:lvl")) {
-                list.levels[*index] = ReadLevel<Level>(lvl);
+                list.Levels[*index] = ReadLevel<Level>(lvl);
                 ownCount = true;
             }
         }
         // Word: lists of one definition continue one another's numbers; a list that overrides a
         // level starts its own count.
         if (ownCount) {
-            list.counterSet = counterSets_++;
+            list.CounterSet = counterSets_++;
         } else {
-            auto [shared, added] = sharedCounterSet.try_emplace(abstract->id, counterSets_);
+            auto [shared, added] = sharedCounterSet.try_emplace(abstract->Id, counterSets_);
             if (added) ++counterSets_;
-            list.counterSet = shared->second;
+            list.CounterSet = shared->second;
         }
         lists_.emplace(numId, std::move(list));
     }
 }
 
 int ListNumbering::LevelOf(const List& list, const NumberingRef& ref) const {
-    if (ref.levelGiven) return ref.ilvl;
+    if (ref.LevelGiven) return ref.Ilvl;
     // A style that inherits its numbering takes the level bound to itself, else the level bound to
     // the style it inherits the numbering from.
-    for (std::string_view style : {ref.styleId, ref.numberingStyleId}) {
+    for (std::string_view style : {ref.StyleId, ref.NumberingStyleId}) {
         if (style.empty()) continue;
         for (int level = 0; level < kLevels; ++level)
-            if (list.levels[level].defined && list.levels[level].style == style) return level;
+            if (list.Levels[level].Defined && list.Levels[level].Style == style) return level;
     }
     return 0;
 }
 
 pugi::xml_node ListNumbering::ShownLevel(const NumberingRef& ref) const {
-    auto found = lists_.find(ref.numId);
-    if (ref.numId == 0 || found == lists_.end()) return {};
+    auto found = lists_.find(ref.NumId);
+    if (ref.NumId == 0 || found == lists_.end()) return {};
     int level = LevelOf(found->second, ref);
     if (level < 0 || level >= kLevels) return {};
-    return found->second.levels[level].node;
+    return found->second.Levels[level].Node;
 }
 
 void ListNumbering::Advance(const List& list, int level, Counters& counters) const {
-    auto start = [&](int k) { return list.startOverride[k].value_or(list.levels[k].start); };
+    auto start = [&](int k) { return list.StartOverride[k].value_or(list.Levels[k].Start); };
     // A level shown before any number of a higher level counts that higher level as used at its
     // start value: Word shows "1.1" and continues the higher level with 2.
     for (int k = 0; k < level; ++k) {
-        if (!counters.used[k]) {
-            counters.value[k] = start(k);
-            counters.used[k] = true;
+        if (!counters.Used[k]) {
+            counters.Value[k] = start(k);
+            counters.Used[k] = true;
         }
     }
-    if (!counters.used[level]) {
-        counters.value[level] = start(level);
-        counters.used[level] = true;
-    } else if (counters.value[level] < INT_MAX) {
-        ++counters.value[level];
+    if (!counters.Used[level]) {
+        counters.Value[level] = start(level);
+        counters.Used[level] = true;
+    } else if (counters.Value[level] < INT_MAX) {
+        ++counters.Value[level];
     }
     for (int deeper = level + 1; deeper < kLevels; ++deeper) {
-        int restartAfter = list.levels[deeper].restart;  // 1-based level; 0: never restarts
+        int restartAfter = list.Levels[deeper].Restart;  // 1-based level; 0: never restarts
         if (restartAfter < 0) restartAfter = deeper;
-        if (level < restartAfter) counters.used[deeper] = false;
+        if (level < restartAfter) counters.Used[deeper] = false;
     }
 }
 
 std::string ListNumbering::Format(const List& list, int level, const Counters& counters) const {
-    const Level& shown = list.levels[level];
-    const std::string& pattern = shown.text;
+    const Level& shown = list.Levels[level];
+    const std::string& pattern = shown.Text;
     std::string result;
     result.reserve(pattern.size() + 8);
     for (std::size_t i = 0; i < pattern.size(); ++i) {
@@ -179,9 +179,9 @@ std::string ListNumbering::Format(const List& list, int level, const Counters& c
         }
         int k = next - '1';
         int value =
-            counters.used[k] ? counters.value[k] : list.startOverride[k].value_or(list.levels[k].start);
-        NumberFormat format = list.levels[k].format;
-        if (shown.legal && format != NumberFormat::None && format != NumberFormat::Bullet)
+            counters.Used[k] ? counters.Value[k] : list.StartOverride[k].value_or(list.Levels[k].Start);
+        NumberFormat format = list.Levels[k].Format;
+        if (shown.Legal && format != NumberFormat::None && format != NumberFormat::Bullet)
             format = NumberFormat::Decimal;
         result += FormatListNumber(value, format);
         ++i;
@@ -195,13 +195,13 @@ ListNumbering::ListCounter::ListCounter(const ListNumbering& numbering)
 ListNumbering::ListCounter::~ListCounter() = default;
 
 bool ListNumbering::ListCounter::Next(const NumberingRef& ref, std::string& shown) {
-    if (ref.numId == 0) return false;
-    auto found = numbering_.lists_.find(ref.numId);
+    if (ref.NumId == 0) return false;
+    auto found = numbering_.lists_.find(ref.NumId);
     if (found == numbering_.lists_.end()) return false;
     const List& list = found->second;
     int level = numbering_.LevelOf(list, ref);
-    if (level < 0 || level >= kLevels || !list.levels[level].defined) return false;
-    Counters& set = counters_[static_cast<std::size_t>(list.counterSet)];
+    if (level < 0 || level >= kLevels || !list.Levels[level].Defined) return false;
+    Counters& set = counters_[static_cast<std::size_t>(list.CounterSet)];
     numbering_.Advance(list, level, set);
     shown = numbering_.Format(list, level, set);
     return true;

@@ -54,22 +54,22 @@ class ListNumbering {
 
   private:
     struct Level {
-        bool defined = false;
-        int start = 0;
-        NumberFormat format = NumberFormat::Decimal;
-        std::string text;        // w:lvlText in Windows-1251, %1..%9 kept
-        bool legal = false;      // w:isLgl: every number of the text in decimal digits
-        int restart = -1;        // w:lvlRestart; -1: restart after any higher level
-        std::string_view style;  // w:pStyle: the paragraph style bound to this level
-        pugi::xml_node node;     // the w:lvl element
+        bool Defined = false;
+        int Start = 0;
+        NumberFormat Format = NumberFormat::Decimal;
+        std::string Text;        // w:lvlText in Windows-1251, %1..%9 kept
+        bool Legal = false;      // w:isLgl: every number of the text in decimal digits
+        int Restart = -1;        // w:lvlRestart; -1: restart after any higher level
+        std::string_view Style;  // w:pStyle: the paragraph style bound to this level
+        pugi::xml_node Node;     // the w:lvl element
     };
     using Levels = std::array<Level, kLevels>;
 
     // A w:num with its level definitions resolved (abstractNum, style links, level overrides).
     struct List {
-        Levels levels;
-        std::array<std::optional<int>, kLevels> startOverride;
-        int counterSet = 0;  // lists that continue one another share a counter set
+        ListNumbering::Levels Levels;
+        std::array<std::optional<int>, kLevels> StartOverride;
+        int CounterSet = 0;  // lists that continue one another share a counter set
     };
 
     void ReadLists(pugi::xml_node numberingRoot, const StyleSheet& styles);

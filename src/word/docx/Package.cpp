@@ -1,8 +1,8 @@
 #include "word/docx/Package.h"
 
+#include "ooxml/FileSystem.h"
 #include "word/Error.h"
 #include "word/docx/DocumentConversion.h"
-#include "word/docx/FileSystem.h"
 #include "word/docx/PackageMessages.h"
 #include "word/docx/ZipArchive.h"
 
@@ -28,27 +28,27 @@ std::string PartKey(std::string_view name) {
 
 struct Package::Impl {
     struct Part {
-        std::string name;
-        std::string bytes;
-        std::optional<std::uint64_t> source;  // index in the original container
-        bool changed = false;
-        bool taken = false;  // bytes moved out by TakeBytes; inflated again on demand
+        std::string Name;
+        std::string Bytes;
+        std::optional<std::uint64_t> Source;  // index in the original container
+        bool Changed = false;
+        bool Taken = false;  // bytes moved out by TakeBytes; inflated again on demand
     };
 
-    std::string name;
-    std::string source;  // the original container, empty for a new package
-    PackageLimits limits;
-    std::vector<Part> parts;
-    std::unordered_map<std::string, std::size_t> index;
-    bool removed = false;
+    std::string Name;
+    std::string Source;  // the original container, empty for a new package
+    PackageLimits Limits;
+    std::vector<Part> Parts;
+    std::unordered_map<std::string, std::size_t> Index;
+    bool Removed = false;
 
     void Reindex() {
-        index.clear();
-        for (std::size_t i = 0; i < parts.size(); ++i) index.emplace(PartKey(parts[i].name), i);
+        Index.clear();
+        for (std::size_t i = 0; i < Parts.size(); ++i) Index.emplace(PartKey(Parts[i].Name), i);
     }
     const Part* Find(std::string_view partName) const {
-        auto it = index.find(PartKey(partName));
-        return it == index.end() ? nullptr : &parts[it->second];
+        auto it = Index.find(PartKey(partName));
+        return it == Index.end() ? nullptr : &Parts[it->second];
     }
     Part* Find(std::string_view partName) {
         return const_cast<Part*>(static_cast<const Impl*>(this)->Find(partName));
@@ -61,11 +61,11 @@ Package& Package::operator=(Package&&) noexcept = default;
 Package::~Package() = default;
 
 Package Package::Load(const std::string& path, const PackageLimits& limits) {
-    return FromBytes(fs::ReadDocumentFile(path, limits.maxTotalUncompressed), path, limits);
+    return FromBytes(ooxml::fs::ReadDocumentFile(path, limits.MaxTotalUncompressed), path, limits);
 }
 
 Package Package::FromBytes(std::string bytes, const std::string& displayName, const PackageLimits& limits) {
-    const std::string shown = fs::DisplayName(displayName);
+    const std::string shown = ooxml::fs::DisplayName(displayName);
     if (bytes.empty()) throw word::Error(std::string(messages::kEmptyFile) + shown, "0 bytes");
     if (IsOleCompound(bytes)) {
         if (IsEncryptedOoxml(bytes))
@@ -76,31 +76,31 @@ Package Package::FromBytes(std::string bytes, const std::string& displayName, co
     }
 
     auto impl = std::make_unique<Impl>();
-    impl->name = displayName;
-    impl->limits = limits;
+    impl->Name = displayName;
+    impl->Limits = limits;
     for (zip::Entry& entry : zip::ReadAll(bytes, shown, limits))
-        impl->parts.push_back(Impl::Part{std::move(entry.name), std::move(entry.data), entry.index, false});
+        impl->Parts.push_back(Impl::Part{std::move(entry.Name), std::move(entry.Data), entry.Index, false});
     impl->Reindex();
     if (!impl->Find(kMainPart)) {
         bool wordLike = impl->Find(kContentTypes) ||
-                        std::any_of(impl->parts.begin(), impl->parts.end(),
-                                    [](const Impl::Part& p) { return PartKey(p.name).starts_with("word/"); });
+                        std::any_of(impl->Parts.begin(), impl->Parts.end(),
+                                    [](const Impl::Part& p) { return PartKey(p.Name).starts_with("word/"); });
         throw word::Error(
             std::string(wordLike ? messages::kNoMainPart : messages::kNotDocx) + shown,
-            "no word/document.xml among " + std::to_string(impl->parts.size()) + " zip entries");
+            "no word/document.xml among " + std::to_string(impl->Parts.size()) + " zip entries");
     }
-    impl->source = std::move(bytes);
+    impl->Source = std::move(bytes);
     return Package(std::move(impl));
 }
 
 Package Package::CreateEmpty(const std::string& displayName) {
     auto impl = std::make_unique<Impl>();
-    impl->name = displayName;
+    impl->Name = displayName;
     return Package(std::move(impl));
 }
 
 const std::string& Package::Name() const {
-    return impl_->name;
+    return impl_->Name;
 }
 
 bool Package::Has(std::string_view partName) const {
@@ -110,73 +110,80 @@ bool Package::Has(std::string_view partName) const {
 const std::string& Package::Bytes(std::string_view partName) const {
     Impl::Part* part = impl_->Find(partName);
     if (!part)
-        throw word::Error(
-            std::string(messages::kMissingPart) + std::string(partName) + ": " + fs::DisplayName(impl_->name),
-            "missing part " + std::string(partName));
-    if (part->taken) {
-        part->bytes = zip::ReadOne(impl_->source, *part->source, fs::DisplayName(impl_->name), impl_->limits);
-        part->taken = false;
+        throw word::Error(std::string(messages::kMissingPart) + std::string(partName) + ": " +
+                              ooxml::fs::DisplayName(impl_->Name),
+                          "missing part " + std::string(partName));
+    if (part->Taken) {
+        part->Bytes =
+            zip::ReadOne(impl_->Source, *part->Source, ooxml::fs::DisplayName(impl_->Name), impl_->Limits);
+        part->Taken = false;
     }
-    return part->bytes;
+    return part->Bytes;
 }
 
 std::string Package::TakeBytes(std::string_view partName) {
     const std::string& bytes = Bytes(partName);
     Impl::Part* part = impl_->Find(partName);
-    if (!part->source || part->changed) return bytes;
-    part->taken = true;
-    return std::move(part->bytes);
+    if (!part->Source || part->Changed) return bytes;
+    part->Taken = true;
+    return std::move(part->Bytes);
 }
 
 void Package::SetBytes(std::string_view partName, std::string bytes) {
     if (Impl::Part* part = impl_->Find(partName)) {
-        if (!part->taken && part->bytes == bytes) return;
-        part->bytes = std::move(bytes);
-        part->changed = true;
-        part->taken = false;
+        if (!part->Taken && part->Bytes == bytes) return;
+        part->Bytes = std::move(bytes);
+        part->Changed = true;
+        part->Taken = false;
         return;
     }
     if (!partName.empty() && partName.front() == '/') partName.remove_prefix(1);
-    impl_->parts.push_back(Impl::Part{std::string(partName), std::move(bytes), std::nullopt, true});
-    impl_->index.emplace(PartKey(partName), impl_->parts.size() - 1);
+    impl_->Parts.push_back(Impl::Part{std::string(partName), std::move(bytes), std::nullopt, true});
+    impl_->Index.emplace(PartKey(partName), impl_->Parts.size() - 1);
 }
 
 void Package::Remove(std::string_view partName) {
-    auto it = impl_->index.find(PartKey(partName));
-    if (it == impl_->index.end()) return;
-    impl_->parts.erase(impl_->parts.begin() + static_cast<std::ptrdiff_t>(it->second));
-    impl_->removed = true;
+    auto it = impl_->Index.find(PartKey(partName));
+    if (it == impl_->Index.end()) return;
+    impl_->Parts.erase(impl_->Parts.begin() + static_cast<std::ptrdiff_t>(it->second));
+    impl_->Removed = true;
     impl_->Reindex();
 }
 
 std::vector<std::string> Package::PartNames() const {
     std::vector<std::string> names;
-    names.reserve(impl_->parts.size());
-    for (const Impl::Part& part : impl_->parts) names.push_back(part.name);
+    names.reserve(impl_->Parts.size());
+    for (const Impl::Part& part : impl_->Parts) names.push_back(part.Name);
     return names;
 }
 
 bool Package::Modified() const {
-    if (impl_->removed || impl_->source.empty()) return true;
-    return std::any_of(impl_->parts.begin(), impl_->parts.end(),
-                       [](const Impl::Part& p) { return p.changed || !p.source; });
+    if (impl_->Removed || impl_->Source.empty()) return true;
+    return std::any_of(impl_->Parts.begin(), impl_->Parts.end(),
+                       [](const Impl::Part& p) { return p.Changed || !p.Source; });
 }
 
 std::string Package::ToBytes() const {
-    if (!Modified()) return impl_->source;
+    if (!Modified()) return impl_->Source;
     std::vector<zip::OutEntry> entries;
-    entries.reserve(impl_->parts.size());
-    for (const Impl::Part& part : impl_->parts)
-        entries.push_back(zip::OutEntry{part.name, &part.bytes, part.source, part.changed});
+    entries.reserve(impl_->Parts.size());
+    for (const Impl::Part& part : impl_->Parts)
+        entries.push_back(zip::OutEntry{part.Name, &part.Bytes, part.Source, part.Changed});
     try {
-        return zip::Write(impl_->source, entries);
+        return zip::Write(impl_->Source, entries);
     } catch (const word::Error& error) {
-        throw word::Error(error.Message() + fs::DisplayName(impl_->name), error.Detail());
+        throw word::Error(error.Message() + ooxml::fs::DisplayName(impl_->Name), error.Detail());
     }
 }
 
 void Package::Save(const std::string& path) const {
-    fs::WriteFileAtomically(path, ToBytes());
+    ooxml::fs::WriteFileAtomically(path, ToBytes());
+}
+
+Package PackageFromParts(ooxml::DocxParts parts, const std::string& displayName) {
+    Package package = Package::CreateEmpty(displayName);
+    for (auto& [name, data] : ooxml::PackageParts(std::move(parts))) package.SetBytes(name, std::move(data));
+    return package;
 }
 
 }  // namespace tabulex::word::docx

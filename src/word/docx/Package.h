@@ -3,6 +3,8 @@
 // A .docx package: the parts of its zip container, read once into memory. Parts the host does not
 // change are written back byte for byte; Save never leaves a half-written file behind.
 
+#include "ooxml/MinimalPackage.h"
+
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -12,10 +14,10 @@
 namespace tabulex::word::docx {
 
 struct PackageLimits {
-    std::uint64_t maxTotalUncompressed = 1ull << 30;  // 1 GiB over all entries
-    std::uint64_t maxCompressionRatio = 1000;         // per entry, uncompressed / compressed
-    std::uint64_t ratioCheckFloor = 1u << 20;         // entries smaller than this are never "absurd"
-    std::uint64_t maxEntries = 100000;                // a package of more parts is refused as well
+    std::uint64_t MaxTotalUncompressed = 1ull << 30;  // 1 GiB over all entries
+    std::uint64_t MaxCompressionRatio = 1000;         // per entry, uncompressed / compressed
+    std::uint64_t RatioCheckFloor = 1u << 20;         // entries smaller than this are never "absurd"
+    std::uint64_t MaxEntries = 100000;                // a package of more parts is refused as well
 };
 
 class Package {
@@ -61,6 +63,10 @@ class Package {
     explicit Package(std::unique_ptr<Impl> impl);
     std::unique_ptr<Impl> impl_;
 };
+
+// A package in memory built from the XML of its parts, without a zip in between (saving it
+// compresses the parts once).
+Package PackageFromParts(ooxml::DocxParts parts, const std::string& displayName);
 
 // Opens a document of any supported format: .docx natively; .doc, .rtf and .odt converted to .docx
 // by LibreOffice (soffice --headless) into a temporary folder when soffice is on PATH, otherwise a

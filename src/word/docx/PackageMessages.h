@@ -3,6 +3,7 @@
 // The user's messages of the package layer (opening, saving, converting a document), in Windows-1251.
 // Each is followed by the file name (or part name) it concerns.
 
+#include "ooxml/FileMessages.h"
 #include "text/Cp1251.h"
 
 #include <string_view>
@@ -10,23 +11,16 @@
 namespace tabulex::word::docx::messages {
 
 using namespace tabulex::text::literals;
+// Reading and saving a file: the messages of the OOXML writing layer, the same to the user.
+using namespace tabulex::ooxml::messages;
 
-inline constexpr std::string_view kFileNotFound = "Файл не найден: "_cp;
-inline constexpr std::string_view kIsFolder = "Это папка, а не файл: "_cp;
-inline constexpr std::string_view kCannotRead = "Не удалось прочитать файл: "_cp;
-inline constexpr std::string_view kEmptyFile = "Файл пуст: "_cp;
 inline constexpr std::string_view kNotDocx = "Файл не является документом Word (.docx): "_cp;
 inline constexpr std::string_view kCorrupt = "Файл повреждён (архив обрезан или испорчен): "_cp;
 inline constexpr std::string_view kNoMainPart = "В документе нет основной части (word/document.xml): "_cp;
 inline constexpr std::string_view kEncrypted =
     "Документ зашифрован паролем; снимите пароль в текстовом редакторе и сохраните документ заново: "_cp;
-inline constexpr std::string_view kTooLarge =
-    "Файл слишком велик после распаковки (больше 1 ГБ) или сжат подозрительно сильно: "_cp;
 inline constexpr std::string_view kBadXmlPrefix = "Документ повреждён: ошибка XML в части "_cp;
 inline constexpr std::string_view kMissingPart = "В документе нет части "_cp;
-inline constexpr std::string_view kSaveFailed = "Не удалось сохранить документ "_cp;
-inline constexpr std::string_view kReadOnlyTarget = ": файл доступен только для чтения"_cp;
-inline constexpr std::string_view kReadOnlyFolder = ": папка доступна только для чтения"_cp;
 inline constexpr std::string_view kNeedsLibreOfficePrefix = "Формат "_cp;
 inline constexpr std::string_view kNeedsLibreOfficeSuffix =
     " читается только через LibreOffice: установите LibreOffice (soffice) или сохраните документ в формате .docx"_cp;

@@ -10,23 +10,23 @@ namespace tabulex::word::docx {
 namespace {
 
 struct BoldSink {
-    const StyleSheet& styles;
-    pugi::xml_node paragraph;
-    pugi::xml_node table;
-    TriState& state;
-    pugi::xml_node lastRun;
+    const StyleSheet& Styles;
+    pugi::xml_node Paragraph;
+    pugi::xml_node Table;
+    TriState& State;
+    pugi::xml_node LastRun;
 
     void Run(pugi::xml_node) {}
     void Text(pugi::xml_node run, std::string_view) {
-        if (!run || run == lastRun) return;
-        lastRun = run;
-        state.Add(styles.RunIsBold(run, paragraph, table));
+        if (!run || run == LastRun) return;
+        LastRun = run;
+        State.Add(Styles.RunIsBold(run, Paragraph, Table));
     }
 };
 
 struct RunCollector {
-    std::vector<pugi::xml_node>& runs;
-    void Run(pugi::xml_node run) { runs.push_back(run); }
+    std::vector<pugi::xml_node>& Runs;
+    void Run(pugi::xml_node run) { Runs.push_back(run); }
     void Text(pugi::xml_node, std::string_view) {}
 };
 

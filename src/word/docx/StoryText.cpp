@@ -6,9 +6,9 @@ namespace tabulex::word::docx {
 namespace {
 
 struct TextSink {
-    std::string& out;
+    std::string& Out;
     void Run(pugi::xml_node) {}
-    void Text(pugi::xml_node, std::string_view text) { out.append(text); }
+    void Text(pugi::xml_node, std::string_view text) { Out.append(text); }
 };
 
 constexpr std::string_view kEndOfCell = "\r\a";

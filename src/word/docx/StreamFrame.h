@@ -62,38 +62,38 @@ enum Seen : std::uint16_t {
 constexpr int kLookahead = 8;
 
 struct Frame {
-    Name name = Name::Other;
-    Role role = Role::Other;
-    Block block = Block::None;
-    Block sdtBlock = Block::None;  // a w:sdt: what its first w:sdtContent continues
-    Reach rowReach = Reach::No;
-    Reach cellReach = Reach::No;
-    Inline inl = Inline::None;
-    Inline sdtInline = Inline::None;
-    bool enters = false;  // list numbering visits the children
-    bool nested = false;  // inside a top-level cell
-    bool tracksText = false;
-    bool keptChild = false;  // has a child node pugixml keeps
-    bool lastWasParagraph = false;
-    bool flag = false;   // w:drawing: in line; w:pict: floating
-    bool inert = false;  // nothing below matters to any walk: its subtree is skipped
-    std::uint16_t seen = 0;
-    std::uint8_t elements = 0;
-    std::int16_t table = -1;  // the nearest enclosing w:tbl in tables_
-    std::int16_t run = -1;    // the w:r this content belongs to, in runs_
+    stream::Name Name = Name::Other;
+    stream::Role Role = Role::Other;
+    stream::Block Block = Block::None;
+    stream::Block SdtBlock = Block::None;  // a w:sdt: what its first w:sdtContent continues
+    Reach RowReach = Reach::No;
+    Reach CellReach = Reach::No;
+    Inline Inl = Inline::None;
+    Inline SdtInline = Inline::None;
+    bool Enters = false;  // list numbering visits the children
+    bool Nested = false;  // inside a top-level cell
+    bool TracksText = false;
+    bool KeptChild = false;  // has a child node pugixml keeps
+    bool LastWasParagraph = false;
+    bool Flag = false;   // w:drawing: in line; w:pict: floating
+    bool Inert = false;  // nothing below matters to any walk: its subtree is skipped
+    std::uint16_t Seen = 0;
+    std::uint8_t Elements = 0;
+    std::int16_t Table = -1;  // the nearest enclosing w:tbl in tables_
+    std::int16_t Run = -1;    // the w:r this content belongs to, in runs_
 
     // No walk of the DOM path looks into the element: it is no table, row, cell, paragraph, run
     // part or property the reader reads, no range reaches through it, list numbering does not
     // enter it, and it holds no text. A w:tbl below one has no paragraph that counts or is read.
     bool IsInert() const {
-        return role == Role::Other && block == Block::None && sdtBlock == Block::None &&
-               rowReach == Reach::No && cellReach == Reach::No && inl == Inline::None && !enters &&
-               !tracksText;
+        return Role == Role::Other && Block == Block::None && SdtBlock == Block::None &&
+               RowReach == Reach::No && CellReach == Reach::No && Inl == Inline::None && !Enters &&
+               !TracksText;
     }
 
-    bool Take(Seen bit) {
-        if (seen & bit) return false;
-        seen = static_cast<std::uint16_t>(seen | bit);
+    bool Take(stream::Seen bit) {
+        if (Seen & bit) return false;
+        Seen = static_cast<std::uint16_t>(Seen | bit);
         return true;
     }
 };

@@ -63,7 +63,7 @@ bool Reader::Read(std::string_view xml) {
 // An element opens: what it is to each walk of the DOM path, derived from its parent.
 void Reader::Start(const char* qname, const char** attrs) {
     if (failed_) return;
-    if (frames_.back().inert) {
+    if (frames_.back().Inert) {
         ++skipped_;
         return;
     }
@@ -72,33 +72,33 @@ void Reader::Start(const char* qname, const char** attrs) {
     const bool atTop = frames_.size() == 1;
     Frame& parent = frames_.back();
     CloseSegment(parent, false);
-    parent.keptChild = true;
-    const int index = parent.elements;
-    if (parent.elements < 255) ++parent.elements;
+    parent.KeptChild = true;
+    const int index = parent.Elements;
+    if (parent.Elements < 255) ++parent.Elements;
 
     Frame& child = frames_.emplace_back();
-    child.name = stream::Classify(qname);
-    child.table = parent.table;
-    child.run = parent.run;
-    child.nested = parent.nested;
-    if (parent.role == Role::Other && atTop && child.name == Name::Document) child.role = Role::Root;
-    if (parent.role == Role::Root && child.name == Name::Body && parent.Take(kBody)) {
-        child.block = Block::Body;
-        child.enters = true;
+    child.Name = stream::Classify(qname);
+    child.Table = parent.Table;
+    child.Run = parent.Run;
+    child.Nested = parent.Nested;
+    if (parent.Role == Role::Other && atTop && child.Name == Name::Document) child.Role = Role::Root;
+    if (parent.Role == Role::Root && child.Name == Name::Body && parent.Take(kBody)) {
+        child.Block = Block::Body;
+        child.Enters = true;
     }
-    if (parent.enters && child.name != Name::P && child.name != Name::SectPr && child.name != Name::Fallback)
-        child.enters = true;
+    if (parent.Enters && child.Name != Name::P && child.Name != Name::SectPr && child.Name != Name::Fallback)
+        child.Enters = true;
     Structure(parent, child);
     RangeReach(parent, child);
-    if (child.name == Name::P) StartParagraph(parent, child);
-    if (parent.inl != Inline::None) InlineRole(parent, child, attrs);
+    if (child.Name == Name::P) StartParagraph(parent, child);
+    if (parent.Inl != Inline::None) InlineRole(parent, child, attrs);
     Properties(parent, child, index, attrs);
-    if (child.name == Name::SdtContent && parent.name == Name::Sdt) parent.Take(kSdtContent);
+    if (child.Name == Name::SdtContent && parent.Name == Name::Sdt) parent.Take(kSdtContent);
 
-    if (child.name == Name::Tbl) StartTable(child);
-    child.tracksText = child.role == Role::Text || child.role == Role::BlocksWrapper;
-    if (child.role == Role::Text) valueDone_ = false;
-    child.inert = child.IsInert();
+    if (child.Name == Name::Tbl) StartTable(child);
+    child.TracksText = child.Role == Role::Text || child.Role == Role::BlocksWrapper;
+    if (child.Role == Role::Text) valueDone_ = false;
+    child.Inert = child.IsInert();
 }
 
 // An element closes: what it has collected goes to its range, cell, row or table.
@@ -112,16 +112,16 @@ void Reader::End() {
     CloseSegment(frame, true);
     frames_.pop_back();
     Frame& parent = frames_.back();
-    switch (frame.role) {
+    switch (frame.Role) {
         case Role::Text:
-            if (valueDone_) Emit(frame.run, value_);
+            if (valueDone_) Emit(frame.Run, value_);
             valueDone_ = false;
             break;
         case Role::Drawing:
-            if (frame.flag) Emit(frame.run, "\x01");
+            if (frame.Flag) Emit(frame.Run, "\x01");
             break;
         case Role::Pict:
-            if (!frame.flag) Emit(frame.run, "\x01");
+            if (!frame.Flag) Emit(frame.Run, "\x01");
             break;
         case Role::Paragraph:
             EndParagraph(frame, parent);
@@ -130,7 +130,7 @@ void Reader::End() {
             EndBlocksWrapper(frame);
             break;
         case Role::NestedCell:
-            if (frame.lastWasParagraph) cellText_.pop_back();
+            if (frame.LastWasParagraph) cellText_.pop_back();
             cellText_.append("\r\a");
             break;
         case Role::NestedRow:
@@ -140,16 +140,16 @@ void Reader::End() {
             EndTopCell(frame);
             break;
         case Role::TopRow:
-            writer_.EndRow(rowRange_.list, rowRange_.numbered, rowRange_.Bold(), rowRange_.Keep(),
+            writer_.EndRow(rowRange_.List, rowRange_.Numbered, rowRange_.Bold(), rowRange_.Keep(),
                            cantSplit_);
             break;
         case Role::TopTable:
-            writer_.EndTable(tables_.back().grid);
+            writer_.EndTable(tables_.back().Grid);
             break;
         default:
             break;
     }
-    if (frame.name == Name::Tbl) EndTable(frame, parent);
+    if (frame.Name == Name::Tbl) EndTable(frame, parent);
 }
 
 }  // namespace stream

@@ -5,68 +5,68 @@
 namespace tabulex::word::docx::stream {
 
 void Reader::StartParagraph(const Frame& parent, Frame& child) {
-    bool counted = parent.enters;
-    bool inText = parent.block == Block::Blocks;
-    bool inRow = parent.rowReach == Reach::Yes;
-    bool inCell = parent.cellReach == Reach::Yes;
-    child.rowReach = child.cellReach = Reach::No;
+    bool counted = parent.Enters;
+    bool inText = parent.Block == Block::Blocks;
+    bool inRow = parent.RowReach == Reach::Yes;
+    bool inCell = parent.CellReach == Reach::Yes;
+    child.RowReach = child.CellReach = Reach::No;
     if (!counted && !inText && !inRow && !inCell) return;
     para_.Reset();
-    para_.counted = counted;
-    para_.inText = inText;
-    para_.inRow = inRow;
-    para_.inCell = inCell;
+    para_.Counted = counted;
+    para_.InText = inText;
+    para_.InRow = inRow;
+    para_.InCell = inCell;
     runs_.clear();
     runStyles_.clear();
-    child.role = Role::Paragraph;
-    child.block = Block::None;
-    if (inText || inRow || inCell) child.inl = Inline::Container;
+    child.Role = Role::Paragraph;
+    child.Block = Block::None;
+    if (inText || inRow || inCell) child.Inl = Inline::Container;
 }
 
 // A paragraph's content, as InlineWalker walks it.
 void Reader::InlineRole(Frame& parent, Frame& child, const char** attrs) {
-    Name name = child.name;
-    switch (parent.inl) {
+    Name name = child.Name;
+    switch (parent.Inl) {
         case Inline::Container:
             if (name == Name::R) {
-                child.inl = Inline::Run;
-                child.role = Role::Run;
+                child.Inl = Inline::Run;
+                child.Role = Role::Run;
                 runs_.emplace_back();
-                child.run = static_cast<std::int16_t>(runs_.size() > 0x7FFF ? 0x7FFF : runs_.size() - 1);
+                child.Run = static_cast<std::int16_t>(runs_.size() > 0x7FFF ? 0x7FFF : runs_.size() - 1);
                 if (runs_.size() > 0x7FFF) Unsupported();
             } else if (stream::IsTransparent(name)) {
-                child.inl = Inline::Container;
+                child.Inl = Inline::Container;
             } else if (name == Name::Sdt) {
-                child.inl = Inline::Sdt;
+                child.Inl = Inline::Sdt;
             } else if (name == Name::AlternateContent) {
-                child.inl = Inline::Alt;
+                child.Inl = Inline::Alt;
             } else if (name == Name::OMath || name == Name::OMathPara) {
-                child.inl = Inline::Math;
-                child.run = -1;
+                child.Inl = Inline::Math;
+                child.Run = -1;
             }
             break;
         case Inline::Sdt:
-            if (name == Name::SdtContent && !(parent.seen & kSdtContent)) child.inl = Inline::Container;
+            if (name == Name::SdtContent && !(parent.Seen & kSdtContent)) child.Inl = Inline::Container;
             break;
         case Inline::Alt:
         case Inline::AltRun:
             if (name == Name::Choice && parent.Take(kChoice)) {
-                child.inl = parent.inl == Inline::Alt ? Inline::Container : Inline::Run;
-            } else if (name == Name::Fallback && !(parent.seen & kChoice)) {
+                child.Inl = parent.Inl == Inline::Alt ? Inline::Container : Inline::Run;
+            } else if (name == Name::Fallback && !(parent.Seen & kChoice)) {
                 Unsupported();  // the branch taken depends on whether a mc:Choice follows
             }
             break;
         case Inline::Run:
             if (name == Name::AlternateContent)
-                child.inl = Inline::AltRun;
+                child.Inl = Inline::AltRun;
             else
                 RunChild(child, attrs);
             break;
         case Inline::Math:
             if (name == Name::MathT)
-                child.role = Role::Text;
+                child.Role = Role::Text;
             else
-                child.inl = Inline::Math;
+                child.Inl = Inline::Math;
             break;
         case Inline::None:
             break;
@@ -74,31 +74,31 @@ void Reader::InlineRole(Frame& parent, Frame& child, const char** attrs) {
 }
 
 void Reader::RunChild(Frame& child, const char** attrs) {
-    switch (child.name) {
+    switch (child.Name) {
         case Name::T:
-            child.role = Role::Text;
+            child.Role = Role::Text;
             break;
         case Name::Tab:
         case Name::PTab:
-            Emit(child.run, "\t");
+            Emit(child.Run, "\t");
             break;
         case Name::Br: {
             const char* type = Attribute(attrs, "w:type");
             std::string_view t = type ? type : "";
-            Emit(child.run, t == "page" ? "\x0C" : t == "column" ? "\x0E" : "\x0B");
+            Emit(child.Run, t == "page" ? "\x0C" : t == "column" ? "\x0E" : "\x0B");
             break;
         }
         case Name::Cr:
-            Emit(child.run, "\x0B");
+            Emit(child.Run, "\x0B");
             break;
         case Name::NoBreakHyphen:
-            Emit(child.run, "\x1E");
+            Emit(child.Run, "\x1E");
             break;
         case Name::SoftHyphen:
-            Emit(child.run, "\x1F");
+            Emit(child.Run, "\x1F");
             break;
         case Name::Sym:
-            Emit(child.run, "(");
+            Emit(child.Run, "(");
             break;
         case Name::FldChar: {
             const char* type = Attribute(attrs, "w:fldCharType");
@@ -106,20 +106,20 @@ void Reader::RunChild(Frame& child, const char** attrs) {
             break;
         }
         case Name::Drawing:
-            child.role = Role::Drawing;
+            child.Role = Role::Drawing;
             break;
         case Name::Pict:
-            child.role = Role::Pict;
+            child.Role = Role::Pict;
             break;
         case Name::Object:
-            Emit(child.run, "\x01");
+            Emit(child.Run, "\x01");
             break;
         case Name::FootnoteReference:
         case Name::EndnoteReference:
-            Emit(child.run, "\x02");
+            Emit(child.Run, "\x02");
             break;
         case Name::CommentReference:
-            Emit(child.run, "\x05");
+            Emit(child.Run, "\x05");
             break;
         default:
             break;
@@ -128,15 +128,15 @@ void Reader::RunChild(Frame& child, const char** attrs) {
 
 void Reader::Emit(int run, std::string_view text) {
     if (text.empty()) return;
-    if (para_.inText) {
+    if (para_.InText) {
         bool visible = rowTextFields_.Visible();
         if (visible != cellTextFields_.Visible()) return Unsupported();
         if (visible) AppendUtf8AsCp1251(cellText_, text);
     }
     if (run < 0) return;
     RunInfo& info = runs_[static_cast<std::size_t>(run)];
-    if (para_.inRow && rowRange_.boldFields.Visible()) info.rowText = true;
-    if (para_.inCell && cellRange_.boldFields.Visible()) info.cellText = true;
+    if (para_.InRow && rowRange_.BoldFields.Visible()) info.RowText = true;
+    if (para_.InCell && cellRange_.BoldFields.Visible()) info.CellText = true;
 }
 
 void Reader::Field(std::string_view type) {
@@ -148,12 +148,12 @@ void Reader::Field(std::string_view type) {
         else if (type == "end")
             fields.End();
     };
-    if (para_.inText) {
+    if (para_.InText) {
         apply(rowTextFields_);
         apply(cellTextFields_);
     }
-    if (para_.inRow) apply(rowRange_.boldFields);
-    if (para_.inCell) apply(cellRange_.boldFields);
+    if (para_.InRow) apply(rowRange_.BoldFields);
+    if (para_.InCell) apply(cellRange_.BoldFields);
 }
 
 }  // namespace tabulex::word::docx::stream

@@ -8,8 +8,8 @@ namespace tabulex::word::docx::stream {
 namespace {
 
 struct Entry {
-    const char* local;
-    Name name;
+    const char* Local;
+    stream::Name Name;
 };
 
 // w: names grouped by their first letter after the prefix; the frequent ones first in a group.
@@ -67,27 +67,27 @@ constexpr std::size_t kWCount = sizeof(kW) / sizeof(kW[0]);
 
 // The entries of kW starting with each letter.
 struct Group {
-    std::uint8_t begin = 0, end = 0;
+    std::uint8_t Begin = 0, End = 0;
 };
 
 constexpr std::array<Group, 128> kGroups = [] {
     std::array<Group, 128> groups{};
     for (std::size_t i = 0; i < kWCount; ++i) {
-        Group& group = groups[static_cast<unsigned char>(kW[i].local[0])];
-        if (group.end == 0) group.begin = static_cast<std::uint8_t>(i);
-        group.end = static_cast<std::uint8_t>(i + 1);
+        Group& group = groups[static_cast<unsigned char>(kW[i].Local[0])];
+        if (group.End == 0) group.Begin = static_cast<std::uint8_t>(i);
+        group.End = static_cast<std::uint8_t>(i + 1);
     }
     return groups;
 }();
 
 constexpr bool Grouped() {
     for (std::size_t i = 0; i < kWCount; ++i) {
-        const Group& group = kGroups[static_cast<unsigned char>(kW[i].local[0])];
-        if (i < group.begin || i >= group.end) return false;
+        const Group& group = kGroups[static_cast<unsigned char>(kW[i].Local[0])];
+        if (i < group.Begin || i >= group.End) return false;
     }
     for (const Group& group : kGroups)
-        for (std::size_t i = group.begin; i < group.end; ++i)
-            if (kW[i].local[0] != kW[group.begin].local[0]) return false;
+        for (std::size_t i = group.Begin; i < group.End; ++i)
+            if (kW[i].Local[0] != kW[group.Begin].Local[0]) return false;
     return true;
 }
 static_assert(Grouped(), "kW must keep the names of one first letter together");
@@ -105,8 +105,8 @@ Name ClassifyW(const char* local) {
     const auto first = static_cast<unsigned char>(local[0]);
     if (first >= kGroups.size()) return Name::OtherW;
     const Group& group = kGroups[first];
-    for (std::size_t i = group.begin; i < group.end; ++i)
-        if (Is(local + 1, kW[i].local + 1)) return kW[i].name;
+    for (std::size_t i = group.Begin; i < group.End; ++i)
+        if (Is(local + 1, kW[i].Local + 1)) return kW[i].Name;
     return Name::OtherW;
 }
 

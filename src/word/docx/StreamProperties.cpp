@@ -4,9 +4,9 @@ namespace tabulex::word::docx::stream {
 
 // Paragraph, run, row and table properties, read where the DOM path reads them.
 void Reader::Properties(Frame& parent, Frame& child, int index, const char** attrs) {
-    switch (parent.role) {
+    switch (parent.Role) {
         case Role::Paragraph:
-            if (child.name == Name::PPr && index < kLookahead && parent.Take(kPPr)) child.role = Role::PPr;
+            if (child.Name == Name::PPr && index < kLookahead && parent.Take(kPPr)) child.Role = Role::PPr;
             break;
         case Role::PPr:
         case Role::NumPr:
@@ -14,10 +14,10 @@ void Reader::Properties(Frame& parent, Frame& child, int index, const char** att
             ParagraphProperties(parent, child, attrs);
             break;
         case Role::Run:
-            if (child.name == Name::RPr && index < kLookahead && parent.Take(kRPr)) child.role = Role::RunRPr;
+            if (child.Name == Name::RPr && index < kLookahead && parent.Take(kRPr)) child.Role = Role::RunRPr;
             break;
         case Role::RunRPr:
-            RunProperties(parent, child.name, attrs);
+            RunProperties(parent, child.Name, attrs);
             break;
         case Role::TopTable:
         case Role::Table:
@@ -28,12 +28,12 @@ void Reader::Properties(Frame& parent, Frame& child, int index, const char** att
             TableProperties(parent, child, index, attrs);
             break;
         case Role::Drawing:
-            if (child.name == Name::WpInline) parent.flag = true;
+            if (child.Name == Name::WpInline) parent.Flag = true;
             break;
         case Role::Pict:
-            if (child.name == Name::VmlShape) {
+            if (child.Name == Name::VmlShape) {
                 const char* style = Attribute(attrs, "style");
-                if (style && std::strstr(style, "position:absolute")) parent.flag = true;
+                if (style && std::strstr(style, "position:absolute")) parent.Flag = true;
             }
             break;
         default:
@@ -43,30 +43,30 @@ void Reader::Properties(Frame& parent, Frame& child, int index, const char** att
 
 // The style, keep-with-next and list of a paragraph, and the bold and style of its mark.
 void Reader::ParagraphProperties(Frame& parent, Frame& child, const char** attrs) {
-    const Name name = child.name;
-    switch (parent.role) {
+    const Name name = child.Name;
+    switch (parent.Role) {
         case Role::PPr:
             if (name == Name::PStyle) {
-                para_.lastStyle = Val(attrs);
-                if (parent.Take(kPStyle)) para_.firstStyle = para_.lastStyle;
+                para_.LastStyle = Val(attrs);
+                if (parent.Take(kPStyle)) para_.FirstStyle = para_.LastStyle;
             } else if (name == Name::KeepNext && parent.Take(kKeepNext)) {
-                para_.keep = styles::OnOffText(Attribute(attrs, "w:val"));
+                para_.Keep = styles::OnOffText(Attribute(attrs, "w:val"));
             } else if (name == Name::NumPr) {
-                child.role = Role::NumPr;
-                para_.numId.reset();
-                para_.ilvl.reset();
+                child.Role = Role::NumPr;
+                para_.NumId.reset();
+                para_.Ilvl.reset();
             } else if (name == Name::RPr && parent.Take(kRPr)) {
-                child.role = Role::MarkRPr;
+                child.Role = Role::MarkRPr;
             }
             break;
         case Role::NumPr:
-            if (name == Name::NumId) para_.numId = styles::IntText(Val(attrs));
-            if (name == Name::Ilvl) para_.ilvl = styles::IntText(Val(attrs));
+            if (name == Name::NumId) para_.NumId = styles::IntText(Val(attrs));
+            if (name == Name::Ilvl) para_.Ilvl = styles::IntText(Val(attrs));
             break;
         case Role::MarkRPr:
             if (name == Name::B && parent.Take(kB))
-                para_.markBold = styles::OnOffText(Attribute(attrs, "w:val"));
-            if (name == Name::RStyle && parent.Take(kRStyle)) para_.markStyle = Val(attrs);
+                para_.MarkBold = styles::OnOffText(Attribute(attrs, "w:val"));
+            if (name == Name::RStyle && parent.Take(kRStyle)) para_.MarkStyle = Val(attrs);
             break;
         default:
             break;
@@ -75,37 +75,37 @@ void Reader::ParagraphProperties(Frame& parent, Frame& child, const char** attrs
 
 // The bold and style of a run.
 void Reader::RunProperties(Frame& parent, Name name, const char** attrs) {
-    RunInfo& run = runs_[static_cast<std::size_t>(parent.run)];
-    if (name == Name::B && parent.Take(kB)) run.bold = styles::OnOffText(Attribute(attrs, "w:val"));
+    RunInfo& run = runs_[static_cast<std::size_t>(parent.Run)];
+    if (name == Name::B && parent.Take(kB)) run.Bold = styles::OnOffText(Attribute(attrs, "w:val"));
     if (name == Name::RStyle && parent.Take(kRStyle)) {
-        run.styleBegin = static_cast<std::uint32_t>(runStyles_.size());
+        run.StyleBegin = static_cast<std::uint32_t>(runStyles_.size());
         runStyles_.append(Val(attrs));
-        run.styleEnd = static_cast<std::uint32_t>(runStyles_.size());
+        run.StyleEnd = static_cast<std::uint32_t>(runStyles_.size());
     }
 }
 
 // A table's style and grid, a top-level row's cantSplit.
 void Reader::TableProperties(Frame& parent, Frame& child, int index, const char** attrs) {
-    const Name name = child.name;
-    switch (parent.role) {
+    const Name name = child.Name;
+    switch (parent.Role) {
         case Role::TopTable:
         case Role::Table:
-            if (name == Name::TblPr && index < kLookahead && parent.Take(kTblPr)) child.role = Role::TblPr;
-            if (name == Name::TblGrid && parent.role == Role::TopTable && parent.Take(kTblGrid))
-                child.role = Role::TblGrid;
+            if (name == Name::TblPr && index < kLookahead && parent.Take(kTblPr)) child.Role = Role::TblPr;
+            if (name == Name::TblGrid && parent.Role == Role::TopTable && parent.Take(kTblGrid))
+                child.Role = Role::TblGrid;
             break;
         case Role::TblPr:
             if (name == Name::TblStyle && parent.Take(kTblStyle)) {
-                OpenTable& table = tables_[static_cast<std::size_t>(parent.table)];
-                if (table.used) return Unsupported();
-                table.style = Val(attrs);
+                OpenTable& table = tables_[static_cast<std::size_t>(parent.Table)];
+                if (table.Used) return Unsupported();
+                table.Style = Val(attrs);
             }
             break;
         case Role::TblGrid:
-            if (name == Name::GridCol) ++tables_[static_cast<std::size_t>(parent.table)].grid;
+            if (name == Name::GridCol) ++tables_[static_cast<std::size_t>(parent.Table)].Grid;
             break;
         case Role::TopRow:
-            if (name == Name::TrPr && parent.Take(kTrPr)) child.role = Role::TrPr;
+            if (name == Name::TrPr && parent.Take(kTrPr)) child.Role = Role::TrPr;
             break;
         case Role::TrPr:
             if (name == Name::CantSplit && parent.Take(kCantSplit))

@@ -19,66 +19,66 @@ using docx::TriState;
 
 // What a row or a cell range collects from its paragraphs.
 struct RangeState {
-    FieldState boldFields;
-    TriState textBold;
-    TriState markBold;
-    TriState keep;
-    bool numbered = false;
-    std::string list;
+    FieldState BoldFields;
+    TriState TextBold;
+    TriState MarkBold;
+    TriState KeepWithNext;
+    bool Numbered = false;
+    std::string List;
 
     void Reset() {
-        boldFields = FieldState();
-        textBold = markBold = keep = TriState();
-        numbered = false;
-        list.clear();
+        BoldFields = FieldState();
+        TextBold = MarkBold = KeepWithNext = TriState();
+        Numbered = false;
+        List.clear();
     }
     int Bold() const {
-        if (!textBold.Empty()) return textBold.Value();
-        return markBold.Empty() ? kFalse : markBold.Value();
+        if (!TextBold.Empty()) return TextBold.Value();
+        return MarkBold.Empty() ? kFalse : MarkBold.Value();
     }
-    int Keep() const { return keep.Empty() ? kFalse : keep.Value(); }
+    int Keep() const { return KeepWithNext.Empty() ? kFalse : KeepWithNext.Value(); }
     void AddList(bool isNumbered, const std::string& shown) {
-        if (isNumbered && !numbered) {
-            numbered = true;
-            list = shown;
+        if (isNumbered && !Numbered) {
+            Numbered = true;
+            List = shown;
         }
     }
 };
 
 struct Paragraph {
-    bool counted = false;  // list numbering counts it
-    bool inText = false;   // part of a top-level cell's Range.Text
-    bool inRow = false;    // a paragraph of the row range (ForEachParagraphIn)
-    bool inCell = false;   // a paragraph of the cell range
-    std::string firstStyle, lastStyle;
-    std::optional<bool> keep;
-    std::optional<int> numId, ilvl;
-    std::optional<bool> markBold;
-    std::string markStyle;
+    bool Counted = false;  // list numbering counts it
+    bool InText = false;   // part of a top-level cell's Range.Text
+    bool InRow = false;    // a paragraph of the row range (ForEachParagraphIn)
+    bool InCell = false;   // a paragraph of the cell range
+    std::string FirstStyle, LastStyle;
+    std::optional<bool> Keep;
+    std::optional<int> NumId, Ilvl;
+    std::optional<bool> MarkBold;
+    std::string MarkStyle;
 
     void Reset() {
-        counted = inText = inRow = inCell = false;
-        firstStyle.clear();
-        lastStyle.clear();
-        keep.reset();
-        numId.reset();
-        ilvl.reset();
-        markBold.reset();
-        markStyle.clear();
+        Counted = InText = InRow = InCell = false;
+        FirstStyle.clear();
+        LastStyle.clear();
+        Keep.reset();
+        NumId.reset();
+        Ilvl.reset();
+        MarkBold.reset();
+        MarkStyle.clear();
     }
 };
 
 struct RunInfo {
-    std::optional<bool> bold;
-    std::uint32_t styleBegin = 0, styleEnd = 0;  // w:rStyle in Reader::runStyles_
-    bool rowText = false;                        // shows text in the row range
-    bool cellText = false;                       // shows text in the cell range
+    std::optional<bool> Bold;
+    std::uint32_t StyleBegin = 0, StyleEnd = 0;  // w:rStyle in Reader::runStyles_
+    bool RowText = false;                        // shows text in the row range
+    bool CellText = false;                       // shows text in the cell range
 };
 
 struct OpenTable {
-    std::string style;
-    bool used = false;  // a paragraph inside has been judged with the table's style
-    int grid = 0;
+    std::string Style;
+    bool Used = false;  // a paragraph inside has been judged with the table's style
+    int Grid = 0;
 };
 
 }  // namespace tabulex::word::docx::stream

@@ -4,59 +4,59 @@ namespace tabulex::word::docx::stream {
 
 // Tables, rows, cells and the blocks of cells, as TableIndex and StoryText walk them.
 void Reader::Structure(Frame& parent, Frame& child) {
-    Block block = parent.block;
+    Block block = parent.Block;
     bool firstContent =
-        child.name == Name::SdtContent && parent.name == Name::Sdt && !(parent.seen & kSdtContent);
-    if (firstContent && parent.sdtBlock != Block::None) {
-        child.block = parent.sdtBlock;
-        if (child.block == Block::Blocks) child.role = Role::BlocksWrapper;
+        child.Name == Name::SdtContent && parent.Name == Name::Sdt && !(parent.Seen & kSdtContent);
+    if (firstContent && parent.SdtBlock != Block::None) {
+        child.Block = parent.SdtBlock;
+        if (child.Block == Block::Blocks) child.Role = Role::BlocksWrapper;
         return;
     }
     if (block == Block::None) return;
-    if (child.name == Name::Sdt) {
-        child.sdtBlock = block;
+    if (child.Name == Name::Sdt) {
+        child.SdtBlock = block;
         return;
     }
-    if (child.name == Name::CustomXml) {
-        child.block = block;
-        if (block == Block::Blocks) child.role = Role::BlocksWrapper;
+    if (child.Name == Name::CustomXml) {
+        child.Block = block;
+        if (block == Block::Blocks) child.Role = Role::BlocksWrapper;
         return;
     }
     switch (block) {
         case Block::Body:
-            if (child.name == Name::Tbl) {
-                child.role = Role::TopTable;
-                child.block = Block::Rows;
+            if (child.Name == Name::Tbl) {
+                child.Role = Role::TopTable;
+                child.Block = Block::Rows;
                 writer_.BeginTable();
             }
             break;
         case Block::Rows:
-            if (child.name == Name::Tr) {
-                child.block = Block::Cells;
-                child.role = parent.nested ? Role::NestedRow : Role::TopRow;
-                if (!parent.nested) {
+            if (child.Name == Name::Tr) {
+                child.Block = Block::Cells;
+                child.Role = parent.Nested ? Role::NestedRow : Role::TopRow;
+                if (!parent.Nested) {
                     writer_.BeginRow();
                     rowTextFields_ = FieldState();
                     rowRange_.Reset();
                     cantSplit_ = false;
-                    child.rowReach = Reach::Yes;
+                    child.RowReach = Reach::Yes;
                 }
             }
             break;
         case Block::Cells:
-            if (child.name == Name::Tc) {
-                child.block = Block::Blocks;
-                child.role = parent.nested ? Role::NestedCell : Role::TopCell;
-                if (!parent.nested) {
+            if (child.Name == Name::Tc) {
+                child.Block = Block::Blocks;
+                child.Role = parent.Nested ? Role::NestedCell : Role::TopCell;
+                if (!parent.Nested) {
                     StartTopCell();
-                    child.cellReach = Reach::Yes;
+                    child.CellReach = Reach::Yes;
                 }
             }
             break;
         case Block::Blocks:
-            if (child.name == Name::Tbl) {
-                child.block = Block::Rows;
-                child.nested = true;
+            if (child.Name == Name::Tbl) {
+                child.Block = Block::Rows;
+                child.Nested = true;
             }
             break;
         case Block::None:
@@ -68,9 +68,9 @@ void Reader::Structure(Frame& parent, Frame& child) {
 void Reader::RangeReach(const Frame& parent, Frame& child) {
     auto next = [&](Reach reach) {
         if (reach == Reach::SdtFirst)
-            return child.name == Name::SdtContent && !(parent.seen & kSdtContent) ? Reach::Yes : Reach::No;
+            return child.Name == Name::SdtContent && !(parent.Seen & kSdtContent) ? Reach::Yes : Reach::No;
         if (reach == Reach::No) return Reach::No;
-        switch (child.name) {
+        switch (child.Name) {
             case Name::Tbl:
             case Name::Tr:
             case Name::Tc:
@@ -83,30 +83,30 @@ void Reader::RangeReach(const Frame& parent, Frame& child) {
                 return Reach::No;
         }
     };
-    if (child.rowReach == Reach::No) child.rowReach = next(parent.rowReach);
-    if (child.cellReach == Reach::No) child.cellReach = next(parent.cellReach);
+    if (child.RowReach == Reach::No) child.RowReach = next(parent.RowReach);
+    if (child.CellReach == Reach::No) child.CellReach = next(parent.CellReach);
 }
 
 // Every w:tbl, wherever it stands, is an open table whose style its paragraphs are judged with.
 void Reader::StartTable(Frame& child) {
     if (tables_.size() >= 0x7FFF) Unsupported();
     tables_.emplace_back();
-    child.table = static_cast<std::int16_t>(tables_.size() - 1);
-    if (child.role == Role::Other) child.role = Role::Table;
+    child.Table = static_cast<std::int16_t>(tables_.size() - 1);
+    if (child.Role == Role::Other) child.Role = Role::Table;
 }
 
 void Reader::EndTable(const Frame&, Frame& parent) {
     tables_.pop_back();
-    if (parent.block == Block::Blocks) parent.lastWasParagraph = false;
+    if (parent.Block == Block::Blocks) parent.LastWasParagraph = false;
 }
 
 // StoryText: a wrapper's last block decides whether its container ended with a paragraph, when
 // the wrapper has any child at all.
 void Reader::EndBlocksWrapper(const Frame& frame) {
-    if (!frame.keptChild) return;
+    if (!frame.KeptChild) return;
     for (auto it = frames_.rbegin(); it != frames_.rend(); ++it) {
-        if (it->block == Block::Blocks) {
-            it->lastWasParagraph = frame.lastWasParagraph;
+        if (it->Block == Block::Blocks) {
+            it->LastWasParagraph = frame.LastWasParagraph;
             return;
         }
     }
@@ -119,10 +119,10 @@ void Reader::StartTopCell() {
 }
 
 void Reader::EndTopCell(const Frame& frame) {
-    if (frame.lastWasParagraph) cellText_.pop_back();
+    if (frame.LastWasParagraph) cellText_.pop_back();
     cellText_.append("\r\a");
     writer_.Text().append(cellText_);
-    writer_.EndCell(cellRange_.list, cellRange_.numbered, cellRange_.Bold(), cellRange_.Keep());
+    writer_.EndCell(cellRange_.List, cellRange_.Numbered, cellRange_.Bold(), cellRange_.Keep());
 }
 
 }  // namespace tabulex::word::docx::stream

@@ -8,10 +8,10 @@ namespace {
 constexpr int kMaxChain = 64;
 
 struct Direct {
-    std::optional<bool> bold;
-    std::optional<bool> keepNext;
-    std::optional<int> numId;
-    std::optional<int> ilvl;
+    std::optional<bool> Bold;
+    std::optional<bool> KeepNext;
+    std::optional<int> NumId;
+    std::optional<int> Ilvl;
 };
 
 Direct ReadStyleProps(pugi::xml_node style) {
@@ -47,16 +47,16 @@ void StyleSheet::ResolveChains(pugi::xml_node stylesRoot) {
 
     for (const auto& [id, node] : nodes) {
         Resolved resolved;
-        resolved.id = node.attribute("w:styleId").value();
-        resolved.type = node.attribute("w:type").value();
+        resolved.Id = node.attribute("w:styleId").value();
+        resolved.Type = node.attribute("w:type").value();
         pugi::xml_node current = node;
         for (int depth = 0; current && depth < kMaxChain; ++depth) {
             Direct props = ReadStyleProps(current);
-            FillUnset(resolved.bold, props.bold);
-            FillUnset(resolved.keepNext, props.keepNext);
-            if (!resolved.numId && props.numId) resolved.numIdStyle = current.attribute("w:styleId").value();
-            FillUnset(resolved.numId, props.numId);
-            FillUnset(resolved.ilvl, props.ilvl);
+            FillUnset(resolved.Bold, props.Bold);
+            FillUnset(resolved.KeepNext, props.KeepNext);
+            if (!resolved.NumId && props.NumId) resolved.NumIdStyle = current.attribute("w:styleId").value();
+            FillUnset(resolved.NumId, props.NumId);
+            FillUnset(resolved.Ilvl, props.Ilvl);
             std::string_view basedOn = styles::StringValue(current.child("w:basedOn"));
             auto next = basedOn.empty() ? nodes.end() : nodes.find(basedOn);
             current = next == nodes.end() ? pugi::xml_node() : next->second;
@@ -70,15 +70,15 @@ void StyleSheet::ResolveChains(pugi::xml_node stylesRoot) {
         std::string_view type = style.attribute("w:type").value();
         const Resolved* resolved = Find(style.attribute("w:styleId").value(), type);
         if (!resolved) continue;
-        if (type == "paragraph" && defaultParagraph_.id.empty()) defaultParagraph_ = *resolved;
-        if (type == "table" && defaultTable_.id.empty()) defaultTable_ = *resolved;
+        if (type == "paragraph" && defaultParagraph_.Id.empty()) defaultParagraph_ = *resolved;
+        if (type == "table" && defaultTable_.Id.empty()) defaultTable_ = *resolved;
     }
 }
 
 const StyleSheet::Resolved* StyleSheet::Find(std::string_view id, std::string_view type) const {
     if (id.empty()) return nullptr;
     auto found = styles_.find(id);
-    if (found == styles_.end() || found->second.type != type) return nullptr;
+    if (found == styles_.end() || found->second.Type != type) return nullptr;
     return &found->second;
 }
 
@@ -113,10 +113,10 @@ bool StyleSheet::IsBold(std::optional<bool> directBold, std::string_view charact
                         std::string_view paragraphStyle, bool inTable, std::string_view tableStyle) const {
     if (directBold) return *directBold;
     bool bold = defaultBold_;
-    if (TableStyle(inTable, tableStyle).bold.value_or(false)) bold = !bold;
-    if (ParagraphStyle(paragraphStyle).bold.value_or(false)) bold = !bold;
+    if (TableStyle(inTable, tableStyle).Bold.value_or(false)) bold = !bold;
+    if (ParagraphStyle(paragraphStyle).Bold.value_or(false)) bold = !bold;
     const Resolved* character = Find(characterStyle, "character");
-    if (character && character->bold.value_or(false)) bold = !bold;
+    if (character && character->Bold.value_or(false)) bold = !bold;
     return bold;
 }
 
@@ -137,8 +137,8 @@ bool StyleSheet::ParagraphMarkIsBold(pugi::xml_node paragraph, pugi::xml_node ta
 bool StyleSheet::KeepWithNext(std::optional<bool> directKeep, std::string_view paragraphStyle, bool inTable,
                               std::string_view tableStyle) const {
     if (directKeep) return *directKeep;
-    if (std::optional<bool> style = ParagraphStyle(paragraphStyle).keepNext) return *style;
-    if (std::optional<bool> fromTable = TableStyle(inTable, tableStyle).keepNext) return *fromTable;
+    if (std::optional<bool> style = ParagraphStyle(paragraphStyle).KeepNext) return *style;
+    if (std::optional<bool> fromTable = TableStyle(inTable, tableStyle).KeepNext) return *fromTable;
     return defaultKeepNext_;
 }
 
@@ -171,13 +171,13 @@ NumberingRef StyleSheet::ParagraphNumbering(std::string_view paragraphStyle, std
                                             std::optional<int> ilvl) const {
     const Resolved& style = ParagraphStyle(paragraphStyle);
     NumberingRef ref;
-    ref.styleId = style.id;
-    if (!numId) ref.numberingStyleId = style.numIdStyle;
-    FillUnset(numId, style.numId);
-    FillUnset(ilvl, style.ilvl);
-    ref.numId = numId.value_or(0) > 0 ? *numId : 0;
-    ref.ilvl = ilvl.value_or(0);
-    ref.levelGiven = ilvl.has_value();
+    ref.StyleId = style.Id;
+    if (!numId) ref.NumberingStyleId = style.NumIdStyle;
+    FillUnset(numId, style.NumId);
+    FillUnset(ilvl, style.Ilvl);
+    ref.NumId = numId.value_or(0) > 0 ? *numId : 0;
+    ref.Ilvl = ilvl.value_or(0);
+    ref.LevelGiven = ilvl.has_value();
     return ref;
 }
 
@@ -186,11 +186,11 @@ NumberingRef StyleSheet::StyleNumbering(std::string_view styleId) const {
     if (found == styles_.end()) return {};
     const Resolved& style = found->second;
     NumberingRef ref;
-    ref.numId = style.numId.value_or(0) > 0 ? *style.numId : 0;
-    ref.ilvl = style.ilvl.value_or(0);
-    ref.levelGiven = style.ilvl.has_value();
-    ref.styleId = style.id;
-    ref.numberingStyleId = style.numIdStyle;
+    ref.NumId = style.NumId.value_or(0) > 0 ? *style.NumId : 0;
+    ref.Ilvl = style.Ilvl.value_or(0);
+    ref.LevelGiven = style.Ilvl.has_value();
+    ref.StyleId = style.Id;
+    ref.NumberingStyleId = style.NumIdStyle;
     return ref;
 }
 

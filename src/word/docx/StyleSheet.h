@@ -14,15 +14,15 @@
 namespace tabulex::word::docx {
 
 struct NumberingRef {
-    int numId = 0;  // 0: not numbered
-    int ilvl = 0;
+    int NumId = 0;  // 0: not numbered
+    int Ilvl = 0;
     // False when neither the paragraph nor its style chain gives w:ilvl: the level is then the one
     // whose w:pStyle names the paragraph's style in the list definition, else 0.
-    bool levelGiven = true;
+    bool LevelGiven = true;
     // The paragraph's style id, and the style of its chain that gives w:numId (views into styles.xml;
     // empty when there is none).
-    std::string_view styleId;
-    std::string_view numberingStyleId;
+    std::string_view StyleId;
+    std::string_view NumberingStyleId;
 };
 
 class StyleSheet {
@@ -53,13 +53,13 @@ class StyleSheet {
   private:
     // A style's properties after its basedOn chain: the first value met walking up the chain.
     struct Resolved {
-        std::string_view id;
-        std::string_view type;
-        std::optional<bool> bold;
-        std::optional<bool> keepNext;
-        std::optional<int> numId;
-        std::optional<int> ilvl;
-        std::string_view numIdStyle;  // the style of the chain whose w:numPr gives numId
+        std::string_view Id;
+        std::string_view Type;
+        std::optional<bool> Bold;
+        std::optional<bool> KeepNext;
+        std::optional<int> NumId;
+        std::optional<int> Ilvl;
+        std::string_view NumIdStyle;  // the style of the chain whose w:numPr gives numId
     };
 
     void ReadDefaults(pugi::xml_node stylesRoot);

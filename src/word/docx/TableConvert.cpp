@@ -1,6 +1,6 @@
 #include "word/docx/TableConvert.h"
 
-#include "word/docx/ContentBuild.h"
+#include "word/docx/ContentEdit.h"
 #include "word/docx/InlineWalk.h"
 #include "word/docx/Ooxml.h"
 #include "word/docx/StoryText.h"

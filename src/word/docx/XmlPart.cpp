@@ -1,7 +1,7 @@
 #include "word/docx/XmlPart.h"
 
+#include "ooxml/FileSystem.h"
 #include "word/Error.h"
-#include "word/docx/FileSystem.h"
 #include "word/docx/PackageMessages.h"
 
 #include <algorithm>
@@ -56,7 +56,7 @@ pugi::xml_document ParsePart(const Package& package, std::string_view partName) 
         document.load_buffer(bytes.data(), bytes.size(), kParseFlags, pugi::encoding_auto);
     if (!result) {
         throw word::Error(std::string(messages::kBadXmlPrefix) + std::string(partName) + ": " +
-                              fs::DisplayName(package.Name()),
+                              ooxml::fs::DisplayName(package.Name()),
                           "part " + std::string(partName) + ", " + Position(bytes, result.offset) + ": " +
                               result.description());
     }

@@ -62,14 +62,14 @@ ArchivePtr OpenForReading(std::string_view bytes, const std::string& name) {
 }
 
 struct Declared {
-    std::string name;
-    std::uint64_t size = 0;
-    std::uint64_t compressedSize = 0;
+    std::string Name;
+    std::uint64_t Size = 0;
+    std::uint64_t CompressedSize = 0;
 };
 
 std::vector<Declared> DeclaredEntries(zip_t* archive, const std::string& name, const PackageLimits& limits) {
     zip_int64_t count = zip_get_num_entries(archive, 0);
-    if (count > 0 && static_cast<std::uint64_t>(count) > limits.maxEntries)
+    if (count > 0 && static_cast<std::uint64_t>(count) > limits.MaxEntries)
         Fail(messages::kTooLarge, name, std::to_string(count) + " zip entries");
     std::vector<Declared> entries;
     entries.reserve(static_cast<std::size_t>(std::max<zip_int64_t>(count, 0)));
@@ -86,15 +86,15 @@ std::vector<Declared> DeclaredEntries(zip_t* archive, const std::string& name, c
         if ((st.valid & ZIP_STAT_ENCRYPTION_METHOD) && st.encryption_method != ZIP_EM_NONE)
             Fail(messages::kEncrypted, name, "encrypted zip entry " + entryName);
         Declared d{entryName, st.size, st.comp_size};
-        if (d.size > limits.maxTotalUncompressed - std::min(total, limits.maxTotalUncompressed))
+        if (d.Size > limits.MaxTotalUncompressed - std::min(total, limits.MaxTotalUncompressed))
             Fail(messages::kTooLarge, name,
                  "declared uncompressed size over the limit at entry " + entryName);
-        total += d.size;
-        if (d.size >= limits.ratioCheckFloor &&
-            d.size / std::max<std::uint64_t>(d.compressedSize, 1) >= limits.maxCompressionRatio)
+        total += d.Size;
+        if (d.Size >= limits.RatioCheckFloor &&
+            d.Size / std::max<std::uint64_t>(d.CompressedSize, 1) >= limits.MaxCompressionRatio)
             Fail(messages::kTooLarge, name,
-                 "compression ratio of " + entryName + ": " + std::to_string(d.size) + " / " +
-                     std::to_string(d.compressedSize));
+                 "compression ratio of " + entryName + ": " + std::to_string(d.Size) + " / " +
+                     std::to_string(d.CompressedSize));
         entries.push_back(std::move(d));
     }
     return entries;
@@ -106,35 +106,35 @@ std::string ReadEntry(zip_t* archive, std::uint64_t index, const Declared& decla
     FilePtr file(zip_fopen_index(archive, index, 0));
     if (!file) {
         zip_error_t* error = zip_get_error(archive);
-        std::string detail = Describe(("zip_fopen_index " + declared.name).c_str(), error);
+        std::string detail = Describe(("zip_fopen_index " + declared.Name).c_str(), error);
         Fail(IsEncryptionError(zip_error_code_zip(error)) ? messages::kEncrypted : messages::kCorrupt, name,
              detail);
     }
     std::string data;
     // The declared size is within the limits here; reserving it (address space only until written)
     // avoids growing a large part by copies.
-    data.reserve(static_cast<std::size_t>(std::min(declared.size, budget)));
+    data.reserve(static_cast<std::size_t>(std::min(declared.Size, budget)));
     char chunk[1 << 16];
     for (;;) {
         zip_int64_t got = zip_fread(file.get(), chunk, sizeof chunk);
         if (got < 0) {
             zip_error_t* error = zip_file_get_error(file.get());
             Fail(IsEncryptionError(zip_error_code_zip(error)) ? messages::kEncrypted : messages::kCorrupt,
-                 name, Describe(("zip_fread " + declared.name).c_str(), error));
+                 name, Describe(("zip_fread " + declared.Name).c_str(), error));
         }
         if (got == 0) break;
         auto n = static_cast<std::uint64_t>(got);
-        if (data.size() + n > declared.size)
-            Fail(messages::kTooLarge, name, "entry " + declared.name + " inflates past its declared size");
+        if (data.size() + n > declared.Size)
+            Fail(messages::kTooLarge, name, "entry " + declared.Name + " inflates past its declared size");
         if (n > budget)
-            Fail(messages::kTooLarge, name, "inflated size over the limit at entry " + declared.name);
+            Fail(messages::kTooLarge, name, "inflated size over the limit at entry " + declared.Name);
         budget -= n;
         data.append(chunk, static_cast<std::size_t>(n));
     }
-    if (data.size() != declared.size)
+    if (data.size() != declared.Size)
         Fail(messages::kCorrupt, name,
-             "entry " + declared.name + " inflates to " + std::to_string(data.size()) + " bytes, declared " +
-                 std::to_string(declared.size));
+             "entry " + declared.Name + " inflates to " + std::to_string(data.size()) + " bytes, declared " +
+                 std::to_string(declared.Size));
     return data;
 }
 
@@ -154,11 +154,11 @@ zip_source_t* BufferSource(zip_t* archive, const std::string& data) {
 }
 
 void ReplaceEntry(zip_t* archive, const OutEntry& entry) {
-    zip_uint64_t index = *entry.source;
+    zip_uint64_t index = *entry.Source;
     zip_stat_t st;
     zip_stat_init(&st);
     zip_stat_index(archive, index, ZIP_FL_UNCHANGED, &st);
-    zip_source_t* source = BufferSource(archive, *entry.data);
+    zip_source_t* source = BufferSource(archive, *entry.Data);
     if (zip_file_replace(archive, index, source, 0) != 0) {
         zip_source_free(source);
         WriteFailed("zip_file_replace", zip_get_error(archive));
@@ -168,8 +168,8 @@ void ReplaceEntry(zip_t* archive, const OutEntry& entry) {
 }
 
 void AddEntry(zip_t* archive, const OutEntry& entry) {
-    zip_source_t* source = BufferSource(archive, *entry.data);
-    std::string name(entry.name);
+    zip_source_t* source = BufferSource(archive, *entry.Data);
+    std::string name(entry.Name);
     zip_int64_t index = zip_file_add(archive, name.c_str(), source, ZIP_FL_ENC_UTF_8 | ZIP_FL_OVERWRITE);
     if (index < 0) {
         zip_source_free(source);
@@ -199,10 +199,10 @@ std::vector<Entry> ReadAll(std::string_view bytes, const std::string& displayNam
     std::vector<Declared> declared = DeclaredEntries(archive.get(), displayName1251, limits);
     std::vector<Entry> entries;
     entries.reserve(declared.size());
-    std::uint64_t budget = limits.maxTotalUncompressed;
+    std::uint64_t budget = limits.MaxTotalUncompressed;
     for (std::uint64_t i = 0; i < declared.size(); ++i) {
         std::string data = ReadEntry(archive.get(), i, declared[i], budget, displayName1251);
-        entries.push_back(Entry{declared[i].name, std::move(data), i});
+        entries.push_back(Entry{declared[i].Name, std::move(data), i});
     }
     return entries;
 }
@@ -213,7 +213,7 @@ std::string ReadOne(std::string_view bytes, std::uint64_t index, const std::stri
     std::vector<Declared> declared = DeclaredEntries(archive.get(), displayName1251, limits);
     if (index >= declared.size())
         Fail(messages::kCorrupt, displayName1251, "no zip entry " + std::to_string(index));
-    std::uint64_t budget = limits.maxTotalUncompressed;
+    std::uint64_t budget = limits.MaxTotalUncompressed;
     return ReadEntry(archive.get(), index, declared[index], budget, displayName1251);
 }
 
@@ -232,14 +232,14 @@ std::string Write(std::string_view source, const std::vector<OutEntry>& entries)
     std::vector<bool> kept(
         static_cast<std::size_t>(std::max<zip_int64_t>(zip_get_num_entries(archive, 0), 0)));
     for (const OutEntry& entry : entries) {
-        if (!entry.source) continue;
-        if (*entry.source < kept.size()) kept[static_cast<std::size_t>(*entry.source)] = true;
-        if (entry.changed) ReplaceEntry(archive, entry);
+        if (!entry.Source) continue;
+        if (*entry.Source < kept.size()) kept[static_cast<std::size_t>(*entry.Source)] = true;
+        if (entry.Changed) ReplaceEntry(archive, entry);
     }
     for (std::size_t i = 0; i < kept.size(); ++i)
         if (!kept[i] && zip_delete(archive, i) != 0) WriteFailed("zip_delete", zip_get_error(archive));
     for (const OutEntry& entry : entries)
-        if (!entry.source) AddEntry(archive, entry);
+        if (!entry.Source) AddEntry(archive, entry);
 
     if (zip_close(archive) != 0) WriteFailed("zip_close", zip_get_error(archive));
     guard.release();

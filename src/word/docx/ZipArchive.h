@@ -14,9 +14,9 @@
 namespace tabulex::word::docx::zip {
 
 struct Entry {
-    std::string name;
-    std::string data;         // uncompressed
-    std::uint64_t index = 0;  // index in the source archive
+    std::string Name;
+    std::string Data;         // uncompressed
+    std::uint64_t Index = 0;  // index in the source archive
 };
 
 // Reads every entry of an archive in memory. `displayName1251` names the file in the user's messages.
@@ -31,10 +31,10 @@ std::string ReadOne(std::string_view bytes, std::uint64_t index, const std::stri
 
 // One entry of the archive to write.
 struct OutEntry {
-    std::string_view name;
-    const std::string* data = nullptr;    // uncompressed bytes
-    std::optional<std::uint64_t> source;  // index in the source archive, if the entry comes from it
-    bool changed = false;                 // a source entry whose bytes were replaced
+    std::string_view Name;
+    const std::string* Data = nullptr;    // uncompressed bytes
+    std::optional<std::uint64_t> Source;  // index in the source archive, if the entry comes from it
+    bool Changed = false;                 // a source entry whose bytes were replaced
 };
 
 // Writes an archive: the source archive (may be empty) with its entries not listed removed, changed

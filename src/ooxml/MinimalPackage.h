@@ -1,19 +1,20 @@
 #pragma once
 
-// Building a .docx container in memory from the XML of its parts: for documents the host creates
-// (a text opened as a document) and for tests and benchmarks that need a package of known content.
-
-#include "word/docx/Package.h"
+// Building a .docx container in memory from the XML of its parts: for the report document, for
+// documents the host creates (a text opened as a document) and for tests and benchmarks that need
+// a package of known content.
 
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
-namespace tabulex::word::docx {
+namespace tabulex::ooxml {
 
 struct DocxParts {
-    std::string document;   // word/document.xml
-    std::string styles;     // word/styles.xml; left out when empty
-    std::string numbering;  // word/numbering.xml; left out when empty
+    std::string Document;   // word/document.xml
+    std::string Styles;     // word/styles.xml; left out when empty
+    std::string Numbering;  // word/numbering.xml; left out when empty
 };
 
 // Deflate levels of BuildDocxBytes: libzip's default (the smallest file, and about three times
@@ -23,8 +24,9 @@ inline constexpr int kQuickestZip = 1;
 
 // The zip bytes of a package holding the parts with their content types and relationships.
 std::string BuildDocxBytes(const DocxParts& parts, int deflateLevel = kSmallestZip);
-// The same package in memory, without a zip in between (saving it compresses the parts once).
-Package PackageFromParts(DocxParts parts, const std::string& displayName);
+// The parts of that package by name, the content types and relationships included, in the
+// order of the zip (for a package built in memory without a zip in between).
+std::vector<std::pair<std::string, std::string>> PackageParts(DocxParts parts);
 
 // word/document.xml around the given body content (paragraphs and tables, without w:body),
 // followed by an A4 section.
@@ -35,4 +37,4 @@ std::string_view DocumentXmlEnd();
 // A style sheet with document defaults (the font, 12 pt, Russian) and the Normal style.
 std::string DefaultStylesXml(std::string_view font = "Times New Roman");
 
-}  // namespace tabulex::word::docx
+}  // namespace tabulex::ooxml

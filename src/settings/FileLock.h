@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <filesystem>
 
-namespace tabulex::cli {
+namespace tabulex::settings {
 
 class FileLock {
   public:
@@ -46,4 +46,4 @@ class FileLockGuard {
     FileLock& lock_;
 };
 
-}  // namespace tabulex::cli
+}  // namespace tabulex::settings

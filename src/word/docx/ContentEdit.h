@@ -1,7 +1,8 @@
 #pragma once
 
-// Building paragraphs and runs from plain text, as Word does when text is typed or put into a range:
-// CR (and LF, CR LF) starts a new paragraph, TAB is a tab, 11 a manual line break, 12 a page break.
+// Building paragraphs and runs from plain text in the DOM, as Word does when text is typed or put
+// into a range: CR (and LF, CR LF) starts a new paragraph (ooxml::SplitParagraphs), TAB is a tab,
+// 11 a manual line break, 12 a page break.
 
 #include <pugixml.hpp>
 
@@ -11,7 +12,6 @@
 
 namespace tabulex::word::docx {
 
-std::vector<std::string_view> SplitParagraphs(std::string_view textUtf8);
 // Appends to `run` the w:t, w:tab and w:br elements of one paragraph's text.
 void AppendRunContent(pugi::xml_node run, std::string_view lineUtf8);
 // A new paragraph before `before` (or at the end of `parent` when empty) with copies of the

@@ -1,8 +1,8 @@
-#include "word/docx/FileSystem.h"
+#include "ooxml/FileSystem.h"
 
+#include "ooxml/FileMessages.h"
 #include "text/Cp1251.h"
 #include "word/Error.h"
-#include "word/docx/PackageMessages.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -14,7 +14,7 @@
 #include <filesystem>
 #include <vector>
 
-namespace tabulex::word::docx::fs {
+namespace tabulex::ooxml::fs {
 namespace {
 
 std::string SystemError(const char* what, int code) {
@@ -200,4 +200,4 @@ std::string FindOnPath(std::string_view program) {
     return {};
 }
 
-}  // namespace tabulex::word::docx::fs
+}  // namespace tabulex::ooxml::fs

@@ -1,4 +1,4 @@
-#include "cli/IniSettings.h"
+#include "settings/IniSettings.h"
 
 // Values are Windows-1251 bytes kept as they are: no Unicode conversion.
 #define SI_NO_CONVERSION
@@ -12,11 +12,11 @@
 #include <cerrno>
 #include <string>
 
-namespace tabulex::cli {
+namespace tabulex::settings {
 
 struct IniSettings::Parsed {
-    Parsed() { ini.SetUnicode(false); }
-    CSimpleIniA ini;
+    Parsed() { Ini.SetUnicode(false); }
+    CSimpleIniA Ini;
 };
 
 namespace {
@@ -79,14 +79,14 @@ IniSettings::~IniSettings() = default;
 
 IniSettings::Version IniSettings::CurrentVersion() const {
     Version version;
-    version.generation = lock_.Generation();
+    version.Generation = lock_.Generation();
     struct stat st {};
     if (::stat(file_.c_str(), &st) != 0) return version;
-    version.exists = true;
-    version.device = st.st_dev;
-    version.inode = st.st_ino;
-    version.size = st.st_size;
-    version.modifiedNs = ModifiedNs(st);
+    version.Exists = true;
+    version.Device = st.st_dev;
+    version.Inode = st.st_ino;
+    version.Size = st.st_size;
+    version.ModifiedNs = ModifiedNs(st);
     return version;
 }
 
@@ -95,9 +95,9 @@ void IniSettings::Refresh() const {
     // the file again rather than miss it.
     const Version version = CurrentVersion();
     if (loaded_ && *loaded_ == version) return;
-    parsed_->ini.Reset();
-    if (version.exists) {
-        parsed_->ini.LoadFile(file_.c_str());
+    parsed_->Ini.Reset();
+    if (version.Exists) {
+        parsed_->Ini.LoadFile(file_.c_str());
         ++loads_;
     }
     loaded_ = version;
@@ -106,18 +106,18 @@ void IniSettings::Refresh() const {
 bool IniSettings::Save() {
     std::string text;
     struct stat written {};
-    if (parsed_->ini.Save(text) < 0 || !ReplaceFile(file_, text, written)) {
+    if (parsed_->Ini.Save(text) < 0 || !ReplaceFile(file_, text, written)) {
         loaded_.reset();  // the kept copy may no longer be what the file holds
         return false;
     }
     lock_.NextGeneration();
     Version version;
-    version.generation = lock_.Generation();
-    version.exists = true;
-    version.device = written.st_dev;
-    version.inode = written.st_ino;
-    version.size = written.st_size;
-    version.modifiedNs = ModifiedNs(written);
+    version.Generation = lock_.Generation();
+    version.Exists = true;
+    version.Device = written.st_dev;
+    version.Inode = written.st_ino;
+    version.Size = written.st_size;
+    version.ModifiedNs = ModifiedNs(written);
     loaded_ = version;
     return true;
 }
@@ -128,7 +128,7 @@ std::string IniSettings::ReadString(std::string_view section, std::string_view k
     FileLockGuard lock(lock_, false);
     Refresh();
     const char* value =
-        parsed_->ini.GetValue(std::string(section).c_str(), std::string(key).c_str(), nullptr);
+        parsed_->Ini.GetValue(std::string(section).c_str(), std::string(key).c_str(), nullptr);
     return value ? std::string(value) : std::string(defaultValue);
 }
 
@@ -139,9 +139,9 @@ void IniSettings::WriteString(std::string_view section, std::string_view key, st
     FileLockGuard lock(lock_, true);
     Refresh();
     const std::string sectionName(section), keyName(key), text(value);
-    const char* old = parsed_->ini.GetValue(sectionName.c_str(), keyName.c_str(), nullptr);
+    const char* old = parsed_->Ini.GetValue(sectionName.c_str(), keyName.c_str(), nullptr);
     if (old && text == old) return;  // already on disk
-    parsed_->ini.SetValue(sectionName.c_str(), keyName.c_str(), text.c_str());
+    parsed_->Ini.SetValue(sectionName.c_str(), keyName.c_str(), text.c_str());
     Save();
 }
 
@@ -149,7 +149,7 @@ void IniSettings::EraseSection(std::string_view section) {
     std::lock_guard guard(mutex_);
     FileLockGuard lock(lock_, true);
     Refresh();
-    if (parsed_->ini.Delete(std::string(section).c_str(), nullptr)) Save();
+    if (parsed_->Ini.Delete(std::string(section).c_str(), nullptr)) Save();
 }
 
-}  // namespace tabulex::cli
+}  // namespace tabulex::settings

@@ -2,7 +2,7 @@
 // several objects on the same file (as separate processes do) lose no update, and a reader sees
 // every other writer's change without reading the file again when nothing changed.
 
-#include "cli/IniSettings.h"
+#include "settings/IniSettings.h"
 
 #include <gtest/gtest.h>
 
@@ -14,7 +14,7 @@
 #include <thread>
 #include <vector>
 
-namespace tabulex::cli {
+namespace tabulex::settings {
 namespace {
 namespace fs = std::filesystem;
 
@@ -37,20 +37,20 @@ TEST_F(IniSettingsTest, ParallelWritersLoseNoUpdate) {
     constexpr int kWriters = 4;
     constexpr int kKeysEach = 40;
     struct Setup {
-        const char* name;
-        bool objectPerWriter;  // like separate processes: each its own object and lock
+        const char* Name;
+        bool ObjectPerWriter;  // like separate processes: each its own object and lock
     };
     for (const Setup setup :
          {Setup{"threads sharing one object", false}, Setup{"one object per writer", true}}) {
-        SCOPED_TRACE(setup.name);
+        SCOPED_TRACE(setup.Name);
         fs::remove_all(folder_);
         std::vector<std::unique_ptr<IniSettings>> objects;
-        for (int w = 0; w < (setup.objectPerWriter ? kWriters : 1); ++w)
+        for (int w = 0; w < (setup.ObjectPerWriter ? kWriters : 1); ++w)
             objects.push_back(std::make_unique<IniSettings>(File()));
         std::vector<std::thread> writers;
         for (int w = 0; w < kWriters; ++w)
             writers.emplace_back([&, w] {
-                IniSettings& settings = *objects[setup.objectPerWriter ? w : 0];
+                IniSettings& settings = *objects[setup.ObjectPerWriter ? w : 0];
                 for (int k = 0; k < kKeysEach; ++k) {
                     settings.WriteString("Main", "LastFile", "inventory " + std::to_string(w));
                     settings.WriteInteger("Writer" + std::to_string(w), "k" + std::to_string(k), k);
@@ -111,4 +111,4 @@ TEST_F(IniSettingsTest, SavesThroughASymbolicLinkAndKeepsWindows1251Bytes) {
 }
 
 }  // namespace
-}  // namespace tabulex::cli
+}  // namespace tabulex::settings

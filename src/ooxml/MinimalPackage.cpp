@@ -1,7 +1,7 @@
-#include "word/docx/MinimalPackage.h"
+#include "ooxml/MinimalPackage.h"
 
+#include "ooxml/FileMessages.h"
 #include "word/Error.h"
-#include "word/docx/HostMessages.h"
 
 #include <zip.h>
 
@@ -9,7 +9,7 @@
 #include <utility>
 #include <vector>
 
-namespace tabulex::word::docx {
+namespace tabulex::ooxml {
 namespace {
 
 constexpr std::string_view kXmlDeclaration = R"(<?xml version="1.0" encoding="UTF-8" standalone="yes"?>)"
@@ -22,10 +22,10 @@ std::string ContentTypes(const DocxParts& parts) {
         R"(<Default Extension="rels" ContentType="application/vnd.openxmlformats-package.relationships+xml"/>)"
         R"(<Default Extension="xml" ContentType="application/xml"/>)"
         R"(<Override PartName="/word/document.xml" ContentType="application/vnd.openxmlformats-officedocument.wordprocessingml.document.main+xml"/>)";
-    if (!parts.styles.empty())
+    if (!parts.Styles.empty())
         xml +=
             R"(<Override PartName="/word/styles.xml" ContentType="application/vnd.openxmlformats-officedocument.wordprocessingml.styles+xml"/>)";
-    if (!parts.numbering.empty())
+    if (!parts.Numbering.empty())
         xml +=
             R"(<Override PartName="/word/numbering.xml" ContentType="application/vnd.openxmlformats-officedocument.wordprocessingml.numbering+xml"/>)";
     return xml + "</Types>";
@@ -41,10 +41,10 @@ std::string PackageRelationships() {
 std::string DocumentRelationships(const DocxParts& parts) {
     std::string xml(kXmlDeclaration);
     xml += R"(<Relationships xmlns="http://schemas.openxmlformats.org/package/2006/relationships">)";
-    if (!parts.styles.empty())
+    if (!parts.Styles.empty())
         xml +=
             R"(<Relationship Id="rId1" Type="http://schemas.openxmlformats.org/officeDocument/2006/relationships/styles" Target="styles.xml"/>)";
-    if (!parts.numbering.empty())
+    if (!parts.Numbering.empty())
         xml +=
             R"(<Relationship Id="rId2" Type="http://schemas.openxmlformats.org/officeDocument/2006/relationships/numbering" Target="numbering.xml"/>)";
     return xml + "</Relationships>";
@@ -95,8 +95,8 @@ class ZipInMemory {
 
   private:
     [[noreturn]] void Fail(const char* what) {
-        throw Error(std::string(messages::kCannotBuildPackage),
-                    std::string("libzip: ") + what + ": " + zip_error_strerror(&error_));
+        throw word::Error(std::string(messages::kCannotBuildPackage),
+                          std::string("libzip: ") + what + ": " + zip_error_strerror(&error_));
     }
 
     zip_error_t error_;
@@ -104,15 +104,15 @@ class ZipInMemory {
     zip_t* archive_ = nullptr;
 };
 
-std::vector<std::pair<const char*, std::string>> PackageEntries(DocxParts parts) {
-    std::vector<std::pair<const char*, std::string>> entries;
+std::vector<std::pair<std::string, std::string>> PackageEntries(DocxParts parts) {
+    std::vector<std::pair<std::string, std::string>> entries;
     std::string relationships = DocumentRelationships(parts);
     entries.emplace_back("[Content_Types].xml", ContentTypes(parts));
     entries.emplace_back("_rels/.rels", PackageRelationships());
-    entries.emplace_back("word/document.xml", std::move(parts.document));
+    entries.emplace_back("word/document.xml", std::move(parts.Document));
     entries.emplace_back("word/_rels/document.xml.rels", std::move(relationships));
-    entries.emplace_back("word/styles.xml", std::move(parts.styles));
-    entries.emplace_back("word/numbering.xml", std::move(parts.numbering));
+    entries.emplace_back("word/styles.xml", std::move(parts.Styles));
+    entries.emplace_back("word/numbering.xml", std::move(parts.Numbering));
     std::erase_if(entries, [](const auto& entry) { return entry.second.empty(); });
     return entries;
 }
@@ -122,14 +122,12 @@ std::vector<std::pair<const char*, std::string>> PackageEntries(DocxParts parts)
 std::string BuildDocxBytes(const DocxParts& parts, int deflateLevel) {
     const auto entries = PackageEntries(parts);  // zip reads them only in Finish
     ZipInMemory zip;
-    for (const auto& [name, data] : entries) zip.Add(name, data, deflateLevel);
+    for (const auto& [name, data] : entries) zip.Add(name.c_str(), data, deflateLevel);
     return zip.Finish();
 }
 
-Package PackageFromParts(DocxParts parts, const std::string& displayName) {
-    Package package = Package::CreateEmpty(displayName);
-    for (auto& [name, data] : PackageEntries(std::move(parts))) package.SetBytes(name, std::move(data));
-    return package;
+std::vector<std::pair<std::string, std::string>> PackageParts(DocxParts parts) {
+    return PackageEntries(std::move(parts));
 }
 
 std::string_view DocumentXmlStart() {
@@ -180,4 +178,4 @@ std::string DefaultStylesXml(std::string_view font) {
            R"(</w:styles>)";
 }
 
-}  // namespace tabulex::word::docx
+}  // namespace tabulex::ooxml

@@ -1,8 +1,8 @@
-#include "cli/Folders.h"
+#include "settings/Folders.h"
 
 #include <cstdlib>
 
-namespace tabulex::cli {
+namespace tabulex::settings {
 namespace {
 const char* NonEmptyEnv(const char* name) {
     const char* value = std::getenv(name);
@@ -17,4 +17,8 @@ std::filesystem::path DataFolder() {
     return std::filesystem::current_path();
 }
 
-}  // namespace tabulex::cli
+std::filesystem::path SettingsFile() {
+    return DataFolder() / "Tabulex.ini";
+}
+
+}  // namespace tabulex::settings

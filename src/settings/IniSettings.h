@@ -8,7 +8,7 @@
 // processes); a save writes a temporary file and renames it over the settings file.
 
 #include "check/Settings.h"
-#include "cli/FileLock.h"
+#include "settings/FileLock.h"
 
 #include <sys/types.h>
 
@@ -18,7 +18,7 @@
 #include <mutex>
 #include <optional>
 
-namespace tabulex::cli {
+namespace tabulex::settings {
 
 class IniSettings : public check::Settings {
   public:
@@ -37,12 +37,12 @@ class IniSettings : public check::Settings {
   private:
     // What identifies one version of the file: the lock file's save count and the file's identity.
     struct Version {
-        std::uint64_t generation = 0;
-        bool exists = false;
-        dev_t device = 0;
-        ino_t inode = 0;
-        off_t size = 0;
-        std::int64_t modifiedNs = 0;
+        std::uint64_t Generation = 0;
+        bool Exists = false;
+        dev_t Device = 0;
+        ino_t Inode = 0;
+        off_t Size = 0;
+        std::int64_t ModifiedNs = 0;
         bool operator==(const Version&) const = default;
     };
     struct Parsed;
@@ -61,4 +61,4 @@ class IniSettings : public check::Settings {
     mutable int loads_ = 0;
 };
 
-}  // namespace tabulex::cli
+}  // namespace tabulex::settings

@@ -1,4 +1,4 @@
-#include "cli/FileLock.h"
+#include "settings/FileLock.h"
 
 #include <fcntl.h>
 #include <sys/file.h>
@@ -6,7 +6,7 @@
 
 #include <cerrno>
 
-namespace tabulex::cli {
+namespace tabulex::settings {
 
 FileLock::FileLock(std::filesystem::path lockFile) : path_(std::move(lockFile)) {}
 
@@ -44,4 +44,4 @@ void FileLock::NextGeneration() {
     [[maybe_unused]] ssize_t written = ::pwrite(fd_, &next, sizeof next, 0);
 }
 
-}  // namespace tabulex::cli
+}  // namespace tabulex::settings

@@ -1,9 +1,9 @@
-#include "check/IntegerText.h"
+#include "text/IntegerText.h"
 
 #include <cstdint>
 #include <limits>
 
-namespace tabulex::check {
+namespace tabulex::text {
 namespace {
 
 int DigitValue(char c, int base) {
@@ -46,4 +46,4 @@ std::optional<int> ParseInteger(std::string_view text) {
     return static_cast<int>(value);
 }
 
-}  // namespace tabulex::check
+}  // namespace tabulex::text

@@ -1,4 +1,6 @@
-#include "word/docx/ContentBuild.h"
+#include "word/docx/ContentEdit.h"
+
+#include "ooxml/TextParagraphs.h"
 
 #include "word/docx/InlineWalk.h"
 #include "word/docx/Ooxml.h"
@@ -33,19 +35,6 @@ pugi::xml_node FirstParagraphProperties(pugi::xml_node cell) {
 }
 
 }  // namespace
-
-std::vector<std::string_view> SplitParagraphs(std::string_view text) {
-    std::vector<std::string_view> lines;
-    std::size_t start = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] != '\r' && text[i] != '\n') continue;
-        lines.push_back(text.substr(start, i - start));
-        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
-        start = i + 1;
-    }
-    lines.push_back(text.substr(start));
-    return lines;
-}
 
 void AppendRunContent(pugi::xml_node run, std::string_view line) {
     std::size_t start = 0;
@@ -83,7 +72,7 @@ void ReplaceCellText(pugi::xml_node cell, std::string_view text) {
     std::vector<pugi::xml_node> old;
     for (pugi::xml_node child : cell.children())
         if (!Is(child, "w:tcPr")) old.push_back(child);
-    for (std::string_view line : SplitParagraphs(text)) InsertParagraph(cell, {}, pPr, rPr, line);
+    for (std::string_view line : ooxml::SplitParagraphs(text)) InsertParagraph(cell, {}, pPr, rPr, line);
     for (pugi::xml_node node : old) cell.remove_child(node);
 }
 

@@ -1,13 +1,13 @@
 #pragma once
 
-// File system helpers of the package layer: reading a document whole, writing one atomically,
+// File system helpers of the document layers: reading a document whole, writing one atomically,
 // a private temporary folder and finding a program on PATH. Paths are UTF-8.
 
 #include <cstdint>
 #include <string>
 #include <string_view>
 
-namespace tabulex::word::docx::fs {
+namespace tabulex::ooxml::fs {
 
 // Reads a regular file whole. Throws word::Error for a missing file, a folder, an unreadable or
 // empty file, and a file larger than maxBytes (the package's "too large" message).
@@ -38,4 +38,4 @@ std::string FindOnPath(std::string_view program);
 // The 1251 form of a UTF-8 path for the user's messages.
 std::string DisplayName(std::string_view utf8Path);
 
-}  // namespace tabulex::word::docx::fs
+}  // namespace tabulex::ooxml::fs
