@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Whole-command benchmarks: tabulex check beside pandoc, python-docx and the floor (inflate
 # word/document.xml and scan it as a stream) on synthetic inventories of 1 000 to 1 000 000 rows,
-# then the batch check of a folder of 100 inventories on all cores and serially. Prints a Markdown
+# then the batch check of a folder of 100 inventories on all cores and serially, and the annotated
+# copy (check --annotate) of 100 000 rows beside the check alone. Prints a Markdown
 # table of medians and peak memory, with the ratios the performance targets are stated in.
 #
 #   bench/run_benchmarks.sh            # 1 000, 10 000, 100 000 and 1 000 000 rows
@@ -70,6 +71,8 @@ HAVE_CHECK=0
 "$BIN/tabulex" check --help >/dev/null 2>&1 && HAVE_CHECK=1
 HAVE_NO_DOCX=0
 [ $HAVE_CHECK = 1 ] && "$BIN/tabulex" check --help 2>&1 | grep -q -- '--no-report-docx' && HAVE_NO_DOCX=1
+HAVE_ANNOTATE=0
+[ $HAVE_CHECK = 1 ] && "$BIN/tabulex" check --help 2>&1 | grep -q -- '--annotate' && HAVE_ANNOTATE=1
 HAVE_JOBS=0
 [ $HAVE_CHECK = 1 ] && "$BIN/tabulex" check --help 2>&1 | grep -q -- '--jobs' && HAVE_JOBS=1
 HAVE_PANDOC=0
@@ -127,6 +130,7 @@ cell() { # seconds peak-KiB -> "1.234 s, 56 MiB" or n/a
 }
 
 declare -A CHECK CHECK_MEM NODOCX PANDOC PANDOC_MEM PYDOCX PYDOCX_MEM FLOOR XML
+ANNOTATE_ROWS=100000 ANNOTATE_CHECK=n/a ANNOTATE=n/a ANNOTATED_ROWS=n/a
 
 for rows in "${SIZES[@]}"; do
     file="$TMP/inventory-$rows.docx"
@@ -165,6 +169,17 @@ for rows in "${SIZES[@]}"; do
         say "  python-docx"
         measure "$runs" /usr/bin/python3 "$ROOT/bench/read_cells.py" "$file"
         PYDOCX[$rows]=$MEDIAN PYDOCX_MEM[$rows]=$PEAK
+    fi
+    if [ $HAVE_ANNOTATE = 1 ] && [ "$rows" = $ANNOTATE_ROWS ]; then
+        # The check alone and the check writing the annotated copy, measured one after the other.
+        say "  tabulex check --annotate"
+        measure "$runs" "$BIN/tabulex" check "$file" --quiet --no-report-docx --report-dir "$TMP/report-$rows"
+        ANNOTATE_CHECK=$MEDIAN
+        measure "$runs" "$BIN/tabulex" check "$file" --quiet --no-report-docx --report-dir "$TMP/report-$rows" \
+            --annotate "$TMP/annotated-$rows.docx"
+        ANNOTATE=$MEDIAN
+        ANNOTATED_ROWS=$(unzip -p "$TMP/annotated-$rows.docx" word/comments.xml | grep -o '<w:comment ' | wc -l)
+        rm -f "$TMP/annotated-$rows.docx"
     fi
     rm -f "$file"
 done
@@ -212,5 +227,7 @@ echo "Linearity, check of 1 000 000 rows / 100 000 rows: $lin (target at most 12
 echo "Batch of $BATCH_FILES inventories of $BATCH_ROWS rows: all cores $BATCH_ALL s, serial $BATCH_SERIAL s," \
     "ratio $(awk -v a="$BATCH_ALL" -v b="$BATCH_SERIAL" 'BEGIN { if (b > 0) printf "%.2f", a / b; else printf "n/a" }')" \
     "(target under 0.60; $(nproc) cores)."
+echo "Annotated copy of $ANNOTATE_ROWS rows ($ANNOTATED_ROWS comments): check without report .docx $ANNOTATE_CHECK s," \
+    "with --annotate $ANNOTATE s, ratio $(ratio "$ANNOTATE" "$ANNOTATE_CHECK") (target at most 3)."
 echo "Times are medians of 5 runs (1 000 and 10 000 rows), 3 (100 000) and 1 (1 000 000); a command" \
     "slower than $SLOW s is run once. Memory is the peak resident set."

@@ -38,6 +38,7 @@ struct RunCounters {
 struct Finding {
     rules::ProblemClass Class = rules::ProblemClass::Error;
     std::string Text;
+    CellRole Cell = CellRole::Row;
 };
 
 // A row that was written to the report.
@@ -49,6 +50,13 @@ struct ProblemRow {
     std::vector<std::string> Cells;
     std::string Problems;  // the last field of the report line
     std::vector<Finding> Findings;
+};
+
+// The certification line found after the main table and its disagreements with the check.
+struct CertificationCheck {
+    std::string Line;               // the line as read (its list paragraphs joined), empty when there is none
+    int Paragraph = 0;              // 1-based among the paragraphs after the main table; 0 when there is none
+    std::vector<Finding> Findings;  // the shown ones, in the order of the line's parts
 };
 
 struct CheckOutcome {
@@ -70,6 +78,7 @@ struct CheckOutcome {
     // Completed only: everything the report holds below the problem lines.
     report::Summary Summary;
     std::string CertificationLine;
+    CertificationCheck Certification;
 
     std::filesystem::path ReportPath;
     // For the report document: how many leading lines of the report file form the table, and its

@@ -1,5 +1,6 @@
 #include "check/CheckRun.h"
 
+#include "check/CertificationCheck.h"
 #include "check/MainTable.h"
 #include "check/Messages.h"
 #include "check/Progress.h"
@@ -93,6 +94,7 @@ class Runner {
     CheckOutcome outcome_;
     std::string caption_;
     std::unique_ptr<word::Table> table_;
+    word::Document* document_ = nullptr;
     report::ReportFile report_;
 };
 
@@ -105,6 +107,7 @@ CheckOutcome Runner::Run(const std::function<word::Document&()>& connect, const 
         if (options_.CloseReportFile) host_.CloseReportDocuments();
         ShowStatus(msg::kStartingWord);
         word::Document& document = connect();
+        document_ = &document;
         if (!Prepare(document) || !OpenReport(document)) return std::move(outcome_);
         CheckRows();
         Finish(wordOptions);
@@ -279,6 +282,15 @@ void Runner::Finish(const word::Options* wordOptions) {
     summary.CheckedTable = outcome_.CheckedTable;
     summary.DocumentHints = rules_.DocumentHints(outcome_.Columns, options_.Columns);
     const RunCounters& counters = rules_.Counters();
+    // A resumed check has seen only part of the rows: its counts say nothing about the line.
+    if (outcome_.StartRow == 1) {
+        const CertificationFacts facts =
+            FactsOf(counters.DataRows, rules_.FirstNumber(), rules_.LastNumber(), rules_.CaseNumbers());
+        outcome_.Certification = ReconcileCertification(
+            document_->ParagraphsAfterTable(outcome_.CheckedTable), facts, rules_.State());
+        for (const Finding& finding : outcome_.Certification.Findings)
+            summary.CertificationFindings.push_back(finding.Text);
+    }
     summary.Counts = rules_.State().Counts;
     summary.ShowWarnings = options_.ShowWarnings;
     summary.ShowHints = options_.ShowHints;

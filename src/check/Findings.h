@@ -17,12 +17,15 @@ class RowFindings {
     explicit RowFindings(rules::RunState& state) : state_(state) {}
 
     void Add(rules::ProblemClass cls, std::string_view message) {
-        if (state_.IsShown(cls)) findings_.push_back({cls, std::string(message)});
+        if (state_.IsShown(cls)) findings_.push_back({cls, std::string(message), cell_});
         state_.Record(cls, problems_, message);
     }
     void Error(std::string_view message) { Add(rules::ProblemClass::Error, message); }
     void Warning(std::string_view message) { Add(rules::ProblemClass::Warning, message); }
     void Hint(std::string_view message) { Add(rules::ProblemClass::Hint, message); }
+
+    // The cell the findings added from now on concern.
+    void Concerning(CellRole cell) { cell_ = cell; }
 
     rules::RunState& State() { return state_; }
     bool Empty() const { return problems_.empty(); }
@@ -33,6 +36,7 @@ class RowFindings {
     rules::RunState& state_;
     std::string problems_;
     std::vector<Finding> findings_;
+    CellRole cell_ = CellRole::Row;
 };
 
 }  // namespace tabulex::check

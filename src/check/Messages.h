@@ -126,4 +126,21 @@ inline constexpr std::string_view kAdviceDefineStyles =
     "Word: Рекомендуется снять галочку \"Определять стили\". Выберите пункт меню \"Сервис | Параметры "
     "автозамены...\". Закладка \"Автоформат при вводе\". \"Автоматически при вводе\""_cp;
 
+// The certification line after the main table, compared with what the check found.
+inline constexpr std::string_view kCertCount = "Заверительная надпись: число дел цифрами "_cp;
+inline constexpr std::string_view kCertWords = "Заверительная надпись: число дел прописью \""_cp;
+inline constexpr std::string_view kCertAgreement = "Заверительная надпись: после числа "_cp;
+inline constexpr std::string_view kCertAgreementMid = " должно стоять \""_cp;
+inline constexpr std::string_view kCertAgreementEnd = "\", а не \""_cp;
+inline constexpr std::string_view kCertFirst = "Заверительная надпись: первый номер № "_cp;
+inline constexpr std::string_view kCertLast = "Заверительная надпись: последний номер № "_cp;
+inline constexpr std::string_view kCertInInventory = ", а в описи "_cp;
+inline constexpr std::string_view kCertInInventoryNumber = ", а в описи № "_cp;
+inline constexpr std::string_view kCertQuotedInInventory = "\", а в описи "_cp;
+inline constexpr std::string_view kCertLiteral = "Заверительная надпись: литерные номера \""_cp;
+inline constexpr std::string_view kCertMissing = "Заверительная надпись: пропущенные номера \""_cp;
+inline constexpr std::string_view kCertNone = "нет"_cp;
+inline constexpr std::string_view kCertUnreadable =
+    "Заверительная надпись после таблицы не разобрана, сверьте её с описью вручную: \""_cp;
+
 }  // namespace tabulex::check::msg

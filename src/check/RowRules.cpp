@@ -100,7 +100,9 @@ ProblemRow RowRules::SkippedHeaderRow(int row) {
     return problem;
 }
 
-void RowRules::CheckCellSpacing(std::string_view cell, std::string_view prefix, RowFindings& findings) {
+void RowRules::CheckCellSpacing(std::string_view cell, std::string_view prefix, CellRole role,
+                                RowFindings& findings) {
+    findings.Concerning(role);
     const std::string spacing = rules::CheckWhitespace(cell);
     if (spacing.empty()) return;
     findings.Hint(Joined(prefix, spacing));
@@ -108,14 +110,18 @@ void RowRules::CheckCellSpacing(std::string_view cell, std::string_view prefix, 
 }
 
 void RowRules::CheckPresence(const RowCells& cells, RowFindings& findings) {
+    findings.Concerning(CellRole::Number);
     if (text::TrimView(cells.Number).empty()) findings.Error(msg::kNoNumber);
+    findings.Concerning(CellRole::Title);
     if (text::TrimView(cells.Title).empty()) findings.Error(msg::kNoTitle);
+    findings.Concerning(CellRole::Dates);
     if (text::TrimView(cells.Dates).empty()) {
         if (options_.DatesMayBeEmpty)
             findings.Hint(msg::kNoDates);
         else
             findings.Error(msg::kNoDates);
     }
+    findings.Concerning(CellRole::Quantity);
     if (text::TrimView(cells.Quantity).empty()) {
         if (options_.SheetsMayBeEmpty)
             findings.Warning(msg::kNoQuantity);
@@ -176,8 +182,9 @@ std::optional<ProblemRow> RowRules::DataRow(int row, RowCells cells) {
     lastNumber_ = number;
 
     RowFindings findings(state_);
-    CheckCellSpacing(cells.Number, msg::kNumberPrefix, findings);
-    CheckCellSpacing(cells.Title, msg::kTitlePrefix, findings);
+    CheckCellSpacing(cells.Number, msg::kNumberPrefix, CellRole::Number, findings);
+    CheckCellSpacing(cells.Title, msg::kTitlePrefix, CellRole::Title, findings);
+    findings.Concerning(CellRole::Number);
     if (!cells.Number.empty()) {
         if (cells.Number.back() == '.') {
             cells.Number.pop_back();
@@ -185,8 +192,8 @@ std::optional<ProblemRow> RowRules::DataRow(int row, RowCells cells) {
         }
         numberKeys_.Add(rules::CaseNumberKey(cells.Number));
     }
-    CheckCellSpacing(cells.Dates, msg::kDatesPrefix, findings);
-    CheckCellSpacing(cells.Notes, msg::kNotesPrefix, findings);
+    CheckCellSpacing(cells.Dates, msg::kDatesPrefix, CellRole::Dates, findings);
+    CheckCellSpacing(cells.Notes, msg::kNotesPrefix, CellRole::Notes, findings);
 
     std::vector<std::string> shown = {ReportCellText(cells.Number), ReportCellText(cells.Title),
                                       ReportCellText(cells.Dates), ReportCellText(cells.Quantity),
@@ -199,9 +206,13 @@ std::optional<ProblemRow> RowRules::DataRow(int row, RowCells cells) {
 
     if (const std::size_t stop = cells.Number.find('.'); stop != std::string::npos)
         cells.Number.erase(stop, 1);
+    findings.Concerning(CellRole::Number);
     CheckSequence(cells.Number, findings);
+    findings.Concerning(CellRole::Dates);
     CheckDatesCell(cells.Dates, cells.Number, dates_, counters_, findings);
+    findings.Concerning(CellRole::Quantity);
     CheckQuantity(std::move(cells.Quantity), findings);
+    findings.Concerning(CellRole::Title);
     const std::string title = rules::CheckTitleText(cells.Title, state_);
     if (!title.empty()) findings.Hint(Joined(msg::kTitleHintPrefix, title));
 

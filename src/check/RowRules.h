@@ -54,7 +54,8 @@ class RowRules {
     void CheckPresence(const RowCells& cells, RowFindings& findings);
     void CheckSequence(std::string_view number, RowFindings& findings);
     void CheckQuantity(std::string quantity, RowFindings& findings);
-    void CheckCellSpacing(std::string_view cell, std::string_view prefix, RowFindings& findings);
+    void CheckCellSpacing(std::string_view cell, std::string_view prefix, CellRole role,
+                          RowFindings& findings);
 
     CheckOptions options_;
     rules::RunState state_;

@@ -147,6 +147,19 @@ RowCells SplitRow(std::string_view rowText, const ColumnLayout& layout, bool two
     return cells;
 }
 
+int CellOfRole(const ColumnLayout& layout, bool twoDateColumns, CellRole role) {
+    const int wanted = static_cast<int>(role);
+    if (wanted == 0) return 1;
+    int cell = 1;
+    int taken = 0;
+    for (int column = 1; column <= layout.ColumnCount; ++column, ++cell) {
+        if (layout.Skips(column) || ++taken > 5) continue;
+        if (taken == wanted) return cell;
+        if (taken == 3 && twoDateColumns) ++cell;
+    }
+    return 1;
+}
+
 bool IsEmptyRow(std::string_view rowText) {
     return text::TrimView(rowText).empty();
 }

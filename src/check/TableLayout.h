@@ -29,6 +29,9 @@ struct RowCells {
 
 enum class RowKind { Empty, Numbering, Heading, Header, Data };
 
+// The cell of a data row a finding concerns; Row for the whole row (and for other row kinds).
+enum class CellRole { Row, Number, Title, Dates, Quantity, Notes };
+
 struct ColumnLayout {
     // Logical columns walked in each row; two date columns count as one.
     int ColumnCount = 0;
@@ -58,6 +61,10 @@ using ListNumberReader = std::function<std::string()>;
 
 RowCells SplitRow(std::string_view rowText, const ColumnLayout& layout, bool twoDateColumns,
                   const ListNumberReader& listNumber);
+
+// The 1-based cell of a row, counted as the row text counts them, that SplitRow takes a role from
+// (the start date's cell when the dates stand in two columns); 1 for CellRole::Row.
+int CellOfRole(const ColumnLayout& layout, bool twoDateColumns, CellRole role);
 
 bool IsEmptyRow(std::string_view rowText);
 bool IsNumberingRow(std::string_view rowText);

@@ -1,5 +1,6 @@
 #include "cli/CheckCommand.h"
 
+#include "check/Annotations.h"
 #include "check/CheckRun.h"
 #include "cli/ConsoleHost.h"
 #include "cli/InventoryFiles.h"
@@ -13,6 +14,7 @@
 #include "word/docx/DocxApplication.h"
 
 #include <algorithm>
+#include <ctime>
 #include <ostream>
 #include <thread>
 
@@ -47,7 +49,7 @@ std::string Utf8(std::string_view text1251) {
 }
 
 std::string TextSummary(const std::filesystem::path& file, const check::CheckOutcome& outcome,
-                        const std::filesystem::path& reportDocument) {
+                        const std::filesystem::path& reportDocument, const std::filesystem::path& annotated) {
     std::string out = file.string() + "\n";
     for (const auto& line :
          report::CountLines(outcome.Counts, outcome.Summary.ShowWarnings, outcome.Summary.ShowHints))
@@ -56,7 +58,9 @@ std::string TextSummary(const std::filesystem::path& file, const check::CheckOut
     for (const auto& line : outcome.Summary.CaseNumberLines)
         if (!line.empty()) out += "  " + Utf8(line) + "\n";
     out += "  Отчёт: " + outcome.ReportPath.string() + "\n";
+    for (const auto& finding : outcome.Certification.Findings) out += "  " + Utf8(finding.Text) + "\n";
     if (!reportDocument.empty()) out += "  Отчёт в таблице: " + reportDocument.string() + "\n";
+    if (!annotated.empty()) out += "  Копия с примечаниями: " + annotated.string() + "\n";
     return out;
 }
 
@@ -78,8 +82,21 @@ InventoryResult CheckInventory(const InventoryJob& job, SharedContext& shared) {
         check::CheckOptions checkOptions = options.Check;
         checkOptions.ReportFolder = job.ReportFolder;
         check::CheckRun run(host, checkOptions);
+        const std::time_t checkedAt = std::time(nullptr);
         const check::CheckOutcome outcome = run.Run(*application);
         result.Status = StatusOf(outcome);
+        std::filesystem::path annotated;
+        if (outcome.End == check::CheckEnd::Completed && !options.Annotate.empty()) {
+            try {
+                application->ActiveDocument().SaveCopyWithComments(
+                    options.Annotate, check::AnnotationComments(outcome, checkOptions.TwoDateColumns,
+                                                                check::CommentDateTime(checkedAt)));
+                annotated = options.Annotate;
+            } catch (const word::Error& e) {
+                result.Err += label + ": " + text::Cp1251ToUtf8(e.Message()) + "\n";
+                result.Status = kExitNotChecked;
+            }
+        }
         std::filesystem::path reportDocument;
         if (outcome.End == check::CheckEnd::Completed && options.ReportDocument) {
             try {
@@ -89,9 +106,9 @@ InventoryResult CheckInventory(const InventoryJob& job, SharedContext& shared) {
             }
         }
         if (options.Format == OutputFormat::Json) {
-            result.Out = OutcomeJson(job.File, outcome);
+            result.Out = OutcomeJson(job.File, outcome, annotated);
         } else if (outcome.End == check::CheckEnd::Completed) {
-            if (!options.Quiet) result.Out = TextSummary(job.File, outcome, reportDocument);
+            if (!options.Quiet) result.Out = TextSummary(job.File, outcome, reportDocument, annotated);
         } else {
             const std::string& message = outcome.Message.empty() ? host.LastStatus() : outcome.Message;
             if (message != host.LastMessage()) result.Err += label + ": " + Utf8(message) + "\n";
@@ -121,6 +138,22 @@ std::vector<InventoryJob> PlanJobs(const CheckCommandOptions& options) {
     return jobs;
 }
 
+// The annotated copy is one file: it needs one inventory, and never replaces it.
+std::string AnnotateProblem(const CheckCommandOptions& options, const std::vector<InventoryJob>& jobs) {
+    if (options.Annotate.empty()) return {};
+    if (jobs.size() != 1)
+        return "--annotate: копия с примечаниями делается для одной описи, а не для нескольких.";
+    const std::filesystem::path out(options.Annotate);
+    std::error_code error;
+    const bool same =
+        std::filesystem::exists(out, error) && std::filesystem::equivalent(out, jobs.front().File, error);
+    if (same || std::filesystem::weakly_canonical(out, error) ==
+                    std::filesystem::weakly_canonical(jobs.front().File, error))
+        return "--annotate: копия с примечаниями не может заменить проверяемую опись; укажите другое имя "
+               "файла.";
+    return {};
+}
+
 int WorkerCount(int requested, std::size_t jobs) {
     const int cores = std::max(1u, std::thread::hardware_concurrency());
     const int wanted = requested > 0 ? requested : cores;
@@ -135,6 +168,10 @@ int RunCheckCommand(const CheckCommandOptions& options, std::ostream& out, std::
     const auto jobs = PlanJobs(options);
     if (jobs.empty()) {
         err << "Не найдено ни одной описи (.docx, .doc, .rtf, .odt).\n";
+        return kExitNotChecked;
+    }
+    if (const std::string problem = AnnotateProblem(options, jobs); !problem.empty()) {
+        err << problem << "\n";
         return kExitNotChecked;
     }
     settings::IniSettings iniSettings(settings::SettingsFile());

@@ -24,6 +24,7 @@ struct CheckCommandOptions {
     bool Resume = false;
     bool Progress = false;  // draw a progress line on standard error
     int Jobs = 0;           // 0: every core
+    std::string Annotate;   // a copy of the inventory with the findings as comments; empty: none
 };
 
 // Exit status: 0 checked without errors, 1 errors found, 2 a file could not be checked.

@@ -49,6 +49,8 @@ void CheckCommandLine::Register(CLI::App& app) {
         "Не создавать Tabulex_Report.docx");
     check->add_flag("--quiet,-q", options.Quiet, "Только ошибки и код возврата");
     check->add_flag("--resume", options.Resume, "Продолжить прерванную проверку с сохранённой строки");
+    check->add_option("--annotate", options.Annotate,
+                      "Записать копию описи (.docx) с примечаниями у каждой строки с замечаниями");
     check->add_option("--jobs,-j", options.Jobs, "Сколько описей проверять одновременно (0: все ядра)")
         ->default_val(0);
 }

@@ -100,12 +100,42 @@ std::string Array(const Items& items, Write write) {
     return out + "]";
 }
 
+const char* CellName(check::CellRole cell) {
+    switch (cell) {
+        case check::CellRole::Row:
+            return "row";
+        case check::CellRole::Number:
+            return "number";
+        case check::CellRole::Title:
+            return "title";
+        case check::CellRole::Dates:
+            return "dates";
+        case check::CellRole::Quantity:
+            return "sheets";
+        case check::CellRole::Notes:
+            return "notes";
+    }
+    return "row";
+}
+
 std::string ProblemRowJson(const check::ProblemRow& row) {
     std::string out =
         "{\"row\": " + std::to_string(row.TableRow) + ", \"kind\": \"" + KindName(row.Kind) + "\"";
     out += ", \"cells\": " + Array(row.Cells, [](const std::string& cell) { return Text(cell); });
     out += ", \"problems\": " + Text(row.Problems);
     out += ", \"messages\": " + Array(row.Findings, [](const check::Finding& finding) {
+               return "{\"class\": \"" + std::string(ClassName(finding.Class)) +
+                      "\", \"text\": " + Text(finding.Text) + ", \"cell\": \"" + CellName(finding.Cell) +
+                      "\"}";
+           });
+    return out + "}";
+}
+
+std::string CertificationJson(const check::CertificationCheck& certification) {
+    if (certification.Paragraph == 0) return "null";
+    std::string out = "{\"line\": " + Text(certification.Line);
+    out += ", \"paragraph\": " + std::to_string(certification.Paragraph);
+    out += ", \"messages\": " + Array(certification.Findings, [](const check::Finding& finding) {
                return "{\"class\": \"" + std::string(ClassName(finding.Class)) +
                       "\", \"text\": " + Text(finding.Text) + "}";
            });
@@ -114,7 +144,8 @@ std::string ProblemRowJson(const check::ProblemRow& row) {
 
 }  // namespace
 
-std::string OutcomeJson(const std::filesystem::path& inventory, const check::CheckOutcome& outcome) {
+std::string OutcomeJson(const std::filesystem::path& inventory, const check::CheckOutcome& outcome,
+                        const std::filesystem::path& annotated) {
     const auto& counts = outcome.Counts;
     std::string out = "{\"file\": " + Quote(inventory.string());
     out += ", \"end\": \"" + std::string(EndName(outcome.End)) + "\"";
@@ -129,6 +160,8 @@ std::string OutcomeJson(const std::filesystem::path& inventory, const check::Che
     out += ", \"summary\": " +
            Array(report::SummaryLines(outcome.Summary), [](const std::string& line) { return Text(line); });
     out += ", \"report\": " + Quote(outcome.ReportPath.string());
+    out += ", \"certificationCheck\": " + CertificationJson(outcome.Certification);
+    if (!annotated.empty()) out += ", \"annotated\": " + Quote(annotated.string());
     out += ",\n \"problemRows\": [";
     for (std::size_t k = 0; k < outcome.ProblemRows.size(); ++k)
         out += (k ? ",\n  " : "\n  ") + ProblemRowJson(outcome.ProblemRows[k]);

@@ -10,7 +10,9 @@
 
 namespace tabulex::cli {
 
-std::string OutcomeJson(const std::filesystem::path& inventory, const check::CheckOutcome& outcome);
+// `annotated`: the annotated copy written for it, or empty.
+std::string OutcomeJson(const std::filesystem::path& inventory, const check::CheckOutcome& outcome,
+                        const std::filesystem::path& annotated = {});
 // {"file": ..., "error": ...} for an inventory that could not be checked.
 std::string FailureJson(const std::filesystem::path& inventory, const std::string& messageUtf8);
 

@@ -141,6 +141,11 @@ std::vector<std::string> SummaryLines(const Summary& summary) {
     lines.emplace_back();
     lines.emplace_back(texts::kRubricator);
     append(summary.Rubricator);
+    if (!summary.CertificationFindings.empty()) {
+        lines.emplace_back();
+        lines.emplace_back(texts::kCertificationCheck);
+        append(summary.CertificationFindings);
+    }
     return lines;
 }
 

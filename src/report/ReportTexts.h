@@ -44,5 +44,6 @@ inline constexpr std::string_view kUntil = ") до "_cp;
 
 inline constexpr std::string_view kHeadingCount = "Количество строк рубрикатора: "_cp;
 inline constexpr std::string_view kRubricator = "Рубрикатор:"_cp;
+inline constexpr std::string_view kCertificationCheck = "Сверка заверительной надписи:"_cp;
 
 }  // namespace tabulex::report::texts

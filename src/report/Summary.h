@@ -41,6 +41,9 @@ struct Summary {
     std::vector<std::string> WordAdvice;
     int HeadingRows = 0;
     std::vector<std::string> Rubricator;
+    // The disagreements of the inventory's certification line with the check, written after the
+    // rubricator under a heading of their own (readers of the report stop at the rubricator).
+    std::vector<std::string> CertificationFindings;
 };
 
 }  // namespace tabulex::report

@@ -11,6 +11,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tabulex::word {
 
@@ -116,6 +117,29 @@ class Shapes {
     virtual std::unique_ptr<word::Shape> Item(int index) = 0;
 };
 
+// A comment on a cell of a table row, or on a paragraph after the table; one line per paragraph.
+struct CellComment {
+    int Row = 0;   // 1-based row of the table
+    int Cell = 1;  // 1-based cell of the row; a cell past the row's last or without a paragraph
+                   // gives way to the nearest cell before it that has one
+    std::vector<std::string> Lines;  // Windows-1251
+};
+
+struct ParagraphComment {
+    int Paragraph = 0;  // 1-based, among the paragraphs after the table (ParagraphsAfterTable)
+    std::vector<std::string> Lines;
+};
+
+// Comments to add to the copy of a document, all on one top-level table and what follows it.
+struct CommentSet {
+    int Table = 0;
+    std::string Author;    // Windows-1251
+    std::string Initials;  // Windows-1251
+    std::string Date;      // xsd:dateTime, e.g. "2026-12-08T00:57:00Z"
+    std::vector<CellComment> Cells;
+    std::vector<ParagraphComment> Paragraphs;
+};
+
 class Document {
   public:
     virtual ~Document() = default;
@@ -131,6 +155,12 @@ class Document {
 
     // The text of the main story before top-level table `tableIndex`, paragraphs ended by CR.
     virtual std::string TextBeforeTable(int tableIndex) = 0;
+    // The texts of the first paragraphs of the main story after top-level table `tableIndex`, up
+    // to the next table (runs' text and tabs only; at most a few dozen paragraphs).
+    virtual std::vector<std::string> ParagraphsAfterTable(int /*tableIndex*/) { return {}; }
+    // Writes a copy of the document, as it was opened, with the comments added, to `path`
+    // (never the document's own file); the document itself is not changed.
+    virtual void SaveCopyWithComments(const std::string& path, const CommentSet& comments);
     // The first `lines` paragraphs become a table of `columns` columns split at TAB
     // (Selection.ConvertToTable); `fitToContents` chooses Word's autofit behaviour.
     virtual void ConvertLinesToTable(int lines, int columns, bool fitToContents) = 0;

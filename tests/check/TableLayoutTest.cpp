@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+
 namespace tabulex::check {
 namespace {
 
@@ -88,6 +90,36 @@ TEST(SplitRowTest, Cases) {
         EXPECT_EQ(Utf(cells.Dates), c.Expected.Dates) << c.RowText;
         EXPECT_EQ(Utf(cells.Quantity), c.Expected.Quantity) << c.RowText;
         EXPECT_EQ(Utf(cells.Notes), c.Expected.Notes) << c.RowText;
+    }
+}
+
+// The cell a finding's comment goes to is the cell SplitRow took the role from.
+TEST(CellOfRoleTest, TheCellSplitRowTakesEachRoleFrom) {
+    struct Case {
+        int columnCount;
+        std::vector<int> skip;
+        bool twoDates;
+        std::array<int, 6> cells;  // Row, Number, Title, Dates, Quantity, Notes
+    };
+    const Case cases[] = {
+        {5, {}, false, {1, 1, 2, 3, 4, 5}},
+        {6, {2}, false, {1, 1, 3, 4, 5, 6}},
+        {7, {2, 3}, false, {1, 1, 4, 5, 6, 7}},
+        // Two date columns: the start date's cell; the run counts them as one logical column.
+        {5, {}, true, {1, 1, 2, 3, 5, 6}},
+        {6, {2}, true, {1, 1, 3, 4, 6, 7}},
+        // A table too narrow for a role: the first cell.
+        {3, {}, false, {1, 1, 2, 3, 1, 1}},
+    };
+    for (const Case& c : cases) {
+        ColumnLayout layout;
+        layout.ColumnCount = c.columnCount;
+        for (int s : c.skip) layout.SkipColumns.set(static_cast<std::size_t>(s));
+        for (int role = 0; role < 6; ++role)
+            EXPECT_EQ(CellOfRole(layout, c.twoDates, static_cast<CellRole>(role)),
+                      c.cells[static_cast<std::size_t>(role)])
+                << "columns " << c.columnCount << ", role " << role
+                << (c.twoDates ? ", two date columns" : "");
     }
 }
 

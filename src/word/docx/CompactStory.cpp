@@ -114,9 +114,10 @@ void CompactStoryWriter::EndRow(std::string_view listString, bool numbered, int 
     if (cells > table_.Widest) table_.Widest = cells;
 }
 
-void CompactStoryWriter::EndTable(int gridColumns) {
+void CompactStoryWriter::EndTable(int gridColumns, std::size_t endOffset) {
     table_.Grid = gridColumns;
     story_.tables_.push_back(table_);
+    story_.tableEnds_.push_back(endOffset);
 }
 
 void CompactStoryWriter::Shrink() {

@@ -33,6 +33,8 @@ class CompactStory {
     int Bold(const StoryPlace& place) const;
     int KeepWithNext(const StoryPlace& place) const;
     bool CantSplit(int table, int row) const { return Row(table, row).CantSplit != 0; }
+    // The byte offset in word/document.xml just after the table's end tag.
+    std::size_t TableEnd(int table) const { return tableEnds_[Index(table)]; }
 
     // The heap bytes the model holds.
     std::size_t MemoryBytes() const;
@@ -76,6 +78,7 @@ class CompactStory {
     std::vector<TableRec> tables_;
     std::vector<RowRec> rows_;
     std::vector<CellRec> cells_;
+    std::vector<std::size_t> tableEnds_;
 };
 
 // Fills a CompactStory in document order; used by the streaming reader.
@@ -88,7 +91,7 @@ class CompactStoryWriter {
     std::string& Text() { return story_.text_; }  // the current cell's text is appended here
     void EndCell(std::string_view listString, bool numbered, int bold, int keep);
     void EndRow(std::string_view listString, bool numbered, int bold, int keep, bool cantSplit);
-    void EndTable(int gridColumns);
+    void EndTable(int gridColumns, std::size_t endOffset);
     // False when the text no longer fits the model's 32-bit offsets.
     bool Fits() const { return story_.text_.size() < 0xFFFF0000u && story_.lists_.size() < 0xFFFF0000u; }
     void Shrink();

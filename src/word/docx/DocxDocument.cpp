@@ -2,6 +2,8 @@
 
 #include "ooxml/FileSystem.h"
 #include "text/Cp1251.h"
+#include "word/docx/CommentAnchors.h"
+#include "word/docx/CommentsPart.h"
 #include "word/docx/DocxObjects.h"
 #include "word/docx/HostMessages.h"
 #include "word/docx/PackageMessages.h"
@@ -13,6 +15,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <sstream>
 
 namespace tabulex::word::docx {
 namespace {
@@ -20,6 +23,9 @@ namespace {
 constexpr const char* kMainPart = "word/document.xml";
 constexpr const char* kStylesPart = "word/styles.xml";
 constexpr const char* kNumberingPart = "word/numbering.xml";
+// What is kept after a table: the certification line and the signatures stand within it.
+constexpr std::size_t kFragmentBytes = 32 * 1024;
+constexpr std::size_t kParagraphsAfterTable = 40;
 
 // As XmlPart parses every part: everything kept, whitespace-only text too (<w:t> </w:t>).
 constexpr unsigned kParseOptions =
@@ -56,6 +62,10 @@ struct DocxDocument::State {
     // The top-level tables as the compact model numbered them, taken when the DOM was built: lets a
     // table handle of the compact mode find its node after later edits.
     std::vector<pugi::xml_node> CompactTables;
+    // What follows the table with the most rows (the main table) in document.xml, kept from the
+    // stream so that the paragraphs after it are read without building the DOM.
+    int FragmentTable = 0;
+    std::string FragmentAfter;
 };
 
 DocxDocument::DocxDocument(std::unique_ptr<State> state, std::string path, std::optional<DiskStamp> stamp)
@@ -259,6 +269,43 @@ void DocxDocument::BuildDom(State& state) {
     state.DomBuilt = true;
 }
 
+void DocxDocument::KeepFragmentAfterMainTable(State& state, std::string_view xml) {
+    const CompactStory& story = *state.Compact;
+    int main = 0;
+    for (int t = 1; t <= story.TableCount(); ++t)
+        if (main == 0 || story.RowCount(t) > story.RowCount(main)) main = t;
+    if (main == 0) return;
+    const std::size_t end = std::min(story.TableEnd(main), xml.size());
+    state.FragmentTable = main;
+    state.FragmentAfter = std::string(xml.substr(end, kFragmentBytes));
+}
+
+std::vector<std::string> DocxDocument::ParagraphsAfterTable(int tableIndex) {
+    std::string fragment;
+    if (state_->Compact && tableIndex == state_->FragmentTable) {
+        fragment = state_->FragmentAfter;
+    } else {
+        for (pugi::xml_node next = TableAt(tableIndex).next_sibling();
+             next && fragment.size() < kFragmentBytes; next = next.next_sibling()) {
+            if (next.type() != pugi::node_element) continue;
+            std::ostringstream out;
+            next.print(out, "", pugi::format_raw);
+            fragment += out.str();
+        }
+    }
+    std::vector<std::string> texts = LeadingParagraphTexts(fragment, kParagraphsAfterTable);
+    for (std::string& t : texts) t = text::Utf8ToCp1251(t);
+    return texts;
+}
+
+void DocxDocument::SaveCopyWithComments(const std::string& path, const CommentSet& comments) {
+    if (!IsDocxPath(path)) throw Error(std::string(messages::kSaveOnlyDocx), path);
+    Package copy = Package::FromBytes(state_->Package.ToBytes(), state_->Package.Name());
+    if (documentEdited_) copy.SetBytes(kMainPart, SerializePart(state_->Main));
+    AddComments(copy, comments);
+    copy.Save(path);
+}
+
 std::unique_ptr<DocxDocument::State> DocxDocument::BuildState(Package package) {
     auto state = std::make_unique<State>(std::move(package));
     try {
@@ -274,6 +321,7 @@ std::unique_ptr<DocxDocument::State> DocxDocument::BuildState(Package package) {
         // The part's bytes are inflated again from the package if the DOM is needed later.
         std::string xml = state->Package.TakeBytes(kMainPart);
         state->Compact = ReadCompactStory(xml, state->StyleSheet, state->ListNumbering);
+        if (state->Compact) KeepFragmentAfterMainTable(*state, xml);
     }
     if (!state->Compact) BuildDom(*state);
     return state;

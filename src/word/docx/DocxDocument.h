@@ -47,6 +47,8 @@ class DocxDocument final : public word::Document {
     std::unique_ptr<word::Range> Content() override;
     bool Saved() const override;
     std::string TextBeforeTable(int tableIndex) override;
+    std::vector<std::string> ParagraphsAfterTable(int tableIndex) override;
+    void SaveCopyWithComments(const std::string& path, const CommentSet& comments) override;
     void ConvertLinesToTable(int lines, int columns, bool fitToContents) override;
     void Save() override;
     void SaveAs(const std::string& path) override;
@@ -93,6 +95,7 @@ class DocxDocument final : public word::Document {
 
     static std::unique_ptr<State> BuildState(Package package);
     static void BuildDom(State& state);
+    static void KeepFragmentAfterMainTable(State& state, std::string_view xml);
     DocxDocument(std::unique_ptr<State> state, std::string path, std::optional<DiskStamp> stamp);
     static std::optional<DiskStamp> StampOf(const std::string& path);
     void WriteTo(const std::string& path);

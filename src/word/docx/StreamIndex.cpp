@@ -144,7 +144,9 @@ void Reader::End() {
                            cantSplit_);
             break;
         case Role::TopTable:
-            writer_.EndTable(tables_.back().Grid);
+            writer_.EndTable(tables_.back().Grid,
+                             static_cast<std::size_t>(XML_GetCurrentByteIndex(parser_)) +
+                                 static_cast<std::size_t>(XML_GetCurrentByteCount(parser_)));
             break;
         default:
             break;
