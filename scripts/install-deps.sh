@@ -4,13 +4,13 @@
 set -eu
 PACKAGES="build-essential cmake pkg-config git libzip-dev libexpat1-dev libpugixml-dev libsimpleini-dev libcli11-dev \
 libgtest-dev libgmock-dev libbenchmark-dev zip unzip \
-help2man file"
+help2man file qt6-base-dev qt6-translations-l10n"
 if [ "${1:-}" = "--test" ]; then
     # the test suite also converts documents with LibreOffice and compares with other readers,
-    # installs the Debian package into a clean Debian root and lints it, builds with clang and
-    # builds the fuzzers (libFuzzer)
+    # installs the Debian package into a clean Debian root and lints it, takes screenshots of the
+    # window under a virtual X server, builds with clang and builds the fuzzers (libFuzzer)
     PACKAGES="$PACKAGES libreoffice-writer-nogui python3-docx pandoc time \
-debootstrap debian-archive-keyring lintian desktop-file-utils appstream bash-completion \
+debootstrap debian-archive-keyring lintian desktop-file-utils appstream bash-completion xvfb xauth \
 clang-14 libclang-rt-14-dev"
 fi
 missing=""

@@ -113,7 +113,10 @@ check_dependency_list() {
     program=$2
     depends=$(dpkg-deb -f "$deb" Depends | tr ',' '\n' | sed 's/^ *\([^ (|]*\).*/\1/')
     for needed in $(readelf -d "$program" | sed -n 's/.*(NEEDED).*\[\(.*\)\]/\1/p'); do
-        lib=$(ldd "$program" | awk -v name="$needed" '$1 == name { print $3 }')
+        # the dynamic loader is listed by its path alone ("/lib64/ld-linux-x86-64.so.2 (0x...)")
+        lib=$(ldd "$program" | awk -v name="$needed" '$1 == name { print $3 } $1 ~ ("/" name "$") { print $1 }' |
+            head -n 1)
+        [ -n "$lib" ] || fail "$program needs $needed, which ldd does not find"
         # with merged /usr a library may be registered under /lib or /usr/lib
         owner=$(dpkg-query -S "$lib" "/usr$lib" "${lib#/usr}" 2>/dev/null | head -n 1 | cut -d: -f1)
         [ -n "$owner" ] || fail "no package holds $lib"

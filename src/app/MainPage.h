@@ -1,0 +1,56 @@
+#pragma once
+
+// The page "Опись": which file to check, the problem types and the fields.
+
+#include "app/WindowOptions.h"
+
+#include <QWidget>
+
+class QCheckBox;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace tabulex::app {
+
+class MainPage : public QWidget {
+    Q_OBJECT
+  public:
+    explicit MainPage(QWidget* parent = nullptr);
+
+    FileChoice Choice() const;
+    void SetChoice(FileChoice choice);
+    QString FileName() const;
+    // Puts a path into edFileName, which checks rbFileName.
+    void SetFileName(const QString& path);
+    // The last checked file: its hint, and whether rbFileLast can be chosen.
+    void SetLastFile(const QString& name);
+
+    void Load(const WindowOptions& options);
+    // Writes the options of this page into `options`.
+    void Store(WindowOptions& options) const;
+    bool ShowWarnings() const;
+    bool ShowHints() const;
+    void CheckShowErrors();
+
+    QRadioButton* rbFileOpened;
+    QRadioButton* rbFileLast;
+    QRadioButton* rbFileName;
+    QLineEdit* edFileName;
+    QPushButton* btBrowse;
+    QCheckBox* cbShowErrors;
+    QCheckBox* cbShowWarnings;
+    QCheckBox* cbShowHints;
+    QCheckBox* cbDates;
+    QCheckBox* cbDatesEmpty;
+    QCheckBox* cbKolEmpty;
+
+  signals:
+    // A double click on one of the three file choices starts a check.
+    void FileChoiceDoubleClicked();
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+};
+
+}  // namespace tabulex::app

@@ -1,0 +1,224 @@
+#include "app/MessageWindow.h"
+
+#include "app/QtText.h"
+#include "report/MessageLog.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QVBoxLayout>
+
+#include <ctime>
+
+namespace tabulex::app {
+namespace {
+
+constexpr int kCloseTickMs = 1000;
+constexpr int kCountdown = 7;
+constexpr qint64 kStackWithinMs = 6000;
+constexpr int kShrinkStepMs = 15;
+constexpr int kShrinkStep = 10;
+constexpr int kShrunkHeight = 50;
+
+std::tm LocalNow() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+#ifdef _WIN32
+    localtime_s(&local, &now);
+#else
+    localtime_r(&now, &local);
+#endif
+    return local;
+}
+
+QLabel* NavigationLabel(const QString& caption, const QString& name, const QString& hint) {
+    auto* label = new QLabel(caption);
+    label->setObjectName(name);
+    label->setToolTip(hint);
+    label->setCursor(Qt::PointingHandCursor);
+    label->setContextMenuPolicy(Qt::NoContextMenu);  // the window's menu shows instead
+    return label;
+}
+
+}  // namespace
+
+MessageWindow::MessageWindow(QWidget* mainWindow, std::filesystem::path dataFolder)
+    : QWidget(nullptr, Qt::Window), mainWindow_(mainWindow), logFile_(dataFolder / report::kMessageLogName) {
+    setObjectName(QStringLiteral("fmMessage"));
+    setWindowTitle(QStringLiteral("Сообщения"));
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    setAutoFillBackground(true);
+    QPalette info = palette();
+    info.setColor(QPalette::Window, info.color(QPalette::ToolTipBase));
+    info.setColor(QPalette::Base, info.color(QPalette::ToolTipBase));
+    info.setColor(QPalette::Text, info.color(QPalette::ToolTipText));
+    setPalette(info);
+
+    lbPrev = NavigationLabel(QStringLiteral("<< Назад"), QStringLiteral("lbPrev"),
+                             QStringLiteral("Предыдущее сообщение"));
+    lbNext = NavigationLabel(QStringLiteral("Дальше >>"), QStringLiteral("lbNext"),
+                             QStringLiteral("Следующее сообщение"));
+    SetLinkLook(lbPrev, true);
+    SetLinkLook(lbNext, false);
+    lbPrev->installEventFilter(this);
+    lbNext->installEventFilter(this);
+    auto* line = new QFrame;
+    line->setFrameShape(QFrame::HLine);
+    line->setFrameShadow(QFrame::Sunken);
+    line->setFixedWidth(137);
+    memMess = new QPlainTextEdit(QStringLiteral("Это сообщение"));
+    memMess->setObjectName(QStringLiteral("memMess"));
+    memMess->setReadOnly(true);
+    // The memo holds the window open only when the user clicks into it to read or copy.
+    memMess->setFocusPolicy(Qt::ClickFocus);
+    memMess->setFrameShape(QFrame::NoFrame);
+    memMess->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+
+    auto* navigation = new QHBoxLayout;
+    navigation->addWidget(lbPrev);
+    navigation->addSpacing(12);
+    navigation->addWidget(lbNext);
+    navigation->addStretch();
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(8, 8, 0, 0);
+    layout->addLayout(navigation);
+    layout->addWidget(line);
+    layout->addWidget(memMess, 1);
+    resize(279, 235);
+
+    pmAutoClose = new QAction(QStringLiteral("Автозакрытие"), this);
+    pmAutoClose->setObjectName(QStringLiteral("pmAutoClose"));
+    pmAutoClose->setCheckable(true);
+    pmAutoClose->setChecked(true);
+    setContextMenuPolicy(Qt::ActionsContextMenu);
+    addAction(pmAutoClose);
+
+    closeTimer_.setInterval(kCloseTickMs);
+    connect(&closeTimer_, &QTimer::timeout, this, &MessageWindow::CloseTick);
+    shrinkTimer_.setInterval(kShrinkStepMs);
+    connect(&shrinkTimer_, &QTimer::timeout, this, &MessageWindow::Shrink);
+
+    history_ = report::LoadMessageHistory(logFile_);
+    cursor_ = static_cast<int>(history_.size()) - 1;
+}
+
+void MessageWindow::ShowMessageText(std::string_view text) {
+    const std::string shown = report::WithCrLf(text);
+    const bool stack = lastMessage_.isValid() && lastMessage_.elapsed() < kStackWithinMs;
+    if (stack)
+        memMess->setPlainText(memMess->toPlainText() + QStringLiteral("\n\n") + FromCp(shown));
+    else
+        memMess->setPlainText(FromCp(shown));
+    memMess->moveCursor(QTextCursor::End);
+    lastMessage_.start();
+    shrinkTimer_.stop();
+    if (heightBeforeShrink_ > 0) resize(width(), heightBeforeShrink_);
+    heightBeforeShrink_ = 0;
+    show();
+    raise();
+    PlaceBesideMainWindow();
+
+    // A log that cannot be written costs the log line only: the message is on screen, and the
+    // history and the closing go on as usual.
+    const std::string line = report::MessageLogLine(shown, LocalNow());
+    report::AppendMessageLog(logFile_, line);
+    history_.push_back(line);
+    countdown_ = kCountdown;
+    closeTimer_.start();
+}
+
+QString MessageWindow::MemoText() const {
+    return memMess->toPlainText();
+}
+
+void MessageWindow::PlaceBesideMainWindow() {
+    if (!mainWindow_) return;
+    const QRect main = mainWindow_->frameGeometry();
+    move(main.left() + main.width(), main.top());
+}
+
+void MessageWindow::ShowEntry(int index) {
+    memMess->setPlainText(FromCp(report::HistoryEntryText(history_[static_cast<std::size_t>(index)])));
+}
+
+void MessageWindow::SetLinkLook(QLabel* label, bool active) {
+    QFont font = label->font();
+    font.setUnderline(active);
+    label->setFont(font);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, active ? palette.color(QPalette::Highlight) : QColor(Qt::gray));
+    label->setPalette(palette);
+}
+
+void MessageWindow::ShowPrevious() {
+    if (cursor_ < 1) {
+        QApplication::beep();
+        SetLinkLook(lbPrev, false);
+    } else {
+        ShowEntry(--cursor_);
+    }
+    SetLinkLook(lbNext, true);
+    countdown_ = kCountdown;
+}
+
+void MessageWindow::ShowNext() {
+    if (cursor_ < static_cast<int>(history_.size()) - 1) {
+        ShowEntry(++cursor_);
+    } else {
+        QApplication::beep();
+        SetLinkLook(lbNext, false);
+    }
+    SetLinkLook(lbPrev, true);
+    countdown_ = kCountdown;
+}
+
+void MessageWindow::CloseTick() {
+    if (memMess->hasFocus() || !pmAutoClose->isChecked()) return;
+    if (countdown_ > 0) {
+        --countdown_;
+        return;
+    }
+    closeTimer_.stop();
+    heightBeforeShrink_ = height();
+    shrinkTimer_.start();
+}
+
+// The window visibly shrinks before it hides, then gets its height back for the next message.
+void MessageWindow::Shrink() {
+    const int before = height();
+    if (before > kShrunkHeight) {
+        resize(width(), std::max(kShrunkHeight, before - kShrinkStep));
+        // The layout keeps a least height; below it the window hides at once.
+        if (height() < before) return;
+    }
+    shrinkTimer_.stop();
+    hide();
+    resize(width(), heightBeforeShrink_);
+    heightBeforeShrink_ = 0;
+}
+
+bool MessageWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        if (watched == lbPrev) ShowPrevious();
+        if (watched == lbNext) ShowNext();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void MessageWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) PlaceBesideMainWindow();
+    QWidget::changeEvent(event);
+}
+
+void MessageWindow::closeEvent(QCloseEvent* event) {
+    hide();
+    event->ignore();
+}
+
+}  // namespace tabulex::app

@@ -1,0 +1,79 @@
+#include "app/QtCheckHost.h"
+
+#include "app/DocumentSession.h"
+#include "app/QtText.h"
+#include "app/UserDialogs.h"
+
+#include <QThread>
+
+namespace tabulex::app {
+
+QtCheckHost::QtCheckHost(check::Settings& settings, UserDialogs& dialogs, DocumentSession& documents,
+                         QObject* parent)
+    : QObject(parent), settings_(settings), dialogs_(dialogs), documents_(documents) {}
+
+void QtCheckHost::OnWindowThread(const std::function<void()>& call) {
+    if (QThread::currentThread() == thread())
+        call();
+    else
+        QMetaObject::invokeMethod(this, call, Qt::BlockingQueuedConnection);
+}
+
+void QtCheckHost::ShowStatus(std::string_view text) {
+    emit StatusShown(FromCp(text));
+}
+
+void QtCheckHost::SetCaption(std::string_view text) {
+    std::lock_guard guard(captionMutex_);
+    caption_ = FromCp(text);
+    if (captionPending_) return;
+    captionPending_ = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            QString latest;
+            {
+                std::lock_guard lock(captionMutex_);
+                latest = caption_;
+                captionPending_ = false;
+            }
+            emit CaptionSet(latest);
+        },
+        Qt::QueuedConnection);
+}
+
+void QtCheckHost::SetApplicationTitle(std::string_view text) {
+    emit ApplicationTitleSet(FromCp(text));
+}
+
+bool QtCheckHost::AskOkCancel(check::Question question, std::string_view title, std::string_view text) {
+    if (unattended_) return question == check::Question::Stop;
+    bool answer = false;
+    OnWindowThread([&] { answer = dialogs_.AskOkCancel(title, text); });
+    return answer;
+}
+
+bool QtCheckHost::InputBox(std::string_view title, std::string_view prompt, std::string_view text) {
+    if (unattended_) return true;  // go on to the next progress point, where the stop is taken
+    bool answer = false;
+    OnWindowThread([&] { answer = dialogs_.InputBox(title, prompt, text); });
+    return answer;
+}
+
+void QtCheckHost::ShowMessageText(std::string_view text) {
+    emit MessageShown(QByteArray(text.data(), static_cast<qsizetype>(text.size())));
+}
+
+void QtCheckHost::EnableMainControls(bool idle) {
+    // The window goes back to idle when the worker has ended, not when the run says so: the
+    // report document is still being written then.
+    if (!idle) emit RunningStateEntered();
+}
+
+void QtCheckHost::CloseReportDocuments() {
+    // The window's other commands are disabled while a check runs, so the documents are the
+    // run's alone here.
+    documents_.CloseReportDocuments(true);
+}
+
+}  // namespace tabulex::app

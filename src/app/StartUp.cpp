@@ -1,0 +1,100 @@
+#include "app/StartUp.h"
+
+#include "app/AppTexts.h"
+#include "app/MainPage.h"
+#include "app/MainWindow.h"
+#include "app/QtText.h"
+#include "app/ReleaseReminder.h"
+#include "app/WindowOptions.h"
+
+#include <QFileInfo>
+
+namespace tabulex::app {
+namespace {
+
+constexpr int kTipsIntervalMs = 10'000;
+constexpr std::string_view kRunSwitch = "/run";
+constexpr std::string_view kReminderKey = "2.32";
+
+std::string_view ReminderText(int months) {
+    switch (months) {
+        case 4:
+            return msg::kReminderFourMonths;
+        case 3:
+            return msg::kReminderThreeMonths;
+        case 2:
+            return msg::kReminderTwoMonths;
+        default:
+            return msg::kReminderOneMonth;
+    }
+}
+
+}  // namespace
+
+StartUp::StartUp(MainWindow& window) : QObject(&window), window_(window) {
+    tipsTimer_.setInterval(kTipsIntervalMs);
+    connect(&tipsTimer_, &QTimer::timeout, this, &StartUp::TipsTick);
+    tipsTimer_.start();
+}
+
+void StartUp::ApplyCommandLine(const QStringList& arguments) {
+    if (arguments.isEmpty()) return;
+    const QString first = arguments.first();
+    if (first == QLatin1String(kRunSwitch.data(), kRunSwitch.size())) {
+        window_.Page()->SetChoice(FileChoice::Opened);
+        runAtActivation_ = true;
+    } else if (QFileInfo(first).isFile()) {
+        window_.Page()->SetFileName(QFileInfo(first).absoluteFilePath());
+    }
+}
+
+void StartUp::OnActivated() {
+    // The saved position is taken once, at the first activation: moving the window back on every
+    // activation would undo where the user put it during the run.
+    if (!positioned_) {
+        positioned_ = true;
+        if (const auto position = ReadWindowPosition(window_.Settings()))
+            window_.move(position->first, position->second);
+    }
+    if (runAtActivation_) {
+        runAtActivation_ = false;
+        // After the activation has been handled: the check may open its questions.
+        QTimer::singleShot(0, &window_, [this] { window_.StartCheck(); });
+        return;
+    }
+    if (!justCreated_) return;
+    justCreated_ = false;
+    RemindOfNewerVersion();
+}
+
+void StartUp::RemindOfNewerVersion() {
+    check::Settings& settings = window_.Settings();
+    const int counter = settings.ReadInteger(check::kMainSection, kReminderKey, 0);
+    const ReminderStep step = ReleaseReminder(ReleaseDate(), window_.Now(), counter);
+    if (step.Counter != counter) settings.WriteInteger(check::kMainSection, kReminderKey, step.Counter);
+    if (step.Months == 0) return;
+    std::string text(ReminderText(step.Months));
+    text += msg::kReminderClose1;
+    text += msg::kWebAddress;
+    text += msg::kReminderClose2;
+    window_.ShowMessageText(text);
+}
+
+void StartUp::TipsTick() {
+    check::Settings& settings = window_.Settings();
+    if (ReadBool(settings, "FirstTime", true)) {
+        WriteBool(settings, "FirstTime", false);
+        window_.ShowMessageText(msg::kFirstTimeTips);
+        return;
+    }
+    const QString folder = QString::fromStdString(window_.Folders().Program.string());
+    const bool onDesktop =
+        folder.contains(FromCp(msg::kDesktopFolder), Qt::CaseInsensitive) ||
+        folder.split(QLatin1Char('/')).contains(QStringLiteral("Desktop"), Qt::CaseInsensitive);
+    if (onDesktop) {
+        window_.ShowMessageText(msg::kDesktopWarning);
+        tipsTimer_.stop();
+    }
+}
+
+}  // namespace tabulex::app

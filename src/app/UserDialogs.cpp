@@ -1,0 +1,72 @@
+#include "app/UserDialogs.h"
+
+#include "app/QtText.h"
+
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace tabulex::app {
+
+QString OpenFileFilter() {
+    return QStringLiteral(
+        "Документы Word (*.docx *.doc);;Rich text format (*.rtf);;Документы OpenDocument (*.odt);;Все файлы "
+        "(*)");
+}
+
+namespace {
+
+// The questions name their buttons ("Нажмите OK ... или Отмена"), so the buttons say exactly that,
+// whatever the installed translations say.
+int Ask(QWidget* parent, std::string_view title, std::string_view text, const QStringList& buttons) {
+    QMessageBox box(QMessageBox::Question, FromCp(title), FromCp(text), QMessageBox::NoButton, parent);
+    QList<QPushButton*> pushButtons;
+    for (int k = 0; k < buttons.size(); ++k) {
+        const bool last = k == buttons.size() - 1;
+        pushButtons << box.addButton(buttons[k], last ? QMessageBox::RejectRole : QMessageBox::AcceptRole);
+    }
+    box.setDefaultButton(pushButtons.first());
+    box.setEscapeButton(pushButtons.last());
+    box.exec();
+    return static_cast<int>(pushButtons.indexOf(qobject_cast<QPushButton*>(box.clickedButton())));
+}
+
+}  // namespace
+
+bool QtDialogs::AskOkCancel(std::string_view title, std::string_view text) {
+    return Ask(parent_, title, text, {QStringLiteral("OK"), QStringLiteral("Отмена")}) == 0;
+}
+
+Answer QtDialogs::AskYesNoCancel(std::string_view title, std::string_view text) {
+    switch (
+        Ask(parent_, title, text, {QStringLiteral("Да"), QStringLiteral("Нет"), QStringLiteral("Отмена")})) {
+        case 0:
+            return Answer::Yes;
+        case 1:
+            return Answer::No;
+        default:
+            return Answer::Cancel;
+    }
+}
+
+bool QtDialogs::InputBox(std::string_view title, std::string_view prompt, std::string_view text) {
+    bool ok = false;
+    QInputDialog::getText(parent_, FromCp(title), FromCp(prompt), QLineEdit::Normal, FromCp(text), &ok);
+    return ok;
+}
+
+std::optional<QString> QtDialogs::ChooseFileToOpen() {
+    const QString path = QFileDialog::getOpenFileName(parent_, QString(), QString(), OpenFileFilter());
+    if (path.isEmpty()) return std::nullopt;
+    return path;
+}
+
+std::optional<QString> QtDialogs::ChooseFileToSave(const QString& suggested) {
+    const QString path = QFileDialog::getSaveFileName(parent_, QString(), suggested,
+                                                      QStringLiteral("Документы Word (*.docx)"));
+    if (path.isEmpty()) return std::nullopt;
+    return path;
+}
+
+}  // namespace tabulex::app
