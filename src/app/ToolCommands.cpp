@@ -1,42 +1,52 @@
 #include "app/ToolCommands.h"
 
-#include "app/AppTexts.h"
 #include "app/DocumentChoice.h"
 #include "app/DocumentSession.h"
+#include "app/MainPage.h"
 #include "app/MainWindow.h"
+#include "app/QtText.h"
+#include "app/QtToolHost.h"
+#include "app/SettingsPage.h"
+#include "app/WindowOptions.h"
+#include "tools/Tools.h"
 
 #include <QAction>
+#include <QCheckBox>
 
 namespace tabulex::app {
-namespace {
-
-// Runs one tool on the chosen document. The tools are not part of this build yet: every
-// command says so, after the document choice it will share with them.
-void RunDocumentTool(ToolCommand, word::Document&, MainWindow& window) {
-    window.ShowStatus(msg::kInDevelopment);
-}
-
-}  // namespace
 
 ToolCommands::ToolCommands(MainWindow& window) : QObject(&window), window_(window) {
     const MainMenu& m = window.Menu();
-    const std::pair<QAction*, ToolCommand> items[] = {
-        {m.mmDelGraph, ToolCommand::DeleteGraphics},    {m.mmNum, ToolCommand::NumberCases},
-        {m.mmNubAuto, ToolCommand::AutoNumberCases},    {m.mmListsToText, ToolCommand::ListsToText},
-        {m.mmDelEmpyStr, ToolCommand::DeleteEmptyRows}, {m.mmDel12345Str, ToolCommand::DeleteNumberingRows},
-        {m.N5, ToolCommand::ForbidRowBreaks},           {m.N12, ToolCommand::FormatHeadings},
-        {m.mmTablesToText, ToolCommand::TablesToText},
+    const std::pair<QAction*, tools::Tool> items[] = {
+        {m.mmDelGraph, tools::Tool::DeleteGraphics},    {m.mmNum, tools::Tool::NumberCases},
+        {m.mmNubAuto, tools::Tool::AutoNumberCases},    {m.mmListsToText, tools::Tool::ListsToText},
+        {m.mmDelEmpyStr, tools::Tool::DeleteEmptyRows}, {m.mmDel12345Str, tools::Tool::DeleteNumberingRows},
+        {m.N5, tools::Tool::ForbidRowBreaks},           {m.N12, tools::Tool::FormatHeadings},
+        {m.mmTablesToText, tools::Tool::TablesToText},
     };
-    for (const auto& [action, command] : items)
-        connect(action, &QAction::triggered, this, [this, which = command] { Run(which); });
+    for (const auto& [action, tool] : items)
+        connect(action, &QAction::triggered, this, [this, which = tool] { Run(which); });
 }
 
-void ToolCommands::Run(ToolCommand command) {
+void ToolCommands::Run(tools::Tool tool) {
+    // Shift counts as it was when the command was chosen, before any dialog.
+    const tools::ToolOptions options{.ShiftHeld = window_.ShiftHeld()};
     try {
         window_.Documents().RefreshChangedOnDisk();
-        const ChooseMode mode = command == ToolCommand::FormatHeadings ? ChooseMode::Check : ChooseMode::Edit;
-        if (!ChooseDocument(window_, mode)) return;
-        RunDocumentTool(command, *window_.Documents().Active(), window_);
+        const bool headings = tool == tools::Tool::FormatHeadings;
+        if (!ChooseDocument(window_, headings ? ChooseMode::Check : ChooseMode::Edit)) return;
+        word::Document& document = *window_.Documents().Active();
+        QtToolHost host(window_);
+        const tools::ToolOutcome outcome =
+            headings ? tools::FormatHeadings(document, host,
+                                             {.CloseReportFile = window_.More()->cbCloseRepFile->isChecked()})
+                     : tools::RunTool(tool, document, host, options);
+        if (headings && outcome.End != tools::ToolEnd::NoTables) {
+            RememberLastFilePath(window_.Settings(), document);
+            window_.Page()->SetLastFile(FromCp(ReadLastFile(window_.Settings())));
+        }
+        if (outcome.End == tools::ToolEnd::Failed && !outcome.Message.empty())
+            window_.ShowMessageText(outcome.Message);
     } catch (const word::Error& error) {
         window_.ShowMessageText(error.Message());
     }

@@ -1,7 +1,10 @@
 #pragma once
 
-// The document tools of the Правка and Таблица menus. Each item chooses the document and hands
-// it to the tool; RunDocumentTool is the one place where the window meets the tools.
+// The document tools of the Правка and Таблица menus: each item chooses the document, then runs
+// its tool with the window as the tool's front end (confirmation unless Shift is held). The tools
+// change the document only; Файл | Сохранить writes it.
+
+#include "tools/ToolHost.h"
 
 #include <QObject>
 
@@ -9,23 +12,11 @@ namespace tabulex::app {
 
 class MainWindow;
 
-enum class ToolCommand {
-    DeleteGraphics,       // mmDelGraph
-    NumberCases,          // mmNum
-    AutoNumberCases,      // mmNubAuto
-    ListsToText,          // mmListsToText
-    DeleteEmptyRows,      // mmDelEmpyStr
-    DeleteNumberingRows,  // mmDel12345Str
-    ForbidRowBreaks,      // N5
-    FormatHeadings,       // N12
-    TablesToText,         // mmTablesToText
-};
-
 class ToolCommands : public QObject {
     Q_OBJECT
   public:
     explicit ToolCommands(MainWindow& window);
-    void Run(ToolCommand command);
+    void Run(tools::Tool tool);
 
   private:
     MainWindow& window_;

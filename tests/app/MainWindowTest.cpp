@@ -3,6 +3,7 @@
 #include "AppTestSupport.h"
 #include "app/AppTexts.h"
 #include "app/CheckController.h"
+#include "app/DocumentSession.h"
 #include "app/HelpWindow.h"
 #include "app/MainPage.h"
 #include "app/MessageWindow.h"
@@ -518,15 +519,107 @@ class MainWindowTest : public QObject {
         MenuItem(Window(), "mmDelEmpyStr")->trigger();
         QCOMPARE(app_->Dialogs.Titles(), QStringList{QStringLiteral("Выбрать файл описи?")});
         QVERIFY(app_->Dialogs.Questions[0].Text.startsWith(QStringLiteral("Microsoft Word не запущен")));
-        // With the file named, each command reaches its tool.
-        Window().Page()->SetFileName(kSample);
-        for (const char* name : {"mmDelGraph", "mmNum", "mmNubAuto", "mmListsToText", "mmDelEmpyStr",
-                                 "mmDel12345Str", "N5", "N12", "mmTablesToText"}) {
-            Window().setWindowTitle(QString());
-            MenuItem(Window(), name)->trigger();
-            QCOMPARE(Window().windowTitle(), QStringLiteral("В разработке."));
+        QCOMPARE(Window().Documents().Count(), 0);
+    }
+
+    void repairCommandsAskUnlessShiftIsHeld_data() {
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<QString>("question");  // empty: the command never asks
+        QTest::newRow("empty rows") << "mmDelEmpyStr"
+                                    << "Удалить пустые строки сейчас?";
+        QTest::newRow("numbering rows") << "mmDel12345Str"
+                                        << "Удалить строки \"1|2|3|4|5\"?";
+        QTest::newRow("numbers") << "mmNum"
+                                 << "Расставить номера дел?";
+        QTest::newRow("auto numbers") << "mmNubAuto"
+                                      << "Расставить номера дел?";
+        QTest::newRow("lists to text") << "mmListsToText"
+                                       << "Преобразовать списки?";
+        QTest::newRow("tables to text") << "mmTablesToText"
+                                        << "Преобразовать таблицы?";
+        QTest::newRow("graphics") << "mmDelGraph"
+                                  << "Удалить графику сейчас?";
+        QTest::newRow("row breaks") << "N5"
+                                    << "";
+        QTest::newRow("headings") << "N12"
+                                  << "";
+    }
+
+    void repairCommandsAskUnlessShiftIsHeld() {
+        QFETCH(QString, item);
+        QFETCH(QString, question);
+        const QString copy = folder_.filePath(QStringLiteral("опись.docx"));
+        QVERIFY(QFile::copy(kSample, copy));
+        Window().Page()->SetFileName(copy);
+
+        // Without Shift: the question; Cancel leaves the document as it was.
+        app_->Dialogs.OkAnswers = {false};
+        MenuItem(Window(), qPrintable(item))->trigger();
+        if (!question.isEmpty()) {
+            QCOMPARE(app_->Dialogs.Titles(), QStringList{question});
+            QVERIFY(Window().Documents().Active()->Saved());
+        } else {
+            QVERIFY(app_->Dialogs.Questions.empty());
         }
-        QCOMPARE(app_->Dialogs.Questions.size(), std::size_t{1});
+
+        // With Shift held: no question, the command runs and the document is changed, not saved.
+        app_->Dialogs.Questions.clear();
+        const QByteArray before = [&] {
+            QFile file(copy);
+            return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        }();
+        QTest::keyPress(&Window(), Qt::Key_Shift, Qt::ShiftModifier);
+        MenuItem(Window(), qPrintable(item))->trigger();
+        QTest::keyRelease(&Window(), Qt::Key_Shift, Qt::NoModifier);
+        QVERIFY(app_->Dialogs.Questions.empty());
+        QVERIFY(!Window().Messages().isVisible() ||
+                !Window().Messages().MemoText().contains(QStringLiteral("Ошибка")));
+        QFile after(copy);
+        QVERIFY(after.open(QIODevice::ReadOnly));
+        QCOMPARE(after.readAll(), before);  // nothing is written until the user saves
+    }
+
+    void aRepairedDocumentIsSavedOnRequestAndCheckedAgain() {
+        const QString copy = folder_.filePath(QStringLiteral("опись.docx"));
+        QVERIFY(QFile::copy(kSample, copy));
+        Window().Page()->SetFileName(copy);
+        Window().StartCheck();
+        WaitForCheck(Window());
+
+        QTest::keyPress(&Window(), Qt::Key_Shift, Qt::ShiftModifier);
+        MenuItem(Window(), "mmNum")->trigger();  // the sample misses case numbers
+        QTest::keyRelease(&Window(), Qt::Key_Shift, Qt::NoModifier);
+        QVERIFY(Window().windowTitle().startsWith(QStringLiteral("Расставлено номеров: ")));
+        QVERIFY(!Window().Documents().Active()->Saved());
+        QTest::keySequence(&Window(), QKeySequence(Qt::CTRL | Qt::Key_S));
+        QCOMPARE(Window().windowTitle(), Shown(msg::kSaved));
+
+        Window().StartCheck();
+        WaitForCheck(Window());
+        // Every case numbered from 1: the certification line counts to the number of cases.
+        const auto& after = *Window().Checks().LastOutcome();
+        QCOMPARE(after.Summary.FirstNumber, std::string("1"));
+        QCOMPARE(after.Summary.LastNumber, std::to_string(after.Summary.DataRows));
+        QFile saved(copy), original(kSample);
+        QVERIFY(saved.open(QIODevice::ReadOnly) && original.open(QIODevice::ReadOnly));
+        QVERIFY(saved.readAll() != original.readAll());
+    }
+
+    void closingAModifiedDocumentAsksToSave() {
+        const QString copy = folder_.filePath(QStringLiteral("опись.docx"));
+        QVERIFY(QFile::copy(kSample, copy));
+        Window().Page()->SetFileName(copy);
+        MenuItem(Window(), "N5")->trigger();
+        QVERIFY(!Window().Documents().Active()->Saved());
+        app_->Dialogs.YesNoAnswers = {Answer::Cancel};
+        MenuItem(Window(), "mmClose")->trigger();
+        QCOMPARE(app_->Dialogs.Titles(), QStringList{QStringLiteral("Сохранить документ?")});
+        QCOMPARE(Window().Documents().Count(), 1);
+        app_->Dialogs.YesNoAnswers = {Answer::No};
+        MenuItem(Window(), "mmClose")->trigger();
+        QCOMPARE(Window().Documents().Count(), 0);
+        // Nothing was saved: the file is the sample still.
+        QCOMPARE(QFileInfo(copy).size(), QFileInfo(kSample).size());
     }
 
     void shiftIsSeenWhileHeld() {

@@ -1,0 +1,68 @@
+#include "app/QtToolHost.h"
+
+#include "app/DocumentSession.h"
+#include "app/MainWindow.h"
+#include "app/QtText.h"
+#include "app/SettingsPage.h"
+#include "app/StatusCaption.h"
+#include "app/UserDialogs.h"
+
+#include <QApplication>
+
+namespace tabulex::app {
+
+QtToolHost::~QtToolHost() {
+    SetBusy(false);
+}
+
+void QtToolHost::ShowStatus(std::string_view text) {
+    window_.ShowStatus(text);
+}
+
+void QtToolHost::SetCaption(std::string_view text) {
+    window_.Status().SetCaption(FromCp(text));
+}
+
+void QtToolHost::SetApplicationTitle(std::string_view text) {
+    window_.Status().SetApplicationTitle(FromCp(text));
+}
+
+void QtToolHost::SetBusy(bool busy) {
+    if (busy == busy_) return;
+    busy_ = busy;
+    if (busy)
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    else
+        QApplication::restoreOverrideCursor();
+}
+
+// Timers and painting only: a click cannot start another command inside this one.
+void QtToolHost::ProcessEvents() {
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+bool QtToolHost::Confirm(const tools::Confirmation& confirmation) {
+    // A caption the command leaves empty is the window's caption at that moment.
+    const std::string caption =
+        confirmation.Caption.empty() ? ToCp(window_.windowTitle()) : std::string(confirmation.Caption);
+    return window_.Dialogs().AskOkCancel(caption, confirmation.Text);
+}
+
+bool QtToolHost::AskRowReadAgain(std::string_view title, std::string_view text) {
+    return window_.Dialogs().AskOkCancel(title, text);
+}
+
+void QtToolHost::BringToFront() {
+    window_.raise();
+    window_.activateWindow();
+}
+
+void QtToolHost::CloseReportDocuments() {
+    window_.Documents().CloseReportDocuments(true);
+}
+
+check::Settings& QtToolHost::Settings() {
+    return window_.Settings();
+}
+
+}  // namespace tabulex::app
