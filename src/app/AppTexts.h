@@ -14,6 +14,8 @@ using namespace text::literals;
 inline constexpr std::string_view kInDevelopment = "В разработке."_cp;
 inline constexpr std::string_view kDone = "Готово."_cp;
 inline constexpr std::string_view kPaused = "Пауза."_cp;
+// Followed by the copy's path.
+inline constexpr std::string_view kAnnotatedCopyWritten = "Копия описи с примечаниями: "_cp;
 inline constexpr std::string_view kStartingWord = "Запуск Word..."_cp;
 inline constexpr std::string_view kWordFailed = "Не удалось запустить Word"_cp;
 inline constexpr std::string_view kGiveFile = "Укажите файл."_cp;

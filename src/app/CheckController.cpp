@@ -2,6 +2,7 @@
 
 #include "app/DocumentSession.h"
 #include "app/QtCheckHost.h"
+#include "check/Annotations.h"
 #include "check/CheckRun.h"
 
 #include <QThread>
@@ -15,21 +16,26 @@ CheckController::~CheckController() {
     StopAndWait();
 }
 
-void CheckController::Start(const check::CheckOptions& options) {
+void CheckController::Start(const check::CheckOptions& options, bool annotatedCopy) {
     if (worker_) return;
     host_.ClearStopRequest();
     outcome_.reset();
     reportDocument_.clear();
     reportDocumentError_.clear();
-    worker_ = QThread::create([this, options] { Work(options); });
+    annotatedCopy_.clear();
+    annotatedCopyError_.clear();
+    worker_ = QThread::create([this, options, annotatedCopy] { Work(options, annotatedCopy); });
     connect(worker_, &QThread::finished, this, &CheckController::OnWorkerFinished);
     worker_->start();
 }
 
 // On the worker thread. The window touches neither the documents nor the outcome until Finished.
-void CheckController::Work(check::CheckOptions options) {
+void CheckController::Work(check::CheckOptions options, bool annotatedCopy) {
+    const std::time_t checkedAt = std::time(nullptr);
     check::CheckRun run(host_, options);
     check::CheckOutcome outcome = run.Run(documents_.Application());
+    if (outcome.End == check::CheckEnd::Completed && annotatedCopy)
+        WriteAnnotatedCopy(outcome, options, checkedAt);
     if (outcome.End == check::CheckEnd::Completed) {
         try {
             reportDocument_ = check::OpenReportInWord(documents_.Application().Documents(), outcome, options);
@@ -38,6 +44,18 @@ void CheckController::Work(check::CheckOptions options) {
         }
     }
     outcome_ = std::move(outcome);
+}
+
+void CheckController::WriteAnnotatedCopy(const check::CheckOutcome& outcome,
+                                         const check::CheckOptions& options, std::time_t checkedAt) {
+    const std::filesystem::path path = check::AnnotatedCopyPath(options.ReportFolder, outcome.DocumentName);
+    try {
+        check::SaveAnnotatedCopy(documents_.Application().ActiveDocument(), outcome, options.TwoDateColumns,
+                                 checkedAt, path);
+        annotatedCopy_ = path;
+    } catch (const word::Error& error) {
+        annotatedCopyError_ = error.Message();
+    }
 }
 
 void CheckController::OnWorkerFinished() {

@@ -10,6 +10,7 @@
 #include <QObject>
 #include <QString>
 
+#include <ctime>
 #include <filesystem>
 #include <optional>
 
@@ -27,8 +28,9 @@ class CheckController : public QObject {
     ~CheckController() override;
 
     bool Running() const { return worker_ != nullptr; }
-    // Starts checking the active document.
-    void Start(const check::CheckOptions& options);
+    // Starts checking the active document; with `annotatedCopy`, a completed check also writes the
+    // annotated copy of the inventory beside the report.
+    void Start(const check::CheckOptions& options, bool annotatedCopy = false);
     void RequestStop();
     // Stops a running check without asking and waits for it (the window is closing).
     void StopAndWait();
@@ -38,12 +40,18 @@ class CheckController : public QObject {
     const std::filesystem::path& ReportDocument() const { return reportDocument_; }
     // Why the report document could not be written (1251); empty when it was.
     const std::string& ReportDocumentError() const { return reportDocumentError_; }
+    // The annotated copy of the last completed check; empty when none was asked for or written.
+    const std::filesystem::path& AnnotatedCopy() const { return annotatedCopy_; }
+    // Why the annotated copy could not be written (1251); empty when it was.
+    const std::string& AnnotatedCopyError() const { return annotatedCopyError_; }
 
   signals:
     void Finished();
 
   private:
-    void Work(check::CheckOptions options);
+    void Work(check::CheckOptions options, bool annotatedCopy);
+    void WriteAnnotatedCopy(const check::CheckOutcome& outcome, const check::CheckOptions& options,
+                            std::time_t checkedAt);
     void OnWorkerFinished();
 
     QtCheckHost& host_;
@@ -52,6 +60,8 @@ class CheckController : public QObject {
     std::optional<check::CheckOutcome> outcome_;
     std::filesystem::path reportDocument_;
     std::string reportDocumentError_;
+    std::filesystem::path annotatedCopy_;
+    std::string annotatedCopyError_;
 };
 
 }  // namespace tabulex::app

@@ -20,6 +20,7 @@
 #include "app/UserDialogs.h"
 #include "app/WindowOptions.h"
 #include "app/WindowPlacement.h"
+#include "text/Cp1251.h"
 #include "word/docx/DocxApplication.h"
 
 #include <QApplication>
@@ -204,7 +205,9 @@ void MainWindow::StartCheck() {
     options.ReportFolder = ReportFolderFrom(Settings(), services_.Folders.Data);
     QApplication::setOverrideCursor(Qt::BusyCursor);
     EnableMainControls(false);
-    checks_->Start(options);
+    WindowOptions more;
+    more_->Store(more);
+    checks_->Start(options, more.AnnotatedCopy);
 }
 
 void MainWindow::StopCheck() {
@@ -224,6 +227,10 @@ void MainWindow::OnCheckFinished() {
     if (outcome->End == check::CheckEnd::Completed) {
         status_->SetCaption(StatusCaption::FullTitle());
         if (viewer_) viewer_->ShowOutcome(*outcome);
+        if (!checks_->AnnotatedCopyError().empty()) ShowMessageText(checks_->AnnotatedCopyError());
+        if (!checks_->AnnotatedCopy().empty())
+            ShowMessageText(std::string(msg::kAnnotatedCopyWritten) +
+                            text::Utf8ToCp1251(checks_->AnnotatedCopy().string()));
         if (!checks_->ReportDocumentError().empty())
             ShowMessageText(checks_->ReportDocumentError());
         else if (!checks_->ReportDocument().empty())

@@ -66,6 +66,10 @@ SettingsPage::SettingsPage(QWidget* parent) : QWidget(parent) {
         reportList, QStringLiteral("cbTableAutosize"), QStringLiteral("Автопод&бор размеров"),
         QStringLiteral("Автоматически подобрать размер столбцов\\Автоподбор по "
                        "содержимому\\Требуется Word 2000 и выше"));
+    cbAnnotate = AddControl<QCheckBox>(
+        reportList, QStringLiteral("cbAnnotate"), QStringLiteral("Примечания в &копии описи"),
+        QStringLiteral("Записать в папку отчёта копию описи, в которой у каждой строки с замечаниями\\"
+                       "стоит примечание с этими замечаниями"));
     cbTable->setChecked(true);
     cbTableAutosize->setChecked(true);
 
@@ -118,12 +122,14 @@ void SettingsPage::Load(const WindowOptions& options) {
     (options.SpacedInitials ? rbInit2 : rbInit1)->setChecked(true);
     cbCloseRepFile->setChecked(options.CloseReportFile);
     cbCloseRepFileOnExit->setChecked(options.CloseReportFileOnExit);
+    cbAnnotate->setChecked(options.AnnotatedCopy);
 }
 
 void SettingsPage::Store(WindowOptions& options) const {
     options.SpacedInitials = rbInit2->isChecked();
     options.CloseReportFile = cbCloseRepFile->isChecked();
     options.CloseReportFileOnExit = cbCloseRepFileOnExit->isChecked();
+    options.AnnotatedCopy = cbAnnotate->isChecked();
 }
 
 void SettingsPage::FillCheckOptions(check::CheckOptions& options) const {

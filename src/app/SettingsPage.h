@@ -34,6 +34,7 @@ class SettingsPage : public QWidget {
     QRadioButton* rbInit2;
     QCheckBox* cbTable;
     QCheckBox* cbTableAutosize;
+    QCheckBox* cbAnnotate;
     QCheckBox* cbCloseRepFile;
     QCheckBox* cbCloseRepFileOnExit;
 

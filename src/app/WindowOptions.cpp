@@ -29,6 +29,7 @@ WindowOptions ReadWindowOptions(const check::Settings& settings) {
     options.SheetsMayBeEmpty = ReadBool(settings, "cbKolEmpty", false);
     options.CloseReportFile = ReadBool(settings, "cbCloseReportFile", true);
     options.CloseReportFileOnExit = ReadBool(settings, "cbCloseRepFileOnExit", false);
+    options.AnnotatedCopy = ReadBool(settings, "cbAnnotate", false);
     return options;
 }
 
@@ -46,6 +47,7 @@ void WriteWindowOptions(check::Settings& settings, const WindowOptions& options)
     WriteBool(settings, "cbKolEmpty", options.SheetsMayBeEmpty);
     WriteBool(settings, "cbCloseReportFile", options.CloseReportFile);
     WriteBool(settings, "cbCloseRepFileOnExit", options.CloseReportFileOnExit);
+    WriteBool(settings, "cbAnnotate", options.AnnotatedCopy);
 }
 
 std::optional<std::pair<int, int>> ReadWindowPosition(const check::Settings& settings) {

@@ -23,6 +23,7 @@ struct WindowOptions {
     bool SheetsMayBeEmpty = false;
     bool CloseReportFile = true;         // cbCloseRepFile, key cbCloseReportFile
     bool CloseReportFileOnExit = false;  // cbCloseRepFileOnExit
+    bool AnnotatedCopy = false;          // cbAnnotate: a copy of the inventory with the findings as comments
 };
 
 WindowOptions ReadWindowOptions(const check::Settings& settings);

@@ -2,10 +2,15 @@
 
 #include "check/Messages.h"
 #include "report/ReportLines.h"
+#include "text/Cp1251.h"
 #include "text/TextHelpers.h"
 
 namespace tabulex::check {
 namespace {
+
+using namespace text::literals;
+
+constexpr std::string_view kAnnotatedCopySuffix = "-примечания.docx"_cp;
 
 // A message as a comment line: without the "; " that joins messages in the report, one line per
 // line of its own.
@@ -75,6 +80,18 @@ std::string CommentDateTime(std::time_t moment) {
     char text[32];
     std::strftime(text, sizeof text, "%Y-%m-%dT%H:%M:%SZ", &utc);
     return text;
+}
+
+std::filesystem::path AnnotatedCopyPath(const std::filesystem::path& reportFolder,
+                                        std::string_view documentName) {
+    const std::filesystem::path name(text::Cp1251ToUtf8(documentName));
+    return reportFolder / (name.stem().string() + text::Cp1251ToUtf8(kAnnotatedCopySuffix));
+}
+
+void SaveAnnotatedCopy(word::Document& document, const CheckOutcome& outcome, bool twoDateColumns,
+                       std::time_t checkedAt, const std::filesystem::path& path) {
+    document.SaveCopyWithComments(path.string(),
+                                  AnnotationComments(outcome, twoDateColumns, CommentDateTime(checkedAt)));
 }
 
 }  // namespace tabulex::check

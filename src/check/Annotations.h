@@ -9,13 +9,25 @@
 #include "word/WordModel.h"
 
 #include <ctime>
+#include <filesystem>
 #include <string>
+#include <string_view>
 
 namespace tabulex::check {
 
 // `twoDateColumns` as the run was made; `dateTime` is the moment of the check (CommentDateTime).
 word::CommentSet AnnotationComments(const CheckOutcome& outcome, bool twoDateColumns,
                                     const std::string& dateTime);
+
+// Where the window puts the annotated copy of `documentName` (1251): beside the report, named after
+// the inventory, "опись-примечания.docx".
+std::filesystem::path AnnotatedCopyPath(const std::filesystem::path& reportFolder,
+                                        std::string_view documentName);
+
+// Writes the annotated copy of the checked `document` to `path`; the document itself is not changed.
+// Throws word::Error with the user's message when the copy cannot be written.
+void SaveAnnotatedCopy(word::Document& document, const CheckOutcome& outcome, bool twoDateColumns,
+                       std::time_t checkedAt, const std::filesystem::path& path);
 
 // A moment as a comment's date: xsd:dateTime in UTC, "2026-12-08T00:57:00Z".
 std::string CommentDateTime(std::time_t moment);

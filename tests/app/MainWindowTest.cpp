@@ -17,6 +17,7 @@
 #include "app/WindowPlacement.h"
 #include "check/Messages.h"
 #include "report/MessageLog.h"
+#include "word/docx/Package.h"
 #ifdef TABULEX_HAVE_GENERATOR
 #include "InventoryGenerator.h"
 #endif
@@ -41,6 +42,7 @@
 #include <QTextBrowser>
 
 #include <filesystem>
+#include <fstream>
 
 using namespace tabulex;
 using namespace tabulex::app;
@@ -50,6 +52,11 @@ using namespace tabulex::text::literals;
 namespace {
 
 const QString kSample = QStringLiteral(TABULEX_SOURCE_DIR "/examples/opis-sample.docx");
+
+std::string ReadBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
 
 void WaitForCheck(MainWindow& window) {
     QTRY_VERIFY_WITH_TIMEOUT(!window.CheckRunning(), 60000);
@@ -225,6 +232,25 @@ class MainWindowTest : public QObject {
         QCOMPARE(Window().Checks().LastOutcome()->DocumentName, std::string("opis-sample.docx"));
     }
 
+    void annotatedCopyIsWrittenBesideTheReportWhenAskedFor() {
+        const std::filesystem::path folder(folder_.path().toStdString());
+        const std::filesystem::path copy = folder / "opis-sample-примечания.docx";
+        const std::string before = ReadBytes(kSample.toStdString());
+        for (const bool asked : {false, true}) {
+            Window().More()->cbAnnotate->setChecked(asked);
+            Window().Page()->SetFileName(kSample);
+            QTest::keyClick(&Window(), Qt::Key_Return);
+            WaitForCheck(Window());
+            QCOMPARE(Window().Checks().LastOutcome()->End, check::CheckEnd::Completed);
+            QCOMPARE(std::filesystem::exists(copy), asked);
+            QCOMPARE(Window().Checks().AnnotatedCopy().empty(), !asked);
+        }
+        const word::docx::Package package = word::docx::Package::Load(copy.string());
+        QVERIFY(package.Has("word/comments.xml"));
+        QVERIFY(package.Bytes("word/comments.xml").find("w:author=\"Табулекс\"") != std::string::npos);
+        QCOMPARE(ReadBytes(kSample.toStdString()), before);  // the inventory itself is not changed
+    }
+
     void reportViewerSortsFiltersAndShowsARow() {
         Window().Page()->SetFileName(kSample);
         MenuItem(Window(), "pmOpenRep")->trigger();
@@ -386,6 +412,7 @@ class MainWindowTest : public QObject {
         window.Page()->cbDates->setChecked(true);
         window.More()->rbInit2->setChecked(true);
         window.More()->cbCloseRepFileOnExit->setChecked(true);
+        window.More()->cbAnnotate->setChecked(true);
         window.More()->cbTable->setChecked(false);  // not stored: back to its design state
         window.move(123, 77);
         const QPoint position = window.pos();
@@ -400,6 +427,7 @@ class MainWindowTest : public QObject {
         QVERIFY(again.Page()->cbDates->isChecked());
         QVERIFY(again.More()->rbInit2->isChecked());
         QVERIFY(again.More()->cbCloseRepFileOnExit->isChecked());
+        QVERIFY(again.More()->cbAnnotate->isChecked());
         QVERIFY(again.More()->cbTable->isChecked());
         QCOMPARE(app_->Settings().ReadInteger("Main", "Left", -1), position.x());
         QCOMPARE(app_->Settings().ReadString("Main", "rbInit1", ""), std::string("0"));
