@@ -176,7 +176,7 @@ TEST_F(ReportDocumentXmlTest, MoreThanSixColumnsGoLandscape) {
     const fs::path path = WriteReportDocument(
         WriteReport("wide", "№\tЗаголовок\tНач. дата\tКон. дата\tКол-во\tПримечание\tОтчет\r\n"),
         Encoding::Cp1251, {1, 7, true, true});
-    const std::string& xml = word::docx::Package::Load(path.string()).Bytes("word/document.xml");
+    const std::string xml = word::docx::Package::Load(path.string()).Bytes("word/document.xml");
     EXPECT_NE(xml.find("<w:pgSz w:w=\"16838\" w:h=\"11906\" w:orient=\"landscape\"/>"), std::string::npos);
     EXPECT_NE(xml.find("<w:tblW w:w=\"14570\" w:type=\"dxa\"/>"), std::string::npos);
 }
