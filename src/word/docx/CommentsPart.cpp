@@ -2,6 +2,7 @@
 
 #include "text/Cp1251.h"
 #include "word/docx/CommentAnchors.h"
+#include "word/docx/PartRegistration.h"
 #include "word/docx/XmlPart.h"
 
 #include <pugixml.hpp>
@@ -15,25 +16,14 @@ namespace {
 
 constexpr const char* kMainPart = "word/document.xml";
 constexpr const char* kMainRels = "word/_rels/document.xml.rels";
-constexpr const char* kContentTypes = "[Content_Types].xml";
 constexpr const char* kCommentsType =
     "application/vnd.openxmlformats-officedocument.wordprocessingml.comments+xml";
 constexpr const char* kCommentsRelationship =
     "http://schemas.openxmlformats.org/officeDocument/2006/relationships/comments";
 constexpr const char* kWordNamespace = "http://schemas.openxmlformats.org/wordprocessingml/2006/main";
-constexpr const char* kRelsNamespace = "http://schemas.openxmlformats.org/package/2006/relationships";
 
 bool EndsWith(std::string_view text, std::string_view end) {
     return text.size() >= end.size() && text.substr(text.size() - end.size()) == end;
-}
-
-bool SameName(std::string_view a, std::string_view b) {
-    if (!a.empty() && a.front() == '/') a.remove_prefix(1);
-    if (!b.empty() && b.front() == '/') b.remove_prefix(1);
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) ==
-                      std::tolower(static_cast<unsigned char>(y));
-           });
 }
 
 // The comments part the main story's relationships name (strict documents name the type under
@@ -48,26 +38,6 @@ std::string CommentsPartName(const pugi::xml_document& rels) {
     return {};
 }
 
-void AddRelationship(pugi::xml_document& rels) {
-    pugi::xml_node root = rels.document_element();
-    if (!root) {
-        root = rels.append_child("Relationships");
-        root.append_attribute("xmlns") = kRelsNamespace;
-    }
-    std::string id = "rIdComments";
-    for (int n = 1;; ++n) {
-        bool taken = false;
-        for (pugi::xml_node rel : root.children("Relationship"))
-            taken = taken || id == rel.attribute("Id").value();
-        if (!taken) break;
-        id = "rIdComments" + std::to_string(n);
-    }
-    pugi::xml_node rel = root.append_child("Relationship");
-    rel.append_attribute("Id") = id.c_str();
-    rel.append_attribute("Type") = kCommentsRelationship;
-    rel.append_attribute("Target") = "comments.xml";
-}
-
 // The part's bytes, with the XML declaration Word writes when the part has none.
 std::string PartBytes(pugi::xml_document& part) {
     if (part.first_child().type() != pugi::node_declaration) {
@@ -77,17 +47,6 @@ std::string PartBytes(pugi::xml_document& part) {
         declaration.append_attribute("standalone") = "yes";
     }
     return SerializePart(part);
-}
-
-void AddContentType(Package& package, const std::string& partName) {
-    pugi::xml_document types = ParsePart(package, kContentTypes);
-    pugi::xml_node root = types.document_element();
-    for (pugi::xml_node override : root.children("Override"))
-        if (SameName(override.attribute("PartName").value(), partName)) return;
-    pugi::xml_node override = root.append_child("Override");
-    override.append_attribute("PartName") = ("/" + partName).c_str();
-    override.append_attribute("ContentType") = kCommentsType;
-    package.SetBytes(kContentTypes, PartBytes(types));
 }
 
 // The highest w:id of the existing comments, -1 when there are none.
@@ -147,11 +106,8 @@ int AddComments(Package& package, const CommentSet& comments) {
 
     package.SetBytes(kMainPart, std::move(story.Xml));
     package.SetBytes(partName, PartBytes(part));
-    if (!related) {
-        AddRelationship(rels);
-        package.SetBytes(kMainRels, PartBytes(rels));
-    }
-    AddContentType(package, partName);
+    if (!related) RegisterMainRelationship(package, kCommentsRelationship, "comments.xml");
+    RegisterContentType(package, partName, kCommentsType);
     return placed;
 }
 
