@@ -1,4 +1,6 @@
-// Writes a synthetic archival inventory for benchmarks: make_inventory_tool --rows N --seed S OUT.docx
+// Writes a synthetic archival inventory for benchmarks:
+//   make_inventory_tool --rows N --seed S [--faults PER_MILLE] OUT.docx
+// --faults: how many case rows in a thousand carry a typical fault (40 by default, 1000: every one).
 
 #include "InventoryGenerator.h"
 #include "text/Cp1251.h"
@@ -14,7 +16,7 @@
 namespace {
 
 int Usage() {
-    std::fprintf(stderr, "usage: make_inventory_tool [--rows N] [--seed S] OUT.docx\n");
+    std::fprintf(stderr, "usage: make_inventory_tool [--rows N] [--seed S] [--faults PER_MILLE] OUT.docx\n");
     return 2;
 }
 
@@ -32,12 +34,16 @@ int main(int argc, char** argv) {
     for (int k = 1; k < argc; ++k) {
         std::string_view arg = argv[k];
         long long value = 0;
-        if ((arg == "--rows" || arg == "--seed") && k + 1 < argc) {
+        if ((arg == "--rows" || arg == "--seed" || arg == "--faults") && k + 1 < argc) {
             if (!ParseCount(argv[++k], value)) return Usage();
             if (arg == "--rows")
                 options.Rows = value;
-            else
+            else if (arg == "--seed")
                 options.Seed = static_cast<std::uint64_t>(value);
+            else if (value <= 1000)
+                options.FaultPerMille = static_cast<int>(value);
+            else
+                return Usage();
         } else if (!arg.starts_with("-") && out.empty()) {
             out = argv[k];
         } else {

@@ -110,7 +110,8 @@ bool ReplaceFirst(std::string& text, std::string_view from, std::string_view to)
 
 }  // namespace
 
-InventoryContent::InventoryContent(long long rows, std::uint64_t seed) : random_(seed), rows_(rows) {}
+InventoryContent::InventoryContent(long long rows, std::uint64_t seed, int faultPerMille)
+    : random_(seed), rows_(rows), faultPerMille_(faultPerMille) {}
 
 bool InventoryContent::NextRow(InventoryRow& row) {
     if (row_ >= rows_) return false;
@@ -181,7 +182,7 @@ void InventoryContent::FillCase(InventoryRow& row) {
     FillDates(row.Dates);
     FillQuantity(row.Quantity);
     if (random_.PerMille(60)) row.Notes = random_.Pick(kNotes);
-    if (random_.PerMille(40)) AddFault(row);
+    if (random_.PerMille(faultPerMille_)) AddFault(row);
 }
 
 void InventoryContent::FillNumber(InventoryRow& row) {

@@ -45,8 +45,9 @@ struct InventoryCounts {
 
 class InventoryContent {
   public:
-    // `rows`: table rows in total (header and numbering rows included).
-    InventoryContent(long long rows, std::uint64_t seed);
+    // `rows`: table rows in total (header and numbering rows included); `faultPerMille`: case rows
+    // given a fault, per thousand.
+    InventoryContent(long long rows, std::uint64_t seed, int faultPerMille = 40);
 
     // Fills `row` with the next table row; false after the last one.
     bool NextRow(InventoryRow& row);
@@ -74,6 +75,7 @@ class InventoryContent {
 
     InventoryRandom random_;
     long long rows_;
+    int faultPerMille_;
     long long row_ = 0;  // table rows produced so far
     int sectionLeft_ = 0;
     int sectionNumber_ = 0;

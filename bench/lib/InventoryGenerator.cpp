@@ -211,7 +211,7 @@ InventoryDocument BuildInventoryDocument(const InventoryOptions& options) {
     writer.Begin();
     WritePreface(writer);
     writer.BeginTable();
-    InventoryContent content(options.Rows, options.Seed);
+    InventoryContent content(options.Rows, options.Seed, options.FaultPerMille);
     InventoryRow row;
     while (content.NextRow(row)) writer.Row(row);
     writer.EndTable();

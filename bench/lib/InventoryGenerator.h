@@ -20,6 +20,7 @@ namespace tabulex::bench {
 struct InventoryOptions {
     long long Rows = 1000;  // table rows in total, header and numbering rows included
     std::uint64_t Seed = 1;
+    int FaultPerMille = 40;  // case rows given one typical fault, per thousand
 };
 
 struct InventoryStats {

@@ -164,15 +164,19 @@ std::string WrapBody(std::string_view bodyXml) {
     return xml;
 }
 
-std::string DefaultStylesXml(std::string_view font) {
+std::string DefaultStylesXml(std::string_view font, int fontHalfPoints) {
     const std::string name(font);
+    const std::string size = std::to_string(fontHalfPoints);
     return std::string(kXmlDeclaration) +
            R"(<w:styles xmlns:w="http://schemas.openxmlformats.org/wordprocessingml/2006/main">)"
            R"(<w:docDefaults><w:rPrDefault><w:rPr>)"
            R"(<w:rFonts w:ascii=")" +
            name + R"(" w:hAnsi=")" + name + R"(" w:eastAsia=")" + name + R"(" w:cs=")" + name +
            R"("/>)"
-           R"(<w:sz w:val="24"/><w:szCs w:val="24"/><w:lang w:val="ru-RU" w:eastAsia="ru-RU" w:bidi="ar-SA"/>)"
+           R"(<w:sz w:val=")" +
+           size + R"("/><w:szCs w:val=")" + size +
+           R"("/>)"
+           R"(<w:lang w:val="ru-RU" w:eastAsia="ru-RU" w:bidi="ar-SA"/>)"
            R"(</w:rPr></w:rPrDefault><w:pPrDefault/></w:docDefaults>)"
            R"(<w:style w:type="paragraph" w:default="1" w:styleId="Normal"><w:name w:val="Normal"/><w:qFormat/></w:style>)"
            R"(<w:style w:type="character" w:default="1" w:styleId="DefaultParagraphFont"><w:name w:val="Default Paragraph Font"/><w:uiPriority w:val="1"/><w:semiHidden/></w:style>)"

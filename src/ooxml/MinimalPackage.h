@@ -36,7 +36,8 @@ std::string WrapBody(std::string_view bodyXml);
 enum class PageOrientation { Portrait, Landscape };
 std::string_view DocumentXmlStart();
 std::string_view DocumentXmlEnd(PageOrientation orientation = PageOrientation::Portrait);
-// A style sheet with document defaults (the font, 12 pt, Russian) and the Normal style.
-std::string DefaultStylesXml(std::string_view font = "Times New Roman");
+// A style sheet with document defaults (the font, its size in half points, Russian) and the Normal
+// style.
+std::string DefaultStylesXml(std::string_view font = "Times New Roman", int fontHalfPoints = 24);
 
 }  // namespace tabulex::ooxml

@@ -6,12 +6,16 @@
 namespace tabulex::report {
 namespace {
 
-// Widths of Arial's characters in thousandths of an em, by class; the report is set at 12 points
-// (an em of 240 twips). A word is measured with a little margin, as fonts and hinting differ
-// between word processors.
-constexpr int kEmTwips = 240;
-constexpr int kWordMarginPercent = 110;
+// Widths of Arial's characters in thousandths of an em, by class. A word is measured with a little
+// margin, as fonts and hinting differ between word processors (one without Arial sets a wider font).
+constexpr int kWordMarginPercent = 115;
 constexpr int kCellPaddingTwips = 2 * 108 + 40;  // Word's default cell margins and a little air
+// A line of Arial is 1.15 em high; a row adds its borders.
+constexpr int kLineHeightPercent = 115;
+constexpr int kRowBorderTwips = 20;
+// Balancing weighs the heights of at most this many rows, widening a column by this much at a time.
+constexpr std::size_t kSampledLines = 1000;
+constexpr int kBalanceStepTwips = 20;
 
 int CharWidth(char32_t c) {
     if (c >= '0' && c <= '9') return 556;
@@ -51,12 +55,8 @@ void ForEachChar(std::string_view utf8, F&& f) {
     }
 }
 
-int TextTwips(int thousandths) {
-    return thousandths * kEmTwips / 1000;
-}
-
-// The widest piece a line may not be broken in: words end at blanks and, as in word processors,
-// after a hyphen ("1941-" "1945").
+// The widest piece a line may not be broken in, in thousandths of an em: words end at blanks and,
+// as in word processors, after a hyphen ("1941-" "1945").
 int LongestWord(std::string_view field) {
     int longest = 0, word = 0;
     ForEachChar(field, [&](char32_t c) {
@@ -68,19 +68,14 @@ int LongestWord(std::string_view field) {
         longest = std::max(longest, word);
         if (c == '-') word = 0;
     });
-    return TextTwips(longest) * kWordMarginPercent / 100;
+    return longest * kWordMarginPercent / 100;
 }
 
 int WholeText(std::string_view field) {
     int width = 0;
     ForEachChar(field, [&](char32_t c) { width += CharWidth(c); });
-    return TextTwips(width);
+    return width;
 }
-
-struct ColumnNeed {
-    int least = 0;      // the longest word, in twips
-    int preferred = 0;  // the longest text on one line, in twips
-};
 
 // Shares `space` among the columns in proportion to `weights` (all zero: equally).
 void Share(std::vector<int>& widths, int space, const std::vector<long long>& weights) {
@@ -136,46 +131,168 @@ std::vector<std::string_view> TableFields(std::string_view line, int columns) {
     return fields;
 }
 
-std::vector<int> FitColumnWidths(const std::vector<std::string_view>& lines, int columns,
-                                 int availableTwips) {
-    const auto n = static_cast<std::size_t>(std::max(columns, 1));
-    std::vector<ColumnNeed> needs(n);
-    for (std::string_view line : lines) {
-        const std::vector<std::string_view> fields = TableFields(line, columns);
-        for (std::size_t c = 0; c < fields.size(); ++c) {
-            needs[c].least = std::max(needs[c].least, LongestWord(fields[c]));
-            needs[c].preferred = std::max(needs[c].preferred, WholeText(fields[c]));
+TableMeasure::TableMeasure(const std::vector<std::string_view>& lines, int columns, int fontHalfPoints)
+    : columns_(static_cast<std::size_t>(std::max(columns, 1))),
+      emTwips_(fontHalfPoints * 10),
+      lines_(lines.size()),
+      least_(columns_, 0),
+      preferred_(columns_, 0) {
+    const std::size_t stride = std::max<std::size_t>(1, lines.size() / kSampledLines);
+    for (std::size_t l = 0; l < lines.size(); ++l) {
+        const std::vector<std::string_view> fields = TableFields(lines[l], columns);
+        // Spread without a period, so that rows repeating every few lines are not over-sampled.
+        const bool sampled = stride == 1 || ((l * 0x9E3779B97F4A7C15ULL) >> 40) % stride == 0;
+        for (std::size_t c = 0; c < columns_; ++c) {
+            const std::string_view field = c < fields.size() ? fields[c] : std::string_view();
+            least_[c] = std::max(least_[c], Twips(LongestWord(field)));
+            preferred_[c] = std::max(preferred_[c], Twips(WholeText(field)));
+            if (sampled) SampleCell(field);
         }
     }
+}
+
+int TableMeasure::Twips(int thousandths) const {
+    return static_cast<int>(static_cast<long long>(thousandths) * emTwips_ / 1000);
+}
+
+// The pieces a line of the cell may break between: each word with the blank after it, a hyphen
+// ending a piece.
+void TableMeasure::SampleCell(std::string_view field) {
+    SampledCell cell{pieces_.size(), 0};
+    int piece = 0;
+    auto end = [&] {
+        if (piece > 0) pieces_.push_back(Twips(piece * kWordMarginPercent / 100));
+        piece = 0;
+    };
+    ForEachChar(field, [&](char32_t c) {
+        piece += CharWidth(c);
+        if (c == ' ' || c == '-' || c == '\t') end();
+    });
+    end();
+    cell.Count = pieces_.size() - cell.First;
+    sampled_.push_back(cell);
+}
+
+// The lines the cell takes in a column `width` wide, its pieces set one after another as long as
+// they fit; a piece wider than the column breaks.
+int TableMeasure::CellLines(std::size_t cell, int width) const {
+    const int usable = std::max(width - kCellPaddingTwips, 1);
+    int lines = 1, line = 0;
+    const SampledCell& sampled = sampled_[cell];
+    for (std::size_t k = sampled.First; k < sampled.First + sampled.Count; ++k) {
+        int piece = pieces_[k];
+        if (line > 0 && line + piece > usable) {
+            ++lines;
+            line = 0;
+        }
+        if (piece > usable) {
+            lines += (piece - 1) / usable;
+            piece -= (piece - 1) / usable * usable;
+        }
+        line += piece;
+    }
+    return lines;
+}
+
+std::vector<int> TableMeasure::FitWidths(int availableTwips) const {
     // A "word" wider than a quarter of the page (a run of dates and quotes without a blank) would
     // starve the other long texts; it breaks, as it would in any narrower column.
     const int longestKept = availableTwips / 4;
-    std::vector<int> least(n), preferred(n);
-    for (std::size_t c = 0; c < n; ++c) {
-        least[c] = std::min(needs[c].least, longestKept) + kCellPaddingTwips;
-        preferred[c] = std::max(needs[c].preferred + kCellPaddingTwips, least[c]);
+    std::vector<int> least(columns_), preferred(columns_);
+    for (std::size_t c = 0; c < columns_; ++c) {
+        least[c] = std::min(least_[c], longestKept) + kCellPaddingTwips;
+        preferred[c] = std::max(preferred_[c] + kCellPaddingTwips, least[c]);
     }
     const int leastSum = std::accumulate(least.begin(), least.end(), 0);
     const int preferredSum = std::accumulate(preferred.begin(), preferred.end(), 0);
 
     std::vector<int> widths;
-    std::vector<long long> weights(n);
+    std::vector<long long> weights(columns_);
     if (preferredSum <= availableTwips) {
         // Everything fits on one line: the long texts take the rest of the width.
         widths = preferred;
-        for (std::size_t c = 0; c < n; ++c) weights[c] = preferred[c];
+        for (std::size_t c = 0; c < columns_; ++c) weights[c] = preferred[c];
         Share(widths, availableTwips - preferredSum, weights);
-    } else if (leastSum <= availableTwips) {
-        // Every word fits; the columns that would like more get the rest in proportion.
-        widths = least;
-        for (std::size_t c = 0; c < n; ++c) weights[c] = preferred[c] - least[c];
-        Share(widths, availableTwips - leastSum, weights);
-    } else {
-        // Some word is wider than the page allows: the columns whose words fit in an equal share of
-        // what is left keep them whole; only the widest share the rest and break.
-        widths = FitWidest(least, availableTwips);
+        return widths;
     }
+    // Every word fits or, when the words are wider than the page allows, the columns whose words
+    // fit in an equal share of what is left keep them whole and only the widest break; then the
+    // rest goes where it shortens the rows most.
+    widths = leastSum <= availableTwips ? least : FitWidest(least, availableTwips);
+    int free = availableTwips - std::accumulate(widths.begin(), widths.end(), 0);
+    free -= Balance(widths, preferred, free);
+    // What no column needs goes to those that would like more, in proportion.
+    for (std::size_t c = 0; c < columns_; ++c) weights[c] = std::max(preferred[c] - widths[c], 0);
+    Share(widths, free, weights);
     return widths;
+}
+
+// Lines the sampled rows save when column `c` is `width` wide instead; `lines` holds every sampled
+// cell's lines at the present widths, row by row.
+long long TableMeasure::Saving(const std::vector<int>& lines, std::size_t c, int width) const {
+    long long saving = 0;
+    for (std::size_t first = 0; first < lines.size(); first += columns_) {
+        int others = 1;
+        for (std::size_t o = 0; o < columns_; ++o)
+            if (o != c) others = std::max(others, lines[first + o]);
+        const int now = lines[first + c];
+        if (now > others) saving += now - std::max(others, CellLines(first + c, width));
+    }
+    return saving;
+}
+
+// Hands `free` twips out in steps, each time to the column that saves the sampled rows the most
+// lines per step (the title column, whose rows are the tallest, before a report column that rarely
+// is), looking further than one step where a single step saves nothing, until widening no column
+// shortens a row. Returns the twips given.
+int TableMeasure::Balance(std::vector<int>& widths, const std::vector<int>& preferred, int free) const {
+    std::vector<int> lines(sampled_.size());  // row by row, column by column
+    for (std::size_t k = 0; k < lines.size(); ++k) lines[k] = CellLines(k, widths[k % columns_]);
+    const int step = std::max(kBalanceStepTwips, free / 200);
+    int given = 0;
+    while (free - given >= step) {
+        std::size_t best = columns_;
+        int bestSteps = 0;
+        double bestRate = 0;
+        for (std::size_t c = 0; c < columns_; ++c) {
+            for (int steps = 1; given + steps * step <= free && widths[c] + (steps - 1) * step < preferred[c];
+                 ++steps) {
+                const long long saving = Saving(lines, c, widths[c] + steps * step);
+                if (saving == 0) continue;
+                if (static_cast<double>(saving) / steps > bestRate) {
+                    bestRate = static_cast<double>(saving) / steps;
+                    best = c;
+                    bestSteps = steps;
+                }
+                break;
+            }
+        }
+        if (best == columns_) break;
+        widths[best] += bestSteps * step;
+        given += bestSteps * step;
+        for (std::size_t first = best; first < lines.size(); first += columns_)
+            lines[first] = CellLines(first, widths[best]);
+    }
+    return given;
+}
+
+long long TableMeasure::HeightTwips(const std::vector<int>& widths) const {
+    const std::size_t rows = sampled_.size() / columns_;
+    if (rows == 0) return 0;
+    const int lineTwips = emTwips_ * kLineHeightPercent / 100;
+    long long height = 0;
+    for (std::size_t r = 0; r < rows; ++r) {
+        int tallest = 1;
+        for (std::size_t c = 0; c < columns_; ++c)
+            tallest = std::max(tallest, CellLines(r * columns_ + c, widths[c]));
+        height += static_cast<long long>(tallest) * lineTwips + kRowBorderTwips;
+    }
+    return height * static_cast<long long>(lines_) / static_cast<long long>(rows);
+}
+
+std::vector<int> FitColumnWidths(const std::vector<std::string_view>& lines, int columns, int availableTwips,
+                                 int fontHalfPoints) {
+    return TableMeasure(lines, columns, fontHalfPoints).FitWidths(availableTwips);
 }
 
 }  // namespace tabulex::report

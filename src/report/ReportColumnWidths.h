@@ -2,9 +2,10 @@
 
 // The widths of the report table's columns fitted to their contents, as a word processor's autofit
 // sizes them: every column at least as wide as its longest word, so that no word breaks inside;
-// the space left goes to the columns whose texts are long (the title and the report), so that the
-// narrow ones (number, dates, sheets) stay narrow.
+// the space left goes where it shortens the rows most (the title and the report columns), so that
+// the narrow ones (number, dates, sheets) stay narrow. Texts are measured in Arial's widths.
 
+#include <cstddef>
 #include <string_view>
 #include <vector>
 
@@ -14,8 +15,44 @@ namespace tabulex::report {
 // further fields with their tabs; a shorter line gives fewer fields.
 std::vector<std::string_view> TableFields(std::string_view line, int columns);
 
-// Widths in twips, summing to `availableTwips` (less when the contents need less), for `columns`
-// columns holding the UTF-8 `lines`.
-std::vector<int> FitColumnWidths(const std::vector<std::string_view>& lines, int columns, int availableTwips);
+// The table's UTF-8 lines measured once in a font size: every column's longest word and longest
+// text, and the cells of up to a few thousand rows spread evenly over the table.
+class TableMeasure {
+  public:
+    TableMeasure(const std::vector<std::string_view>& lines, int columns, int fontHalfPoints);
+
+    // Widths in twips summing to `availableTwips`.
+    std::vector<int> FitWidths(int availableTwips) const;
+
+    // About how high, in twips, the whole table is in columns of `widths`: each row as high as its
+    // fullest cell's text wrapped at its column's width.
+    long long HeightTwips(const std::vector<int>& widths) const;
+
+  private:
+    struct SampledCell {
+        std::size_t First = 0;  // in pieces_
+        std::size_t Count = 0;
+    };
+
+    int Twips(int thousandths) const;
+    void SampleCell(std::string_view field);
+    int CellLines(std::size_t cell, int width) const;
+    long long Saving(const std::vector<int>& lines, std::size_t c, int width) const;
+    int Balance(std::vector<int>& widths, const std::vector<int>& preferred, int free) const;
+
+    std::size_t columns_;
+    int emTwips_;
+    std::size_t lines_;
+    std::vector<int> least_;      // the longest word, twips
+    std::vector<int> preferred_;  // the longest text on one line, twips
+    // The cells of the sampled rows, row by row, as the widths of the pieces a line may break
+    // between (a word with its blank, a piece ending with a hyphen).
+    std::vector<SampledCell> sampled_;
+    std::vector<int> pieces_;
+};
+
+// TableMeasure(lines, columns, fontHalfPoints).FitWidths(availableTwips).
+std::vector<int> FitColumnWidths(const std::vector<std::string_view>& lines, int columns, int availableTwips,
+                                 int fontHalfPoints = 24);
 
 }  // namespace tabulex::report

@@ -31,7 +31,7 @@ std::filesystem::path WriteReportDocument(const std::filesystem::path& reportFil
     const std::string textUtf8 = text::Cp1251ToUtf8(ReadReportText(reportFile, encoding));
     ooxml::DocxParts parts;
     parts.Document = ReportDocumentXml(textUtf8, layout);
-    parts.Styles = ReportStylesXml();
+    parts.Styles = ReportStylesXml(layout);
     // Zipped once, at the quickest level: the best one takes several times longer on a large report
     // and saves little. Written like every document: a temporary file renamed over the target.
     ooxml::fs::WriteFileAtomically(target.string(), ooxml::BuildDocxBytes(parts, ooxml::kQuickestZip));

@@ -10,10 +10,17 @@
 namespace tabulex::report {
 namespace {
 
-constexpr int kTextWidthTwips = 9638;        // A4 with 2 cm margins
-constexpr int kLandscapeWidthTwips = 14570;  // the same page turned
-// A table wider than this many columns is set on landscape pages.
+constexpr int kTextWidthTwips = 9638;  // A4 with 2 cm margins
+constexpr int kTextHeightTwips = 14570;
+constexpr int kLandscapeWidthTwips = kTextHeightTwips;  // the same page turned
+constexpr int kLandscapeHeightTwips = kTextWidthTwips;
+// A table wider than this many columns is set on landscape pages; a narrower one when that saves
+// at least a fifth of its pages.
 constexpr int kPortraitColumns = 6;
+constexpr int kLandscapeSavesPercent = 20;
+// The report's text is set at 12 points; a table fitted to its contents at 10, as dense tables are.
+constexpr int kTextHalfPoints = 24;
+constexpr int kFittedTableHalfPoints = 20;
 
 // The text of one line, or of one field, as the content of a run: TAB a tab, 11 a line break,
 // 12 a page break, other control characters dropped; runs of text escaped, their leading and
@@ -115,6 +122,32 @@ class TableWriter {
     int rows_ = 0;
 };
 
+struct TablePages {
+    std::vector<int> Widths;
+    bool Landscape = false;
+};
+
+long long Pages(long long heightTwips, int pageTwips) {
+    return (heightTwips + pageTwips - 1) / pageTwips;
+}
+
+// The columns of the table of `lines` and the pages it is set on: equal fixed columns or, fitted to
+// their contents, on the page (portrait or landscape) that takes fewer pages.
+TablePages LayTable(const std::vector<std::string_view>& lines, int columns, bool fitToContents) {
+    const bool wide = columns > kPortraitColumns;
+    if (!fitToContents) {
+        const int width = wide ? kLandscapeWidthTwips : kTextWidthTwips;
+        return {std::vector<int>(static_cast<std::size_t>(columns), width / columns), wide};
+    }
+    const TableMeasure measure(lines, columns, kFittedTableHalfPoints);
+    TablePages landscape{measure.FitWidths(kLandscapeWidthTwips), true};
+    if (wide) return landscape;
+    TablePages portrait{measure.FitWidths(kTextWidthTwips), false};
+    const long long portraitPages = Pages(measure.HeightTwips(portrait.Widths), kTextHeightTwips);
+    const long long landscapePages = Pages(measure.HeightTwips(landscape.Widths), kLandscapeHeightTwips);
+    return landscapePages * 100 <= portraitPages * (100 - kLandscapeSavesPercent) ? landscape : portrait;
+}
+
 std::vector<std::string_view> ReportLines(std::string_view textUtf8) {
     std::vector<std::string_view> lines = ooxml::SplitParagraphs(textUtf8);
     if (lines.size() > 1 && lines.back().empty()) lines.pop_back();  // the last line's own line end
@@ -123,8 +156,9 @@ std::vector<std::string_view> ReportLines(std::string_view textUtf8) {
 
 std::string FontProperties() {
     const std::string font(kReportFont);
+    const std::string size = std::to_string(kTextHalfPoints);
     return "<w:rPr><w:rFonts w:ascii=\"" + font + "\" w:hAnsi=\"" + font + "\" w:eastAsia=\"" + font +
-           "\" w:cs=\"" + font + "\"/></w:rPr>";
+           "\" w:cs=\"" + font + "\"/><w:sz w:val=\"" + size + "\"/><w:szCs w:val=\"" + size + "\"/></w:rPr>";
 }
 
 }  // namespace
@@ -135,23 +169,21 @@ std::string ReportDocumentXml(std::string_view textUtf8, const ReportDocumentLay
     out.reserve(out.size() + textUtf8.size() * 3 + lines.size() * 120);
     std::size_t next = 0;
     const int columns = std::max(layout.TableColumns, 1);
-    const bool landscape = layout.ToTable && columns > kPortraitColumns;
+    bool landscape = false;
     if (layout.ToTable) {
         const std::size_t tableLines = std::min<std::size_t>(std::max(layout.TableLines, 1), lines.size());
-        const int width = landscape ? kLandscapeWidthTwips : kTextWidthTwips;
         const std::vector<std::string_view> tableText(
             lines.begin(), lines.begin() + static_cast<std::ptrdiff_t>(tableLines));
-        TableWriter table(out,
-                          layout.FitToContents
-                              ? FitColumnWidths(tableText, columns, width)
-                              : std::vector<int>(static_cast<std::size_t>(columns), width / columns),
-                          layout.FitToContents);
+        TablePages laid = LayTable(tableText, columns, layout.FitToContents);
+        landscape = laid.Landscape;
+        TableWriter table(out, std::move(laid.Widths), layout.FitToContents);
         for (; next < tableLines; ++next) table.Row(lines[next]);
         table.End();
         if (next == lines.size()) out += "<w:p/>";  // a table is always followed by a paragraph
     }
-    // The table's cells take the font from the document defaults; the paragraphs outside it carry it
-    // directly as well, so that text copied from them into another document stays in the font.
+    // The table's cells take the font and its size from the document defaults; the paragraphs
+    // outside it carry them directly, so that they keep the text's size beside a fitted table and
+    // text copied from them into another document stays in the font.
     const std::string font = FontProperties();
     for (; next < lines.size(); ++next) AppendParagraph(out, lines[next], font);
     out += ooxml::DocumentXmlEnd(landscape ? ooxml::PageOrientation::Landscape
@@ -159,8 +191,9 @@ std::string ReportDocumentXml(std::string_view textUtf8, const ReportDocumentLay
     return out;
 }
 
-std::string ReportStylesXml() {
-    return ooxml::DefaultStylesXml(kReportFont);
+std::string ReportStylesXml(const ReportDocumentLayout& layout) {
+    const bool fittedTable = layout.ToTable && layout.FitToContents;
+    return ooxml::DefaultStylesXml(kReportFont, fittedTable ? kFittedTableHalfPoints : kTextHalfPoints);
 }
 
 }  // namespace tabulex::report

@@ -17,12 +17,14 @@ inline constexpr std::string_view kReportFont = "Arial";
 // The first layout.TableLines lines (at least one) become a table of layout.TableColumns columns,
 // split at TAB: the extra fields of a longer line stay, tab-separated, in its last cell; a shorter
 // line leaves the remaining cells empty. Every row is kept on one page and the header row repeats on
-// every page. The table's columns are sized from their contents (FitToContents) or equal over the
-// text width; a table of more than six columns is set on landscape pages. The lines after the
-// table, or every line without the table, are paragraphs.
+// every page. The table's columns are equal over the text width, or sized from their contents
+// (FitToContents) with the table set at 10 points. A table of more than six columns is set on
+// landscape pages, a fitted narrower one when that saves a fifth of its pages. The lines after the
+// table, or every line without the table, are paragraphs at 12 points.
 std::string ReportDocumentXml(std::string_view textUtf8, const ReportDocumentLayout& layout);
 
-// word/styles.xml of the report: the document defaults set in the report font.
-std::string ReportStylesXml();
+// word/styles.xml of the report: the document defaults set in the report font, at the size of the
+// table's cells.
+std::string ReportStylesXml(const ReportDocumentLayout& layout);
 
 }  // namespace tabulex::report

@@ -169,6 +169,37 @@ TEST_F(ReportDocumentXmlTest, ArialThroughoutAndTheTableLayoutOfTheAutosizeOptio
         EXPECT_EQ(xml.find("w:orient=\"landscape\""), std::string::npos);
         EXPECT_NE(xml.find("<w:t xml:space=\"preserve\">  Раздел 1.  </w:t>"), std::string::npos);
         EXPECT_NE(xml.find("&lt;Приказы&gt; &amp; \"копии\""), std::string::npos);
+        // A fitted table is set at 10 points, a fixed one at 12 as the text after it.
+        EXPECT_NE(styles.find(fit ? "<w:sz w:val=\"20\"/>" : "<w:sz w:val=\"24\"/>"), std::string::npos);
+        EXPECT_NE(xml.find("<w:szCs w:val=\"24\"/></w:rPr><w:t>Проверялась таблица №1.</w:t>"),
+                  std::string::npos);
+    }
+}
+
+TEST_F(ReportDocumentXmlTest, ALongFittedTableTurnsLandscapeWhenThatSavesPages) {
+    std::string report = "№\tЗаголовок\tДаты\tКол-во\tПримечание\tОтчет\r\n";
+    for (int row = 1; row <= 600; ++row)
+        report += std::to_string(row) +
+                  "\tПротоколы заседаний правления колхоза имени Кирова и документы к ним (справки, "
+                  "докладные записки, переписка) за 1941 год\t01.1941-12.1941\t12\t\t"
+                  "Дата неверная \"Кон.; \"; Название Лишняя точка в конце\r\n";
+    report += "\r\nПроверялась таблица №1.\r\n";
+    struct Case {
+        const char* Name;
+        ReportDocumentLayout Layout;
+        bool Landscape;
+    } cases[] = {
+        {"fitted", {601, 6, true, true}, true},
+        {"fixed widths stay as they were", {601, 6, true, false}, false},
+        {"a short fitted table stays portrait", {3, 6, true, true}, false},
+    };
+    for (const Case& test : cases) {
+        SCOPED_TRACE(test.Name);
+        const fs::path path =
+            WriteReportDocument(WriteReport(test.Name, report.c_str()), Encoding::Cp1251, test.Layout);
+        const std::string xml = word::docx::Package::Load(path.string()).Bytes("word/document.xml");
+        EXPECT_EQ(xml.find("w:orient=\"landscape\"") != std::string::npos, test.Landscape);
+        EXPECT_NE(xml.find(test.Landscape ? "<w:tblW w:w=\"14570\"" : "<w:tblW w:w=\"96"), std::string::npos);
     }
 }
 
