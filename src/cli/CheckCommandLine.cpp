@@ -26,7 +26,7 @@ void ParseColumns(const std::string& value, check::CheckOptions& options) {
 void CheckCommandLine::Register(CLI::App& app) {
     CheckCommandOptions& options = options_;
     CLI::App* check = &AddSubcommand(app, "check", "Проверить описи (файлы или папки)");
-    check->add_option("paths", options.Paths, "Файлы описей или папки с ними")
+    check->add_option("описи", options.Paths, "Файлы описей или папки с ними")
         ->type_name("ФАЙЛ|ПАПКА")
         ->required();
     check->add_option("--report-dir", options.ReportDir, "Папка отчётов (по умолчанию папка данных)");

@@ -42,7 +42,7 @@ std::string_view Description(tools::Tool tool) {
 void FixCommandLine::Register(CLI::App& app) {
     CLI::App* fix = command_ =
         &AddSubcommand(app, "fix", "Исправить опись: команды выполняются в порядке указания");
-    fix->add_option("file", options_.File, "Файл описи")->required();
+    fix->add_option("опись", options_.File, "Файл описи")->type_name("ФАЙЛ")->required();
     for (tools::Tool tool : kTools)
         fix->add_flag("--" + std::string(ToolFlag(tool)))->description(std::string(Description(tool)));
     auto* output =
@@ -72,7 +72,7 @@ int FixCommandLine::Run(const CommandContext& context) {
 void PrefaceCommandLine::Register(CLI::App& app) {
     CLI::App& preface =
         AddSubcommand(app, "preface", "Показать текст описи перед основной таблицей (предисловие)");
-    preface.add_option("file", file_, "Файл описи")->required();
+    preface.add_option("опись", file_, "Файл описи")->type_name("ФАЙЛ")->required();
 }
 
 int PrefaceCommandLine::Run(const CommandContext& context) {

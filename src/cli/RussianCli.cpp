@@ -3,6 +3,7 @@
 #include <CLI/CLI.hpp>
 
 #include <memory>
+#include <string>
 #include <string_view>
 
 namespace tabulex::cli {
@@ -40,7 +41,8 @@ std::string TranslateMessage(const CLI::Error& error) {
     if (dynamic_cast<const CLI::ExtrasError*>(&error)) return "Лишние аргументы: " + AfterColon(message);
     if (dynamic_cast<const CLI::RequiredError*>(&error)) {
         if (Between(message, "", " is required", part)) {
-            if (part == "paths") return "Не указаны файлы или папки описей";
+            if (part == "описи") return "Не указаны файлы или папки описей";
+            if (part == "опись") return "Не указан файл описи";
             return "Не указан обязательный параметр " + part;
         }
         if (message.find("subcommand") != std::string_view::npos) return "Не указана команда";
@@ -61,8 +63,39 @@ std::string TranslateMessage(const CLI::Error& error) {
     return "Неверные аргументы командной строки";
 }
 
+// Characters of a UTF-8 text, as a terminal shows them (one column each).
+std::size_t Columns(std::string_view utf8) {
+    std::size_t columns = 0;
+    for (char c : utf8) columns += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    return columns;
+}
+
+// A two-column help line: the name, then the description from column `width` (on a line of its
+// own when the name reaches that column), aligned by characters rather than bytes.
+std::string HelpLine(const std::string& name, const std::string& description, std::size_t width) {
+    std::string out = "  " + name;
+    const std::size_t shown = Columns(out);
+    if (!description.empty()) {
+        out += shown >= width ? "\n" + std::string(width, ' ') : std::string(width - shown, ' ');
+        for (char c : description) {
+            out += c;
+            if (c == '\n') out.append(width, ' ');
+        }
+    }
+    return out + "\n";
+}
+
 class RussianFormatter : public CLI::Formatter {
   public:
+    std::string make_option(const CLI::Option* option, bool isPositional) const override {
+        return HelpLine(make_option_name(option, isPositional) + make_option_opts(option),
+                        make_option_desc(option), get_column_width());
+    }
+
+    std::string make_subcommand(const CLI::App* sub) const override {
+        return HelpLine(sub->get_display_name(true), sub->get_description(), get_column_width());
+    }
+
     RussianFormatter() {
         label("Usage", "Использование");
         label("OPTIONS", "ПАРАМЕТРЫ");

@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <set>
 #include <sstream>
 
 namespace tabulex::cli {
@@ -193,6 +194,27 @@ TEST_F(CheckCommandTest, HelpUsageAndErrorsAreRussian) {
         for (const char* english : {"Usage", "OPTIONS", "SUBCOMMAND", "Print this", "Run with", "REQUIRED",
                                     "expected", "is required", "Options:", "Subcommands:", "TEXT", "INT"})
             EXPECT_EQ(shown.find(english), std::string::npos) << english << " in\n" << shown;
+    }
+}
+
+// The descriptions of the help start in one column, counted in characters: the value names are
+// Cyrillic, two bytes a letter.
+TEST_F(CheckCommandTest, HelpDescriptionsLineUp) {
+    for (const char* command : {"check", "fix", "preface"}) {
+        const auto result = Run({command, "--help"});
+        std::istringstream lines(result.Out);
+        std::set<std::size_t> starts;
+        for (std::string line; std::getline(lines, line);) {
+            if (!line.starts_with("  ")) continue;
+            std::u32string wide;
+            for (std::size_t k = 0; k < line.size(); ++k)
+                if ((static_cast<unsigned char>(line[k]) & 0xC0) != 0x80)
+                    wide += line[k] == ' ' ? U' ' : U'x';
+            const std::size_t gap = wide.find(U"  ", 2);
+            if (gap == std::u32string::npos) continue;  // the name alone, its description below
+            starts.insert(wide.find_first_not_of(U' ', gap));
+        }
+        EXPECT_EQ(starts.size(), 1u) << command << ":\n" << result.Out;
     }
 }
 
