@@ -82,6 +82,23 @@ TEST_F(ResumeTest, ResumedCheckAppendsToTheStoppedReport) {
     ExpectReport(root_ / "report", "every-row-kind.report.txt");
 }
 
+// The certification line is compared with the counts of every row, those before the stop included.
+TEST_F(ResumeTest, AResumedCheckComparesTheCertificationLineAsAWholeOneDoes) {
+    const auto inventory = MakeInventory("certified.plan.txt", "opis.docx");
+    const auto certification = [&] {
+        const std::string report = text::Cp1251ToUtf8(ReadFile(root_ / "report" / "Tabulex_Report.txt"));
+        const std::size_t at = report.find("Сверка заверительной надписи:");
+        return at == std::string::npos ? std::string() : report.substr(at, report.find("\r\n\r\n", at) - at);
+    };
+    ASSERT_EQ(Check(inventory, root_ / "report").Status, 1);
+    const std::string whole = certification();
+    EXPECT_NE(whole.find("последний номер № 5, а в описи № 6"), std::string::npos) << whole;
+
+    ASSERT_EQ(StopAt(inventory, 6).End, check::CheckEnd::Stopped);
+    ASSERT_EQ(Check(inventory, root_ / "report", {"--resume"}).Status, 1);
+    EXPECT_EQ(certification(), whole);
+}
+
 TEST_F(ResumeTest, AnotherFileOfTheSameNameOrAChangedFileStartsAgainWithANotice) {
     const auto inventory = MakeInventory("every-row-kind.plan.txt", "opis.docx");
     const std::string notice =
