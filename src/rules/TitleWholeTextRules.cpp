@@ -37,14 +37,16 @@ constexpr std::array kContainsRules{
 
 // Opening and closing characters of a pair and the message opening for a non-zero balance.
 struct BalanceRule {
-    char Open;
-    char Close;
+    int Open;  // 1251 codes
+    int Close;
     std::string_view Message;
 };
 
 constexpr std::array kBalanceRules{
-    BalanceRule{'\xAB', '\xBB', "Кол-во парных «кавычек-ёлочек» не сходится на "_cp},  // « »
-    BalanceRule{'\x84', '\x93', "Кол-во парных „кавычек-лапок“ не сходится на "_cp},   // „ “
+    BalanceRule{text::ch::kLeftGuillemet, text::ch::kRightGuillemet,
+                "Кол-во парных «кавычек-ёлочек» не сходится на "_cp},
+    BalanceRule{text::ch::kLowQuote, text::ch::kLeftCurlyQuote,
+                "Кол-во парных „кавычек-лапок“ не сходится на "_cp},
     BalanceRule{'(', ')', "Кол-во парных круглых (скобок) не сходится на "_cp},
     BalanceRule{'[', ']', "Кол-во парных квадратных [скобок] не сходится на "_cp},
 };
@@ -106,7 +108,8 @@ void CheckPartyName(std::string_view title, const ByteCounts& counts, RunState& 
 
 void CheckBalances(const ByteCounts& counts, RunState& state, std::string& out) {
     for (const BalanceRule& rule : kBalanceRules) {
-        const int balance = CountOf(counts, rule.Open) - CountOf(counts, rule.Close);
+        const int balance =
+            counts[static_cast<std::size_t>(rule.Open)] - counts[static_cast<std::size_t>(rule.Close)];
         if (balance == 0) continue;
         std::string message(rule.Message);
         message.append(std::to_string(std::abs(balance))).append("; ");
