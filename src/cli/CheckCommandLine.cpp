@@ -29,7 +29,8 @@ void CheckCommandLine::Register(CLI::App& app) {
     check->add_option("описи", options.Paths, "Файлы описей или папки с ними")
         ->type_name("ФАЙЛ|ПАПКА")
         ->required();
-    check->add_option("--report-dir", options.ReportDir, "Папка отчётов (по умолчанию папка данных)");
+    check->add_option("--report-dir", options.ReportDir, "Папка отчётов (по умолчанию папка данных)")
+        ->type_name("ПАПКА");
     check->add_flag(
         "--no-warnings", [&](int64_t) { options.Check.ShowWarnings = false; },
         "Не показывать предупреждения");
@@ -54,8 +55,10 @@ void CheckCommandLine::Register(CLI::App& app) {
         "Не создавать Tabulex_Report.docx");
     check->add_flag("--quiet,-q", options.Quiet, "Только ошибки и код возврата");
     check->add_flag("--resume", options.Resume, "Продолжить прерванную проверку с сохранённой строки");
-    check->add_option("--annotate", options.Annotate,
-                      "Записать копию описи (.docx) с примечаниями у каждой строки с замечаниями");
+    check
+        ->add_option("--annotate", options.Annotate,
+                     "Записать копию описи (.docx) с примечаниями у каждой строки с замечаниями")
+        ->type_name("ФАЙЛ");
     check->add_option("--jobs,-j", options.Jobs, "Сколько описей проверять одновременно (0: все ядра)")
         ->default_val(0);
 }

@@ -1,6 +1,7 @@
 #include "cli/FixCommandLine.h"
 
 #include "cli/ProgressDisplay.h"
+#include "cli/RussianCli.h"
 
 #include <CLI/CLI.hpp>
 
@@ -46,13 +47,15 @@ void FixCommandLine::Register(CLI::App& app) {
     for (tools::Tool tool : kTools)
         fix->add_flag("--" + std::string(ToolFlag(tool)))->description(std::string(Description(tool)));
     auto* output =
-        fix->add_option("-o,--output", options_.Output, "Записать исправленную опись в новый файл .docx");
+        fix->add_option("-o,--output", options_.Output, "Записать исправленную опись в новый файл .docx")
+            ->type_name("ФАЙЛ");
     auto* inPlace =
         fix->add_flag("--in-place", options_.InPlace, "Заменить исходный файл (копия остаётся в ФАЙЛ.bak)");
     output->excludes(inPlace);
     fix->add_option("--format", format_, "Вывод: text или json")
         ->default_val("text")
-        ->check(CLI::IsMember({"text", "json"}));
+        ->check(OneOf({"text", "json"}))
+        ->type_name(OneOfName({"text", "json"}));
     fix->add_flag("--quiet,-q", options_.Quiet, "Только ошибки и код возврата");
 }
 

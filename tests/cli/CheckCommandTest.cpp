@@ -177,6 +177,8 @@ TEST_F(CheckCommandTest, HelpUsageAndErrorsAreRussian) {
     } cases[] = {
         {{"--help"}, 0, "Использование: tabulex [ПАРАМЕТРЫ] [КОМАНДА]"},
         {{"check", "--help"}, 0, "Показать эту справку и выйти"},
+        {{"fix", "--help"}, 0, "--format {text,json}=text"},
+        {{"fix", "a.docx", "--format", "xml"}, 2, "--format: ожидается text или json, а не xml"},
         {{}, 2, "Использование: tabulex"},
         {{"check"}, 2, "Ошибка: Не указаны файлы или папки описей\nСправка: tabulex check --help\n"},
         {{"check", "a.docx", "--bogus"}, 2, "Ошибка: Лишние аргументы: --bogus"},
