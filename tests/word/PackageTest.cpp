@@ -24,7 +24,7 @@ namespace {
 using namespace testing;
 
 const std::vector<std::string> kFixtures = {"ukrf.docx", "LIR007-ru-RU-ordinalText.docx",
-                                            "blk-paras-and-tables.docx", "59030.docx"};
+                                            "blk-paras-and-tables.docx", "59030.docx", "tbl-props.docx"};
 
 std::string FixturePath(const std::string& name) {
     return std::string(TABULEX_FIXTURES) + "/docx/" + name;

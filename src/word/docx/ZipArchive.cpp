@@ -7,6 +7,8 @@
 #include <zip.h>
 
 #include <algorithm>
+#include <cstdlib>
+#include <cstring>
 #include <memory>
 #include <unordered_set>
 
@@ -255,9 +257,19 @@ std::string ReadOne(std::string_view bytes, std::uint64_t index, const std::stri
 std::string Write(std::string_view source, const std::vector<OutEntry>& entries) {
     zip_error_t error;
     zip_error_init(&error);
-    SourcePtr buffer(
-        zip_source_buffer_create(source.empty() ? nullptr : source.data(), source.size(), 0, &error));
-    if (!buffer) WriteFailed("zip_source_buffer_create", &error);
+    // libzip is given a copy of its own to free: when the write only appends to the original bytes
+    // it clones the buffer and frees the original, even one it was told not to free (libzip 1.7).
+    void* copy = nullptr;
+    if (!source.empty()) {
+        copy = std::malloc(source.size());
+        if (copy == nullptr) throw word::Error(std::string(messages::kSaveFailed), "out of memory");
+        std::memcpy(copy, source.data(), source.size());
+    }
+    SourcePtr buffer(zip_source_buffer_create(copy, source.size(), 1, &error));
+    if (!buffer) {
+        std::free(copy);
+        WriteFailed("zip_source_buffer_create", &error);
+    }
     zip_t* archive =
         zip_open_from_source(buffer.get(), source.empty() ? ZIP_CREATE | ZIP_TRUNCATE : 0, &error);
     if (!archive) WriteFailed("zip_open_from_source", &error);
