@@ -42,8 +42,6 @@ void CheckStop(ToolHost& host);
 int MainTableOf(word::Document& document);
 // The field text of a row: Range.Text trimmed, every end-of-cell mark a TAB.
 std::string FieldText(word::Row& row);
-// The number of cells of a row, from the end-of-cell marks of its text.
-int CellCount(std::string_view rowRangeText);
 // "Удалено пустых строк: 12"
 std::string CountText(std::string_view prefix, int count);
 

@@ -61,7 +61,7 @@ void ListsOfTableToText(word::Table& table) {
     const int columnCount = table.Columns()->Count();
     std::vector<int> cellsInRow(static_cast<std::size_t>(rowCount) + 1);
     for (int r = 1; r <= rowCount; ++r)
-        cellsInRow[static_cast<std::size_t>(r)] = detail::CellCount(table.Rows()->Item(r)->Range()->Text());
+        cellsInRow[static_cast<std::size_t>(r)] = table.Rows()->Item(r)->CellCount();
     for (int c = columnCount; c >= 1; --c) {
         for (int r = rowCount; r >= 1; --r) {
             if (c > cellsInRow[static_cast<std::size_t>(r)]) continue;

@@ -73,6 +73,8 @@ class Row {
   public:
     virtual ~Row() = default;
     virtual std::unique_ptr<word::Range> Range() = 0;
+    // Row.Cells.Count: the row's own cells (a table nested in one of them not counted).
+    virtual int CellCount() const = 0;
     virtual int AllowBreakAcrossPages() const = 0;
     virtual void SetAllowBreakAcrossPages(int value) = 0;
     virtual void Delete() = 0;

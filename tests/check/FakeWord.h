@@ -137,6 +137,7 @@ class FakeRowObject : public word::Row {
   public:
     explicit FakeRowObject(FakeRow& row) : row_(row) {}
     std::unique_ptr<word::Range> Range() override { return std::make_unique<FakeRange>(&row_, nullptr); }
+    int CellCount() const override { return static_cast<int>(row_.Cells.size()); }
     int AllowBreakAcrossPages() const override { return row_.AllowBreak; }
     void SetAllowBreakAcrossPages(int value) override { row_.AllowBreak = value; }
     void Delete() override {}

@@ -21,18 +21,10 @@ std::string Visible(std::string_view text1251) {
     return out;
 }
 
-int CellCount(std::string_view rowText) {
-    int marks = 0;
-    for (std::size_t i = 0; i + 1 < rowText.size(); ++i)
-        marks += rowText[i] == '\r' && rowText[i + 1] == '\a';
-    return marks - 1;
-}
-
 std::string RowView(word::Table& table, int row, bool withFormatting) {
     auto rowObject = table.Rows()->Item(row);
-    const std::string rowText = rowObject->Range()->Text();
     std::string view;
-    for (int c = 1; c <= CellCount(rowText); ++c) {
+    for (int c = 1; c <= rowObject->CellCount(); ++c) {
         auto range = table.Cell(row, c)->Range();
         std::string cell = range->Text();
         if (cell.size() >= 2) cell.resize(cell.size() - 2);  // the end-of-cell mark

@@ -133,6 +133,25 @@ TEST(CommandTextsTest, ADocumentWithoutTablesReportsNothingDone) {
     EXPECT_NE(host.Confirmations[0].find("все таблицы (0)"), std::string::npos);
 }
 
+// A table nested in a cell adds its cells' marks to the outer row's text; the outer row still has
+// only its own cells, and no command reaches for one it does not have.
+TEST(CommandTextsTest, EveryCommandCompletesOnATableNestedInACell) {
+    const std::string nested = TableXml({"\ta\tb"}, 3);
+    const std::string cell = "<w:tc><w:p><w:r><w:t>1</w:t></w:r></w:p></w:tc>";
+    const std::string body =
+        "<w:tbl><w:tblGrid><w:gridCol/><w:gridCol/><w:gridCol/></w:tblGrid><w:tr><w:tc><w:p/>" + nested +
+        "<w:p/></w:tc>" + cell + "</w:tr><w:tr>" + cell + cell + cell + "</w:tr></w:tbl><w:p/>";
+    for (Tool tool : {Tool::DeleteEmptyRows, Tool::DeleteNumberingRows, Tool::NumberCases,
+                      Tool::AutoNumberCases, Tool::TablesToText, Tool::ListsToText, Tool::ForbidRowBreaks,
+                      Tool::DeleteGraphics, Tool::FormatHeadings}) {
+        SCOPED_TRACE(static_cast<int>(tool));
+        auto document = DocumentOf(body);
+        RecordingHost host;
+        const ToolOutcome outcome = RunTool(tool, *document, host, {.ShiftHeld = true});
+        EXPECT_EQ(outcome.End, ToolEnd::Completed) << (host.Statuses.empty() ? "" : host.Statuses.back());
+    }
+}
+
 TEST(CommandTextsTest, AFailingCommandReportsTheHostsMessageAndTakesTheHourglassBack) {
     // A row without any cell: numbering cannot reach its first cell.
     auto document = DocumentOf(

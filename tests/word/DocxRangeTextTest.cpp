@@ -110,6 +110,7 @@ TEST_F(RowTextTest, CellTextEndsWithTheEndOfCellMark) {
     EXPECT_EQ(Show(table->Cell(1, 1)->Range()->Text()), "а¶б|");
     EXPECT_EQ(Show(table->Cell(1, 2)->Range()->Text()), "|");
     EXPECT_EQ(Show(table->Cell(1, 3)->Range()->Text()), "x|||");
+    EXPECT_EQ(table->Rows()->Item(1)->CellCount(), 3);  // the nested table's cell not among them
     EXPECT_THROW(table->Cell(1, 4), Error);
     EXPECT_THROW(table->Cell(2, 1), Error);
     EXPECT_THROW(table->Cell(0, 1), Error);

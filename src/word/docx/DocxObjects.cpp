@@ -99,6 +99,11 @@ class DocxRow final : public word::Row {
     // after any structural edit, so the place stays true for as long as the handle works.
     DocxRow(TableRef table, NodeRef ref, int index) : table_(table), ref_(ref), index_(index) {}
     std::unique_ptr<word::Range> Range() override { return MakeRange(ref_, RangeKind::Row); }
+    int CellCount() const override {
+        if (const CompactStory* story = ref_.Compact())
+            return story->CellCount(ref_.Place.Table, ref_.Place.Row);
+        return static_cast<int>(CellsOf(ref_.Get()).size());
+    }
     int AllowBreakAcrossPages() const override {
         if (const CompactStory* story = ref_.Compact())
             return story->CantSplit(ref_.Place.Table, ref_.Place.Row) ? kFalse : kTrue;
