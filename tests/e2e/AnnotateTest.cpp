@@ -5,6 +5,7 @@
 #include "e2e/AnnotationReader.h"
 #include "e2e/E2eTest.h"
 #include "e2e/InventoryBuilder.h"
+#include "word/docx/Package.h"
 
 #include <cstdlib>
 #include <set>
@@ -103,6 +104,23 @@ TEST_F(AnnotateTest, EveryProblemRowGetsACommentOnTheCellItsFirstMessageConcerns
         ++authors;
     EXPECT_EQ(authors, comments.size());
     EXPECT_NE(content.find("Название отсутствует"), std::string::npos);
+}
+
+// A manual line break in the number cell reaches the summary comment (the certification line
+// names the first number as the cell gives it) as Word's own break: XML 1.0 cannot hold the
+// character, even as a reference, and LibreOffice refuses such a part.
+TEST_F(AnnotateTest, ALineBreakInACellsTextBecomesABreakInTheComment) {
+    const fs::path inventory = root_ / "breaks.docx";
+    WriteInventory(
+        "-\t№ п/п\tЗаголовок дела\tКрайние даты\tКол-во листов\tПримечание\n"
+        "-\t1{br}а\tПротоколы заседаний правления.\t1950\t12\t\n",
+        inventory);
+    const fs::path copy = root_ / "breaks-annotated.docx";
+    ASSERT_LE(Check(inventory, root_ / "report", {"--annotate", copy.string()}).Status, 1);
+    const std::string comments = word::docx::Package::Load(copy.string()).Bytes("word/comments.xml");
+    for (int control = 0; control < 0x20; ++control)
+        EXPECT_EQ(comments.find("&#" + std::to_string(control) + ";"), std::string::npos) << control;
+    EXPECT_NE(comments.find("1</w:t><w:br/><w:t>а"), std::string::npos) << comments;
 }
 
 TEST_F(AnnotateTest, CommentsAlreadyInTheDocumentAreKept) {

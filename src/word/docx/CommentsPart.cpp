@@ -2,6 +2,7 @@
 
 #include "text/Cp1251.h"
 #include "word/docx/CommentAnchors.h"
+#include "word/docx/ContentEdit.h"
 #include "word/docx/PartRegistration.h"
 #include "word/docx/XmlPart.h"
 
@@ -69,9 +70,8 @@ void AppendComment(pugi::xml_node comments, int id, const CommentSet& set,
         pugi::xml_node paragraph = comment.append_child("w:p");
         if (first) paragraph.append_child("w:r").append_child("w:annotationRef");
         first = false;
-        pugi::xml_node t = paragraph.append_child("w:r").append_child("w:t");
-        t.append_attribute("xml:space") = "preserve";
-        t.text() = text::Cp1251ToUtf8(line).c_str();
+        // A line break or tab of a cell's text as Word's own elements: XML cannot hold them as text.
+        AppendRunContent(paragraph.append_child("w:r"), text::Cp1251ToUtf8(line));
     }
 }
 

@@ -1,6 +1,7 @@
 #include "word/docx/ListEdit.h"
 
 #include "text/Cp1251.h"
+#include "word/docx/ContentEdit.h"
 #include "word/docx/DocxDocument.h"
 #include "word/docx/InlineWalk.h"
 #include "word/docx/Ooxml.h"
@@ -53,19 +54,7 @@ void InsertLiteralNumber(pugi::xml_node paragraph, const std::string& textUtf8) 
     pugi::xml_node pPr = paragraph.child("w:pPr");
     pugi::xml_node run = pPr ? paragraph.insert_child_after("w:r", pPr) : paragraph.prepend_child("w:r");
     CopyMarkProperties(paragraph, run);
-    std::string_view rest = textUtf8;
-    while (!rest.empty()) {
-        std::size_t tab = rest.find('\t');
-        std::string_view piece = rest.substr(0, tab);
-        if (!piece.empty()) {
-            pugi::xml_node t = run.append_child("w:t");
-            t.append_attribute("xml:space") = "preserve";
-            t.text().set(std::string(piece).c_str());
-        }
-        if (tab == std::string_view::npos) break;
-        run.append_child("w:tab");
-        rest.remove_prefix(tab + 1);
-    }
+    AppendRunContent(run, textUtf8);
 }
 
 template <class F>
