@@ -229,7 +229,10 @@ int RunCheckCommand(const CheckCommandOptions& options, std::ostream& out, std::
     const Plan plan = PlanJobs(options);
     const auto& jobs = plan.Jobs;
     if (jobs.empty()) {
-        err << "Не найдено ни одной описи (.docx, .doc, .rtf, .odt).\n";
+        // Only folders give no jobs; their subfolders are not searched.
+        err << "В указанных папках не найдено ни одной описи (.docx, .doc, .rtf, .odt); вложенные папки "
+               "не просматриваются.\n";
+        if (options.Format == OutputFormat::Json) out << "[]\n";  // still one JSON document
         return kExitNotChecked;
     }
     if (const std::string problem = AnnotateProblem(options, jobs); !problem.empty()) {

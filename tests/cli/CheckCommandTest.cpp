@@ -147,6 +147,14 @@ TEST_F(CheckCommandTest, JsonOfABatchIsOneArray) {
     EXPECT_NE(result.Out.find("\\ufffd\\ufffd\\ufffd\\ufffd\\ufffd \\\"1\\\".docx\""), std::string::npos)
         << result.Out;
     EXPECT_NE(result.Err.find("Итого: проверено описей: 2"), std::string::npos) << result.Err;
+
+    // A folder without inventories (they are one level down) gives an empty array and says why.
+    fs::create_directories(root_ / "fund" / "opis-1");
+    fs::copy_file(root_ / "shelf" / "a.docx", root_ / "fund" / "opis-1" / "a.docx");
+    const auto empty = Run({"check", (root_ / "fund").string(), "--format", "json"});
+    EXPECT_EQ(empty.Status, 2);
+    EXPECT_EQ(empty.Out, "[]\n");
+    EXPECT_NE(empty.Err.find("вложенные папки не просматриваются"), std::string::npos) << empty.Err;
 }
 
 TEST_F(CheckCommandTest, JsonListsProblemRowsWithTheirClasses) {
