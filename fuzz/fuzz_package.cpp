@@ -1,5 +1,6 @@
 // Arbitrary bytes as a .docx container: the zip reader with its limits, every XML part through the
-// DOM parser, then the document opened from the package and every table answer read.
+// DOM parser, the package written back with its main part changed and read again (the zip writer),
+// then the document opened from the package and every table answer read.
 
 #include "FuzzSupport.h"
 
@@ -38,6 +39,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 ParsePart(package, name);
             } catch (const word::Error&) {
             }
+        }
+        if (package.Has("word/document.xml")) {
+            package.SetBytes("word/document.xml", package.Bytes("word/document.xml") + "\n");
+            Package::FromBytes(package.ToBytes(), "fuzz.docx", FuzzLimits());
         }
         auto document = DocxDocument::FromPackage(std::move(package), "fuzz.docx");
         fuzz::TableAnswers(*document);
