@@ -145,7 +145,9 @@ TablePages LayTable(const std::vector<std::string_view>& lines, int columns, boo
     TablePages portrait{measure.FitWidths(kTextWidthTwips), false};
     const long long portraitPages = Pages(measure.HeightTwips(portrait.Widths), kTextHeightTwips);
     const long long landscapePages = Pages(measure.HeightTwips(landscape.Widths), kLandscapeHeightTwips);
-    return landscapePages * 100 <= portraitPages * (100 - kLandscapeSavesPercent) ? landscape : portrait;
+    const bool saves = landscapePages < portraitPages &&
+                       landscapePages * 100 <= portraitPages * (100 - kLandscapeSavesPercent);
+    return saves ? landscape : portrait;
 }
 
 std::vector<std::string_view> ReportLines(std::string_view textUtf8) {
