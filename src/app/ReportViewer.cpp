@@ -89,11 +89,15 @@ ReportViewer::ReportViewer(QWidget* parent) : QWidget(parent, Qt::Window) {
 void ReportViewer::ShowOutcome(const check::CheckOutcome& outcome) {
     Summary->setPlainText(SummaryText(outcome));
     model_->SetRows(outcome.ProblemRows);
-    // The cells get what they need up to a share of the width; the problems take the rest.
+    // The cells get what they need up to a share of the width, the title (what the archivist reads
+    // the row by) the largest; the problems take the rest.
     Table->resizeColumnsToContents();
-    const int cellLimit = fontMetrics().averageCharWidth() * 24;
-    for (int column = ProblemTableModel::NumberColumn; column < ProblemTableModel::ProblemsColumn; ++column)
-        Table->setColumnWidth(column, std::min(Table->columnWidth(column), cellLimit));
+    const int cellLimit = fontMetrics().averageCharWidth() * 28;
+    const int titleLimit = std::max(cellLimit, width() * 3 / 10);
+    for (int column = ProblemTableModel::NumberColumn; column < ProblemTableModel::ProblemsColumn; ++column) {
+        const int limit = column == ProblemTableModel::TitleColumn ? titleLimit : cellLimit;
+        Table->setColumnWidth(column, std::min(Table->columnWidth(column), limit));
+    }
 }
 
 void ReportViewer::ShowRowDetails(int viewRow) {
