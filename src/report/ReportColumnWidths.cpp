@@ -6,7 +6,7 @@
 namespace tabulex::report {
 namespace {
 
-// Widths of Arial's characters in thousandths of an em, by class. A word is measured with a little
+// Widths of Arial's characters in thousandths of an em, by class. Texts are measured with a little
 // margin, as fonts and hinting differ between word processors (one without Arial sets a wider font).
 constexpr int kWordMarginPercent = 115;
 constexpr int kCellPaddingTwips = 2 * 108 + 40;  // Word's default cell margins and a little air
@@ -145,7 +145,7 @@ TableMeasure::TableMeasure(const std::vector<std::string_view>& lines, int colum
         for (std::size_t c = 0; c < columns_; ++c) {
             const std::string_view field = c < fields.size() ? fields[c] : std::string_view();
             least_[c] = std::max(least_[c], Twips(LongestWord(field)));
-            preferred_[c] = std::max(preferred_[c], Twips(WholeText(field)));
+            preferred_[c] = std::max(preferred_[c], Twips(WholeText(field) * kWordMarginPercent / 100));
             if (sampled) SampleCell(field);
         }
     }

@@ -19,8 +19,8 @@ inline constexpr std::string_view kReportFont = "Arial";
 // line leaves the remaining cells empty. Every row is kept on one page and the header row repeats on
 // every page. The table's columns are equal over the text width, or sized from their contents
 // (FitToContents) with the table set at 10 points. A table of more than six columns is set on
-// landscape pages, a fitted narrower one when that saves a fifth of its pages. The lines after the
-// table, or every line without the table, are paragraphs at 12 points.
+// landscape pages, a fitted narrower one when that takes no more pages and makes the table a fifth
+// lower. The lines after the table, or every line without the table, are paragraphs at 12 points.
 std::string ReportDocumentXml(std::string_view textUtf8, const ReportDocumentLayout& layout);
 
 // word/styles.xml of the report: the document defaults set in the report font, at the size of the
