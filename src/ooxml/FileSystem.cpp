@@ -49,6 +49,26 @@ class Fd {
                       std::move(detail));
 }
 
+// What the user is told of a system error while saving; empty when nothing plainer can be said.
+std::string_view SaveReason(int code) {
+    switch (code) {
+        case EACCES:
+        case EPERM:
+        case EROFS:
+            return messages::kReadOnlyFolder;
+        case ENOENT:
+        case ENOTDIR:
+            return messages::kMissingFolder;
+        case ENOSPC:
+        case EDQUOT:
+            return messages::kNoSpace;
+        case EFBIG:
+            return messages::kFileSizeLimit;
+        default:
+            return {};
+    }
+}
+
 bool WriteAll(int fd, std::string_view bytes) {
     while (!bytes.empty()) {
         ssize_t n = ::write(fd, bytes.data(), bytes.size());
@@ -142,12 +162,15 @@ void WriteFileAtomically(const std::string& requested, std::string_view bytes) {
     const std::string folder = FolderOf(path);
     struct stat target {};
     bool exists = ::stat(path.c_str(), &target) == 0;
-    if (exists && S_ISDIR(target.st_mode)) SaveFailed(requested, "", "the target is a directory");
+    if (exists && S_ISDIR(target.st_mode))
+        SaveFailed(requested, messages::kTargetIsFolder, "the target is a directory");
     if (exists && !HasWriteBits(target.st_mode))
         SaveFailed(requested, messages::kReadOnlyTarget, "mode without write bits");
     struct stat dir {};
-    if (::stat(folder.c_str(), &dir) != 0)
-        SaveFailed(requested, "", SystemError(("stat " + folder).c_str(), errno));
+    if (::stat(folder.c_str(), &dir) != 0) {
+        const int code = errno;
+        SaveFailed(requested, SaveReason(code), SystemError(("stat " + folder).c_str(), code));
+    }
     if (!HasWriteBits(dir.st_mode))
         SaveFailed(requested, messages::kReadOnlyFolder, "folder mode without write bits");
 
@@ -159,15 +182,13 @@ void WriteFileAtomically(const std::string& requested, std::string_view bytes) {
     Fd fd(::mkostemp(temp.data(), O_CLOEXEC));
     if (fd.Get() < 0) {
         int code = errno;
-        SaveFailed(requested,
-                   code == EACCES || code == EROFS || code == EPERM ? messages::kReadOnlyFolder : "",
-                   SystemError("mkstemp", code));
+        SaveFailed(requested, SaveReason(code), SystemError("mkstemp", code));
     }
     const std::string tempPath(temp.data());
     auto fail = [&](const char* what) {
         int code = errno;
         ::unlink(tempPath.c_str());
-        SaveFailed(requested, "", SystemError(what, code));
+        SaveFailed(requested, SaveReason(code), SystemError(what, code));
     };
     mode_t mode = exists ? (target.st_mode & 07777) : 0666;
     if (!exists) {

@@ -183,13 +183,14 @@ TEST(PackageTest, AFailedSaveLeavesTheTargetAndTheFolderAsTheyWere) {
              return d + "/locked/opis.docx";
          },
          messages::kReadOnlyFolder},
-        {"missing folder", [](const std::string& d) { return d + "/absent/opis.docx"; }, ""},
+        {"missing folder", [](const std::string& d) { return d + "/absent/opis.docx"; },
+         messages::kMissingFolder},
         {"target is a folder",
          [](const std::string& d) {
              std::filesystem::create_directory(d + "/opis.docx");
              return d + "/opis.docx";
          },
-         ""},
+         messages::kTargetIsFolder},
     };
     for (const SaveFailure& failure : failures) {
         SCOPED_TRACE(failure.Label);
@@ -223,7 +224,12 @@ TEST(PackageTest, AWriteFailingHalfwayRemovesTheTemporaryFile) {
     Package package = Package::Load(FixturePath("ukrf.docx"));
     {
         FileSizeLimit limit(1024);
-        EXPECT_THROW(package.Save(target), word::Error);
+        try {
+            package.Save(target);
+            ADD_FAILURE() << "saved";
+        } catch (const word::Error& error) {
+            EXPECT_TRUE(error.Message().ends_with(messages::kFileSizeLimit)) << error.what();
+        }
     }
     EXPECT_EQ(ReadFile(target), "the old document");
     EXPECT_EQ(FolderListing(folder.Path()), std::vector<std::string>{"opis.docx"});
