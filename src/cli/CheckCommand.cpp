@@ -157,9 +157,9 @@ struct Plan {
 
 Plan PlanJobs(const CheckCommandOptions& options) {
     bool anyFolder = false;
-    const auto files = CollectInventories(options.Paths, anyFolder);
     const std::filesystem::path reportRoot =
         options.ReportDir.empty() ? settings::DataFolder() : std::filesystem::path(options.ReportDir);
+    const auto files = CollectInventories(options.Paths, anyFolder, {options.Recursive, reportRoot});
     Plan plan;
     plan.Batch = anyFolder || files.size() > 1;
     std::vector<std::string> taken;
@@ -229,9 +229,11 @@ int RunCheckCommand(const CheckCommandOptions& options, std::ostream& out, std::
     const Plan plan = PlanJobs(options);
     const auto& jobs = plan.Jobs;
     if (jobs.empty()) {
-        // Only folders give no jobs; their subfolders are not searched.
-        err << "В указанных папках не найдено ни одной описи (.docx, .doc, .rtf, .odt); вложенные папки "
-               "не просматриваются.\n";
+        // Only folders give no jobs.
+        err << (options.Recursive ? "В указанных папках и вложенных в них не найдено ни одной описи (.docx, "
+                                    ".doc, .rtf, .odt).\n"
+                                  : "В указанных папках не найдено ни одной описи (.docx, .doc, .rtf, .odt); "
+                                    "вложенные папки просматриваются с параметром -r.\n");
         if (options.Format == OutputFormat::Json) out << "[]\n";  // still one JSON document
         return kExitNotChecked;
     }

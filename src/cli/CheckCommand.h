@@ -17,7 +17,8 @@ enum class OutputFormat { Text, Json };
 struct CheckCommandOptions {
     std::vector<std::string> Paths;
     check::CheckOptions Check;
-    std::string ReportDir;  // empty: the data folder
+    std::string ReportDir;   // empty: the data folder
+    bool Recursive = false;  // folders searched with their subfolders
     OutputFormat Format = OutputFormat::Text;
     bool ReportDocument = true;
     bool Quiet = false;

@@ -31,6 +31,7 @@ void CheckCommandLine::Register(CLI::App& app) {
         ->required();
     check->add_option("--report-dir", options.ReportDir, "Папка отчётов (по умолчанию папка данных)")
         ->type_name("ПАПКА");
+    check->add_flag("-r,--recursive", options.Recursive, "Искать описи и во вложенных папках");
     check->add_flag(
         "--no-warnings", [&](int64_t) { options.Check.ShowWarnings = false; },
         "Не показывать предупреждения");

@@ -21,10 +21,31 @@ bool IsDocument(const std::filesystem::path& file) {
     return std::find(kExtensions.begin(), kExtensions.end(), extension) != kExtensions.end();
 }
 
+bool SameFolder(const std::filesystem::path& a, const std::filesystem::path& b) {
+    std::error_code error;
+    return !b.empty() && std::filesystem::equivalent(a, b, error);
+}
+
+// The documents of `folder`, and with a recursive search those of its subfolders (symbolic links to
+// folders not followed, the report folder left out).
+void CollectFolder(const std::filesystem::path& folder, const FolderSearch& search,
+                   std::vector<std::filesystem::path>& found) {
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
+        std::error_code entryError;
+        if (entry.is_regular_file(entryError) && IsDocument(entry.path())) {
+            found.push_back(entry.path());
+        } else if (search.Recursive && !entry.is_symlink(entryError) && entry.is_directory(entryError) &&
+                   !SameFolder(entry.path(), search.ReportFolder)) {
+            CollectFolder(entry.path(), search, found);
+        }
+    }
+}
+
 }  // namespace
 
 std::vector<std::filesystem::path> CollectInventories(const std::vector<std::string>& arguments,
-                                                      bool& anyFolder) {
+                                                      bool& anyFolder, const FolderSearch& search) {
     std::vector<std::filesystem::path> files;
     anyFolder = false;
     for (const auto& argument : arguments) {
@@ -36,8 +57,7 @@ std::vector<std::filesystem::path> CollectInventories(const std::vector<std::str
         }
         anyFolder = true;
         std::vector<std::filesystem::path> inFolder;
-        for (const auto& entry : std::filesystem::directory_iterator(path, error))
-            if (entry.is_regular_file(error) && IsDocument(entry.path())) inFolder.push_back(entry.path());
+        CollectFolder(path, search, inFolder);
         std::sort(inFolder.begin(), inFolder.end());
         files.insert(files.end(), inFolder.begin(), inFolder.end());
     }

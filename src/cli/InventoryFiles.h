@@ -6,11 +6,18 @@
 
 namespace tabulex::cli {
 
+// How folders named on the command line are searched.
+struct FolderSearch {
+    bool Recursive = false;              // also in their subfolders
+    std::filesystem::path ReportFolder;  // never searched: it holds reports and annotated copies
+};
+
 // The inventories named on the command line: files as given; for a folder, the documents it holds
-// directly (.docx, .docm, .doc, .rtf, .odt), sorted by name, without word processors' lock files
-// ("~$...") and without reports.
+// (.docx, .docm, .doc, .rtf, .odt), sorted by path, without word processors' lock files ("~$...")
+// and without reports; with `search.Recursive` those of its subfolders too, the report folder left
+// out.
 std::vector<std::filesystem::path> CollectInventories(const std::vector<std::string>& arguments,
-                                                      bool& anyFolder);
+                                                      bool& anyFolder, const FolderSearch& search = {});
 
 // The file's full path, size and modification time: a stopped check is resumed only for the very
 // file it stopped on.

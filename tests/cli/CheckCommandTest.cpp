@@ -154,7 +154,19 @@ TEST_F(CheckCommandTest, JsonOfABatchIsOneArray) {
     const auto empty = Run({"check", (root_ / "fund").string(), "--format", "json"});
     EXPECT_EQ(empty.Status, 2);
     EXPECT_EQ(empty.Out, "[]\n");
-    EXPECT_NE(empty.Err.find("вложенные папки не просматриваются"), std::string::npos) << empty.Err;
+    EXPECT_NE(empty.Err.find("вложенные папки просматриваются с параметром -r"), std::string::npos)
+        << empty.Err;
+
+    // With -r the subfolders are searched too, but never the report folder, even inside the fund.
+    fs::create_directories(root_ / "fund" / "reports");
+    fs::copy_file(root_ / "shelf" / "a.docx", root_ / "fund" / "b.docx");
+    fs::copy_file(root_ / "shelf" / "a.docx", root_ / "fund" / "reports" / "a-примечания.docx");
+    const auto deep = Run({"check", (root_ / "fund").string(), "-r", "--report-dir",
+                           (root_ / "fund" / "reports").string(), "--no-report-docx"});
+    EXPECT_EQ(deep.Status, 0) << deep.Err;
+    EXPECT_NE(deep.Out.find("Итого: проверено описей: 2,"), std::string::npos) << deep.Out;
+    EXPECT_TRUE(fs::exists(root_ / "fund" / "reports" / "a.docx" / "Tabulex_Report.txt"));
+    EXPECT_TRUE(fs::exists(root_ / "fund" / "reports" / "b.docx" / "Tabulex_Report.txt"));
 }
 
 TEST_F(CheckCommandTest, JsonListsProblemRowsWithTheirClasses) {
