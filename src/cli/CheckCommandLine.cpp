@@ -43,14 +43,8 @@ void CheckCommandLine::Register(CLI::App& app) {
     check->add_flag("--sheets-may-be-empty", options.Check.SheetsMayBeEmpty,
                     "Количество листов может быть пустым");
     check->add_option("--columns", columns_, "Столбцы: auto, standard или skip:2,3")->default_val("auto");
-    check->add_option("--format", format_, "Вывод: text или json")
-        ->default_val("text")
-        ->check(OneOf({"text", "json"}))
-        ->type_name(OneOfName({"text", "json"}));
-    check->add_option("--encoding", encoding_, "Кодировка отчёта: cp1251 или utf-8")
-        ->default_val("cp1251")
-        ->check(OneOf({"cp1251", "utf-8"}))
-        ->type_name(OneOfName({"cp1251", "utf-8"}));
+    AddChoice(*check, "--format", format_, "Вывод: text или json", {"text", "json"});
+    AddChoice(*check, "--encoding", encoding_, "Кодировка отчёта: cp1251 или utf-8", {"cp1251", "utf-8"});
     check->add_flag(
         "--no-report-docx", [&](int64_t) { options.ReportDocument = false; },
         "Не создавать Tabulex_Report.docx");

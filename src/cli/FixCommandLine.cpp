@@ -52,10 +52,7 @@ void FixCommandLine::Register(CLI::App& app) {
     auto* inPlace =
         fix->add_flag("--in-place", options_.InPlace, "Заменить исходный файл (копия остаётся в ФАЙЛ.bak)");
     output->excludes(inPlace);
-    fix->add_option("--format", format_, "Вывод: text или json")
-        ->default_val("text")
-        ->check(OneOf({"text", "json"}))
-        ->type_name(OneOfName({"text", "json"}));
+    AddChoice(*fix, "--format", format_, "Вывод: text или json", {"text", "json"});
     fix->add_flag("--quiet,-q", options_.Quiet, "Только ошибки и код возврата");
 }
 

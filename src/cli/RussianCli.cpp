@@ -164,4 +164,12 @@ std::string OneOfName(const std::vector<std::string>& values) {
     return name + "}";
 }
 
+CLI::Option* AddChoice(CLI::App& app, const std::string& name, std::string& value,
+                       const std::string& description, const std::vector<std::string>& choices) {
+    return app.add_option(name, value, description)
+        ->default_val(choices.front())
+        ->check(OneOf(choices))
+        ->type_name(OneOfName(choices));
+}
+
 }  // namespace tabulex::cli

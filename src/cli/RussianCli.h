@@ -8,6 +8,7 @@
 
 namespace CLI {
 class App;
+class Option;
 class Error;
 class Validator;
 }  // namespace CLI
@@ -23,6 +24,9 @@ void RussianGroups(CLI::App& app);
 CLI::Validator OneOf(std::vector<std::string> values);
 // "{text,json}": the value name to show for such an option.
 std::string OneOfName(const std::vector<std::string>& values);
+// An option taking one of `choices`, the first by default, shown and checked as above.
+CLI::Option* AddChoice(CLI::App& app, const std::string& name, std::string& value,
+                       const std::string& description, const std::vector<std::string>& choices);
 
 // The Russian text of a parse error, with a pointer to the help of the command that failed.
 std::string RussianFailure(const CLI::App& app, const CLI::Error& error);

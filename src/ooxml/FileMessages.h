@@ -20,10 +20,7 @@ inline constexpr std::string_view kTooLarge =
 inline constexpr std::string_view kSaveFailed = "Не удалось сохранить документ "_cp;
 inline constexpr std::string_view kReadOnlyTarget = ": файл доступен только для чтения"_cp;
 inline constexpr std::string_view kReadOnlyFolder = ": папка доступна только для чтения"_cp;
-inline constexpr std::string_view kMissingFolder = ": папка не найдена"_cp;
 inline constexpr std::string_view kTargetIsFolder = ": на месте файла находится папка"_cp;
-inline constexpr std::string_view kNoSpace = ": нет места на диске"_cp;
-inline constexpr std::string_view kFileSizeLimit = ": превышен допустимый размер файла"_cp;
 inline constexpr std::string_view kCannotBuildPackage = "Не удалось создать документ в памяти."_cp;
 
 }  // namespace tabulex::ooxml::messages

@@ -15,6 +15,9 @@
 #include <vector>
 
 namespace tabulex::ooxml::fs {
+
+using namespace text::literals;
+
 namespace {
 
 std::string SystemError(const char* what, int code) {
@@ -49,24 +52,11 @@ class Fd {
                       std::move(detail));
 }
 
-// What the user is told of a system error while saving; empty when nothing plainer can be said.
-std::string_view SaveReason(int code) {
-    switch (code) {
-        case EACCES:
-        case EPERM:
-        case EROFS:
-            return messages::kReadOnlyFolder;
-        case ENOENT:
-        case ENOTDIR:
-            return messages::kMissingFolder;
-        case ENOSPC:
-        case EDQUOT:
-            return messages::kNoSpace;
-        case EFBIG:
-            return messages::kFileSizeLimit;
-        default:
-            return {};
-    }
+// What the user is told of a system error while saving, after the file name.
+std::string SaveReason(int code) {
+    // No rights in the folder: said as the folder check before the write says it.
+    if (code == EACCES || code == EPERM) return std::string(messages::kReadOnlyFolder);
+    return ": " + FailureReason(code);
 }
 
 bool WriteAll(int fd, std::string_view bytes) {
@@ -102,6 +92,34 @@ bool HasWriteBits(mode_t mode) {
 
 std::string DisplayName(std::string_view utf8Path) {
     return text::Utf8ToCp1251(utf8Path);
+}
+
+std::string FailureReason(int errorCode) {
+    switch (errorCode) {
+        case EACCES:
+        case EPERM:
+            return std::string("нет прав на запись"_cp);
+        case EROFS:
+            return std::string("диск доступен только для чтения"_cp);
+        case ENOSPC:
+        case EDQUOT:
+            return std::string("нет места на диске"_cp);
+        case EEXIST:
+        case ENOTDIR:
+            return std::string("на месте папки находится файл"_cp);
+        case EISDIR:
+            return std::string("на месте файла находится папка"_cp);
+        case ENOENT:
+            return std::string("папка не найдена"_cp);
+        case EFBIG:
+            return std::string("превышен допустимый размер файла"_cp);
+        case ENAMETOOLONG:
+            return std::string("слишком длинное имя"_cp);
+        case EIO:
+            return std::string("ошибка ввода-вывода"_cp);
+        default:
+            return std::string("ошибка системы № "_cp) + std::to_string(errorCode);
+    }
 }
 
 namespace {

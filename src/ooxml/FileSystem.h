@@ -42,4 +42,8 @@ std::string FindOnPath(std::string_view program);
 // The 1251 form of a UTF-8 path for the user's messages.
 std::string DisplayName(std::string_view utf8Path);
 
+// Why a file operation failed (an errno value), in Russian and 1251: "нет прав на запись",
+// "нет места на диске", ..., "ошибка системы № N" for the rest.
+std::string FailureReason(int errorCode);
+
 }  // namespace tabulex::ooxml::fs

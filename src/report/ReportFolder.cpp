@@ -1,5 +1,6 @@
 #include "report/ReportFolder.h"
 
+#include "ooxml/FileSystem.h"
 #include "report/ReportFile.h"
 #include "text/Cp1251.h"
 #include "word/Error.h"
@@ -23,31 +24,8 @@ std::string Shown(const std::filesystem::path& path) {
 }  // namespace
 
 std::string ReasonText(int errorCode) {
-    switch (errorCode) {
-        case EACCES:
-        case EPERM:
-            return std::string("нет прав на запись"_cp);
-        case EROFS:
-            return std::string("диск доступен только для чтения"_cp);
-        case ENOSPC:
-        case EDQUOT:
-            return std::string("нет места на диске"_cp);
-        case EEXIST:
-        case ENOTDIR:
-            return std::string("на месте папки находится файл"_cp);
-        case EISDIR:
-            return std::string("на месте файла отчёта находится папка"_cp);
-        case ENOENT:
-            return std::string("папка не найдена"_cp);
-        case EFBIG:
-            return std::string("превышен допустимый размер файла"_cp);
-        case ENAMETOOLONG:
-            return std::string("слишком длинное имя"_cp);
-        case EIO:
-            return std::string("ошибка ввода-вывода"_cp);
-        default:
-            return std::string("ошибка системы № "_cp) + std::to_string(errorCode);
-    }
+    if (errorCode == EISDIR) return std::string("на месте файла отчёта находится папка"_cp);
+    return ooxml::fs::FailureReason(errorCode);
 }
 
 void CreateReportFolder(const std::filesystem::path& folder) {

@@ -184,7 +184,7 @@ TEST(PackageTest, AFailedSaveLeavesTheTargetAndTheFolderAsTheyWere) {
          },
          messages::kReadOnlyFolder},
         {"missing folder", [](const std::string& d) { return d + "/absent/opis.docx"; },
-         messages::kMissingFolder},
+         ": папка не найдена"_cp},
         {"target is a folder",
          [](const std::string& d) {
              std::filesystem::create_directory(d + "/opis.docx");
@@ -218,6 +218,7 @@ TEST(PackageTest, AFailedSaveLeavesTheTargetAndTheFolderAsTheyWere) {
 }
 
 TEST(PackageTest, AWriteFailingHalfwayRemovesTheTemporaryFile) {
+    using namespace text::literals;
     ooxml::fs::TempFolder folder("tabulex-save-");
     const std::string target = folder.Path() + "/opis.docx";
     WriteFile(target, "the old document");
@@ -228,7 +229,7 @@ TEST(PackageTest, AWriteFailingHalfwayRemovesTheTemporaryFile) {
             package.Save(target);
             ADD_FAILURE() << "saved";
         } catch (const word::Error& error) {
-            EXPECT_TRUE(error.Message().ends_with(messages::kFileSizeLimit)) << error.what();
+            EXPECT_TRUE(error.Message().ends_with(": превышен допустимый размер файла"_cp)) << error.what();
         }
     }
     EXPECT_EQ(ReadFile(target), "the old document");
