@@ -2,7 +2,7 @@
 # Installs what building and testing Tabulex needs on Debian 12 (run as root).
 # Only missing packages are installed, so a second run costs nothing.
 set -eu
-PACKAGES="build-essential cmake pkg-config git libzip-dev libexpat1-dev libpugixml-dev libsimpleini-dev libcli11-dev \
+PACKAGES="build-essential cmake pkg-config git ccache libzip-dev libexpat1-dev libpugixml-dev libsimpleini-dev libcli11-dev \
 libgtest-dev libgmock-dev libbenchmark-dev zip unzip \
 help2man file qt6-base-dev qt6-translations-l10n"
 if [ "${1:-}" = "--test" ]; then
