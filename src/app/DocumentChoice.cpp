@@ -49,7 +49,7 @@ bool OpenNamedFile(MainWindow& window) {
 QString LastFilePath(MainWindow& window) {
     const std::string name = ReadLastFile(window.Settings());
     const QString stored =
-        QString::fromStdString(window.Settings().ReadString(check::kMainSection, kLastFilePathKey, {}));
+        QString::fromStdString(window.Settings().ReadString(settings::kMainSection, kLastFilePathKey, {}));
     if (!stored.isEmpty() && ToCp(QFileInfo(stored).fileName()) == name && QFileInfo(stored).isFile())
         return stored;
     const QString last = FromCp(name);
@@ -100,14 +100,14 @@ bool OpenDocument(MainWindow& window, const QString& path) {
     try {
         window.Documents().Open(path);
         return true;
-    } catch (const word::Error& error) {
+    } catch (const text::Error& error) {
         window.ShowMessageText(error.Message());
         return false;
     }
 }
 
-void RememberLastFilePath(check::Settings& settings, const word::Document& document) {
-    settings.WriteString(check::kMainSection, kLastFilePathKey, document.FullName());
+void RememberLastFilePath(settings::Settings& settings, const word::Document& document) {
+    settings.WriteString(settings::kMainSection, kLastFilePathKey, document.FullName());
 }
 
 bool ChooseDocument(MainWindow& window, ChooseMode mode) {

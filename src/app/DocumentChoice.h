@@ -4,7 +4,7 @@
 // the main window (the open document, the last checked file or another file), asking the user
 // when there is nothing to work on.
 
-#include "check/Settings.h"
+#include "settings/Settings.h"
 #include "word/WordModel.h"
 
 #include <QString>
@@ -27,6 +27,6 @@ bool OpenDocument(MainWindow& window, const QString& path);
 
 // The last checked file's full path beside its name (LastFile), so that "Последний файл" finds it
 // wherever it lies.
-void RememberLastFilePath(check::Settings& settings, const word::Document& document);
+void RememberLastFilePath(settings::Settings& settings, const word::Document& document);
 
 }  // namespace tabulex::app

@@ -24,7 +24,7 @@ class DocumentSession {
     int Count() const;
     // The active document, or null when none is open.
     word::Document* Active();
-    // Opens a file (or activates it when it is open); throws word::Error.
+    // Opens a file (or activates it when it is open); throws text::Error.
     word::Document& Open(const QString& path);
     // Closes the active document, asking first when it has unsaved changes; false when the user
     // kept it open or none was open.

@@ -56,7 +56,7 @@ void FileCommands::Guarded(Command command) {
     try {
         window_.Documents().RefreshChangedOnDisk();
         command();
-    } catch (const word::Error& error) {
+    } catch (const text::Error& error) {
         window_.ShowMessageText(error.Message());
     }
 }
@@ -81,7 +81,7 @@ void FileCommands::OpenLast() {
         return;
     }
     const QString stored =
-        QString::fromStdString(window_.Settings().ReadString(check::kMainSection, "LastFilePath", {}));
+        QString::fromStdString(window_.Settings().ReadString(settings::kMainSection, "LastFilePath", {}));
     const QString path = QFileInfo(stored).isFile() ? stored : FromCp(last);
     if (QFileInfo(path).isFile()) {
         OpenDocument(window_, path);

@@ -20,8 +20,8 @@
 #include "app/UserDialogs.h"
 #include "app/WindowOptions.h"
 #include "app/WindowPlacement.h"
+#include "docx/DocxApplication.h"
 #include "text/Cp1251.h"
-#include "word/docx/DocxApplication.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -39,7 +39,7 @@ class UserDialogs;
 // What the program (or a test) gives the window.
 struct AppServices {
     AppFolders Folders;
-    check::Settings* Settings = nullptr;
+    settings::Settings* Settings = nullptr;
     UserDialogs* Dialogs = nullptr;  // null: the real dialogs
     DesktopShell* Shell = nullptr;   // null: the desktop's default handlers
     std::function<QDateTime()> Now;  // null: the clock
@@ -63,7 +63,7 @@ class MainWindow : public QMainWindow {
     HelpWindow& Help();
     UserDialogs& Dialogs() const { return *dialogs_; }
     DesktopShell& Shell() const { return *shell_; }
-    check::Settings& Settings() const { return *services_.Settings; }
+    settings::Settings& Settings() const { return *services_.Settings; }
     const AppFolders& Folders() const { return services_.Folders; }
     QDateTime Now() const;
     FileCommands& Files() const { return *files_; }

@@ -61,7 +61,7 @@ void QtToolHost::CloseReportDocuments() {
     window_.Documents().CloseReportDocuments(true);
 }
 
-check::Settings& QtToolHost::Settings() {
+settings::Settings& QtToolHost::Settings() {
     return window_.Settings();
 }
 

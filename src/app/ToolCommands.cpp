@@ -47,7 +47,7 @@ void ToolCommands::Run(tools::Tool tool) {
         }
         if (outcome.End == tools::ToolEnd::Failed && !outcome.Message.empty())
             window_.ShowMessageText(outcome.Message);
-    } catch (const word::Error& error) {
+    } catch (const text::Error& error) {
         window_.ShowMessageText(error.Message());
     }
 }

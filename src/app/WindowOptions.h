@@ -3,7 +3,7 @@
 // The options of the main window that live in the settings file (section Main), read at start and
 // written at exit. Every other control starts from its design state. Texts are 1251.
 
-#include "check/Settings.h"
+#include "settings/Settings.h"
 
 #include <optional>
 #include <string>
@@ -26,17 +26,17 @@ struct WindowOptions {
     bool AnnotatedCopy = false;          // cbAnnotate: a copy of the inventory with the findings as comments
 };
 
-WindowOptions ReadWindowOptions(const check::Settings& settings);
-void WriteWindowOptions(check::Settings& settings, const WindowOptions& options);
+WindowOptions ReadWindowOptions(const settings::Settings& settings);
+void WriteWindowOptions(settings::Settings& settings, const WindowOptions& options);
 
 // The saved window position, or nothing when none was saved.
-std::optional<std::pair<int, int>> ReadWindowPosition(const check::Settings& settings);
-void WriteWindowPosition(check::Settings& settings, int left, int top);
+std::optional<std::pair<int, int>> ReadWindowPosition(const settings::Settings& settings);
+void WriteWindowPosition(settings::Settings& settings, int left, int top);
 
 // The last checked document's name; empty when none.
-std::string ReadLastFile(const check::Settings& settings);
+std::string ReadLastFile(const settings::Settings& settings);
 
-bool ReadBool(const check::Settings& settings, std::string_view key, bool defaultValue);
-void WriteBool(check::Settings& settings, std::string_view key, bool value);
+bool ReadBool(const settings::Settings& settings, std::string_view key, bool defaultValue);
+void WriteBool(settings::Settings& settings, std::string_view key, bool value);
 
 }  // namespace tabulex::app

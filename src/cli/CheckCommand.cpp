@@ -7,13 +7,13 @@
 #include "cli/InventoryFiles.h"
 #include "cli/JsonOutput.h"
 #include "cli/ProgressDisplay.h"
+#include "docx/DocxApplication.h"
 #include "report/ReportFolder.h"
 #include "report/ReportLines.h"
 #include "settings/Folders.h"
 #include "settings/IniSettings.h"
 #include "text/Cp1251.h"
-#include "word/Error.h"
-#include "word/docx/DocxApplication.h"
+#include "text/Error.h"
 
 #include <algorithm>
 #include <ctime>
@@ -40,7 +40,7 @@ struct InventoryResult {
 
 struct SharedContext {
     const CheckCommandOptions& Options;
-    check::Settings& Settings;
+    settings::Settings& Settings;
     const std::atomic<bool>& Stop;
     ProgressDisplay& Progress;
     std::ostream& Err;
@@ -105,7 +105,7 @@ InventoryResult CheckInventory(const InventoryJob& job, SharedContext& shared) {
                     options.Annotate, check::AnnotationComments(outcome, checkOptions.TwoDateColumns,
                                                                 check::CommentDateTime(checkedAt)));
                 annotated = options.Annotate;
-            } catch (const word::Error& e) {
+            } catch (const text::Error& e) {
                 result.Err += label + ": " + text::Cp1251ToUtf8(e.Message()) + "\n";
                 result.Status = kExitNotChecked;
             }
@@ -119,7 +119,7 @@ InventoryResult CheckInventory(const InventoryJob& job, SharedContext& shared) {
         if (outcome.End == check::CheckEnd::Completed && options.ReportDocument) {
             try {
                 reportDocument = check::OpenReportInWord(application->Documents(), outcome, checkOptions);
-            } catch (const word::Error& e) {
+            } catch (const text::Error& e) {
                 result.Err += label + ": " + text::Cp1251ToUtf8(e.Message()) + "\n";
             }
         }
@@ -131,7 +131,7 @@ InventoryResult CheckInventory(const InventoryJob& job, SharedContext& shared) {
             const std::string& message = outcome.Message.empty() ? host.LastStatus() : outcome.Message;
             if (message != host.LastMessage()) result.Err += label + ": " + Utf8(message) + "\n";
         }
-    } catch (const word::Error& e) {
+    } catch (const text::Error& e) {
         const std::string message = text::Cp1251ToUtf8(e.Message());
         result.Err += label + ": " + message + "\n";
         if (options.Format == OutputFormat::Json) result.Out = FailureJson(job.File, message);

@@ -4,12 +4,12 @@
 #include "cli/JsonOutput.h"
 #include "cli/ProgressDisplay.h"
 #include "cli/ToolConsoleHost.h"
+#include "docx/DocxApplication.h"
 #include "settings/Folders.h"
 #include "settings/IniSettings.h"
 #include "text/Cp1251.h"
+#include "text/Error.h"
 #include "tools/Tools.h"
-#include "word/Error.h"
-#include "word/docx/DocxApplication.h"
 
 #include <filesystem>
 #include <ostream>
@@ -172,7 +172,7 @@ int RunFixCommand(const FixCommandOptions& options, std::ostream& out, std::ostr
     } catch (const FixFailure& failure) {
         err << label << ": " << failure.Message << "\n";
         if (options.Format == OutputFormat::Json) out << FailureJson(options.File, failure.Message);
-    } catch (const word::Error& error) {
+    } catch (const text::Error& error) {
         const std::string message = text::Cp1251ToUtf8(error.Message());
         err << label << ": " << message << "\n";
         if (options.Format == OutputFormat::Json) out << FailureJson(options.File, message);
@@ -193,7 +193,7 @@ int RunPrefaceCommand(const std::string& file, std::ostream& out, std::ostream& 
             return kExitDone;
         }
         err << label << ": " << ToTerminalText(preface.Message) << "\n";
-    } catch (const word::Error& error) {
+    } catch (const text::Error& error) {
         err << label << ": " << text::Cp1251ToUtf8(error.Message()) << "\n";
     }
     return kExitFailed;

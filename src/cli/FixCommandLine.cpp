@@ -2,6 +2,7 @@
 
 #include "cli/ProgressDisplay.h"
 #include "cli/RussianCli.h"
+#include "platform/Terminal.h"
 
 #include <CLI/CLI.hpp>
 
@@ -62,7 +63,7 @@ void FixCommandLine::Finish() {
         for (tools::Tool tool : kTools)
             if (option->get_name() == "--" + std::string(ToolFlag(tool))) options_.Tools.push_back(tool);
     options_.Format = format_ == "json" ? OutputFormat::Json : OutputFormat::Text;
-    options_.Progress = StandardErrorIsTerminal();
+    options_.Progress = platform::StandardErrorIsTerminal();
 }
 
 int FixCommandLine::Run(const CommandContext& context) {

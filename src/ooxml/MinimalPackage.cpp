@@ -1,7 +1,7 @@
 #include "ooxml/MinimalPackage.h"
 
-#include "ooxml/FileMessages.h"
-#include "word/Error.h"
+#include "ooxml/PackageMessages.h"
+#include "text/Error.h"
 
 #include <zip.h>
 
@@ -95,7 +95,7 @@ class ZipInMemory {
 
   private:
     [[noreturn]] void Fail(const char* what) {
-        throw word::Error(std::string(messages::kCannotBuildPackage),
+        throw text::Error(std::string(messages::kCannotBuildPackage),
                           std::string("libzip: ") + what + ": " + zip_error_strerror(&error_));
     }
 

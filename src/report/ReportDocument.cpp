@@ -1,7 +1,7 @@
 #include "report/ReportDocument.h"
 
-#include "ooxml/FileSystem.h"
 #include "ooxml/MinimalPackage.h"
+#include "platform/FileSystem.h"
 #include "report/ReportDocumentXml.h"
 #include "report/ReportLines.h"
 #include "report/ReportTexts.h"
@@ -16,7 +16,7 @@ namespace {
 
 std::string ReadReportText(const std::filesystem::path& path, Encoding encoding) {
     std::ifstream in(path, std::ios::binary);
-    if (!in) throw word::Error(std::string(texts::kReportUnreadable), path.string());
+    if (!in) throw text::Error(std::string(texts::kReportUnreadable), path.string());
     std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     return encoding == Encoding::Utf8 ? text::Utf8ToCp1251(bytes) : bytes;
 }
@@ -34,7 +34,7 @@ std::filesystem::path WriteReportDocument(const std::filesystem::path& reportFil
     parts.Styles = ReportStylesXml(layout);
     // Zipped once, at the quickest level: the best one takes several times longer on a large report
     // and saves little. Written like every document: a temporary file renamed over the target.
-    ooxml::fs::WriteFileAtomically(target.string(), ooxml::BuildDocxBytes(parts, ooxml::kQuickestZip));
+    platform::WriteFileAtomically(target.string(), ooxml::BuildDocxBytes(parts, ooxml::kQuickestZip));
     return target;
 }
 

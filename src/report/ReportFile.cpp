@@ -1,10 +1,7 @@
 #include "report/ReportFile.h"
 
+#include "platform/FileStamp.h"
 #include "text/Cp1251.h"
-
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
@@ -12,18 +9,6 @@
 
 namespace tabulex::report {
 namespace {
-
-bool HasWriteBits(mode_t mode) {
-    return (mode & (S_IWUSR | S_IWGRP | S_IWOTH)) != 0;
-}
-
-// The earlier report's mode, or what a new file gets under the umask.
-mode_t ReportMode(bool exists, const struct stat& target) {
-    if (exists) return target.st_mode & 07777;
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    return 0666 & ~mask;
-}
 
 // Copies the earlier report into the new one; returns its line count, -1 when it cannot be read.
 int CopyEarlier(const std::filesystem::path& path, std::FILE* to) {
@@ -61,25 +46,12 @@ bool ReportFile::Open(const std::filesystem::path& path, bool append, Encoding e
     encoding_ = encoding;
     linesBefore_ = 0;
     path_ = path;
-    struct stat target {};
-    const bool exists = ::stat(path.c_str(), &target) == 0;
-    if (exists && S_ISDIR(target.st_mode)) return Fail(EISDIR);
-    if (exists && !HasWriteBits(target.st_mode)) return Fail(EACCES);
-
-    std::string pattern =
-        (path.parent_path() / (std::string(kTemporaryPrefix) + path.extension().string() + ".XXXXXX"))
-            .string();
-    std::vector<char> name(pattern.begin(), pattern.end());
-    name.push_back('\0');
-    const int fd = ::mkostemp(name.data(), O_CLOEXEC);
-    if (fd < 0) return Fail(errno);
-    tempPath_ = name.data();
-    if (::fchmod(fd, ReportMode(exists, target)) != 0 || (file_ = ::fdopen(fd, "wb")) == nullptr) {
-        const int code = errno;
-        ::close(fd);
-        Discard();
-        return Fail(code);
-    }
+    const platform::FileStamp target = platform::StampOf(path);
+    if (target.IsFolder) return Fail(EISDIR);
+    if (target.Exists && !target.HasWriteBits) return Fail(EACCES);
+    if (!replacement_.Open(path, std::string(kTemporaryPrefix) + path.extension().string()))
+        return Fail(replacement_.ErrorCode());
+    file_ = replacement_.Stream();
     std::setvbuf(file_, nullptr, _IOFBF, 1 << 16);
     if (append && (linesBefore_ = CopyEarlier(path, file_)) < 0) {
         const int code = errno;
@@ -102,23 +74,18 @@ void ReportFile::WriteLine(std::string_view line) {
 
 bool ReportFile::Close() {
     if (file_ == nullptr) return !failed_;
-    if (std::fflush(file_) != 0 || ::fsync(::fileno(file_)) != 0) Fail(errno);
-    if (std::fclose(file_) != 0) Fail(errno);
     file_ = nullptr;
-    if (!failed_ && ::rename(tempPath_.c_str(), path_.c_str()) != 0) Fail(errno);
     if (failed_) {
-        Discard();
+        replacement_.Discard();
         return false;
     }
-    tempPath_.clear();
+    if (!replacement_.Commit(true)) return Fail(replacement_.ErrorCode());
     return true;
 }
 
 void ReportFile::Discard() {
-    if (file_ != nullptr) std::fclose(file_);
     file_ = nullptr;
-    if (!tempPath_.empty()) ::unlink(tempPath_.c_str());
-    tempPath_.clear();
+    replacement_.Discard();
 }
 
 }  // namespace tabulex::report

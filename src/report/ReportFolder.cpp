@@ -1,13 +1,9 @@
 #include "report/ReportFolder.h"
 
-#include "ooxml/FileSystem.h"
+#include "platform/FileSystem.h"
 #include "report/ReportFile.h"
 #include "text/Cp1251.h"
-#include "word/Error.h"
-
-#include <fcntl.h>
-#include <sys/file.h>
-#include <unistd.h>
+#include "text/Error.h"
 
 #include <cerrno>
 
@@ -25,7 +21,7 @@ std::string Shown(const std::filesystem::path& path) {
 
 std::string ReasonText(int errorCode) {
     if (errorCode == EISDIR) return std::string("на месте файла отчёта находится папка"_cp);
-    return ooxml::fs::FailureReason(errorCode);
+    return platform::FailureReason(errorCode);
 }
 
 void CreateReportFolder(const std::filesystem::path& folder) {
@@ -39,25 +35,17 @@ void CreateReportFolder(const std::filesystem::path& folder) {
         if (std::filesystem::exists(at, ignored) && !std::filesystem::is_directory(at, ignored))
             code = ENOTDIR;
     }
-    throw word::Error(
+    throw text::Error(
         std::string("Не удалось создать папку отчёта "_cp) + Shown(folder) + ": " + ReasonText(code),
         "create_directories: " + error.message());
 }
 
-ReportFolderLock::ReportFolderLock(const std::filesystem::path& folder) {
-    fd_ = ::open((folder / kLockFileName).c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
-    if (fd_ < 0) {
-        errorCode_ = errno;
+ReportFolderLock::ReportFolderLock(const std::filesystem::path& folder) : lock_(folder / kLockFileName) {
+    if (!lock_.Open()) {
+        errorCode_ = lock_.ErrorCode();
         return;
     }
-    int rc;
-    while ((rc = ::flock(fd_, LOCK_EX | LOCK_NB)) != 0 && errno == EINTR) {
-    }
-    state_ = rc == 0 ? State::Held : State::Busy;
-}
-
-ReportFolderLock::~ReportFolderLock() {
-    if (fd_ >= 0) ::close(fd_);  // releases the lock
+    state_ = lock_.TryLock() ? State::Held : State::Busy;
 }
 
 std::string FolderBusyText(const std::filesystem::path& folder) {

@@ -4,6 +4,8 @@
 // cleared of the temporary files that runs killed before their end left behind. Messages are
 // Russian (1251) and name the folder and the reason.
 
+#include "platform/FileLock.h"
+
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -17,7 +19,7 @@ inline constexpr char kLockFileName[] = ".Tabulex_Report.lock";
 // Why a file operation failed, in Russian: "нет прав на запись", "нет места на диске", ...
 std::string ReasonText(int errorCode);
 
-// Creates the folder and its parents. Throws word::Error "Не удалось создать папку отчёта PATH:
+// Creates the folder and its parents. Throws text::Error "Не удалось создать папку отчёта PATH:
 // REASON" (a file in its place, no permission, a read-only disk, ...).
 void CreateReportFolder(const std::filesystem::path& folder);
 
@@ -29,7 +31,6 @@ class ReportFolderLock {
     enum class State { Held, Busy, Failed };
 
     explicit ReportFolderLock(const std::filesystem::path& folder);
-    ~ReportFolderLock();
     ReportFolderLock(const ReportFolderLock&) = delete;
     ReportFolderLock& operator=(const ReportFolderLock&) = delete;
 
@@ -37,7 +38,7 @@ class ReportFolderLock {
     int ErrorCode() const { return errorCode_; }
 
   private:
-    int fd_ = -1;
+    platform::FileLock lock_;  // released when it goes
     State state_ = State::Failed;
     int errorCode_ = 0;
 };

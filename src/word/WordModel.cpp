@@ -7,7 +7,7 @@ namespace tabulex::word {
 using namespace tabulex::text::literals;
 
 void Document::SaveCopyWithComments(const std::string& path, const CommentSet& /*comments*/) {
-    throw Error(std::string("Этот документ нельзя сохранить с примечаниями."_cp), path);
+    throw text::Error(std::string("Этот документ нельзя сохранить с примечаниями."_cp), path);
 }
 
 }  // namespace tabulex::word

@@ -3,9 +3,9 @@
 // 0, 1 or 2 and never a crash; 2 always with a message), and every document written opens again, in
 // the document host and, where it is installed, in LibreOffice.
 
+#include "docx/DocxApplication.h"
 #include "e2e/E2eTest.h"
 #include "word/CorpusFolder.h"
-#include "word/docx/DocxApplication.h"
 
 #include <algorithm>
 #include <cstdlib>

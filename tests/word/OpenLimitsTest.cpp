@@ -2,10 +2,11 @@
 // whose zip directory is damaged, is refused without its contents being read; and a stop request
 // (Ctrl+C) ends the reading of a document at once.
 
-#include "word/Error.h"
-#include "word/docx/DocxApplication.h"
-#include "word/docx/Package.h"
-#include "word/docx/PackageMessages.h"
+#include "docx/DocumentConversion.h"
+#include "docx/DocxApplication.h"
+#include "ooxml/Package.h"
+#include "ooxml/PackageMessages.h"
+#include "text/Error.h"
 
 #include "DocxTestPackage.h"
 
@@ -34,8 +35,8 @@ TEST(OpenLimitsTest, LargeJunkIsRefusedBeforeItIsRead) {
         std::string head;
         std::string_view message;
     } cases[] = {
-        {"junk.docx", "junk", messages::kNotDocx},
-        {"no-directory.docx", "PK\x03\x04", messages::kCorrupt},
+        {"junk.docx", "junk", ooxml::messages::kNotDocx},
+        {"no-directory.docx", "PK\x03\x04", ooxml::messages::kCorrupt},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -46,7 +47,7 @@ TEST(OpenLimitsTest, LargeJunkIsRefusedBeforeItIsRead) {
         try {
             LoadDocumentFile(path);
             ADD_FAILURE() << "opened";
-        } catch (const word::Error& error) {
+        } catch (const text::Error& error) {
             EXPECT_EQ(error.Message(), std::string(c.message) + Cp(path)) << error.Detail();
         }
         EXPECT_LT(PeakMemoryKb() - before, 100 * 1024) << "the file was read whole";
@@ -63,8 +64,8 @@ TEST(OpenLimitsTest, AStopRequestEndsTheOpening) {
     try {
         application->Documents().Open(path, options);
         ADD_FAILURE() << "opened";
-    } catch (const word::Error& error) {
-        EXPECT_EQ(error.Message(), std::string(messages::kOpenInterrupted) + Cp(path));
+    } catch (const text::Error& error) {
+        EXPECT_EQ(error.Message(), std::string(ooxml::messages::kOpenInterrupted) + Cp(path));
     }
     EXPECT_EQ(application->Documents().Count(), 0);
 }

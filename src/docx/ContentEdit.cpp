@@ -1,0 +1,79 @@
+#include "docx/ContentEdit.h"
+
+#include "ooxml/TextParagraphs.h"
+
+#include "docx/InlineWalk.h"
+#include "docx/Ooxml.h"
+
+namespace tabulex::word::docx {
+namespace {
+
+void AppendText(pugi::xml_node run, std::string_view piece) {
+    if (piece.empty()) return;
+    pugi::xml_node t = run.append_child("w:t");
+    if (piece.front() == ' ' || piece.back() == ' ') t.append_attribute("xml:space") = "preserve";
+    t.text().set(std::string(piece).c_str());
+}
+
+pugi::xml_node FirstRunProperties(pugi::xml_node cell) {
+    pugi::xml_node run;
+    ForEachParagraphIn(cell, [&](pugi::xml_node paragraph) {
+        if (!run) run = FirstRunOf(paragraph);
+    });
+    return run.child("w:rPr");
+}
+
+pugi::xml_node FirstParagraphProperties(pugi::xml_node cell) {
+    pugi::xml_node found;
+    bool seen = false;
+    ForEachParagraphIn(cell, [&](pugi::xml_node paragraph) {
+        if (seen) return;
+        seen = true;
+        found = paragraph.child("w:pPr");
+    });
+    return found;
+}
+
+}  // namespace
+
+void AppendRunContent(pugi::xml_node run, std::string_view line) {
+    std::size_t start = 0;
+    for (std::size_t i = 0; i < line.size(); ++i) {
+        unsigned char c = static_cast<unsigned char>(line[i]);
+        if (c >= 0x20) continue;
+        AppendText(run, line.substr(start, i - start));
+        start = i + 1;
+        if (c == '\t') {
+            run.append_child("w:tab");
+        } else if (c == 0x0B) {
+            run.append_child("w:br");
+        } else if (c == 0x0C) {
+            run.append_child("w:br").append_attribute("w:type") = "page";
+        }
+    }
+    AppendText(run, line.substr(start));
+}
+
+pugi::xml_node InsertParagraph(pugi::xml_node parent, pugi::xml_node before, pugi::xml_node pPr,
+                               pugi::xml_node rPr, std::string_view line) {
+    pugi::xml_node paragraph =
+        before ? parent.insert_child_before("w:p", before) : parent.append_child("w:p");
+    if (pPr) paragraph.append_copy(pPr);
+    if (line.empty()) return paragraph;
+    pugi::xml_node run = paragraph.append_child("w:r");
+    if (rPr) run.append_copy(rPr);
+    AppendRunContent(run, line);
+    return paragraph;
+}
+
+void ReplaceCellText(pugi::xml_node cell, std::string_view text) {
+    pugi::xml_node pPr = FirstParagraphProperties(cell);
+    pugi::xml_node rPr = FirstRunProperties(cell);
+    std::vector<pugi::xml_node> old;
+    for (pugi::xml_node child : cell.children())
+        if (!Is(child, "w:tcPr")) old.push_back(child);
+    for (std::string_view line : ooxml::SplitParagraphs(text)) InsertParagraph(cell, {}, pPr, rPr, line);
+    for (pugi::xml_node node : old) cell.remove_child(node);
+}
+
+}  // namespace tabulex::word::docx

@@ -1,0 +1,49 @@
+#pragma once
+
+// File system helpers of the document layers: reading a document whole, writing one atomically,
+// a private temporary folder and finding a program on PATH. Paths are UTF-8.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace tabulex::platform {
+
+// Reads a regular file whole. Throws text::Error for a missing file, a folder, an unreadable or
+// empty file, and a file larger than maxBytes (the package's "too large" message).
+std::string ReadDocumentFile(const std::string& path, std::uint64_t maxBytes);
+
+// The first `count` bytes of a regular file (fewer when it is shorter), refused like ReadDocumentFile
+// refuses a missing, unreadable or empty file or a folder.
+std::string ReadFileHead(const std::string& path, std::size_t count);
+
+// Writes bytes to a unique temporary file in the target's folder, flushes it to disk and renames it
+// over the target. On any failure the temporary file is removed, the target is left as it was and a
+// text::Error ("could not save the document") is thrown. A target or folder without write permission
+// is refused even where the process could override it.
+void WriteFileAtomically(const std::string& path, std::string_view bytes);
+
+// A fresh folder under the system's temporary folder, removed with everything in it on destruction.
+class TempFolder {
+  public:
+    explicit TempFolder(std::string_view prefix);
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+    ~TempFolder();
+    const std::string& Path() const { return path_; }
+
+  private:
+    std::string path_;
+};
+
+// The full path of an executable found on PATH, or an empty string.
+std::string FindOnPath(std::string_view program);
+
+// The 1251 form of a UTF-8 path for the user's messages.
+std::string DisplayName(std::string_view utf8Path);
+
+// Why a file operation failed (an errno value), in Russian and 1251: "нет прав на запись",
+// "нет места на диске", ..., "ошибка системы № N" for the rest.
+std::string FailureReason(int errorCode);
+
+}  // namespace tabulex::platform

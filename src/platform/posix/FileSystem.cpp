@@ -1,0 +1,239 @@
+#include "platform/FileSystem.h"
+
+#include "platform/FileMessages.h"
+#include "platform/FileStamp.h"
+#include "platform/ReplacementFile.h"
+#include "text/Cp1251.h"
+#include "text/Error.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <vector>
+
+namespace tabulex::platform {
+
+using namespace text::literals;
+
+namespace {
+
+std::string SystemError(const char* what, int code) {
+    return std::string(what) + ": " + std::strerror(code);
+}
+
+class Fd {
+  public:
+    explicit Fd(int fd) : fd_(fd) {}
+    Fd(const Fd&) = delete;
+    Fd& operator=(const Fd&) = delete;
+    ~Fd() {
+        if (fd_ >= 0) ::close(fd_);
+    }
+    int Get() const { return fd_; }
+    int Release() {
+        int fd = fd_;
+        fd_ = -1;
+        return fd;
+    }
+
+  private:
+    int fd_;
+};
+
+[[noreturn]] void ReadFailed(std::string_view message, const std::string& path, std::string detail) {
+    throw text::Error(std::string(message) + DisplayName(path), std::move(detail));
+}
+
+[[noreturn]] void SaveFailed(const std::string& path, std::string_view reason, std::string detail) {
+    throw text::Error(std::string(messages::kSaveFailed) + DisplayName(path) + std::string(reason),
+                      std::move(detail));
+}
+
+// What the user is told of a system error while saving, after the file name.
+std::string SaveReason(int code) {
+    // No rights in the folder: said as the folder check before the write says it.
+    if (code == EACCES || code == EPERM) return std::string(messages::kReadOnlyFolder);
+    return ": " + FailureReason(code);
+}
+
+std::string FolderOf(const std::string& path) {
+    std::filesystem::path parent = std::filesystem::path(path).parent_path();
+    return parent.empty() ? std::string(".") : parent.string();
+}
+
+// A symbolic link as target is saved through: the file it points at is replaced, the link stays.
+std::string ResolveTarget(const std::string& path) {
+    std::error_code ec;
+    if (std::filesystem::is_symlink(path, ec)) {
+        std::filesystem::path resolved = std::filesystem::canonical(path, ec);
+        if (!ec) return resolved.string();
+    }
+    return path;
+}
+
+bool HasWriteBits(mode_t mode) {
+    return (mode & (S_IWUSR | S_IWGRP | S_IWOTH)) != 0;
+}
+
+}  // namespace
+
+std::string DisplayName(std::string_view utf8Path) {
+    return text::Utf8ToCp1251(utf8Path);
+}
+
+std::string FailureReason(int errorCode) {
+    switch (errorCode) {
+        case EACCES:
+        case EPERM:
+            return std::string("нет прав на запись"_cp);
+        case EROFS:
+            return std::string("диск доступен только для чтения"_cp);
+        case ENOSPC:
+        case EDQUOT:
+            return std::string("нет места на диске"_cp);
+        case EEXIST:
+        case ENOTDIR:
+            return std::string("на месте папки находится файл"_cp);
+        case EISDIR:
+            return std::string("на месте файла находится папка"_cp);
+        case ENOENT:
+            return std::string("папка не найдена"_cp);
+        case EFBIG:
+            return std::string("превышен допустимый размер файла"_cp);
+        case ENAMETOOLONG:
+            return std::string("слишком длинное имя"_cp);
+        case EIO:
+            return std::string("ошибка ввода-вывода"_cp);
+        default:
+            return std::string("ошибка системы № "_cp) + std::to_string(errorCode);
+    }
+}
+
+namespace {
+
+// Opens a regular file for reading; refuses a missing file, a folder and anything else.
+Fd OpenRegularFile(const std::string& path, struct stat& st) {
+    if (::stat(path.c_str(), &st) != 0) {
+        int code = errno;
+        if (code == ENOENT || code == ENOTDIR)
+            ReadFailed(messages::kFileNotFound, path, SystemError("stat", code));
+        ReadFailed(messages::kCannotRead, path, SystemError("stat", code));
+    }
+    if (S_ISDIR(st.st_mode)) ReadFailed(messages::kIsFolder, path, "a directory");
+    if (!S_ISREG(st.st_mode)) ReadFailed(messages::kCannotRead, path, "not a regular file");
+    Fd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY));
+    if (fd.Get() < 0) ReadFailed(messages::kCannotRead, path, SystemError("open", errno));
+    if (::fstat(fd.Get(), &st) != 0) ReadFailed(messages::kCannotRead, path, SystemError("fstat", errno));
+    return Fd(fd.Release());
+}
+
+}  // namespace
+
+std::string ReadFileHead(const std::string& path, std::size_t count) {
+    struct stat st {};
+    Fd fd = OpenRegularFile(path, st);
+    std::string head(count, '\0');
+    ssize_t n;
+    while ((n = ::read(fd.Get(), head.data(), head.size())) < 0 && errno == EINTR) {
+    }
+    if (n < 0) ReadFailed(messages::kCannotRead, path, SystemError("read", errno));
+    if (n == 0) ReadFailed(messages::kEmptyFile, path, "0 bytes");
+    head.resize(static_cast<std::size_t>(n));
+    return head;
+}
+
+std::string ReadDocumentFile(const std::string& path, std::uint64_t maxBytes) {
+    struct stat st {};
+    Fd fd = OpenRegularFile(path, st);
+    if (st.st_size == 0) ReadFailed(messages::kEmptyFile, path, "0 bytes");
+    if (static_cast<std::uint64_t>(st.st_size) > maxBytes)
+        ReadFailed(messages::kTooLarge, path, "file of " + std::to_string(st.st_size) + " bytes");
+    std::string bytes(static_cast<std::size_t>(st.st_size), '\0');
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        ssize_t n = ::read(fd.Get(), bytes.data() + done, bytes.size() - done);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) ReadFailed(messages::kCannotRead, path, SystemError("read", errno));
+        if (n == 0) break;  // the file shrank while being read
+        done += static_cast<std::size_t>(n);
+    }
+    bytes.resize(done);
+    if (bytes.empty()) ReadFailed(messages::kEmptyFile, path, "0 bytes read");
+    return bytes;
+}
+
+void WriteFileAtomically(const std::string& requested, std::string_view bytes) {
+    const std::string path = ResolveTarget(requested);
+    const std::string folder = FolderOf(path);
+    const FileStamp target = StampOf(path);
+    if (target.IsFolder) SaveFailed(requested, messages::kTargetIsFolder, "the target is a directory");
+    if (target.Exists && !target.HasWriteBits)
+        SaveFailed(requested, messages::kReadOnlyTarget, "mode without write bits");
+    struct stat dir {};
+    if (::stat(folder.c_str(), &dir) != 0) {
+        const int code = errno;
+        SaveFailed(requested, SaveReason(code), SystemError(("stat " + folder).c_str(), code));
+    }
+    if (!HasWriteBits(dir.st_mode))
+        SaveFailed(requested, messages::kReadOnlyFolder, "folder mode without write bits");
+
+    ReplacementFile replacement;
+    auto fail = [&](const char* what, int code) {
+        replacement.Discard();
+        SaveFailed(requested, SaveReason(code), SystemError(what, code));
+    };
+    if (!replacement.Open(path, ".~" + std::filesystem::path(path).filename().string()))
+        fail("mkstemp", replacement.ErrorCode());
+    if (std::fwrite(bytes.data(), 1, bytes.size(), replacement.Stream()) != bytes.size())
+        fail("write", errno);
+    if (!replacement.Commit(true)) fail("save", replacement.ErrorCode());
+    Fd dirFd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (dirFd.Get() >= 0) ::fsync(dirFd.Get());  // makes the rename durable; a failure here loses nothing
+}
+
+TempFolder::TempFolder(std::string_view prefix) {
+    std::error_code ec;
+    std::filesystem::path base = std::filesystem::temp_directory_path(ec);
+    if (ec) base = "/tmp";
+    std::string pattern = (base / (std::string(prefix) + "XXXXXX")).string();
+    std::vector<char> buffer(pattern.begin(), pattern.end());
+    buffer.push_back('\0');
+    if (!::mkdtemp(buffer.data()))
+        throw text::Error(std::string(messages::kCannotRead) + DisplayName(pattern),
+                          SystemError("mkdtemp", errno));
+    path_ = buffer.data();
+}
+
+TempFolder::~TempFolder() {
+    std::error_code ec;
+    std::filesystem::remove_all(path_, ec);
+}
+
+std::string FindOnPath(std::string_view program) {
+    if (program.find('/') != std::string_view::npos)
+        return ::access(std::string(program).c_str(), X_OK) == 0 ? std::string(program) : std::string();
+    const char* path = std::getenv("PATH");
+    if (!path) return {};
+    std::string_view rest(path);
+    while (true) {
+        std::size_t colon = rest.find(':');
+        std::string_view dir = rest.substr(0, colon);
+        std::string candidate =
+            (dir.empty() ? std::string(".") : std::string(dir)) + "/" + std::string(program);
+        struct stat st {};
+        if (::stat(candidate.c_str(), &st) == 0 && S_ISREG(st.st_mode) &&
+            ::access(candidate.c_str(), X_OK) == 0)
+            return candidate;
+        if (colon == std::string_view::npos) break;
+        rest.remove_prefix(colon + 1);
+    }
+    return {};
+}
+
+}  // namespace tabulex::platform
