@@ -9,6 +9,7 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -19,6 +20,9 @@ enum class Encoding { Cp1251, Utf8 };
 // Temporary files of the report folder start with this; what a killed run left is removed by the
 // next run (see RemoveLeftovers).
 inline constexpr std::string_view kTemporaryPrefix = ".~Tabulex_Report";
+
+// The lines of a report file (CR LF ends counted); nullopt when there is none or it cannot be read.
+std::optional<int> CountReportLines(const std::filesystem::path& path);
 
 class ReportFile {
   public:
