@@ -12,6 +12,8 @@
 #include "docx/StreamIndex.h"
 #include "docx/TableConvert.h"
 #include "ooxml/NestingLimit.h"
+#include "ooxml/PackageMessages.h"
+#include "ooxml/TreeSizeLimit.h"
 #include "ooxml/XmlPart.h"
 #include "platform/FileSystem.h"
 #include "text/Cp1251.h"
@@ -19,6 +21,7 @@
 #include <algorithm>
 #include <cctype>
 #include <limits>
+#include <optional>
 #include <sstream>
 
 namespace tabulex::word::docx {
@@ -145,11 +148,18 @@ void DocxDocument::SaveAs(const std::string& path) {
 
 void DocxDocument::WriteTo(const std::string& path) {
     if (!IsDocxPath(path)) throw text::Error(std::string(messages::kSaveOnlyDocx), path);
-    if (documentEdited_) state_->Package.SetBytes(kMainPart, ooxml::SerializePart(state_->Main));
+    // Once edited, the main story is written from its tree at every save, straight into the zip.
+    mainFromTree_ = mainFromTree_ || documentEdited_;
+    std::optional<ooxml::XmlPartWriter> mainWriter;
+    std::vector<ooxml::Package::StreamedPart> streamed;
+    if (mainFromTree_) {
+        mainWriter.emplace(state_->Main);
+        streamed.push_back({kMainPart, &*mainWriter, state_->MainBuffer.size()});
+    }
     if (stylesEdited_) state_->Package.SetBytes(kStylesPart, ooxml::SerializePart(state_->Styles));
     if (numberingEdited_) state_->Package.SetBytes(kNumberingPart, ooxml::SerializePart(state_->Numbering));
     documentEdited_ = stylesEdited_ = numberingEdited_ = false;
-    state_->Package.Save(path);
+    state_->Package.Save(path, streamed);
     saved_ = true;
     if (path == path_) stamp_ = StampOf(path);
 }
@@ -304,7 +314,7 @@ void DocxDocument::Reload() {
     ++serial_;
     stamp_ = stamp;
     saved_ = true;
-    documentEdited_ = stylesEdited_ = numberingEdited_ = false;
+    documentEdited_ = stylesEdited_ = numberingEdited_ = mainFromTree_ = false;
     numberedList_ = 0;
     ++generation_;
     ++contentGeneration_;
@@ -318,6 +328,7 @@ namespace {
 // not replaced (SetBytes on save after an edit).
 void ParseMainStory(ooxml::Package& package, std::string& buffer, pugi::xml_document& main) {
     buffer = package.TakeBytes(kMainPart);
+    ooxml::RefuseOversizedTree(buffer, package.Name(), kMainPart);
     pugi::xml_parse_result result = main.load_buffer_inplace(buffer.data(), buffer.size(), kParseOptions);
     if (!result) {
         throw text::Error(
@@ -368,7 +379,7 @@ std::vector<std::string> DocxDocument::ParagraphsAfterTable(int tableIndex) {
 void DocxDocument::SaveCopyWithComments(const std::string& path, const CommentSet& comments) {
     if (!IsDocxPath(path)) throw text::Error(std::string(messages::kSaveOnlyDocx), path);
     ooxml::Package copy = ooxml::Package::FromBytes(state_->Package.ToBytes(), state_->Package.Name());
-    if (documentEdited_) copy.SetBytes(kMainPart, ooxml::SerializePart(state_->Main));
+    if (documentEdited_ || mainFromTree_) copy.SetBytes(kMainPart, ooxml::SerializePart(state_->Main));
     AddComments(copy, comments);
     copy.Save(path);
 }
@@ -393,6 +404,7 @@ std::unique_ptr<DocxDocument::State> DocxDocument::BuildState(ooxml::Package pac
     {
         // The part's bytes are inflated again from the package if the DOM is needed later.
         std::string xml = state->Package.TakeBytes(kMainPart);
+        ooxml::RefuseOversizedTree(xml, state->Package.Name(), kMainPart);
         state->Compact = ReadCompactStory(xml, state->StyleSheet, state->ListNumbering, stop);
         if (state->Compact) KeepFragmentAfterMainTable(*state, xml);
     }

@@ -21,6 +21,15 @@ struct RoundTrip {
     std::string Expected;  // empty: the input itself
 };
 
+// What XmlPartWriter hands out, piece by piece, put together.
+std::string Streamed(const pugi::xml_document& document) {
+    ooxml::XmlPartWriter writer(document);
+    std::string out;
+    while (writer.Next(out)) {
+    }
+    return out;
+}
+
 ooxml::Package PackageWith(const std::string& documentXml) {
     ooxml::Package package = ooxml::Package::FromBytes(MinimalDocx(), "part.docx");
     package.SetBytes("word/document.xml", documentXml);
@@ -52,8 +61,29 @@ TEST(XmlPartTest, PartsComeBackAsTheyWere) {
     for (const RoundTrip& c : cases) {
         SCOPED_TRACE(c.Label);
         ooxml::Package package = PackageWith(c.Input);
-        EXPECT_EQ(ooxml::SerializePart(ooxml::ParsePart(package, "word/document.xml")),
-                  c.Expected.empty() ? c.Input : c.Expected);
+        const pugi::xml_document document = ooxml::ParsePart(package, "word/document.xml");
+        EXPECT_EQ(ooxml::SerializePart(document), c.Expected.empty() ? c.Input : c.Expected);
+        EXPECT_EQ(Streamed(document), ooxml::SerializePart(document));
+    }
+}
+
+// A story written piece by piece is the story written whole: containers opened child by child
+// near the root, deeper ones and everything else whole, across many pieces.
+TEST(XmlPartTest, APartWrittenInPiecesIsThePartWrittenWhole) {
+    std::string rows;
+    for (int row = 0; row < 4000; ++row)
+        rows += "<w:tr><w:tc><w:p><w:r><w:t xml:space=\"preserve\">" + std::to_string(row) +
+                " x&#13;y &amp; \"z\"</w:t></w:r></w:p></w:tc><w:tc/></w:tr>";
+    const std::string deep = "<a><b><c><d><e><f><g h=\"1\"><i>x</i></g></f></e></d></c></b></a>";
+    const std::vector<std::string> bodies = {
+        "<w:tbl>" + rows + "</w:tbl>",
+        "<w:sdt><w:sdtPr/><w:sdtContent><w:tbl>" + rows + "</w:tbl></w:sdtContent></w:sdt><w:p/>",
+        "<!-- c --><w:p w:rsidR=\"00A&amp;B\">" + deep + "</w:p><?pi x?><w:p></w:p>",
+    };
+    for (const std::string& body : bodies) {
+        ooxml::Package package = PackageWith(DocumentXml(body));
+        const pugi::xml_document document = ooxml::ParsePart(package, "word/document.xml");
+        EXPECT_EQ(Streamed(document), ooxml::SerializePart(document));
     }
 }
 
@@ -71,8 +101,7 @@ TEST(XmlPartTest, MalformedXmlNamesThePartAndTheOffset) {
         ooxml::ParsePart(package, "word/document.xml");
         FAIL() << "parsed";
     } catch (const text::Error& error) {
-        EXPECT_EQ(error.Message(),
-                  std::string(ooxml::messages::kBadXmlPrefix) + "word/document.xml: part.docx");
+        EXPECT_EQ(error.Message(), std::string(ooxml::messages::kBadXmlPrefix) + "word/document.xml: part.docx");
         // The offset points at the end tag that does not match.
         std::size_t at = error.Detail().find("offset ");
         ASSERT_NE(at, std::string::npos) << error.Detail();
