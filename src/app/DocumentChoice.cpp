@@ -26,7 +26,7 @@ QString ProgramFolderFile(const MainWindow& window, const QString& name) {
 
 // The named file is the active document: work on it rather than open it again.
 void PreferOpenDocument(MainWindow& window) {
-    MainPage& page = *window.Page();
+    MainPage& page = *window.InventoryTab();
     word::Document* active = window.Documents().Active();
     if (page.Choice() != FileChoice::Named || !active || page.FileName().isEmpty()) return;
     const QFileInfo named(page.FileName());
@@ -37,7 +37,7 @@ void PreferOpenDocument(MainWindow& window) {
 
 // The other file: the path as typed, else the same name in the program folder.
 bool OpenNamedFile(MainWindow& window) {
-    const QString typed = window.Page()->FileName();
+    const QString typed = window.InventoryTab()->FileName();
     if (!typed.isEmpty() && QFileInfo(typed).isFile()) return OpenDocument(window, typed);
     const QString beside = ProgramFolderFile(window, typed);
     if (!typed.isEmpty() && QFileInfo(beside).isFile()) return OpenDocument(window, beside);
@@ -77,7 +77,7 @@ bool AskForDocument(MainWindow& window) {
                 window.ShowStatus(msg::kCheckCancelled);
                 return false;
             }
-            window.Page()->SetFileName(*path);
+            window.InventoryTab()->SetFileName(*path);
             if (!QFileInfo(*path).isFile()) {
                 window.ShowMessageText(NotFoundText(*path));
                 return false;
@@ -85,7 +85,7 @@ bool AskForDocument(MainWindow& window) {
             return true;
         }
         case Answer::No:
-            window.Page()->SetChoice(FileChoice::Last);
+            window.InventoryTab()->SetChoice(FileChoice::Last);
             return true;
         case Answer::Cancel:
             break;
@@ -111,7 +111,7 @@ void RememberLastFilePath(check::Settings& settings, const word::Document& docum
 }
 
 bool ChooseDocument(MainWindow& window, ChooseMode mode) {
-    MainPage& page = *window.Page();
+    MainPage& page = *window.InventoryTab();
     PreferOpenDocument(window);
     if (page.Choice() == FileChoice::Opened && window.Documents().Count() == 0) {
         if (mode == ChooseMode::Check) {

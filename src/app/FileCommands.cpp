@@ -25,30 +25,30 @@ namespace tabulex::app {
 
 FileCommands::FileCommands(MainWindow& window) : QObject(&window), window_(window) {
     const MainMenu& m = window.Menu();
-    connect(m.mmOpen, &QAction::triggered, this, &FileCommands::Open);
-    connect(m.mmOpenLast, &QAction::triggered, this, &FileCommands::OpenLast);
-    connect(m.mmClose, &QAction::triggered, this, &FileCommands::Close);
-    connect(m.mmSave, &QAction::triggered, this, &FileCommands::Save);
-    connect(m.mmSaveAs, &QAction::triggered, this, &FileCommands::SaveAs);
-    connect(m.N1, &QAction::triggered, this, &FileCommands::Browse);
-    connect(m.N7, &QAction::triggered, this, &FileCommands::OpenLast);
-    connect(m.N3, &QAction::triggered, this, &FileCommands::OpenNamed);
-    connect(m.N2, &QAction::triggered, this, &FileCommands::OpenFolder);
-    connect(m.N4, &QAction::triggered, this, &FileCommands::CloseReport);
-    connect(m.pmWord, &QAction::triggered, this, &FileCommands::RunWord);
-    connect(m.pmOpenRep, &QAction::triggered, this, &FileCommands::OpenReport);
-    connect(m.pmCloseRep, &QAction::triggered, this, &FileCommands::CloseReport);
+    connect(m.OpenAction, &QAction::triggered, this, &FileCommands::Open);
+    connect(m.OpenLastAction, &QAction::triggered, this, &FileCommands::OpenLast);
+    connect(m.CloseAction, &QAction::triggered, this, &FileCommands::Close);
+    connect(m.SaveAction, &QAction::triggered, this, &FileCommands::Save);
+    connect(m.SaveAsAction, &QAction::triggered, this, &FileCommands::SaveAs);
+    connect(m.BrowseAction, &QAction::triggered, this, &FileCommands::Browse);
+    connect(m.BrowseOpenLastAction, &QAction::triggered, this, &FileCommands::OpenLast);
+    connect(m.OpenNamedAction, &QAction::triggered, this, &FileCommands::OpenNamed);
+    connect(m.OpenFolderAction, &QAction::triggered, this, &FileCommands::OpenFolder);
+    connect(m.BrowseCloseReportAction, &QAction::triggered, this, &FileCommands::CloseReport);
+    connect(m.OpenInEditorAction, &QAction::triggered, this, &FileCommands::RunWord);
+    connect(m.ViewReportAction, &QAction::triggered, this, &FileCommands::OpenReport);
+    connect(m.CloseReportAction, &QAction::triggered, this, &FileCommands::CloseReport);
 
-    QPushButton* browse = window.Page()->btBrowse;
+    QPushButton* browse = window.InventoryTab()->BrowseButton;
     connect(browse, &QPushButton::clicked, this, &FileCommands::Browse);
     browse->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(browse, &QWidget::customContextMenuRequested, this,
-            [browse, menu = m.pmOpisBrowse](const QPoint& at) { menu->popup(browse->mapToGlobal(at)); });
-    QPushButton* word = window.btRunWord;
+            [browse, menu = m.BrowseMenu](const QPoint& at) { menu->popup(browse->mapToGlobal(at)); });
+    QPushButton* word = window.EditorButton;
     connect(word, &QPushButton::clicked, this, &FileCommands::RunWord);
     word->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(word, &QWidget::customContextMenuRequested, this,
-            [word, menu = m.popWord](const QPoint& at) { menu->popup(word->mapToGlobal(at)); });
+            [word, menu = m.EditorMenu](const QPoint& at) { menu->popup(word->mapToGlobal(at)); });
 }
 
 template <typename Command>
@@ -64,13 +64,13 @@ void FileCommands::Guarded(Command command) {
 void FileCommands::Open() {
     const std::optional<QString> path = window_.Dialogs().ChooseFileToOpen();
     if (!path) return;
-    if (OpenDocument(window_, *path)) window_.Page()->SetChoice(FileChoice::Opened);
+    if (OpenDocument(window_, *path)) window_.InventoryTab()->SetChoice(FileChoice::Opened);
 }
 
 void FileCommands::Browse() {
     const std::optional<QString> path = window_.Dialogs().ChooseFileToOpen();
     if (!path) return;
-    window_.Page()->SetFileName(*path);
+    window_.InventoryTab()->SetFileName(*path);
     window_.ShowMessageText(msg::kDragHint);
 }
 
@@ -92,18 +92,18 @@ void FileCommands::OpenLast() {
 }
 
 void FileCommands::OpenNamed() {
-    const QString path = window_.Page()->FileName();
+    const QString path = window_.InventoryTab()->FileName();
     if (path.isEmpty()) {
         window_.ShowStatus(msg::kGiveFile);
     } else if (QFileInfo(path).isFile()) {
-        if (OpenDocument(window_, path)) window_.Page()->SetChoice(FileChoice::Opened);
+        if (OpenDocument(window_, path)) window_.InventoryTab()->SetChoice(FileChoice::Opened);
     } else {
         window_.ShowStatus(msg::kFileNotFound);
     }
 }
 
 void FileCommands::OpenFolder() {
-    const QString folder = QFileInfo(window_.Page()->FileName()).absolutePath();
+    const QString folder = QFileInfo(window_.InventoryTab()->FileName()).absolutePath();
     if (!window_.Shell().Open(QUrl::fromLocalFile(folder))) window_.ShowMessageText(msg::kFolderFailed);
 }
 
@@ -130,8 +130,10 @@ void FileCommands::SaveDocument(bool asNewFile) {
 }
 
 void FileCommands::CloseReport() {
-    Guarded(
-        [this] { window_.Documents().CloseReportDocuments(window_.More()->cbCloseRepFile->isChecked()); });
+    Guarded([this] {
+        window_.Documents().CloseReportDocuments(
+            window_.SettingsTab()->CloseReportBeforeCheckBox->isChecked());
+    });
 }
 
 // The word processor's place is taken by the desktop's editor for the file: the active document,

@@ -14,17 +14,19 @@ class FileCommands : public QObject {
   public:
     explicit FileCommands(MainWindow& window);
 
-    void Open();         // mmOpen
-    void Browse();       // btBrowse, N1
-    void OpenLast();     // mmOpenLast, N7
-    void OpenNamed();    // N3
-    void OpenFolder();   // N2
-    void Close();        // mmClose
-    void Save();         // mmSave
-    void SaveAs();       // mmSaveAs
-    void CloseReport();  // N4, pmCloseRep
-    void RunWord();      // btRunWord, pmWord: the document (or the report) in the desktop's editor
-    void OpenReport();   // pmOpenRep: the report viewer
+    void Open();
+    void Browse();
+    void OpenLast();
+    void OpenNamed();
+    void OpenFolder();
+    void Close();
+    void Save();
+    void SaveAs();
+    void CloseReport();
+    // The active document (or the last report) in the desktop's editor.
+    void RunWord();
+    // The report viewer.
+    void OpenReport();
 
   private:
     void SaveDocument(bool asNewFile);

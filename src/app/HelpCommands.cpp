@@ -27,15 +27,15 @@ HelpCommands::HelpCommands(MainWindow& window) : QObject(&window), window_(windo
     const auto topic = [&window](HelpTopic which) {
         return [&window, which] { window.Help().ShowTopic(which); };
     };
-    connect(m.mmTopic, &QAction::triggered, this, topic(HelpTopic::Contents));
-    connect(window.btHelp, &QPushButton::clicked, this, topic(HelpTopic::Contents));
-    connect(m.mmWhatsNew, &QAction::triggered, this, topic(HelpTopic::WhatsNew));
-    connect(m.mmMail, &QAction::triggered, this, &HelpCommands::Mail);
-    connect(m.mmWeb, &QAction::triggered, this, &HelpCommands::Web);
-    connect(m.mmAbout, &QAction::triggered, this, &HelpCommands::About);
+    connect(m.HelpTopicAction, &QAction::triggered, this, topic(HelpTopic::Contents));
+    connect(window.HelpButton, &QPushButton::clicked, this, topic(HelpTopic::Contents));
+    connect(m.WhatsNewAction, &QAction::triggered, this, topic(HelpTopic::WhatsNew));
+    connect(m.MailAction, &QAction::triggered, this, &HelpCommands::Mail);
+    connect(m.WebSiteAction, &QAction::triggered, this, &HelpCommands::Web);
+    connect(m.AboutAction, &QAction::triggered, this, &HelpCommands::About);
 
-    QList<QAction*> placeholders = m.DateCommands + m.BorderCommands;
-    placeholders << m.N13;
+    QList<QAction*> placeholders = m.DateActions + m.BorderActions;
+    placeholders << m.AutoFormatAction;
     for (QAction* action : placeholders)
         connect(action, &QAction::triggered, this, [&window] { window.ShowStatus(msg::kInDevelopment); });
 }

@@ -13,9 +13,9 @@ class HelpCommands : public QObject {
   public:
     explicit HelpCommands(MainWindow& window);
 
-    void Mail();   // mmMail
-    void Web();    // mmWeb
-    void About();  // mmAbout
+    void Mail();   // MailAction
+    void Web();    // WebSiteAction
+    void About();  // AboutAction
 
   private:
     MainWindow& window_;

@@ -21,9 +21,9 @@ class MainPage : public QWidget {
     FileChoice Choice() const;
     void SetChoice(FileChoice choice);
     QString FileName() const;
-    // Puts a path into edFileName, which checks rbFileName.
+    // Puts a path into FileNameEdit, which checks NamedFileChoice.
     void SetFileName(const QString& path);
-    // The last checked file: its hint, and whether rbFileLast can be chosen.
+    // The last checked file: its hint, and whether LastFileChoice can be chosen.
     void SetLastFile(const QString& name);
 
     void Load(const WindowOptions& options);
@@ -33,17 +33,17 @@ class MainPage : public QWidget {
     bool ShowHints() const;
     void CheckShowErrors();
 
-    QRadioButton* rbFileOpened;
-    QRadioButton* rbFileLast;
-    QRadioButton* rbFileName;
-    QLineEdit* edFileName;
-    QPushButton* btBrowse;
-    QCheckBox* cbShowErrors;
-    QCheckBox* cbShowWarnings;
-    QCheckBox* cbShowHints;
-    QCheckBox* cbDates;
-    QCheckBox* cbDatesEmpty;
-    QCheckBox* cbKolEmpty;
+    QRadioButton* OpenDocumentChoice;
+    QRadioButton* LastFileChoice;
+    QRadioButton* NamedFileChoice;
+    QLineEdit* FileNameEdit;
+    QPushButton* BrowseButton;
+    QCheckBox* ShowErrorsBox;
+    QCheckBox* ShowWarningsBox;
+    QCheckBox* ShowHintsBox;
+    QCheckBox* TwoDateColumnsBox;
+    QCheckBox* DatesMayBeEmptyBox;
+    QCheckBox* SheetsMayBeEmptyBox;
 
   signals:
     // A double click on one of the three file choices starts a check.

@@ -63,20 +63,20 @@ MainWindow::MainWindow(AppServices services) : services_(std::move(services)) {
     status_ = new StatusCaption(this);
     documents_ = std::make_unique<DocumentSession>(word::docx::CreateApplication(), *dialogs_);
 
-    pgCtrl = new QTabWidget;
-    pgCtrl->setObjectName(QStringLiteral("pgCtrl"));
+    Pages = new QTabWidget;
+    Pages->setObjectName(QStringLiteral("pgCtrl"));
     page_ = new MainPage;
     more_ = new SettingsPage;
-    pgCtrl->addTab(page_, QStringLiteral("&Опись"));
-    pgCtrl->addTab(more_, QStringLiteral("&Настройки"));
+    Pages->addTab(page_, QStringLiteral("&Опись"));
+    Pages->addTab(more_, QStringLiteral("&Настройки"));
     auto* central = new QWidget;
     auto* layout = new QVBoxLayout(central);
-    layout->addWidget(pgCtrl);
+    layout->addWidget(Pages);
     layout->addWidget(BuildButtons());
     layout->setSizeConstraint(QLayout::SetFixedSize);
     setCentralWidget(central);
     menu_ = BuildMainMenu(this);
-    menu_.mmTopic->setShortcutContext(Qt::ApplicationShortcut);  // F1 in every window of the program
+    menu_.HelpTopicAction->setShortcutContext(Qt::ApplicationShortcut);  // F1 in every window of the program
 
     status_->ShowStatus(StatusCaption::FullTitle());
     status_->SetApplicationTitle(windowTitle());
@@ -119,39 +119,39 @@ QDateTime MainWindow::Now() const {
 }
 
 QWidget* MainWindow::BuildButtons() {
-    btStart =
+    StartButton =
         Button(QStringLiteral("btStart"), QStringLiteral("&Начать"), QStringLiteral("Начать проверку описи"));
-    QFont bold = btStart->font();
+    QFont bold = StartButton->font();
     bold.setBold(true);
-    btStart->setFont(bold);
-    btExit = Button(QStringLiteral("btExit"), QStringLiteral("В&ыход"),
-                    QStringLiteral("Выход из программы (Esc)"));
-    btStop = Button(QStringLiteral("btStop"), QStringLiteral("Прервать"), {});
-    btStop->hide();
-    btRunWord = Button(
+    StartButton->setFont(bold);
+    ExitButton = Button(QStringLiteral("btExit"), QStringLiteral("В&ыход"),
+                        QStringLiteral("Выход из программы (Esc)"));
+    StopButton = Button(QStringLiteral("btStop"), QStringLiteral("Прервать"), {});
+    StopButton->hide();
+    EditorButton = Button(
         QStringLiteral("btRunWord"), QStringLiteral("&Word"),
         QStringLiteral("Открыть документ в текстовом редакторе\nНажмите правую кнопку мыши для опций"));
-    btHelp = Button(QStringLiteral("btHelp"), QStringLiteral("&Справка"),
-                    QStringLiteral("Справка по программе (F1)"));
+    HelpButton = Button(QStringLiteral("btHelp"), QStringLiteral("&Справка"),
+                        QStringLiteral("Справка по программе (F1)"));
     auto* row = new QWidget;
     auto* buttons = new QHBoxLayout(row);
     buttons->setContentsMargins(0, 0, 0, 0);
-    buttons->addWidget(btStart);
-    buttons->addWidget(btExit);
-    buttons->addWidget(btStop);
+    buttons->addWidget(StartButton);
+    buttons->addWidget(ExitButton);
+    buttons->addWidget(StopButton);
     buttons->addStretch();
-    buttons->addWidget(btRunWord);
-    buttons->addWidget(btHelp);
+    buttons->addWidget(EditorButton);
+    buttons->addWidget(HelpButton);
     return row;
 }
 
 void MainWindow::ConnectCommands() {
-    connect(btStart, &QPushButton::clicked, this, &MainWindow::StartCheck);
-    connect(menu_.mmStart, &QAction::triggered, this, &MainWindow::StartCheck);
+    connect(StartButton, &QPushButton::clicked, this, &MainWindow::StartCheck);
+    connect(menu_.StartCheckAction, &QAction::triggered, this, &MainWindow::StartCheck);
     connect(page_, &MainPage::FileChoiceDoubleClicked, this, &MainWindow::StartCheck);
-    connect(btStop, &QPushButton::clicked, this, &MainWindow::StopCheck);
-    connect(btExit, &QPushButton::clicked, this, &QWidget::close);
-    connect(menu_.mmExit, &QAction::triggered, this, &QWidget::close);
+    connect(StopButton, &QPushButton::clicked, this, &MainWindow::StopCheck);
+    connect(ExitButton, &QPushButton::clicked, this, &QWidget::close);
+    connect(menu_.ExitAction, &QAction::triggered, this, &QWidget::close);
     connect(checks_, &CheckController::Finished, this, &MainWindow::OnCheckFinished);
     connect(checkHost_, &QtCheckHost::StatusShown, status_,
             qOverload<const QString&>(&StatusCaption::ShowStatus));
@@ -171,16 +171,16 @@ void MainWindow::ShowMessageText(std::string_view text1251) {
 }
 
 void MainWindow::EnableMainControls(bool idle) {
-    pgCtrl->setEnabled(idle);
-    btStart->setEnabled(idle);
-    btRunWord->setEnabled(idle);
+    Pages->setEnabled(idle);
+    StartButton->setEnabled(idle);
+    EditorButton->setEnabled(idle);
     for (QMenu* menu : menu_.TopMenus()) {
         menu->menuAction()->setEnabled(idle);
         for (QAction* action : menu->actions()) action->setEnabled(idle);
     }
-    btExit->setVisible(idle);
-    btStop->setVisible(!idle);
-    (idle ? btStart : btStop)->setFocus();
+    ExitButton->setVisible(idle);
+    StopButton->setVisible(!idle);
+    (idle ? StartButton : StopButton)->setFocus();
     status_->SetApplicationTitle(StatusCaption::FullTitle());
 }
 
@@ -243,11 +243,11 @@ void MainWindow::OnCheckFinished() {
 void MainWindow::keyPressEvent(QKeyEvent* event) {
     const bool running = checks_->Running();
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        (running ? btStop : btStart)->click();
+        (running ? StopButton : StartButton)->click();
         return;
     }
     if (event->key() == Qt::Key_Escape && running) {
-        btStop->click();
+        StopButton->click();
         return;
     }
     QMainWindow::keyPressEvent(event);
@@ -317,8 +317,8 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     if (closed_) return QMainWindow::closeEvent(event);
     // Closing during a check stops it as Прервать would, keeping the row to resume at.
     checks_->StopAndWait();
-    if (more_->cbCloseRepFileOnExit->isChecked())
-        documents_->CloseReportDocuments(more_->cbCloseRepFile->isChecked());
+    if (more_->CloseReportOnExitBox->isChecked())
+        documents_->CloseReportDocuments(more_->CloseReportBeforeCheckBox->isChecked());
     if (!CloseDocumentsAtExit()) {
         event->ignore();
         return;

@@ -52,8 +52,8 @@ class MainWindow : public QMainWindow {
     explicit MainWindow(AppServices services);
     ~MainWindow() override;
 
-    MainPage* Page() const { return page_; }
-    SettingsPage* More() const { return more_; }
+    MainPage* InventoryTab() const { return page_; }
+    SettingsPage* SettingsTab() const { return more_; }
     const MainMenu& Menu() const { return menu_; }
     StatusCaption& Status() const { return *status_; }
     MessageWindow& Messages() const { return *messages_; }
@@ -82,12 +82,12 @@ class MainWindow : public QMainWindow {
     void StopCheck();
     bool CheckRunning() const;
 
-    QTabWidget* pgCtrl;
-    QPushButton* btStart;
-    QPushButton* btExit;
-    QPushButton* btStop;
-    QPushButton* btRunWord;
-    QPushButton* btHelp;
+    QTabWidget* Pages;
+    QPushButton* StartButton;
+    QPushButton* ExitButton;
+    QPushButton* StopButton;
+    QPushButton* EditorButton;
+    QPushButton* HelpButton;
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;

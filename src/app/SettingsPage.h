@@ -23,20 +23,20 @@ class SettingsPage : public QWidget {
     // The options of this page that a check reads.
     void FillCheckOptions(check::CheckOptions& options) const;
 
-    QRadioButton* rbColsAuto;
-    QRadioButton* rbColsStd;
-    QRadioButton* rbColsLeave;
-    QLineEdit* edColsNum;
-    QRadioButton* RadioButton1;
-    QRadioButton* RadioButton2;
-    QCheckBox* CheckBox1;
-    QRadioButton* rbInit1;
-    QRadioButton* rbInit2;
-    QCheckBox* cbTable;
-    QCheckBox* cbTableAutosize;
-    QCheckBox* cbAnnotate;
-    QCheckBox* cbCloseRepFile;
-    QCheckBox* cbCloseRepFileOnExit;
+    QRadioButton* AutoColumnsChoice;
+    QRadioButton* StandardColumnsChoice;
+    QRadioButton* SkipColumnsChoice;
+    QLineEdit* SkipColumnsEdit;
+    QRadioButton* DayWithoutZeroChoice;
+    QRadioButton* DayWithZeroChoice;
+    QCheckBox* YearMarkBox;
+    QRadioButton* JoinedInitialsChoice;
+    QRadioButton* SpacedInitialsChoice;
+    QCheckBox* ReportTableBox;
+    QCheckBox* ReportAutosizeBox;
+    QCheckBox* AnnotatedCopyBox;
+    QCheckBox* CloseReportBeforeCheckBox;
+    QCheckBox* CloseReportOnExitBox;
 
   private:
     void UpdateColumnsEdit();

@@ -41,10 +41,10 @@ void StartUp::ApplyCommandLine(const QStringList& arguments) {
     if (arguments.isEmpty()) return;
     const QString first = arguments.first();
     if (first == QLatin1String(kRunSwitch.data(), kRunSwitch.size())) {
-        window_.Page()->SetChoice(FileChoice::Opened);
+        window_.InventoryTab()->SetChoice(FileChoice::Opened);
         runAtActivation_ = true;
     } else if (QFileInfo(first).isFile()) {
-        window_.Page()->SetFileName(QFileInfo(first).absoluteFilePath());
+        window_.InventoryTab()->SetFileName(QFileInfo(first).absoluteFilePath());
     }
 }
 

@@ -18,11 +18,15 @@ namespace tabulex::app {
 ToolCommands::ToolCommands(MainWindow& window) : QObject(&window), window_(window) {
     const MainMenu& m = window.Menu();
     const std::pair<QAction*, tools::Tool> items[] = {
-        {m.mmDelGraph, tools::Tool::DeleteGraphics},    {m.mmNum, tools::Tool::NumberCases},
-        {m.mmNubAuto, tools::Tool::AutoNumberCases},    {m.mmListsToText, tools::Tool::ListsToText},
-        {m.mmDelEmpyStr, tools::Tool::DeleteEmptyRows}, {m.mmDel12345Str, tools::Tool::DeleteNumberingRows},
-        {m.N5, tools::Tool::ForbidRowBreaks},           {m.N12, tools::Tool::FormatHeadings},
-        {m.mmTablesToText, tools::Tool::TablesToText},
+        {m.DeleteGraphicsAction, tools::Tool::DeleteGraphics},
+        {m.NumberCasesAction, tools::Tool::NumberCases},
+        {m.AutoNumberCasesAction, tools::Tool::AutoNumberCases},
+        {m.ListsToTextAction, tools::Tool::ListsToText},
+        {m.DeleteEmptyRowsAction, tools::Tool::DeleteEmptyRows},
+        {m.DeleteNumberingRowsAction, tools::Tool::DeleteNumberingRows},
+        {m.ForbidRowBreaksAction, tools::Tool::ForbidRowBreaks},
+        {m.FormatHeadingsAction, tools::Tool::FormatHeadings},
+        {m.TablesToTextAction, tools::Tool::TablesToText},
     };
     for (const auto& [action, tool] : items)
         connect(action, &QAction::triggered, this, [this, which = tool] { Run(which); });
@@ -38,12 +42,13 @@ void ToolCommands::Run(tools::Tool tool) {
         word::Document& document = *window_.Documents().Active();
         QtToolHost host(window_);
         const tools::ToolOutcome outcome =
-            headings ? tools::FormatHeadings(document, host,
-                                             {.CloseReportFile = window_.More()->cbCloseRepFile->isChecked()})
+            headings ? tools::FormatHeadings(
+                           document, host,
+                           {.CloseReportFile = window_.SettingsTab()->CloseReportBeforeCheckBox->isChecked()})
                      : tools::RunTool(tool, document, host, options);
         if (headings && outcome.End != tools::ToolEnd::NoTables) {
             RememberLastFilePath(window_.Settings(), document);
-            window_.Page()->SetLastFile(FromCp(ReadLastFile(window_.Settings())));
+            window_.InventoryTab()->SetLastFile(FromCp(ReadLastFile(window_.Settings())));
         }
         if (outcome.End == tools::ToolEnd::Failed && !outcome.Message.empty())
             window_.ShowMessageText(outcome.Message);

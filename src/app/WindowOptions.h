@@ -10,20 +10,20 @@
 
 namespace tabulex::app {
 
-enum class FileChoice { Opened, Last, Named };  // rbFileOpened, rbFileLast, rbFileName
+enum class FileChoice { Opened, Last, Named };  // OpenDocumentChoice, LastFileChoice, NamedFileChoice
 
 struct WindowOptions {
-    std::string FileName;  // edFileName
+    std::string FileName;  // FileNameEdit
     FileChoice File = FileChoice::Opened;
     bool ShowWarnings = true;
     bool ShowHints = true;
-    bool SpacedInitials = false;  // rbInit2
-    bool TwoDateColumns = false;  // cbDates
+    bool SpacedInitials = false;  // SpacedInitialsChoice
+    bool TwoDateColumns = false;  // TwoDateColumnsBox
     bool DatesMayBeEmpty = false;
     bool SheetsMayBeEmpty = false;
-    bool CloseReportFile = true;         // cbCloseRepFile, key cbCloseReportFile
-    bool CloseReportFileOnExit = false;  // cbCloseRepFileOnExit
-    bool AnnotatedCopy = false;          // cbAnnotate: a copy of the inventory with the findings as comments
+    bool CloseReportFile = true;         // CloseReportBeforeCheckBox, key cbCloseReportFile
+    bool CloseReportFileOnExit = false;  // CloseReportOnExitBox
+    bool AnnotatedCopy = false;  // AnnotatedCopyBox: a copy of the inventory with the findings as comments
 };
 
 WindowOptions ReadWindowOptions(const check::Settings& settings);

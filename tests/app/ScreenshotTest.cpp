@@ -54,12 +54,12 @@ class ScreenshotTest : public QObject {
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         Save(window, "main-idle-inventory");
-        window.pgCtrl->setCurrentIndex(1);
+        window.Pages->setCurrentIndex(1);
         Save(window, "main-idle-settings");
-        window.pgCtrl->setCurrentIndex(0);
+        window.Pages->setCurrentIndex(0);
 
         const QString sample = QStringLiteral(TABULEX_SOURCE_DIR "/examples/opis-sample.docx");
-        window.Page()->SetFileName(sample);
+        window.InventoryTab()->SetFileName(sample);
         window.StartCheck();
         QTRY_VERIFY_WITH_TIMEOUT(!window.CheckRunning(), 60000);
         window.ShowMessageText("Вы можете перетащить файл из Проводника Windows на окно программы."_cp);
@@ -116,14 +116,14 @@ class ScreenshotTest : public QObject {
         MainWindow& window = *app.Window;
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        window.Page()->SetFileName(QString::fromStdString(inventory));
+        window.InventoryTab()->SetFileName(QString::fromStdString(inventory));
         window.StartCheck();
         QTRY_VERIFY_WITH_TIMEOUT(window.windowTitle().startsWith(QStringLiteral("Проверка ")), 60000);
         Save(window, "main-running");
         qInfo("caption while running: %s", qPrintable(window.windowTitle()));
         QElapsedTimer stop;
         stop.start();
-        window.btStop->click();
+        window.StopButton->click();
         QTRY_VERIFY_WITH_TIMEOUT(!window.CheckRunning(), 60000);
         const auto& outcome = *window.Checks().LastOutcome();
         qInfo("Прервать: stopped at row %d of %d after %lld ms", outcome.StoppedAtRow, outcome.RowCount,
