@@ -38,6 +38,10 @@ MainMenu BuildMainMenu(QMainWindow* window) {
     m.SaveAction =
         Item(m.FileMenu, "mmSave", QStringLiteral("&Сохранить"), QKeySequence(Qt::CTRL | Qt::Key_S));
     m.SaveAsAction = Item(m.FileMenu, "mmSaveAs", QStringLiteral("Сохранить &как..."));
+    m.OpenReportAction = Item(m.FileMenu, "mmOpenReport", QStringLiteral("Открыть о&тчёт"),
+                              QKeySequence(Qt::CTRL | Qt::Key_R));
+    m.DocumentListSeparator = m.FileMenu->addSeparator();
+    m.DocumentListSeparator->setObjectName(QStringLiteral("DocumentListSeparator"));
     m.FileMenu->addSeparator();
     m.StartCheckAction =
         Item(m.FileMenu, "mmStart", QStringLiteral("&Начать проверку"), QKeySequence(Qt::Key_F9));
@@ -98,7 +102,7 @@ MainMenu BuildMainMenu(QMainWindow* window) {
 
     m.EditorMenu = new QMenu(window);
     m.EditorMenu->setObjectName(QStringLiteral("popWord"));
-    m.OpenInEditorAction = Item(m.EditorMenu, "pmWord", QStringLiteral("Открыть Word"));
+    m.OpenInEditorAction = Item(m.EditorMenu, "pmWord", QStringLiteral("Открыть в текстовом редакторе"));
     m.EditorMenu->setDefaultAction(m.OpenInEditorAction);
     m.ViewReportAction = Item(m.EditorMenu, "pmOpenRep", QStringLiteral("Открыть отчёт"));
     m.CloseReportAction = Item(m.EditorMenu, "pmCloseRep", QStringLiteral("Закрыть отчёт"));

@@ -25,6 +25,9 @@ struct MainMenu {
     QAction* CloseAction = nullptr;
     QAction* SaveAction = nullptr;
     QAction* SaveAsAction = nullptr;
+    QAction* OpenReportAction = nullptr;
+    // The open documents are listed after this separator, the active one checked.
+    QAction* DocumentListSeparator = nullptr;
     QAction* StartCheckAction = nullptr;
     QAction* ExitAction = nullptr;
 

@@ -5,6 +5,7 @@
 #include "app/QtText.h"
 
 #include <QCheckBox>
+#include <QDir>
 #include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -37,10 +38,13 @@ MainPage::MainPage(QWidget* parent) : QWidget(parent) {
     fileGrid->addWidget(OpenDocumentChoice, 0, 0);
     fileGrid->addWidget(LastFileChoice, 1, 0);
     fileGrid->addWidget(NamedFileChoice, 2, 0);
+    ActiveDocumentLabel = new ElidedLabel;
+    ActiveDocumentLabel->setObjectName(QStringLiteral("ActiveDocumentLabel"));
     auto* pathRow = new QHBoxLayout;
     pathRow->addWidget(FileNameEdit, 1);
     pathRow->addWidget(BrowseButton);
     fileGrid->addLayout(pathRow, 3, 0);
+    fileGrid->addWidget(ActiveDocumentLabel, 4, 0);
     for (QRadioButton* button : {OpenDocumentChoice, LastFileChoice, NamedFileChoice})
         button->installEventFilter(this);
 
@@ -83,9 +87,18 @@ MainPage::MainPage(QWidget* parent) : QWidget(parent) {
     grid->addWidget(fields, 1, 1, Qt::AlignTop);
     grid->setRowStretch(2, 1);
 
-    connect(FileNameEdit, &QLineEdit::textChanged, this, [this] { NamedFileChoice->setChecked(true); });
+    // Typed text is the other file; what the field shows for the other two choices is not.
+    connect(FileNameEdit, &QLineEdit::textEdited, this, [this](const QString& text) {
+        namedPath_ = text;
+        NamedFileChoice->setChecked(true);
+    });
+    for (QRadioButton* button : {OpenDocumentChoice, LastFileChoice, NamedFileChoice})
+        connect(button, &QRadioButton::toggled, this, [this](bool on) {
+            if (on) ShowPathOfChoice();
+        });
     SetChoice(FileChoice::Opened);
-    SetLastFile({});
+    SetLastFile({}, {});
+    ShowActiveDocument({}, {}, 0);
 }
 
 FileChoice MainPage::Choice() const {
@@ -109,46 +122,69 @@ void MainPage::SetChoice(FileChoice choice) {
 }
 
 QString MainPage::FileName() const {
-    return FileNameEdit->text();
+    return namedPath_;
 }
 
 void MainPage::SetFileName(const QString& path) {
-    FileNameEdit->setText(path);
+    namedPath_ = path;
     NamedFileChoice->setChecked(true);  // also when the text did not change
+    ShowPathOfChoice();
 }
 
-void MainPage::SetLastFile(const QString& name) {
+void MainPage::SetLastFile(const QString& name, const QString& path) {
+    lastPath_ = path.isEmpty() ? name : path;
     LastFileChoice->setEnabled(!name.isEmpty());
     LastFileChoice->setToolTip(name.isEmpty() ? QString()
                                               : FromCp(msg::kLastFileHint1) + name + QLatin1Char('"'));
+    ShowPathOfChoice();
+}
+
+void MainPage::ShowActiveDocument(const QString& name, const QString& path, int openCount) {
+    activePath_ = path;
+    const QString shownPath = QDir::toNativeSeparators(path);
+    if (name.isEmpty())
+        ActiveDocumentLabel->setText(QStringLiteral("Открытых документов нет"));
+    else if (openCount > 1)
+        ActiveDocumentLabel->setText(
+            QStringLiteral("Открыт: %1 (всего открыто: %2) — %3").arg(name).arg(openCount).arg(shownPath));
+    else
+        ActiveDocumentLabel->setText(QStringLiteral("Открыт: %1 — %2").arg(name, shownPath));
+    ActiveDocumentLabel->setToolTip(shownPath);
+    ShowPathOfChoice();
+}
+
+// The field shows the file the chosen line means: the open document, the last checked file or
+// the other file.
+void MainPage::ShowPathOfChoice() {
+    const FileChoice choice = Choice();
+    const QString path = choice == FileChoice::Named  ? namedPath_
+                         : choice == FileChoice::Last ? lastPath_
+                                                      : activePath_;
+    const QString shown = choice == FileChoice::Named ? path : QDir::toNativeSeparators(path);
+    if (FileNameEdit->text() != shown) FileNameEdit->setText(shown);
+    FileNameEdit->setPlaceholderText(choice == FileChoice::Opened ? QStringLiteral("нет открытого документа")
+                                                                  : QString());
 }
 
 void MainPage::Load(const WindowOptions& options) {
-    if (!options.FileName.empty()) FileNameEdit->setText(FromCp(options.FileName));
+    namedPath_ = FromCp(options.FileName);
     SetChoice(options.File);
-    ShowWarningsBox->setChecked(options.ShowWarnings);
-    ShowHintsBox->setChecked(options.ShowHints);
-    TwoDateColumnsBox->setChecked(options.TwoDateColumns);
-    DatesMayBeEmptyBox->setChecked(options.DatesMayBeEmpty);
-    SheetsMayBeEmptyBox->setChecked(options.SheetsMayBeEmpty);
+    ShowPathOfChoice();
+    ShowWarningsBox->setChecked(options.Check.ShowWarnings);
+    ShowHintsBox->setChecked(options.Check.ShowHints);
+    TwoDateColumnsBox->setChecked(options.Check.TwoDateColumns);
+    DatesMayBeEmptyBox->setChecked(options.Check.DatesMayBeEmpty);
+    SheetsMayBeEmptyBox->setChecked(options.Check.SheetsMayBeEmpty);
 }
 
 void MainPage::Store(WindowOptions& options) const {
-    options.FileName = ToCp(FileNameEdit->text());
+    options.FileName = ToCp(namedPath_);
     options.File = Choice();
-    options.ShowWarnings = ShowWarningsBox->isChecked();
-    options.ShowHints = ShowHintsBox->isChecked();
-    options.TwoDateColumns = TwoDateColumnsBox->isChecked();
-    options.DatesMayBeEmpty = DatesMayBeEmptyBox->isChecked();
-    options.SheetsMayBeEmpty = SheetsMayBeEmptyBox->isChecked();
-}
-
-bool MainPage::ShowWarnings() const {
-    return ShowWarningsBox->isChecked();
-}
-
-bool MainPage::ShowHints() const {
-    return ShowHintsBox->isChecked();
+    options.Check.ShowWarnings = ShowWarningsBox->isChecked();
+    options.Check.ShowHints = ShowHintsBox->isChecked();
+    options.Check.TwoDateColumns = TwoDateColumnsBox->isChecked();
+    options.Check.DatesMayBeEmpty = DatesMayBeEmptyBox->isChecked();
+    options.Check.SheetsMayBeEmpty = SheetsMayBeEmptyBox->isChecked();
 }
 
 void MainPage::CheckShowErrors() {

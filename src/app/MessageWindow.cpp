@@ -1,15 +1,18 @@
 #include "app/MessageWindow.h"
 
 #include "app/QtText.h"
+#include "app/WindowPlacement.h"
 #include "report/MessageLog.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFrame>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
+#include <QScreen>
 #include <QVBoxLayout>
 
 #include <ctime>
@@ -137,8 +140,9 @@ QString MessageWindow::MemoText() const {
 
 void MessageWindow::PlaceBesideMainWindow() {
     if (!mainWindow_) return;
-    const QRect main = mainWindow_->frameGeometry();
-    move(main.left() + main.width(), main.top());
+    QList<QRect> workAreas;
+    for (const QScreen* screen : QGuiApplication::screens()) workAreas << screen->availableGeometry();
+    move(MessageWindowPlace(mainWindow_->frameGeometry(), frameGeometry().size(), workAreas));
 }
 
 void MessageWindow::ShowEntry(int index) {

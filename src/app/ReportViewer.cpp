@@ -2,6 +2,7 @@
 
 #include "app/ProblemTableModel.h"
 #include "app/QtText.h"
+#include "app/WindowPlacement.h"
 #include "report/ReportLines.h"
 
 #include <QComboBox>
@@ -13,15 +14,26 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QScreen>
 #include <QTableView>
 #include <QVBoxLayout>
 
 namespace tabulex::app {
 namespace {
 
+constexpr int kFilterDelayMs = 150;
+
+// What the archivist looks for first: the counts and the certification line, then the rest of
+// the report's summary.
 QString SummaryText(const check::CheckOutcome& outcome) {
     QStringList lines;
     lines << QStringLiteral("Документ: ") + FromCp(outcome.DocumentName);
+    for (const std::string& line :
+         report::CountLines(outcome.Counts, outcome.Summary.ShowWarnings, outcome.Summary.ShowHints))
+        if (!line.empty()) lines << FromCp(line);
+    lines << FromCp(outcome.CertificationLine);
+    for (const check::Finding& finding : outcome.Certification.Findings) lines << FromCp(finding.Text);
+    lines << QString();
     for (const std::string& line : report::SummaryLines(outcome.Summary)) lines << FromCp(line);
     return lines.join(QLatin1Char('\n')).trimmed();
 }
@@ -67,6 +79,7 @@ ReportViewer::ReportViewer(QWidget* parent) : QWidget(parent, Qt::Window) {
     Table->setSelectionBehavior(QAbstractItemView::SelectRows);
     Table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     Table->setWordWrap(false);
+    Table->setTextElideMode(Qt::ElideRight);
     Table->verticalHeader()->hide();
     Table->horizontalHeader()->setStretchLastSection(true);
 
@@ -81,7 +94,11 @@ ReportViewer::ReportViewer(QWidget* parent) : QWidget(parent, Qt::Window) {
             rules::ProblemClass::Error, rules::ProblemClass::Warning, rules::ProblemClass::Hint};
         Filter->SetClass(index <= 0 ? std::nullopt : std::optional(kClasses[index - 1]));
     });
-    connect(TextFilter, &QLineEdit::textChanged, Filter, &ProblemFilter::SetText);
+    // Typing is filtered once the user pauses, not at every key.
+    filterDelay_.setSingleShot(true);
+    filterDelay_.setInterval(kFilterDelayMs);
+    connect(TextFilter, &QLineEdit::textChanged, &filterDelay_, qOverload<>(&QTimer::start));
+    connect(&filterDelay_, &QTimer::timeout, this, [this] { Filter->SetText(TextFilter->text()); });
     connect(Table, &QTableView::doubleClicked, this,
             [this](const QModelIndex& index) { ShowRowDetails(index.row()); });
 }
@@ -89,15 +106,36 @@ ReportViewer::ReportViewer(QWidget* parent) : QWidget(parent, Qt::Window) {
 void ReportViewer::ShowOutcome(const check::CheckOutcome& outcome) {
     Summary->setPlainText(SummaryText(outcome));
     model_->SetRows(outcome.ProblemRows);
-    // The cells get what they need up to a share of the width, the title (what the archivist reads
-    // the row by) the largest; the problems take the rest.
-    Table->resizeColumnsToContents();
-    const int cellLimit = fontMetrics().averageCharWidth() * 28;
-    const int titleLimit = std::max(cellLimit, width() * 3 / 10);
-    for (int column = ProblemTableModel::NumberColumn; column < ProblemTableModel::ProblemsColumn; ++column) {
+    FitColumns();
+}
+
+// The problems are what the archivist reads the table for: they get every pixel the other
+// columns leave. A cell column gets what its longest text of the first rows needs, up to a small
+// share of the width; the title the largest share. Cut texts show whole in their hint.
+void ReportViewer::FitColumns() {
+    QHeaderView* header = Table->horizontalHeader();
+    header->setSectionResizeMode(QHeaderView::Interactive);
+    header->setStretchLastSection(true);
+    header->setResizeContentsPrecision(200);  // the first rows only: 70 000 rows measured would take seconds
+    const int room = std::max(Table->viewport()->width(), width() - 40);
+    const int cellLimit = std::max(fontMetrics().averageCharWidth() * 12, room / 12);
+    const int titleLimit = std::max(cellLimit, room / 4);
+    for (int column = ProblemTableModel::RowColumn; column < ProblemTableModel::ProblemsColumn; ++column) {
+        Table->resizeColumnToContents(column);
         const int limit = column == ProblemTableModel::TitleColumn ? titleLimit : cellLimit;
         Table->setColumnWidth(column, std::min(Table->columnWidth(column), limit));
     }
+}
+
+void ReportViewer::ShowOnScreen(const QWidget* over) {
+    if (!isVisible() && over && over->screen()) {
+        const QRect area = over->screen()->availableGeometry();
+        resize(size().boundedTo(area.size()));
+        move(PlaceOnScreen(over->frameGeometry(), frameGeometry().size(), area));
+    }
+    show();
+    raise();
+    activateWindow();
 }
 
 void ReportViewer::ShowRowDetails(int viewRow) {
@@ -110,7 +148,7 @@ void ReportViewer::ShowRowDetails(int viewRow) {
     dialog->setWindowTitle(QStringLiteral("Строка %1 описи").arg(tableRow));
     auto* form = new QFormLayout(dialog);
     for (int column = ProblemTableModel::NumberColumn; column < ProblemTableModel::kColumnCount; ++column) {
-        auto* value = new QLabel(model_->index(source.row(), column).data().toString());
+        auto* value = new QLabel(model_->Text(source.row(), column));
         value->setWordWrap(true);
         value->setTextInteractionFlags(Qt::TextSelectableByMouse);
         value->setMinimumWidth(420);

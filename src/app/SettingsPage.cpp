@@ -122,28 +122,24 @@ void SettingsPage::UpdateDateCaptions() {
 }
 
 void SettingsPage::Load(const WindowOptions& options) {
-    (options.SpacedInitials ? SpacedInitialsChoice : JoinedInitialsChoice)->setChecked(true);
-    CloseReportBeforeCheckBox->setChecked(options.CloseReportFile);
+    (options.Check.SpacedInitials ? SpacedInitialsChoice : JoinedInitialsChoice)->setChecked(true);
+    CloseReportBeforeCheckBox->setChecked(options.Check.CloseReportFile);
     CloseReportOnExitBox->setChecked(options.CloseReportFileOnExit);
     AnnotatedCopyBox->setChecked(options.AnnotatedCopy);
 }
 
 void SettingsPage::Store(WindowOptions& options) const {
-    options.SpacedInitials = SpacedInitialsChoice->isChecked();
-    options.CloseReportFile = CloseReportBeforeCheckBox->isChecked();
+    check::CheckOptions& check = options.Check;
+    check.SpacedInitials = SpacedInitialsChoice->isChecked();
+    check.Columns = StandardColumnsChoice->isChecked() ? check::ColumnMode::Standard
+                    : SkipColumnsChoice->isChecked()   ? check::ColumnMode::Skip
+                                                       : check::ColumnMode::Auto;
+    check.SkipColumnsText = ToCp(SkipColumnsEdit->text());
+    check.CloseReportFile = CloseReportBeforeCheckBox->isChecked();
+    check.ReportToTable = ReportTableBox->isChecked();
+    check.ReportTableAutosize = ReportAutosizeBox->isChecked();
     options.CloseReportFileOnExit = CloseReportOnExitBox->isChecked();
     options.AnnotatedCopy = AnnotatedCopyBox->isChecked();
-}
-
-void SettingsPage::FillCheckOptions(check::CheckOptions& options) const {
-    options.SpacedInitials = SpacedInitialsChoice->isChecked();
-    options.Columns = StandardColumnsChoice->isChecked() ? check::ColumnMode::Standard
-                      : SkipColumnsChoice->isChecked()   ? check::ColumnMode::Skip
-                                                         : check::ColumnMode::Auto;
-    options.SkipColumnsText = ToCp(SkipColumnsEdit->text());
-    options.CloseReportFile = CloseReportBeforeCheckBox->isChecked();
-    options.ReportToTable = ReportTableBox->isChecked();
-    options.ReportTableAutosize = ReportAutosizeBox->isChecked();
 }
 
 }  // namespace tabulex::app

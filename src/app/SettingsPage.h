@@ -3,7 +3,6 @@
 // The page "Настройки": columns, dates, initials, the report and closing the report.
 
 #include "app/WindowOptions.h"
-#include "check/CheckOptions.h"
 
 #include <QWidget>
 
@@ -19,9 +18,8 @@ class SettingsPage : public QWidget {
     explicit SettingsPage(QWidget* parent = nullptr);
 
     void Load(const WindowOptions& options);
+    // Writes the options of this page into `options`.
     void Store(WindowOptions& options) const;
-    // The options of this page that a check reads.
-    void FillCheckOptions(check::CheckOptions& options) const;
 
     QRadioButton* AutoColumnsChoice;
     QRadioButton* StandardColumnsChoice;

@@ -58,8 +58,12 @@ std::string ReadBytes(const std::string& path) {
     return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
+// Also gives the main window back the keyboard: the offscreen platform activates the message
+// window that a finished check shows, which a window manager does not.
 void WaitForCheck(MainWindow& window) {
     QTRY_VERIFY_WITH_TIMEOUT(!window.CheckRunning(), 60000);
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
 }
 
 QAction* MenuItem(MainWindow& window, const char* name) {
@@ -214,7 +218,13 @@ class MainWindowTest : public QObject {
                                         "Tabulex_Report.txt"));
         QCOMPARE(app_->Shell.Opened.size(), std::size_t{1});
         QVERIFY(app_->Shell.Opened[0].toLocalFile().endsWith(QStringLiteral("Tabulex_Report.docx")));
-        QCOMPARE(Window().windowTitle(), QStringLiteral("Табулекс 2.32 [05.03.2008]"));
+        // The outcome stays in the caption and is told in the message window.
+        QVERIFY(Window().windowTitle().startsWith(QStringLiteral("opis-sample.docx проверен: ошибок: ")));
+        const QString told = Window().Messages().MemoText();
+        QVERIFY(told.startsWith(QStringLiteral("Проверка описи opis-sample.docx завершена.")));
+        QVERIFY(told.contains(QStringLiteral("В данную опись занесено")));
+        QVERIFY(told.contains(QStringLiteral("Отчёт: ") + folder_.filePath(QStringLiteral("Tabulex_Report.txt"))));
+        QVERIFY(Window().ReportButton->isVisible());
         MainPage& page = *Window().InventoryTab();
         QVERIFY(page.LastFileChoice->isEnabled());
         QCOMPARE(page.LastFileChoice->toolTip(), QStringLiteral("Проверить файл \"opis-sample.docx\""));
@@ -273,8 +283,9 @@ class MainWindowTest : public QObject {
         QCOMPARE(viewer.Table->model()->rowCount(), withErrors);
         viewer.ClassFilter->setCurrentIndex(0);
         viewer.TextFilter->setText(QStringLiteral("нет такого текста нигде"));
-        QCOMPARE(viewer.Table->model()->rowCount(), 0);
+        QTRY_COMPARE(viewer.Table->model()->rowCount(), 0);  // once the typing pauses
         viewer.TextFilter->clear();
+        QTRY_COMPARE(viewer.Table->model()->rowCount(), all);
 
         viewer.Table->sortByColumn(ProblemTableModel::RowColumn, Qt::DescendingOrder);
         const int lastRow = viewer.Table->model()->index(0, 0).data().toInt();
@@ -304,8 +315,8 @@ class MainWindowTest : public QObject {
         QCOMPARE(stopped.End, check::CheckEnd::Stopped);
         QVERIFY(stopped.StoppedAtRow > 1 && stopped.StoppedAtRow < stopped.RowCount);
         QCOMPARE(app_->Dialogs.Titles(), QStringList{QStringLiteral("Внимание!")});
-        QCOMPARE(Window().windowTitle(),
-                 QStringLiteral("Проверка прервана на строке %1.").arg(stopped.StoppedAtRow));
+        QVERIFY(Window().windowTitle().startsWith(
+            QStringLiteral("long.docx: проверка прервана на строке %1; ошибок: ").arg(stopped.StoppedAtRow)));
         QVERIFY(Window().ExitButton->isVisible());
         QVERIFY(MenuItem(Window(), "mmStart")->isEnabled());
 
@@ -546,7 +557,7 @@ class MainWindowTest : public QObject {
         app_->Dialogs.OkAnswers.push_back(false);
         MenuItem(Window(), "mmDelEmpyStr")->trigger();
         QCOMPARE(app_->Dialogs.Titles(), QStringList{QStringLiteral("Выбрать файл описи?")});
-        QVERIFY(app_->Dialogs.Questions[0].Text.startsWith(QStringLiteral("Microsoft Word не запущен")));
+        QVERIFY(app_->Dialogs.Questions[0].Text.startsWith(QStringLiteral("Опись не открыта.")));
         QCOMPARE(Window().Documents().Count(), 0);
     }
 
