@@ -27,6 +27,8 @@ class StatusSink {
     // The caption set without giving way to the program's name (progress, outcomes).
     virtual void SetCaption(const QString& text) = 0;
     virtual void SetApplicationTitle(const QString& text) = 0;
+    // The program's name and the active document's, as the caption reads when nothing happens.
+    virtual void ShowIdleCaption() = 0;
     virtual QString Caption() const = 0;
 };
 

@@ -26,7 +26,6 @@ bool DocumentOpener::Open(const QString& path) {
     if (opening_) return false;
     opening_ = true;
     stop_ = false;
-    const QString captionBefore = status_.Caption();
     status_.SetCaption(OpeningStatus(path));
     setRunning_(false);
     std::optional<word::Error> failure;
@@ -48,7 +47,7 @@ bool DocumentOpener::Open(const QString& path) {
     delete worker;
     setRunning_(true);
     opening_ = false;
-    status_.SetCaption(captionBefore);
+    status_.ShowIdleCaption();
     if (!failure) return true;
     // A stop the user asked for needs no message: the caption says it.
     if (stop_)

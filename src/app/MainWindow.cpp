@@ -221,6 +221,10 @@ QString MainWindow::Caption() const {
     return windowTitle();
 }
 
+void MainWindow::ShowIdleCaption() {
+    status_->SetCaption(status_->IdleCaption());
+}
+
 // The page, the caption and the Файл menu show which document the commands work on.
 void MainWindow::OnDocumentsChanged() {
     const std::vector<OpenDocumentEntry> entries = documents_->Entries();

@@ -78,6 +78,7 @@ class MainWindow : public QMainWindow, public StatusSink {
     void SetCaption(const QString& text) override;
     void SetApplicationTitle(const QString& text) override;
     QString Caption() const override;
+    void ShowIdleCaption() override;
 
     // Switches between the idle state and the running state, where only Прервать reacts.
     void EnableMainControls(bool idle);

@@ -223,7 +223,8 @@ class MainWindowTest : public QObject {
         const QString told = Window().Messages().MemoText();
         QVERIFY(told.startsWith(QStringLiteral("Проверка описи opis-sample.docx завершена.")));
         QVERIFY(told.contains(QStringLiteral("В данную опись занесено")));
-        QVERIFY(told.contains(QStringLiteral("Отчёт: ") + folder_.filePath(QStringLiteral("Tabulex_Report.txt"))));
+        QVERIFY(told.contains(QStringLiteral("Отчёт: ") +
+                              folder_.filePath(QStringLiteral("Tabulex_Report.txt"))));
         QVERIFY(Window().ReportButton->isVisible());
         MainPage& page = *Window().InventoryTab();
         QVERIFY(page.LastFileChoice->isEnabled());
