@@ -50,11 +50,13 @@ inline constexpr std::string_view kReportFolderNotWritable =
     "Не удаётся записать отчёт в папку %1: %2.\rУкажите другую папку отчёта (ключ ReportPath в "
     "Tabulex.ini) либо разрешите запись в эту папку."_cp;
 
-// The end of a check. %1 the document; the counts are %1 errors, %2 warnings, %3 hints.
+// The end of a check: the caption is short enough for the window's title bar. %1 errors,
+// %2 warnings, %3 hints.
 inline constexpr std::string_view kOutcomeCounts = "ошибок: %1, предупреждений: %2, подсказок: %3"_cp;
-inline constexpr std::string_view kCaptionCompleted = "%1 проверен: %2"_cp;
-// %2 the row the check stopped at.
-inline constexpr std::string_view kCaptionStopped = "%1: проверка прервана на строке %2; %3"_cp;
+inline constexpr std::string_view kCaptionCompleted = "Ошибок: %1, предупреждений: %2, подсказок: %3"_cp;
+// %1 the row the check stopped at, %2 the rows.
+inline constexpr std::string_view kCaptionStopped = "Проверка прервана на строке %1 из %2"_cp;
+// %1 the document.
 inline constexpr std::string_view kCaptionNotChecked = "%1 не проверен"_cp;
 inline constexpr std::string_view kOutcomeCompleted = "Проверка описи %1 завершена."_cp;
 inline constexpr std::string_view kOutcomeStopped =

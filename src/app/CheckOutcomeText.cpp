@@ -2,6 +2,7 @@
 
 #include "app/AppTexts.h"
 #include "report/ReportLines.h"
+#include "text/CaseMaps.h"
 #include "text/Cp1251.h"
 #include "text/TextHelpers.h"
 
@@ -12,6 +13,11 @@ std::string Counts(const rules::ProblemCounts& counts) {
     return text::FillIn(msg::kOutcomeCounts,
                         {std::to_string(counts.ErrorCount), std::to_string(counts.WarningCount),
                          std::to_string(counts.HintCount)});
+}
+
+std::string Capitalized(std::string text) {
+    if (!text.empty()) text[0] = text::UpperChar1251(text[0]);
+    return text;
 }
 
 std::string ReportLine(const check::CheckOutcome& outcome) {

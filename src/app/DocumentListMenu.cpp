@@ -3,7 +3,6 @@
 #include "app/DocumentSession.h"
 
 #include <QAction>
-#include <QActionGroup>
 #include <QDir>
 #include <QMenu>
 
@@ -25,7 +24,7 @@ DocumentListMenu::DocumentListMenu(DocumentSession& documents, QMenu* menu, QAct
 void DocumentListMenu::Refresh() {
     for (QAction* item : items_) {
         menu_->removeAction(item);
-        delete item;
+        item->deleteLater();  // it may be the item being chosen
     }
     items_.clear();
     // Inserted before the action that follows the separator, so that they come after it.
@@ -42,7 +41,6 @@ void DocumentListMenu::Refresh() {
         item->setChecked(entry.Active);
         item->setToolTip(QDir::toNativeSeparators(entry.Path));
         item->setStatusTip(item->toolTip());
-        group_->addAction(item);
         menu_->insertAction(before, item);
         connect(item, &QAction::triggered, this, [this, index] { documents_.Activate(index); });
         items_ << item;

@@ -7,7 +7,6 @@
 #include <QObject>
 
 class QAction;
-class QActionGroup;
 class QMenu;
 
 namespace tabulex::app {
@@ -27,7 +26,6 @@ class DocumentListMenu : public QObject {
     DocumentSession& documents_;
     QMenu* menu_;
     QAction* separator_;
-    QActionGroup* group_;
     QList<QAction*> items_;
 };
 

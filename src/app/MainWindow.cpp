@@ -59,8 +59,9 @@ QPushButton* Button(const QString& name, const QString& caption, const QString& 
 
 MainWindow::MainWindow(AppServices services) : services_(std::move(services)) {
     setObjectName(QStringLiteral("fmMain"));
-    // A fixed window with a minimise box, as the layout decides its size.
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+    // A fixed window with a minimise box, as the layout decides its size; without the customise
+    // hint the window manager would add the maximise box anyway.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     if (!services_.Dialogs) ownDialogs_ = std::make_unique<QtDialogs>(this);
     if (!services_.Shell) ownShell_ = std::make_unique<QtDesktopShell>();

@@ -14,6 +14,7 @@
 #include <QPlainTextEdit>
 #include <QScreen>
 #include <QVBoxLayout>
+#include <QWindow>
 
 #include <ctime>
 
@@ -142,7 +143,16 @@ void MessageWindow::PlaceBesideMainWindow() {
     if (!mainWindow_) return;
     QList<QRect> workAreas;
     for (const QScreen* screen : QGuiApplication::screens()) workAreas << screen->availableGeometry();
-    move(MessageWindowPlace(mainWindow_->frameGeometry(), frameGeometry().size(), workAreas));
+    // Until the window manager has framed this window once, its frame is unknown and a move places
+    // the inside of the window: the main window's frame stands in for it, so that the first
+    // message sits level with the main window too.
+    const QMargins known = windowHandle() ? windowHandle()->frameMargins() : QMargins();
+    const QMargins frame = known.isNull() && mainWindow_->windowHandle()
+                               ? mainWindow_->windowHandle()->frameMargins()
+                               : QMargins();
+    const QSize size = frameGeometry().size().grownBy(frame);
+    const QPoint place = MessageWindowPlace(mainWindow_->frameGeometry(), size, workAreas);
+    move(place + QPoint(frame.left(), frame.top()));
 }
 
 void MessageWindow::ShowEntry(int index) {

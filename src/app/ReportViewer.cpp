@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QScreen>
+#include <QScrollBar>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -78,7 +79,9 @@ ReportViewer::ReportViewer(QWidget* parent) : QWidget(parent, Qt::Window) {
     Table->sortByColumn(ProblemTableModel::RowColumn, Qt::AscendingOrder);
     Table->setSelectionBehavior(QAbstractItemView::SelectRows);
     Table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    Table->setWordWrap(false);
+    // Problems wrap, so that none is ever cut; the rows on screen get the height their texts need
+    // (measuring all of tens of thousands of rows would take seconds).
+    Table->setWordWrap(true);
     Table->setTextElideMode(Qt::ElideRight);
     Table->verticalHeader()->hide();
     Table->horizontalHeader()->setStretchLastSection(true);
@@ -99,6 +102,13 @@ ReportViewer::ReportViewer(QWidget* parent) : QWidget(parent, Qt::Window) {
     filterDelay_.setInterval(kFilterDelayMs);
     connect(TextFilter, &QLineEdit::textChanged, &filterDelay_, qOverload<>(&QTimer::start));
     connect(&filterDelay_, &QTimer::timeout, this, [this] { Filter->SetText(TextFilter->text()); });
+    const auto fitRows = [this] { QTimer::singleShot(0, this, &ReportViewer::FitVisibleRows); };
+    connect(Table->verticalScrollBar(), &QScrollBar::valueChanged, this, fitRows);
+    connect(Table->horizontalHeader(), &QHeaderView::sectionResized, this, fitRows);
+    connect(Filter, &QAbstractItemModel::layoutChanged, this, fitRows);
+    connect(Filter, &QAbstractItemModel::rowsInserted, this, fitRows);
+    connect(Filter, &QAbstractItemModel::rowsRemoved, this, fitRows);
+    connect(Filter, &QAbstractItemModel::modelReset, this, fitRows);
     connect(Table, &QTableView::doubleClicked, this,
             [this](const QModelIndex& index) { ShowRowDetails(index.row()); });
 }
@@ -110,21 +120,40 @@ void ReportViewer::ShowOutcome(const check::CheckOutcome& outcome) {
 }
 
 // The problems are what the archivist reads the table for: they get every pixel the other
-// columns leave. A cell column gets what its longest text of the first rows needs, up to a small
-// share of the width; the title the largest share. Cut texts show whole in their hint.
+// columns leave. A cell column gets what its longest text of the first rows needs, up to a share
+// of the width: the title the largest, the number, dates and sheets what they usually need. Cut
+// texts show whole in their hint and in the row's details.
 void ReportViewer::FitColumns() {
     QHeaderView* header = Table->horizontalHeader();
     header->setSectionResizeMode(QHeaderView::Interactive);
     header->setStretchLastSection(true);
     header->setResizeContentsPrecision(200);  // the first rows only: 70 000 rows measured would take seconds
     const int room = std::max(Table->viewport()->width(), width() - 40);
-    const int cellLimit = std::max(fontMetrics().averageCharWidth() * 12, room / 12);
-    const int titleLimit = std::max(cellLimit, room / 4);
+    const int character = fontMetrics().averageCharWidth();
+    const auto limit = [&](int column) {
+        switch (column) {
+            case ProblemTableModel::TitleColumn:
+                return std::max(character * 24, room / 4);
+            case ProblemTableModel::DatesColumn:
+                return character * 24;  // "12.05.1945-31.12.1951"
+            case ProblemTableModel::NotesColumn:
+                return std::max(character * 10, room / 10);
+            default:
+                return character * 10;
+        }
+    };
     for (int column = ProblemTableModel::RowColumn; column < ProblemTableModel::ProblemsColumn; ++column) {
         Table->resizeColumnToContents(column);
-        const int limit = column == ProblemTableModel::TitleColumn ? titleLimit : cellLimit;
-        Table->setColumnWidth(column, std::min(Table->columnWidth(column), limit));
+        Table->setColumnWidth(column, std::min(Table->columnWidth(column), limit(column)));
     }
+    FitVisibleRows();
+}
+
+void ReportViewer::FitVisibleRows() {
+    const int first = std::max(0, Table->rowAt(0));
+    int last = Table->rowAt(Table->viewport()->height() - 1);
+    if (last < 0) last = Table->model()->rowCount() - 1;
+    for (int row = first; row <= last && row >= 0; ++row) Table->resizeRowToContents(row);
 }
 
 void ReportViewer::ShowOnScreen(const QWidget* over) {

@@ -38,6 +38,8 @@ class ReportViewer : public QWidget {
 
   private:
     void FitColumns();
+    // The rows on screen as high as their texts need.
+    void FitVisibleRows();
 
     ProblemTableModel* model_;
     QTimer filterDelay_;

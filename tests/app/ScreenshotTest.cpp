@@ -133,7 +133,8 @@ class ScreenshotTest : public QObject {
     }
 
     void messagesBesideAWindowAtTheRightEdge() {
-        TestApp app(folder_.path());
+        QTemporaryDir fresh;  // no saved position to go back to
+        TestApp app(fresh.path());
         MainWindow& window = *app.Window;
         Show(window);
         const QRect area = window.screen()->availableGeometry();

@@ -133,7 +133,7 @@ class WindowFlowTest : public QObject {
                               folder_.filePath(QStringLiteral("Tabulex_Report.txt"))));
         QVERIFY(told.contains(QStringLiteral("Не удалось открыть отчёт ") + report));
         QVERIFY(told.contains(QStringLiteral("Файл | Открыть отчёт (Ctrl+R)")));
-        QVERIFY(Window().windowTitle().startsWith(QStringLiteral("opis.docx проверен: ")));
+        QVERIFY(Window().windowTitle().startsWith(QStringLiteral("Ошибок: ")));
 
         // The report is one key away, and one button.
         QVERIFY(Window().ReportButton->isVisible());

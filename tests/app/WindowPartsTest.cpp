@@ -7,6 +7,7 @@
 #include "app/QtText.h"
 #include "app/WindowPlacement.h"
 #include "check/Messages.h"
+#include "text/Cp1251.h"
 
 #include <QTest>
 
@@ -20,10 +21,11 @@ QString Utf(const std::string& text1251) {
     return FromCp(text1251);
 }
 
-check::ProblemRow Row(int tableRow, std::vector<std::string> cells) {
+// Cells written in UTF-8 here, 1251 as the check gives them.
+check::ProblemRow Row(int tableRow, const std::vector<std::string>& cells) {
     check::ProblemRow row;
     row.TableRow = tableRow;
-    row.Cells = std::move(cells);
+    for (const std::string& cell : cells) row.Cells.push_back(text::Utf8ToCp1251(cell));
     row.Problems = "Название: нет точки; "_cp;
     return row;
 }
@@ -113,8 +115,7 @@ class WindowPartsTest : public QObject {
         outcome.Counts.HintCount = 1;
         outcome.CertificationLine = "В данную опись занесено 5 (пять) дел с № 1 по № 5"_cp;
         outcome.End = check::CheckEnd::Completed;
-        QCOMPARE(Utf(OutcomeCaption(outcome)),
-                 QStringLiteral("опись.docx проверен: ошибок: 3, предупреждений: 0, подсказок: 1"));
+        QCOMPARE(Utf(OutcomeCaption(outcome)), QStringLiteral("Ошибок: 3, предупреждений: 0, подсказок: 1"));
         const QString completed = Utf(OutcomeMessage(outcome));
         QVERIFY(completed.startsWith(QStringLiteral("Проверка описи опись.docx завершена.\nОшибки: 3")));
         QVERIFY(completed.contains(QStringLiteral("\nВ данную опись занесено 5 (пять) дел с № 1 по № 5\n")));
@@ -122,11 +123,11 @@ class WindowPartsTest : public QObject {
 
         outcome.End = check::CheckEnd::Stopped;
         outcome.StoppedAtRow = 17;
-        QCOMPARE(Utf(OutcomeCaption(outcome)),
-                 QStringLiteral("опись.docx: проверка прервана на строке 17; ошибок: 3, предупреждений: 0, "
-                                "подсказок: 1"));
+        outcome.RowCount = 40;
+        QCOMPARE(Utf(OutcomeCaption(outcome)), QStringLiteral("Проверка прервана на строке 17 из 40"));
         QVERIFY(Utf(OutcomeMessage(outcome))
-                    .endsWith(QStringLiteral("\nОтчёт: /data/Tabulex/Tabulex_Report.txt")));
+                    .endsWith(QStringLiteral("\nОшибок: 3, предупреждений: 0, подсказок: 1\nОтчёт: "
+                                             "/data/Tabulex/Tabulex_Report.txt")));
 
         outcome.End = check::CheckEnd::NoTables;
         outcome.Message = check::msg::kNoTables;
