@@ -53,7 +53,7 @@ inline constexpr std::string_view kReportFolderNotWritable =
 // The end of a check: the caption is short enough for the window's title bar. %1 errors,
 // %2 warnings, %3 hints.
 inline constexpr std::string_view kOutcomeCounts = "ошибок: %1, предупреждений: %2, подсказок: %3"_cp;
-inline constexpr std::string_view kCaptionCompleted = "Ошибок: %1, предупреждений: %2, подсказок: %3"_cp;
+inline constexpr std::string_view kCaptionCompleted = "Ошибок: %1, предупр.: %2, подсказок: %3"_cp;
 // %1 the row the check stopped at, %2 the rows.
 inline constexpr std::string_view kCaptionStopped = "Проверка прервана на строке %1 из %2"_cp;
 // %1 the document.

@@ -29,11 +29,12 @@ std::string ReportLine(const check::CheckOutcome& outcome) {
 std::string OutcomeCaption(const check::CheckOutcome& outcome) {
     switch (outcome.End) {
         case check::CheckEnd::Completed:
-            return text::FillIn(msg::kCaptionCompleted, {outcome.DocumentName, Counts(outcome.Counts)});
+            return text::FillIn(msg::kCaptionCompleted, {std::to_string(outcome.Counts.ErrorCount),
+                                                         std::to_string(outcome.Counts.WarningCount),
+                                                         std::to_string(outcome.Counts.HintCount)});
         case check::CheckEnd::Stopped:
-            return text::FillIn(
-                msg::kCaptionStopped,
-                {outcome.DocumentName, std::to_string(outcome.StoppedAtRow), Counts(outcome.Counts)});
+            return text::FillIn(msg::kCaptionStopped,
+                                {std::to_string(outcome.StoppedAtRow), std::to_string(outcome.RowCount)});
         case check::CheckEnd::NoTables:
         case check::CheckEnd::ReportLocked:
         case check::CheckEnd::Failed:
@@ -56,7 +57,7 @@ std::string OutcomeMessage(const check::CheckOutcome& outcome) {
         case check::CheckEnd::Stopped:
             return text::FillIn(msg::kOutcomeStopped,
                                 {outcome.DocumentName, std::to_string(outcome.StoppedAtRow)}) +
-                   "\r" + Counts(outcome.Counts) + "\r" + ReportLine(outcome);
+                   "\r" + Capitalized(Counts(outcome.Counts)) + "\r" + ReportLine(outcome);
         case check::CheckEnd::NoTables:
         case check::CheckEnd::ReportLocked:
         case check::CheckEnd::Failed:

@@ -13,13 +13,7 @@ constexpr int kNumberedItems = 9;  // &1 ... &9; later documents are listed with
 
 DocumentListMenu::DocumentListMenu(DocumentSession& documents, QMenu* menu, QAction* separator,
                                    QObject* parent)
-    : QObject(parent),
-      documents_(documents),
-      menu_(menu),
-      separator_(separator),
-      group_(new QActionGroup(this)) {
-    group_->setExclusive(true);
-}
+    : QObject(parent), documents_(documents), menu_(menu), separator_(separator) {}
 
 void DocumentListMenu::Refresh() {
     for (QAction* item : items_) {

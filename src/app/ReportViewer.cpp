@@ -16,6 +16,7 @@
 #include <QPlainTextEdit>
 #include <QScreen>
 #include <QScrollBar>
+#include <QStyledItemDelegate>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -23,6 +24,19 @@ namespace tabulex::app {
 namespace {
 
 constexpr int kFilterDelayMs = 150;
+
+// Only the problems wrap: the other cells keep to one line, cut with "…" where they must be.
+class OneLineCellsDelegate : public QStyledItemDelegate {
+  public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+  protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
+        QStyledItemDelegate::initStyleOption(option, index);
+        if (index.column() != ProblemTableModel::ProblemsColumn)
+            option->features &= ~QStyleOptionViewItem::WrapText;
+    }
+};
 
 // What the archivist looks for first: the counts and the certification line, then the rest of
 // the report's summary.
@@ -82,6 +96,7 @@ ReportViewer::ReportViewer(QWidget* parent) : QWidget(parent, Qt::Window) {
     // Problems wrap, so that none is ever cut; the rows on screen get the height their texts need
     // (measuring all of tens of thousands of rows would take seconds).
     Table->setWordWrap(true);
+    Table->setItemDelegate(new OneLineCellsDelegate(Table));
     Table->setTextElideMode(Qt::ElideRight);
     Table->verticalHeader()->hide();
     Table->horizontalHeader()->setStretchLastSection(true);
@@ -133,9 +148,10 @@ void ReportViewer::FitColumns() {
     const auto limit = [&](int column) {
         switch (column) {
             case ProblemTableModel::TitleColumn:
-                return std::max(character * 24, room / 4);
+                return std::max(character * 24, room / 5);
             case ProblemTableModel::DatesColumn:
-                return character * 24;  // "12.05.1945-31.12.1951"
+                return fontMetrics().horizontalAdvance(QStringLiteral("00.00.0000-00.00.0000")) +
+                       character * 3;
             case ProblemTableModel::NotesColumn:
                 return std::max(character * 10, room / 10);
             default:

@@ -111,6 +111,15 @@ class ScreenshotTest : public QObject {
         TestApp app(folder_.path());
         MainWindow& window = *app.Window;
         Show(window);
+        // One size: asking the window manager to maximise it changes nothing.
+        const QSize before = window.frameGeometry().size();
+        window.showMaximized();
+        QTest::qWait(400);
+        qInfo("maximised: %dx%d, before %dx%d", window.frameGeometry().width(),
+              window.frameGeometry().height(), before.width(), before.height());
+        QCOMPARE(window.frameGeometry().size(), before);
+        window.showNormal();
+        QTest::qWait(200);
         Save(window, "main-idle-inventory");
         window.Pages->setCurrentIndex(1);
         Save(window, "main-idle-settings");
@@ -234,15 +243,16 @@ class ScreenshotTest : public QObject {
         QTimer::singleShot(150, this, [&] { SaveScreen(Around(window), "main-opening"); });
         window.StartCheck();
         QTRY_VERIFY_WITH_TIMEOUT(window.windowTitle().startsWith(QStringLiteral("Проверка ")), 60000);
-        SaveScreen(Around(window), "main-running");
         qInfo("caption while running: %s", qPrintable(window.windowTitle()));
+        Save(window, "main-running");  // at once: a check of 100 000 rows takes a few seconds
         QElapsedTimer stop;
         stop.start();
         window.StopButton->click();
         QTRY_VERIFY_WITH_TIMEOUT(!window.CheckRunning(), 60000);
         const auto& outcome = *window.Checks().LastOutcome();
-        qInfo("Прервать: stopped at row %d of %d after %lld ms", outcome.StoppedAtRow, outcome.RowCount,
-              static_cast<long long>(stop.elapsed()));
+        qInfo("Прервать: %s at row %d of %d after %lld ms",
+              outcome.End == check::CheckEnd::Stopped ? "stopped" : "not stopped (the check had ended)",
+              outcome.StoppedAtRow, outcome.RowCount, static_cast<long long>(stop.elapsed()));
         SaveScreen(Around(window), "main-stopped");
     }
 #endif

@@ -115,7 +115,7 @@ class WindowPartsTest : public QObject {
         outcome.Counts.HintCount = 1;
         outcome.CertificationLine = "В данную опись занесено 5 (пять) дел с № 1 по № 5"_cp;
         outcome.End = check::CheckEnd::Completed;
-        QCOMPARE(Utf(OutcomeCaption(outcome)), QStringLiteral("Ошибок: 3, предупреждений: 0, подсказок: 1"));
+        QCOMPARE(Utf(OutcomeCaption(outcome)), QStringLiteral("Ошибок: 3, предупр.: 0, подсказок: 1"));
         const QString completed = Utf(OutcomeMessage(outcome));
         QVERIFY(completed.startsWith(QStringLiteral("Проверка описи опись.docx завершена.\nОшибки: 3")));
         QVERIFY(completed.contains(QStringLiteral("\nВ данную опись занесено 5 (пять) дел с № 1 по № 5\n")));
