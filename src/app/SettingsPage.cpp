@@ -60,6 +60,18 @@ SettingsPage::SettingsPage(QWidget* parent) : QWidget(parent) {
                                  QStringLiteral("Между именем и отчеством есть пробел"));
     JoinedInitialsChoice->setChecked(true);
 
+    auto* ruleSet = MakeGroup(QStringLiteral("gbRules"), QStringLiteral("Правила проверки"), this);
+    auto* ruleList = new QVBoxLayout(ruleSet);
+    OriginalRulesChoice =
+        AddControl<QRadioButton>(ruleList, QStringLiteral("rbRulesOriginal"), QStringLiteral("Исход&ные"),
+                                 QStringLiteral("Правила описания, для которых сделана программа"));
+    ModernRulesChoice = AddControl<QRadioButton>(
+        ruleList, QStringLiteral("rbRulesModern"), QStringLiteral("Со&временные"),
+        QStringLiteral("Для описей, составленных сегодня:\\диапазоны дат с пробелами у тире (1990 - "
+                       "1995),\\месяцы словами (июнь 1987, 12 мая 1990 г.),\\литеры строчными буквами "
+                       "(5а), номера с точкой (1.)"));
+    OriginalRulesChoice->setChecked(true);
+
     auto* report = MakeGroup(QStringLiteral("gbReport"), QStringLiteral("Отчёт по описи"), this);
     auto* reportList = new QVBoxLayout(report);
     ReportTableBox = AddControl<QCheckBox>(reportList, QStringLiteral("cbTable"),
@@ -91,6 +103,7 @@ SettingsPage::SettingsPage(QWidget* parent) : QWidget(parent) {
     grid->addWidget(dates, 0, 1);
     grid->addWidget(initials, 1, 0);
     grid->addWidget(report, 1, 1);
+    grid->addWidget(ruleSet, 2, 0);
     grid->addWidget(closing, 2, 1);
     grid->setRowStretch(3, 1);
 
@@ -126,11 +139,14 @@ void SettingsPage::Load(const WindowOptions& options) {
     CloseReportBeforeCheckBox->setChecked(options.Check.CloseReportFile);
     CloseReportOnExitBox->setChecked(options.CloseReportFileOnExit);
     AnnotatedCopyBox->setChecked(options.AnnotatedCopy);
+    (options.Check.Rules == rules::RuleSet::Modern ? ModernRulesChoice : OriginalRulesChoice)
+        ->setChecked(true);
 }
 
 void SettingsPage::Store(WindowOptions& options) const {
     check::CheckOptions& check = options.Check;
     check.SpacedInitials = SpacedInitialsChoice->isChecked();
+    check.Rules = ModernRulesChoice->isChecked() ? rules::RuleSet::Modern : rules::RuleSet::Original;
     check.Columns = StandardColumnsChoice->isChecked() ? check::ColumnMode::Standard
                     : SkipColumnsChoice->isChecked()   ? check::ColumnMode::Skip
                                                        : check::ColumnMode::Auto;

@@ -30,6 +30,8 @@ class SettingsPage : public QWidget {
     QCheckBox* YearMarkBox;
     QRadioButton* JoinedInitialsChoice;
     QRadioButton* SpacedInitialsChoice;
+    QRadioButton* OriginalRulesChoice;
+    QRadioButton* ModernRulesChoice;
     QCheckBox* ReportTableBox;
     QCheckBox* ReportAutosizeBox;
     QCheckBox* AnnotatedCopyBox;

@@ -31,6 +31,8 @@ WindowOptions ReadWindowOptions(const check::Settings& settings) {
     check.CloseReportFile = ReadBool(settings, "cbCloseReportFile", true);
     options.CloseReportFileOnExit = ReadBool(settings, "cbCloseRepFileOnExit", false);
     options.AnnotatedCopy = ReadBool(settings, "cbAnnotate", false);
+    check.Rules =
+        ReadBool(settings, "rbRulesModern", false) ? rules::RuleSet::Modern : rules::RuleSet::Original;
     return options;
 }
 
@@ -50,6 +52,7 @@ void WriteWindowOptions(check::Settings& settings, const WindowOptions& options)
     WriteBool(settings, "cbCloseReportFile", check.CloseReportFile);
     WriteBool(settings, "cbCloseRepFileOnExit", options.CloseReportFileOnExit);
     WriteBool(settings, "cbAnnotate", options.AnnotatedCopy);
+    WriteBool(settings, "rbRulesModern", check.Rules == rules::RuleSet::Modern);
 }
 
 std::optional<std::pair<int, int>> ReadWindowPosition(const check::Settings& settings) {

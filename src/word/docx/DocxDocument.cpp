@@ -14,6 +14,7 @@
 #include "word/docx/StoryText.h"
 #include "word/docx/StreamIndex.h"
 #include "word/docx/TableConvert.h"
+#include "word/docx/TreeSizeLimit.h"
 #include "word/docx/XmlPart.h"
 
 #include <algorithm>
@@ -318,6 +319,7 @@ namespace {
 // not replaced (SetBytes on save after an edit).
 void ParseMainStory(Package& package, std::string& buffer, pugi::xml_document& main) {
     buffer = package.TakeBytes(kMainPart);
+    RefuseOversizedTree(buffer, package.Name(), kMainPart);
     pugi::xml_parse_result result = main.load_buffer_inplace(buffer.data(), buffer.size(), kParseOptions);
     if (!result) {
         throw Error(
@@ -392,6 +394,7 @@ std::unique_ptr<DocxDocument::State> DocxDocument::BuildState(Package package, M
     {
         // The part's bytes are inflated again from the package if the DOM is needed later.
         std::string xml = state->Package.TakeBytes(kMainPart);
+        RefuseOversizedTree(xml, state->Package.Name(), kMainPart);
         state->Compact = ReadCompactStory(xml, state->StyleSheet, state->ListNumbering, stop);
         if (state->Compact) KeepFragmentAfterMainTable(*state, xml);
     }

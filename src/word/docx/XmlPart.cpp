@@ -4,6 +4,7 @@
 #include "word/Error.h"
 #include "word/docx/NestingLimit.h"
 #include "word/docx/PackageMessages.h"
+#include "word/docx/TreeSizeLimit.h"
 
 #include <algorithm>
 
@@ -53,6 +54,7 @@ pugi::xml_document ParsePart(const Package& package, std::string_view partName) 
     pugi::xml_document document;
     if (!package.Has(partName)) return document;
     const std::string& bytes = package.Bytes(partName);
+    RefuseOversizedTree(bytes, package.Name(), partName);
     pugi::xml_parse_result result =
         document.load_buffer(bytes.data(), bytes.size(), kParseFlags, pugi::encoding_auto);
     if (!result) {
