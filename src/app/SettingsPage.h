@@ -35,6 +35,7 @@ class SettingsPage : public QWidget {
     QCheckBox* cbTable;
     QCheckBox* cbTableAutosize;
     QCheckBox* cbAnnotate;
+    QCheckBox* cbCertification;
     QCheckBox* cbCloseRepFile;
     QCheckBox* cbCloseRepFileOnExit;
 
