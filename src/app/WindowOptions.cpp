@@ -31,6 +31,7 @@ WindowOptions ReadWindowOptions(const check::Settings& settings) {
     options.CloseReportFileOnExit = ReadBool(settings, "cbCloseRepFileOnExit", false);
     options.AnnotatedCopy = ReadBool(settings, "cbAnnotate", false);
     options.CertificationCheck = ReadBool(settings, "cbCertification", true);
+    options.ModernRules = ReadBool(settings, "rbRulesModern", false);
     return options;
 }
 
@@ -50,6 +51,7 @@ void WriteWindowOptions(check::Settings& settings, const WindowOptions& options)
     WriteBool(settings, "cbCloseRepFileOnExit", options.CloseReportFileOnExit);
     WriteBool(settings, "cbAnnotate", options.AnnotatedCopy);
     WriteBool(settings, "cbCertification", options.CertificationCheck);
+    WriteBool(settings, "rbRulesModern", options.ModernRules);
 }
 
 std::optional<std::pair<int, int>> ReadWindowPosition(const check::Settings& settings) {

@@ -25,6 +25,7 @@ struct WindowOptions {
     bool CloseReportFileOnExit = false;  // cbCloseRepFileOnExit
     bool AnnotatedCopy = false;          // cbAnnotate: a copy of the inventory with the findings as comments
     bool CertificationCheck = true;      // cbCertification: the certification line is compared
+    bool ModernRules = false;            // rbRulesModern: the rules for inventories written today
 };
 
 WindowOptions ReadWindowOptions(const check::Settings& settings);

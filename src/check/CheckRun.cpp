@@ -359,6 +359,7 @@ void Runner::Emit(std::optional<ProblemRow> problem) {
 void Runner::Finish(const word::Options* wordOptions) {
     report::Summary& summary = outcome_.Summary;
     summary.CheckedTable = outcome_.CheckedTable;
+    summary.Rules = options_.Rules;
     summary.DocumentHints = rules_.DocumentHints(outcome_.Columns, options_.Columns);
     const RunCounters& counters = rules_.Counters();
     // A resumed check goes on with the run state of the stop, so its counts are those of every row.
