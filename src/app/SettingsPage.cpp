@@ -85,8 +85,13 @@ SettingsPage::SettingsPage(QWidget* parent) : QWidget(parent) {
         reportList, QStringLiteral("cbAnnotate"), QStringLiteral("Примечания в &копии описи"),
         QStringLiteral("Записать в папку отчёта копию описи, в которой у каждой строки с замечаниями\\"
                        "стоит примечание с этими замечаниями"));
+    CertificationCheckBox = AddControl<QCheckBox>(
+        reportList, QStringLiteral("cbCertification"), QStringLiteral("Сверять &заверительную надпись"),
+        QStringLiteral("Сравнить заверительную надпись после таблицы с тем, что нашла проверка\\"
+                       "Снимите галочку для черновика без надписи"));
     ReportTableBox->setChecked(true);
     ReportAutosizeBox->setChecked(true);
+    CertificationCheckBox->setChecked(true);
 
     auto* closing = MakeGroup(QStringLiteral("GroupBox2"), QStringLiteral("Закрыть файл отчёта"), this);
     auto* closingList = new QVBoxLayout(closing);
@@ -139,6 +144,7 @@ void SettingsPage::Load(const WindowOptions& options) {
     CloseReportBeforeCheckBox->setChecked(options.Check.CloseReportFile);
     CloseReportOnExitBox->setChecked(options.CloseReportFileOnExit);
     AnnotatedCopyBox->setChecked(options.AnnotatedCopy);
+    CertificationCheckBox->setChecked(options.Check.CertificationCheck);
     (options.Check.Rules == rules::RuleSet::Modern ? ModernRulesChoice : OriginalRulesChoice)
         ->setChecked(true);
 }
@@ -156,6 +162,7 @@ void SettingsPage::Store(WindowOptions& options) const {
     check.ReportTableAutosize = ReportAutosizeBox->isChecked();
     options.CloseReportFileOnExit = CloseReportOnExitBox->isChecked();
     options.AnnotatedCopy = AnnotatedCopyBox->isChecked();
+    check.CertificationCheck = CertificationCheckBox->isChecked();
 }
 
 }  // namespace tabulex::app

@@ -35,6 +35,7 @@ class SettingsPage : public QWidget {
     QCheckBox* ReportTableBox;
     QCheckBox* ReportAutosizeBox;
     QCheckBox* AnnotatedCopyBox;
+    QCheckBox* CertificationCheckBox;
     QCheckBox* CloseReportBeforeCheckBox;
     QCheckBox* CloseReportOnExitBox;
 

@@ -31,6 +31,7 @@ WindowOptions ReadWindowOptions(const check::Settings& settings) {
     check.CloseReportFile = ReadBool(settings, "cbCloseReportFile", true);
     options.CloseReportFileOnExit = ReadBool(settings, "cbCloseRepFileOnExit", false);
     options.AnnotatedCopy = ReadBool(settings, "cbAnnotate", false);
+    check.CertificationCheck = ReadBool(settings, "cbCertification", true);
     check.Rules =
         ReadBool(settings, "rbRulesModern", false) ? rules::RuleSet::Modern : rules::RuleSet::Original;
     return options;
@@ -52,6 +53,7 @@ void WriteWindowOptions(check::Settings& settings, const WindowOptions& options)
     WriteBool(settings, "cbCloseReportFile", check.CloseReportFile);
     WriteBool(settings, "cbCloseRepFileOnExit", options.CloseReportFileOnExit);
     WriteBool(settings, "cbAnnotate", options.AnnotatedCopy);
+    WriteBool(settings, "cbCertification", check.CertificationCheck);
     WriteBool(settings, "rbRulesModern", check.Rules == rules::RuleSet::Modern);
 }
 

@@ -426,6 +426,8 @@ class MainWindowTest : public QObject {
         window.SettingsTab()->SpacedInitialsChoice->setChecked(true);
         window.SettingsTab()->CloseReportOnExitBox->setChecked(true);
         window.SettingsTab()->AnnotatedCopyBox->setChecked(true);
+        QVERIFY(window.SettingsTab()->CertificationCheckBox->isChecked());
+        window.SettingsTab()->CertificationCheckBox->setChecked(false);
         window.SettingsTab()->ReportTableBox->setChecked(false);  // not stored: back to its design state
         window.move(123, 77);
         const QPoint position = window.pos();
@@ -441,6 +443,7 @@ class MainWindowTest : public QObject {
         QVERIFY(again.SettingsTab()->SpacedInitialsChoice->isChecked());
         QVERIFY(again.SettingsTab()->CloseReportOnExitBox->isChecked());
         QVERIFY(again.SettingsTab()->AnnotatedCopyBox->isChecked());
+        QVERIFY(!again.SettingsTab()->CertificationCheckBox->isChecked());
         QVERIFY(again.SettingsTab()->ReportTableBox->isChecked());
         QCOMPARE(app_->Settings().ReadInteger("Main", "Left", -1), position.x());
         QCOMPARE(app_->Settings().ReadString("Main", "rbInit1", ""), std::string("0"));
