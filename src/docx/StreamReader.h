@@ -12,6 +12,7 @@
 #include "docx/StreamFrame.h"
 #include "docx/StreamRangeState.h"
 #include "docx/StyleSheet.h"
+#include "ooxml/KnownNamespaces.h"
 
 #include <expat.h>
 
@@ -23,9 +24,11 @@
 
 namespace tabulex::word::docx::stream {
 
-inline const char* Attribute(const char** attrs, const char* name) {
+// The value of the attribute named as Word writes it ("w:val"), or null; expat gives names by
+// namespace (KnownNamespaces.h).
+inline const char* Attribute(const char** attrs, std::string_view qualifiedName) {
     for (; *attrs; attrs += 2)
-        if (std::strcmp(attrs[0], name) == 0) return attrs[1];
+        if (ooxml::namespaces::IsExpandedName(attrs[0], qualifiedName)) return attrs[1];
     return nullptr;
 }
 
@@ -57,7 +60,7 @@ class Reader {
     static void XMLCALL OnDoctype(void* self, const XML_Char*, const XML_Char*, const XML_Char*, int);
 
     void Unsupported();
-    void Start(const char* qname, const char** attrs);
+    void Start(const char* name, const char** attrs);
     void End();
 
     // Text segments (StreamSegments.cpp).

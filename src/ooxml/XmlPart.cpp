@@ -1,5 +1,6 @@
 #include "ooxml/XmlPart.h"
 
+#include "ooxml/CanonicalPrefixes.h"
 #include "ooxml/NestingLimit.h"
 #include "ooxml/PackageMessages.h"
 #include "ooxml/TreeSizeLimit.h"
@@ -70,6 +71,7 @@ pugi::xml_document ParsePart(const Package& package, std::string_view partName) 
                               result.description());
     }
     if (!NestingWithinLimit(document)) ThrowTooDeep(package.Name(), partName);
+    UseCanonicalPrefixes(document);
     return document;
 }
 
