@@ -65,6 +65,7 @@ MainMenu BuildMainMenu(QMainWindow* window) {
     m.N5 = Item(m.mTable, "N5", QStringLiteral("&Запретить перенос строк"));
     m.N12 = Item(m.mTable, "N12", QStringLiteral("О&формить заголовки"));
     m.mmTablesToText = Item(m.mTable, "mmTablesToText", QStringLiteral("&Преобразовать все таблицы в текст"));
+    m.mmJoinTables = Item(m.mTable, "mmJoinTables", QStringLiteral("&Объединить разорванную таблицу"));
     m.mTable->addSeparator();
     m.BorderCommands << Item(m.mTable, "N8", QStringLiteral("У&далить границы"))
                      << Item(m.mTable, "N9", QStringLiteral("&Серые границы"))

@@ -40,6 +40,7 @@ struct MainMenu {
     QAction* N5 = nullptr;   // Запретить перенос строк
     QAction* N12 = nullptr;  // Оформить заголовки
     QAction* mmTablesToText = nullptr;
+    QAction* mmJoinTables = nullptr;
     QList<QAction*> BorderCommands;  // Удалить границы, Серые границы, Черные границы
 
     QAction* mmTopic = nullptr;

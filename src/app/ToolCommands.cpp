@@ -22,7 +22,7 @@ ToolCommands::ToolCommands(MainWindow& window) : QObject(&window), window_(windo
         {m.mmNubAuto, tools::Tool::AutoNumberCases},    {m.mmListsToText, tools::Tool::ListsToText},
         {m.mmDelEmpyStr, tools::Tool::DeleteEmptyRows}, {m.mmDel12345Str, tools::Tool::DeleteNumberingRows},
         {m.N5, tools::Tool::ForbidRowBreaks},           {m.N12, tools::Tool::FormatHeadings},
-        {m.mmTablesToText, tools::Tool::TablesToText},
+        {m.mmTablesToText, tools::Tool::TablesToText},  {m.mmJoinTables, tools::Tool::JoinTables},
     };
     for (const auto& [action, tool] : items)
         connect(action, &QAction::triggered, this, [this, which = tool] { Run(which); });
@@ -30,7 +30,9 @@ ToolCommands::ToolCommands(MainWindow& window) : QObject(&window), window_(windo
 
 void ToolCommands::Run(tools::Tool tool) {
     // Shift counts as it was when the command was chosen, before any dialog.
-    const tools::ToolOptions options{.ShiftHeld = window_.ShiftHeld()};
+    tools::ToolOptions options{.ShiftHeld = window_.ShiftHeld(), .Table = {}};
+    window_.More()->FillCheckOptions(options.Table);
+    options.Table.TwoDateColumns = window_.Page()->cbDates->isChecked();
     try {
         window_.Documents().RefreshChangedOnDisk();
         const bool headings = tool == tools::Tool::FormatHeadings;
