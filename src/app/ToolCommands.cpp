@@ -47,6 +47,8 @@ void ToolCommands::Run(tools::Tool tool) {
         }
         if (outcome.End == tools::ToolEnd::Failed && !outcome.Message.empty())
             window_.ShowMessageText(outcome.Message);
+        if (const std::string details = tools::ResultDetails(outcome); !details.empty())
+            window_.ShowMessageText(details);
     } catch (const word::Error& error) {
         window_.ShowMessageText(error.Message());
     }

@@ -65,7 +65,7 @@ TEST_F(FixSafetyTest, DryRunWritesNothingAndTellsWhatEachCommandWouldChange) {
     ASSERT_EQ(result.Status, 0) << result.Err;
     EXPECT_EQ(result.Out,
               "--delete-empty-rows: Удалено пустых строк: 1\n"
-              "--delete-numbering-rows: Удалено пустых строк: 1\n"
+              "--delete-numbering-rows: Удалено строк нумерации: 1\n"
               "--number-cases: Расставлено номеров: 2\n"
               "Пробный запуск: ничего не записано (укажите -o ФАЙЛ.docx или --in-place).\n");
     EXPECT_TRUE(ReadFile(input) == original) << "the input changed";
