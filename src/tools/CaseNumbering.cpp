@@ -9,6 +9,8 @@
 #include "tools/Tools.h"
 #include "word/WordModel.h"
 
+#include <algorithm>
+#include <optional>
 #include <vector>
 
 namespace tabulex::tools {
@@ -55,13 +57,61 @@ bool IsLiteralNumber(std::string_view number) {
     return true;
 }
 
+enum class NumberStyle { Text, List };
+
 struct CaseRow {
     int Row = 0;
     std::string Number;  // the number cell's own text as it was, trimmed
-    // The row's other cells are those of a column-numbering row and its number comes from a list:
-    // whether it is a case depends on the number the list shows once the rows above lost theirs.
+    // The row's other cells hold nothing but whole numbers up to 9, as a column-numbering row does:
+    // with a small number in front, the check reads the row as a numbering row.
+    std::string NumberingLikeRest;
+    // Such a row whose number comes from a list: whether it is a case depends on the number the
+    // list shows once the rows above lost theirs.
     bool ListDecides = false;
 };
+
+// The number cell of a row and what the other cells hold, as texts of the row's own cells (a table
+// nested in the number cell adds tabs of its own to the row text).
+struct RowParts {
+    std::string Number;  // trimmed
+    std::string Rest;    // the other cells, tabs between them, trimmed
+    // The number cell holds a tab or a table: the check reads what follows as the next cells (a
+    // title, dates), which a number written there would delete.
+    bool NumberHoldsMoreCells = false;
+};
+
+RowParts PartsOf(std::string_view rowRangeText, std::string_view numberRangeText) {
+    RowParts parts;
+    std::string_view number =
+        numberRangeText.substr(0, numberRangeText.size() - std::min<std::size_t>(2, numberRangeText.size()));
+    parts.NumberHoldsMoreCells = number.find_first_of("\t\a") != std::string_view::npos;
+    parts.Number = text::Trim(number);
+    if (rowRangeText.starts_with(numberRangeText))
+        parts.Rest = text::Trim(check::RowTextFromRange(rowRangeText.substr(numberRangeText.size())));
+    return parts;
+}
+
+// The row as a case to number, or nothing when it is none.
+std::optional<CaseRow> CaseOf(word::Table& table, int r) {
+    auto tableRow = table.Rows()->Item(r);
+    // A row of one cell spans the table (a rubric, a line of text): its number cell is the whole
+    // row, and a number written there would replace everything it says.
+    if (tableRow->CellCount() == 1) return std::nullopt;
+    const std::string rowRangeText = tableRow->Range()->Text();
+    const std::string rowText = check::RowTextFromRange(rowRangeText);
+    auto numberCell = table.Cell(r, 1)->Range();
+    const std::string listNumber = numberCell->ListFormat()->ListString();
+    if (!IsCase(NumberingText(text::TrimView(rowText), listNumber))) return std::nullopt;
+    if (r == 1 && IsTableHeader(table, rowText)) return std::nullopt;
+    if (ContinuesCaseAbove(table, r)) return std::nullopt;
+    RowParts parts = PartsOf(rowRangeText, numberCell->Text());
+    // A row with nothing but its number cell (a heading numbered by a list), or whose number cell
+    // holds more than a number's cell, has no case number to write: the number would replace text.
+    if (parts.Rest.empty() || parts.NumberHoldsMoreCells) return std::nullopt;
+    std::string numberingLike = check::IsNumberingRow(parts.Rest) ? std::move(parts.Rest) : std::string();
+    const bool listDecides = !listNumber.empty() && !numberingLike.empty();
+    return CaseRow{r, std::move(parts.Number), std::move(numberingLike), listDecides};
+}
 
 // The case rows of the main table, top to bottom. All rows are classified before the first edit:
 // the list numbers are those the document shows when the command starts, so that no number has to
@@ -72,16 +122,18 @@ std::vector<CaseRow> CaseRows(word::Document& document, int mainTable, ToolHost&
     const int rowCount = table->Rows()->Count();
     for (int r = 1; r <= rowCount; ++r) {
         if (r % 1024 == 0) detail::CheckStop(host);
-        const std::string rowText = check::RowTextFromRange(table->Rows()->Item(r)->Range()->Text());
-        const std::string_view trimmed = text::TrimView(rowText);
-        const std::string listNumber = table->Cell(r, 1)->Range()->ListFormat()->ListString();
-        if (!IsCase(NumberingText(trimmed, listNumber))) continue;
-        if (r == 1 && IsTableHeader(*table, rowText)) continue;
-        if (ContinuesCaseAbove(*table, r)) continue;
-        const bool listDecides = !listNumber.empty() && !trimmed.empty() && check::IsNumberingRow(trimmed);
-        cases.push_back({r, text::Trim(rowText.substr(0, rowText.find('\t'))), listDecides});
+        if (std::optional<CaseRow> row = CaseOf(*table, r)) cases.push_back(std::move(*row));
     }
     return cases;
+}
+
+// A row that would read as a column-numbering row once numbered is left as it is: the number a
+// list shows is not read by the numbering-row test, and a small number written as text is read as
+// the first column number.
+bool NumberingWouldMakeANumberingRow(const CaseRow& row, NumberStyle style, int number) {
+    if (row.NumberingLikeRest.empty()) return false;
+    if (style == NumberStyle::List) return true;
+    return check::IsNumberingRow(std::to_string(number) + '\t' + row.NumberingLikeRest);
 }
 
 bool StillACase(word::Table& table, const CaseRow& row) {
@@ -89,8 +141,6 @@ bool StillACase(word::Table& table, const CaseRow& row) {
     const std::string listNumber = table.Cell(row.Row, 1)->Range()->ListFormat()->ListString();
     return IsCase(NumberingText(text::TrimView(rowText), listNumber));
 }
-
-enum class NumberStyle { Text, List };
 
 ToolOutcome Number(word::Document& document, ToolHost& host, const ToolOptions& options,
                    const Confirmation& confirmation, NumberStyle style) {
@@ -105,6 +155,7 @@ ToolOutcome Number(word::Document& document, ToolHost& host, const ToolOptions& 
                 detail::CheckStop(host);
                 auto table = document.Tables()->Item(outcome.MainTable);
                 if (row.ListDecides && !StillACase(*table, row)) continue;
+                if (NumberingWouldMakeANumberingRow(row, style, outcome.Count + 1)) continue;
                 auto cell = table->Cell(row.Row, 1)->Range();
                 ++outcome.Count;
                 if (IsLiteralNumber(row.Number))

@@ -38,6 +38,7 @@ CheckFindings FindingsOf(const std::filesystem::path& docx, const std::filesyste
     check::CheckOptions options;
     options.ReportFolder = reportFolder;
     options.CloseReportFile = false;
+    options.Columns = check::ColumnMode::Standard;
     std::filesystem::create_directories(reportFolder);
     auto application = word::docx::CreateApplication();
     word::Document& document = application->Documents().Open(docx.string());
@@ -45,20 +46,30 @@ CheckFindings FindingsOf(const std::filesystem::path& docx, const std::filesyste
     const check::CheckOutcome outcome = run.Run(document, nullptr);
     CheckFindings findings;
     findings.Checked = outcome.End == check::CheckEnd::Completed;
+    findings.Table = outcome.CheckedTable;
+    findings.TableCount = document.Tables()->Count();
     for (const check::ProblemRow& row : outcome.ProblemRows)
         for (const check::Finding& finding : row.Findings)
-            findings.Rows.push_back(RowKey(row) + " | " + text::Cp1251ToUtf8(finding.Text));
+            findings.Rows.push_back({row.TableRow, RowKey(row),
+                                     row.Cells.empty() ? std::string() : text::Cp1251ToUtf8(row.Cells[0]),
+                                     text::Cp1251ToUtf8(finding.Text)});
     for (const std::string& hint : outcome.Summary.DocumentHints)
         if (!hint.empty()) findings.Hints.push_back(WithoutCounts(text::Cp1251ToUtf8(hint)));
     return findings;
 }
 
-std::vector<std::string> IntroducedFindings(const CheckFindings& before, const CheckFindings& after) {
+std::vector<std::string> IntroducedFindings(const CheckFindings& before, const CheckFindings& after,
+                                            const std::function<bool(const RowFinding&)>& allowed,
+                                            RowIdentity identity) {
+    const auto line = [identity](const RowFinding& finding) {
+        return identity == RowIdentity::ByPlace ? finding.PlaceLine() : finding.Line();
+    };
     std::map<std::string, int> surplus;
-    for (const auto* lines : {&after.Rows, &after.Hints})
-        for (const std::string& line : *lines) ++surplus[line];
-    for (const auto* lines : {&before.Rows, &before.Hints})
-        for (const std::string& line : *lines) --surplus[line];
+    for (const RowFinding& finding : after.Rows)
+        if (!allowed || !allowed(finding)) ++surplus[line(finding)];
+    for (const std::string& hint : after.Hints) ++surplus[hint];
+    for (const RowFinding& finding : before.Rows) --surplus[line(finding)];
+    for (const std::string& hint : before.Hints) --surplus[hint];
     std::vector<std::string> introduced;
     for (const auto& [line, count] : surplus)
         if (count > 0) introduced.push_back(line);

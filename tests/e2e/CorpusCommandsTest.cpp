@@ -125,9 +125,18 @@ TEST_F(CorpusCommandsTest, WhatTheCommandsWriteOpensInLibreOffice) {
             << name << " does not open in LibreOffice";
 }
 
+// The numbering repairs rewrite the sequence of case numbers, and leave some rows as they are: a row
+// continuing a vertically merged number cell (the check reads it as a case of its own), a row that
+// a small number would make a column-numbering row, a row of one cell. The check may then expect
+// the next number in such a row; that is the sequence the repair is there to change.
+bool SequenceFindingOfANumberingRepair(const std::string& repair, const RowFinding& finding) {
+    const bool numbering = repair == "--number-cases" || repair == "--auto-number-cases";
+    return numbering && finding.Message.starts_with("Номер дела ожидался");
+}
+
 // Each repair alone on each document, then the check again: every finding after the repair must have
-// been there before (rows are told by their cells, not their numbers, so that deleted rows above do
-// not count; a repair may only take findings away).
+// been there before (rows are told by their place, or by their cells when the repair deletes rows,
+// so that deleted rows above do not count; a repair may only take findings away).
 TEST_F(CorpusCommandsTest, NoRepairLeavesAFindingTheCheckDidNotHaveBefore) {
     std::vector<std::string> repairs = kAllRepairs;
     repairs.insert(repairs.end(), kWholeRepairs.begin(), kWholeRepairs.end());
@@ -141,8 +150,15 @@ TEST_F(CorpusCommandsTest, NoRepairLeavesAFindingTheCheckDidNotHaveBefore) {
             const CommandResult result =
                 RunTabulex({"fix", document.string(), repair, "-q", "-o", fixed.string()});
             if (result.Status != 0) continue;  // a repair the document does not allow writes nothing
-            const std::vector<std::string> introduced =
-                IntroducedFindings(before, FindingsOf(fixed, out / ("after" + repair)));
+            const CheckFindings after = FindingsOf(fixed, out / ("after" + repair));
+            // Rows deleted from the longest table may leave another table the longest (or no table
+            // at all): the check then reads that one, and the two reports are not of the same table.
+            if (after.Table != before.Table || after.TableCount != before.TableCount) continue;
+            const bool deletesRows = repair == "--delete-empty-rows" || repair == "--delete-numbering-rows";
+            const std::vector<std::string> introduced = IntroducedFindings(
+                before, after,
+                [&](const RowFinding& finding) { return SequenceFindingOfANumberingRepair(repair, finding); },
+                deletesRows ? RowIdentity::ByCells : RowIdentity::ByPlace);
             EXPECT_EQ(introduced, std::vector<std::string>{}) << document << " " << repair;
         }
         fs::remove_all(out);
