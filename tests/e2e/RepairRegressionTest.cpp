@@ -160,6 +160,14 @@ TEST_F(RepairRegressionTest, CommandLineTextsSayWhatHappened) {
 
     const CommandResult jobs = RunTabulex({"check", doc.string(), "--jobs", "-1"});
     EXPECT_EQ(jobs.Status, 2);
+    EXPECT_NE(jobs.Err.find("ожидается целое число от 0"), std::string::npos) << jobs.Err;
+
+    // What an option excludes stands under its description, not in the option's name.
+    const CommandResult help = RunTabulex({"fix", "--help"});
+    EXPECT_NE(help.Out.find("Записать исправленную опись в новый файл .docx\n" + std::string(30, ' ') +
+                            "Исключает: --in-place\n"),
+              std::string::npos)
+        << help.Out;
 }
 
 // A case written over two rows whose number cells are merged: the second row is part of the case.
