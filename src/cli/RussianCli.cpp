@@ -170,11 +170,11 @@ CLI::Validator OneOf(std::vector<std::string> values) {
 }
 
 CLI::Validator NonNegativeCount() {
+    // What is no number at all the conversion refuses, with its own message.
     return CLI::Validator(
         [](std::string& value) {
-            const bool digits = !value.empty() && value.find_first_not_of("0123456789") == std::string::npos;
-            if (digits && value.size() <= 6) return std::string();
-            return "ожидается целое число от 0 до 999999, а не " + value;
+            if (!value.starts_with('-')) return std::string();
+            return "ожидается целое число от 0, а не " + value;
         },
         std::string());
 }
