@@ -59,6 +59,8 @@ void ToolCommands::Run(tools::Tool tool) {
         }
         if (outcome.End == tools::ToolEnd::Failed && !outcome.Message.empty())
             services_.Status.ShowMessageText(outcome.Message);
+        if (const std::string details = tools::ResultDetails(outcome); !details.empty())
+            services_.Status.ShowMessageText(details);
     } catch (const word::Error& error) {
         services_.Status.ShowMessageText(error.Message());
     }

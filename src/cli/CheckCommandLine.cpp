@@ -41,7 +41,8 @@ void CheckCommandLine::Register(CLI::App& app) {
                      "Записать копию описи (.docx) с примечаниями у каждой строки с замечаниями")
         ->type_name("ФАЙЛ");
     check->add_option("--jobs,-j", options.Jobs, "Сколько описей проверять одновременно (0: все ядра)")
-        ->default_val(0);
+        ->default_val(0)
+        ->check(NonNegativeCount());
 }
 
 void CheckCommandLine::Finish() {

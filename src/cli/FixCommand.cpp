@@ -8,10 +8,13 @@
 #include "settings/Folders.h"
 #include "settings/IniSettings.h"
 #include "text/Cp1251.h"
+#include "text/TextHelpers.h"
+#include "tools/ToolTexts.h"
 #include "tools/Tools.h"
 #include "word/Error.h"
 #include "word/docx/DocxApplication.h"
 
+#include <cctype>
 #include <filesystem>
 #include <ostream>
 
@@ -51,6 +54,12 @@ struct Step {
 struct FixFailure {
     std::string Message;
 };
+
+bool IsDocxName(const fs::path& path) {
+    std::string extension = path.extension().string();
+    for (char& c : extension) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return extension == ".docx";
+}
 
 bool SameFile(const fs::path& a, const fs::path& b) {
     std::error_code error;
@@ -101,6 +110,46 @@ void SaveInPlace(word::Document& document, const fs::path& file, const fs::path&
     }
 }
 
+std::string StepDetailsJson(const Step& step) {
+    const tools::ToolOutcome& outcome = step.Outcome;
+    std::string json;
+    if (step.Tool == tools::Tool::NumberCases || step.Tool == tools::Tool::AutoNumberCases) {
+        json += ", \"literalNumbers\": [";
+        for (std::size_t k = 0; k < outcome.LiteralNumbers.size(); ++k) {
+            if (k > 0) json += ", ";
+            json += "{\"old\": " + JsonString(text::Cp1251ToUtf8(outcome.LiteralNumbers[k].Old)) +
+                    ", \"new\": " + std::to_string(outcome.LiteralNumbers[k].New) + "}";
+        }
+        json += "]";
+    }
+    if (step.Tool == tools::Tool::DeleteGraphics) {
+        json += ", \"shapes\": {\"lines\": " + std::to_string(outcome.Shapes.Lines) +
+                ", \"pictures\": " + std::to_string(outcome.Shapes.Pictures) +
+                ", \"others\": " + std::to_string(outcome.Shapes.Others) + "}";
+    }
+    return json;
+}
+
+// The result text of a step; graphics removal shows none when there was nothing to delete.
+std::string StepResult(const Step& step) {
+    if (!step.Status.empty()) return step.Status;
+    if (step.Tool == tools::Tool::DeleteGraphics)
+        return text::Cp1251ToUtf8(tools::ShapesDeletedText(step.Outcome.Shapes));
+    return std::to_string(step.Outcome.Count);
+}
+
+// Where a dry run suggests writing the result: a document that is not .docx cannot be replaced by
+// one, so it gets a .docx name beside it instead of --in-place.
+std::string DryRunHint(const std::string& file) {
+    const fs::path path(file);
+    if (IsDocxName(path))
+        return "Пробный запуск: ничего не записано (укажите -o ФАЙЛ.docx или --in-place).\n";
+    fs::path suggested = path.filename();
+    suggested.replace_extension(".docx");
+    return "Пробный запуск: ничего не записано (укажите -o " + suggested.string() +
+           "; заменить этот файл нельзя, результат записывается только в .docx).\n";
+}
+
 std::string StepsJson(const FixCommandOptions& options, const std::vector<Step>& steps,
                       const fs::path& written, const fs::path& backup) {
     std::string json = "{\"file\": " + JsonString(options.File);
@@ -112,22 +161,25 @@ std::string StepsJson(const FixCommandOptions& options, const std::vector<Step>&
         json += "{\"command\": " + JsonString(ToolFlag(steps[k].Tool));
         json += ", \"count\": " + std::to_string(steps[k].Outcome.Count);
         json += ", \"table\": " + std::to_string(steps[k].Outcome.MainTable);
-        json += ", \"status\": " + JsonString(steps[k].Status) + "}";
+        json += ", \"status\": " + JsonString(steps[k].Status);
+        json += StepDetailsJson(steps[k]) + "}";
     }
     return json + "]}\n";
 }
 
-std::string StepsText(const std::vector<Step>& steps, const fs::path& written, const fs::path& backup) {
+std::string StepsText(const FixCommandOptions& options, const std::vector<Step>& steps,
+                      const fs::path& written, const fs::path& backup) {
     std::string text;
     for (const Step& step : steps) {
-        text += "--" + std::string(ToolFlag(step.Tool)) + ": ";
-        text += step.Status.empty() ? std::to_string(step.Outcome.Count) : step.Status;
+        text += "--" + std::string(ToolFlag(step.Tool)) + ": " + StepResult(step);
         if (step.Tool == tools::Tool::FormatHeadings)
             text += " Оформлено заголовков: " + std::to_string(step.Outcome.Count);
         text += "\n";
+        const std::string details = tools::ResultDetailsUtf8(step.Outcome);
+        if (!details.empty()) text += details + "\n";
     }
     if (written.empty())
-        text += "Пробный запуск: ничего не записано (укажите -o ФАЙЛ.docx или --in-place).\n";
+        text += DryRunHint(options.File);
     else if (backup.empty())
         text += "Записано: " + written.string() + "\n";
     else
@@ -149,6 +201,14 @@ int RunFixCommand(const FixCommandOptions& options, std::ostream& out, std::ostr
     try {
         if (options.Tools.empty())
             throw FixFailure{"Не указано ни одной команды исправления (например, --delete-empty-rows)."};
+        if (options.InPlace && !IsDocxName(options.File)) {
+            fs::path suggested = fs::path(options.File).filename();
+            suggested.replace_extension(".docx");
+            throw FixFailure{
+                "Заменить исходный файл нельзя: исправленная опись записывается только в .docx; "
+                "укажите -o " +
+                suggested.string() + "."};
+        }
         if (!options.Output.empty() && SameFile(options.Output, options.File))
             throw FixFailure{
                 "Файл результата совпадает с исходным; чтобы заменить исходный файл, укажите "
@@ -169,7 +229,7 @@ int RunFixCommand(const FixCommandOptions& options, std::ostream& out, std::ostr
         if (options.Format == OutputFormat::Json)
             out << StepsJson(options, steps, written, backup);
         else if (!options.Quiet)
-            out << StepsText(steps, written, backup);
+            out << StepsText(options, steps, written, backup);
         return kExitDone;
     } catch (const FixFailure& failure) {
         err << label << ": " << failure.Message << "\n";
@@ -192,7 +252,10 @@ int RunPrefaceCommand(const std::string& file, std::ostream& out, std::ostream& 
         auto application = word::docx::CreateApplication();
         const tools::PrefaceOutcome preface = tools::LoadPreface(application->Documents().Open(file));
         if (preface.End == tools::ToolEnd::Completed) {
-            out << ToTerminalText(preface.Text);
+            if (text::TrimView(preface.Text).empty())
+                err << label << ": " << ToTerminalText(tools::msg::kNoPreface) << "\n";
+            else
+                out << ToTerminalText(preface.Text);
             return kExitDone;
         }
         err << label << ": " << ToTerminalText(preface.Message) << "\n";

@@ -32,7 +32,7 @@ std::string_view Description(tools::Tool tool) {
         case tools::Tool::ForbidRowBreaks:
             return "Запретить перенос строк таблиц на следующую страницу";
         case tools::Tool::DeleteGraphics:
-            return "Удалить графику (линии)";
+            return "Удалить плавающую графику (линии, рисунки, надписи); рисунки в тексте остаются";
         case tools::Tool::FormatHeadings:
             return "Оформить заголовки: полужирный, не отрывать от следующего";
         case tools::Tool::JoinTables:

@@ -25,6 +25,8 @@ void RussianGroups(CLI::App& app);
 
 // A validator that takes one of `values` and says so in Russian ("ожидается text или json").
 CLI::Validator OneOf(std::vector<std::string> values);
+// A count of 0 or more: a negative one is refused in Russian.
+CLI::Validator NonNegativeCount();
 // "{text,json}": the value name to show for such an option.
 std::string OneOfName(const std::vector<std::string>& values);
 // An option taking one of `choices`, the first by default, shown and checked as above.

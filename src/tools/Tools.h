@@ -16,6 +16,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tabulex::word {
 class Document;
@@ -44,6 +45,19 @@ enum class ToolEnd {
     Failed,     // the document host failed part-way; Message holds its text; the document is partly changed
 };
 
+// A literal case number ("5а") that case numbering replaced by a plain one.
+struct NumberReplacement {
+    std::string Old;  // Windows-1251, as the cell held it
+    int New = 0;
+};
+
+// The floating drawing objects graphics removal deleted, by kind.
+struct ShapeCounts {
+    int Lines = 0;
+    int Pictures = 0;
+    int Others = 0;
+};
+
 struct ToolOutcome {
     ToolEnd End = ToolEnd::Completed;
     // What the result text reports: rows deleted, case numbers written or emptied, tables handled,
@@ -53,7 +67,18 @@ struct ToolOutcome {
     int MainTable = 0;
     // The host's message (Windows-1251) when the command failed.
     std::string Message;
+    // Case numbering: the literal numbers replaced, top to bottom.
+    std::vector<NumberReplacement> LiteralNumbers;
+    // Graphics removal: what was deleted.
+    ShapeCounts Shapes;
 };
+
+// What a front end shows after the result text (empty when nothing): on the terminal (UTF-8)
+// "Литерные номера заменены: 5а → 6, 12б → 14", in the window (Windows-1251) "... 5а на 6, ...".
+std::string ResultDetailsUtf8(const ToolOutcome& outcome);
+std::string ResultDetails(const ToolOutcome& outcome);
+// The result text of graphics removal: "Удалено линий: 1, рисунков: 1, других объектов: 0".
+std::string ShapesDeletedText(const ShapeCounts& counts);
 
 // Row clean-up: every empty row, or every numbering row ("1|2|3|4|5") below row 1, of the main table.
 ToolOutcome DeleteEmptyRows(word::Document& document, ToolHost& host, const ToolOptions& options);
@@ -88,8 +113,9 @@ ToolOutcome RunTool(Tool tool, word::Document& document, ToolHost& host, const T
 
 struct PrefaceOutcome {
     ToolEnd End = ToolEnd::Completed;  // Completed or Failed
-    // The text before the main table for the memo: cell marks as spaces, every paragraph end and
-    // manual line break as CR LF (Windows-1251).
+    // The text before the main table for the memo: cell marks as spaces, every paragraph end, table
+    // row end and manual line break as CR LF, pictures left out (Windows-1251); empty when the main
+    // table opens the document.
     std::string Text;
     std::string Message;  // the host's message when it failed
 };

@@ -130,7 +130,7 @@ bool DocxDocument::Saved() const {
 }
 
 std::string DocxDocument::TextBeforeTable(int tableIndex) {
-    return text::Utf8ToCp1251(StoryTextUtf8(Body(), TableAt(tableIndex)));
+    return text::Utf8ToCp1251(StoryTextUtf8(Body(), TableAt(tableIndex), TableRows::AsParagraphs));
 }
 
 void DocxDocument::ConvertLinesToTable(int lines, int columns, bool fitToContents) {

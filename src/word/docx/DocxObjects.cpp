@@ -88,6 +88,7 @@ class DocxCell final : public word::Cell {
   public:
     explicit DocxCell(NodeRef ref) : ref_(ref) {}
     std::unique_ptr<word::Range> Range() override { return MakeRange(ref_, RangeKind::Cell); }
+    bool ContinuesVerticalMerge() const override { return IsMergeContinuation(ref_.Get()); }
 
   private:
     NodeRef ref_;
@@ -236,6 +237,10 @@ class DocxShape final : public word::Shape {
   public:
     DocxShape(DocxDocument& document, pugi::xml_node node)
         : document_(document), node_(node), generation_(document.ContentGeneration()) {}
+    word::ShapeKind Kind() const override {
+        if (generation_ != document_.ContentGeneration()) throw Error(std::string(messages::kObjectDeleted));
+        return KindOfShape(node_);
+    }
     void Delete() override {
         if (generation_ != document_.ContentGeneration()) throw Error(std::string(messages::kObjectDeleted));
         DeleteShape(node_);
