@@ -34,7 +34,7 @@ HelpCommands::HelpCommands(MainWindow& window) : QObject(&window), window_(windo
     connect(m.mmWeb, &QAction::triggered, this, &HelpCommands::Web);
     connect(m.mmAbout, &QAction::triggered, this, &HelpCommands::About);
 
-    QList<QAction*> placeholders = m.DateCommands + m.BorderCommands;
+    QList<QAction*> placeholders = m.BorderCommands;
     placeholders << m.N13;
     for (QAction* action : placeholders)
         connect(action, &QAction::triggered, this, [&window] { window.ShowStatus(msg::kInDevelopment); });

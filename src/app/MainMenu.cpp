@@ -58,6 +58,8 @@ MainMenu BuildMainMenu(QMainWindow* window) {
     m.mDates->addSeparator();
     m.DateCommands << Item(m.mDates, "mmDatesDelG", QStringLiteral("Удалить \"г.\" после года"))
                    << Item(m.mDates, "mmDatesSetG", QStringLiteral("Установить \"г.\" после года"));
+    m.mDates->addSeparator();
+    m.DateCommands << Item(m.mDates, "mmDatesJoinRanges", QStringLiteral("Диапазоны дат без пробелов"));
 
     m.mTable = Menu(bar, "mTable", QStringLiteral("&Таблица"));
     m.mmDelEmpyStr = Item(m.mTable, "mmDelEmpyStr", QStringLiteral("&Удалить пустые строки"));

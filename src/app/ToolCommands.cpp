@@ -26,11 +26,24 @@ ToolCommands::ToolCommands(MainWindow& window) : QObject(&window), window_(windo
     };
     for (const auto& [action, tool] : items)
         connect(action, &QAction::triggered, this, [this, which = tool] { Run(which); });
+    // The items of Даты in menu order.
+    const tools::Tool dateTools[] = {
+        tools::Tool::DatesFullYear,    tools::Tool::DatesMonthWords, tools::Tool::DatesMonthNumbers,
+        tools::Tool::DatesDropZero,    tools::Tool::DatesAddZero,    tools::Tool::DatesDropYearMark,
+        tools::Tool::DatesAddYearMark, tools::Tool::DatesJoinRanges,
+    };
+    for (qsizetype k = 0; k < m.DateCommands.size() && k < qsizetype(std::size(dateTools)); ++k)
+        connect(m.DateCommands[k], &QAction::triggered, this, [this, which = dateTools[k]] { Run(which); });
 }
 
 void ToolCommands::Run(tools::Tool tool) {
     // Shift counts as it was when the command was chosen, before any dialog.
-    const tools::ToolOptions options{.ShiftHeld = window_.ShiftHeld()};
+    tools::ToolOptions options{.ShiftHeld = window_.ShiftHeld()};
+    // The date commands find the dates as the check does.
+    WindowOptions fields;
+    window_.Page()->Store(fields);
+    options.Table.TwoDateColumns = fields.TwoDateColumns;
+    window_.More()->FillCheckOptions(options.Table);
     try {
         window_.Documents().RefreshChangedOnDisk();
         const bool headings = tool == tools::Tool::FormatHeadings;

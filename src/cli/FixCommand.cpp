@@ -37,6 +37,14 @@ constexpr ToolName kToolNames[] = {
     {tools::Tool::ForbidRowBreaks, "no-row-breaks"},
     {tools::Tool::DeleteGraphics, "delete-graphics"},
     {tools::Tool::FormatHeadings, "format-headings"},
+    {tools::Tool::DatesFullYear, "dates-full-year"},
+    {tools::Tool::DatesMonthWords, "dates-month-words"},
+    {tools::Tool::DatesMonthNumbers, "dates-month-numbers"},
+    {tools::Tool::DatesDropZero, "dates-drop-zero"},
+    {tools::Tool::DatesAddZero, "dates-add-zero"},
+    {tools::Tool::DatesDropYearMark, "dates-drop-year-mark"},
+    {tools::Tool::DatesAddYearMark, "dates-add-year-mark"},
+    {tools::Tool::DatesJoinRanges, "dates-join-ranges"},
 };
 
 struct Step {
@@ -64,8 +72,8 @@ std::vector<Step> RunTools(const FixCommandOptions& options, word::Document& doc
     std::vector<Step> steps;
     for (tools::Tool tool : options.Tools) {
         host.ClearStatus();
-        tools::ToolOutcome outcome =
-            tools::RunTool(tool, document, host, tools::ToolOptions{.ShiftHeld = true});
+        tools::ToolOutcome outcome = tools::RunTool(
+            tool, document, host, tools::ToolOptions{.ShiftHeld = true, .Table = options.Table});
         progress.Finish();
         switch (outcome.End) {
             case tools::ToolEnd::Failed:
@@ -99,6 +107,26 @@ void SaveInPlace(word::Document& document, const fs::path& file, const fs::path&
     }
 }
 
+std::string ChangesJson(const tools::ToolOutcome& outcome) {
+    std::string json = "[";
+    for (const tools::DateChange& change : outcome.DateChanges) {
+        if (json.size() > 1) json += ", ";
+        json += "{\"row\": " + std::to_string(change.Row);
+        json += ", \"before\": " + JsonString(text::Cp1251ToUtf8(change.Before));
+        json += ", \"after\": " + JsonString(text::Cp1251ToUtf8(change.After)) + "}";
+    }
+    return json + "]";
+}
+
+// "строка 5: 1990 - 1995 → 1990-1995", one line per cell a date command changed.
+std::string ChangesText(const tools::ToolOutcome& outcome) {
+    std::string text;
+    for (const tools::DateChange& change : outcome.DateChanges)
+        text += "  строка " + std::to_string(change.Row) + ": " + ToTerminalText(change.Before) + " → " +
+                ToTerminalText(change.After) + "\n";
+    return text;
+}
+
 std::string StepsJson(const FixCommandOptions& options, const std::vector<Step>& steps,
                       const fs::path& written, const fs::path& backup) {
     std::string json = "{\"file\": " + JsonString(options.File);
@@ -110,7 +138,9 @@ std::string StepsJson(const FixCommandOptions& options, const std::vector<Step>&
         json += "{\"command\": " + JsonString(ToolFlag(steps[k].Tool));
         json += ", \"count\": " + std::to_string(steps[k].Outcome.Count);
         json += ", \"table\": " + std::to_string(steps[k].Outcome.MainTable);
-        json += ", \"status\": " + JsonString(steps[k].Status) + "}";
+        json += ", \"status\": " + JsonString(steps[k].Status);
+        if (!steps[k].Outcome.DateChanges.empty()) json += ", \"changes\": " + ChangesJson(steps[k].Outcome);
+        json += "}";
     }
     return json + "]}\n";
 }
@@ -123,6 +153,7 @@ std::string StepsText(const std::vector<Step>& steps, const fs::path& written, c
         if (step.Tool == tools::Tool::FormatHeadings)
             text += " Оформлено заголовков: " + std::to_string(step.Outcome.Count);
         text += "\n";
+        if (written.empty()) text += ChangesText(step.Outcome);
     }
     if (written.empty())
         text += "Пробный запуск: ничего не записано (укажите -o ФАЙЛ.docx или --in-place).\n";

@@ -10,11 +10,14 @@
 //   tools::ToolOutcome done = tools::DeleteEmptyRows(document, host, {.ShiftHeld = false});
 //   if (done.End == tools::ToolEnd::Completed) document.Save();
 
+#include "check/CheckOptions.h"
 #include "check/Clock.h"
+#include "rules/DateRewrites.h"
 #include "tools/ToolHost.h"
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tabulex::word {
 class Document;
@@ -25,6 +28,9 @@ namespace tabulex::tools {
 struct ToolOptions {
     // The Shift key was down when the command was chosen: no confirmation is asked.
     bool ShiftHeld = false;
+    // How the commands that read the main table's columns find them (the columns, the dates in one
+    // column or two) and, for the date commands, the rule set whose dates they read.
+    check::CheckOptions Table = {};
 };
 
 struct HeadingOptions {
@@ -40,6 +46,13 @@ enum class ToolEnd {
     Failed,     // the document host failed part-way; Message holds its text; the document is partly changed
 };
 
+// One dates cell a date command rewrote (Windows-1251 texts).
+struct DateChange {
+    int Row = 0;
+    std::string Before;
+    std::string After;
+};
+
 struct ToolOutcome {
     ToolEnd End = ToolEnd::Completed;
     // What the result text reports: rows deleted, case numbers written or emptied, tables handled,
@@ -49,6 +62,8 @@ struct ToolOutcome {
     int MainTable = 0;
     // The host's message (Windows-1251) when the command failed.
     std::string Message;
+    // What a date command changed, in table order.
+    std::vector<DateChange> DateChanges;
 };
 
 // Row clean-up: every empty row, or every numbering row ("1|2|3|4|5") below row 1, of the main table.
@@ -74,6 +89,13 @@ ToolOutcome DeleteGraphics(word::Document& document, ToolHost& host, const ToolO
 // up with the check run's progress display; records the document as the last checked file.
 ToolOutcome FormatHeadings(word::Document& document, ToolHost& host, const HeadingOptions& options,
                            check::Clock& clock = check::SystemClock());
+
+// A date command: every dates cell of the main table's case rows that the rewrite reads is
+// rewritten; the question names how many cells change (none: no question). Count is the cells changed.
+ToolOutcome RewriteDates(rules::DateRewrite rewrite, word::Document& document, ToolHost& host,
+                         const ToolOptions& options);
+// The tool of a date rewrite.
+Tool DateTool(rules::DateRewrite rewrite);
 
 // Runs one of the commands above by its identity (FormatHeadings with default HeadingOptions).
 ToolOutcome RunTool(Tool tool, word::Document& document, ToolHost& host, const ToolOptions& options);
