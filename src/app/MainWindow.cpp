@@ -20,6 +20,7 @@
 #include "app/UserDialogs.h"
 #include "app/WindowOptions.h"
 #include "app/WindowPlacement.h"
+#include "check/DateRulesAdvice.h"
 #include "text/Cp1251.h"
 #include "word/docx/DocxApplication.h"
 
@@ -227,6 +228,8 @@ void MainWindow::OnCheckFinished() {
     if (outcome->End == check::CheckEnd::Completed) {
         status_->SetCaption(StatusCaption::FullTitle());
         if (viewer_) viewer_->ShowOutcome(*outcome);
+        if (const std::string advice = check::DateRulesAdvice(outcome->DateAlternatives); !advice.empty())
+            ShowMessageText(advice);
         if (!checks_->AnnotatedCopyError().empty()) ShowMessageText(checks_->AnnotatedCopyError());
         if (!checks_->AnnotatedCopy().empty())
             ShowMessageText(std::string(msg::kAnnotatedCopyWritten) +
