@@ -14,11 +14,13 @@
 #include "word/docx/StoryText.h"
 #include "word/docx/StreamIndex.h"
 #include "word/docx/TableConvert.h"
+#include "word/docx/TreeSizeLimit.h"
 #include "word/docx/XmlPart.h"
 
 #include <algorithm>
 #include <cctype>
 #include <limits>
+#include <optional>
 #include <sstream>
 
 namespace tabulex::word::docx {
@@ -145,11 +147,18 @@ void DocxDocument::SaveAs(const std::string& path) {
 
 void DocxDocument::WriteTo(const std::string& path) {
     if (!IsDocxPath(path)) throw Error(std::string(messages::kSaveOnlyDocx), path);
-    if (documentEdited_) state_->Package.SetBytes(kMainPart, SerializePart(state_->Main));
+    // Once edited, the main story is written from its tree at every save, straight into the zip.
+    mainFromTree_ = mainFromTree_ || documentEdited_;
+    std::optional<XmlPartWriter> mainWriter;
+    std::vector<Package::StreamedPart> streamed;
+    if (mainFromTree_) {
+        mainWriter.emplace(state_->Main);
+        streamed.push_back({kMainPart, &*mainWriter, state_->MainBuffer.size()});
+    }
     if (stylesEdited_) state_->Package.SetBytes(kStylesPart, SerializePart(state_->Styles));
     if (numberingEdited_) state_->Package.SetBytes(kNumberingPart, SerializePart(state_->Numbering));
     documentEdited_ = stylesEdited_ = numberingEdited_ = false;
-    state_->Package.Save(path);
+    state_->Package.Save(path, streamed);
     saved_ = true;
     if (path == path_) stamp_ = StampOf(path);
 }
@@ -304,7 +313,7 @@ void DocxDocument::Reload() {
     ++serial_;
     stamp_ = stamp;
     saved_ = true;
-    documentEdited_ = stylesEdited_ = numberingEdited_ = false;
+    documentEdited_ = stylesEdited_ = numberingEdited_ = mainFromTree_ = false;
     numberedList_ = 0;
     ++generation_;
     ++contentGeneration_;
@@ -318,6 +327,7 @@ namespace {
 // not replaced (SetBytes on save after an edit).
 void ParseMainStory(Package& package, std::string& buffer, pugi::xml_document& main) {
     buffer = package.TakeBytes(kMainPart);
+    RefuseOversizedTree(buffer, package.Name(), kMainPart);
     pugi::xml_parse_result result = main.load_buffer_inplace(buffer.data(), buffer.size(), kParseOptions);
     if (!result) {
         throw Error(
@@ -368,7 +378,7 @@ std::vector<std::string> DocxDocument::ParagraphsAfterTable(int tableIndex) {
 void DocxDocument::SaveCopyWithComments(const std::string& path, const CommentSet& comments) {
     if (!IsDocxPath(path)) throw Error(std::string(messages::kSaveOnlyDocx), path);
     Package copy = Package::FromBytes(state_->Package.ToBytes(), state_->Package.Name());
-    if (documentEdited_) copy.SetBytes(kMainPart, SerializePart(state_->Main));
+    if (documentEdited_ || mainFromTree_) copy.SetBytes(kMainPart, SerializePart(state_->Main));
     AddComments(copy, comments);
     copy.Save(path);
 }
@@ -392,6 +402,7 @@ std::unique_ptr<DocxDocument::State> DocxDocument::BuildState(Package package, M
     {
         // The part's bytes are inflated again from the package if the DOM is needed later.
         std::string xml = state->Package.TakeBytes(kMainPart);
+        RefuseOversizedTree(xml, state->Package.Name(), kMainPart);
         state->Compact = ReadCompactStory(xml, state->StyleSheet, state->ListNumbering, stop);
         if (state->Compact) KeepFragmentAfterMainTable(*state, xml);
     }
