@@ -375,6 +375,9 @@ class LeadingParagraphs {
             me.inText_ = true;
         } else if (me.paragraphDepth_ > 0 && Named(name, "w:tab")) {
             me.current_ += '\t';
+        } else if (me.paragraphDepth_ > 0 && (Named(name, "w:br") || Named(name, "w:cr"))) {
+            // A line broken by hand still separates its words.
+            me.current_ += '\v';
         }
     }
     static void XMLCALL OnEnd(void* self, const XML_Char* name) {
