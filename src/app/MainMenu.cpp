@@ -66,6 +66,8 @@ MainMenu BuildMainMenu(QMainWindow* window) {
     m.DatesMenu->addSeparator();
     m.DateActions << Item(m.DatesMenu, "mmDatesDelG", QStringLiteral("Удалить \"г.\" после года"))
                   << Item(m.DatesMenu, "mmDatesSetG", QStringLiteral("Установить \"г.\" после года"));
+    m.DatesMenu->addSeparator();
+    m.DateActions << Item(m.DatesMenu, "mmDatesJoinRanges", QStringLiteral("Диапазоны дат без пробелов"));
 
     m.TableMenu = Menu(bar, "mTable", QStringLiteral("&Таблица"));
     m.DeleteEmptyRowsAction = Item(m.TableMenu, "mmDelEmpyStr", QStringLiteral("&Удалить пустые строки"));

@@ -36,12 +36,20 @@ void ToolCommands::Connect(const MainMenu& m) {
     };
     for (const auto& [action, tool] : items)
         connect(action, &QAction::triggered, this, [this, which = tool] { Run(which); });
+    // The items of Даты in menu order.
+    const tools::Tool dateTools[] = {
+        tools::Tool::DatesFullYear,    tools::Tool::DatesMonthWords, tools::Tool::DatesMonthNumbers,
+        tools::Tool::DatesDropZero,    tools::Tool::DatesAddZero,    tools::Tool::DatesDropYearMark,
+        tools::Tool::DatesAddYearMark, tools::Tool::DatesJoinRanges,
+    };
+    for (qsizetype k = 0; k < m.DateActions.size() && k < qsizetype(std::size(dateTools)); ++k)
+        connect(m.DateActions[k], &QAction::triggered, this, [this, which = dateTools[k]] { Run(which); });
 }
 
 void ToolCommands::Run(tools::Tool tool) {
     // Shift counts as it was when the command was chosen, before any dialog.
     const WindowOptions shown = services_.Options();
-    // The commands read the table as the check does: its columns and dates options.
+    // The date commands find the dates column and read the dates as the check does.
     const tools::ToolOptions options{.ShiftHeld = shiftHeld_(), .Table = shown.Check};
     try {
         if (!services_.Documents.RefreshChangedOnDisk()) return;

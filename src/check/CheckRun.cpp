@@ -403,6 +403,7 @@ void Runner::Finish(const word::Options* wordOptions) {
     for (const std::string& line : report::SummaryLines(summary)) report_.WriteLine(line);
     outcome_.Counts = summary.Counts;
     outcome_.Counters = counters;
+    outcome_.DateAlternatives = rules_.DateAlternatives();
     outcome_.CertificationLine =
         report::CertificationLine(summary.DataRows, summary.FirstNumber, summary.LastNumber);
     // The report's table: the header lines and problem lines of the file, an earlier part

@@ -2,6 +2,7 @@
 
 #include "check/Annotations.h"
 #include "check/CheckRun.h"
+#include "check/DateRulesAdvice.h"
 #include "check/MainTable.h"
 #include "cli/ConsoleHost.h"
 #include "cli/InventoryFiles.h"
@@ -116,6 +117,10 @@ InventoryResult CheckInventory(const InventoryJob& job, SharedContext& shared) {
             leftOut = check::FindLeftOutTables(*document.Tables(), outcome.CheckedTable);
         for (const check::LeftOutTable& table : leftOut)
             result.Err += label + ": " + LeftOutWarning(table, outcome.CheckedTable) + "\n";
+        if (outcome.End == check::CheckEnd::Completed && !options.Quiet) {
+            const std::string advice = check::DateRulesAdvice(outcome.DateAlternatives);
+            if (!advice.empty()) result.Err += label + ": " + Utf8(advice) + "\n";
+        }
         std::filesystem::path reportDocument;
         if (outcome.End == check::CheckEnd::Completed && options.ReportDocument) {
             try {

@@ -42,6 +42,14 @@ constexpr ToolName kToolNames[] = {
     {tools::Tool::DeleteGraphics, "delete-graphics"},
     {tools::Tool::FormatHeadings, "format-headings"},
     {tools::Tool::JoinTables, "join-tables"},
+    {tools::Tool::DatesFullYear, "dates-full-year"},
+    {tools::Tool::DatesMonthWords, "dates-month-words"},
+    {tools::Tool::DatesMonthNumbers, "dates-month-numbers"},
+    {tools::Tool::DatesDropZero, "dates-drop-zero"},
+    {tools::Tool::DatesAddZero, "dates-add-zero"},
+    {tools::Tool::DatesDropYearMark, "dates-drop-year-mark"},
+    {tools::Tool::DatesAddYearMark, "dates-add-year-mark"},
+    {tools::Tool::DatesJoinRanges, "dates-join-ranges"},
 };
 
 struct Step {
@@ -150,6 +158,26 @@ std::string DryRunHint(const std::string& file) {
            "; заменить этот файл нельзя, результат записывается только в .docx).\n";
 }
 
+std::string ChangesJson(const tools::ToolOutcome& outcome) {
+    std::string json = "[";
+    for (const tools::DateChange& change : outcome.DateChanges) {
+        if (json.size() > 1) json += ", ";
+        json += "{\"row\": " + std::to_string(change.Row);
+        json += ", \"before\": " + JsonString(text::Cp1251ToUtf8(change.Before));
+        json += ", \"after\": " + JsonString(text::Cp1251ToUtf8(change.After)) + "}";
+    }
+    return json + "]";
+}
+
+// "строка 5: 1990 - 1995 → 1990-1995", one line per cell a date command changed.
+std::string ChangesText(const tools::ToolOutcome& outcome) {
+    std::string text;
+    for (const tools::DateChange& change : outcome.DateChanges)
+        text += "  строка " + std::to_string(change.Row) + ": " + ToTerminalText(change.Before) + " → " +
+                ToTerminalText(change.After) + "\n";
+    return text;
+}
+
 std::string StepsJson(const FixCommandOptions& options, const std::vector<Step>& steps,
                       const fs::path& written, const fs::path& backup) {
     std::string json = "{\"file\": " + JsonString(options.File);
@@ -163,6 +191,8 @@ std::string StepsJson(const FixCommandOptions& options, const std::vector<Step>&
         json += ", \"table\": " + std::to_string(steps[k].Outcome.MainTable);
         json += ", \"status\": " + JsonString(steps[k].Status);
         json += StepDetailsJson(steps[k]) + "}";
+        if (!steps[k].Outcome.DateChanges.empty()) json += ", \"changes\": " + ChangesJson(steps[k].Outcome);
+        json += "}";
     }
     return json + "]}\n";
 }
@@ -177,6 +207,7 @@ std::string StepsText(const FixCommandOptions& options, const std::vector<Step>&
         text += "\n";
         const std::string details = tools::ResultDetailsUtf8(step.Outcome);
         if (!details.empty()) text += details + "\n";
+        if (written.empty()) text += ChangesText(step.Outcome);
     }
     if (written.empty())
         text += DryRunHint(options.File);

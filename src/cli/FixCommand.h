@@ -25,8 +25,9 @@ struct FixCommandOptions {
     OutputFormat Format = OutputFormat::Text;
     bool Quiet = false;
     bool Progress = false;
-    // The check's table options, so that the repairs read the table as the check does.
-    check::CheckOptions Table;
+    // How the main table is read: its columns, the dates in one column or two, the rule set whose
+    // dates the date commands read.
+    check::CheckOptions Table = {};
 };
 
 // The command line flag of a tool, without the dashes ("delete-empty-rows").

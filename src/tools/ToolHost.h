@@ -23,6 +23,14 @@ enum class Tool {
     DeleteGraphics,
     FormatHeadings,
     JoinTables,
+    DatesFullYear,
+    DatesMonthWords,
+    DatesMonthNumbers,
+    DatesDropZero,
+    DatesAddZero,
+    DatesDropYearMark,
+    DatesAddYearMark,
+    DatesJoinRanges,
 };
 
 // The question a command asks before it changes the document (OK goes on, Cancel ends it).

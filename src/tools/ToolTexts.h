@@ -80,4 +80,12 @@ inline constexpr std::string_view kRowReadQuestion =
     "Откройте опись или закройте окно диалога.\r\rНажмите OK для продолжения или Отмена для остановки "
     "работы."_cp;
 
+// Date commands.
+inline constexpr std::string_view kDatesCaption = "Изменить даты?"_cp;
+inline constexpr std::string_view kDatesText =
+    "В столбце дат основной таблицы будет изменено дат: %1.\r\rДаты, которые команда не может прочитать, "
+    "останутся как есть.\r\rИзменить даты сейчас?"_cp;
+inline constexpr std::string_view kDatesProgress = "Даты. Строка %1 / %2"_cp;
+inline constexpr std::string_view kDatesChanged = "Изменено дат: "_cp;
+
 }  // namespace tabulex::tools::msg

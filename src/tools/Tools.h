@@ -12,6 +12,7 @@
 
 #include "check/CheckOptions.h"
 #include "check/Clock.h"
+#include "rules/DateRewrites.h"
 #include "tools/ToolHost.h"
 
 #include <string>
@@ -27,9 +28,9 @@ namespace tabulex::tools {
 struct ToolOptions {
     // The Shift key was down when the command was chosen: no confirmation is asked.
     bool ShiftHeld = false;
-    // The check's table options (columns, two date columns), so that a command reads the table
-    // as the check does; the rest of the check's options are not read.
-    check::CheckOptions Table;
+    // How the commands that read the main table's columns find them (the columns, the dates in one
+    // column or two) and, for the date commands, the rule set whose dates they read.
+    check::CheckOptions Table = {};
 };
 
 struct HeadingOptions {
@@ -58,6 +59,13 @@ struct ShapeCounts {
     int Others = 0;
 };
 
+// One dates cell a date command rewrote (Windows-1251 texts).
+struct DateChange {
+    int Row = 0;
+    std::string Before;
+    std::string After;
+};
+
 struct ToolOutcome {
     ToolEnd End = ToolEnd::Completed;
     // What the result text reports: rows deleted, case numbers written or emptied, tables handled,
@@ -71,6 +79,8 @@ struct ToolOutcome {
     std::vector<NumberReplacement> LiteralNumbers;
     // Graphics removal: what was deleted.
     ShapeCounts Shapes;
+    // What a date command changed, in table order.
+    std::vector<DateChange> DateChanges;
 };
 
 // What a front end shows after the result text (empty when nothing): on the terminal (UTF-8)
@@ -107,6 +117,12 @@ ToolOutcome FormatHeadings(word::Document& document, ToolHost& host, const Headi
 // Every table right after the main table that continues its case numbers, with only blank
 // paragraphs between them, is joined to it (its rows move to the main table's end).
 ToolOutcome JoinTables(word::Document& document, ToolHost& host, const ToolOptions& options);
+// A date command: every dates cell of the main table's case rows that the rewrite reads is
+// rewritten; the question names how many cells change (none: no question). Count is the cells changed.
+ToolOutcome RewriteDates(rules::DateRewrite rewrite, word::Document& document, ToolHost& host,
+                         const ToolOptions& options);
+// The tool of a date rewrite.
+Tool DateTool(rules::DateRewrite rewrite);
 
 // Runs one of the commands above by its identity (FormatHeadings with default HeadingOptions).
 ToolOutcome RunTool(Tool tool, word::Document& document, ToolHost& host, const ToolOptions& options);
