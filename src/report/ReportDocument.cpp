@@ -1,6 +1,6 @@
 #include "report/ReportDocument.h"
 
-#include "ooxml/FileSystem.h"
+#include "ooxml/FileWrites.h"
 #include "ooxml/MinimalPackage.h"
 #include "report/ReportDocumentXml.h"
 #include "report/ReportLines.h"
@@ -30,9 +30,10 @@ std::filesystem::path WriteReportDocument(const std::filesystem::path& reportFil
     ooxml::DocxParts parts;
     parts.Styles = ReportStylesXml(layout);
     // Zipped once, at the quickest level: the best one takes several times longer on a large report
-    // and saves little. Written like every document: a temporary file renamed over the target.
-    ooxml::fs::WriteFileAtomically(target.string(),
-                                   ooxml::BuildDocxBytes(parts, document, ooxml::kQuickestZip));
+    // and saves little. Written like every document: a temporary file renamed over the target, which
+    // in the report folder is never followed as a link.
+    ooxml::fs::WriteFileAtomically(target.string(), ooxml::BuildDocxBytes(parts, document, ooxml::kQuickestZip),
+                                   {.FollowLinks = false});
     return target;
 }
 

@@ -1,6 +1,7 @@
 #include "word/docx/Package.h"
 
 #include "ooxml/FileSystem.h"
+#include "ooxml/FileWrites.h"
 #include "word/Error.h"
 #include "word/docx/DocumentConversion.h"
 #include "word/docx/PackageMessages.h"
@@ -176,8 +177,8 @@ std::string Package::ToBytes() const {
     }
 }
 
-void Package::Save(const std::string& path) const {
-    ooxml::fs::WriteFileAtomically(path, ToBytes());
+ooxml::fs::WriteResult Package::Save(const std::string& path, const std::atomic<bool>* stop) const {
+    return ooxml::fs::WriteFileAtomically(path, ToBytes(), {.Stop = stop});
 }
 
 Package PackageFromParts(ooxml::DocxParts parts, const std::string& displayName) {

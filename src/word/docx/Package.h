@@ -3,6 +3,7 @@
 // A .docx package: the parts of its zip container, read once into memory. Parts the host does not
 // change are written back byte for byte; Save never leaves a half-written file behind.
 
+#include "ooxml/FileWrites.h"
 #include "ooxml/MinimalPackage.h"
 
 #include <atomic>
@@ -58,8 +59,9 @@ class Package {
     bool Modified() const;
 
     // Writes the package to a temporary file in the target's folder, then renames it over the target.
-    // Throws word::Error (e.g. a read-only folder or target) and leaves the target untouched on failure.
-    void Save(const std::string& path) const;
+    // Throws word::Error (e.g. a read-only folder or target, or `stop` set before the rename) and
+    // leaves the target untouched on failure.
+    ooxml::fs::WriteResult Save(const std::string& path, const std::atomic<bool>* stop = nullptr) const;
     std::string ToBytes() const;
 
   private:
