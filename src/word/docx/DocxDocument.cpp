@@ -21,6 +21,7 @@
 #include <algorithm>
 #include <cctype>
 #include <limits>
+#include <optional>
 #include <sstream>
 
 namespace tabulex::word::docx {
@@ -156,11 +157,18 @@ void DocxDocument::SaveAs(const std::string& path) {
 
 void DocxDocument::WriteTo(const std::string& path) {
     RefuseNonDocxTarget(path);
-    if (documentEdited_) state_->Package.SetBytes(kMainPart, SerializePart(state_->Main));
+    // Once edited, the main story is written from its tree at every save, straight into the zip.
+    mainFromTree_ = mainFromTree_ || documentEdited_;
+    std::optional<XmlPartWriter> mainWriter;
+    std::vector<Package::StreamedPart> streamed;
+    if (mainFromTree_) {
+        mainWriter.emplace(state_->Main);
+        streamed.push_back({kMainPart, &*mainWriter, state_->MainBuffer.size()});
+    }
     if (stylesEdited_) state_->Package.SetBytes(kStylesPart, SerializePart(state_->Styles));
     if (numberingEdited_) state_->Package.SetBytes(kNumberingPart, SerializePart(state_->Numbering));
     documentEdited_ = stylesEdited_ = numberingEdited_ = false;
-    state_->Package.Save(path, stop_);
+    state_->Package.Save(path, streamed, stop_);
     saved_ = true;
     if (path == path_) stamp_ = StampOf(path);
 }
@@ -315,7 +323,7 @@ void DocxDocument::Reload() {
     ++serial_;
     stamp_ = stamp;
     saved_ = true;
-    documentEdited_ = stylesEdited_ = numberingEdited_ = false;
+    documentEdited_ = stylesEdited_ = numberingEdited_ = mainFromTree_ = false;
     numberedList_ = 0;
     ++generation_;
     ++contentGeneration_;
@@ -380,7 +388,7 @@ std::vector<std::string> DocxDocument::ParagraphsAfterTable(int tableIndex) {
 void DocxDocument::SaveCopyWithComments(const std::string& path, const CommentSet& comments) {
     RefuseNonDocxTarget(path);
     Package copy = Package::FromBytes(state_->Package.ToBytes(), state_->Package.Name());
-    if (documentEdited_) copy.SetBytes(kMainPart, SerializePart(state_->Main));
+    if (documentEdited_ || mainFromTree_) copy.SetBytes(kMainPart, SerializePart(state_->Main));
     AddComments(copy, comments);
     copy.Save(path);
 }

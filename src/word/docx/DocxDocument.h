@@ -131,6 +131,7 @@ class DocxDocument final : public word::Document {
         nullptr;  // the opening's stop request, also ends a save before its rename
     bool saved_ = true;
     bool documentEdited_ = false;
+    bool mainFromTree_ = false;  // the package's bytes of the main story are stale: the tree holds it
     bool stylesEdited_ = false;
     bool numberingEdited_ = false;
     int numberedList_ = 0;

@@ -164,12 +164,21 @@ bool Package::Modified() const {
                        [](const Impl::Part& p) { return p.Changed || !p.Source; });
 }
 
-std::string Package::ToBytes() const {
-    if (!Modified()) return impl_->Source;
+std::string Package::ToBytes(const std::vector<StreamedPart>& streamed) const {
+    if (!Modified() && streamed.empty()) return impl_->Source;
     std::vector<zip::OutEntry> entries;
     entries.reserve(impl_->Parts.size());
-    for (const Impl::Part& part : impl_->Parts)
-        entries.push_back(zip::OutEntry{part.Name, &part.Bytes, part.Source, part.Changed});
+    for (const Impl::Part& part : impl_->Parts) {
+        zip::OutEntry entry{part.Name, &part.Bytes, part.Source, part.Changed};
+        for (const StreamedPart& stream : streamed) {
+            if (PartKey(stream.Name) != PartKey(part.Name)) continue;
+            entry.Data = nullptr;
+            entry.Changed = true;
+            entry.Writer = stream.Writer;
+            entry.SizeHint = stream.SizeHint;
+        }
+        entries.push_back(entry);
+    }
     try {
         return zip::Write(impl_->Source, entries);
     } catch (const word::Error& error) {
@@ -177,8 +186,9 @@ std::string Package::ToBytes() const {
     }
 }
 
-ooxml::fs::WriteResult Package::Save(const std::string& path, const std::atomic<bool>* stop) const {
-    return ooxml::fs::WriteFileAtomically(path, ToBytes(), {.Stop = stop});
+ooxml::fs::WriteResult Package::Save(const std::string& path, const std::vector<StreamedPart>& streamed,
+                                     const std::atomic<bool>* stop) const {
+    return ooxml::fs::WriteFileAtomically(path, ToBytes(streamed), {.Stop = stop});
 }
 
 Package PackageFromParts(ooxml::DocxParts parts, const std::string& displayName) {
