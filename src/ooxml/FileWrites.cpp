@@ -14,6 +14,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <random>
 #include <vector>
 
 namespace tabulex::ooxml::fs {
@@ -132,8 +133,45 @@ std::uint64_t OtherHardLinks(const std::string& path) {
     return st.st_nlink - 1;
 }
 
+namespace {
+
+std::string RandomPart() {
+    static constexpr char kLetters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    std::random_device random;
+    std::string part(6, 'x');
+    for (char& c : part) c = kLetters[random() % (sizeof kLetters - 1)];
+    return part;
+}
+
+// A file without a name is made and locked first, and named only then: another run's clean-up
+// can never find it unlocked. Where the file system cannot do that, the name comes first and the
+// lock a moment later.
+int CreateLockedUnnamed(const std::string& folder, const std::string& prefix, const std::string& suffix,
+                        std::string& path) {
+    const int fd = ::open(folder.c_str(), O_TMPFILE | O_RDWR | O_CLOEXEC, 0600);
+    if (fd < 0) return -1;
+    Flock(fd);
+    const std::string self = "/proc/self/fd/" + std::to_string(fd);
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const std::string name = folder + "/" + prefix + RandomPart() + suffix;
+        if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW) == 0) {
+            path = name;
+            return fd;
+        }
+        if (errno != EEXIST) break;
+    }
+    const int code = errno;
+    ::close(fd);
+    errno = code;
+    return -1;
+}
+
+}  // namespace
+
 int CreateLockedTemporary(const std::string& folder, std::string_view prefix, std::string_view suffix,
                           std::string& path) {
+    const int unnamed = CreateLockedUnnamed(folder, std::string(prefix), std::string(suffix), path);
+    if (unnamed >= 0) return unnamed;
     std::string pattern = folder + "/" + std::string(prefix) + "XXXXXX" + std::string(suffix);
     std::vector<char> name(pattern.begin(), pattern.end());
     name.push_back('\0');
