@@ -3,6 +3,7 @@
 #include "ooxml/FileSystem.h"
 #include "ooxml/FileWrites.h"
 #include "text/Cp1251.h"
+#include "word/docx/CanonicalPrefixes.h"
 #include "word/docx/CommentAnchors.h"
 #include "word/docx/CommentsPart.h"
 #include "word/docx/DocxObjects.h"
@@ -75,6 +76,7 @@ struct DocxDocument::State {
     // stream so that the paragraphs after it are read without building the DOM.
     int FragmentTable = 0;
     std::string FragmentAfter;
+    std::string FragmentNamespaces;  // the root's declarations, which bind the fragment's prefixes
 };
 
 DocxDocument::DocxDocument(std::unique_ptr<State> state, std::string path, std::optional<DiskStamp> stamp)
@@ -346,6 +348,7 @@ void ParseMainStory(Package& package, std::string& buffer, pugi::xml_document& m
                 result.description());
     }
     if (!NestingWithinLimit(main)) ThrowTooDeep(package.Name(), kMainPart);
+    UseCanonicalPrefixes(main);
 }
 
 }  // namespace
@@ -365,13 +368,26 @@ void DocxDocument::KeepFragmentAfterMainTable(State& state, std::string_view xml
     const std::size_t end = std::min(story.TableEnd(main), xml.size());
     state.FragmentTable = main;
     state.FragmentAfter = std::string(xml.substr(end, kFragmentBytes));
+    state.FragmentNamespaces = RootNamespaceDeclarations(xml);
 }
 
 std::vector<std::string> DocxDocument::ParagraphsAfterTable(int tableIndex) {
     std::string fragment;
+    std::string declarations;
     if (state_->Compact && tableIndex == state_->FragmentTable) {
         fragment = state_->FragmentAfter;
+        declarations = state_->FragmentNamespaces;
     } else {
+        for (pugi::xml_attribute attribute : state_->Main.document_element().attributes()) {
+            const std::string_view name = attribute.name();
+            if (name != "xmlns" && !name.starts_with("xmlns:")) continue;
+            std::ostringstream out;
+            pugi::xml_document holder;
+            holder.append_child("a").append_attribute(attribute.name()) = attribute.value();
+            holder.first_child().print(out, "", pugi::format_raw);
+            const std::string tag = out.str();  // <a xmlns:w="..."/>
+            declarations += tag.substr(2, tag.size() - 4);
+        }
         for (pugi::xml_node next = TableAt(tableIndex).next_sibling();
              next && fragment.size() < kFragmentBytes; next = next.next_sibling()) {
             if (next.type() != pugi::node_element) continue;
@@ -380,7 +396,7 @@ std::vector<std::string> DocxDocument::ParagraphsAfterTable(int tableIndex) {
             fragment += out.str();
         }
     }
-    std::vector<std::string> texts = LeadingParagraphTexts(fragment, kParagraphsAfterTable);
+    std::vector<std::string> texts = LeadingParagraphTexts(fragment, declarations, kParagraphsAfterTable);
     for (std::string& t : texts) t = text::Utf8ToCp1251(t);
     return texts;
 }

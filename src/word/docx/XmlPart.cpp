@@ -2,6 +2,7 @@
 
 #include "ooxml/FileSystem.h"
 #include "word/Error.h"
+#include "word/docx/CanonicalPrefixes.h"
 #include "word/docx/NestingLimit.h"
 #include "word/docx/PackageMessages.h"
 #include "word/docx/TreeSizeLimit.h"
@@ -70,6 +71,7 @@ pugi::xml_document ParsePart(const Package& package, std::string_view partName) 
                               result.description());
     }
     if (!NestingWithinLimit(document)) ThrowTooDeep(package.Name(), partName);
+    UseCanonicalPrefixes(document);
     return document;
 }
 
