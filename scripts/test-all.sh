@@ -8,6 +8,8 @@ cd "$(dirname "$0")/.."
 scripts/install-deps.sh --test
 scripts/build.sh
 (cd build && ctest --output-on-failure -j"$(nproc)")
+# the naming style of .clang-tidy, on the window's sources
+sh scripts/check-names.sh src/app
 # the Debian package: linted, installed into a clean Debian 12 root and run there
 sh tests/package/install-test.sh
 cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DTABULEX_SANITIZE=ON -DTABULEX_WERROR=ON \
