@@ -64,8 +64,9 @@ struct RunEnd {
 // One run over one document: the steps before the first row, the row loop and the end.
 class Runner {
   public:
-    Runner(CheckHost& host, const CheckOptions& options, Clock& clock)
-        : host_(host), options_(options), clock_(clock), rules_(options) {}
+    Runner(CheckHost& host, const CheckOptions& options, Clock& clock,
+           std::unique_ptr<report::ReportFolderLock> heldLock)
+        : host_(host), options_(options), clock_(clock), rules_(options), lock_(std::move(heldLock)) {}
 
     CheckOutcome Run(const std::function<word::Document&()>& connect, const word::Options* wordOptions);
 
@@ -185,7 +186,8 @@ bool Runner::OpenReport(word::Document& document) {
         Fail(text);
         return false;
     }
-    lock_ = std::make_unique<report::ReportFolderLock>(folder);
+    if (!lock_ || lock_->Status() != report::ReportFolderLock::State::Held)
+        lock_ = std::make_unique<report::ReportFolderLock>(folder);
     if (lock_->Status() == report::ReportFolderLock::State::Busy)
         return RefuseReport(report::FolderBusyText(folder));
     if (lock_->Status() == report::ReportFolderLock::State::Failed)
@@ -432,8 +434,8 @@ void Runner::Stop(int row) {
     ShowStatus(std::string(msg::kStoppedAtRow) + std::to_string(row) + ".");
     CommitReport();
     const ResumePoint point{row, outcome_.DocumentName, Identity(), rules_.Snapshot()};
-    if (!SaveResumePoint(options_.ReportFolder, point))
-        host_.ShowMessageText(report::ReportFailureText(options_.ReportFolder / kResumeFileName, errno));
+    if (const int failure = SaveResumePoint(options_.ReportFolder, point); failure != 0)
+        host_.ShowMessageText(report::ReportFailureText(options_.ReportFolder / kResumeFileName, failure));
     Settings& settings = host_.Settings();
     settings.WriteString(kBreakSection, kBreakFileKey, outcome_.DocumentName);
     settings.WriteInteger(kBreakSection, kBreakRowKey, row);
@@ -451,13 +453,13 @@ CheckRun::CheckRun(CheckHost& host, const CheckOptions& options, Clock& clock)
     : host_(host), options_(options), clock_(clock) {}
 
 CheckOutcome CheckRun::Run(word::Application& application) {
-    Runner runner(host_, options_, clock_);
+    Runner runner(host_, options_, clock_, std::move(heldLock_));
     return runner.Run([&]() -> word::Document& { return application.ActiveDocument(); },
                       &application.Options());
 }
 
 CheckOutcome CheckRun::Run(word::Document& document, const word::Options* wordOptions) {
-    Runner runner(host_, options_, clock_);
+    Runner runner(host_, options_, clock_, std::move(heldLock_));
     return runner.Run([&]() -> word::Document& { return document; }, wordOptions);
 }
 

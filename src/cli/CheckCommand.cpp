@@ -87,6 +87,9 @@ InventoryResult CheckInventory(const InventoryJob& job, SharedContext& shared) {
     const std::string label = job.File.filename().string();
     try {
         report::CreateReportFolder(job.ReportFolder);
+        // Taken before the document is loaded, so that no other check starts in the folder while
+        // this one reads; a folder in use is refused by the run with its message.
+        auto folderLock = std::make_unique<report::ReportFolderLock>(job.ReportFolder);
         auto application = word::docx::CreateApplication();
         word::OpenOptions open;
         open.Stop = &shared.Stop;
@@ -97,6 +100,9 @@ InventoryResult CheckInventory(const InventoryJob& job, SharedContext& shared) {
         checkOptions.ReportFolder = job.ReportFolder;
         checkOptions.DocumentIdentity = FileIdentity(job.File);
         check::CheckRun run(host, checkOptions);
+        if (folderLock->Status() == report::ReportFolderLock::State::Held)
+            run.HoldFolderLock(std::move(folderLock));
+        folderLock.reset();
         const std::time_t checkedAt = std::time(nullptr);
         const check::CheckOutcome outcome = run.Run(*application);
         result.Status = StatusOf(outcome);

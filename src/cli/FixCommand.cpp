@@ -5,6 +5,7 @@
 #include "cli/ProgressDisplay.h"
 #include "cli/ToolConsoleHost.h"
 #include "ooxml/FileSystem.h"
+#include "ooxml/FileWrites.h"
 #include "settings/Folders.h"
 #include "settings/IniSettings.h"
 #include "text/Cp1251.h"
@@ -13,9 +14,11 @@
 #include "tools/Tools.h"
 #include "word/Error.h"
 #include "word/docx/DocxApplication.h"
+#include "word/docx/Package.h"
 
 #include <cctype>
 #include <filesystem>
+#include <optional>
 #include <ostream>
 
 namespace tabulex::cli {
@@ -101,21 +104,9 @@ std::vector<Step> RunTools(const FixCommandOptions& options, word::Document& doc
     return steps;
 }
 
-// The result is saved beside FILE under a temporary name (the host writes it completely or not at
-// all), the original is copied to FILE.bak, and only then is the result renamed over FILE.
-void SaveInPlace(word::Document& document, const fs::path& file, const fs::path& backup) {
-    const fs::path fresh =
-        file.parent_path() / (file.stem().string() + ".tabulex-new" + file.extension().string());
-    document.SaveAs(fresh.string());
-    std::error_code error;
-    fs::copy_file(file, backup, fs::copy_options::overwrite_existing, error);
-    if (!error) fs::rename(fresh, file, error);
-    if (error) {
-        std::error_code ignored;
-        fs::remove(fresh, ignored);
-        throw FixFailure{"Не удалось заменить файл " + file.string() + ": " + error.message() +
-                         ". Исходный файл не изменён."};
-    }
+// FILE.bak, FILE.1.bak, FILE.2.bak, ...: each edit in place keeps the original it started from.
+std::string NumberedBackup(const std::string& first, int n) {
+    return first.substr(0, first.size() - 4) + "." + std::to_string(n) + ".bak";
 }
 
 std::string StepDetailsJson(const Step& step) {
@@ -177,6 +168,46 @@ std::string ChangesText(const tools::ToolOutcome& outcome) {
                 ToTerminalText(change.After) + "\n";
     return text;
 }
+// An edit of the file where it lies (a link's target; the link stays). The file is locked from
+// before it is read to after the result has replaced it, so that a second editor is refused rather
+// than working from a file about to change.
+class InPlaceEdit {
+  public:
+    explicit InPlaceEdit(const std::string& file) : target_(ooxml::fs::FinalTarget(file)), lock_(target_) {
+        if (lock_.Status() == ooxml::fs::DocumentLock::State::Busy)
+            throw FixFailure{"Файл " + target_ +
+                             " уже правит другая команда tabulex fix; дождитесь её окончания."};
+        const std::uint64_t limit = word::docx::PackageLimits{}.MaxTotalUncompressed;
+        if (lock_.Status() == ooxml::fs::DocumentLock::State::Failed) {
+            // A missing file, a folder or a device is refused as reading refuses it.
+            ooxml::fs::ReadDocumentFile(target_, limit);
+            throw FixFailure{"Не удалось открыть файл " + target_ + " для правки: " +
+                             text::Cp1251ToUtf8(ooxml::fs::FailureReason(lock_.ErrorCode()))};
+        }
+        original_ = ooxml::fs::ReadDocumentFile(target_, limit);
+    }
+    const std::string& Target() const { return target_; }
+
+    // The original as it was read goes to the first free backup name, then the result replaces the
+    // file; a failure or a stop before that rename leaves the file as it was and no backup.
+    std::string Save(word::Document& document) {
+        const std::string backup =
+            ooxml::fs::WriteNewFile(target_ + ".bak", NumberedBackup, original_, target_);
+        try {
+            document.SaveAs(target_);
+        } catch (...) {
+            std::error_code ignored;
+            fs::remove(backup, ignored);
+            throw;
+        }
+        return backup;
+    }
+
+  private:
+    std::string target_;
+    ooxml::fs::DocumentLock lock_;
+    std::string original_;
+};
 
 std::string StepsJson(const FixCommandOptions& options, const std::vector<Step>& steps,
                       const fs::path& written, const fs::path& backup) {
@@ -244,18 +275,31 @@ int RunFixCommand(const FixCommandOptions& options, std::ostream& out, std::ostr
             throw FixFailure{
                 "Файл результата совпадает с исходным; чтобы заменить исходный файл, укажите "
                 "--in-place."};
+        if (stop.load()) throw FixFailure{"Прервано; файл не изменён."};
+        std::optional<InPlaceEdit> edit;
+        if (options.InPlace) edit.emplace(options.File);
         auto application = word::docx::CreateApplication();
-        word::Document& document = application->Documents().Open(options.File, {.ForEditing = true});
+        word::Document& document = application->Documents().Open(edit ? edit->Target() : options.File,
+                                                                 {.ForEditing = true, .Stop = &stop});
         const std::vector<Step> steps = RunTools(options, document, stop, err);
+        // Also a stop during a repair that does not look for it itself.
+        if (stop.load()) throw FixFailure{"Прервано; файл не изменён."};
         fs::path written;
         fs::path backup;
+        std::uint64_t otherNames = 0;
         if (!options.Output.empty()) {
             document.SaveAs(options.Output);
             written = options.Output;
-        } else if (options.InPlace) {
-            backup = options.File + ".bak";
-            SaveInPlace(document, options.File, backup);
+        } else if (edit) {
+            otherNames = ooxml::fs::OtherHardLinks(edit->Target());
+            backup = edit->Save(document);
             written = options.File;
+        }
+        if (!written.empty() && options.Format != OutputFormat::Json && !options.Quiet) {
+            if (otherNames > 0)
+                err << "Внимание: у файла есть ещё жёсткие ссылки (" << otherNames
+                    << "); они по-прежнему показывают исходный файл.\n";
+            if (stop.load()) err << "Остановка пришла после записи: файл записан полностью.\n";
         }
         if (options.Format == OutputFormat::Json)
             out << StepsJson(options, steps, written, backup);

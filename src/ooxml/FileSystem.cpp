@@ -5,6 +5,7 @@
 #include "word/Error.h"
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -46,47 +47,6 @@ class Fd {
 
 [[noreturn]] void ReadFailed(std::string_view message, const std::string& path, std::string detail) {
     throw word::Error(std::string(message) + DisplayName(path), std::move(detail));
-}
-
-[[noreturn]] void SaveFailed(const std::string& path, std::string_view reason, std::string detail) {
-    throw word::Error(std::string(messages::kSaveFailed) + DisplayName(path) + std::string(reason),
-                      std::move(detail));
-}
-
-// What the user is told of a system error while saving, after the file name.
-std::string SaveReason(int code) {
-    // No rights in the folder: said as the folder check before the write says it.
-    if (code == EACCES || code == EPERM) return std::string(messages::kReadOnlyFolder);
-    return ": " + FailureReason(code);
-}
-
-bool WriteAll(int fd, std::string_view bytes) {
-    while (!bytes.empty()) {
-        ssize_t n = ::write(fd, bytes.data(), bytes.size());
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) return false;
-        bytes.remove_prefix(static_cast<std::size_t>(n));
-    }
-    return true;
-}
-
-std::string FolderOf(const std::string& path) {
-    std::filesystem::path parent = std::filesystem::path(path).parent_path();
-    return parent.empty() ? std::string(".") : parent.string();
-}
-
-// A symbolic link as target is saved through: the file it points at is replaced, the link stays.
-std::string ResolveTarget(const std::string& path) {
-    std::error_code ec;
-    if (std::filesystem::is_symlink(path, ec)) {
-        std::filesystem::path resolved = std::filesystem::canonical(path, ec);
-        if (!ec) return resolved.string();
-    }
-    return path;
-}
-
-bool HasWriteBits(mode_t mode) {
-    return (mode & (S_IWUSR | S_IWGRP | S_IWOTH)) != 0;
 }
 
 }  // namespace
@@ -169,9 +129,11 @@ Fd OpenRegularFile(const std::string& path, struct stat& st) {
     }
     if (S_ISDIR(st.st_mode)) ReadFailed(messages::kIsFolder, path, "a directory");
     if (!S_ISREG(st.st_mode)) ReadFailed(messages::kCannotRead, path, "not a regular file");
-    Fd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY));
+    // Never waits on a pipe put in the file's place since the check.
+    Fd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
     if (fd.Get() < 0) ReadFailed(messages::kCannotRead, path, SystemError("open", errno));
     if (::fstat(fd.Get(), &st) != 0) ReadFailed(messages::kCannotRead, path, SystemError("fstat", errno));
+    if (!S_ISREG(st.st_mode)) ReadFailed(messages::kCannotRead, path, "not a regular file");
     return Fd(fd.Release());
 }
 
@@ -210,58 +172,30 @@ std::string ReadDocumentFile(const std::string& path, std::uint64_t maxBytes) {
     return bytes;
 }
 
-void WriteFileAtomically(const std::string& requested, std::string_view bytes) {
-    const std::string path = ResolveTarget(requested);
-    const std::string folder = FolderOf(path);
-    struct stat target {};
-    bool exists = ::stat(path.c_str(), &target) == 0;
-    if (exists && S_ISDIR(target.st_mode))
-        SaveFailed(requested, messages::kTargetIsFolder, "the target is a directory");
-    if (exists && !HasWriteBits(target.st_mode))
-        SaveFailed(requested, messages::kReadOnlyTarget, "mode without write bits");
-    struct stat dir {};
-    if (::stat(folder.c_str(), &dir) != 0) {
-        const int code = errno;
-        SaveFailed(requested, SaveReason(code), SystemError(("stat " + folder).c_str(), code));
-    }
-    if (!HasWriteBits(dir.st_mode))
-        SaveFailed(requested, messages::kReadOnlyFolder, "folder mode without write bits");
+namespace {
 
-    std::string name = std::filesystem::path(path).filename().string();
-    std::vector<char> temp;
-    std::string pattern = folder + "/.~" + name + ".XXXXXX";
-    temp.assign(pattern.begin(), pattern.end());
-    temp.push_back('\0');
-    Fd fd(::mkostemp(temp.data(), O_CLOEXEC));
-    if (fd.Get() < 0) {
-        int code = errno;
-        SaveFailed(requested, SaveReason(code), SystemError("mkstemp", code));
+// Folders of `prefix` that a killed run left in the temporary folder: this user's and not locked
+// by a live run.
+void RemoveAbandonedFolders(const std::filesystem::path& base, std::string_view prefix) {
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator(base, error)) {
+        if (!entry.path().filename().string().starts_with(prefix)) continue;
+        Fd fd(::open(entry.path().c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+        struct stat st {};
+        if (fd.Get() < 0 || ::fstat(fd.Get(), &st) != 0 || st.st_uid != ::geteuid()) continue;
+        if (::flock(fd.Get(), LOCK_EX | LOCK_NB) != 0) continue;
+        std::error_code ignored;
+        std::filesystem::remove_all(entry.path(), ignored);
     }
-    const std::string tempPath(temp.data());
-    auto fail = [&](const char* what) {
-        int code = errno;
-        ::unlink(tempPath.c_str());
-        SaveFailed(requested, SaveReason(code), SystemError(what, code));
-    };
-    mode_t mode = exists ? (target.st_mode & 07777) : 0666;
-    if (!exists) {
-        mode_t mask = ::umask(0);
-        ::umask(mask);
-        mode &= ~mask;
-    }
-    if (::fchmod(fd.Get(), mode) != 0) fail("fchmod");
-    if (!WriteAll(fd.Get(), bytes)) fail("write");
-    if (::fsync(fd.Get()) != 0) fail("fsync");
-    if (::close(fd.Release()) != 0) fail("close");
-    if (::rename(tempPath.c_str(), path.c_str()) != 0) fail("rename");
-    Fd dirFd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (dirFd.Get() >= 0) ::fsync(dirFd.Get());  // makes the rename durable; a failure here loses nothing
 }
+
+}  // namespace
 
 TempFolder::TempFolder(std::string_view prefix) {
     std::error_code ec;
     std::filesystem::path base = std::filesystem::temp_directory_path(ec);
     if (ec) base = "/tmp";
+    RemoveAbandonedFolders(base, prefix);
     std::string pattern = (base / (std::string(prefix) + "XXXXXX")).string();
     std::vector<char> buffer(pattern.begin(), pattern.end());
     buffer.push_back('\0');
@@ -269,11 +203,15 @@ TempFolder::TempFolder(std::string_view prefix) {
         throw word::Error(std::string(messages::kCannotRead) + DisplayName(pattern),
                           SystemError("mkdtemp", errno));
     path_ = buffer.data();
+    // Held while the folder is in use: a run that finds it unlocked knows its owner is gone.
+    lockFd_ = ::open(path_.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (lockFd_ >= 0) ::flock(lockFd_, LOCK_EX);
 }
 
 TempFolder::~TempFolder() {
     std::error_code ec;
     std::filesystem::remove_all(path_, ec);
+    if (lockFd_ >= 0) ::close(lockFd_);
 }
 
 std::string FindOnPath(std::string_view program) {

@@ -1,5 +1,7 @@
 #include "report/ReportFile.h"
 
+#include "ooxml/FileWrites.h"
+#include "report/ReportFolder.h"
 #include "text/Cp1251.h"
 
 #include <fcntl.h>
@@ -29,9 +31,17 @@ mode_t ReportMode(bool exists, const struct stat& target) {
 // -1 when it cannot be read (or `use` failed), and 0 with missing set when there is none.
 template <typename Use>
 int ReadThrough(const std::filesystem::path& path, bool& missing, Use&& use) {
-    std::FILE* from = std::fopen(path.c_str(), "rb");
-    missing = from == nullptr && errno == ENOENT;
-    if (from == nullptr) return missing ? 0 : -1;
+    // The report folder's own file: never through a link, never waiting on a pipe.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    missing = fd < 0 && errno == ENOENT;
+    if (fd < 0) return missing ? 0 : -1;
+    struct stat st {};
+    std::FILE* from = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) ? ::fdopen(fd, "rb") : nullptr;
+    if (from == nullptr) {
+        ::close(fd);
+        errno = EINVAL;
+        return -1;
+    }
     int lines = 0;
     std::vector<char> chunk(1 << 16);
     bool ok = true;
@@ -79,18 +89,17 @@ bool ReportFile::Open(const std::filesystem::path& path, bool append, Encoding e
     linesBefore_ = 0;
     path_ = path;
     struct stat target {};
-    const bool exists = ::stat(path.c_str(), &target) == 0;
+    const bool exists = ::lstat(path.c_str(), &target) == 0;
     if (exists && S_ISDIR(target.st_mode)) return Fail(EISDIR);
+    // A link, device, pipe or socket in the report's place is neither written through nor replaced.
+    if (exists && !S_ISREG(target.st_mode)) return Fail(kNotRegularFile);
     if (exists && !HasWriteBits(target.st_mode)) return Fail(EACCES);
 
-    std::string pattern =
-        (path.parent_path() / (std::string(kTemporaryPrefix) + path.extension().string() + ".XXXXXX"))
-            .string();
-    std::vector<char> name(pattern.begin(), pattern.end());
-    name.push_back('\0');
-    const int fd = ::mkostemp(name.data(), O_CLOEXEC);
+    // Locked while this run lives, so that another run's clean-up never takes it.
+    const int fd = ooxml::fs::CreateLockedTemporary(
+        path.has_parent_path() ? path.parent_path().string() : ".",
+        std::string(kTemporaryPrefix) + path.extension().string() + ".", "", tempPath_);
     if (fd < 0) return Fail(errno);
-    tempPath_ = name.data();
     if (::fchmod(fd, ReportMode(exists, target)) != 0 || (file_ = ::fdopen(fd, "wb")) == nullptr) {
         const int code = errno;
         ::close(fd);
@@ -120,14 +129,15 @@ void ReportFile::WriteLine(std::string_view line) {
 bool ReportFile::Close() {
     if (file_ == nullptr) return !failed_;
     if (std::fflush(file_) != 0 || ::fsync(::fileno(file_)) != 0) Fail(errno);
+    // Renamed while still open and so locked: until then it is this run's, never a leftover.
+    if (!failed_ && ::rename(tempPath_.c_str(), path_.c_str()) != 0) Fail(errno);
+    if (!failed_) tempPath_.clear();
     if (std::fclose(file_) != 0) Fail(errno);
     file_ = nullptr;
-    if (!failed_ && ::rename(tempPath_.c_str(), path_.c_str()) != 0) Fail(errno);
     if (failed_) {
         Discard();
         return false;
     }
-    tempPath_.clear();
     return true;
 }
 

@@ -1,6 +1,7 @@
 #include "report/ReportFolder.h"
 
 #include "ooxml/FileSystem.h"
+#include "ooxml/FileWrites.h"
 #include "report/ReportFile.h"
 #include "report/ReportLines.h"
 #include "text/Cp1251.h"
@@ -9,6 +10,7 @@
 
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -28,6 +30,9 @@ std::string Shown(const std::filesystem::path& path) {
 
 std::string ReasonText(int errorCode) {
     if (errorCode == EISDIR) return std::string("на месте файла отчёта находится папка"_cp);
+    if (errorCode == kNotRegularFile)
+        return std::string(
+            "на месте файла отчёта находится не обычный файл (ссылка, устройство, канал или сокет)"_cp);
     return ooxml::fs::FailureReason(errorCode);
 }
 
@@ -48,15 +53,36 @@ void CreateReportFolder(const std::filesystem::path& folder) {
 }
 
 ReportFolderLock::ReportFolderLock(const std::filesystem::path& folder) {
-    fd_ = ::open((folder / kLockFileName).c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
-    if (fd_ < 0) {
-        errorCode_ = errno;
-        return;
+    const std::filesystem::path path = folder / kLockFileName;
+    for (int attempt = 0; attempt < 10; ++attempt) {
+        // Never through a link, never waiting on a pipe put in its place.
+        fd_ = ::open(path.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | O_NOCTTY, 0666);
+        struct stat locked {
+        }, named{};
+        if (fd_ < 0 || ::fstat(fd_, &locked) != 0) {
+            errorCode_ = errno == ELOOP ? kNotRegularFile : errno;
+            return;
+        }
+        if (!S_ISREG(locked.st_mode)) {
+            errorCode_ = kNotRegularFile;
+            return;
+        }
+        int rc;
+        while ((rc = ::flock(fd_, LOCK_EX | LOCK_NB)) != 0 && errno == EINTR) {
+        }
+        if (rc != 0) {
+            state_ = State::Busy;
+            return;
+        }
+        // Removed or replaced since it was opened: the lock must be on the file the name shows.
+        if (::stat(path.c_str(), &named) == 0 && named.st_dev == locked.st_dev &&
+            named.st_ino == locked.st_ino) {
+            state_ = State::Held;
+            return;
+        }
+        ::close(fd_);
+        fd_ = -1;
     }
-    int rc;
-    while ((rc = ::flock(fd_, LOCK_EX | LOCK_NB)) != 0 && errno == EINTR) {
-    }
-    state_ = rc == 0 ? State::Held : State::Busy;
 }
 
 ReportFolderLock::~ReportFolderLock() {
@@ -100,13 +126,36 @@ std::string ReportFolderFileText(const std::filesystem::path& file) {
         {Shown(file)});
 }
 
-void RemoveLeftovers(const std::filesystem::path& folder) {
-    std::error_code error;
-    for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
-        if (!entry.path().filename().string().starts_with(kTemporaryPrefix)) continue;
-        std::error_code ignored;
-        std::filesystem::remove(entry.path(), ignored);
+std::optional<std::string> ReadFolderFile(const std::filesystem::path& path, std::uintmax_t maxBytes) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0) return std::nullopt;
+    struct stat st {};
+    std::optional<std::string> bytes;
+    if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && static_cast<std::uintmax_t>(st.st_size) <= maxBytes) {
+        bytes.emplace(static_cast<std::size_t>(st.st_size), '\0');
+        std::size_t done = 0;
+        for (ssize_t n; done < bytes->size(); done += static_cast<std::size_t>(n))
+            if ((n = ::read(fd, bytes->data() + done, bytes->size() - done)) <= 0) break;
+        if (done != bytes->size()) bytes.reset();
     }
+    ::close(fd);
+    return bytes;
+}
+
+int WriteFolderFile(const std::filesystem::path& path, std::string_view bytes) {
+    try {
+        ooxml::fs::WriteFileAtomically(path.string(), bytes, {.FollowLinks = false});
+        return 0;
+    } catch (const word::Error&) {
+        struct stat st {};
+        if (::lstat(path.c_str(), &st) == 0 && !S_ISREG(st.st_mode)) return kNotRegularFile;
+        return errno != 0 ? errno : EIO;
+    }
+}
+
+void RemoveLeftovers(const std::filesystem::path& folder) {
+    // Only those no live run holds: a second run into the folder never takes the first one's.
+    ooxml::fs::RemoveAbandonedFiles(folder.string(), kTemporaryPrefix);
 }
 
 }  // namespace tabulex::report

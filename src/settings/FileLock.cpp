@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -17,8 +18,16 @@ FileLock::~FileLock() {
 // Opened on first use and kept open: one open per object, not one per operation. The folder may
 // appear later (the first save creates it), so a failed open is tried again next time.
 bool FileLock::Open() {
-    if (fd_ < 0) fd_ = ::open(path_.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
-    if (fd_ < 0) fd_ = ::open(path_.c_str(), O_RDONLY | O_CLOEXEC);  // a read-only folder: readers still lock
+    // Never through a link and never waiting on a pipe; anything but a regular file is no lock
+    // (the generation counter written into it would go to a device).
+    constexpr int kFlags = O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | O_NOCTTY;
+    if (fd_ < 0) fd_ = ::open(path_.c_str(), O_RDWR | O_CREAT | kFlags, 0666);
+    if (fd_ < 0) fd_ = ::open(path_.c_str(), O_RDONLY | kFlags);  // a read-only folder: readers still lock
+    struct stat st {};
+    if (fd_ >= 0 && (::fstat(fd_, &st) != 0 || !S_ISREG(st.st_mode))) {
+        ::close(fd_);
+        fd_ = -1;
+    }
     return fd_ >= 0;
 }
 

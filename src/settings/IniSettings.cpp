@@ -58,6 +58,9 @@ bool ReplaceFile(const std::filesystem::path& file, std::string_view text, struc
     std::filesystem::path target = file;
     if (std::filesystem::is_symlink(file, error)) target = std::filesystem::canonical(file, error);
     if (error) target = file;
+    // A device, pipe or socket in the file's place (also at the end of a link) is never replaced.
+    struct stat present {};
+    if (::lstat(target.c_str(), &present) == 0 && !S_ISREG(present.st_mode)) return false;
     std::string temporary;
     const int fd = CreateTemporary(target, temporary);
     if (fd < 0) return false;
@@ -81,7 +84,8 @@ IniSettings::Version IniSettings::CurrentVersion() const {
     Version version;
     version.Generation = lock_.Generation();
     struct stat st {};
-    if (::stat(file_.c_str(), &st) != 0) return version;
+    // Anything but a regular file is not read: a pipe would never end.
+    if (::stat(file_.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return version;
     version.Exists = true;
     version.Device = st.st_dev;
     version.Inode = st.st_ino;

@@ -1,6 +1,7 @@
 #include "word/docx/DocxDocument.h"
 
 #include "ooxml/FileSystem.h"
+#include "ooxml/FileWrites.h"
 #include "text/Cp1251.h"
 #include "word/docx/CanonicalPrefixes.h"
 #include "word/docx/CommentAnchors.h"
@@ -90,7 +91,9 @@ std::unique_ptr<DocxDocument> DocxDocument::OpenFile(const std::string& path, Mo
     PackageLimits limits;
     limits.Stop = stop;
     auto state = BuildState(LoadDocumentFile(path, limits), mode, stop);
-    return std::unique_ptr<DocxDocument>(new DocxDocument(std::move(state), path, stamp));
+    auto document = std::unique_ptr<DocxDocument>(new DocxDocument(std::move(state), path, stamp));
+    document->stop_ = stop;
+    return document;
 }
 
 std::unique_ptr<DocxDocument> DocxDocument::FromPackage(Package package, const std::string& path) {
@@ -145,6 +148,13 @@ void DocxDocument::JoinTableWithNext(int tableIndex) {
     MarkEdited(EditKind::Structure);
 }
 
+// The name a link finally leads to must be a .docx too: a link named out.docx may not turn the
+// save into a write over some other kind of file.
+void DocxDocument::RefuseNonDocxTarget(const std::string& path) {
+    if (!IsDocxPath(path) || !IsDocxPath(ooxml::fs::FinalTarget(path)))
+        throw Error(std::string(messages::kSaveOnlyDocx), path);
+}
+
 void DocxDocument::Save() {
     WriteTo(path_);
 }
@@ -156,7 +166,7 @@ void DocxDocument::SaveAs(const std::string& path) {
 }
 
 void DocxDocument::WriteTo(const std::string& path) {
-    if (!IsDocxPath(path)) throw Error(std::string(messages::kSaveOnlyDocx), path);
+    RefuseNonDocxTarget(path);
     // Once edited, the main story is written from its tree at every save, straight into the zip.
     mainFromTree_ = mainFromTree_ || documentEdited_;
     std::optional<XmlPartWriter> mainWriter;
@@ -168,7 +178,7 @@ void DocxDocument::WriteTo(const std::string& path) {
     if (stylesEdited_) state_->Package.SetBytes(kStylesPart, SerializePart(state_->Styles));
     if (numberingEdited_) state_->Package.SetBytes(kNumberingPart, SerializePart(state_->Numbering));
     documentEdited_ = stylesEdited_ = numberingEdited_ = false;
-    state_->Package.Save(path, streamed);
+    state_->Package.Save(path, streamed, stop_);
     saved_ = true;
     if (path == path_) stamp_ = StampOf(path);
 }
@@ -400,7 +410,7 @@ std::vector<std::string> DocxDocument::ParagraphsAfterTable(int tableIndex) {
 }
 
 void DocxDocument::SaveCopyWithComments(const std::string& path, const CommentSet& comments) {
-    if (!IsDocxPath(path)) throw Error(std::string(messages::kSaveOnlyDocx), path);
+    RefuseNonDocxTarget(path);
     Package copy = Package::FromBytes(state_->Package.ToBytes(), state_->Package.Name());
     if (documentEdited_ || mainFromTree_) copy.SetBytes(kMainPart, SerializePart(state_->Main));
     AddComments(copy, comments);

@@ -1,6 +1,7 @@
 #include "word/docx/Package.h"
 
 #include "ooxml/FileSystem.h"
+#include "ooxml/FileWrites.h"
 #include "word/Error.h"
 #include "word/docx/DocumentConversion.h"
 #include "word/docx/PackageMessages.h"
@@ -185,8 +186,9 @@ std::string Package::ToBytes(const std::vector<StreamedPart>& streamed) const {
     }
 }
 
-void Package::Save(const std::string& path, const std::vector<StreamedPart>& streamed) const {
-    ooxml::fs::WriteFileAtomically(path, ToBytes(streamed));
+ooxml::fs::WriteResult Package::Save(const std::string& path, const std::vector<StreamedPart>& streamed,
+                                     const std::atomic<bool>* stop) const {
+    return ooxml::fs::WriteFileAtomically(path, ToBytes(streamed), {.Stop = stop});
 }
 
 Package PackageFromParts(ooxml::DocxParts parts, const std::string& displayName) {
