@@ -85,8 +85,7 @@ if [ "$make_package" = yes ]; then
     (cd "$BUILD/tabulex" && cpack -G "NSIS;ZIP" >/dev/null)
     ls "$BUILD"/tabulex/packages/*.exe "$BUILD"/tabulex/packages/*.zip
     if [ "$run_tests" = yes ]; then
-        wine_start_server
+        wine_prepare_prefix
         sh "$SOURCE/tests/package/windows-install-test.sh" "$BUILD"/tabulex/packages/*.exe
-        wine_stop_server
     fi
 fi
