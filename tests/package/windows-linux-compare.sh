@@ -49,19 +49,17 @@ for document in "$@"; do
                   --no-row-breaks --format-headings -o $side/fixed.docx >/dev/null 2>&1 || true; })
     done
     compared=$((compared + 1))
-    for f in report/Tabulex_Report.txt; do
-        if ! cmp -s "$work/run/linux/$f" "$work/run/windows/$f"; then
+    for f in report/Tabulex_Report.txt report/Tabulex_Report.docx fixed.docx; do
+        a=$work/run/linux/$f
+        b=$work/run/windows/$f
+        [ -f "$a" ] || [ -f "$b" ] || continue
+        case $f in
+        *.txt) same() { cmp -s "$a" "$b"; } ;;
+        *) same() { same_documents "$a" "$b"; } ;;
+        esac
+        if ! { [ -f "$a" ] && [ -f "$b" ] && same; }; then
             echo "DIFFERENT: $f of $document"
             differences=$((differences + 1))
-        fi
-    done
-    for f in report/Tabulex_Report.docx fixed.docx; do
-        if [ -f "$work/run/linux/$f" ] || [ -f "$work/run/windows/$f" ]; then
-            if ! { [ -f "$work/run/linux/$f" ] && [ -f "$work/run/windows/$f" ] &&
-                same_documents "$work/run/linux/$f" "$work/run/windows/$f"; }; then
-                echo "DIFFERENT: $f of $document"
-                differences=$((differences + 1))
-            fi
         fi
     done
 done
