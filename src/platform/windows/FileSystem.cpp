@@ -226,11 +226,44 @@ TempFolder::~TempFolder() {
     std::filesystem::remove_all(std::filesystem::path(Wide(path_)), ec);
 }
 
+namespace {
+
+// Where a program's installer registered it: "App Paths", which the shell also searches.
+std::wstring RegisteredPath(const std::wstring& executable) {
+    const std::wstring key = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\App Paths\\" + executable;
+    for (HKEY root : {HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE}) {
+        wchar_t value[MAX_PATH * 4];
+        DWORD size = sizeof value;
+        if (::RegGetValueW(root, key.c_str(), nullptr, RRF_RT_REG_SZ, nullptr, value, &size) == ERROR_SUCCESS &&
+            ::GetFileAttributesW(value) != INVALID_FILE_ATTRIBUTES)
+            return value;
+    }
+    return {};
+}
+
+// LibreOffice installs under Program Files without putting itself on PATH.
+std::wstring UnderProgramFiles(const std::wstring& executable) {
+    if (executable != L"soffice.exe") return {};
+    for (const wchar_t* variable : {L"ProgramW6432", L"ProgramFiles", L"ProgramFiles(x86)"}) {
+        const wchar_t* folder = ::_wgetenv(variable);
+        if (!folder || !*folder) continue;
+        std::wstring candidate = std::wstring(folder) + L"\\LibreOffice\\program\\" + executable;
+        if (::GetFileAttributesW(candidate.c_str()) != INVALID_FILE_ATTRIBUTES) return candidate;
+    }
+    return {};
+}
+
+}  // namespace
+
 std::string FindOnPath(std::string_view program) {
+    std::wstring executable = Wide(program);
+    if (!executable.ends_with(L".exe")) executable += L".exe";
     wchar_t found[MAX_PATH * 4];
-    DWORD length = ::SearchPathW(nullptr, Wide(program).c_str(), L".exe", MAX_PATH * 4, found, nullptr);
-    if (length == 0 || length >= MAX_PATH * 4) return {};
-    return windows::Utf8(std::wstring_view(found, length));
+    DWORD length = ::SearchPathW(nullptr, executable.c_str(), nullptr, MAX_PATH * 4, found, nullptr);
+    if (length > 0 && length < MAX_PATH * 4) return windows::Utf8(std::wstring_view(found, length));
+    std::wstring registered = RegisteredPath(executable);
+    if (registered.empty()) registered = UnderProgramFiles(executable);
+    return windows::Utf8(registered);
 }
 
 }  // namespace tabulex::platform
