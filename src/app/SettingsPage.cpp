@@ -57,6 +57,18 @@ SettingsPage::SettingsPage(QWidget* parent) : QWidget(parent) {
                                  QStringLiteral("Между именем и отчеством есть пробел"));
     rbInit1->setChecked(true);
 
+    auto* ruleSet = MakeGroup(QStringLiteral("gbRules"), QStringLiteral("Правила проверки"), this);
+    auto* ruleList = new QVBoxLayout(ruleSet);
+    rbRulesOriginal =
+        AddControl<QRadioButton>(ruleList, QStringLiteral("rbRulesOriginal"), QStringLiteral("Исход&ные"),
+                                 QStringLiteral("Правила описания, для которых сделана программа"));
+    rbRulesModern = AddControl<QRadioButton>(
+        ruleList, QStringLiteral("rbRulesModern"), QStringLiteral("Со&временные"),
+        QStringLiteral("Для описей, составленных сегодня:\\диапазоны дат с пробелами у тире (1990 - "
+                       "1995),\\месяцы словами (июнь 1987, 12 мая 1990 г.),\\литеры строчными буквами "
+                       "(5а), номера с точкой (1.)"));
+    rbRulesOriginal->setChecked(true);
+
     auto* report = MakeGroup(QStringLiteral("gbReport"), QStringLiteral("Отчёт по описи"), this);
     auto* reportList = new QVBoxLayout(report);
     cbTable = AddControl<QCheckBox>(reportList, QStringLiteral("cbTable"),
@@ -88,6 +100,7 @@ SettingsPage::SettingsPage(QWidget* parent) : QWidget(parent) {
     grid->addWidget(dates, 0, 1);
     grid->addWidget(initials, 1, 0);
     grid->addWidget(report, 1, 1);
+    grid->addWidget(ruleSet, 2, 0);
     grid->addWidget(closing, 2, 1);
     grid->setRowStretch(3, 1);
 
@@ -123,6 +136,7 @@ void SettingsPage::Load(const WindowOptions& options) {
     cbCloseRepFile->setChecked(options.CloseReportFile);
     cbCloseRepFileOnExit->setChecked(options.CloseReportFileOnExit);
     cbAnnotate->setChecked(options.AnnotatedCopy);
+    (options.ModernRules ? rbRulesModern : rbRulesOriginal)->setChecked(true);
 }
 
 void SettingsPage::Store(WindowOptions& options) const {
@@ -130,10 +144,12 @@ void SettingsPage::Store(WindowOptions& options) const {
     options.CloseReportFile = cbCloseRepFile->isChecked();
     options.CloseReportFileOnExit = cbCloseRepFileOnExit->isChecked();
     options.AnnotatedCopy = cbAnnotate->isChecked();
+    options.ModernRules = rbRulesModern->isChecked();
 }
 
 void SettingsPage::FillCheckOptions(check::CheckOptions& options) const {
     options.SpacedInitials = rbInit2->isChecked();
+    options.Rules = rbRulesModern->isChecked() ? rules::RuleSet::Modern : rules::RuleSet::Original;
     options.Columns = rbColsStd->isChecked()     ? check::ColumnMode::Standard
                       : rbColsLeave->isChecked() ? check::ColumnMode::Skip
                                                  : check::ColumnMode::Auto;

@@ -32,6 +32,8 @@ class SettingsPage : public QWidget {
     QCheckBox* CheckBox1;
     QRadioButton* rbInit1;
     QRadioButton* rbInit2;
+    QRadioButton* rbRulesOriginal;
+    QRadioButton* rbRulesModern;
     QCheckBox* cbTable;
     QCheckBox* cbTableAutosize;
     QCheckBox* cbAnnotate;

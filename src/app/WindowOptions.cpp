@@ -30,6 +30,7 @@ WindowOptions ReadWindowOptions(const check::Settings& settings) {
     options.CloseReportFile = ReadBool(settings, "cbCloseReportFile", true);
     options.CloseReportFileOnExit = ReadBool(settings, "cbCloseRepFileOnExit", false);
     options.AnnotatedCopy = ReadBool(settings, "cbAnnotate", false);
+    options.ModernRules = ReadBool(settings, "rbRulesModern", false);
     return options;
 }
 
@@ -48,6 +49,7 @@ void WriteWindowOptions(check::Settings& settings, const WindowOptions& options)
     WriteBool(settings, "cbCloseReportFile", options.CloseReportFile);
     WriteBool(settings, "cbCloseRepFileOnExit", options.CloseReportFileOnExit);
     WriteBool(settings, "cbAnnotate", options.AnnotatedCopy);
+    WriteBool(settings, "rbRulesModern", options.ModernRules);
 }
 
 std::optional<std::pair<int, int>> ReadWindowPosition(const check::Settings& settings) {

@@ -2,6 +2,8 @@
 
 // Every option a check run reads, named after the controls that feed them in the main window.
 
+#include "rules/RuleSet.h"
+
 #include <filesystem>
 #include <string>
 
@@ -23,6 +25,7 @@ struct CheckOptions {
     bool ShowWarnings = true;     // cbShowWarnings
     bool ShowHints = true;        // cbShowHints
     bool SpacedInitials = false;  // rbInit2 "А. Б. Иванов" (rbInit1 "А.Б. Иванов" when false)
+    rules::RuleSet Rules = rules::RuleSet::Original;  // rbRulesModern
 
     ColumnMode Columns = ColumnMode::Auto;  // rbColsStd / rbColsLeave / rbColsAuto
     std::string SkipColumnsText = "2";      // edColsNum (1251), read only in ColumnMode::Skip

@@ -80,6 +80,8 @@ class Runner {
     bool OpenReport(word::Document& document);
     bool RefuseReport(const std::string& text);
     int ResumeRow(word::Document& document);
+    void NoticeResumedElsewhere();
+    int StartAgain(std::string_view notice);
     std::string Identity() const {
         return options_.DocumentIdentity.empty() ? outcome_.DocumentName : options_.DocumentIdentity;
     }
@@ -171,6 +173,14 @@ bool Runner::Prepare(word::Document& document) {
 // cannot be written or another check uses the folder.
 bool Runner::OpenReport(word::Document& document) {
     const std::filesystem::path& folder = options_.ReportFolder;
+    // An inventory kept under one of the names the check writes or clears would be lost.
+    const std::filesystem::path inventory = document.FullName();
+    if (report::IsReportFolderFile(folder, inventory)) {
+        const std::string text = report::ReportFolderFileText(inventory);
+        host_.ShowMessageText(text);
+        Fail(text);
+        return false;
+    }
     lock_ = std::make_unique<report::ReportFolderLock>(folder);
     if (lock_->Status() == report::ReportFolderLock::State::Busy)
         return RefuseReport(report::FolderBusyText(folder));
@@ -183,7 +193,8 @@ bool Runner::OpenReport(word::Document& document) {
     if (!report_.Open(outcome_.ReportPath, start > 1, ToReportEncoding(options_.Encoding)))
         return RefuseReport(host_.ReportUnavailableText(outcome_.ReportPath, report_.ErrorCode()));
     if (options_.TwoDateColumns) --outcome_.Columns.ColumnCount;
-    report_.WriteLine(report::HeaderLine(options_.TwoDateColumns));
+    // A resumed report goes on below the lines of the stop, so that it is the uninterrupted one.
+    if (start == 1) report_.WriteLine(report::HeaderLine(options_.TwoDateColumns));
     return true;
 }
 
@@ -196,32 +207,48 @@ bool Runner::RefuseReport(const std::string& text) {
 }
 
 // The row to start at: the stored one, with the run state at the stop, when the folder's resume
-// point belongs to this very file and the user goes on; otherwise 1.
+// point belongs to this very file, fits its table, its report is there as the stop left it and the
+// user goes on; otherwise 1.
 int Runner::ResumeRow(word::Document& document) {
-    std::optional<ResumePoint> point = LoadResumePoint(options_.ReportFolder);
-    if (!point || point->Row <= 1) {
-        // A stop of this document with its report in another folder: its resume point is there.
-        Settings& settings = host_.Settings();
-        const std::string folder = settings.ReadString(kBreakSection, kBreakFolderKey, {});
-        if (!folder.empty() && folder != text::Utf8ToCp1251(options_.ReportFolder.string()) &&
-            settings.ReadString(kBreakSection, kBreakFileKey, {}) == outcome_.DocumentName &&
-            settings.ReadInteger(kBreakSection, kBreakRowKey, 1) > 1)
-            host_.ShowMessageText(msg::ResumedElsewhere(folder));
+    StoredResumePoint stored = LoadResumePoint(options_.ReportFolder);
+    if (stored.Found == StoredResumePoint::State::Missing) {
+        NoticeResumedElsewhere();
         return 1;
     }
-    if (point->Identity != Identity() || point->DocumentName != outcome_.DocumentName) {
-        host_.ShowMessageText(msg::ResumePointOfAnotherFile(point->DocumentName));
-        return 1;
-    }
-    // A resume point past the last row (the document was shortened since the stop) cannot be
-    // resumed: offering it would check nothing and report success.
-    if (point->Row > outcome_.RowCount) return 1;
-    const std::string row = std::to_string(point->Row);
+    ResumePoint& point = stored.Point;
+    if (stored.Found == StoredResumePoint::State::Damaged) return StartAgain(msg::kResumePointDamaged);
+    if (point.Identity != Identity() || point.DocumentName != outcome_.DocumentName)
+        return StartAgain(msg::ResumePointOfAnotherFile(point.DocumentName));
+    // A resume point past the last row (the document was shortened since the stop) or with more
+    // rows counted than lie before its row cannot be this document's; believed, it would check
+    // nothing, or report counts the document does not have.
+    if (!FitsTable(point, outcome_.RowCount)) return StartAgain(msg::kResumePointDamaged);
+    // The stopped report is the header line and one line per problem row; without it the resumed
+    // report would lack its first part.
+    if (report::CountReportLines(outcome_.ReportPath) != point.State.Counters.LinesWritten + 1)
+        return StartAgain(
+            text::FillIn(msg::kResumedReportMissing, {text::Utf8ToCp1251(outcome_.ReportPath.string())}));
+    const std::string row = std::to_string(point.Row);
     const std::string text = text::FillIn(msg::kResumeQuestion, {document.Name(), row});
     if (!host_.AskOkCancel(Question::Resume, msg::kResumeTitle, text)) return 1;
-    rules_.Restore(std::move(point->State));
+    rules_.Restore(std::move(point.State));
     linesAtStart_ = rules_.Counters().LinesWritten;
-    return point->Row;
+    return point.Row;
+}
+
+// A stop of this document with its report in another folder: its resume point is there.
+void Runner::NoticeResumedElsewhere() {
+    Settings& settings = host_.Settings();
+    const std::string folder = settings.ReadString(kBreakSection, kBreakFolderKey, {});
+    if (!folder.empty() && folder != text::Utf8ToCp1251(options_.ReportFolder.string()) &&
+        settings.ReadString(kBreakSection, kBreakFileKey, {}) == outcome_.DocumentName &&
+        settings.ReadInteger(kBreakSection, kBreakRowKey, 1) > 1)
+        host_.ShowMessageText(msg::ResumedElsewhere(folder));
+}
+
+int Runner::StartAgain(std::string_view notice) {
+    host_.ShowMessageText(notice);
+    return 1;
 }
 
 // Puts the new report in the old one's place. The resume point of the old report goes first, so
@@ -332,6 +359,7 @@ void Runner::Emit(std::optional<ProblemRow> problem) {
 void Runner::Finish(const word::Options* wordOptions) {
     report::Summary& summary = outcome_.Summary;
     summary.CheckedTable = outcome_.CheckedTable;
+    summary.Rules = options_.Rules;
     summary.DocumentHints = rules_.DocumentHints(outcome_.Columns, options_.Columns);
     const RunCounters& counters = rules_.Counters();
     // A resumed check goes on with the run state of the stop, so its counts are those of every row.
@@ -369,7 +397,8 @@ void Runner::Finish(const word::Options* wordOptions) {
         report::CertificationLine(summary.DataRows, summary.FirstNumber, summary.LastNumber);
     // The report's table: the header lines and problem lines of the file, an earlier part
     // included when the check was resumed.
-    outcome_.ReportTableLines = report_.LinesBefore() + counters.LinesWritten - linesAtStart_ + 1;
+    const int headerLine = outcome_.StartRow == 1 ? 1 : 0;
+    outcome_.ReportTableLines = report_.LinesBefore() + counters.LinesWritten - linesAtStart_ + headerLine;
     outcome_.ReportTableColumns = outcome_.Columns.ColumnCount + 1 + (options_.TwoDateColumns ? 1 : 0);
     CommitReport();
 }

@@ -98,8 +98,8 @@ std::optional<text::DayCount> Converted(text::DayCount date) {
 
 }  // namespace
 
-void CheckDatesCell(std::string_view dates, std::string_view number, DatesCellState& state,
-                    RunCounters& counters, RowFindings& findings) {
+void CheckDatesCell(std::string_view dates, std::string_view number, rules::RuleSet ruleSet,
+                    DatesCellState& state, RunCounters& counters, RowFindings& findings) {
     if (dates.find('-') != std::string_view::npos) ++counters.HyphenRows;
     if (dates.find(static_cast<char>(text::ch::kEnDash)) != std::string_view::npos) ++counters.DashRows;
     if (dates.empty() || dates == msg::kUndated) return;
@@ -115,7 +115,7 @@ void CheckDatesCell(std::string_view dates, std::string_view number, DatesCellSt
     const std::string cleaned = CleanDates(dates, findings);
     text::DayCount startDate = kNotConverted;
     text::DayCount endDate = kNotConverted;
-    const std::string fault = rules::CheckDates(cleaned, startDate, endDate);
+    const std::string fault = rules::CheckDates(cleaned, startDate, endDate, ruleSet);
     if (!fault.empty()) {
         std::string message(msg::kDateWrong);
         message += fault;

@@ -6,6 +6,7 @@
 #include "check/CheckOutcome.h"
 #include "check/Findings.h"
 #include "report/Summary.h"
+#include "rules/RuleSet.h"
 #include "text/Calendar.h"
 
 #include <string>
@@ -20,7 +21,7 @@ struct DatesCellState {
 };
 
 // `dates` trimmed, no-break spaces already blanks; `number` trimmed, without its first full stop.
-void CheckDatesCell(std::string_view dates, std::string_view number, DatesCellState& state,
-                    RunCounters& counters, RowFindings& findings);
+void CheckDatesCell(std::string_view dates, std::string_view number, rules::RuleSet ruleSet,
+                    DatesCellState& state, RunCounters& counters, RowFindings& findings);
 
 }  // namespace tabulex::check

@@ -139,4 +139,10 @@ inline std::string ResumedElsewhere(std::string_view folder) {
                "; продолжить её можно только с той же папкой отчёта. Проверка начата с первой строки."_cp);
 }
 
+inline constexpr std::string_view kResumePointDamaged =
+    "Сохранённое место остановки проверки повреждено или не подходит к этому документу; проверка начата с первой строки."_cp;
+// %1 the report file.
+inline constexpr std::string_view kResumedReportMissing =
+    "Отчёт %1, который продолжает прерванная проверка, отсутствует или изменён; проверка начата с первой строки."_cp;
+
 }  // namespace tabulex::check::msg

@@ -1,14 +1,42 @@
 #include "check/ResumePoint.h"
 
+#include "text/Calendar.h"
+
+#include <algorithm>
+#include <climits>
+#include <cstdint>
 #include <cstdio>
 #include <fstream>
+#include <iterator>
+#include <optional>
 #include <sstream>
 
 namespace tabulex::check {
 namespace {
 
-constexpr std::string_view kHeader = "Tabulex resume point 1";
+constexpr std::string_view kHeader = "Tabulex resume point 2";
 constexpr std::string_view kEnd = "end";
+constexpr std::string_view kChecksumField = "Checksum ";
+// Far above what the resume point of any document within the package limits takes.
+constexpr std::uintmax_t kMaxFileBytes = 1ULL << 30;
+// No count of findings may come near the end of int, where one more would turn it negative.
+constexpr int kMaxCount = 1 << 30;
+
+// FNV-1a: enough to tell a file cut short or edited by hand from the one this program wrote.
+std::uint64_t Checksum(std::string_view bytes) {
+    std::uint64_t hash = 14695981039346656037ULL;
+    for (unsigned char c : bytes) {
+        hash ^= c;
+        hash *= 1099511628211ULL;
+    }
+    return hash;
+}
+
+std::string ChecksumLine(std::string_view body) {
+    char hex[17];
+    std::snprintf(hex, sizeof hex, "%016llx", static_cast<unsigned long long>(Checksum(body)));
+    return std::string(kChecksumField) + hex + "\n";
+}
 
 // One text per line: control characters and '%' written as %XX.
 std::string Escaped(std::string_view text) {
@@ -86,7 +114,8 @@ std::string Serialise(const ResumePoint& point) {
     out << "NumberKeys " << point.State.NumberKeys.size() << '\n';
     for (const auto& key : point.State.NumberKeys) out << Escaped(key) << '\n';
     out << kEnd << '\n';
-    return out.str();
+    const std::string body = out.str();
+    return body + ChecksumLine(body);
 }
 
 // Reads "NAME VALUE" and checks the name; false on any mismatch.
@@ -138,16 +167,93 @@ std::optional<ResumePoint> Parse(std::istream& in) {
     return point;
 }
 
+// The body before the checksum line when the checksum matches it.
+std::optional<std::string_view> VerifiedBody(std::string_view whole) {
+    const std::size_t at = whole.rfind(kChecksumField);
+    if (at == std::string_view::npos || (at > 0 && whole[at - 1] != '\n')) return std::nullopt;
+    const std::string_view body = whole.substr(0, at);
+    if (whole.substr(at) != ChecksumLine(body)) return std::nullopt;
+    return body;
+}
+
+// Texts taken from table cells hold no control characters but the ones Word's text has: tab,
+// manual line break, page break, paragraph mark.
+bool IsCellText(std::string_view text) {
+    for (unsigned char c : text)
+        if ((c < 0x20 && c != '\t' && c != '\v' && c != '\f' && c != '\r') || c == 0x7F) return false;
+    return true;
+}
+
+bool AreCellTexts(const std::vector<std::string>& texts) {
+    for (const std::string& text : texts)
+        if (!IsCellText(text)) return false;
+    return true;
+}
+
+bool InRange(long long value, long long low, long long high) {
+    return value >= low && value <= high;
+}
+
+bool FitsExtreme(const report::DateExtreme& extreme) {
+    static const text::DayCount first = text::ToDayCount({1, 1, 1});
+    static const text::DayCount last = text::ToDayCount({9999, 12, 31});
+    if (extreme.Number.empty()) return extreme.Date == 0;
+    return IsCellText(extreme.Number) && InRange(extreme.Date, first, last);
+}
+
+bool FitsCounters(const RunCounters& c, int rowsBefore) {
+    const long long kinds =
+        static_cast<long long>(c.EmptyRows) + c.NumberingRows + c.HeadingRows + c.DataRows;
+    return InRange(c.EmptyRows, 0, rowsBefore) && InRange(c.NumberingRows, 0, rowsBefore) &&
+           InRange(c.HeadingRows, 0, rowsBefore) && InRange(c.DataRows, 0, rowsBefore) &&
+           kinds <= rowsBefore && InRange(c.LinesWritten, 0, rowsBefore) &&
+           InRange(c.BreakableRows, 0, std::min(5, rowsBefore)) && InRange(c.HyphenRows, 0, c.DataRows) &&
+           InRange(c.DashRows, 0, c.DataRows) && InRange(c.SpacingFindings, 0, 4LL * c.DataRows);
+}
+
 }  // namespace
 
-std::optional<ResumePoint> LoadResumePoint(const std::filesystem::path& folder) {
-    std::ifstream in(folder / kResumeFileName, std::ios::binary);
-    if (!in) return std::nullopt;
+StoredResumePoint LoadResumePoint(const std::filesystem::path& folder) {
+    StoredResumePoint stored;
+    const std::filesystem::path path = folder / kResumeFileName;
+    std::error_code error;
+    if (!std::filesystem::exists(path, error)) return stored;
+    stored.Found = StoredResumePoint::State::Damaged;
+    const std::uintmax_t size = std::filesystem::file_size(path, error);
+    if (error || size > kMaxFileBytes) return stored;
+    std::ifstream in(path, std::ios::binary);
+    const std::string whole((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const std::optional<std::string_view> body = VerifiedBody(whole);
+    if (!in || !body) return stored;
+    std::istringstream lines{std::string(*body)};
     try {
-        return Parse(in);
-    } catch (const std::exception&) {  // a damaged number: no resume point
-        return std::nullopt;
+        std::optional<ResumePoint> point = Parse(lines);
+        if (!point) return stored;
+        stored.Point = std::move(*point);
+        stored.Found = StoredResumePoint::State::Read;
+    } catch (const std::exception&) {  // a number out of its type's range
     }
+    return stored;
+}
+
+bool FitsTable(const ResumePoint& point, int rowCount) {
+    if (!InRange(point.Row, 2, rowCount)) return false;
+    const int rowsBefore = point.Row - 1;
+    const RunSnapshot& s = point.State;
+    const rules::ProblemCounts& counts = s.Counts;
+    if (!InRange(counts.ErrorCount, 0, kMaxCount) || !InRange(counts.WarningCount, 0, kMaxCount) ||
+        !InRange(counts.HintCount, 0, kMaxCount) || !FitsCounters(s.Counters, rowsBefore))
+        return false;
+    if (s.Rubricator.size() != static_cast<std::size_t>(s.Counters.HeadingRows) ||
+        s.NumberKeys.size() > static_cast<std::size_t>(s.Counters.DataRows))
+        return false;
+    // The numbers are those of data rows: none before the first one.
+    if (s.Counters.DataRows == 0 && (!s.FirstNumber.empty() || !s.LastNumber.empty())) return false;
+    const report::DateExtremes& dates = s.Dates.Extremes;
+    return InRange(s.PreviousNumber, INT_MIN, INT_MAX) && IsCellText(s.FirstNumber) &&
+           IsCellText(s.LastNumber) && AreCellTexts(s.Rubricator) && AreCellTexts(s.NumberKeys) &&
+           FitsExtreme(dates.EarliestStart) && FitsExtreme(dates.LatestStart) &&
+           FitsExtreme(dates.EarliestEnd) && FitsExtreme(dates.LatestEnd);
 }
 
 bool SaveResumePoint(const std::filesystem::path& folder, const ResumePoint& point) {

@@ -28,6 +28,18 @@ std::string Joined(std::string_view a, std::string_view b) {
     return joined;
 }
 
+// The number of a literal case number ("5а", "12АБ": digits, then one or two Cyrillic letters),
+// -1 for any other text.
+long long LiteralNumberBase(std::string_view number) {
+    std::size_t digits = 0;
+    while (digits < number.size() && text::IsDigit(static_cast<unsigned char>(number[digits]))) ++digits;
+    const std::size_t letters = number.size() - digits;
+    if (digits == 0 || letters < 1 || letters > 2) return -1;
+    for (char c : number.substr(digits))
+        if (!text::IsCyrillicLetter(static_cast<unsigned char>(c))) return -1;
+    return text::IntegerOr(number.substr(0, digits), -1);
+}
+
 void TrimInPlace(std::string& text) {
     const std::string_view trimmed = text::TrimView(text);
     if (trimmed.size() != text.size()) text = std::string(trimmed);
@@ -40,6 +52,7 @@ RowRules::RowRules(const CheckOptions& options) : options_(options) {
     state_.Flags.ShowWarnings = options.ShowWarnings;
     state_.Flags.ShowHints = options.ShowHints;
     state_.Flags.SpacedInitials = options.SpacedInitials;
+    state_.Flags.Rules = options.Rules;
 }
 
 RunSnapshot RowRules::Snapshot() const {
@@ -157,6 +170,11 @@ void RowRules::CheckPresence(const RowCells& cells, RowFindings& findings) {
 
 void RowRules::CheckSequence(std::string_view number, RowFindings& findings) {
     const long long current = text::IntegerOr(number, -1);
+    // Under the modern rules "5а" after 5 is a case filed after 5, not a break in the sequence: the
+    // next case is compared with 5 again.
+    if (state_.Flags.Rules == rules::RuleSet::Modern && current == -1 && previousNumber_ != -1 &&
+        LiteralNumberBase(number) == previousNumber_)
+        return;
     if (previousNumber_ != -1 && current != previousNumber_ + 1) {
         std::string message(msg::kNumberExpected);
         message += std::to_string(previousNumber_ + 1);
@@ -202,7 +220,11 @@ void RowRules::CheckQuantity(std::string quantity, RowFindings& findings) {
 
 std::optional<ProblemRow> RowRules::DataRow(int row, RowCells cells) {
     ++counters_.DataRows;
-    const std::string_view number = text::TrimView(cells.Number);
+    const bool modern = state_.Flags.Rules == rules::RuleSet::Modern;
+    std::string_view number = text::TrimView(cells.Number);
+    // Under the modern rules "1." (a list number, or typed as one) is the number 1, also in the
+    // certification line.
+    if (modern && number.ends_with('.')) number.remove_suffix(1);
     if (firstNumber_.empty()) firstNumber_ = number;
     lastNumber_ = number;
 
@@ -213,7 +235,7 @@ std::optional<ProblemRow> RowRules::DataRow(int row, RowCells cells) {
     if (!cells.Number.empty()) {
         if (cells.Number.back() == '.') {
             cells.Number.pop_back();
-            findings.Hint(msg::kNumberFinalStop);
+            if (!modern) findings.Hint(msg::kNumberFinalStop);
         }
         numberKeys_.Add(rules::CaseNumberKey(cells.Number));
     }
@@ -234,7 +256,7 @@ std::optional<ProblemRow> RowRules::DataRow(int row, RowCells cells) {
     findings.Concerning(CellRole::Number);
     CheckSequence(cells.Number, findings);
     findings.Concerning(CellRole::Dates);
-    CheckDatesCell(cells.Dates, cells.Number, dates_, counters_, findings);
+    CheckDatesCell(cells.Dates, cells.Number, state_.Flags.Rules, dates_, counters_, findings);
     findings.Concerning(CellRole::Quantity);
     CheckQuantity(std::move(cells.Quantity), findings);
     findings.Concerning(CellRole::Title);
@@ -288,7 +310,7 @@ std::vector<std::string> RowRules::DocumentHints(const ColumnLayout& columns, Co
         lines.push_back(text::FillIn(msg::kSpacing, {std::to_string(counters_.SpacingFindings)}));
         ++state_.Counts.HintCount;
     }
-    caseNumbers_ = rules::SummariseCaseNumbers(numberKeys_);
+    caseNumbers_ = rules::SummariseCaseNumbers(numberKeys_, state_.Flags.Rules);
     if (caseNumbers_.RepeatedCount > 0) ++state_.Counts.ErrorCount;
     if (caseNumbers_.MissingCount > 0) ++state_.Counts.WarningCount;
     return lines;

@@ -6,22 +6,6 @@
 #include <CLI/CLI.hpp>
 
 namespace tabulex::cli {
-namespace {
-
-void ParseColumns(const std::string& value, check::CheckOptions& options) {
-    if (value == "auto") {
-        options.Columns = check::ColumnMode::Auto;
-    } else if (value == "standard") {
-        options.Columns = check::ColumnMode::Standard;
-    } else if (value.starts_with("skip:") && value.size() > 5) {
-        options.Columns = check::ColumnMode::Skip;
-        options.SkipColumnsText = value.substr(5);
-    } else {
-        throw CLI::ValidationError("--columns", "ожидается auto, standard или skip:2,3");
-    }
-}
-
-}  // namespace
 
 void CheckCommandLine::Register(CLI::App& app) {
     CheckCommandOptions& options = options_;
@@ -45,6 +29,7 @@ void CheckCommandLine::Register(CLI::App& app) {
     check->add_option("--columns", columns_, "Столбцы: auto, standard или skip:2,3")->default_val("auto");
     AddChoice(*check, "--format", format_, "Вывод: text или json", {"text", "json"});
     AddChoice(*check, "--encoding", encoding_, "Кодировка отчёта: cp1251 или utf-8", {"cp1251", "utf-8"});
+    AddRulesChoice(*check, rules_);
     check->add_flag(
         "--no-report-docx", [&](int64_t) { options.ReportDocument = false; },
         "Не создавать Tabulex_Report.docx");
@@ -63,6 +48,7 @@ void CheckCommandLine::Finish() {
     options_.Format = format_ == "json" ? OutputFormat::Json : OutputFormat::Text;
     options_.Check.Encoding =
         encoding_ == "utf-8" ? check::ReportEncoding::Utf8 : check::ReportEncoding::Cp1251;
+    options_.Check.Rules = RuleSetOf(rules_);
     options_.Progress = StandardErrorIsTerminal();
 }
 

@@ -20,6 +20,7 @@ class CheckCommandLine : public Command {
     std::string columns_ = "auto";
     std::string format_ = "text";
     std::string encoding_ = "cp1251";
+    std::string rules_ = "original";
 };
 
 }  // namespace tabulex::cli

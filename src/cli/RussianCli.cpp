@@ -172,4 +172,28 @@ CLI::Option* AddChoice(CLI::App& app, const std::string& name, std::string& valu
         ->type_name(OneOfName(choices));
 }
 
+CLI::Option* AddRulesChoice(CLI::App& app, std::string& value) {
+    return AddChoice(app, "--rules", value,
+                     "Правила: original (исходные) или modern (современные: диапазоны дат с пробелами, "
+                     "месяцы словами, литеры строчными буквами, номера с точкой)",
+                     {"original", "modern"});
+}
+
+rules::RuleSet RuleSetOf(std::string_view choice) {
+    return choice == "modern" ? rules::RuleSet::Modern : rules::RuleSet::Original;
+}
+
+void ParseColumns(const std::string& value, check::CheckOptions& options) {
+    if (value == "auto") {
+        options.Columns = check::ColumnMode::Auto;
+    } else if (value == "standard") {
+        options.Columns = check::ColumnMode::Standard;
+    } else if (value.starts_with("skip:") && value.size() > 5) {
+        options.Columns = check::ColumnMode::Skip;
+        options.SkipColumnsText = value.substr(5);
+    } else {
+        throw CLI::ValidationError("--columns", "ожидается auto, standard или skip:2,3");
+    }
+}
+
 }  // namespace tabulex::cli

@@ -3,7 +3,10 @@
 // The argument library speaks Russian: help and usage texts through its formatter's labels, the
 // help flag, group names, and parse errors through its failure-message hook.
 
+#include "check/CheckOptions.h"
+
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace CLI {
@@ -27,6 +30,11 @@ std::string OneOfName(const std::vector<std::string>& values);
 // An option taking one of `choices`, the first by default, shown and checked as above.
 CLI::Option* AddChoice(CLI::App& app, const std::string& name, std::string& value,
                        const std::string& description, const std::vector<std::string>& choices);
+// --rules original|modern, for every command that reads the inventory's table.
+CLI::Option* AddRulesChoice(CLI::App& app, std::string& value);
+rules::RuleSet RuleSetOf(std::string_view choice);
+// --columns auto|standard|skip:2,3 into the options; a wrong value is a parse error.
+void ParseColumns(const std::string& value, check::CheckOptions& options);
 
 // The Russian text of a parse error, with a pointer to the help of the command that failed.
 std::string RussianFailure(const CLI::App& app, const CLI::Error& error);

@@ -24,6 +24,18 @@ inline constexpr int kQuickestZip = 1;
 
 // The zip bytes of a package holding the parts with their content types and relationships.
 std::string BuildDocxBytes(const DocxParts& parts, int deflateLevel = kSmallestZip);
+
+// A part produced piece by piece while it is compressed, so that a large part is never held whole.
+class PartWriter {
+  public:
+    virtual ~PartWriter() = default;
+    // Appends the next piece of the part to `out`; false once the part is complete.
+    virtual bool Next(std::string& out) = 0;
+};
+
+// The same package with word/document.xml written by `document` (parts.Document is not used); only
+// the compressed bytes are held. What `document` throws reaches the caller.
+std::string BuildDocxBytes(const DocxParts& parts, PartWriter& document, int deflateLevel = kSmallestZip);
 // The parts of that package by name, the content types and relationships included, in the
 // order of the zip (for a package built in memory without a zip in between).
 std::vector<std::pair<std::string, std::string>> PackageParts(DocxParts parts);

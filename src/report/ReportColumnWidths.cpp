@@ -1,6 +1,7 @@
 #include "report/ReportColumnWidths.h"
 
 #include <algorithm>
+#include <array>
 #include <numeric>
 
 namespace tabulex::report {
@@ -17,7 +18,7 @@ constexpr int kRowBorderTwips = 20;
 constexpr std::size_t kSampledLines = 1000;
 constexpr int kBalanceStepTwips = 20;
 
-int CharWidth(char32_t c) {
+constexpr int CharWidthOf(char32_t c) {
     if (c >= '0' && c <= '9') return 556;
     if (c == ' ' || c == '.' || c == ',' || c == ';' || c == ':' || c == '!' || c == '\'' || c == 'i' ||
         c == 'l' || c == 'j' || c == 'I' || c == '/' || c == '|')
@@ -39,6 +40,26 @@ int CharWidth(char32_t c) {
         return 560;
     }
     return 600;
+}
+
+// Looked up for the Latin and Cyrillic letters every report is made of.
+constexpr char32_t kCyrillicFirst = 0x0400;
+constexpr auto kAsciiWidths = [] {
+    std::array<int, 0x80> widths{};
+    for (char32_t c = 0; c < widths.size(); ++c) widths[c] = CharWidthOf(c);
+    return widths;
+}();
+constexpr auto kCyrillicWidths = [] {
+    std::array<int, 0x60> widths{};
+    for (char32_t c = 0; c < widths.size(); ++c) widths[c] = CharWidthOf(kCyrillicFirst + c);
+    return widths;
+}();
+
+int CharWidth(char32_t c) {
+    if (c < kAsciiWidths.size()) return kAsciiWidths[c];
+    if (c >= kCyrillicFirst && c - kCyrillicFirst < kCyrillicWidths.size())
+        return kCyrillicWidths[c - kCyrillicFirst];
+    return CharWidthOf(c);
 }
 
 // Decodes UTF-8 (the report text is converted from Windows-1251, so it is well formed).
@@ -132,22 +153,28 @@ std::vector<std::string_view> TableFields(std::string_view line, int columns) {
 }
 
 TableMeasure::TableMeasure(const std::vector<std::string_view>& lines, int columns, int fontHalfPoints)
+    : TableMeasure(columns, fontHalfPoints, lines.size()) {
+    for (std::string_view line : lines) Add(line);
+}
+
+TableMeasure::TableMeasure(int columns, int fontHalfPoints, std::size_t lines)
     : columns_(static_cast<std::size_t>(std::max(columns, 1))),
       emTwips_(fontHalfPoints * 10),
-      lines_(lines.size()),
+      lines_(lines),
+      stride_(std::max<std::size_t>(1, lines / kSampledLines)),
       least_(columns_, 0),
-      preferred_(columns_, 0) {
-    const std::size_t stride = std::max<std::size_t>(1, lines.size() / kSampledLines);
-    for (std::size_t l = 0; l < lines.size(); ++l) {
-        const std::vector<std::string_view> fields = TableFields(lines[l], columns);
-        // Spread without a period, so that rows repeating every few lines are not over-sampled.
-        const bool sampled = stride == 1 || ((l * 0x9E3779B97F4A7C15ULL) >> 40) % stride == 0;
-        for (std::size_t c = 0; c < columns_; ++c) {
-            const std::string_view field = c < fields.size() ? fields[c] : std::string_view();
-            least_[c] = std::max(least_[c], Twips(LongestWord(field)));
-            preferred_[c] = std::max(preferred_[c], Twips(WholeText(field) * kWordMarginPercent / 100));
-            if (sampled) SampleCell(field);
-        }
+      preferred_(columns_, 0) {}
+
+void TableMeasure::Add(std::string_view line) {
+    const std::vector<std::string_view> fields = TableFields(line, static_cast<int>(columns_));
+    // Spread without a period, so that rows repeating every few lines are not over-sampled.
+    const std::size_t l = added_++;
+    const bool sampled = stride_ == 1 || ((l * 0x9E3779B97F4A7C15ULL) >> 40) % stride_ == 0;
+    for (std::size_t c = 0; c < columns_; ++c) {
+        const std::string_view field = c < fields.size() ? fields[c] : std::string_view();
+        least_[c] = std::max(least_[c], Twips(LongestWord(field)));
+        preferred_[c] = std::max(preferred_[c], Twips(WholeText(field) * kWordMarginPercent / 100));
+        if (sampled) SampleCell(field);
     }
 }
 
@@ -227,16 +254,33 @@ std::vector<int> TableMeasure::FitWidths(int availableTwips) const {
     return widths;
 }
 
+TableMeasure::RowTop TableMeasure::TopOfRow(const std::vector<int>& lines, std::size_t first) const {
+    RowTop top;
+    top.Fullest = 0;
+    for (std::size_t c = 0; c < columns_; ++c) {
+        const int cell = lines[first + c];
+        if (cell > top.Fullest) {
+            top.Second = std::max(top.Second, top.Fullest);
+            top.Fullest = cell;
+            top.FullestColumn = c;
+        } else {
+            top.Second = std::max(top.Second, cell);
+        }
+    }
+    return top;
+}
+
 // Lines the sampled rows save when column `c` is `width` wide instead; `lines` holds every sampled
-// cell's lines at the present widths, row by row.
-long long TableMeasure::Saving(const std::vector<int>& lines, std::size_t c, int width) const {
+// cell's lines at the present widths, row by row, and `tops` each row's two fullest cells.
+long long TableMeasure::Saving(const std::vector<int>& lines, const std::vector<RowTop>& tops, std::size_t c,
+                               int width) const {
     long long saving = 0;
-    for (std::size_t first = 0; first < lines.size(); first += columns_) {
-        int others = 1;
-        for (std::size_t o = 0; o < columns_; ++o)
-            if (o != c) others = std::max(others, lines[first + o]);
-        const int now = lines[first + c];
-        if (now > others) saving += now - std::max(others, CellLines(first + c, width));
+    for (std::size_t row = 0; row < tops.size(); ++row) {
+        const RowTop& top = tops[row];
+        if (top.FullestColumn != c) continue;  // another cell is as full: the row keeps its height
+        const int others = top.Second;
+        const int now = lines[row * columns_ + c];
+        if (now > others) saving += now - std::max(others, CellLines(row * columns_ + c, width));
     }
     return saving;
 }
@@ -248,6 +292,8 @@ long long TableMeasure::Saving(const std::vector<int>& lines, std::size_t c, int
 int TableMeasure::Balance(std::vector<int>& widths, const std::vector<int>& preferred, int free) const {
     std::vector<int> lines(sampled_.size());  // row by row, column by column
     for (std::size_t k = 0; k < lines.size(); ++k) lines[k] = CellLines(k, widths[k % columns_]);
+    std::vector<RowTop> tops(lines.size() / columns_);
+    for (std::size_t row = 0; row < tops.size(); ++row) tops[row] = TopOfRow(lines, row * columns_);
     const int step = std::max(kBalanceStepTwips, free / 200);
     int given = 0;
     while (free - given >= step) {
@@ -257,7 +303,7 @@ int TableMeasure::Balance(std::vector<int>& widths, const std::vector<int>& pref
         for (std::size_t c = 0; c < columns_; ++c) {
             for (int steps = 1; given + steps * step <= free && widths[c] + (steps - 1) * step < preferred[c];
                  ++steps) {
-                const long long saving = Saving(lines, c, widths[c] + steps * step);
+                const long long saving = Saving(lines, tops, c, widths[c] + steps * step);
                 if (saving == 0) continue;
                 if (static_cast<double>(saving) / steps > bestRate) {
                     bestRate = static_cast<double>(saving) / steps;
@@ -270,8 +316,10 @@ int TableMeasure::Balance(std::vector<int>& widths, const std::vector<int>& pref
         if (best == columns_) break;
         widths[best] += bestSteps * step;
         given += bestSteps * step;
-        for (std::size_t first = best; first < lines.size(); first += columns_)
-            lines[first] = CellLines(first, widths[best]);
+        for (std::size_t row = 0; row < tops.size(); ++row) {
+            lines[row * columns_ + best] = CellLines(row * columns_ + best, widths[best]);
+            tops[row] = TopOfRow(lines, row * columns_);
+        }
     }
     return given;
 }

@@ -16,10 +16,14 @@ namespace tabulex::report {
 std::vector<std::string_view> TableFields(std::string_view line, int columns);
 
 // The table's UTF-8 lines measured once in a font size: every column's longest word and longest
-// text, and the cells of up to a few thousand rows spread evenly over the table.
+// text, and the cells of up to a few thousand rows spread evenly over the table. What it keeps is
+// bounded whatever the number of lines.
 class TableMeasure {
   public:
     TableMeasure(const std::vector<std::string_view>& lines, int columns, int fontHalfPoints);
+    // A measure the table's `lines` lines are added to one by one, in order.
+    TableMeasure(int columns, int fontHalfPoints, std::size_t lines);
+    void Add(std::string_view line);
 
     // Widths in twips summing to `availableTwips`.
     std::vector<int> FitWidths(int availableTwips) const;
@@ -34,15 +38,27 @@ class TableMeasure {
         std::size_t Count = 0;
     };
 
+    // The two fullest cells of a sampled row: a column's cell is as high as the row only when
+    // it is the fullest.
+    struct RowTop {
+        int Fullest = 1;
+        std::size_t FullestColumn = 0;
+        int Second = 1;
+    };
+
     int Twips(int thousandths) const;
     void SampleCell(std::string_view field);
     int CellLines(std::size_t cell, int width) const;
-    long long Saving(const std::vector<int>& lines, std::size_t c, int width) const;
+    RowTop TopOfRow(const std::vector<int>& lines, std::size_t first) const;
+    long long Saving(const std::vector<int>& lines, const std::vector<RowTop>& tops, std::size_t c,
+                     int width) const;
     int Balance(std::vector<int>& widths, const std::vector<int>& preferred, int free) const;
 
     std::size_t columns_;
     int emTwips_;
     std::size_t lines_;
+    std::size_t stride_;
+    std::size_t added_ = 0;
     std::vector<int> least_;      // the longest word, twips
     std::vector<int> preferred_;  // the longest text on one line, twips
     // The cells of the sampled rows, row by row, as the widths of the pieces a line may break

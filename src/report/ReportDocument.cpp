@@ -26,15 +26,13 @@ std::string ReadReportText(const std::filesystem::path& path, Encoding encoding)
 std::filesystem::path WriteReportDocument(const std::filesystem::path& reportFile, Encoding encoding,
                                           const ReportDocumentLayout& layout) {
     const std::filesystem::path target = reportFile.parent_path() / kReportDocumentName;
-    // Through 1251 in either encoding: a character the report file cannot hold in 1251 shows as
-    // '?', as in the document the host makes from the text.
-    const std::string textUtf8 = text::Cp1251ToUtf8(ReadReportText(reportFile, encoding));
+    ReportDocumentXml document(reportFile, encoding, layout);
     ooxml::DocxParts parts;
-    parts.Document = ReportDocumentXml(textUtf8, layout);
     parts.Styles = ReportStylesXml(layout);
     // Zipped once, at the quickest level: the best one takes several times longer on a large report
     // and saves little. Written like every document: a temporary file renamed over the target.
-    ooxml::fs::WriteFileAtomically(target.string(), ooxml::BuildDocxBytes(parts, ooxml::kQuickestZip));
+    ooxml::fs::WriteFileAtomically(target.string(),
+                                   ooxml::BuildDocxBytes(parts, document, ooxml::kQuickestZip));
     return target;
 }
 

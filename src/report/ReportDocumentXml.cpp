@@ -1,7 +1,6 @@
 #include "report/ReportDocumentXml.h"
 
 #include "ooxml/MinimalPackage.h"
-#include "ooxml/TextParagraphs.h"
 #include "report/ReportColumnWidths.h"
 
 #include <algorithm>
@@ -29,21 +28,16 @@ void AppendRunContent(std::string& out, std::string_view line) {
     auto text = [&](std::string_view piece) {
         if (piece.empty()) return;
         out += piece.front() == ' ' || piece.back() == ' ' ? "<w:t xml:space=\"preserve\">" : "<w:t>";
-        for (char c : piece) {
-            switch (c) {
-                case '&':
-                    out += "&amp;";
-                    break;
-                case '<':
-                    out += "&lt;";
-                    break;
-                case '>':
-                    out += "&gt;";
-                    break;
-                default:
-                    out += c;
-            }
+        std::size_t plain = 0;
+        for (std::size_t i = 0; i < piece.size(); ++i) {
+            const char c = piece[i];
+            if (c != '&' && c != '<' && c != '>') continue;
+            out.append(piece.substr(plain, i - plain));
+            out += c == '&' ? "&amp;" : c == '<' ? "&lt;" : "&gt;";
+            plain = i + 1;
         }
+        piece.remove_prefix(plain);
+        out.append(piece);
         out += "</w:t>";
     };
     std::size_t start = 0;
@@ -74,53 +68,23 @@ void AppendParagraph(std::string& out, std::string_view line, std::string_view r
     out += "</w:r></w:p>";
 }
 
-// The table of the header and problem lines. Fitted to its contents, its columns are as wide as
-// their texts need (ReportColumnWidths.h); otherwise equal over the text width. The header row is
-// repeated on every page, and no row breaks across pages.
-class TableWriter {
-  public:
-    TableWriter(std::string& out, std::vector<int> widths, bool fitToContents)
-        : out_(out), widths_(std::move(widths)) {
-        int total = 0;
-        for (int width : widths_) total += width;
-        out_ +=
-            "<w:tbl><w:tblPr><w:tblW w:w=\"" + std::to_string(total) + "\" w:type=\"dxa\"/><w:tblBorders>";
-        for (const char* side : {"top", "left", "bottom", "right", "insideH", "insideV"}) {
-            out_ += "<w:";
-            out_ += side;
-            out_ += " w:val=\"single\" w:sz=\"4\" w:space=\"0\" w:color=\"auto\"/>";
-        }
-        out_ += "</w:tblBorders><w:tblLayout w:type=\"";
-        out_ += fitToContents ? "autofit" : "fixed";
-        out_ += "\"/><w:tblLook w:val=\"04A0\"/></w:tblPr><w:tblGrid>";
-        for (int width : widths_) out_ += "<w:gridCol w:w=\"" + std::to_string(width) + "\"/>";
-        out_ += "</w:tblGrid>";
+// The start of the table of the header and problem lines. Fitted to its contents, its columns are as
+// wide as their texts need (ReportColumnWidths.h); otherwise equal over the text width.
+void AppendTableStart(std::string& out, const std::vector<int>& widths, bool fitToContents) {
+    int total = 0;
+    for (int width : widths) total += width;
+    out += "<w:tbl><w:tblPr><w:tblW w:w=\"" + std::to_string(total) + "\" w:type=\"dxa\"/><w:tblBorders>";
+    for (const char* side : {"top", "left", "bottom", "right", "insideH", "insideV"}) {
+        out += "<w:";
+        out += side;
+        out += " w:val=\"single\" w:sz=\"4\" w:space=\"0\" w:color=\"auto\"/>";
     }
-
-    // One row of as many cells as columns; the first row is the header.
-    void Row(std::string_view line) {
-        out_ += rows_++ == 0 ? "<w:tr><w:trPr><w:cantSplit/><w:tblHeader/></w:trPr>"
-                             : "<w:tr><w:trPr><w:cantSplit/></w:trPr>";
-        const std::vector<std::string_view> fields = TableFields(line, static_cast<int>(widths_.size()));
-        for (std::size_t c = 0; c < widths_.size(); ++c)
-            Cell(c, c < fields.size() ? fields[c] : std::string_view());
-        out_ += "</w:tr>";
-    }
-
-    void End() { out_ += "</w:tbl>"; }
-
-  private:
-    void Cell(std::size_t column, std::string_view field) {
-        out_ +=
-            "<w:tc><w:tcPr><w:tcW w:w=\"" + std::to_string(widths_[column]) + "\" w:type=\"dxa\"/></w:tcPr>";
-        AppendParagraph(out_, field);
-        out_ += "</w:tc>";
-    }
-
-    std::string& out_;
-    std::vector<int> widths_;
-    int rows_ = 0;
-};
+    out += "</w:tblBorders><w:tblLayout w:type=\"";
+    out += fitToContents ? "autofit" : "fixed";
+    out += "\"/><w:tblLook w:val=\"04A0\"/></w:tblPr><w:tblGrid>";
+    for (int width : widths) out += "<w:gridCol w:w=\"" + std::to_string(width) + "\"/>";
+    out += "</w:tblGrid>";
+}
 
 struct TablePages {
     std::vector<int> Widths;
@@ -131,20 +95,19 @@ long long Pages(long long heightTwips, int pageTwips) {
     return (heightTwips + pageTwips - 1) / pageTwips;
 }
 
-// The columns of the table of `lines` and the pages it is set on: equal fixed columns or, fitted to
-// their contents, on the page (portrait or landscape) that takes fewer pages.
-TablePages LayTable(const std::vector<std::string_view>& lines, int columns, bool fitToContents) {
+// The columns of the table and the pages it is set on: equal fixed columns or, fitted to their
+// contents, on the page (portrait or landscape) that takes fewer pages.
+TablePages LayTable(const TableMeasure* measure, int columns) {
     const bool wide = columns > kPortraitColumns;
-    if (!fitToContents) {
+    if (!measure) {
         const int width = wide ? kLandscapeWidthTwips : kTextWidthTwips;
         return {std::vector<int>(static_cast<std::size_t>(columns), width / columns), wide};
     }
-    const TableMeasure measure(lines, columns, kFittedTableHalfPoints);
-    TablePages landscape{measure.FitWidths(kLandscapeWidthTwips), true};
+    TablePages landscape{measure->FitWidths(kLandscapeWidthTwips), true};
     if (wide) return landscape;
-    TablePages portrait{measure.FitWidths(kTextWidthTwips), false};
-    const long long portraitHeight = measure.HeightTwips(portrait.Widths);
-    const long long landscapeHeight = measure.HeightTwips(landscape.Widths);
+    TablePages portrait{measure->FitWidths(kTextWidthTwips), false};
+    const long long portraitHeight = measure->HeightTwips(portrait.Widths);
+    const long long landscapeHeight = measure->HeightTwips(landscape.Widths);
     // Turned when that takes no more pages and the rows wrap clearly less (the table a fifth lower).
     const bool saves =
         Pages(landscapeHeight, kLandscapeHeightTwips) <= Pages(portraitHeight, kTextHeightTwips) &&
@@ -152,11 +115,8 @@ TablePages LayTable(const std::vector<std::string_view>& lines, int columns, boo
     return saves ? landscape : portrait;
 }
 
-std::vector<std::string_view> ReportLines(std::string_view textUtf8) {
-    std::vector<std::string_view> lines = ooxml::SplitParagraphs(textUtf8);
-    if (lines.size() > 1 && lines.back().empty()) lines.pop_back();  // the last line's own line end
-    return lines;
-}
+// About this much XML is handed to the zip at a time.
+constexpr std::size_t kPieceBytes = 1 << 18;
 
 std::string FontProperties() {
     const std::string font(kReportFont);
@@ -167,32 +127,78 @@ std::string FontProperties() {
 
 }  // namespace
 
-std::string ReportDocumentXml(std::string_view textUtf8, const ReportDocumentLayout& layout) {
-    const std::vector<std::string_view> lines = ReportLines(textUtf8);
-    std::string out(ooxml::DocumentXmlStart());
-    out.reserve(out.size() + textUtf8.size() * 3 + lines.size() * 120);
-    std::size_t next = 0;
-    const int columns = std::max(layout.TableColumns, 1);
-    bool landscape = false;
-    if (layout.ToTable) {
-        const std::size_t tableLines = std::min<std::size_t>(std::max(layout.TableLines, 1), lines.size());
-        const std::vector<std::string_view> tableText(
-            lines.begin(), lines.begin() + static_cast<std::ptrdiff_t>(tableLines));
-        TablePages laid = LayTable(tableText, columns, layout.FitToContents);
-        landscape = laid.Landscape;
-        TableWriter table(out, std::move(laid.Widths), layout.FitToContents);
-        for (; next < tableLines; ++next) table.Row(lines[next]);
-        table.End();
-        if (next == lines.size()) out += "<w:p/>";  // a table is always followed by a paragraph
+ReportDocumentXml::ReportDocumentXml(const std::filesystem::path& reportFile, Encoding encoding,
+                                     const ReportDocumentLayout& layout)
+    : reportFile_(reportFile), encoding_(encoding), layout_(layout), font_(FontProperties()) {
+    layout_.TableColumns = std::max(layout_.TableColumns, 1);
+    if (layout_.ToTable) {
+        // The table is as long as the report when the report is shorter than the lines asked for.
+        ReportTextLines counted(reportFile_, encoding_);
+        const auto wanted = static_cast<std::size_t>(std::max(layout_.TableLines, 1));
+        while (tableLines_ < wanted && counted.Skip()) ++tableLines_;
+        StartTable(tableLines_);
     }
-    // The table's cells take the font and its size from the document defaults; the paragraphs
-    // outside it carry them directly, so that they keep the text's size beside a fitted table and
-    // text copied from them into another document stays in the font.
-    const std::string font = FontProperties();
-    for (; next < lines.size(); ++next) AppendParagraph(out, lines[next], font);
-    out += ooxml::DocumentXmlEnd(landscape ? ooxml::PageOrientation::Landscape
-                                           : ooxml::PageOrientation::Portrait);
-    return out;
+    lines_.emplace(reportFile_, encoding_);
+}
+
+void ReportDocumentXml::StartTable(std::size_t tableLines) {
+    if (!layout_.FitToContents) {
+        TablePages laid = LayTable(nullptr, layout_.TableColumns);
+        widths_ = std::move(laid.Widths);
+        landscape_ = laid.Landscape;
+        return;
+    }
+    TableMeasure measure(layout_.TableColumns, kFittedTableHalfPoints, tableLines);
+    ReportTextLines measured(reportFile_, encoding_);
+    for (std::size_t k = 0; k < tableLines && measured.Next(line_); ++k) measure.Add(line_);
+    TablePages laid = LayTable(&measure, layout_.TableColumns);
+    widths_ = std::move(laid.Widths);
+    landscape_ = laid.Landscape;
+}
+
+// One row of as many cells as columns; the first row is the header, repeated on every page. No row
+// breaks across pages.
+void ReportDocumentXml::AppendRow(std::string& out, std::string_view line) {
+    out += written_ == 0 ? "<w:tr><w:trPr><w:cantSplit/><w:tblHeader/></w:trPr>"
+                         : "<w:tr><w:trPr><w:cantSplit/></w:trPr>";
+    const std::vector<std::string_view> fields = TableFields(line, static_cast<int>(widths_.size()));
+    for (std::size_t c = 0; c < widths_.size(); ++c) {
+        out += "<w:tc><w:tcPr><w:tcW w:w=\"" + std::to_string(widths_[c]) + "\" w:type=\"dxa\"/></w:tcPr>";
+        AppendParagraph(out, c < fields.size() ? fields[c] : std::string_view());
+        out += "</w:tc>";
+    }
+    out += "</w:tr>";
+}
+
+bool ReportDocumentXml::Next(std::string& out) {
+    if (ended_) return false;
+    if (!started_) {
+        started_ = true;
+        out += ooxml::DocumentXmlStart();
+        if (layout_.ToTable) AppendTableStart(out, widths_, layout_.FitToContents);
+    }
+    const std::size_t limit = out.size() + kPieceBytes;
+    while (out.size() < limit) {
+        if (!lines_->Next(line_)) {
+            if (written_ == tableLines_ && tableLines_ > 0)
+                out += "</w:tbl><w:p/>";  // a table is always followed by a paragraph
+            out += ooxml::DocumentXmlEnd(landscape_ ? ooxml::PageOrientation::Landscape
+                                                    : ooxml::PageOrientation::Portrait);
+            ended_ = true;
+            return false;
+        }
+        if (written_ < tableLines_) {
+            AppendRow(out, line_);
+        } else {
+            if (written_ == tableLines_ && tableLines_ > 0) out += "</w:tbl>";
+            // The table's cells take the font and its size from the document defaults; the
+            // paragraphs outside it carry them directly, so that they keep the text's size beside a
+            // fitted table and text copied from them into another document stays in the font.
+            AppendParagraph(out, line_, font_);
+        }
+        ++written_;
+    }
+    return true;
 }
 
 std::string ReportStylesXml(const ReportDocumentLayout& layout) {

@@ -25,24 +25,41 @@ mode_t ReportMode(bool exists, const struct stat& target) {
     return 0666 & ~mask;
 }
 
-// Copies the earlier report into the new one; returns its line count, -1 when it cannot be read.
-int CopyEarlier(const std::filesystem::path& path, std::FILE* to) {
+// Reads the report through, giving each chunk to `use` (false stops); returns its line count,
+// -1 when it cannot be read (or `use` failed), and 0 with missing set when there is none.
+template <typename Use>
+int ReadThrough(const std::filesystem::path& path, bool& missing, Use&& use) {
     std::FILE* from = std::fopen(path.c_str(), "rb");
-    if (from == nullptr) return errno == ENOENT ? 0 : -1;
+    missing = from == nullptr && errno == ENOENT;
+    if (from == nullptr) return missing ? 0 : -1;
     int lines = 0;
     std::vector<char> chunk(1 << 16);
     bool ok = true;
     for (std::size_t n; ok && (n = std::fread(chunk.data(), 1, chunk.size(), from)) > 0;) {
         lines +=
             static_cast<int>(std::count(chunk.begin(), chunk.begin() + static_cast<std::ptrdiff_t>(n), '\n'));
-        ok = std::fwrite(chunk.data(), 1, n, to) == n;
+        ok = use(chunk.data(), n);
     }
     ok = ok && !std::ferror(from);
     std::fclose(from);
     return ok ? lines : -1;
 }
 
+// Copies the earlier report into the new one; returns its line count, -1 when it cannot be read.
+int CopyEarlier(const std::filesystem::path& path, std::FILE* to) {
+    bool missing = false;
+    return ReadThrough(path, missing,
+                       [&](const char* bytes, std::size_t n) { return std::fwrite(bytes, 1, n, to) == n; });
+}
+
 }  // namespace
+
+std::optional<int> CountReportLines(const std::filesystem::path& path) {
+    bool missing = false;
+    const int lines = ReadThrough(path, missing, [](const char*, std::size_t) { return true; });
+    if (missing || lines < 0) return std::nullopt;
+    return lines;
+}
 
 ReportFile::~ReportFile() {
     Discard();

@@ -7,6 +7,7 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -17,6 +18,9 @@ enum class Encoding { Cp1251, Utf8 };
 // Temporary files of the report folder start with this; what a killed run left is removed by the
 // next run (see RemoveLeftovers).
 inline constexpr std::string_view kTemporaryPrefix = ".~Tabulex_Report";
+
+// The lines of a report file (CR LF ends counted); nullopt when there is none or it cannot be read.
+std::optional<int> CountReportLines(const std::filesystem::path& path);
 
 class ReportFile {
   public:

@@ -2,7 +2,9 @@
 
 #include "ooxml/FileSystem.h"
 #include "report/ReportFile.h"
+#include "report/ReportLines.h"
 #include "text/Cp1251.h"
+#include "text/TextHelpers.h"
 #include "word/Error.h"
 
 #include <fcntl.h>
@@ -10,6 +12,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <string_view>
 
 namespace tabulex::report {
 
@@ -68,6 +71,33 @@ std::string FolderBusyText(const std::filesystem::path& folder) {
 
 std::string ReportFailureText(const std::filesystem::path& path, int errorCode) {
     return std::string("Не удалось записать отчёт "_cp) + Shown(path) + ": " + ReasonText(errorCode);
+}
+
+namespace {
+
+bool IsRunFileName(std::string_view name) {
+    return name == kReportFileName || name == kReportDocumentName || name == kLockFileName ||
+           name == kResumeFileName || name.starts_with(kTemporaryPrefix);
+}
+
+bool NamesRunFile(const std::filesystem::path& folder, const std::filesystem::path& file) {
+    std::error_code error;
+    const std::filesystem::path parent = file.parent_path().empty() ? "." : file.parent_path();
+    return IsRunFileName(file.filename().string()) && std::filesystem::equivalent(parent, folder, error);
+}
+
+}  // namespace
+
+bool IsReportFolderFile(const std::filesystem::path& folder, const std::filesystem::path& file) {
+    std::error_code error;
+    const std::filesystem::path target = std::filesystem::canonical(file, error);
+    return NamesRunFile(folder, file) || (!error && NamesRunFile(folder, target));
+}
+
+std::string ReportFolderFileText(const std::filesystem::path& file) {
+    return text::FillIn(
+        "Файл %1 лежит в папке отчёта под именем, которое занимает сама проверка, и был бы заменён или удалён; переименуйте его или укажите другую папку отчёта."_cp,
+        {Shown(file)});
 }
 
 void RemoveLeftovers(const std::filesystem::path& folder) {

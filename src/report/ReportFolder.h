@@ -13,6 +13,8 @@ namespace tabulex::report {
 // The lock file of a report folder; a check holds it from the opening of the report to the
 // writing of the report document.
 inline constexpr char kLockFileName[] = ".Tabulex_Report.lock";
+// The resume point of a stopped check into the folder.
+inline constexpr char kResumeFileName[] = ".Tabulex_Report.resume";
 
 // Why a file operation failed, in Russian: "нет прав на запись", "нет места на диске", ...
 std::string ReasonText(int errorCode);
@@ -46,6 +48,12 @@ class ReportFolderLock {
 std::string FolderBusyText(const std::filesystem::path& folder);
 // "Не удалось записать отчёт в папку PATH: REASON" (1251)
 std::string ReportFailureText(const std::filesystem::path& path, int errorCode);
+
+// True when `file` (or what it links to) is one a check into `folder` writes or removes: the
+// report and its document, the lock, the resume point and the temporary files.
+bool IsReportFolderFile(const std::filesystem::path& folder, const std::filesystem::path& file);
+// "Файл PATH лежит в папке отчёта ...: проверка заменила бы или удалила его; ..." (1251)
+std::string ReportFolderFileText(const std::filesystem::path& file);
 
 // Removes the temporary report files (kTemporaryPrefix) of runs that were killed; call with the
 // folder's lock held.

@@ -125,6 +125,7 @@ std::vector<std::string> SummaryLines(const Summary& summary) {
     lines.emplace_back();
     lines.push_back(std::string(texts::kCheckedTable) + std::to_string(summary.CheckedTable) +
                     std::string(texts::kCheckedTableEnd));
+    if (summary.Rules == rules::RuleSet::Modern) lines.emplace_back(texts::kModernRules);
     append(summary.DocumentHints);
     lines.emplace_back();
     append(CountLines(summary.Counts, summary.ShowWarnings, summary.ShowHints));

@@ -22,6 +22,11 @@ inline constexpr std::string_view kReportUnreadable = "Не удалось пр�
 inline constexpr std::string_view kCheckedTable = "Проверялась таблица №"_cp;
 inline constexpr std::string_view kCheckedTableEnd =
     ". Если программа неверно выбрала таблицу, временно удалите лишние таблицы из файла."_cp;
+// Written under the table line only for the modern rules, so that a report of the original rules
+// stays as it always was.
+inline constexpr std::string_view kModernRules =
+    "Правила проверки: современные (диапазоны дат с пробелами у тире, месяцы словами, литеры "
+    "строчными буквами, номера с точкой)."_cp;
 
 inline constexpr std::string_view kNoProblems = "Проблемы не обнаружены."_cp;
 inline constexpr std::string_view kNoErrors = "Ошибки не обнаружены. OK."_cp;

@@ -26,6 +26,7 @@ struct DateExtremes {
 
 struct Summary {
     int CheckedTable = 0;
+    rules::RuleSet Rules = rules::RuleSet::Original;
     // The document hints as lines, with the empty lines that follow some of them.
     std::vector<std::string> DocumentHints;
     rules::ProblemCounts Counts;

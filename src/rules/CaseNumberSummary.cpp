@@ -4,6 +4,7 @@
 #include <limits>
 #include <optional>
 
+#include "text/CaseMaps.h"
 #include "text/CharClasses.h"
 #include "text/Cp1251.h"
 #include "text/TextHelpers.h"
@@ -37,19 +38,40 @@ bool IsLiteralLetter(int c) {
     return c == text::ch::kCapitalYo || text::IsCyrillicCapital(c);
 }
 
-// Characters 9 and 10 of a key hold the letters of a literal number.
-int LetterAt(std::string_view key, int position) {
-    return text::CharAt(key, position);
-}
+// Characters 9 and 10 of a key hold the letters of a literal number. Under the modern rules a small
+// letter makes a number literal as its capital does ("5а" is "5А"), so it is read as the capital.
+class LetterReader {
+  public:
+    explicit LetterReader(RuleSet rules) : smallLetters_(rules == RuleSet::Modern) {}
+
+    int At(std::string_view key, int position) const {
+        const int c = text::CharAt(key, position);
+        if (smallLetters_ && (text::IsCyrillicSmall(c) || c == text::ch::kSmallYo))
+            return text::UpperMap1251[static_cast<unsigned char>(c)];
+        return c;
+    }
+
+    // Where the letter (a capital) stands in the key, either case under the modern rules.
+    std::size_t Find(std::string_view key, char capital) const {
+        if (!smallLetters_) return key.find(capital);
+        for (std::size_t k = 0; k < key.size(); ++k)
+            if (text::UpperMap1251[static_cast<unsigned char>(key[k])] == static_cast<unsigned char>(capital))
+                return k;
+        return std::string_view::npos;
+    }
+
+  private:
+    bool smallLetters_;
+};
 
 // The letter most keys carry, the earliest in the alphabet on a tie, when at least half the keys
 // (rounded down) carry it; 0 otherwise. Ё has no counter.
-char FindSeriesLetter(const std::vector<std::string>& keys) {
+char FindSeriesLetter(const std::vector<std::string>& keys, const LetterReader& letters) {
     std::array<std::size_t, kCapitals> counts{};
     for (const auto& key : keys)
         for (int position : {9, 10})
-            if (text::IsCyrillicCapital(LetterAt(key, position)))
-                ++counts[LetterAt(key, position) - kFirstCapital];
+            if (text::IsCyrillicCapital(letters.At(key, position)))
+                ++counts[letters.At(key, position) - kFirstCapital];
     int best = 0;
     for (int i = 1; i < kCapitals; ++i)
         if (counts[i] > counts[best]) best = i;
@@ -81,13 +103,14 @@ struct ItemList {
 
 class SummaryBuilder {
   public:
-    explicit SummaryBuilder(char seriesLetter) : series_(seriesLetter) {}
+    SummaryBuilder(char seriesLetter, const LetterReader& letters)
+        : series_(seriesLetter), letters_(letters) {}
 
     void Take(std::string_view key) {
         ListLetters(key);
         std::string sequenceKey(key);
         if (series_ != 0) {
-            const auto at = sequenceKey.find(series_);
+            const auto at = letters_.Find(sequenceKey, series_);
             if (at == std::string::npos) return;
             sequenceKey.erase(at, 1);
         }
@@ -98,8 +121,8 @@ class SummaryBuilder {
 
   private:
     void ListLetters(std::string_view key) {
-        const int first = LetterAt(key, 9);
-        const int second = LetterAt(key, 10);
+        const int first = letters_.At(key, 9);
+        const int second = letters_.At(key, 10);
         auto isOtherLetter = [&](int c) {
             return IsLiteralLetter(c) && c != static_cast<unsigned char>(series_);
         };
@@ -134,6 +157,7 @@ class SummaryBuilder {
     }
 
     char series_;
+    LetterReader letters_;
     std::optional<long long> previous_;
     ItemList literal_, nonLiteral_, missing_, repeated_;
 };
@@ -166,9 +190,10 @@ CaseNumberSummary SummaryBuilder::Finish() const {
 
 }  // namespace
 
-CaseNumberSummary SummariseCaseNumbers(const CaseNumberKeys& keys) {
+CaseNumberSummary SummariseCaseNumbers(const CaseNumberKeys& keys, RuleSet rules) {
     const auto& sorted = keys.Sorted();
-    SummaryBuilder builder(FindSeriesLetter(sorted));
+    const LetterReader letters(rules);
+    SummaryBuilder builder(FindSeriesLetter(sorted, letters), letters);
     for (const auto& key : sorted) builder.Take(key);
     return builder.Finish();
 }

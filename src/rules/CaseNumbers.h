@@ -3,6 +3,8 @@
 // The case numbers of an inventory (the № column): a fixed-width sort key per number, the collection
 // of all keys of a check, and the summary of literal, non-literal, missing and repeated numbers.
 
+#include "rules/RuleSet.h"
+
 #include <string>
 #include <string_view>
 #include <vector>
@@ -51,7 +53,8 @@ struct CaseNumberSummary {
 // Reads the keys in order and builds the four report lines of the summary. Missing numbers are listed
 // one by one; once the list holds kMaxListedMissing numbers, or for a gap larger than that, a gap is
 // written as one item "first-last" (a mistyped number such as 1000000 must not produce a million items).
-CaseNumberSummary SummariseCaseNumbers(const CaseNumberKeys& keys);
+// Under the modern rules a number with a small letter ("5а") is literal like "5А".
+CaseNumberSummary SummariseCaseNumbers(const CaseNumberKeys& keys, RuleSet rules = RuleSet::Original);
 
 inline constexpr long long kMaxListedMissing = 100'000;
 

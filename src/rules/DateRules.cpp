@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "rules/ModernDates.h"
 #include "text/CaseMaps.h"
 #include "text/CharClasses.h"
 #include "text/Cp1251.h"
@@ -176,6 +177,12 @@ std::string CheckDates(std::string_view datesText, text::DayCount& start, text::
     Convert(range.Start, DateFilling::Earliest, start, kBadStart, faults);
     Convert(range.End, DateFilling::Latest, end, kBadEnd, faults);
     return faults;
+}
+
+std::string CheckDates(std::string_view datesText, text::DayCount& start, text::DayCount& end,
+                       RuleSet rules) {
+    if (rules == RuleSet::Original) return CheckDates(datesText, start, end);
+    return CheckDates(ReadModernDates(datesText), start, end);
 }
 
 }  // namespace tabulex::rules

@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "rules/DateParts.h"
+#include "rules/RuleSet.h"
 #include "text/Calendar.h"
 
 namespace tabulex::rules {
@@ -28,5 +29,7 @@ std::string NormaliseDatesText(std::string_view datesText);
 // value the caller gave them. An empty text returns at once. Whether start lies after end is the
 // caller's concern.
 std::string CheckDates(std::string_view datesText, text::DayCount& start, text::DayCount& end);
+// The same under a rule set: the modern one first reads the forms of ModernDates.h.
+std::string CheckDates(std::string_view datesText, text::DayCount& start, text::DayCount& end, RuleSet rules);
 
 }  // namespace tabulex::rules

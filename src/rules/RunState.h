@@ -3,6 +3,8 @@
 // The run-wide flags and counters of one check. Every rule takes it explicitly, so several
 // inventories can be checked at once, each with its own state.
 
+#include "rules/RuleSet.h"
+
 #include <string>
 #include <string_view>
 
@@ -13,6 +15,7 @@ struct CheckFlags {
     bool ShowWarnings = true;
     bool ShowHints = true;
     bool SpacedInitials = false;  // "А. Б. Иванов" rather than "А.Б. Иванов"
+    RuleSet Rules = RuleSet::Original;
 };
 
 struct ProblemCounts {

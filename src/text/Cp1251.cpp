@@ -1,6 +1,9 @@
 #include "text/Cp1251.h"
 
+#include <algorithm>
 #include <array>
+#include <cstring>
+#include <string>
 
 namespace tabulex::text {
 namespace {
@@ -58,9 +61,26 @@ std::string Utf8ToCp1251(std::string_view utf8) {
 }
 
 std::string Cp1251ToUtf8(std::string_view cp1251) {
-    std::string out;
-    out.reserve(cp1251.size() * 2);
-    for (char c : cp1251) AppendUtf8(out, kToUnicode[static_cast<unsigned char>(c)]);
+    // Every 1251 character is in the Basic Multilingual Plane: at most three bytes of UTF-8. Reports
+    // and cell texts go through here whole, so the bytes are looked up, not encoded each time.
+    static const auto kUtf8 = [] {
+        std::array<std::array<char, 4>, 256> table{};  // the bytes, then their count
+        for (std::size_t byte = 0; byte < table.size(); ++byte) {
+            std::string bytes;
+            AppendUtf8(bytes, kToUnicode[byte]);
+            std::copy(bytes.begin(), bytes.end(), table[byte].begin());
+            table[byte][3] = static_cast<char>(bytes.size());
+        }
+        return table;
+    }();
+    std::string out(cp1251.size() * 3, '\0');
+    char* at = out.data();
+    for (char c : cp1251) {
+        const auto& utf8 = kUtf8[static_cast<unsigned char>(c)];
+        std::memcpy(at, utf8.data(), 3);
+        at += utf8[3];
+    }
+    out.resize(static_cast<std::size_t>(at - out.data()));
     return out;
 }
 

@@ -108,6 +108,13 @@ const std::array<std::string_view, 13>& GenitiveMonthNames() {
     return kNames;
 }
 
+const std::array<std::string_view, 13>& NominativeMonthNames() {
+    static constexpr std::array<std::string_view, 13> kNames = {
+        ""_cp,     "январь"_cp, "февраль"_cp,  "март"_cp,    "апрель"_cp, "май"_cp,    "июнь"_cp,
+        "июль"_cp, "август"_cp, "сентябрь"_cp, "октябрь"_cp, "ноябрь"_cp, "декабрь"_cp};
+    return kNames;
+}
+
 std::string DateInWords(const CivilDate& date) {
     const int month = date.Month >= 1 && date.Month <= 12 ? date.Month : 0;
     return std::to_string(date.Day) + ' ' + std::string(GenitiveMonthNames()[month]) + ' ' +

@@ -19,6 +19,9 @@ std::string TriadInWords(int value, int groupIndex);
 // Genitive month names, index 1..12 (index 0 is empty).
 const std::array<std::string_view, 13>& GenitiveMonthNames();
 
+// Month names in the nominative ("июнь"), index 1..12 (index 0 is empty).
+const std::array<std::string_view, 13>& NominativeMonthNames();
+
 // "12 мая 1945"
 std::string DateInWords(const CivilDate& date);
 std::string DateInWords(DayCount days);

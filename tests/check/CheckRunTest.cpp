@@ -11,6 +11,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 
 namespace tabulex::check {
@@ -154,14 +155,6 @@ std::vector<FakeRow> TwelveCases() {
     return rows;
 }
 
-// The report with the header line written again after its first `lines` lines, as a resumed
-// check writes it.
-std::string WithHeaderAfter(const std::string& report, int lines) {
-    std::size_t at = 0;
-    for (int k = 0; k < lines; ++k) at = report.find("\r\n", at) + 2;
-    return report.substr(0, at) + report.substr(0, report.find("\r\n") + 2) + report.substr(at);
-}
-
 class StoppedCheckTest : public CheckRunTest {
   protected:
     // Checks until the stop request at row 6 of the twelve cases, with the file's identity.
@@ -177,7 +170,7 @@ class StoppedCheckTest : public CheckRunTest {
     }
 };
 
-TEST_F(StoppedCheckTest, ResumedReportIsTheUninterruptedOneWithTheHeaderAgain) {
+TEST_F(StoppedCheckTest, ResumedReportIsTheUninterruptedOne) {
     Table(TwelveCases());
     // Every row of a 12-row table is a progress point; the first ProcessEvents comes before row 1.
     ASSERT_EQ(Run().End, CheckEnd::Completed);
@@ -205,13 +198,13 @@ TEST_F(StoppedCheckTest, ResumedReportIsTheUninterruptedOneWithTheHeaderAgain) {
               "Продолжить сейчас проверку со строки 6?\r\r"
               "Нажмите OK чтобы продолжить проверку или Отмена, чтобы начать проверку заново.");
     // The counters, numbers and dates of rows 1 to 5 are kept: the same summary and certification
-    // line ("12 дел с № 1 по № 12"), the header line written again at the stop.
-    EXPECT_EQ(Report(), WithHeaderAfter(uninterrupted, 2));
+    // line ("12 дел с № 1 по № 12"), and the report goes on below the lines of the stop.
+    EXPECT_EQ(Report(), uninterrupted);
     EXPECT_EQ(resumed.Counters.DataRows, 12);
     EXPECT_FALSE(host_.Store.HasSection("Break"));
     EXPECT_FALSE(fs::exists(folder_ / kResumeFileName));
-    // The report's table spans both parts: two headers and two problem lines.
-    EXPECT_EQ(resumed.ReportTableLines, 4);
+    // The report's table spans both parts: the header and two problem lines.
+    EXPECT_EQ(resumed.ReportTableLines, 3);
 }
 
 TEST_F(StoppedCheckTest, ResumeDeclinedOrAnotherFileStartsAgain) {
@@ -248,15 +241,67 @@ TEST_F(StoppedCheckTest, ResumeIntoAnotherFolderStartsAgainWithANotice) {
     EXPECT_EQ(host_.Messages[0].rfind("Проверка этого документа была прервана с отчётом в папке ", 0), 0u);
 }
 
-TEST_F(StoppedCheckTest, ResumePointPastTheLastRowStartsAgain) {
-    auto& table = Table(TwelveCases());
-    ASSERT_EQ(StopAtRowSix("opis.docx").End, CheckEnd::Stopped);
-    table.Rows.resize(4);  // the document was shortened since the stop
-    const CheckOutcome outcome = Run();
-    EXPECT_EQ(outcome.StartRow, 1);
-    EXPECT_EQ(host_.Questions.size(), 1u);
-    EXPECT_EQ(outcome.Counters.DataRows, 4);
-    EXPECT_FALSE(host_.Store.HasSection("Break"));
+// A resume point is believed only when it could be this document's state at its row and its
+// report is there as the stop left it; anything else starts again at row 1 with a notice, and the
+// report is the one of an uninterrupted check.
+TEST_F(StoppedCheckTest, ResumePointsThatDoNotFitTheDocumentStartAgainWithANotice) {
+    const std::string damaged =
+        "Сохранённое место остановки проверки повреждено или не подходит к этому документу; проверка "
+        "начата с первой строки.";
+    const std::string noReport = "Отчёт " + (folder_ / "Tabulex_Report.txt").string() +
+                                 ", который продолжает прерванная проверка, отсутствует или изменён; "
+                                 "проверка начата с первой строки.";
+    const auto forge = [this](auto change) {
+        ResumePoint point = LoadResumePoint(folder_).Point;
+        change(point);
+        ASSERT_TRUE(SaveResumePoint(folder_, point));
+    };
+    const struct {
+        const char* What;
+        std::function<void()> Spoil;
+        std::string Notice;
+        int RowsLeft = 12;
+    } cases[] = {
+        {"error count at the end of int",
+         [&] { forge([](ResumePoint& p) { p.State.Counts.ErrorCount = 2147483647; }); }, damaged},
+        {"negative warning count", [&] { forge([](ResumePoint& p) { p.State.Counts.WarningCount = -1; }); },
+         damaged},
+        {"more cases than rows before",
+         [&] { forge([](ResumePoint& p) { p.State.Counters.DataRows = 28723; }); }, damaged},
+        {"row beyond the table", [&] { forge([](ResumePoint& p) { p.Row = 13; }); }, damaged},
+        {"NUL in a case number",
+         [&] { forge([](ResumePoint& p) { p.State.LastNumber = std::string("5\0", 2); }); }, damaged},
+        {"CR LF in a case number", [&] { forge([](ResumePoint& p) { p.State.FirstNumber = "1\r\n"; }); },
+         damaged},
+        {"rubricator longer than the headings",
+         [&] { forge([](ResumePoint& p) { p.State.Rubricator.push_back("x"); }); }, damaged},
+        {"a byte changed by hand",
+         [&] {
+             std::string bytes = ReadBytes(folder_ / kResumeFileName);
+             bytes[bytes.find("DataRows ") + 9] = '9';
+             std::ofstream(folder_ / kResumeFileName, std::ios::binary | std::ios::trunc) << bytes;
+         },
+         damaged},
+        {"report removed", [&] { fs::remove(folder_ / "Tabulex_Report.txt"); }, noReport},
+        {"report of another run",
+         [&] { std::ofstream(folder_ / "Tabulex_Report.txt", std::ios::binary) << "x\r\n"; }, noReport},
+        {"document shortened since the stop", [&] { document_.TableList.back().Rows.resize(4); }, damaged, 4},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.What);
+        document_.TableList.clear();
+        Table(TwelveCases());
+        ASSERT_EQ(StopAtRowSix("opis.docx").End, CheckEnd::Stopped);
+        c.Spoil();
+        host_.Messages.clear();
+        host_.Questions.clear();
+        const CheckOutcome outcome = Run();
+        EXPECT_EQ(outcome.StartRow, 1);
+        EXPECT_TRUE(host_.Questions.empty());
+        EXPECT_EQ(host_.Messages, std::vector<std::string>{c.Notice});
+        EXPECT_EQ(outcome.Counters.DataRows, c.RowsLeft);
+        EXPECT_EQ(outcome.Counts.ErrorCount, c.RowsLeft == 12 ? 1 : 0);
+    }
 }
 
 TEST_F(CheckRunTest, StopDeclinedGoesOn) {

@@ -1,5 +1,5 @@
 // The resume point kept in the report folder: every text comes back byte for byte, whatever it
-// holds, and a damaged or cut file is no resume point at all.
+// holds, and a damaged, cut or hand-edited file is told apart from a missing one.
 
 #include "check/ResumePoint.h"
 
@@ -33,8 +33,9 @@ TEST(ResumePointTest, SavedAndLoadedWithEveryTextAndCountAndDamagedFilesRefused)
     point.State.Dates.Extremes.LatestEnd = {20000, "12"};
     ASSERT_TRUE(SaveResumePoint(folder, point));
 
-    const std::optional<ResumePoint> loaded = LoadResumePoint(folder);
-    ASSERT_TRUE(loaded);
+    const StoredResumePoint stored = LoadResumePoint(folder);
+    ASSERT_EQ(stored.Found, StoredResumePoint::State::Read);
+    const ResumePoint* loaded = &stored.Point;
     EXPECT_EQ(loaded->Row, 57041);
     EXPECT_EQ(loaded->DocumentName, point.DocumentName);
     EXPECT_EQ(loaded->Identity, point.Identity);
@@ -47,16 +48,20 @@ TEST(ResumePointTest, SavedAndLoadedWithEveryTextAndCountAndDamagedFilesRefused)
     EXPECT_EQ(loaded->State.Dates.Extremes.EarliestStart.Date, 18000);
     EXPECT_EQ(loaded->State.Dates.Extremes.LatestEnd.Number, "12");
 
-    // Cut short, or a number that is none: no resume point.
+    // Cut short, one digit changed, a line added, an earlier format: damaged, never believed.
     std::ifstream in(folder / kResumeFileName, std::ios::binary);
     const std::string whole((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    std::string digitChanged = whole;
+    digitChanged[digitChanged.find("Row 57041") + 4] = '6';
+    const std::size_t end = whole.find("\nend\n") + 1;
     for (const std::string& damaged : {whole.substr(0, whole.size() - 5), whole.substr(0, whole.size() / 2),
-                                       std::string("Tabulex resume point 1\nRow x\n")}) {
+                                       digitChanged, whole.substr(0, end) + "Row 2\n" + whole.substr(end),
+                                       std::string("Tabulex resume point 1\nRow x\n"), std::string()}) {
         std::ofstream(folder / kResumeFileName, std::ios::binary | std::ios::trunc) << damaged;
-        EXPECT_FALSE(LoadResumePoint(folder));
+        EXPECT_EQ(LoadResumePoint(folder).Found, StoredResumePoint::State::Damaged) << damaged;
     }
     EraseResumePoint(folder);
-    EXPECT_FALSE(LoadResumePoint(folder));
+    EXPECT_EQ(LoadResumePoint(folder).Found, StoredResumePoint::State::Missing);
     fs::remove_all(folder);
 }
 

@@ -88,12 +88,43 @@ TEST(DataRowTest, ReportCopiesKeepCellsUntrimmedAndNumberWithoutStop) {
     EXPECT_EQ(rules.FirstNumber(), "12.");
 }
 
+// A list number "1." is the number 1 under the modern rules: no hint, and the certification line
+// names it without the full stop. Under the original rules both stay as they were.
+TEST(DataRowTest, FinalStopOfTheNumberUnderBothRuleSets) {
+    struct Case {
+        rules::RuleSet Rules;
+        std::string_view Problems;
+        std::string_view First;
+        std::string_view Last;
+    } cases[] = {
+        {rules::RuleSet::Original, "Номер. Лишняя точка в конце", "1.", "2."},
+        {rules::RuleSet::Modern, "", "1", "2"},
+    };
+    for (const Case& c : cases) {
+        CheckOptions options;
+        options.Rules = c.Rules;
+        RowRules rules(options);
+        EXPECT_EQ(DataProblems(rules, Cells("1.", kTitle, "1950", "1")), c.Problems);
+        EXPECT_EQ(DataProblems(rules, Cells("2.", kTitle, "1950", "1")), c.Problems);
+        EXPECT_EQ(Utf(rules.FirstNumber()), c.First);
+        EXPECT_EQ(Utf(rules.LastNumber()), c.Last);
+        EXPECT_EQ(rules.State().Counts.WarningCount, 0);  // 2 follows 1 under both
+    }
+}
+
 TEST(DataRowTest, CaseNumberSequence) {
     struct Case {
         std::vector<std::string_view> Numbers;
         std::vector<std::string> Expected;
+        rules::RuleSet Rules = rules::RuleSet::Original;
     } cases[] = {
         {{"1", "2", "4"}, {"", "", "Номер дела ожидался 3"}},
+        {{"1", "2", "4"}, {"", "", "Номер дела ожидался 3"}, rules::RuleSet::Modern},
+        // Under the modern rules a literal number of the case before keeps the sequence going.
+        {{"5", "5а", "5Б", "6", "7а", "8"},
+         {"", "", "", "", "Номер дела ожидался 7", ""},
+         rules::RuleSet::Modern},
+        {{"5", "5а", "6"}, {"", "Номер дела ожидался 6", ""}},
         // A literal number is itself out of sequence; the number after it is not compared.
         {{"1", "2а", "5"}, {"", "Номер дела ожидался 2", ""}},
         {{"1", "1"}, {"", "Номер дела ожидался 2"}},
@@ -102,6 +133,7 @@ TEST(DataRowTest, CaseNumberSequence) {
     };
     for (const Case& c : cases) {
         CheckOptions options;
+        options.Rules = c.Rules;
         RowRules rules(options);
         ASSERT_EQ(c.Numbers.size(), c.Expected.size());
         for (std::size_t k = 0; k < c.Numbers.size(); ++k)
@@ -134,6 +166,49 @@ TEST(DatesCellTest, MessagesPerRule) {
         CheckOptions options;
         RowRules rules(options);
         EXPECT_EQ(DataProblems(rules, Cells("1", kTitle, c.Dates, "1")), c.Expected) << c.Dates;
+    }
+}
+
+// The same cells under both rule sets: what an inventory written today is told under each.
+TEST(DatesCellTest, TodaysFormsUnderBothRuleSets) {
+    const std::string kSpaced = "Дата неверная \"Кон.; Нач.; Нач.; Кон.; \"";
+    struct Case {
+        const char* Dates;
+        std::string Original;
+        std::string Modern;
+    } cases[] = {
+        {"13.11.1959 - 03.09.1960", kSpaced, ""},
+        {"1990 – 1995", kSpaced, ""},
+        {"1990 — 1995", "Дата неверная \"Неверная; Нач.; Кон.; \"", ""},
+        {"май 1991 - июнь 1991", kSpaced, ""},
+        {"май 1991 г. – июнь 1991 г.", kSpaced, ""},
+        {"июнь 1987", "Дата неверная \"Неверная; Нач.; Кон.; \"", ""},
+        {"12 мая 1990 г.", "Дата неверная \"Неверная; Нач.; Кон.; \"", ""},
+        {"12 мая 1990 г. - 3 июня 1991 г.", kSpaced, ""},
+        // Real faults stay faults, with the same messages.
+        {"1995 - 1990", kSpaced, "Дата нач. позже кон.\"01.01.1995>31.12.1990\""},
+        {"июнь 1991 - май 1991", kSpaced, "Дата нач. позже кон.\"01.06.1991>31.05.1991\""},
+        {"31.02.1997", "Дата неверная \"Кол-во дней в месяце меньше; Нач.; Кон.; \"",
+         "Дата неверная \"Кол-во дней в месяце меньше; Нач.; Кон.; \""},
+        {"12 мюня 1990", "Дата неверная \"Неверная; Нач.; Кон.; \"",
+         "Дата неверная \"Неверная; Нач.; Кон.; \""},
+        {"12 мая", "Дата неверная \"Неверная; Нач.; Кон.; \"", "Дата неверная \"Неверная; Нач.; Кон.; \""},
+        {"12.05.1990 15.06.1990", "Дата неверная \"Неверная; Нач.; Кон.; \"",
+         "Дата неверная \"Неверная; Нач.; Кон.; \""},
+        {"1990г. - 1995",
+         "Дата. Нет пробела между цифрой и буквой \"1990г.\"; Дата. Нет пробела между годом и \"г.\"; " +
+             kSpaced,
+         "Дата. Нет пробела между цифрой и буквой \"1990г.\"; Дата. Нет пробела между годом и \"г.\""},
+    };
+    for (const Case& c : cases) {
+        for (const rules::RuleSet ruleSet : {rules::RuleSet::Original, rules::RuleSet::Modern}) {
+            CheckOptions options;
+            options.Rules = ruleSet;
+            RowRules rules(options);
+            const std::string& expected = ruleSet == rules::RuleSet::Modern ? c.Modern : c.Original;
+            EXPECT_EQ(DataProblems(rules, Cells("1", kTitle, c.Dates, "1")), expected)
+                << c.Dates << (ruleSet == rules::RuleSet::Modern ? " (modern)" : " (original)");
+        }
     }
 }
 

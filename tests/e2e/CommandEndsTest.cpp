@@ -38,6 +38,41 @@ TEST_F(CommandEndsTest, ReportThatCannotBeWrittenIsReportedOnce) {
                               ": на месте файла отчёта находится папка\n");
 }
 
+// An inventory kept in the report folder under a name the check writes or clears (or a link to
+// one) is refused before anything is written, and stays as it was.
+TEST_F(CommandEndsTest, AnInventoryUnderANameTheCheckWritesIsRefusedAndKept) {
+    const auto source = MakeInventory("clean.plan.txt", "opis.docx");
+    const std::string bytes = ReadFile(source);
+    const fs::path report = root_ / "report";
+    const struct {
+        std::string Name;
+        bool ThroughLink;
+    } cases[] = {{"Tabulex_Report.docx", false},
+                 {"Tabulex_Report.txt", false},
+                 {".~Tabulex_Report.docx.a1B2c3", false},
+                 {".Tabulex_Report.resume", false},
+                 {"Tabulex_Report.docx", true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Name);
+        fs::remove_all(report);
+        fs::create_directories(report);
+        fs::copy_file(source, report / c.Name);
+        fs::path checked = report / c.Name;
+        if (c.ThroughLink) {
+            checked = root_ / "link.docx";
+            fs::remove(checked);
+            fs::create_symlink(report / c.Name, checked);
+        }
+        const auto result = Check(checked, report);
+        EXPECT_EQ(result.Status, 2);
+        EXPECT_EQ(result.Err,
+                  checked.filename().string() + ": Файл " + checked.string() +
+                      " лежит в папке отчёта под именем, которое занимает сама проверка, и был бы "
+                      "заменён или удалён; переименуйте его или укажите другую папку отчёта.\n");
+        EXPECT_EQ(ReadFile(report / c.Name), bytes);
+    }
+}
+
 TEST_F(CommandEndsTest, ReportFolderThatCannotBeMadeIsNamedWithTheReason) {
     const auto inventory = MakeInventory("clean.plan.txt", "opis.docx");
     std::ofstream(root_ / "file") << "a file where the folder should be";

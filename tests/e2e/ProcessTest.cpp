@@ -88,17 +88,6 @@ int Leftovers(const fs::path& folder) {
     return count;
 }
 
-// The report with the header line written again after its first `lines` lines.
-std::string WithHeaderAfter(const std::string& report, int lines) {
-    std::size_t at = 0;
-    for (int k = 0; k < lines; ++k) at = report.find("\r\n", at) + 2;
-    return report.substr(0, at) + report.substr(0, report.find("\r\n") + 2) + report.substr(at);
-}
-
-int LineCount(const std::string& text) {
-    return static_cast<int>(std::count(text.begin(), text.end(), '\n'));
-}
-
 class ProcessTest : public E2eTest {
   protected:
     void SetUp() override {
@@ -175,7 +164,7 @@ TEST_F(ProcessTest, SigtermStopsLikeCtrlCAndTheResumedReportIsTheUninterruptedOn
         RunTabulex({"check", large_.string(), "--report-dir", report().string(), "--resume"});
     EXPECT_LT(resumed.Status, 2) << resumed.Err;
     EXPECT_EQ(resumed.Err, "");
-    EXPECT_EQ(ReadFile(report() / "Tabulex_Report.txt"), WithHeaderAfter(uninterrupted, LineCount(stopped)));
+    EXPECT_EQ(ReadFile(report() / "Tabulex_Report.txt"), uninterrupted);
     EXPECT_TRUE(fs::exists(report() / "Tabulex_Report.docx"));
 }
 

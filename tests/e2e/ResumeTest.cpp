@@ -1,7 +1,7 @@
 // A check stopped at a row and resumed later by `tabulex check --resume`: the resumed run starts
-// at the stored row with the run state of the stop and continues the old report, which then holds
-// the header line twice and is otherwise the report of an uninterrupted check. Only the very file
-// that was stopped, into the same report folder, is resumed.
+// at the stored row with the run state of the stop and continues the old report, which then is the
+// report of an uninterrupted check. Only the very file that was stopped, into the same report
+// folder, is resumed.
 
 #include "check/CheckRun.h"
 #include "cli/InventoryFiles.h"
@@ -74,7 +74,7 @@ TEST_F(ResumeTest, ResumedCheckAppendsToTheStoppedReport) {
 
     const auto result = Check(inventory, root_ / "report", {"--resume"});
     EXPECT_EQ(result.Status, 1) << result.Err;
-    ExpectReport(root_ / "report", "every-row-kind-resumed.report.txt");
+    ExpectReport(root_ / "report", "every-row-kind.report.txt");
 
     // The resume point is gone: the next check starts again at row 1 with a new report.
     const auto again = Check(inventory, root_ / "report", {"--resume"});
@@ -136,7 +136,19 @@ TEST_F(ResumeTest, ResumeIntoAnotherReportFolderStartsAgainWithANotice) {
     // The resume point stays with its report.
     const auto resumed = Check(inventory, root_ / "report", {"--resume"});
     EXPECT_EQ(resumed.Status, 1) << resumed.Err;
-    ExpectReport(root_ / "report", "every-row-kind-resumed.report.txt");
+    ExpectReport(root_ / "report", "every-row-kind.report.txt");
+}
+
+TEST_F(ResumeTest, ResumeWithoutTheStoppedReportChecksTheWholeInventoryWithANotice) {
+    const auto inventory = MakeInventory("every-row-kind.plan.txt", "opis.docx");
+    ASSERT_EQ(StopAt(inventory, 7).End, check::CheckEnd::Stopped);
+    fs::remove(root_ / "report" / "Tabulex_Report.txt");
+    const auto result = Check(inventory, root_ / "report", {"--resume"});
+    EXPECT_EQ(result.Status, 1);
+    EXPECT_EQ(result.Err, "opis.docx: Отчёт " + (root_ / "report" / "Tabulex_Report.txt").string() +
+                              ", который продолжает прерванная проверка, отсутствует или изменён; проверка "
+                              "начата с первой строки.\n");
+    ExpectReport(root_ / "report", "every-row-kind.report.txt");
 }
 
 TEST_F(ResumeTest, WithoutResumeTheCheckStartsAgain) {
@@ -158,7 +170,7 @@ TEST_F(ResumeTest, EveryInventoryKeepsItsOwnResumePoint) {
     // Another inventory checked to its end into its own folder leaves this one's resume point.
     const auto resumed = Check(stoppedOne, root_ / "report", {"--resume"});
     EXPECT_EQ(resumed.Status, 1) << resumed.Err;
-    ExpectReport(root_ / "report", "every-row-kind-resumed.report.txt");
+    ExpectReport(root_ / "report", "every-row-kind.report.txt");
 }
 
 }  // namespace

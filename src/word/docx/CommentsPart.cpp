@@ -2,15 +2,18 @@
 
 #include "text/Cp1251.h"
 #include "word/docx/CommentAnchors.h"
+#include "word/docx/CommentIds.h"
 #include "word/docx/ContentEdit.h"
+#include "word/docx/PartNames.h"
 #include "word/docx/PartRegistration.h"
+#include "word/docx/XmlNamespaces.h"
 #include "word/docx/XmlPart.h"
 
 #include <pugixml.hpp>
 
-#include <algorithm>
-#include <cstdlib>
-#include <cstring>
+#include <charconv>
+#include <climits>
+#include <vector>
 
 namespace tabulex::word::docx {
 namespace {
@@ -32,9 +35,9 @@ bool EndsWith(std::string_view text, std::string_view end) {
 std::string CommentsPartName(const pugi::xml_document& rels) {
     for (pugi::xml_node rel : rels.document_element().children("Relationship")) {
         if (!EndsWith(rel.attribute("Type").value(), "/relationships/comments")) continue;
-        std::string target = rel.attribute("Target").value();
-        if (target.starts_with("/")) return target.substr(1);
-        return "word/" + target;
+        if (std::string_view(rel.attribute("TargetMode").value()) == "External") continue;
+        std::string name = ResolveTarget(kMainPart, rel.attribute("Target").value());
+        if (!name.empty()) return name;
     }
     return {};
 }
@@ -50,17 +53,26 @@ std::string PartBytes(pugi::xml_document& part) {
     return SerializePart(part);
 }
 
-// The highest w:id of the existing comments, -1 when there are none.
-int HighestId(const pugi::xml_node comments) {
-    int highest = -1;
-    for (pugi::xml_node comment : comments.children("w:comment"))
-        highest = std::max(highest, std::atoi(comment.attribute("w:id").value()));
-    return highest;
+// The w:id of the existing comments, whatever prefix the part binds the namespace to.
+std::vector<long long> CommentIds(const pugi::xml_node comments) {
+    std::vector<long long> ids;
+    for (pugi::xml_node comment : comments.children()) {
+        if (!IsElement(comment, kWordNamespace, "comment")) continue;
+        const std::string_view value = NamespacedAttribute(comment, kWordNamespace, "id").value();
+        long long id = 0;
+        const auto [end, error] = std::from_chars(value.data(), value.data() + value.size(), id);
+        if (error == std::errc::result_out_of_range) id = LLONG_MAX;
+        if (error == std::errc() || error == std::errc::result_out_of_range) ids.push_back(id);
+    }
+    return ids;
 }
 
+// The new comments are written with the prefix w; a part that binds w to something else, or
+// uses another prefix or the default namespace, gets the binding on each new comment.
 void AppendComment(pugi::xml_node comments, int id, const CommentSet& set,
                    const std::vector<std::string>& lines) {
     pugi::xml_node comment = comments.append_child("w:comment");
+    if (BoundNamespace(comments, "w") != kWordNamespace) comment.append_attribute("xmlns:w") = kWordNamespace;
     comment.append_attribute("w:id") = id;
     comment.append_attribute("w:author") = text::Cp1251ToUtf8(set.Author).c_str();
     comment.append_attribute("w:date") = set.Date.c_str();
@@ -90,9 +102,13 @@ int AddComments(Package& package, const CommentSet& comments) {
         root = part.append_child("w:comments");
         root.append_attribute("xmlns:w") = kWordNamespace;
     }
-    const int firstId = HighestId(root) + 1;
+    std::vector<long long> used = CommentIds(root);
+    const std::string& mainStory = package.Bytes(kMainPart);
+    CollectCommentMarkIds(mainStory, kMainPart, used);
+    const int firstId =
+        FreeIdBlock(std::move(used), static_cast<int>(comments.Cells.size() + comments.Paragraphs.size()));
 
-    AnchoredStory story = AnchorComments(package.Bytes(kMainPart), comments, firstId);
+    AnchoredStory story = AnchorComments(mainStory, comments, firstId);
     int placed = 0;
     auto add = [&](std::size_t index, const std::vector<std::string>& lines) {
         if (!story.Placed[index]) return;
