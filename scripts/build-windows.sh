@@ -8,6 +8,9 @@
 #   sh scripts/build-windows.sh               everything
 #   sh scripts/build-windows.sh --no-package  build and test only
 #   sh scripts/build-windows.sh --no-tests    build and pack only
+#   sh scripts/build-windows.sh --compare-with build/bin/tabulex
+#                                             also compare the reports and repaired documents with
+#                                             those of a Linux build
 set -eu
 cd "$(dirname "$0")/.."
 SOURCE=$(pwd)
@@ -19,12 +22,15 @@ QT_ARCHIVE=$(ls "$SOURCE"/../shared/windows/qt6-base-*-mingw-w64-x86_64.tar.xz 2
 JOBS=${TABULEX_JOBS:-$(nproc)}
 run_tests=yes
 make_package=yes
-for argument in "$@"; do
-    case $argument in
+linux_program=""
+while [ $# -gt 0 ]; do
+    case $1 in
     --no-tests) run_tests=no ;;
     --no-package) make_package=no ;;
-    *) echo "build-windows.sh: unknown argument $argument" >&2; exit 2 ;;
+    --compare-with) linux_program=$(realpath "$2"); shift ;;
+    *) echo "build-windows.sh: unknown argument $1" >&2; exit 2 ;;
     esac
+    shift
 done
 
 . "$SOURCE/scripts/windows/wine-env.sh"
@@ -76,6 +82,10 @@ if [ "$run_tests" = yes ]; then
     wine_start_server
     status=0
     (cd "$BUILD/tabulex" && ctest --output-on-failure -j"$JOBS") || status=$?
+    if [ "$status" -eq 0 ] && [ -n "$linux_program" ]; then
+        sh "$SOURCE/tests/package/windows-linux-compare.sh" "$linux_program" "$BUILD/tabulex/bin/tabulex.exe" ||
+            status=$?
+    fi
     wine_stop_server
     [ "$status" -eq 0 ] || exit "$status"
 fi

@@ -73,6 +73,8 @@ cmake_install() {
     log=$DEPS/build/$name.log
     rm -rf "$DEPS/build/$name"
     echo "build-deps.sh: building $name for Windows" >&2
+    # ccache keys on paths below the source folder only, so that another clone's build hits too.
+    export CCACHE_BASEDIR="$source" CCACHE_NOHASHDIR=1
     if ! { cmake -S "$source" -B "$DEPS/build/$name" -DCMAKE_TOOLCHAIN_FILE="$TOOLCHAIN" \
         -DTABULEX_WINDOWS_PREFIX="$PREFIX" -DCMAKE_INSTALL_PREFIX="$PREFIX" -DCMAKE_BUILD_TYPE=Release \
         -DBUILD_SHARED_LIBS=OFF -DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache "$@" &&

@@ -1,7 +1,7 @@
 #include "platform/ChildProcess.h"
 
-#include "platform/windows/Handle.h"
-#include "platform/windows/Wide.h"
+#include "Handle.h"
+#include "Wide.h"
 
 #include <windows.h>
 

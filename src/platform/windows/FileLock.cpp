@@ -1,6 +1,6 @@
 #include "platform/FileLock.h"
 
-#include "platform/windows/Wide.h"
+#include "Wide.h"
 
 #include <windows.h>
 

@@ -1,6 +1,6 @@
 #include "platform/FileStamp.h"
 
-#include "platform/windows/Handle.h"
+#include "Handle.h"
 
 #include <windows.h>
 

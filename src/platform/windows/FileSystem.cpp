@@ -1,8 +1,8 @@
 #include "platform/FileSystem.h"
 
 #include "platform/FileMessages.h"
-#include "platform/windows/Handle.h"
-#include "platform/windows/Wide.h"
+#include "Handle.h"
+#include "Wide.h"
 #include "text/Cp1251.h"
 #include "text/Error.h"
 

@@ -1,4 +1,4 @@
-#include "platform/windows/Wide.h"
+#include "Wide.h"
 
 #include <windows.h>
 
