@@ -30,3 +30,30 @@ foreach(dll IN ITEMS libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
   list(APPEND TABULEX_WINDOWS_RUNTIME ${path})
 endforeach()
 file(COPY ${TABULEX_WINDOWS_RUNTIME} DESTINATION ${CMAKE_RUNTIME_OUTPUT_DIRECTORY})
+
+# The window's Qt beside the programs: the libraries, the Windows platform plugin, the native style
+# and the image formats, in the folders where Qt looks for them next to the program. Called by
+# src/app once Qt is found; the installer ships the same files.
+function(tabulex_windows_deploy_qt)
+  get_target_property(core Qt6::Core IMPORTED_LOCATION_RELEASE)
+  get_filename_component(qt_bin ${core} DIRECTORY)
+  get_filename_component(qt_root ${qt_bin} DIRECTORY)
+  set(libraries)
+  foreach(module IN ITEMS Core Gui Widgets)
+    list(APPEND libraries ${qt_bin}/Qt6${module}.dll)
+  endforeach()
+  file(COPY ${libraries} DESTINATION ${CMAKE_RUNTIME_OUTPUT_DIRECTORY})
+  set(plugins)
+  foreach(plugin IN ITEMS platforms/qwindows.dll styles/qwindowsvistastyle.dll imageformats/qico.dll
+                          imageformats/qgif.dll imageformats/qjpeg.dll)
+    get_filename_component(kind ${plugin} DIRECTORY)
+    file(COPY ${qt_root}/plugins/${plugin} DESTINATION ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/${kind})
+    list(APPEND plugins ${qt_root}/plugins/${plugin})
+  endforeach()
+  # The tests' Qt Test library too, beside them only.
+  if(EXISTS ${qt_bin}/Qt6Test.dll)
+    file(COPY ${qt_bin}/Qt6Test.dll DESTINATION ${CMAKE_RUNTIME_OUTPUT_DIRECTORY})
+  endif()
+  set(TABULEX_WINDOWS_QT_LIBRARIES ${libraries} CACHE INTERNAL "Qt libraries the window ships with")
+  set(TABULEX_WINDOWS_QT_PLUGINS ${plugins} CACHE INTERNAL "Qt plugins the window ships with")
+endfunction()

@@ -68,7 +68,8 @@ std::wstring EnvironmentBlock(const std::vector<std::pair<std::string, std::stri
 }
 
 Handle Inheritable(HANDLE handle) {
-    if (handle != INVALID_HANDLE_VALUE) ::SetHandleInformation(handle, HANDLE_FLAG_INHERIT, HANDLE_FLAG_INHERIT);
+    if (handle != INVALID_HANDLE_VALUE)
+        ::SetHandleInformation(handle, HANDLE_FLAG_INHERIT, HANDLE_FLAG_INHERIT);
     return Handle(handle);
 }
 
@@ -78,7 +79,8 @@ Handle MakeJob(std::uint64_t memoryBytes) {
     Handle job(::CreateJobObjectW(nullptr, nullptr));
     if (!job.Valid()) throw std::runtime_error(windows::LastErrorText("CreateJobObjectW", ::GetLastError()));
     JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits{};
-    limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE | JOB_OBJECT_LIMIT_PROCESS_MEMORY;
+    limits.BasicLimitInformation.LimitFlags =
+        JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE | JOB_OBJECT_LIMIT_PROCESS_MEMORY;
     limits.ProcessMemoryLimit = static_cast<SIZE_T>(memoryBytes);
     ::SetInformationJobObject(job.Get(), JobObjectExtendedLimitInformation, &limits, sizeof limits);
     return job;
@@ -90,12 +92,13 @@ ChildOutcome RunChild(const std::vector<std::string>& args,
                       const std::vector<std::pair<std::string, std::string>>& variables,
                       const std::string& logPath, const ChildLimits& limits) {
     SECURITY_ATTRIBUTES inherit{sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
-    Handle input = Inheritable(::CreateFileW(L"NUL", GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, &inherit,
-                                             OPEN_EXISTING, 0, nullptr));
+    Handle input = Inheritable(::CreateFileW(L"NUL", GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                             &inherit, OPEN_EXISTING, 0, nullptr));
     Handle log = Inheritable(::CreateFileW(Wide(logPath).c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit,
                                            CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!input.Valid() || !log.Valid())
-        throw std::runtime_error(windows::LastErrorText("CreateFileW (child's input or log)", ::GetLastError()));
+        throw std::runtime_error(
+            windows::LastErrorText("CreateFileW (child's input or log)", ::GetLastError()));
     Handle job = MakeJob(limits.MemoryBytes);
 
     STARTUPINFOW startup{};
@@ -109,8 +112,8 @@ ChildOutcome RunChild(const std::vector<std::string>& args,
     std::wstring environment = EnvironmentBlock(variables);
     // Suspended until it is in the job, so that nothing it starts escapes the job.
     if (!::CreateProcessW(Wide(args.at(0)).c_str(), commandLine.data(), nullptr, nullptr, TRUE,
-                          CREATE_SUSPENDED | CREATE_UNICODE_ENVIRONMENT | CREATE_NO_WINDOW, environment.data(),
-                          nullptr, &startup, &process))
+                          CREATE_SUSPENDED | CREATE_UNICODE_ENVIRONMENT | CREATE_NO_WINDOW,
+                          environment.data(), nullptr, &startup, &process))
         throw std::runtime_error(windows::LastErrorText("CreateProcessW", ::GetLastError()));
     Handle child(process.hProcess);
     Handle thread(process.hThread);
@@ -132,8 +135,8 @@ ChildOutcome RunChild(const std::vector<std::string>& args,
     DWORD status = 1;
     ::GetExitCodeProcess(child.Get(), &status);
     outcome.Succeeded = !outcome.Stopped && !outcome.TimedOut && status == 0;
-    outcome.Description = outcome.Stopped || outcome.TimedOut ? "job terminated"
-                                                              : "exit status " + std::to_string(status);
+    outcome.Description =
+        outcome.Stopped || outcome.TimedOut ? "job terminated" : "exit status " + std::to_string(status);
     return outcome;
 }
 

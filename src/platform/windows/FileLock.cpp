@@ -26,8 +26,9 @@ OVERLAPPED At(DWORD offsetHigh, DWORD offsetLow) {
 }
 
 int OpenLockFile(const std::wstring& path, DWORD access) {
-    HANDLE handle = ::CreateFileW(path.c_str(), access, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                  nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE handle =
+        ::CreateFileW(path.c_str(), access, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                      OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (handle == INVALID_HANDLE_VALUE) return -1;
     const int fd = ::_open_osfhandle(reinterpret_cast<intptr_t>(handle), _O_BINARY);
     if (fd < 0) ::CloseHandle(handle);
@@ -36,7 +37,8 @@ int OpenLockFile(const std::wstring& path, DWORD access) {
 
 }  // namespace
 
-FileLock::FileLock(std::filesystem::path lockFile, Access access) : path_(std::move(lockFile)), access_(access) {}
+FileLock::FileLock(std::filesystem::path lockFile, Access access)
+    : path_(std::move(lockFile)), access_(access) {}
 
 FileLock::~FileLock() {
     if (fd_ >= 0) ::_close(fd_);  // releases the lock
@@ -61,7 +63,8 @@ void FileLock::Lock(bool exclusive) {
 bool FileLock::TryLock() {
     if (!Open()) return false;
     OVERLAPPED at = At(kLockOffsetHigh, 0);
-    return ::LockFileEx(HandleOf(fd_), LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, 1, 0, &at) != 0;
+    return ::LockFileEx(HandleOf(fd_), LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, 1, 0, &at) !=
+           0;
 }
 
 void FileLock::Unlock() {

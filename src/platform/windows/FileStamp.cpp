@@ -12,7 +12,8 @@ constexpr std::int64_t kTicksPerSecond = 10'000'000;
 constexpr std::int64_t kEpochDifference = 11'644'473'600LL * kTicksPerSecond;
 
 std::int64_t Ticks(const FILETIME& time) {
-    return static_cast<std::int64_t>((static_cast<std::uint64_t>(time.dwHighDateTime) << 32) | time.dwLowDateTime);
+    return static_cast<std::int64_t>((static_cast<std::uint64_t>(time.dwHighDateTime) << 32) |
+                                     time.dwLowDateTime);
 }
 
 }  // namespace
@@ -30,8 +31,8 @@ FileStamp StampOf(const std::filesystem::path& path) {
     stamp.HasWriteBits = (info.dwFileAttributes & FILE_ATTRIBUTE_READONLY) == 0;
     stamp.Device = info.dwVolumeSerialNumber;
     stamp.Inode = (static_cast<std::uint64_t>(info.nFileIndexHigh) << 32) | info.nFileIndexLow;
-    stamp.Size = static_cast<std::int64_t>((static_cast<std::uint64_t>(info.nFileSizeHigh) << 32) |
-                                           info.nFileSizeLow);
+    stamp.Size =
+        static_cast<std::int64_t>((static_cast<std::uint64_t>(info.nFileSizeHigh) << 32) | info.nFileSizeLow);
     const std::int64_t ticks = Ticks(info.ftLastWriteTime) - kEpochDifference;
     stamp.ModifiedSeconds = ticks / kTicksPerSecond;
     stamp.ModifiedNanoseconds = (ticks % kTicksPerSecond) * 100;

@@ -1,8 +1,8 @@
 #include "platform/FileSystem.h"
 
-#include "platform/FileMessages.h"
 #include "Handle.h"
 #include "Wide.h"
+#include "platform/FileMessages.h"
 #include "text/Cp1251.h"
 #include "text/Error.h"
 
@@ -70,10 +70,13 @@ Handle OpenRegularFile(const std::string& path) {
         ReadFailed(messages::kCannotRead, path, LastErrorText("GetFileAttributesW", code));
     }
     if (attributes & FILE_ATTRIBUTE_DIRECTORY) ReadFailed(messages::kIsFolder, path, "a directory");
-    Handle file(::CreateFileW(wide.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file.Valid()) ReadFailed(messages::kCannotRead, path, LastErrorText("CreateFileW", ::GetLastError()));
-    if (::GetFileType(file.Get()) != FILE_TYPE_DISK) ReadFailed(messages::kCannotRead, path, "not a disk file");
+    Handle file(::CreateFileW(wide.c_str(), GENERIC_READ,
+                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.Valid())
+        ReadFailed(messages::kCannotRead, path, LastErrorText("CreateFileW", ::GetLastError()));
+    if (::GetFileType(file.Get()) != FILE_TYPE_DISK)
+        ReadFailed(messages::kCannotRead, path, "not a disk file");
     return file;
 }
 
@@ -234,7 +237,8 @@ std::wstring RegisteredPath(const std::wstring& executable) {
     for (HKEY root : {HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE}) {
         wchar_t value[MAX_PATH * 4];
         DWORD size = sizeof value;
-        if (::RegGetValueW(root, key.c_str(), nullptr, RRF_RT_REG_SZ, nullptr, value, &size) == ERROR_SUCCESS &&
+        if (::RegGetValueW(root, key.c_str(), nullptr, RRF_RT_REG_SZ, nullptr, value, &size) ==
+                ERROR_SUCCESS &&
             ::GetFileAttributesW(value) != INVALID_FILE_ATTRIBUTES)
             return value;
     }

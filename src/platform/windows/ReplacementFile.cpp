@@ -33,7 +33,8 @@ bool PutInPlace(const std::wstring& temporary, const std::wstring& target) {
         ::ReplaceFileW(target.c_str(), temporary.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr,
                        nullptr))
         return true;
-    return ::MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+    return ::MoveFileExW(temporary.c_str(), target.c_str(),
+                         MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
 }
 
 }  // namespace
@@ -52,7 +53,8 @@ bool ReplacementFile::Open(const std::filesystem::path& target, std::string_view
     Discard();
     errorCode_ = 0;
     target_ = target;
-    const std::wstring stem = (target.parent_path() / std::filesystem::path(windows::Wide(temporaryName))).wstring();
+    const std::wstring stem =
+        (target.parent_path() / std::filesystem::path(windows::Wide(temporaryName))).wstring();
     HANDLE handle = INVALID_HANDLE_VALUE;
     std::wstring temporary;
     for (int attempt = 0; attempt < 100 && handle == INVALID_HANDLE_VALUE; ++attempt) {

@@ -32,7 +32,8 @@ std::string LastErrorText(const char* what, unsigned long code) {
     std::string text = std::string(what) + ": error " + std::to_string(code);
     if (length > 0 && buffer) {
         std::wstring_view message(buffer, length);
-        while (!message.empty() && (message.back() == L'\n' || message.back() == L'\r')) message.remove_suffix(1);
+        while (!message.empty() && (message.back() == L'\n' || message.back() == L'\r'))
+            message.remove_suffix(1);
         text += " (" + Utf8(message) + ")";
     }
     if (buffer) ::LocalFree(buffer);
