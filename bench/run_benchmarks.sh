@@ -2,6 +2,7 @@
 # Whole-command benchmarks: tabulex check beside pandoc, python-docx and the floor (inflate
 # word/document.xml and parse it with expat, keeping nothing) on synthetic inventories of 1 000 to
 # 1 000 000 rows,
+# then the repairs one by one beside a python-docx script that numbers the cases (bench/number_cases.py),
 # then the batch check of a folder of 100 inventories on all cores and serially, the annotated
 # copy (check --annotate) of 100 000 rows beside the check alone, and the repair commands
 # (tabulex fix) against the check of the same file. Prints a Markdown
@@ -136,6 +137,10 @@ cell() { # seconds peak-KiB -> "1.234 s, 56 MiB" or n/a
 }
 
 declare -A CHECK CHECK_MEM NODOCX PANDOC PANDOC_MEM PYDOCX PYDOCX_MEM FLOOR XML FIX FIX_MEM
+# Each repair alone, saved to a new file, beside the python-docx script that numbers the cases.
+REPAIRS=(--delete-empty-rows --delete-numbering-rows --number-cases --auto-number-cases --lists-to-text
+    --tables-to-text --no-row-breaks --delete-graphics --format-headings)
+declare -A REPAIR REPAIR_MEM PYNUMBER PYNUMBER_MEM
 ANNOTATE_ROWS=100000 ANNOTATE_CHECK=n/a ANNOTATE=n/a ANNOTATED_ROWS=n/a
 
 for rows in "${SIZES[@]}"; do
@@ -172,6 +177,21 @@ for rows in "${SIZES[@]}"; do
     fi
     peers=1
     [ "$rows" -gt 100000 ] && [ $PEERS_1M = 0 ] && peers=0
+    if [ $HAVE_FIX = 1 ]; then
+        for repair in "${REPAIRS[@]}"; do
+            say "  tabulex fix $repair -o"
+            measure "$runs" "$BIN/tabulex" fix "$file" "$repair" --quiet -o "$TMP/fixed-$rows.docx"
+            REPAIR[$rows$repair]=$MEDIAN REPAIR_MEM[$rows$repair]=$PEAK
+            rm -f "$TMP/fixed-$rows.docx"
+        done
+    fi
+    PYNUMBER[$rows]=n/a PYNUMBER_MEM[$rows]=0
+    if [ $HAVE_PYDOCX = 1 ] && [ $peers = 1 ]; then
+        say "  python-docx numbering"
+        measure "$runs" /usr/bin/python3 "$ROOT/bench/number_cases.py" "$file" "$TMP/pynumbered-$rows.docx"
+        PYNUMBER[$rows]=$MEDIAN PYNUMBER_MEM[$rows]=$PEAK
+        rm -f "$TMP/pynumbered-$rows.docx"
+    fi
     if [ $HAVE_PANDOC = 1 ] && [ $peers = 1 ]; then
         say "  pandoc"
         measure "$runs" pandoc -f docx -t plain "$file" -o /dev/null
@@ -256,5 +276,28 @@ fixlin=n/a
 [ -n "${FIX[1000000]:-}" ] && fixlin=$(ratio "${FIX[1000000]}" "${FIX[100000]:-}")
 echo "Linearity, fix of 1 000 000 rows / 100 000 rows: $fixlin (target at most 12); fix / check at 100 000" \
     "rows: $(ratio "${FIX[100000]:-}" "${CHECK[100000]:-}") (target at most 3)."
+echo
+echo "Each repair alone (\`tabulex fix FILE REPAIR -o OUT.docx\`) beside \`bench/number_cases.py\` (python-docx numbering"
+echo "the cases and saving); the ratio is the repair's time over the script's, memory over document.xml."
+echo
+header="| rows | python-docx numbering |"
+rule="|---:|---:|"
+for repair in "${REPAIRS[@]}"; do header+=" $repair |"; rule+="---:|"; done
+echo "$header"
+echo "$rule"
+for rows in "${SIZES[@]}"; do
+    line="| $rows | $(cell "${PYNUMBER[$rows]}" "${PYNUMBER_MEM[$rows]}") |"
+    for repair in "${REPAIRS[@]}"; do
+        t="${REPAIR[$rows$repair]:-n/a}"
+        if [[ "$t" =~ ^[0-9.]+$ ]]; then
+            line+=" $t s ($(ratio "$t" "${PYNUMBER[$rows]}")), $(mib "${REPAIR_MEM[$rows$repair]}") MiB ($(ratio "${REPAIR_MEM[$rows$repair]}" "$((XML[$rows] / 1024))")) |"
+        else
+            line+=" $t |"
+        fi
+    done
+    echo "$line"
+done
+echo "Targets: every repair at most 0.2 times the script's time and 3 times document.xml in memory."
+echo
 echo "Times are medians of 5 runs (1 000 and 10 000 rows), 3 (100 000) and 1 (1 000 000); a command" \
     "slower than $SLOW s is run once. Memory is the peak resident set."

@@ -82,8 +82,13 @@ SettingsPage::SettingsPage(QWidget* parent) : QWidget(parent) {
         reportList, QStringLiteral("cbAnnotate"), QStringLiteral("Примечания в &копии описи"),
         QStringLiteral("Записать в папку отчёта копию описи, в которой у каждой строки с замечаниями\\"
                        "стоит примечание с этими замечаниями"));
+    cbCertification = AddControl<QCheckBox>(
+        reportList, QStringLiteral("cbCertification"), QStringLiteral("Сверять &заверительную надпись"),
+        QStringLiteral("Сравнить заверительную надпись после таблицы с тем, что нашла проверка\\"
+                       "Снимите галочку для черновика без надписи"));
     cbTable->setChecked(true);
     cbTableAutosize->setChecked(true);
+    cbCertification->setChecked(true);
 
     auto* closing = MakeGroup(QStringLiteral("GroupBox2"), QStringLiteral("Закрыть файл отчёта"), this);
     auto* closingList = new QVBoxLayout(closing);
@@ -136,6 +141,7 @@ void SettingsPage::Load(const WindowOptions& options) {
     cbCloseRepFile->setChecked(options.CloseReportFile);
     cbCloseRepFileOnExit->setChecked(options.CloseReportFileOnExit);
     cbAnnotate->setChecked(options.AnnotatedCopy);
+    cbCertification->setChecked(options.CertificationCheck);
     (options.ModernRules ? rbRulesModern : rbRulesOriginal)->setChecked(true);
 }
 
@@ -144,6 +150,7 @@ void SettingsPage::Store(WindowOptions& options) const {
     options.CloseReportFile = cbCloseRepFile->isChecked();
     options.CloseReportFileOnExit = cbCloseRepFileOnExit->isChecked();
     options.AnnotatedCopy = cbAnnotate->isChecked();
+    options.CertificationCheck = cbCertification->isChecked();
     options.ModernRules = rbRulesModern->isChecked();
 }
 
@@ -157,6 +164,7 @@ void SettingsPage::FillCheckOptions(check::CheckOptions& options) const {
     options.CloseReportFile = cbCloseRepFile->isChecked();
     options.ReportToTable = cbTable->isChecked();
     options.ReportTableAutosize = cbTableAutosize->isChecked();
+    options.CertificationCheck = cbCertification->isChecked();
 }
 
 }  // namespace tabulex::app

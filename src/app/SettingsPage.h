@@ -37,6 +37,7 @@ class SettingsPage : public QWidget {
     QCheckBox* cbTable;
     QCheckBox* cbTableAutosize;
     QCheckBox* cbAnnotate;
+    QCheckBox* cbCertification;
     QCheckBox* cbCloseRepFile;
     QCheckBox* cbCloseRepFileOnExit;
 

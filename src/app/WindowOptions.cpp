@@ -30,6 +30,7 @@ WindowOptions ReadWindowOptions(const check::Settings& settings) {
     options.CloseReportFile = ReadBool(settings, "cbCloseReportFile", true);
     options.CloseReportFileOnExit = ReadBool(settings, "cbCloseRepFileOnExit", false);
     options.AnnotatedCopy = ReadBool(settings, "cbAnnotate", false);
+    options.CertificationCheck = ReadBool(settings, "cbCertification", true);
     options.ModernRules = ReadBool(settings, "rbRulesModern", false);
     return options;
 }
@@ -49,6 +50,7 @@ void WriteWindowOptions(check::Settings& settings, const WindowOptions& options)
     WriteBool(settings, "cbCloseReportFile", options.CloseReportFile);
     WriteBool(settings, "cbCloseRepFileOnExit", options.CloseReportFileOnExit);
     WriteBool(settings, "cbAnnotate", options.AnnotatedCopy);
+    WriteBool(settings, "cbCertification", options.CertificationCheck);
     WriteBool(settings, "rbRulesModern", options.ModernRules);
 }
 

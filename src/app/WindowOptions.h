@@ -24,6 +24,7 @@ struct WindowOptions {
     bool CloseReportFile = true;         // cbCloseRepFile, key cbCloseReportFile
     bool CloseReportFileOnExit = false;  // cbCloseRepFileOnExit
     bool AnnotatedCopy = false;          // cbAnnotate: a copy of the inventory with the findings as comments
+    bool CertificationCheck = true;      // cbCertification: the certification line is compared
     bool ModernRules = false;            // rbRulesModern: the rules for inventories written today
 };
 

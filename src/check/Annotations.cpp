@@ -36,6 +36,9 @@ std::vector<std::string> SummaryCommentLines(const CheckOutcome& outcome) {
     AppendLines(outcome.CertificationLine, lines);
     for (const std::string& line : summary.CaseNumberLines) AppendLines(line, lines);
     for (const std::string& line : report::DateRangeLines(summary.Extremes)) AppendLines(line, lines);
+    // Findings without a line to sit on (there is none after the table) go with the summary.
+    if (outcome.Certification.Paragraph == 0)
+        for (const Finding& finding : outcome.Certification.Findings) AppendLines(finding.Text, lines);
     return lines;
 }
 

@@ -4,6 +4,7 @@
 #include "report/ReportLines.h"
 #include "rules/CertificationText.h"
 #include "text/CaseMaps.h"
+#include "text/CharClasses.h"
 #include "text/Cp1251.h"
 #include "text/NumberWords.h"
 #include "text/TextHelpers.h"
@@ -34,23 +35,24 @@ std::vector<std::string> ListedItems(std::string_view line) {
 }
 
 std::string Joined(const std::vector<std::string>& items) {
-    if (items.empty()) return std::string(msg::kCertNone);
     std::string out;
     for (const std::string& item : items) out += (out.empty() ? "" : ", ") + item;
     return out;
 }
 
-std::string Normalised(std::string_view words) {
-    std::string out;
-    for (char c : text::LowerCase1251(words)) {
-        if (c == '\xB8') c = '\xE5';  // ё reads as е
-        if (c == ' ' || c == '\xA0' || c == '\t') {
-            if (!out.empty() && out.back() != ' ') out += ' ';
-        } else {
-            out += c;
-        }
-    }
-    return std::string(text::TrimView(out));
+// A number as written followed by a letter of either case ("5а", "81А", "12-б"): the literal
+// numbers an archivist names in the line, whatever the series letter of the summary.
+bool IsLiteralAsWritten(std::string_view number) {
+    std::size_t at = 0;
+    while (at < number.size() && text::IsDigit(static_cast<unsigned char>(number[at]))) ++at;
+    if (at == 0) return false;
+    while (at < number.size() && (number[at] == '-' || number[at] == ' ')) ++at;
+    if (at == number.size()) return false;
+    for (; at < number.size(); ++at)
+        if (!text::IsCyrillicLetter(static_cast<unsigned char>(number[at])) &&
+            !text::IsLatinLetter(static_cast<unsigned char>(number[at])))
+            return false;
+    return true;
 }
 
 std::string WithoutLeadingZeros(const std::string& figures) {
@@ -85,53 +87,82 @@ class Findings {
     CertificationCheck& check_;
 };
 
+// The texts of one of the two lists the line may carry.
+struct ListTexts {
+    std::string_view Differ;           // %1 the line's numbers, %2 the inventory's
+    std::string_view NoneInInventory;  // %1 the line's numbers
+    std::string_view NoneInLine;       // %1 the inventory's numbers
+    std::string_view Forgotten;        // %1 the inventory's numbers
+};
+
+constexpr ListTexts kLiteralTexts{msg::kCertLiteralDiffer, msg::kCertLiteralNoneInInventory,
+                                  msg::kCertLiteralNoneInLine, msg::kCertLiteralForgotten};
+constexpr ListTexts kMissingTexts{msg::kCertMissingDiffer, msg::kCertMissingNoneInInventory,
+                                  msg::kCertMissingNoneInLine, msg::kCertMissingForgotten};
+
+void CompareList(bool listed, const std::vector<std::string>& line, const std::vector<std::string>& found,
+                 const ListTexts& texts, Findings& findings) {
+    using rules::ProblemClass;
+    if (!listed) {
+        // The line says nothing of them although the inventory has some: the most common omission.
+        if (!found.empty()) findings.Add(ProblemClass::Error, text::FillIn(texts.Forgotten, {Joined(found)}));
+        return;
+    }
+    if (SameSet(line, found)) return;
+    if (line.empty())
+        findings.Add(ProblemClass::Error, text::FillIn(texts.NoneInLine, {Joined(found)}));
+    else if (found.empty())
+        findings.Add(ProblemClass::Error, text::FillIn(texts.NoneInInventory, {Joined(line)}));
+    else
+        findings.Add(ProblemClass::Error, text::FillIn(texts.Differ, {Joined(line), Joined(found)}));
+}
+
+// The count in words agrees when it names the same value, whatever its gender: "двадцать одно" and
+// the "двадцать один" of older reports both state 21.
+void CompareWords(const rules::CertificationText& line, const std::string& found, Findings& findings) {
+    if (line.Words.empty()) return findings.Add(rules::ProblemClass::Warning, std::string(msg::kCertNoWords));
+    const std::optional<unsigned long long> value = text::NumberFromWords(line.Words);
+    if (value && std::to_string(*value) == found) return;
+    findings.Add(rules::ProblemClass::Error,
+                 text::FillIn(msg::kCertWords, {line.Words, found, text::NeuterNumberInWords(found)}));
+}
+
 void Compare(const rules::CertificationText& line, const CertificationFacts& facts, Findings& findings) {
     using rules::ProblemClass;
     const std::string found = std::to_string(facts.DataRows);
     const std::string figures = WithoutLeadingZeros(line.Figures);
-    if (figures != found)
-        findings.Add(ProblemClass::Error,
-                     std::string(msg::kCertCount) + figures + std::string(msg::kCertInInventory) + found);
-    const std::string foundWords = text::NumberInWords(found);
-    if (!line.Words.empty() && Normalised(line.Words) != Normalised(foundWords))
-        findings.Add(ProblemClass::Error, std::string(msg::kCertWords) + line.Words +
-                                              std::string(msg::kCertQuotedInInventory) + found + " (" +
-                                              foundWords + ")");
+    if (figures != found) findings.Add(ProblemClass::Error, text::FillIn(msg::kCertCount, {figures, found}));
+    CompareWords(line, found, findings);
     const std::string_view word = line.CasesWord;
     const bool aCasesWord =
         word == report::CasesWord(1) || word == report::CasesWord(2) || word == report::CasesWord(5);
     const int lastTwo = std::stoi(figures.size() > 2 ? figures.substr(figures.size() - 2) : figures);
     const std::string_view expected = report::CasesWord(lastTwo);
     if (aCasesWord && word != expected)
-        findings.Add(ProblemClass::Warning, std::string(msg::kCertAgreement) + figures +
-                                                std::string(msg::kCertAgreementMid) + std::string(expected) +
-                                                std::string(msg::kCertAgreementEnd) + std::string(word) +
-                                                "\"");
+        findings.Add(ProblemClass::Warning, text::FillIn(msg::kCertAgreement, {figures, expected, word}));
     if (line.FirstNumber != rules::ComparableNumber(facts.FirstNumber))
-        findings.Add(ProblemClass::Error, std::string(msg::kCertFirst) + line.FirstNumber +
-                                              std::string(msg::kCertInInventoryNumber) + facts.FirstNumber);
+        findings.Add(ProblemClass::Error,
+                     text::FillIn(msg::kCertFirst, {line.FirstNumber, facts.FirstNumber}));
     if (line.LastNumber != rules::ComparableNumber(facts.LastNumber))
-        findings.Add(ProblemClass::Error, std::string(msg::kCertLast) + line.LastNumber +
-                                              std::string(msg::kCertInInventoryNumber) + facts.LastNumber);
-    if (line.ListsLiteral && !SameSet(line.Literal, facts.Literal))
-        findings.Add(ProblemClass::Error, std::string(msg::kCertLiteral) + Joined(line.Literal) +
-                                              std::string(msg::kCertQuotedInInventory) + "\"" +
-                                              Joined(facts.Literal) + "\"");
-    if (line.ListsMissing && !SameSet(line.Missing, facts.Missing))
-        findings.Add(ProblemClass::Error, std::string(msg::kCertMissing) + Joined(line.Missing) +
-                                              std::string(msg::kCertQuotedInInventory) + "\"" +
-                                              Joined(facts.Missing) + "\"");
+        findings.Add(ProblemClass::Error, text::FillIn(msg::kCertLast, {line.LastNumber, facts.LastNumber}));
+    CompareList(line.ListsLiteral, line.Literal, facts.Literal, kLiteralTexts, findings);
+    CompareList(line.ListsMissing, line.Missing, facts.Missing, kMissingTexts, findings);
 }
 
 }  // namespace
 
 CertificationFacts FactsOf(int dataRows, std::string firstNumber, std::string lastNumber,
-                           const rules::CaseNumberSummary& numbers) {
+                           const rules::CaseNumberKeys& keys, const rules::CaseNumberSummary& numbers) {
     CertificationFacts facts;
     facts.DataRows = dataRows;
     facts.FirstNumber = std::move(firstNumber);
     facts.LastNumber = std::move(lastNumber);
-    if (numbers.LiteralCount > 0) facts.Literal = ListedItems(numbers.LiteralLine);
+    for (const std::string& key : keys.Sorted()) {
+        const std::string_view number = text::TrimView(key);
+        if (IsLiteralAsWritten(number)) facts.Literal.push_back(rules::ComparableNumber(number));
+    }
+    // A number written twice is one item of the line.
+    facts.Literal.erase(std::unique(facts.Literal.begin(), facts.Literal.end()), facts.Literal.end());
     if (numbers.MissingCount > 0) facts.Missing = ListedItems(numbers.MissingLine);
     return facts;
 }
@@ -141,18 +172,30 @@ CertificationCheck ReconcileCertification(const std::vector<std::string>& paragr
     CertificationCheck check;
     std::size_t at = 0;
     while (at < paragraphsAfterTable.size() && !rules::StartsCertification(paragraphsAfterTable[at])) ++at;
-    if (at == paragraphsAfterTable.size()) return check;
+    if (at == paragraphsAfterTable.size()) {
+        Findings(state, check).Add(rules::ProblemClass::Hint, std::string(msg::kCertNotFound));
+        return check;
+    }
     check.Paragraph = static_cast<int>(at) + 1;
     check.Line = std::string(text::TrimView(paragraphsAfterTable[at]));
-    for (std::size_t k = at + 1;
-         k < paragraphsAfterTable.size() && k <= at + 3 && ContinuesLine(paragraphsAfterTable[k]); ++k)
-        check.Line += " " + std::string(text::TrimView(paragraphsAfterTable[k]));
+    std::optional<rules::CertificationText> line = rules::ParseCertification(check.Line);
+    // A line broken over paragraphs: its list paragraphs, or anything up to three paragraphs more
+    // while the line cannot be read yet.
+    for (std::size_t k = at + 1; k < paragraphsAfterTable.size() && k <= at + 3; ++k) {
+        const std::string_view next = text::TrimView(paragraphsAfterTable[k]);
+        if (next.empty() || (line && !ContinuesLine(next))) break;
+        const std::string joined = check.Line + " " + std::string(next);
+        std::optional<rules::CertificationText> joinedLine = rules::ParseCertification(joined);
+        if (!joinedLine && line) break;
+        check.Line = joined;
+        line = std::move(joinedLine);
+    }
 
     Findings findings(state, check);
-    const std::optional<rules::CertificationText> line = rules::ParseCertification(check.Line);
     if (!line) {
+        check.Line = text::TrimView(paragraphsAfterTable[at]);
         findings.Add(rules::ProblemClass::Hint,
-                     std::string(msg::kCertUnreadable) + check.Line.substr(0, kShownLineLength) + "\"");
+                     text::FillIn(msg::kCertUnreadable, {check.Line.substr(0, kShownLineLength)}));
         return check;
     }
     Compare(*line, facts, findings);

@@ -22,12 +22,14 @@ struct CertificationFacts {
     std::vector<std::string> Missing;
 };
 
+// The literal numbers are the rows' numbers as written that end in a letter of either case; the
+// missing ones those of the case-number summary.
 CertificationFacts FactsOf(int dataRows, std::string firstNumber, std::string lastNumber,
-                           const rules::CaseNumberSummary& numbers);
+                           const rules::CaseNumberKeys& keys, const rules::CaseNumberSummary& numbers);
 
 // Finds the line among the paragraphs after the main table (with the paragraphs of its "в том
-// числе" lists that follow it) and records each disagreement in `state`; nothing when there is no
-// such line, one hint when it cannot be read.
+// числе" lists that follow it) and records each disagreement in `state`; one hint when there is
+// no such line or when it cannot be read.
 CertificationCheck ReconcileCertification(const std::vector<std::string>& paragraphsAfterTable,
                                           const CertificationFacts& facts, rules::RunState& state);
 

@@ -32,6 +32,9 @@ struct CheckOptions {
     bool TwoDateColumns = false;            // cbDates: start and end dates in two columns
     bool DatesMayBeEmpty = false;           // cbDatesEmpty
     bool SheetsMayBeEmpty = false;          // cbKolEmpty
+    // The certification line after the main table is compared with the check's findings; off for
+    // drafts that have no line yet.
+    bool CertificationCheck = true;
 
     bool CloseReportFile = true;      // cbCloseRepFile: let the word processor release the old report
     bool ReportToTable = true;        // cbTable: the report document holds the problem lines as a table

@@ -363,12 +363,14 @@ void Runner::Finish(const word::Options* wordOptions) {
     summary.DocumentHints = rules_.DocumentHints(outcome_.Columns, options_.Columns);
     const RunCounters& counters = rules_.Counters();
     // A resumed check goes on with the run state of the stop, so its counts are those of every row.
-    const CertificationFacts facts =
-        FactsOf(counters.DataRows, rules_.FirstNumber(), rules_.LastNumber(), rules_.CaseNumbers());
-    outcome_.Certification =
-        ReconcileCertification(document_->ParagraphsAfterTable(outcome_.CheckedTable), facts, rules_.State());
-    for (const Finding& finding : outcome_.Certification.Findings)
-        summary.CertificationFindings.push_back(finding.Text);
+    if (options_.CertificationCheck) {
+        const CertificationFacts facts = FactsOf(counters.DataRows, rules_.FirstNumber(), rules_.LastNumber(),
+                                                 rules_.NumberKeys(), rules_.CaseNumbers());
+        outcome_.Certification = ReconcileCertification(
+            document_->ParagraphsAfterTable(outcome_.CheckedTable), facts, rules_.State());
+        for (const Finding& finding : outcome_.Certification.Findings)
+            summary.CertificationFindings.push_back(finding.Text);
+    }
     summary.Counts = rules_.State().Counts;
     summary.ShowWarnings = options_.ShowWarnings;
     summary.ShowHints = options_.ShowHints;

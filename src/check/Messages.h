@@ -111,21 +111,34 @@ inline constexpr std::string_view kAdviceDefineStyles =
     "Word: Рекомендуется снять галочку \"Определять стили\". Выберите пункт меню \"Сервис | Параметры автозамены...\". Закладка \"Автоформат при вводе\". \"Автоматически при вводе\""_cp;
 
 // The certification line after the main table, compared with what the check found.
-inline constexpr std::string_view kCertCount = "Заверительная надпись: число дел цифрами "_cp;
-inline constexpr std::string_view kCertWords = "Заверительная надпись: число дел прописью \""_cp;
-inline constexpr std::string_view kCertAgreement = "Заверительная надпись: после числа "_cp;
-inline constexpr std::string_view kCertAgreementMid = " должно стоять \""_cp;
-inline constexpr std::string_view kCertAgreementEnd = "\", а не \""_cp;
-inline constexpr std::string_view kCertFirst = "Заверительная надпись: первый номер № "_cp;
-inline constexpr std::string_view kCertLast = "Заверительная надпись: последний номер № "_cp;
-inline constexpr std::string_view kCertInInventory = ", а в описи "_cp;
-inline constexpr std::string_view kCertInInventoryNumber = ", а в описи № "_cp;
-inline constexpr std::string_view kCertQuotedInInventory = "\", а в описи "_cp;
-inline constexpr std::string_view kCertLiteral = "Заверительная надпись: литерные номера \""_cp;
-inline constexpr std::string_view kCertMissing = "Заверительная надпись: пропущенные номера \""_cp;
-inline constexpr std::string_view kCertNone = "нет"_cp;
+inline constexpr std::string_view kCertCount = "Заверительная надпись: число дел цифрами %1, а в описи %2"_cp;
+inline constexpr std::string_view kCertWords =
+    "Заверительная надпись: число дел прописью \"%1\", а в описи %2 (%3)"_cp;
+inline constexpr std::string_view kCertNoWords = "Заверительная надпись: число дел не написано прописью"_cp;
+inline constexpr std::string_view kCertAgreement =
+    "Заверительная надпись: после числа %1 должно стоять \"%2\", а не \"%3\""_cp;
+inline constexpr std::string_view kCertFirst = "Заверительная надпись: первый номер № %1, а в описи № %2"_cp;
+inline constexpr std::string_view kCertLast =
+    "Заверительная надпись: последний номер № %1, а в описи № %2"_cp;
+inline constexpr std::string_view kCertLiteralDiffer =
+    "Заверительная надпись: литерные номера %1, а в описи литерные номера %2"_cp;
+inline constexpr std::string_view kCertLiteralNoneInInventory =
+    "Заверительная надпись: литерные номера %1, а в описи литерных номеров нет"_cp;
+inline constexpr std::string_view kCertLiteralNoneInLine =
+    "Заверительная надпись: литерных номеров нет, а в описи литерные номера %1"_cp;
+inline constexpr std::string_view kCertLiteralForgotten =
+    "Заверительная надпись не называет литерные номера описи: %1"_cp;
+inline constexpr std::string_view kCertMissingDiffer =
+    "Заверительная надпись: пропущенные номера %1, а в описи пропущенные номера %2"_cp;
+inline constexpr std::string_view kCertMissingNoneInInventory =
+    "Заверительная надпись: пропущенные номера %1, а в описи пропущенных номеров нет"_cp;
+inline constexpr std::string_view kCertMissingNoneInLine =
+    "Заверительная надпись: пропущенных номеров нет, а в описи пропущенные номера %1"_cp;
+inline constexpr std::string_view kCertMissingForgotten =
+    "Заверительная надпись не называет пропущенные номера описи: %1"_cp;
 inline constexpr std::string_view kCertUnreadable =
-    "Заверительная надпись после таблицы не разобрана, сверьте её с описью вручную: \""_cp;
+    "Заверительная надпись после таблицы не разобрана, сверьте её с описью вручную: \"%1\""_cp;
+inline constexpr std::string_view kCertNotFound = "Заверительная надпись после таблицы не найдена"_cp;
 
 // Notices of a resume point that cannot be used; the check starts at row 1.
 inline std::string ResumePointOfAnotherFile(std::string_view documentName) {

@@ -43,6 +43,7 @@ class RowRules {
     // The case-number summary lines (literal, non-literal, missing, repeated); valid after
     // DocumentHints.
     const rules::CaseNumberSummary& CaseNumbers() const { return caseNumbers_; }
+    const rules::CaseNumberKeys& NumberKeys() const { return numberKeys_; }
 
     rules::RunState& State() { return state_; }
     RunCounters& Counters() { return counters_; }

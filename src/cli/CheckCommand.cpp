@@ -7,6 +7,7 @@
 #include "cli/InventoryFiles.h"
 #include "cli/JsonOutput.h"
 #include "cli/ProgressDisplay.h"
+#include "ooxml/FileSystem.h"
 #include "report/ReportFolder.h"
 #include "report/ReportLines.h"
 #include "settings/Folders.h"
@@ -140,7 +141,7 @@ InventoryResult CheckInventory(const InventoryJob& job, SharedContext& shared) {
         result.Err += label + ": " + message + "\n";
         if (options.Format == OutputFormat::Json) result.Out = FailureJson(job.File, message);
     } catch (const std::exception& e) {
-        const std::string message = std::string("Внутренняя ошибка программы: ") + e.what();
+        const std::string message = text::Cp1251ToUtf8(ooxml::fs::ExceptionReason(e));
         result.Err += label + ": " + message + "\n";
         if (options.Format == OutputFormat::Json) result.Out = FailureJson(job.File, message);
     }

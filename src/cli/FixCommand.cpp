@@ -4,6 +4,7 @@
 #include "cli/JsonOutput.h"
 #include "cli/ProgressDisplay.h"
 #include "cli/ToolConsoleHost.h"
+#include "ooxml/FileSystem.h"
 #include "settings/Folders.h"
 #include "settings/IniSettings.h"
 #include "text/Cp1251.h"
@@ -177,8 +178,9 @@ int RunFixCommand(const FixCommandOptions& options, std::ostream& out, std::ostr
         err << label << ": " << message << "\n";
         if (options.Format == OutputFormat::Json) out << FailureJson(options.File, message);
     } catch (const std::exception& error) {
-        err << label << ": " << error.what() << "\n";
-        if (options.Format == OutputFormat::Json) out << FailureJson(options.File, error.what());
+        const std::string message = text::Cp1251ToUtf8(ooxml::fs::ExceptionReason(error));
+        err << label << ": " << message << "\n";
+        if (options.Format == OutputFormat::Json) out << FailureJson(options.File, message);
     }
     return kExitFailed;
 }

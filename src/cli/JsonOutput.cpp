@@ -174,8 +174,9 @@ std::string ProblemRowJson(const check::ProblemRow& row) {
 }
 
 std::string CertificationJson(const check::CertificationCheck& certification) {
-    if (certification.Paragraph == 0) return "null";
-    std::string out = "{\"line\": " + Text(certification.Line);
+    if (certification.Paragraph == 0 && certification.Findings.empty()) return "null";
+    // No line after the table: its one hint, with no line.
+    std::string out = "{\"line\": " + (certification.Paragraph == 0 ? "null" : Text(certification.Line));
     out += ", \"paragraph\": " + std::to_string(certification.Paragraph);
     out += ", \"messages\": " + Array(certification.Findings, [](const check::Finding& finding) {
                return "{\"class\": \"" + std::string(ClassName(finding.Class)) +

@@ -12,6 +12,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <system_error>
 #include <vector>
 
 namespace tabulex::ooxml::fs {
@@ -117,9 +118,43 @@ std::string FailureReason(int errorCode) {
             return std::string("слишком длинное имя"_cp);
         case EIO:
             return std::string("ошибка ввода-вывода"_cp);
+        case ELOOP:
+            return std::string("слишком много символических ссылок подряд"_cp);
+        case ENXIO:
+        case ENODEV:
+            return std::string("устройство недоступно"_cp);
+        case EBUSY:
+        case ETXTBSY:
+            return std::string("файл занят другой программой"_cp);
+        case EMLINK:
+            return std::string("слишком много ссылок на файл"_cp);
+        case EXDEV:
+            return std::string("файл и папка на разных дисках"_cp);
+        case EMFILE:
+        case ENFILE:
+            return std::string("открыто слишком много файлов"_cp);
+        case ENOMEM:
+            return std::string("не хватает памяти"_cp);
+        case EAGAIN:
+            return std::string("ресурс временно недоступен"_cp);
+        case ENOTEMPTY:
+            return std::string("папка не пуста"_cp);
+        case EINVAL:
+            return std::string("недопустимое имя или операция"_cp);
         default:
             return std::string("ошибка системы № "_cp) + std::to_string(errorCode);
     }
+}
+
+std::string ExceptionReason(const std::exception& error) {
+    if (const auto* fsError = dynamic_cast<const std::filesystem::filesystem_error*>(&error)) {
+        std::string reason = FailureReason(fsError->code().value());
+        if (!fsError->path1().empty()) reason += ": " + DisplayName(fsError->path1().string());
+        return reason;
+    }
+    if (const auto* systemError = dynamic_cast<const std::system_error*>(&error))
+        return FailureReason(systemError->code().value());
+    return std::string("внутренняя ошибка программы: "_cp) + text::Utf8ToCp1251(error.what());
 }
 
 namespace {

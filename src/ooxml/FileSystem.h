@@ -4,6 +4,7 @@
 // a private temporary folder and finding a program on PATH. Paths are UTF-8.
 
 #include <cstdint>
+#include <exception>
 #include <string>
 #include <string_view>
 
@@ -45,5 +46,9 @@ std::string DisplayName(std::string_view utf8Path);
 // Why a file operation failed (an errno value), in Russian and 1251: "нет прав на запись",
 // "нет места на диске", ..., "ошибка системы № N" for the rest.
 std::string FailureReason(int errorCode);
+
+// What the user is told of an exception of the standard library (1251): a system or file system
+// error as FailureReason says it, with the path it concerns; anything else as an internal error.
+std::string ExceptionReason(const std::exception& error);
 
 }  // namespace tabulex::ooxml::fs

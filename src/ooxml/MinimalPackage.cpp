@@ -1,14 +1,12 @@
 #include "ooxml/MinimalPackage.h"
 
 #include "ooxml/FileMessages.h"
+#include "ooxml/PartSource.h"
 #include "word/Error.h"
 
 #include <zip.h>
 
-#include <algorithm>
 #include <cstdio>
-#include <cstring>
-#include <exception>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -85,9 +83,9 @@ class ZipInMemory {
     }
 
     // The entry's bytes are pulled from `writer` while the archive is closed.
-    void AddStreamed(const char* name, PartWriter& writer, int deflateLevel) {
-        streams_.push_back(std::make_unique<StreamedEntry>(writer));
-        zip_source_t* entry = zip_source_function(archive_, &StreamedEntry::Callback, streams_.back().get());
+    void AddStreamed(const char* name, PartWriter& writer, std::uint64_t size, int deflateLevel) {
+        streams_.push_back(std::make_unique<PartSource>(writer, size));
+        zip_source_t* entry = streams_.back()->Create(archive_);
         const zip_int64_t index = entry ? zip_file_add(archive_, name, entry, ZIP_FL_ENC_UTF_8) : -1;
         if (index < 0) {
             if (entry) zip_source_free(entry);
@@ -100,8 +98,7 @@ class ZipInMemory {
 
     std::string Finish() {
         if (zip_close(archive_) < 0) {
-            for (const auto& stream : streams_)
-                if (stream->Failure) std::rethrow_exception(stream->Failure);
+            for (const auto& stream : streams_) stream->RethrowFailure();
             Fail("zip_close");
         }
         archive_ = nullptr;
@@ -116,64 +113,6 @@ class ZipInMemory {
     }
 
   private:
-    // libzip's source of a streamed entry. An exception of the writer must not cross libzip's C
-    // frames: it is kept and rethrown once zip_close has failed.
-    struct StreamedEntry {
-        explicit StreamedEntry(PartWriter& writer) : Writer(writer) { zip_error_init(&Error); }
-        ~StreamedEntry() { zip_error_fini(&Error); }
-        StreamedEntry(const StreamedEntry&) = delete;
-        StreamedEntry& operator=(const StreamedEntry&) = delete;
-
-        static zip_int64_t Callback(void* state, void* data, zip_uint64_t length, zip_source_cmd_t command) {
-            auto& self = *static_cast<StreamedEntry*>(state);
-            switch (command) {
-                case ZIP_SOURCE_OPEN:
-                case ZIP_SOURCE_CLOSE:
-                case ZIP_SOURCE_FREE:
-                    return 0;
-                case ZIP_SOURCE_READ:
-                    return self.Read(static_cast<char*>(data), length);
-                case ZIP_SOURCE_STAT:
-                    zip_stat_init(static_cast<zip_stat_t*>(data));
-                    return sizeof(zip_stat_t);
-                case ZIP_SOURCE_ERROR:
-                    return zip_error_to_data(&self.Error, data, length);
-                case ZIP_SOURCE_SUPPORTS:
-                    return zip_source_make_command_bitmap(ZIP_SOURCE_OPEN, ZIP_SOURCE_READ, ZIP_SOURCE_CLOSE,
-                                                          ZIP_SOURCE_STAT, ZIP_SOURCE_ERROR, ZIP_SOURCE_FREE,
-                                                          -1);
-                default:
-                    zip_error_set(&self.Error, ZIP_ER_OPNOTSUPP, 0);
-                    return -1;
-            }
-        }
-
-        zip_int64_t Read(char* data, zip_uint64_t length) {
-            try {
-                while (Pending.size() - Offset < length && More) {
-                    Pending.erase(0, Offset);
-                    Offset = 0;
-                    More = Writer.Next(Pending);
-                }
-            } catch (...) {
-                Failure = std::current_exception();
-                zip_error_set(&Error, ZIP_ER_READ, 0);
-                return -1;
-            }
-            const std::size_t count = std::min<std::size_t>(length, Pending.size() - Offset);
-            std::memcpy(data, Pending.data() + Offset, count);
-            Offset += count;
-            return static_cast<zip_int64_t>(count);
-        }
-
-        PartWriter& Writer;
-        std::string Pending;
-        std::size_t Offset = 0;
-        bool More = true;
-        zip_error_t Error;
-        std::exception_ptr Failure;
-    };
-
     [[noreturn]] void Fail(const char* what) {
         throw word::Error(std::string(messages::kCannotBuildPackage),
                           std::string("libzip: ") + what + ": " + zip_error_strerror(&error_));
@@ -182,7 +121,7 @@ class ZipInMemory {
     zip_error_t error_;
     zip_source_t* source_ = nullptr;
     zip_t* archive_ = nullptr;
-    std::vector<std::unique_ptr<StreamedEntry>> streams_;
+    std::vector<std::unique_ptr<PartSource>> streams_;
 };
 
 std::vector<std::pair<std::string, std::string>> PackageEntries(DocxParts parts) {
@@ -207,14 +146,15 @@ std::string BuildDocxBytes(const DocxParts& parts, int deflateLevel) {
     return zip.Finish();
 }
 
-std::string BuildDocxBytes(const DocxParts& parts, PartWriter& document, int deflateLevel) {
+std::string BuildDocxBytes(const DocxParts& parts, PartWriter& document, std::uint64_t documentSize,
+                           int deflateLevel) {
     DocxParts others = parts;
     others.Document = " ";  // listed in its place, its bytes streamed
     const auto entries = PackageEntries(std::move(others));
     ZipInMemory zip;
     for (const auto& [name, data] : entries) {
         if (name == "word/document.xml")
-            zip.AddStreamed(name.c_str(), document, deflateLevel);
+            zip.AddStreamed(name.c_str(), document, documentSize, deflateLevel);
         else
             zip.Add(name.c_str(), data, deflateLevel);
     }

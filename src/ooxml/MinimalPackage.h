@@ -4,6 +4,7 @@
 // documents the host creates (a text opened as a document) and for tests and benchmarks that need
 // a package of known content.
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -33,9 +34,10 @@ class PartWriter {
     virtual bool Next(std::string& out) = 0;
 };
 
-// The same package with word/document.xml written by `document` (parts.Document is not used); only
-// the compressed bytes are held. What `document` throws reaches the caller.
-std::string BuildDocxBytes(const DocxParts& parts, PartWriter& document, int deflateLevel = kSmallestZip);
+// The same package with word/document.xml written by `document` (parts.Document is not used), about
+// `documentSize` bytes; only the compressed bytes are held. What `document` throws reaches the caller.
+std::string BuildDocxBytes(const DocxParts& parts, PartWriter& document, std::uint64_t documentSize,
+                           int deflateLevel = kSmallestZip);
 // The parts of that package by name, the content types and relationships included, in the
 // order of the zip (for a package built in memory without a zip in between).
 std::vector<std::pair<std::string, std::string>> PackageParts(DocxParts parts);

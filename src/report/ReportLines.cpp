@@ -77,7 +77,7 @@ std::string CertificationLine(int dataRows, std::string_view firstNumber, std::s
     std::string line(texts::kCertification);
     line += figures;
     line += " (";
-    line += text::NumberInWords(figures);
+    line += text::NeuterNumberInWords(figures);
     line += ") ";
     line += CasesWord(dataRows);
     line += texts::kFromNumber;

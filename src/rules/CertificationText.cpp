@@ -12,11 +12,13 @@ namespace {
 
 using namespace text::literals;
 
-constexpr std::array<std::string_view, 3> kOpenings = {
-    "в данную опись внесено"_cp,
-    "в данную опись занесено"_cp,
-    "в данный раздел описи внесено"_cp,
+// The openings archivists write, longest first where one begins another; each with "внесено" or
+// "занесено".
+constexpr std::array<std::string_view, 5> kOpeningHeads = {
+    "в данную опись "_cp, "в данный раздел описи "_cp, "в настоящую опись "_cp, "всего в опись "_cp,
+    "в опись "_cp,
 };
+constexpr std::array<std::string_view, 2> kOpeningVerbs = {"внесено"_cp, "занесено"_cp};
 constexpr std::string_view kNumeroSign = "№"_cp;
 constexpr std::string_view kFrom = " с "_cp;
 constexpr std::string_view kTo = " по "_cp;
@@ -68,13 +70,16 @@ std::string ReadNumber(std::string_view text) {
 // the sentence, or the other list's name.
 std::vector<std::string> ReadList(std::string_view text, std::size_t nameAt, std::string_view otherName) {
     std::string_view rest = text.substr(nameAt);
-    if (const std::size_t colon = rest.find(':'); colon != std::string_view::npos && colon < 40)
-        rest.remove_prefix(colon + 1);
-    else if (const std::size_t space = rest.find(' ', rest.find(' ') + 1); space != std::string_view::npos)
-        rest.remove_prefix(space + 1);
     std::size_t end = rest.find(';');
     if (const std::size_t other = rest.find(otherName); other < end) end = other;
     rest = rest.substr(0, end);
+    // "литерные номера: 5а", "литерный номер 5а", "литерных номеров нет".
+    if (const std::size_t colon = rest.find(':'); colon != std::string_view::npos)
+        rest.remove_prefix(colon + 1);
+    else if (const std::size_t space = rest.find(' ', rest.find(' ') + 1); space != std::string_view::npos)
+        rest.remove_prefix(space + 1);
+    else
+        rest = {};
     std::vector<std::string> items;
     std::string item;
     auto flush = [&] {
@@ -95,12 +100,23 @@ std::vector<std::string> ReadList(std::string_view text, std::size_t nameAt, std
 
 }  // namespace
 
+namespace {
+
+// The length of the opening the normalised text begins with, 0 when none.
+std::size_t OpeningLength(std::string_view text) {
+    for (std::string_view head : kOpeningHeads) {
+        if (!text.starts_with(head)) continue;
+        for (std::string_view verb : kOpeningVerbs)
+            if (text.substr(head.size()).starts_with(verb)) return head.size() + verb.size();
+    }
+    return 0;
+}
+
+}  // namespace
+
 bool StartsCertification(std::string_view paragraph) {
     const std::string start = Normalised(paragraph.substr(0, 80));
-    const std::string_view trimmed = text::TrimView(start);
-    for (std::string_view opening : kOpenings)
-        if (trimmed.starts_with(opening)) return true;
-    return false;
+    return OpeningLength(text::TrimView(start)) > 0;
 }
 
 std::string ComparableNumber(std::string_view number) {
@@ -114,14 +130,9 @@ std::string ComparableNumber(std::string_view number) {
 std::optional<CertificationText> ParseCertification(std::string_view line) {
     const std::string text = Normalised(line);
     std::string_view rest = text::TrimView(text);
-    bool opened = false;
-    for (std::string_view opening : kOpenings) {
-        if (!rest.starts_with(opening)) continue;
-        rest.remove_prefix(opening.size());
-        opened = true;
-        break;
-    }
-    if (!opened) return std::nullopt;
+    const std::size_t opening = OpeningLength(rest);
+    if (opening == 0) return std::nullopt;
+    rest.remove_prefix(opening);
 
     CertificationText parsed;
     rest = SkipBlanks(rest);

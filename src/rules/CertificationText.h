@@ -2,8 +2,8 @@
 
 // The certification line an inventory carries after its main table, as archival practice words
 // it: "В данную опись внесено 25 (двадцать пять) дел с № 1 по № 25, в том числе: литерные номера:
-// 5а; пропущенные номера: 10, 11." ("занесено", or "В данный раздел описи внесено"). Texts are
-// Windows-1251.
+// 5а; пропущенные номера: 10, 11."; also "занесено", and "В данный раздел описи", "В настоящую
+// опись", "В опись", "Всего в опись" for "В данную опись". Texts are Windows-1251.
 
 #include <optional>
 #include <string>
@@ -24,7 +24,8 @@ struct CertificationText {
     std::vector<std::string> Missing;
 };
 
-// Whether a paragraph begins a certification line (letter case and leading blanks ignored).
+// Whether a paragraph begins a certification line (letter case, leading blanks, no-break spaces
+// and line breaks ignored).
 bool StartsCertification(std::string_view paragraph);
 
 // The parts of a certification line; nullopt when the count in figures or the case numbers

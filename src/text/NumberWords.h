@@ -5,6 +5,7 @@
 #include "text/Calendar.h"
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -12,6 +13,15 @@ namespace tabulex::text {
 
 // The words of a decimal digit text: "0" and "" give "ноль"; over 21 digits "Value is too large".
 std::string NumberInWords(std::string_view digits);
+
+// The count of a neuter noun ("дело") in words: as NumberInWords, with a final "один" made "одно"
+// ("двадцать одно дело", "одна тысяча одно дело").
+std::string NeuterNumberInWords(std::string_view digits);
+
+// The value of a number written in words, of any gender and letter case ("двадцать одно",
+// "Двадцать один", "одна тысяча одно"); nullopt when a word is not a number word or the words do
+// not make one number.
+std::optional<unsigned long long> NumberFromWords(std::string_view words);
 
 // The words of one group of three digits (0..999) with its index (0 units .. 6), each word led by a space.
 std::string TriadInWords(int value, int groupIndex);

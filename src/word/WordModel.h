@@ -163,7 +163,7 @@ class Document {
     // The text of the main story before top-level table `tableIndex`, paragraphs ended by CR.
     virtual std::string TextBeforeTable(int tableIndex) = 0;
     // The texts of the first paragraphs of the main story after top-level table `tableIndex`, up
-    // to the next table (runs' text and tabs only; at most a few dozen paragraphs).
+    // to the next table (runs' text, tabs and manual line breaks as 11 only; at most a few dozen paragraphs).
     virtual std::vector<std::string> ParagraphsAfterTable(int /*tableIndex*/) { return {}; }
     // Writes a copy of the document, as it was opened, with the comments added, to `path`
     // (never the document's own file); the document itself is not changed.

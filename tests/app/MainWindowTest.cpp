@@ -413,6 +413,8 @@ class MainWindowTest : public QObject {
         window.More()->rbInit2->setChecked(true);
         window.More()->cbCloseRepFileOnExit->setChecked(true);
         window.More()->cbAnnotate->setChecked(true);
+        QVERIFY(window.More()->cbCertification->isChecked());
+        window.More()->cbCertification->setChecked(false);
         window.More()->cbTable->setChecked(false);  // not stored: back to its design state
         window.move(123, 77);
         const QPoint position = window.pos();
@@ -428,6 +430,7 @@ class MainWindowTest : public QObject {
         QVERIFY(again.More()->rbInit2->isChecked());
         QVERIFY(again.More()->cbCloseRepFileOnExit->isChecked());
         QVERIFY(again.More()->cbAnnotate->isChecked());
+        QVERIFY(!again.More()->cbCertification->isChecked());
         QVERIFY(again.More()->cbTable->isChecked());
         QCOMPARE(app_->Settings().ReadInteger("Main", "Left", -1), position.x());
         QCOMPARE(app_->Settings().ReadString("Main", "rbInit1", ""), std::string("0"));

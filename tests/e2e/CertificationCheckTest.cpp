@@ -38,6 +38,30 @@ const LineCase kCases[] = {
      "В данный раздел описи внесено 5 (пять) дел с № 1 по № 5, в том числе:\nлитерные номера: 2а\n"
      "пропущенные номера: 4",
      ""},
+    // Every opening in use, in any letter case, with no-break spaces and line breaks.
+    {"opening занесено",
+     "В данную опись занесено 5 (пять) дел с № 1 по № 5, в том числе: литерные номера: 2а; "
+     "пропущенные номера: 4.",
+     ""},
+    {"opening настоящую",
+     "В настоящую опись внесено 5 (пять) дел с № 1 по № 5, литерные номера: 2а; "
+     "пропущенные номера: 4.",
+     ""},
+    {"opening в опись",
+     "в опись внесено 5 (пять) дел с № 1 по № 5, в том числе литерный номер 2А, "
+     "пропущенный номер 4",
+     ""},
+    {"opening всего",
+     "ВСЕГО В ОПИСЬ ВНЕСЕНО 5 (ПЯТЬ) ДЕЛ С № 1 ПО № 5, в том числе: литерные номера: 2а; "
+     "пропущенные номера: 4.",
+     ""},
+    {"opening раздел, broken lines",
+     "В{nbsp}данный раздел описи{br}внесено 5{nbsp}(пять) дел с №{nbsp}1 по №{nbsp}5,{br}в том числе: литерные "
+     "номера: 2а;{br}пропущенные номера: 4.",
+     ""},
+    {"line over two paragraphs",
+     "В данную опись внесено\n5 (пять) дел с № 1 по № 5, в том числе: литерные номера: 2а; пропущенные номера: 4.",
+     ""},
     {"count in figures",
      "В данную опись занесено 6 (пять) дел с № 1 по № 5, в том числе: литерные номера: 2а; "
      "пропущенные номера: 4.",
@@ -46,6 +70,13 @@ const LineCase kCases[] = {
      "В данную опись внесено 5 (шесть) дел с № 1 по № 5, в том числе: литерные номера: 2а; "
      "пропущенные номера: 4.",
      "Заверительная надпись: число дел прописью \"шесть\", а в описи 5 (пять)"},
+    {"count in words unreadable",
+     "В данную опись внесено 5 (пят) дел с № 1 по № 5, в том числе: литерные номера: 2а; "
+     "пропущенные номера: 4.",
+     "Заверительная надпись: число дел прописью \"пят\", а в описи 5 (пять)"},
+    {"no count in words",
+     "В данную опись внесено 5 дел с № 1 по № 5, в том числе: литерные номера: 2а; пропущенные номера: 4.",
+     "Заверительная надпись: число дел не написано прописью"},
     {"word for cases",
      "В данную опись внесено 5 (пять) дела с № 1 по № 5, в том числе: литерные номера: 2а; "
      "пропущенные номера: 4.",
@@ -58,23 +89,44 @@ const LineCase kCases[] = {
      "В данную опись внесено 5 (пять) дел с № 1 по № 6, в том числе: литерные номера: 2а; "
      "пропущенные номера: 4.",
      "Заверительная надпись: последний номер № 6, а в описи № 5"},
-    {"literal numbers",
+    {"literal numbers differ",
      "В данную опись внесено 5 (пять) дел с № 1 по № 5, в том числе: литерные номера: 2а, 3а; "
      "пропущенные номера: 4.",
-     "Заверительная надпись: литерные номера \"2а, 3а\", а в описи \"2а\""},
-    {"missing numbers",
+     "Заверительная надпись: литерные номера 2а, 3а, а в описи литерные номера 2а"},
+    {"literal numbers said to be none",
+     "В данную опись внесено 5 (пять) дел с № 1 по № 5, в том числе: литерных номеров нет; "
+     "пропущенные номера: 4.",
+     "Заверительная надпись: литерных номеров нет, а в описи литерные номера 2а"},
+    {"literal numbers forgotten",
+     "В данную опись внесено 5 (пять) дел с № 1 по № 5, в том числе: пропущенные номера: 4.",
+     "Заверительная надпись не называет литерные номера описи: 2а"},
+    {"missing numbers said to be none",
      "В данную опись внесено 5 (пять) дел с № 1 по № 5, в том числе: литерные номера: 2а; "
      "пропущенных номеров нет.",
-     "Заверительная надпись: пропущенные номера \"нет\", а в описи \"4\""},
+     "Заверительная надпись: пропущенных номеров нет, а в описи пропущенные номера 4"},
+    {"missing numbers differ",
+     "В данную опись внесено 5 (пять) дел с № 1 по № 5, в том числе: литерные номера: 2а; "
+     "пропущенные номера: 3, 4.",
+     "Заверительная надпись: пропущенные номера 3, 4, а в описи пропущенные номера 4"},
+    {"missing numbers forgotten",
+     "В данную опись внесено 5 (пять) дел с № 1 по № 5, в том числе: литерные номера: 2а.",
+     "Заверительная надпись не называет пропущенные номера описи: 4"},
     {"unreadable", "В данную опись внесено пять дел.",
      "Заверительная надпись после таблицы не разобрана, сверьте её с описью вручную: \"В данную опись "
      "внесено пять дел.\""},
-    {"no line", "Опись составил архивист", ""},
+    {"no line", "Опись составил архивист", "Заверительная надпись после таблицы не найдена"},
 };
 
 const char* kHeading = "Сверка заверительной надписи:";
+const std::string kNotFound = "Заверительная надпись после таблицы не найдена";
 
-class CertificationCheckTest : public E2eTest {};
+class CertificationCheckTest : public E2eTest {
+  protected:
+    void SetUp() override {
+        E2eTest::SetUp();
+        reconcileCertification_ = true;
+    }
+};
 
 TEST_F(CertificationCheckTest, EachDisagreementIsOneFindingNamingBothValues) {
     int k = 0;
@@ -106,12 +158,17 @@ TEST_F(CertificationCheckTest, EachDisagreementIsOneFindingNamingBothValues) {
         EXPECT_LT(report.find("Рубрикатор:"), heading) << c.name;
         EXPECT_NE(result.Out.find(finding), std::string::npos) << c.name << "\n" << result.Out;
 
-        // The annotated copy carries the finding on the line itself.
+        // The annotated copy carries the finding on the line itself, or with the summary on the
+        // table's first row when there is no line.
         bool onTheLine = false;
-        for (const auto& [id, comment] : ReadComments(copy))
+        bool withTheSummary = false;
+        for (const auto& [id, comment] : ReadComments(copy)) {
             if (comment.Table == 0 && comment.Lines == std::vector<std::string>{finding})
                 onTheLine = std::string(c.paragraphs).rfind(comment.Paragraph, 0) == 0;
-        EXPECT_TRUE(onTheLine) << c.name;
+            if (comment.Table == 1 && !comment.Lines.empty() && comment.Lines.back() == finding)
+                withTheSummary = true;
+        }
+        EXPECT_TRUE(finding == kNotFound ? withTheSummary : onTheLine) << c.name;
     }
 }
 
@@ -129,10 +186,17 @@ TEST_F(CertificationCheckTest, JsonCarriesTheLineAndItsFindings) {
               std::string::npos)
         << result.Out;
 
+    // Without a line: its hint and no line; without the reconciliation: nothing.
     WriteInventory(kTable, inventory);
     EXPECT_NE(
-        Check(inventory, root_ / "report", {"--format", "json"}).Out.find("\"certificationCheck\": null"),
+        Check(inventory, root_ / "report", {"--format", "json"})
+            .Out.find(
+                "\"certificationCheck\": {\"line\": null, \"paragraph\": 0, \"messages\": "
+                "[{\"class\": \"hint\", \"text\": \"Заверительная надпись после таблицы не найдена\"}]}"),
         std::string::npos);
+    EXPECT_NE(Check(inventory, root_ / "report", {"--format", "json", "--no-certification-check"})
+                  .Out.find("\"certificationCheck\": null"),
+              std::string::npos);
 }
 
 }  // namespace

@@ -75,6 +75,7 @@ CommandResult E2eTest::Check(const fs::path& file, const fs::path& reportDir,
                              const std::vector<std::string>& extra) {
     std::vector<std::string> args = {"check", file.string(), "--report-dir", reportDir.string(),
                                      "--no-report-docx"};
+    if (!reconcileCertification_) args.emplace_back("--no-certification-check");
     args.insert(args.end(), extra.begin(), extra.end());
     return RunTabulex(args);
 }

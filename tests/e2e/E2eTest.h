@@ -28,7 +28,9 @@ class E2eTest : public ::testing::Test {
     std::filesystem::path MakeInventory(const std::string& planName, const std::string& docxName);
     // `tabulex ARGS...`, in-process.
     CommandResult RunTabulex(std::vector<std::string> args);
-    // `tabulex check FILE --report-dir DIR --no-report-docx EXTRA...`.
+    // `tabulex check FILE --report-dir DIR --no-report-docx EXTRA...`, with
+    // --no-certification-check unless reconcileCertification_ is set: the plans whose reports are
+    // compared byte for byte carry no certification line.
     CommandResult Check(const std::filesystem::path& file, const std::filesystem::path& reportDir,
                         const std::vector<std::string>& extra = {});
 
@@ -37,6 +39,7 @@ class E2eTest : public ::testing::Test {
     void ExpectReport(const std::filesystem::path& reportDir, const std::string& reportName);
 
     std::filesystem::path root_;
+    bool reconcileCertification_ = false;
 };
 
 std::string ReadFile(const std::filesystem::path& path);

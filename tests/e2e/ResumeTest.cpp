@@ -84,6 +84,7 @@ TEST_F(ResumeTest, ResumedCheckAppendsToTheStoppedReport) {
 
 // The certification line is compared with the counts of every row, those before the stop included.
 TEST_F(ResumeTest, AResumedCheckComparesTheCertificationLineAsAWholeOneDoes) {
+    reconcileCertification_ = true;
     const auto inventory = MakeInventory("certified.plan.txt", "opis.docx");
     const auto certification = [&] {
         const std::string report = text::Cp1251ToUtf8(ReadFile(root_ / "report" / "Tabulex_Report.txt"));

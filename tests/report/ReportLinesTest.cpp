@@ -23,7 +23,9 @@ TEST(CasesWordTest, FollowsTheLastTwoDigits) {
 
 TEST(CertificationLineTest, NumberInFiguresAndWords) {
     EXPECT_EQ(Utf(CertificationLine(21, "1", "21")),
-              "В данную опись занесено 21 (двадцать один) дело с № 1 по № 21");
+              "В данную опись занесено 21 (двадцать одно) дело с № 1 по № 21");
+    EXPECT_EQ(Utf(CertificationLine(1001, "1", "1001")),
+              "В данную опись занесено 1001 (одна тысяча одно) дело с № 1 по № 1001");
     EXPECT_EQ(Utf(CertificationLine(12, "1", text::Utf8ToCp1251("12а"))),
               "В данную опись занесено 12 (двенадцать) дел с № 1 по № 12а");
     EXPECT_EQ(Utf(CertificationLine(23, "", "")),

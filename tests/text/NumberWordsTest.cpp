@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+
 namespace tabulex::text {
 namespace {
 
@@ -39,6 +41,55 @@ TEST(NumberInWordsTest, SpellsNumbersWithGenderAndEndings) {
         {"1000000000000000000000", "Value is too large"},
     };
     for (const auto& c : cases) EXPECT_EQ(Cp1251ToUtf8(NumberInWords(c.Digits)), c.Utf8) << c.Digits;
+}
+
+// The count of cases ("дело" is neuter): only a final "один" changes; the thousands keep "одна".
+TEST(NumberInWordsTest, NeuterCountEndsInOdno) {
+    const WordsCase cases[] = {
+        {"1", "одно"},
+        {"2", "два"},
+        {"5", "пять"},
+        {"11", "одиннадцать"},
+        {"21", "двадцать одно"},
+        {"101", "сто одно"},
+        {"1001", "одна тысяча одно"},
+        {"1021", "одна тысяча двадцать одно"},
+        {"1000", "одна тысяча"},
+        {"1000001", "один миллион одно"},
+        {"0", "ноль"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(Cp1251ToUtf8(NeuterNumberInWords(c.Digits)), c.Utf8) << c.Digits;
+}
+
+TEST(NumberFromWordsTest, ReadsEveryGenderAndRefusesWhatIsNoNumber) {
+    struct ReadCase {
+        const char* Utf8;
+        std::optional<unsigned long long> Value;
+    };
+    const ReadCase cases[] = {
+        {"двадцать одно", 21},
+        {"двадцать один", 21},
+        {"Двадцать  Одна", 21},
+        {"одна тысяча одно", 1001},
+        {"тысяча двадцать одно", 1021},
+        {"сто\xC2\xA0одиннадцать", 111},
+        {"двести сорок две тысячи триста", 242300},
+        {"один миллион одна тысяча один", 1001001},
+        {"ноль", 0},
+        {"тринадцать", 13},
+        {"шестьсот", 600},
+        {"", std::nullopt},
+        {"двадцать пят", std::nullopt},
+        {"один двадцать", std::nullopt},
+        {"одиннадцать два", std::nullopt},
+        {"двадцать тридцать", std::nullopt},
+        {"тысяча миллион", std::nullopt},
+        {"ноль один", std::nullopt},
+    };
+    for (const auto& c : cases) EXPECT_EQ(NumberFromWords(Utf8ToCp1251(c.Utf8)), c.Value) << c.Utf8;
+    // Every count the certification line can state reads back as itself.
+    for (unsigned long long n : {1ULL, 19ULL, 40ULL, 999ULL, 1000ULL, 2021ULL, 14000ULL, 999999999ULL})
+        EXPECT_EQ(NumberFromWords(NeuterNumberInWords(std::to_string(n))), n) << n;
 }
 
 TEST(NumberInWordsTest, TriadsStartWithASpace) {

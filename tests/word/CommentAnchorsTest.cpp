@@ -12,7 +12,8 @@
 namespace tabulex::word::docx {
 namespace {
 
-const std::string kOpen = R"(<w:document xmlns:w="x"><w:body>)";
+const std::string kOpen =
+    R"(<w:document xmlns:w="http://schemas.openxmlformats.org/wordprocessingml/2006/main"><w:body>)";
 const std::string kClose = R"(</w:body></w:document>)";
 
 std::string Row(const std::string& cells) {
@@ -94,12 +95,24 @@ TEST(CommentAnchorsTest, LeadingParagraphTextsStopAtATableAndSurviveACutFragment
         "опись</w:t></w:r></w:p>"
         "<w:p/><w:p><w:r><w:t>литерные</w:t></w:r></w:p><w:tbl><w:tr><w:tc><w:p><w:r><w:t>no</w:t></w:r></"
         "w:p>";
-    EXPECT_EQ(LeadingParagraphTexts(fragment, 10),
+    const std::string w = " xmlns:w=\"http://schemas.openxmlformats.org/wordprocessingml/2006/main\"";
+    EXPECT_EQ(LeadingParagraphTexts(fragment, w, 10),
               (std::vector<std::string>{"В данную\t опись", "", "литерные"}));
-    EXPECT_EQ(LeadingParagraphTexts(fragment, 1), (std::vector<std::string>{"В данную\t опись"}));
+    EXPECT_EQ(LeadingParagraphTexts(fragment, w, 1), (std::vector<std::string>{"В данную\t опись"}));
     // Cut inside the third paragraph: the two complete ones.
-    EXPECT_EQ(LeadingParagraphTexts(fragment.substr(0, 150), 10),
+    EXPECT_EQ(LeadingParagraphTexts(fragment.substr(0, 150), w, 10),
               (std::vector<std::string>{"В данную\t опись", ""}));
+    // The fragment's prefixes are those its document binds, whichever they are.
+    std::string ns0 = fragment;
+    for (std::size_t at = ns0.find("w:"); at != std::string::npos; at = ns0.find("w:", at + 4))
+        ns0.replace(at, 2, "ns0:");
+    EXPECT_EQ(
+        RootNamespaceDeclarations(
+            "<?xml version=\"1.0\"?><ns0:document xmlns:ns0=\"http://schemas.openxmlformats.org/wordprocessingml/2006/main\"><ns0:body/></ns0:document>"),
+        " xmlns:ns0=\"http://schemas.openxmlformats.org/wordprocessingml/2006/main\"");
+    EXPECT_EQ(LeadingParagraphTexts(
+                  ns0, " xmlns:ns0=\"http://schemas.openxmlformats.org/wordprocessingml/2006/main\"", 10),
+              (std::vector<std::string>{"В данную\t опись", "", "литерные"}));
 }
 
 }  // namespace

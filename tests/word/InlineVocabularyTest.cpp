@@ -15,7 +15,7 @@ namespace {
 TEST(InlineVocabularyTest, EveryElementIsOneTheStreamingReaderKnows) {
     std::set<stream::Name> seen;
     for (const vocabulary::InlineEntry& entry : vocabulary::kInlineVocabulary) {
-        const stream::Name name = stream::Classify(entry.QualifiedName);
+        const stream::Name name = stream::ClassifyQualified(entry.QualifiedName);
         EXPECT_NE(name, stream::Name::Other) << entry.QualifiedName;
         EXPECT_NE(name, stream::Name::OtherW) << entry.QualifiedName;
         EXPECT_TRUE(seen.insert(name).second) << entry.QualifiedName << " shares its name";

@@ -6,6 +6,7 @@
 #include "word/docx/DocxApplication.h"
 #include "word/docx/Package.h"
 #include "word/docx/PackageMessages.h"
+#include "word/docx/TreeSizeLimit.h"
 
 #include "DocxTestPackage.h"
 
@@ -15,6 +16,9 @@
 #include <unistd.h>
 
 #include <atomic>
+#include <iterator>
+
+#include <pugixml.hpp>
 
 namespace tabulex::word::docx {
 namespace {
@@ -50,6 +54,64 @@ TEST(OpenLimitsTest, LargeJunkIsRefusedBeforeItIsRead) {
             EXPECT_EQ(error.Message(), std::string(c.message) + Cp(path)) << error.Detail();
         }
         EXPECT_LT(PeakMemoryKb() - before, 100 * 1024) << "the file was read whole";
+    }
+}
+
+// A few megabytes of zip may unpack to a main story of tens of millions of empty elements, within
+// the unpacked-size and ratio limits: it is refused, for checking and for editing alike, before a
+// tree of it is built.
+TEST(OpenLimitsTest, AMainStoryOfMoreElementsThanTheLimitIsRefusedBeforeItsTreeIsBuilt) {
+    TempFolder folder;
+    std::string body;
+    const std::size_t count = kMaxXmlNodes + 1000;
+    body.reserve(count * 6 + 64);
+    for (std::size_t k = 0; k < count; ++k) body += "<w:p/>";
+    const std::string path = folder.File("many.docx");
+    WriteFile(path, ooxml::BuildDocxBytes({ooxml::WrapBody(body), {}, {}}, ooxml::kQuickestZip));
+    std::string().swap(body);
+    const std::string expected = "Документ слишком велик: в части word/document.xml больше " +
+                                 std::to_string(kMaxXmlNodes / 1'000'000) +
+                                 " млн элементов, атрибутов и текстов XML; такой файл не проверяется: " +
+                                 std::filesystem::path(path).string();
+    for (const bool forEditing : {false, true}) {
+        SCOPED_TRACE(forEditing ? "for editing" : "for checking");
+        const long before = PeakMemoryKb();
+        auto application = CreateApplication();
+        try {
+            application->Documents().Open(path, {.ForEditing = forEditing});
+            ADD_FAILURE() << "opened";
+        } catch (const word::Error& error) {
+            EXPECT_EQ(text::Cp1251ToUtf8(error.Message()), expected) << error.Detail();
+        }
+        EXPECT_LT(PeakMemoryKb() - before, 1024 * 1024) << "a tree of it was built";
+    }
+}
+
+// The count taken before parsing is never below what the tree would hold, whatever the shape.
+TEST(OpenLimitsTest, TheTreeSizeCountedBeforeParsingIsNeverBelowTheTree) {
+    const char* shapes[] = {
+        "<a/>",
+        "<a> </a>",
+        "<a/> <a/>\n<a/>",
+        R"(<a b="1" c='2'><d e="x=y"/></a>)",
+        "<a>x&gt;</a>",
+        "<a>x></a><b/>",
+        "<a>>x</a>",
+        "<a><![CDATA[<<>>]]></a>",
+        "<!-- c --><a/><?pi x?>",
+        "<a>t<b/>u<c>v</c>w</a>",
+    };
+    for (const char* shape : shapes) {
+        const std::string xml = std::string("<r>") + shape + "</r>";
+        pugi::xml_document document;
+        ASSERT_TRUE(document.load_string(xml.c_str(), pugi::parse_full | pugi::parse_ws_pcdata)) << xml;
+        std::uint64_t nodes = 0;
+        for (const pugi::xpath_node& found : document.select_nodes("//node()")) {
+            const pugi::xml_node node = found.node();
+            nodes += 1 + static_cast<std::uint64_t>(
+                             std::distance(node.attributes().begin(), node.attributes().end()));
+        }
+        EXPECT_GE(XmlNodeBound(xml), nodes) << xml;
     }
 }
 

@@ -46,6 +46,11 @@ void CheckRoundTrip(const std::string& path) {
         if (!IsXmlPart(name)) continue;
         pugi::xml_document document = ParsePart(package, name);
         std::string xml = SerializePart(document);
+        XmlPartWriter writer(document);
+        std::string streamed;
+        while (writer.Next(streamed)) {
+        }
+        EXPECT_EQ(streamed, xml) << name;
         if (xml != package.Bytes(name)) rewritten[name] = xml;
         package.SetBytes(name, xml);
     }

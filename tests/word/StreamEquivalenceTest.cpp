@@ -224,6 +224,49 @@ TEST_F(StreamEquivalenceTest, BuiltDocumentsAnswerAsTheDom) {
     }
 }
 
+// The main namespace written with another prefix, or as the default namespace: a valid document
+// that both readers know by namespace and answer about as about the usual one.
+std::string WithMainNamespaceAs(std::string xml, bool asDefault) {
+    const std::string element = asDefault ? "" : "ns0:";
+    for (const auto& [from, to] : std::vector<std::pair<std::string, std::string>>{
+             {"<w:", "<" + element}, {"</w:", "</" + element}, {" w:", asDefault ? " w:" : " ns0:"}}) {
+        for (std::size_t at = xml.find(from); at != std::string::npos; at = xml.find(from, at + to.size()))
+            xml.replace(at, from.size(), to);
+    }
+    const std::string declaration =
+        "xmlns:w=\"http://schemas.openxmlformats.org/wordprocessingml/2006/main\"";
+    const std::string uri = declaration.substr(8);
+    const std::size_t at = xml.find(declaration);
+    if (at != std::string::npos)
+        xml.replace(at, declaration.size(),
+                    asDefault ? "xmlns=" + uri + " " + declaration : "xmlns:ns0=" + uri);
+    return xml;
+}
+
+TEST_F(StreamEquivalenceTest, OtherPrefixesOfTheMainNamespaceAnswerAsTheUsualOne) {
+    int n = 0;
+    for (const BuiltCase& c : BuiltCases()) {
+        SCOPED_TRACE(c.Name);
+        const std::string usual = folder_.File("usual" + std::to_string(n) + ".docx");
+        const ooxml::DocxParts parts{ooxml::WrapBody(c.Body), kStyles, kNumbering};
+        WriteFile(usual, ooxml::BuildDocxBytes(parts));
+        const std::vector<std::string> expected = TableAnswers(*DocxDocument::OpenFile(usual));
+        for (bool asDefault : {false, true}) {
+            SCOPED_TRACE(asDefault ? "default namespace" : "ns0:");
+            const std::string path = folder_.File("other" + std::to_string(n++) + ".docx");
+            WriteFile(path, ooxml::BuildDocxBytes(
+                                ooxml::DocxParts{WithMainNamespaceAs(parts.Document, asDefault),
+                                                 WithMainNamespaceAs(parts.Styles, asDefault),
+                                                 WithMainNamespaceAs(parts.Numbering, asDefault)}));
+            ExpectSameAnswers(path, c.Expect);
+            EXPECT_EQ(TableAnswers(*DocxDocument::OpenFile(path)), expected);
+            auto dom = DocxDocument::OpenFile(path);
+            dom->UseDom();
+            EXPECT_EQ(TableAnswers(*dom), expected);
+        }
+    }
+}
+
 TEST_F(StreamEquivalenceTest, FixtureDocumentsAnswerAsTheDom) {
     std::vector<std::string> files;
     for (const char* folder : {"docx", "docx-host", "numbering", "e2e", "convert"}) {

@@ -21,6 +21,15 @@ struct RoundTrip {
     std::string Expected;  // empty: the input itself
 };
 
+// What XmlPartWriter hands out, piece by piece, put together.
+std::string Streamed(const pugi::xml_document& document) {
+    XmlPartWriter writer(document);
+    std::string out;
+    while (writer.Next(out)) {
+    }
+    return out;
+}
+
 Package PackageWith(const std::string& documentXml) {
     Package package = Package::FromBytes(MinimalDocx(), "part.docx");
     package.SetBytes("word/document.xml", documentXml);
@@ -52,8 +61,29 @@ TEST(XmlPartTest, PartsComeBackAsTheyWere) {
     for (const RoundTrip& c : cases) {
         SCOPED_TRACE(c.Label);
         Package package = PackageWith(c.Input);
-        EXPECT_EQ(SerializePart(ParsePart(package, "word/document.xml")),
-                  c.Expected.empty() ? c.Input : c.Expected);
+        const pugi::xml_document document = ParsePart(package, "word/document.xml");
+        EXPECT_EQ(SerializePart(document), c.Expected.empty() ? c.Input : c.Expected);
+        EXPECT_EQ(Streamed(document), SerializePart(document));
+    }
+}
+
+// A story written piece by piece is the story written whole: containers opened child by child
+// near the root, deeper ones and everything else whole, across many pieces.
+TEST(XmlPartTest, APartWrittenInPiecesIsThePartWrittenWhole) {
+    std::string rows;
+    for (int row = 0; row < 4000; ++row)
+        rows += "<w:tr><w:tc><w:p><w:r><w:t xml:space=\"preserve\">" + std::to_string(row) +
+                " x&#13;y &amp; \"z\"</w:t></w:r></w:p></w:tc><w:tc/></w:tr>";
+    const std::string deep = "<a><b><c><d><e><f><g h=\"1\"><i>x</i></g></f></e></d></c></b></a>";
+    const std::vector<std::string> bodies = {
+        "<w:tbl>" + rows + "</w:tbl>",
+        "<w:sdt><w:sdtPr/><w:sdtContent><w:tbl>" + rows + "</w:tbl></w:sdtContent></w:sdt><w:p/>",
+        "<!-- c --><w:p w:rsidR=\"00A&amp;B\">" + deep + "</w:p><?pi x?><w:p></w:p>",
+    };
+    for (const std::string& body : bodies) {
+        Package package = PackageWith(DocumentXml(body));
+        const pugi::xml_document document = ParsePart(package, "word/document.xml");
+        EXPECT_EQ(Streamed(document), SerializePart(document));
     }
 }
 

@@ -1,6 +1,7 @@
 #include "word/docx/CommentAnchors.h"
 
 #include "word/Error.h"
+#include "word/docx/KnownNamespaces.h"
 #include "word/docx/PackageMessages.h"
 
 #include <expat.h>
@@ -13,8 +14,9 @@
 namespace tabulex::word::docx {
 namespace {
 
-bool Named(const char* name, const char* wanted) {
-    return std::strcmp(name, wanted) == 0;
+// expat names elements by namespace (KnownNamespaces.h); `wanted` is written as Word writes it.
+bool Named(const char* name, std::string_view wanted) {
+    return namespaces::IsExpandedName(name, wanted);
 }
 
 // What the children of an element are, as the host's table walks see them (content controls and
@@ -319,7 +321,7 @@ std::string Anchorer::Spliced() {
 }
 
 AnchoredStory Anchorer::Run() {
-    parser_ = XML_ParserCreate(nullptr);
+    parser_ = XML_ParserCreateNS(nullptr, namespaces::kExpatSeparator);
     if (!parser_) throw Error(std::string(messages::kBadXmlPrefix) + "word/document.xml", "expat");
     XML_SetUserData(parser_, this);
     XML_SetElementHandler(parser_, OnStart, OnEnd);
@@ -345,7 +347,7 @@ class LeadingParagraphs {
   public:
     explicit LeadingParagraphs(std::size_t max) : max_(max) {}
 
-    std::vector<std::string> Read(std::string_view fragment) {
+    std::vector<std::string> Read(std::string_view fragment, std::string_view declarations) {
         // The fragment may begin with the end tags of the wrappers around the table.
         while (true) {
             const std::size_t lead = fragment.find_first_not_of(" \t\r\n");
@@ -354,12 +356,12 @@ class LeadingParagraphs {
             if (close == std::string_view::npos) return {};
             fragment.remove_prefix(close + 1);
         }
-        parser_ = XML_ParserCreate(nullptr);
+        parser_ = XML_ParserCreateNS(nullptr, namespaces::kExpatSeparator);
         if (!parser_) return {};
         XML_SetUserData(parser_, this);
         XML_SetElementHandler(parser_, OnStart, OnEnd);
         XML_SetCharacterDataHandler(parser_, OnText);
-        const std::string wrapped = "<f>" + std::string(fragment) + "</f>";
+        const std::string wrapped = "<f" + std::string(declarations) + ">" + std::string(fragment) + "</f>";
         XML_Parse(parser_, wrapped.data(), static_cast<int>(wrapped.size()), XML_TRUE);
         XML_ParserFree(parser_);
         return std::move(texts_);
@@ -375,6 +377,9 @@ class LeadingParagraphs {
             me.inText_ = true;
         } else if (me.paragraphDepth_ > 0 && Named(name, "w:tab")) {
             me.current_ += '\t';
+        } else if (me.paragraphDepth_ > 0 && (Named(name, "w:br") || Named(name, "w:cr"))) {
+            // A line broken by hand still separates its words.
+            me.current_ += '\v';
         }
     }
     static void XMLCALL OnEnd(void* self, const XML_Char* name) {
@@ -405,8 +410,40 @@ AnchoredStory AnchorComments(std::string_view documentXml, const CommentSet& com
     return Anchorer(documentXml, comments, firstId).Run();
 }
 
-std::vector<std::string> LeadingParagraphTexts(std::string_view fragment, std::size_t maxParagraphs) {
-    return LeadingParagraphs(maxParagraphs).Read(fragment);
+std::vector<std::string> LeadingParagraphTexts(std::string_view fragment, std::string_view declarations,
+                                               std::size_t maxParagraphs) {
+    return LeadingParagraphs(maxParagraphs).Read(fragment, declarations);
+}
+
+std::string RootNamespaceDeclarations(std::string_view documentXml) {
+    struct Collected {
+        XML_Parser Parser = nullptr;
+        std::string Declarations;
+    } collected;
+    collected.Parser = XML_ParserCreateNS(nullptr, namespaces::kExpatSeparator);
+    if (!collected.Parser) return {};
+    XML_SetUserData(collected.Parser, &collected);
+    XML_SetStartNamespaceDeclHandler(
+        collected.Parser, [](void* data, const XML_Char* prefix, const XML_Char* uri) {
+            auto& me = *static_cast<Collected*>(data);
+            std::string value;
+            for (const char* c = uri ? uri : ""; *c; ++c)
+                value += *c == '&'   ? std::string("&amp;")
+                         : *c == '"' ? std::string("&quot;")
+                         : *c == '<' ? std::string("&lt;")
+                                     : std::string(1, *c);
+            me.Declarations +=
+                prefix ? " xmlns:" + std::string(prefix) + "=\"" + value + "\"" : " xmlns=\"" + value + "\"";
+        });
+    // The root's declarations come before its start tag is reported; nothing after it is needed.
+    XML_SetStartElementHandler(collected.Parser, [](void* data, const XML_Char*, const XML_Char**) {
+        XML_StopParser(static_cast<Collected*>(data)->Parser, XML_FALSE);
+    });
+    constexpr std::size_t kHead = 1 << 16;
+    const std::string_view head = documentXml.substr(0, kHead);
+    XML_Parse(collected.Parser, head.data(), static_cast<int>(head.size()), XML_FALSE);
+    XML_ParserFree(collected.Parser);
+    return collected.Declarations;
 }
 
 }  // namespace tabulex::word::docx

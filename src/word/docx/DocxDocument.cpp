@@ -2,6 +2,7 @@
 
 #include "ooxml/FileSystem.h"
 #include "text/Cp1251.h"
+#include "word/docx/CanonicalPrefixes.h"
 #include "word/docx/CommentAnchors.h"
 #include "word/docx/CommentsPart.h"
 #include "word/docx/DocxObjects.h"
@@ -14,11 +15,13 @@
 #include "word/docx/StoryText.h"
 #include "word/docx/StreamIndex.h"
 #include "word/docx/TableConvert.h"
+#include "word/docx/TreeSizeLimit.h"
 #include "word/docx/XmlPart.h"
 
 #include <algorithm>
 #include <cctype>
 #include <limits>
+#include <optional>
 #include <sstream>
 
 namespace tabulex::word::docx {
@@ -72,6 +75,7 @@ struct DocxDocument::State {
     // stream so that the paragraphs after it are read without building the DOM.
     int FragmentTable = 0;
     std::string FragmentAfter;
+    std::string FragmentNamespaces;  // the root's declarations, which bind the fragment's prefixes
 };
 
 DocxDocument::DocxDocument(std::unique_ptr<State> state, std::string path, std::optional<DiskStamp> stamp)
@@ -145,11 +149,18 @@ void DocxDocument::SaveAs(const std::string& path) {
 
 void DocxDocument::WriteTo(const std::string& path) {
     if (!IsDocxPath(path)) throw Error(std::string(messages::kSaveOnlyDocx), path);
-    if (documentEdited_) state_->Package.SetBytes(kMainPart, SerializePart(state_->Main));
+    // Once edited, the main story is written from its tree at every save, straight into the zip.
+    mainFromTree_ = mainFromTree_ || documentEdited_;
+    std::optional<XmlPartWriter> mainWriter;
+    std::vector<Package::StreamedPart> streamed;
+    if (mainFromTree_) {
+        mainWriter.emplace(state_->Main);
+        streamed.push_back({kMainPart, &*mainWriter, state_->MainBuffer.size()});
+    }
     if (stylesEdited_) state_->Package.SetBytes(kStylesPart, SerializePart(state_->Styles));
     if (numberingEdited_) state_->Package.SetBytes(kNumberingPart, SerializePart(state_->Numbering));
     documentEdited_ = stylesEdited_ = numberingEdited_ = false;
-    state_->Package.Save(path);
+    state_->Package.Save(path, streamed);
     saved_ = true;
     if (path == path_) stamp_ = StampOf(path);
 }
@@ -304,7 +315,7 @@ void DocxDocument::Reload() {
     ++serial_;
     stamp_ = stamp;
     saved_ = true;
-    documentEdited_ = stylesEdited_ = numberingEdited_ = false;
+    documentEdited_ = stylesEdited_ = numberingEdited_ = mainFromTree_ = false;
     numberedList_ = 0;
     ++generation_;
     ++contentGeneration_;
@@ -318,6 +329,7 @@ namespace {
 // not replaced (SetBytes on save after an edit).
 void ParseMainStory(Package& package, std::string& buffer, pugi::xml_document& main) {
     buffer = package.TakeBytes(kMainPart);
+    RefuseOversizedTree(buffer, package.Name(), kMainPart);
     pugi::xml_parse_result result = main.load_buffer_inplace(buffer.data(), buffer.size(), kParseOptions);
     if (!result) {
         throw Error(
@@ -326,6 +338,7 @@ void ParseMainStory(Package& package, std::string& buffer, pugi::xml_document& m
                 result.description());
     }
     if (!NestingWithinLimit(main)) ThrowTooDeep(package.Name(), kMainPart);
+    UseCanonicalPrefixes(main);
 }
 
 }  // namespace
@@ -345,13 +358,26 @@ void DocxDocument::KeepFragmentAfterMainTable(State& state, std::string_view xml
     const std::size_t end = std::min(story.TableEnd(main), xml.size());
     state.FragmentTable = main;
     state.FragmentAfter = std::string(xml.substr(end, kFragmentBytes));
+    state.FragmentNamespaces = RootNamespaceDeclarations(xml);
 }
 
 std::vector<std::string> DocxDocument::ParagraphsAfterTable(int tableIndex) {
     std::string fragment;
+    std::string declarations;
     if (state_->Compact && tableIndex == state_->FragmentTable) {
         fragment = state_->FragmentAfter;
+        declarations = state_->FragmentNamespaces;
     } else {
+        for (pugi::xml_attribute attribute : state_->Main.document_element().attributes()) {
+            const std::string_view name = attribute.name();
+            if (name != "xmlns" && !name.starts_with("xmlns:")) continue;
+            std::ostringstream out;
+            pugi::xml_document holder;
+            holder.append_child("a").append_attribute(attribute.name()) = attribute.value();
+            holder.first_child().print(out, "", pugi::format_raw);
+            const std::string tag = out.str();  // <a xmlns:w="..."/>
+            declarations += tag.substr(2, tag.size() - 4);
+        }
         for (pugi::xml_node next = TableAt(tableIndex).next_sibling();
              next && fragment.size() < kFragmentBytes; next = next.next_sibling()) {
             if (next.type() != pugi::node_element) continue;
@@ -360,7 +386,7 @@ std::vector<std::string> DocxDocument::ParagraphsAfterTable(int tableIndex) {
             fragment += out.str();
         }
     }
-    std::vector<std::string> texts = LeadingParagraphTexts(fragment, kParagraphsAfterTable);
+    std::vector<std::string> texts = LeadingParagraphTexts(fragment, declarations, kParagraphsAfterTable);
     for (std::string& t : texts) t = text::Utf8ToCp1251(t);
     return texts;
 }
@@ -368,7 +394,7 @@ std::vector<std::string> DocxDocument::ParagraphsAfterTable(int tableIndex) {
 void DocxDocument::SaveCopyWithComments(const std::string& path, const CommentSet& comments) {
     if (!IsDocxPath(path)) throw Error(std::string(messages::kSaveOnlyDocx), path);
     Package copy = Package::FromBytes(state_->Package.ToBytes(), state_->Package.Name());
-    if (documentEdited_) copy.SetBytes(kMainPart, SerializePart(state_->Main));
+    if (documentEdited_ || mainFromTree_) copy.SetBytes(kMainPart, SerializePart(state_->Main));
     AddComments(copy, comments);
     copy.Save(path);
 }
@@ -392,6 +418,7 @@ std::unique_ptr<DocxDocument::State> DocxDocument::BuildState(Package package, M
     {
         // The part's bytes are inflated again from the package if the DOM is needed later.
         std::string xml = state->Package.TakeBytes(kMainPart);
+        RefuseOversizedTree(xml, state->Package.Name(), kMainPart);
         state->Compact = ReadCompactStory(xml, state->StyleSheet, state->ListNumbering, stop);
         if (state->Compact) KeepFragmentAfterMainTable(*state, xml);
     }

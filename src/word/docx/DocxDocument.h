@@ -127,6 +127,7 @@ class DocxDocument final : public word::Document {
     std::optional<DiskStamp> stamp_;  // set when the document mirrors a file on disk
     bool saved_ = true;
     bool documentEdited_ = false;
+    bool mainFromTree_ = false;  // the package's bytes of the main story are stale: the tree holds it
     bool stylesEdited_ = false;
     bool numberingEdited_ = false;
     int numberedList_ = 0;

@@ -163,12 +163,21 @@ bool Package::Modified() const {
                        [](const Impl::Part& p) { return p.Changed || !p.Source; });
 }
 
-std::string Package::ToBytes() const {
-    if (!Modified()) return impl_->Source;
+std::string Package::ToBytes(const std::vector<StreamedPart>& streamed) const {
+    if (!Modified() && streamed.empty()) return impl_->Source;
     std::vector<zip::OutEntry> entries;
     entries.reserve(impl_->Parts.size());
-    for (const Impl::Part& part : impl_->Parts)
-        entries.push_back(zip::OutEntry{part.Name, &part.Bytes, part.Source, part.Changed});
+    for (const Impl::Part& part : impl_->Parts) {
+        zip::OutEntry entry{part.Name, &part.Bytes, part.Source, part.Changed};
+        for (const StreamedPart& stream : streamed) {
+            if (PartKey(stream.Name) != PartKey(part.Name)) continue;
+            entry.Data = nullptr;
+            entry.Changed = true;
+            entry.Writer = stream.Writer;
+            entry.SizeHint = stream.SizeHint;
+        }
+        entries.push_back(entry);
+    }
     try {
         return zip::Write(impl_->Source, entries);
     } catch (const word::Error& error) {
@@ -176,8 +185,8 @@ std::string Package::ToBytes() const {
     }
 }
 
-void Package::Save(const std::string& path) const {
-    ooxml::fs::WriteFileAtomically(path, ToBytes());
+void Package::Save(const std::string& path, const std::vector<StreamedPart>& streamed) const {
+    ooxml::fs::WriteFileAtomically(path, ToBytes(streamed));
 }
 
 Package PackageFromParts(ooxml::DocxParts parts, const std::string& displayName) {

@@ -57,10 +57,19 @@ class Package {
     std::vector<std::string> PartNames() const;
     bool Modified() const;
 
+    // A part written from `Writer` when the package is saved, instead of its bytes (a large part
+    // edited as a tree, written without a copy); `SizeHint` is about how large it is.
+    struct StreamedPart {
+        std::string_view Name;
+        ooxml::PartWriter* Writer = nullptr;
+        std::size_t SizeHint = 0;
+    };
+
     // Writes the package to a temporary file in the target's folder, then renames it over the target.
     // Throws word::Error (e.g. a read-only folder or target) and leaves the target untouched on failure.
-    void Save(const std::string& path) const;
-    std::string ToBytes() const;
+    // The parts in `streamed` (which must exist) are written from their writers.
+    void Save(const std::string& path, const std::vector<StreamedPart>& streamed = {}) const;
+    std::string ToBytes(const std::vector<StreamedPart>& streamed = {}) const;
 
   private:
     struct Impl;

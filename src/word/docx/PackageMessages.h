@@ -32,6 +32,10 @@ inline constexpr std::string_view kConversionTimedOutPrefix =
     "LibreOffice не успел преобразовать документ в формат .docx (предел "_cp;
 inline constexpr std::string_view kConversionTimedOutSuffix = " с): "_cp;
 
+// %1 the part, %2 the limit in millions, %3 the file.
+inline constexpr std::string_view kTooManyNodes =
+    "Документ слишком велик: в части %1 больше %2 млн элементов, атрибутов и текстов XML; такой файл не проверяется: %3"_cp;
+
 inline constexpr std::string_view kOpenInterrupted = "Открытие документа прервано: "_cp;
 
 // "... deeper than N levels: " + file name

@@ -38,7 +38,7 @@ void Reader::Unsupported() {
 }
 
 bool Reader::Read(std::string_view xml, const std::atomic<bool>* stop) {
-    parser_ = XML_ParserCreate(nullptr);
+    parser_ = XML_ParserCreateNS(nullptr, namespaces::kExpatSeparator);
     if (!parser_) return false;
     XML_SetUserData(parser_, this);
     XML_SetElementHandler(parser_, OnStart, OnEnd);
@@ -67,7 +67,7 @@ bool Reader::Read(std::string_view xml, const std::atomic<bool>* stop) {
 }
 
 // An element opens: what it is to each walk of the DOM path, derived from its parent.
-void Reader::Start(const char* qname, const char** attrs) {
+void Reader::Start(const char* name, const char** attrs) {
     if (failed_) return;
     // Too deep for the DOM path's walks: the DOM path refuses the document with its message.
     if (frames_.size() + static_cast<std::size_t>(skipped_) > static_cast<std::size_t>(kMaxXmlNesting))
@@ -86,7 +86,7 @@ void Reader::Start(const char* qname, const char** attrs) {
     if (parent.Elements < 255) ++parent.Elements;
 
     Frame& child = frames_.emplace_back();
-    child.Name = stream::Classify(qname);
+    child.Name = stream::Classify(name);
     child.Table = parent.Table;
     child.Run = parent.Run;
     child.Nested = parent.Nested;

@@ -1,11 +1,12 @@
 #include "word/docx/StreamNames.h"
 
-#include <array>
-#include <cstddef>
 #include "word/docx/InlineVocabulary.h"
+#include "word/docx/KnownNamespaces.h"
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
+#include <string>
 
 namespace tabulex::word::docx::stream {
 namespace {
@@ -115,34 +116,62 @@ Name ClassifyW(const char* local) {
     return Name::OtherW;
 }
 
+// A name of the namespace whose usual prefix is `prefix`, Transitional first: its local part, or null.
+template <std::size_t N>
+const char* LocalIn(const char* name, const std::array<std::string_view, N>& uris) {
+    for (std::string_view uri : uris)
+        if (const char* local = namespaces::LocalIn(name, uri)) return local;
+    return nullptr;
+}
+
+template <std::size_t N>
+std::array<std::string_view, N> UrisOf(std::string_view prefix) {
+    std::array<std::string_view, N> uris{};
+    std::size_t n = 0;
+    for (const namespaces::KnownNamespace& known : namespaces::kKnown)
+        if (known.Prefix == prefix && n < N) uris[n++] = known.Uri;
+    return uris;
+}
+
 }  // namespace
 
-Name Classify(const char* q) {
-    if (q[0] == 'w' && q[1] == ':' && q[2] != '\0') return ClassifyW(q + 2);
-    if (q[0] == 'm' && q[1] == 'c' && q[2] == ':') {
-        const char* local = q + 3;
+Name Classify(const char* name) {
+    static const auto kWord = UrisOf<2>("w"), kMath = UrisOf<2>("m"), kDrawing = UrisOf<2>("wp");
+    static const auto kCompatibility = UrisOf<1>("mc"), kVml = UrisOf<1>("v");
+    if (const char* local = LocalIn(name, kWord); local && local[0] != '\0') return ClassifyW(local);
+    if (const char* local = LocalIn(name, kCompatibility)) {
         if (Is(local, "AlternateContent")) return Name::AlternateContent;
         if (Is(local, "Choice")) return Name::Choice;
         if (Is(local, "Fallback")) return Name::Fallback;
         return Name::Other;
     }
-    if (q[0] == 'm' && q[1] == ':') {
-        const char* local = q + 2;
+    if (const char* local = LocalIn(name, kMath)) {
         if (Is(local, "t")) return Name::MathT;
         if (Is(local, "oMath")) return Name::OMath;
         if (Is(local, "oMathPara")) return Name::OMathPara;
         return Name::Other;
     }
-    if (q[0] == 'v' && q[1] == ':') return Is(q + 2, "shapetype") ? Name::Other : Name::VmlShape;
-    if (Is(q, "wp:inline")) return Name::WpInline;
+    if (const char* local = LocalIn(name, kVml)) return Is(local, "shapetype") ? Name::Other : Name::VmlShape;
+    if (const char* local = LocalIn(name, kDrawing))
+        return Is(local, "inline") ? Name::WpInline : Name::Other;
     return Name::Other;
+}
+
+Name ClassifyQualified(std::string_view qualifiedName) {
+    const std::size_t colon = qualifiedName.find(':');
+    if (colon == std::string_view::npos) return Name::Other;
+    std::string expanded(UrisOf<1>(qualifiedName.substr(0, colon))[0]);
+    expanded += namespaces::kExpatSeparator;
+    expanded += qualifiedName.substr(colon + 1);
+    return Classify(expanded.c_str());
 }
 
 const InlineMeaning& MeaningOf(Name name) {
     static const auto kMeanings = [] {
         std::array<InlineMeaning, static_cast<std::size_t>(Name::VmlShape) + 1> meanings{};
         for (const vocabulary::InlineEntry& entry : vocabulary::kInlineVocabulary) {
-            InlineMeaning& meaning = meanings[static_cast<std::size_t>(Classify(entry.QualifiedName))];
+            InlineMeaning& meaning =
+                meanings[static_cast<std::size_t>(ClassifyQualified(entry.QualifiedName))];
             meaning.Transparent = entry.Kind == vocabulary::InlineKind::Transparent;
             meaning.Text = entry.Text;
         }

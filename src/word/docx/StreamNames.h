@@ -1,7 +1,7 @@
 #pragma once
 
-// The element names the streaming reader of the main story acts on, recognised from their
-// qualified names as Word writes them (w:, wp:, v:, mc:, m:), as the DOM path matches them.
+// The element names the streaming reader of the main story acts on, recognised by namespace from
+// expat's expanded names ("URI local", KnownNamespaces.h), whatever prefix the document uses.
 
 #include <cstdint>
 #include <string_view>
@@ -76,7 +76,9 @@ enum class Name : std::uint8_t {
     VmlShape,  // a v: element other than v:shapetype
 };
 
-Name Classify(const char* qualifiedName);
+Name Classify(const char* expandedName);
+// The same for a name as Word writes it ("w:tbl").
+Name ClassifyQualified(std::string_view qualifiedName);
 
 // What an element means inside a paragraph, from the vocabulary both readers share
 // (InlineVocabulary.h): an inline container whose runs the paragraph shows, or a run element that

@@ -8,6 +8,7 @@
 // paragraph gives its row and cell when it ends: list number, bold, keep-with-next).
 
 #include "word/docx/CompactStory.h"
+#include "word/docx/KnownNamespaces.h"
 #include "word/docx/ListNumbering.h"
 #include "word/docx/StreamFrame.h"
 #include "word/docx/StreamRangeState.h"
@@ -23,9 +24,11 @@
 
 namespace tabulex::word::docx::stream {
 
-inline const char* Attribute(const char** attrs, const char* name) {
+// The value of the attribute named as Word writes it ("w:val"), or null; expat gives names by
+// namespace (KnownNamespaces.h).
+inline const char* Attribute(const char** attrs, std::string_view qualifiedName) {
     for (; *attrs; attrs += 2)
-        if (std::strcmp(attrs[0], name) == 0) return attrs[1];
+        if (namespaces::IsExpandedName(attrs[0], qualifiedName)) return attrs[1];
     return nullptr;
 }
 
@@ -57,7 +60,7 @@ class Reader {
     static void XMLCALL OnDoctype(void* self, const XML_Char*, const XML_Char*, const XML_Char*, int);
 
     void Unsupported();
-    void Start(const char* qname, const char** attrs);
+    void Start(const char* name, const char** attrs);
     void End();
 
     // Text segments (StreamSegments.cpp).

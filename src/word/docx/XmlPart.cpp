@@ -2,8 +2,10 @@
 
 #include "ooxml/FileSystem.h"
 #include "word/Error.h"
+#include "word/docx/CanonicalPrefixes.h"
 #include "word/docx/NestingLimit.h"
 #include "word/docx/PackageMessages.h"
+#include "word/docx/TreeSizeLimit.h"
 
 #include <algorithm>
 
@@ -37,6 +39,12 @@ class StringWriter : public pugi::xml_writer {
     std::string& out_;
 };
 
+// Containers this near the root (the document, its root element, the body, a table and the
+// content controls around it) are opened child by child; anything deeper, a row or a paragraph, is
+// written whole.
+constexpr std::size_t kOpenedLevels = 6;
+constexpr std::size_t kPieceBytes = 1 << 18;
+
 std::string Position(std::string_view bytes, std::ptrdiff_t offset) {
     auto end = static_cast<std::size_t>(std::max<std::ptrdiff_t>(0, offset));
     std::string_view before = bytes.substr(0, end);
@@ -53,6 +61,7 @@ pugi::xml_document ParsePart(const Package& package, std::string_view partName) 
     pugi::xml_document document;
     if (!package.Has(partName)) return document;
     const std::string& bytes = package.Bytes(partName);
+    RefuseOversizedTree(bytes, package.Name(), partName);
     pugi::xml_parse_result result =
         document.load_buffer(bytes.data(), bytes.size(), kParseFlags, pugi::encoding_auto);
     if (!result) {
@@ -62,7 +71,50 @@ pugi::xml_document ParsePart(const Package& package, std::string_view partName) 
                               result.description());
     }
     if (!NestingWithinLimit(document)) ThrowTooDeep(package.Name(), partName);
+    UseCanonicalPrefixes(document);
     return document;
+}
+
+XmlPartWriter::XmlPartWriter(const pugi::xml_document& document) {
+    open_.push_back(Open{document, document.first_child()});
+}
+
+// pugixml writes an element with children as its start tag, the children and its end tag; the start
+// tag is that of a copy without children, cut before its end tag.
+void XmlPartWriter::AppendStartTag(std::string& out, pugi::xml_node element) {
+    scratch_.reset();
+    pugi::xml_node copy = scratch_.append_child(element.name());
+    for (pugi::xml_attribute attribute : element.attributes())
+        copy.append_attribute(attribute.name()) = attribute.value();
+    StringWriter writer(out);
+    copy.print(writer, "", kFormatFlags | pugi::format_no_empty_element_tags, pugi::encoding_utf8);
+    out.resize(out.size() - (std::char_traits<char>::length(element.name()) + 3));  // "</name>"
+}
+
+bool XmlPartWriter::Next(std::string& out) {
+    const std::size_t limit = out.size() + kPieceBytes;
+    StringWriter writer(out);
+    while (!open_.empty() && out.size() < limit) {
+        Open& top = open_.back();
+        if (!top.NextChild) {
+            if (top.Node.type() == pugi::node_element) {
+                out += "</";
+                out += top.Node.name();
+                out += '>';
+            }
+            open_.pop_back();
+            continue;
+        }
+        const pugi::xml_node child = top.NextChild;
+        top.NextChild = child.next_sibling();
+        if (child.type() == pugi::node_element && child.first_child() && open_.size() < kOpenedLevels) {
+            AppendStartTag(out, child);
+            open_.push_back(Open{child, child.first_child()});
+        } else {
+            child.print(writer, "", kFormatFlags, pugi::encoding_utf8);
+        }
+    }
+    return !open_.empty();
 }
 
 pugi::xml_node StartPart(pugi::xml_document& document, const char* rootName, const char* namespaceAttribute,

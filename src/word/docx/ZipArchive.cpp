@@ -1,5 +1,6 @@
 #include "word/docx/ZipArchive.h"
 
+#include "ooxml/PartSource.h"
 #include "text/Cp1251.h"
 #include "word/Error.h"
 #include "word/docx/PackageMessages.h"
@@ -24,12 +25,16 @@ constexpr zip_uint32_t kDeflateLevel = 6;
 constexpr zip_uint32_t kLargePartLevel = 3;
 constexpr std::size_t kLargePart = 8u << 20;
 
-zip_uint32_t DeflateLevel(const std::string& data) {
-    return data.size() > kLargePart ? kLargePartLevel : kDeflateLevel;
+std::size_t SizeOf(const OutEntry& entry) {
+    return entry.Writer ? entry.SizeHint : entry.Data->size();
+}
+
+zip_uint32_t DeflateLevel(const OutEntry& entry) {
+    return SizeOf(entry) > kLargePart ? kLargePartLevel : kDeflateLevel;
 }
 
 bool IsLargeReplacement(const OutEntry& entry) {
-    return entry.Source && entry.Changed && entry.Data->size() > kLargePart;
+    return entry.Source && entry.Changed && SizeOf(entry) > kLargePart;
 }
 
 constexpr std::string_view kZipMagic = "PK\x03\x04";
@@ -164,36 +169,45 @@ using SourcePtr = std::unique_ptr<zip_source_t, SourceFreer>;
     throw word::Error(std::string(messages::kSaveFailed), Describe(what, error));
 }
 
-zip_source_t* BufferSource(zip_t* archive, const std::string& data) {
-    zip_source_t* source = zip_source_buffer(archive, data.data(), data.size(), 0);
+// The entry's bytes: its data, or its writer read through `streams` (kept until the archive is closed).
+zip_source_t* EntrySource(zip_t* archive, const OutEntry& entry,
+                          std::vector<std::unique_ptr<ooxml::PartSource>>& streams) {
+    zip_source_t* source = nullptr;
+    if (entry.Writer) {
+        streams.push_back(std::make_unique<ooxml::PartSource>(*entry.Writer, entry.SizeHint));
+        source = streams.back()->Create(archive);
+    } else {
+        source = zip_source_buffer(archive, entry.Data->data(), entry.Data->size(), 0);
+    }
     if (!source) WriteFailed("zip_source_buffer", zip_get_error(archive));
     return source;
 }
 
-void ReplaceEntry(zip_t* archive, const OutEntry& entry) {
+void ReplaceEntry(zip_t* archive, const OutEntry& entry,
+                  std::vector<std::unique_ptr<ooxml::PartSource>>& streams) {
     zip_uint64_t index = *entry.Source;
     zip_stat_t st;
     zip_stat_init(&st);
     zip_stat_index(archive, index, ZIP_FL_UNCHANGED, &st);
-    zip_source_t* source = BufferSource(archive, *entry.Data);
+    zip_source_t* source = EntrySource(archive, entry, streams);
     if (zip_file_replace(archive, index, source, 0) != 0) {
         zip_source_free(source);
         WriteFailed("zip_file_replace", zip_get_error(archive));
     }
-    zip_set_file_compression(archive, index, ZIP_CM_DEFLATE, DeflateLevel(*entry.Data));
+    zip_set_file_compression(archive, index, ZIP_CM_DEFLATE, DeflateLevel(entry));
     if (st.valid & ZIP_STAT_MTIME) zip_file_set_mtime(archive, index, st.mtime, 0);
 }
 
-void AddEntry(zip_t* archive, const OutEntry& entry) {
-    zip_source_t* source = BufferSource(archive, *entry.Data);
+void AddEntry(zip_t* archive, const OutEntry& entry,
+              std::vector<std::unique_ptr<ooxml::PartSource>>& streams) {
+    zip_source_t* source = EntrySource(archive, entry, streams);
     std::string name(entry.Name);
     zip_int64_t index = zip_file_add(archive, name.c_str(), source, ZIP_FL_ENC_UTF_8 | ZIP_FL_OVERWRITE);
     if (index < 0) {
         zip_source_free(source);
         WriteFailed("zip_file_add", zip_get_error(archive));
     }
-    zip_set_file_compression(archive, static_cast<zip_uint64_t>(index), ZIP_CM_DEFLATE,
-                             DeflateLevel(*entry.Data));
+    zip_set_file_compression(archive, static_cast<zip_uint64_t>(index), ZIP_CM_DEFLATE, DeflateLevel(entry));
 }
 
 std::string ReadBack(zip_source_t* source) {
@@ -274,6 +288,7 @@ std::string Write(std::string_view source, const std::vector<OutEntry>& entries)
         zip_open_from_source(buffer.get(), source.empty() ? ZIP_CREATE | ZIP_TRUNCATE : 0, &error);
     if (!archive) WriteFailed("zip_open_from_source", &error);
     zip_source_keep(buffer.get());  // the archive's close writes into the buffer, read back below
+    std::vector<std::unique_ptr<ooxml::PartSource>> streams;  // outlive the archive, whose sources read them
     ArchivePtr guard(archive);
 
     std::vector<bool> kept(
@@ -284,15 +299,18 @@ std::string Write(std::string_view source, const std::vector<OutEntry>& entries)
         if (IsLargeReplacement(entry)) {
             if (zip_delete(archive, *entry.Source) != 0) WriteFailed("zip_delete", zip_get_error(archive));
         } else if (entry.Changed) {
-            ReplaceEntry(archive, entry);
+            ReplaceEntry(archive, entry, streams);
         }
     }
     for (std::size_t i = 0; i < kept.size(); ++i)
         if (!kept[i] && zip_delete(archive, i) != 0) WriteFailed("zip_delete", zip_get_error(archive));
     for (const OutEntry& entry : entries)
-        if (!entry.Source || IsLargeReplacement(entry)) AddEntry(archive, entry);
+        if (!entry.Source || IsLargeReplacement(entry)) AddEntry(archive, entry, streams);
 
-    if (zip_close(archive) != 0) WriteFailed("zip_close", zip_get_error(archive));
+    if (zip_close(archive) != 0) {
+        for (const auto& stream : streams) stream->RethrowFailure();
+        WriteFailed("zip_close", zip_get_error(archive));
+    }
     guard.release();
     return ReadBack(buffer.get());
 }

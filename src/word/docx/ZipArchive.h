@@ -41,11 +41,16 @@ struct OutEntry {
     const std::string* Data = nullptr;    // uncompressed bytes
     std::optional<std::uint64_t> Source;  // index in the source archive, if the entry comes from it
     bool Changed = false;                 // a source entry whose bytes were replaced
+    // Instead of Data: the bytes written piece by piece while the archive is written, and about how
+    // many there will be.
+    ooxml::PartWriter* Writer = nullptr;
+    std::size_t SizeHint = 0;
 };
 
 // Writes an archive: the source archive (may be empty) with its entries not listed removed, changed
 // entries deflated anew and new entries (no source index) appended in the given order. Unchanged
-// entries are copied with their original compressed data.
+// entries are copied with their original compressed data. What an entry's Writer throws reaches the
+// caller.
 std::string Write(std::string_view source, const std::vector<OutEntry>& entries);
 
 }  // namespace tabulex::word::docx::zip
