@@ -47,7 +47,10 @@ LibreOffice when it is installed. This package holds the command line
 program `tabulex` and a sample inventory.")
 
 set(CPACK_DEBIAN_GUI_PACKAGE_NAME tabulex-gui)
-set(CPACK_DEBIAN_GUI_PACKAGE_RECOMMENDS "tabulex (= ${PROJECT_VERSION}-${TABULEX_PACKAGE_RELEASE})")
+# xdg-utils opens the report and the documents in the desktop's programs; Qt's own Russian texts
+# (file dialogs, context menus) come with the translations.
+set(CPACK_DEBIAN_GUI_PACKAGE_RECOMMENDS
+    "tabulex (= ${PROJECT_VERSION}-${TABULEX_PACKAGE_RELEASE}), xdg-utils, qt6-translations-l10n")
 set(CPACK_COMPONENT_GUI_DESCRIPTION
     "window for checking archival inventories
 Tabulex checks archival inventories (lists of the cases of a fund) kept as

@@ -8,10 +8,11 @@ help2man file qt6-base-dev qt6-translations-l10n"
 if [ "${1:-}" = "--test" ]; then
     # the test suite also converts documents with LibreOffice and compares with other readers,
     # installs the Debian package into a clean Debian root and lints it, takes screenshots of the
-    # window under a virtual X server, builds with clang and builds the fuzzers (libFuzzer)
+    # window under a virtual X server with a window manager, builds with clang, checks the naming
+    # style with clang-tidy and builds the fuzzers (libFuzzer)
     PACKAGES="$PACKAGES libreoffice-writer-nogui python3-docx pandoc time \
-debootstrap debian-archive-keyring lintian desktop-file-utils appstream bash-completion xvfb xauth \
-clang-14 libclang-rt-14-dev"
+debootstrap debian-archive-keyring lintian desktop-file-utils appstream bash-completion xvfb xauth openbox \
+clang-14 libclang-rt-14-dev clang-tidy"
 fi
 missing=""
 for p in $PACKAGES; do

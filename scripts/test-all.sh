@@ -1,16 +1,15 @@
 #!/bin/sh
 # Installs, builds and runs every test: the warning-free build with its tests (the window's on the
-# offscreen platform and under Xvfb), the Windows build with its tests under Wine, the Debian
-# package installed into a clean Debian 12 root, then the core tests again under AddressSanitizer
-# and UndefinedBehaviorSanitizer, a build with clang, then the fuzzers (every corpus file replayed, each target run for a short time).
+# offscreen platform and under Xvfb), the Debian package installed into a clean Debian 12 root,
+# then the core tests again under AddressSanitizer and UndefinedBehaviorSanitizer, a build with
+# clang, then the fuzzers (every corpus file replayed, each target run for a short time).
 set -eu
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh --test
 scripts/build.sh
 (cd build && ctest --output-on-failure -j"$(nproc)")
-# The Windows build: cross-built with MinGW-w64, its tests run under Wine, its installer installed
-# and removed under Wine, its reports and repaired documents compared with the Linux build's.
-sh scripts/build-windows.sh --compare-with build/bin/tabulex
+# the naming style of .clang-tidy, on the window's sources
+sh scripts/check-names.sh src/app
 # the Debian package: linted, installed into a clean Debian 12 root and run there
 sh tests/package/install-test.sh
 cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DTABULEX_SANITIZE=ON -DTABULEX_WERROR=ON \

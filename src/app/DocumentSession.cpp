@@ -35,10 +35,32 @@ word::Document* DocumentSession::Active() {
     return application_->HasActiveDocument() ? &application_->ActiveDocument() : nullptr;
 }
 
-word::Document& DocumentSession::Open(const QString& path) {
-    word::Document& document = application_->Documents().Open(path.toStdString());
+word::Document& DocumentSession::Open(const QString& path, const std::atomic<bool>* stop) {
+    word::OpenOptions options;
+    options.Stop = stop;
+    word::Document& document = application_->Documents().Open(path.toStdString(), options);
     if (!diskTimes_.count(&document)) Remember(document);
+    emit Changed();
     return document;
+}
+
+std::vector<OpenDocumentEntry> DocumentSession::Entries() {
+    std::vector<OpenDocumentEntry> entries;
+    word::Document* active = Active();
+    word::Documents& documents = application_->Documents();
+    for (int index = 1; index <= documents.Count(); ++index) {
+        word::Document& document = documents.Item(index);
+        entries.push_back({QFileInfo(PathOf(document)).fileName(), PathOf(document), &document == active,
+                           !document.Saved()});
+    }
+    return entries;
+}
+
+void DocumentSession::Activate(int index) {
+    word::Documents& documents = application_->Documents();
+    if (index < 0 || index >= documents.Count()) return;
+    application_->Activate(documents.Item(index + 1));
+    emit Changed();
 }
 
 QDateTime DocumentSession::DiskTime(const word::Document& document) const {
@@ -64,6 +86,7 @@ bool DocumentSession::CloseAsking(word::Document& document) {
     }
     diskTimes_.erase(&document);
     application_->Documents().Close(document, word::kDoNotSaveChanges);
+    emit Changed();
     return true;
 }
 
@@ -94,6 +117,7 @@ bool DocumentSession::SaveAs(word::Document& document) {
     if (!path) return false;
     document.SaveAs(path->toStdString());
     Remember(document);
+    emit Changed();
     return true;
 }
 
@@ -105,13 +129,14 @@ void DocumentSession::CloseReportDocuments(bool discard) {
         if (discard) {
             diskTimes_.erase(&document);
             documents.Close(document, word::kDoNotSaveChanges);
+            emit Changed();
         } else {
             CloseAsking(document);
         }
     }
 }
 
-void DocumentSession::RefreshChangedOnDisk() {
+bool DocumentSession::RefreshChangedOnDisk() {
     word::Documents& documents = application_->Documents();
     documents.RefreshChangedOnDisk();
     for (int index = documents.Count(); index >= 1; --index) {
@@ -123,12 +148,14 @@ void DocumentSession::RefreshChangedOnDisk() {
         if (document.Saved()) continue;  // the host has read it again
         const Answer answer = dialogs_.AskYesNoCancel(
             msg::kChangedOnDiskTitle, QuestionText(msg::kChangedOnDisk1, document, msg::kChangedOnDisk2));
-        if (answer != Answer::Yes) continue;
+        if (answer == Answer::Cancel) return false;
+        if (answer == Answer::No) continue;
         const QString path = PathOf(document);
         diskTimes_.erase(&document);
         documents.Close(document, word::kDoNotSaveChanges);
         Open(path);
     }
+    return true;
 }
 
 }  // namespace tabulex::app

@@ -7,16 +7,29 @@
 #include "word/WordModel.h"
 
 #include <QDateTime>
+#include <QObject>
 #include <QString>
+
+#include <atomic>
 
 #include <map>
 #include <memory>
+#include <vector>
 
 namespace tabulex::app {
 
 class UserDialogs;
 
-class DocumentSession {
+// What the window shows of one open document.
+struct OpenDocumentEntry {
+    QString Name;
+    QString Path;
+    bool Active = false;
+    bool Modified = false;
+};
+
+class DocumentSession : public QObject {
+    Q_OBJECT
   public:
     DocumentSession(std::unique_ptr<word::Application> application, UserDialogs& dialogs);
 
@@ -24,8 +37,13 @@ class DocumentSession {
     int Count() const;
     // The active document, or null when none is open.
     word::Document* Active();
-    // Opens a file (or activates it when it is open); throws word::Error.
-    word::Document& Open(const QString& path);
+    // Opens a file (or activates it when it is open); throws word::Error. `stop`, when set while
+    // the file is read, ends the opening with an Error. May run on a worker thread.
+    word::Document& Open(const QString& path, const std::atomic<bool>* stop = nullptr);
+    // The open documents in the order they were opened.
+    std::vector<OpenDocumentEntry> Entries();
+    // Makes the document at `index` (0-based, as Entries lists it) the active one.
+    void Activate(int index);
     // Closes the active document, asking first when it has unsaved changes; false when the user
     // kept it open or none was open.
     bool CloseActive();
@@ -36,8 +54,12 @@ class DocumentSession {
     // Closes every document named "Tabulex_Report.txt": without saving when `discard`, else asking.
     void CloseReportDocuments(bool discard);
     // Re-reads documents changed on disk: an unmodified one silently, a modified one only when the
-    // user says so. Called before every command.
-    void RefreshChangedOnDisk();
+    // user says so. Called before every command; false when the user cancelled the command.
+    bool RefreshChangedOnDisk();
+
+  signals:
+    // A document was opened, closed, activated or saved under another name (from any thread).
+    void Changed();
 
   private:
     QDateTime DiskTime(const word::Document& document) const;

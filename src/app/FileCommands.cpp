@@ -3,112 +3,128 @@
 #include "app/AppTexts.h"
 #include "app/CheckController.h"
 #include "app/DesktopShell.h"
-#include "app/DocumentChoice.h"
+#include "app/DocumentChooser.h"
+#include "app/DocumentOpener.h"
 #include "app/DocumentSession.h"
+#include "app/MainMenu.h"
 #include "app/MainPage.h"
-#include "app/MainWindow.h"
 #include "app/QtText.h"
 #include "app/ReportViewer.h"
-#include "app/SettingsPage.h"
-#include "app/StatusCaption.h"
 #include "app/UserDialogs.h"
 #include "app/WindowOptions.h"
+#include "text/TextHelpers.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QCheckBox>
+#include <QDir>
 #include <QFileInfo>
 #include <QMenu>
 #include <QPushButton>
 
 namespace tabulex::app {
+namespace {
 
-FileCommands::FileCommands(MainWindow& window) : QObject(&window), window_(window) {
-    const MainMenu& m = window.Menu();
-    connect(m.mmOpen, &QAction::triggered, this, &FileCommands::Open);
-    connect(m.mmOpenLast, &QAction::triggered, this, &FileCommands::OpenLast);
-    connect(m.mmClose, &QAction::triggered, this, &FileCommands::Close);
-    connect(m.mmSave, &QAction::triggered, this, &FileCommands::Save);
-    connect(m.mmSaveAs, &QAction::triggered, this, &FileCommands::SaveAs);
-    connect(m.N1, &QAction::triggered, this, &FileCommands::Browse);
-    connect(m.N7, &QAction::triggered, this, &FileCommands::OpenLast);
-    connect(m.N3, &QAction::triggered, this, &FileCommands::OpenNamed);
-    connect(m.N2, &QAction::triggered, this, &FileCommands::OpenFolder);
-    connect(m.N4, &QAction::triggered, this, &FileCommands::CloseReport);
-    connect(m.pmWord, &QAction::triggered, this, &FileCommands::RunWord);
-    connect(m.pmOpenRep, &QAction::triggered, this, &FileCommands::OpenReport);
-    connect(m.pmCloseRep, &QAction::triggered, this, &FileCommands::CloseReport);
+// Right mouse button on `button` shows `menu`.
+void AttachPopup(QPushButton* button, QMenu* menu, QObject* context) {
+    button->setContextMenuPolicy(Qt::CustomContextMenu);
+    QObject::connect(button, &QWidget::customContextMenuRequested, context,
+                     [button, menu](const QPoint& at) { menu->popup(button->mapToGlobal(at)); });
+}
 
-    QPushButton* browse = window.Page()->btBrowse;
+}  // namespace
+
+FileCommands::FileCommands(const CommandServices& services, DocumentOpener& opener, MainPage& fileChoice,
+                           const CheckController& checks, std::function<ReportViewer&()> viewer,
+                           QWidget* window)
+    : QObject(window),
+      services_(services),
+      opener_(opener),
+      fileChoice_(fileChoice),
+      checks_(checks),
+      viewer_(std::move(viewer)),
+      window_(window) {}
+
+void FileCommands::Connect(const MainMenu& m, QPushButton* browse, QPushButton* editor) {
+    connect(m.OpenAction, &QAction::triggered, this, &FileCommands::Open);
+    connect(m.OpenLastAction, &QAction::triggered, this, &FileCommands::OpenLast);
+    connect(m.CloseAction, &QAction::triggered, this, &FileCommands::Close);
+    connect(m.SaveAction, &QAction::triggered, this, &FileCommands::Save);
+    connect(m.SaveAsAction, &QAction::triggered, this, &FileCommands::SaveAs);
+    connect(m.OpenReportAction, &QAction::triggered, this, &FileCommands::OpenReport);
+    connect(m.BrowseAction, &QAction::triggered, this, &FileCommands::Browse);
+    connect(m.BrowseOpenLastAction, &QAction::triggered, this, &FileCommands::OpenLast);
+    connect(m.OpenNamedAction, &QAction::triggered, this, &FileCommands::OpenNamed);
+    connect(m.OpenFolderAction, &QAction::triggered, this, &FileCommands::OpenFolder);
+    connect(m.BrowseCloseReportAction, &QAction::triggered, this, &FileCommands::CloseReport);
+    connect(m.OpenInEditorAction, &QAction::triggered, this, &FileCommands::RunWord);
+    connect(m.ViewReportAction, &QAction::triggered, this, &FileCommands::OpenReport);
+    connect(m.CloseReportAction, &QAction::triggered, this, &FileCommands::CloseReport);
     connect(browse, &QPushButton::clicked, this, &FileCommands::Browse);
-    browse->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(browse, &QWidget::customContextMenuRequested, this,
-            [browse, menu = m.pmOpisBrowse](const QPoint& at) { menu->popup(browse->mapToGlobal(at)); });
-    QPushButton* word = window.btRunWord;
-    connect(word, &QPushButton::clicked, this, &FileCommands::RunWord);
-    word->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(word, &QWidget::customContextMenuRequested, this,
-            [word, menu = m.popWord](const QPoint& at) { menu->popup(word->mapToGlobal(at)); });
+    AttachPopup(browse, m.BrowseMenu, this);
+    connect(editor, &QPushButton::clicked, this, &FileCommands::RunWord);
+    AttachPopup(editor, m.EditorMenu, this);
 }
 
 template <typename Command>
 void FileCommands::Guarded(Command command) {
     try {
-        window_.Documents().RefreshChangedOnDisk();
+        if (!services_.Documents.RefreshChangedOnDisk()) return;
         command();
     } catch (const word::Error& error) {
-        window_.ShowMessageText(error.Message());
+        services_.Status.ShowMessageText(error.Message());
     }
 }
 
 void FileCommands::Open() {
-    const std::optional<QString> path = window_.Dialogs().ChooseFileToOpen();
+    const std::optional<QString> path = services_.Dialogs.ChooseFileToOpen();
     if (!path) return;
-    if (OpenDocument(window_, *path)) window_.Page()->SetChoice(FileChoice::Opened);
+    if (opener_.Open(*path)) fileChoice_.SetChoice(FileChoice::Opened);
 }
 
 void FileCommands::Browse() {
-    const std::optional<QString> path = window_.Dialogs().ChooseFileToOpen();
+    const std::optional<QString> path = services_.Dialogs.ChooseFileToOpen();
     if (!path) return;
-    window_.Page()->SetFileName(*path);
-    window_.ShowMessageText(msg::kDragHint);
+    fileChoice_.SetFileName(*path);
+    services_.Status.ShowMessageText(msg::kDragHint);
 }
 
 void FileCommands::OpenLast() {
-    const std::string last = ReadLastFile(window_.Settings());
+    const std::string last = ReadLastFile(services_.Settings);
     if (last.empty()) {
-        window_.ShowStatus(msg::kNoFileCheckedYet);
+        services_.Status.ShowStatus(msg::kNoFileCheckedYet);
         return;
     }
-    const QString stored =
-        QString::fromStdString(window_.Settings().ReadString(check::kMainSection, "LastFilePath", {}));
+    const QString stored = StoredLastFilePath(services_.Settings);
     const QString path = QFileInfo(stored).isFile() ? stored : FromCp(last);
     if (QFileInfo(path).isFile()) {
-        OpenDocument(window_, path);
+        opener_.Open(path);
         return;
     }
-    window_.ShowStatus(msg::kFileNotFound);
-    window_.ShowMessageText(std::string(msg::kFileQuote1) + last + std::string(msg::kFileQuote2));
+    services_.Status.ShowStatus(msg::kFileNotFound);
+    // The path it looked for, so that the user knows where the file was.
+    const std::string shown = stored.isEmpty() ? last : ToCp(QDir::toNativeSeparators(stored));
+    services_.Status.ShowMessageText(std::string(msg::kFileQuote1) + shown + std::string(msg::kFileQuote2));
 }
 
 void FileCommands::OpenNamed() {
-    const QString path = window_.Page()->FileName();
+    const QString path = fileChoice_.FileName();
     if (path.isEmpty()) {
-        window_.ShowStatus(msg::kGiveFile);
+        services_.Status.ShowStatus(msg::kGiveFile);
     } else if (QFileInfo(path).isFile()) {
-        if (OpenDocument(window_, path)) window_.Page()->SetChoice(FileChoice::Opened);
+        if (opener_.Open(path)) fileChoice_.SetChoice(FileChoice::Opened);
     } else {
-        window_.ShowStatus(msg::kFileNotFound);
+        services_.Status.ShowStatus(msg::kFileNotFound);
     }
 }
 
 void FileCommands::OpenFolder() {
-    const QString folder = QFileInfo(window_.Page()->FileName()).absolutePath();
-    if (!window_.Shell().Open(QUrl::fromLocalFile(folder))) window_.ShowMessageText(msg::kFolderFailed);
+    const QString folder = QFileInfo(fileChoice_.FileName()).absolutePath();
+    if (!services_.Shell.Open(QUrl::fromLocalFile(folder)))
+        services_.Status.ShowMessageText(msg::kFolderFailed);
 }
 
 void FileCommands::Close() {
-    Guarded([this] { window_.Documents().CloseActive(); });
+    Guarded([this] { services_.Documents.CloseActive(); });
 }
 
 void FileCommands::Save() {
@@ -121,45 +137,50 @@ void FileCommands::SaveAs() {
 
 void FileCommands::SaveDocument(bool asNewFile) {
     Guarded([this, asNewFile] {
-        DocumentSession& documents = window_.Documents();
+        DocumentSession& documents = services_.Documents;
         if (!documents.Active())
-            window_.ShowStatus(msg::kNoDocument);
+            services_.Status.ShowStatus(msg::kNoDocument);
         else if (asNewFile ? documents.SaveActiveAs() : documents.SaveActive())
-            window_.ShowStatus(msg::kSaved);
+            services_.Status.ShowStatus(msg::kSaved);
     });
 }
 
 void FileCommands::CloseReport() {
-    Guarded(
-        [this] { window_.Documents().CloseReportDocuments(window_.More()->cbCloseRepFile->isChecked()); });
+    Guarded([this] { services_.Documents.CloseReportDocuments(services_.Options().Check.CloseReportFile); });
 }
 
 // The word processor's place is taken by the desktop's editor for the file: the active document,
 // else the last report.
 void FileCommands::RunWord() {
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    window_.ShowStatus(msg::kStartingWord);
+    services_.Status.ShowStatus(msg::kOpeningInEditor);
     QString file;
-    if (word::Document* document = window_.Documents().Active())
+    if (word::Document* document = services_.Documents.Active())
         file = QString::fromStdString(document->FullName());
-    else if (!window_.Checks().ReportDocument().empty())
-        file = QString::fromStdString(window_.Checks().ReportDocument().string());
-    const bool opened = !file.isEmpty() && window_.Shell().Open(QUrl::fromLocalFile(file));
-    window_.ShowStatus(opened ? msg::kDone : (file.isEmpty() ? msg::kNoDocument : msg::kWordFailed));
+    else if (!checks_.ReportDocument().empty())
+        file = QString::fromStdString(checks_.ReportDocument().string());
+    const bool opened = !file.isEmpty() && services_.Shell.Open(QUrl::fromLocalFile(file));
     QApplication::restoreOverrideCursor();
+    if (opened) {
+        services_.Status.ShowStatus(msg::kDone);
+    } else if (file.isEmpty()) {
+        services_.Status.ShowStatus(msg::kNoDocument);
+    } else {
+        services_.Status.ShowStatus(msg::kEditorFailed);
+        services_.Status.ShowMessageText(
+            text::FillIn(msg::kCannotOpenFile, {ToCp(QDir::toNativeSeparators(file))}));
+    }
 }
 
 void FileCommands::OpenReport() {
-    const auto& outcome = window_.Checks().LastOutcome();
+    const auto& outcome = checks_.LastOutcome();
     if (!outcome || outcome->End != check::CheckEnd::Completed) {
-        window_.ShowStatus(msg::kNoReport);
+        services_.Status.ShowStatus(msg::kNoReport);
         return;
     }
-    ReportViewer& viewer = window_.Viewer();
+    ReportViewer& viewer = viewer_();
     viewer.ShowOutcome(*outcome);
-    viewer.show();
-    viewer.raise();
-    viewer.activateWindow();
+    viewer.ShowOnScreen(window_);
 }
 
 }  // namespace tabulex::app

@@ -3,28 +3,44 @@
 // The commands on files and documents: the Файл menu, the popup of "Обзор..." and the button
 // "Word" with its popup.
 
+#include "app/CommandServices.h"
+
 #include <QObject>
+
+#include <functional>
+
+class QPushButton;
+class QWidget;
 
 namespace tabulex::app {
 
-class MainWindow;
+class CheckController;
+class DocumentOpener;
+class MainPage;
+class ReportViewer;
+struct MainMenu;
 
 class FileCommands : public QObject {
     Q_OBJECT
   public:
-    explicit FileCommands(MainWindow& window);
+    FileCommands(const CommandServices& services, DocumentOpener& opener, MainPage& fileChoice,
+                 const CheckController& checks, std::function<ReportViewer&()> viewer, QWidget* window);
+    // Connects the menu items and the two buttons with their popups.
+    void Connect(const MainMenu& menu, QPushButton* browse, QPushButton* editor);
 
-    void Open();         // mmOpen
-    void Browse();       // btBrowse, N1
-    void OpenLast();     // mmOpenLast, N7
-    void OpenNamed();    // N3
-    void OpenFolder();   // N2
-    void Close();        // mmClose
-    void Save();         // mmSave
-    void SaveAs();       // mmSaveAs
-    void CloseReport();  // N4, pmCloseRep
-    void RunWord();      // btRunWord, pmWord: the document (or the report) in the desktop's editor
-    void OpenReport();   // pmOpenRep: the report viewer
+    void Open();
+    void Browse();
+    void OpenLast();
+    void OpenNamed();
+    void OpenFolder();
+    void Close();
+    void Save();
+    void SaveAs();
+    void CloseReport();
+    // The active document (or the last report) in the desktop's editor.
+    void RunWord();
+    // The report viewer.
+    void OpenReport();
 
   private:
     void SaveDocument(bool asNewFile);
@@ -32,7 +48,12 @@ class FileCommands : public QObject {
     template <typename Command>
     void Guarded(Command command);
 
-    MainWindow& window_;
+    CommandServices services_;
+    DocumentOpener& opener_;
+    MainPage& fileChoice_;
+    const CheckController& checks_;
+    std::function<ReportViewer&()> viewer_;
+    QWidget* window_;  // what the report viewer opens over
 };
 
 }  // namespace tabulex::app

@@ -3,7 +3,7 @@
 #include "app/AppTexts.h"
 #include "app/DesktopShell.h"
 #include "app/HelpWindow.h"
-#include "app/MainWindow.h"
+#include "app/MainMenu.h"
 #include "app/QtText.h"
 #include "app/VersionInfo.h"
 
@@ -22,43 +22,48 @@ std::string FolderText(const std::filesystem::path& folder) {
 
 }  // namespace
 
-HelpCommands::HelpCommands(MainWindow& window) : QObject(&window), window_(window) {
-    const MainMenu& m = window.Menu();
-    const auto topic = [&window](HelpTopic which) {
-        return [&window, which] { window.Help().ShowTopic(which); };
-    };
-    connect(m.mmTopic, &QAction::triggered, this, topic(HelpTopic::Contents));
-    connect(window.btHelp, &QPushButton::clicked, this, topic(HelpTopic::Contents));
-    connect(m.mmWhatsNew, &QAction::triggered, this, topic(HelpTopic::WhatsNew));
-    connect(m.mmMail, &QAction::triggered, this, &HelpCommands::Mail);
-    connect(m.mmWeb, &QAction::triggered, this, &HelpCommands::Web);
-    connect(m.mmAbout, &QAction::triggered, this, &HelpCommands::About);
+HelpCommands::HelpCommands(const CommandServices& services, std::function<HelpWindow&()> help,
+                           QObject* parent)
+    : QObject(parent), services_(services), help_(std::move(help)) {}
 
-    QList<QAction*> placeholders = m.DateCommands + m.BorderCommands;
-    placeholders << m.N13;
+void HelpCommands::Connect(const MainMenu& m, QPushButton* helpButton) {
+    // The help opens over the main window, the parent of this object.
+    const auto topic = [this](HelpTopic which) {
+        return [this, which] { help_().ShowTopic(which, qobject_cast<QWidget*>(parent())); };
+    };
+    connect(m.HelpTopicAction, &QAction::triggered, this, topic(HelpTopic::Contents));
+    connect(helpButton, &QPushButton::clicked, this, topic(HelpTopic::Contents));
+    connect(m.WhatsNewAction, &QAction::triggered, this, topic(HelpTopic::WhatsNew));
+    connect(m.MailAction, &QAction::triggered, this, &HelpCommands::Mail);
+    connect(m.WebSiteAction, &QAction::triggered, this, &HelpCommands::Web);
+    connect(m.AboutAction, &QAction::triggered, this, &HelpCommands::About);
+
+    QList<QAction*> placeholders = m.DateActions + m.BorderActions;
+    placeholders << m.AutoFormatAction;
     for (QAction* action : placeholders)
-        connect(action, &QAction::triggered, this, [&window] { window.ShowStatus(msg::kInDevelopment); });
+        connect(action, &QAction::triggered, this,
+                [this] { services_.Status.ShowStatus(msg::kInDevelopment); });
 }
 
 void HelpCommands::Mail() {
     const QString link = QStringLiteral("mailto:") + FromCp(msg::kSupportAddress) +
                          QStringLiteral("?subject=") + FromCp(msg::kMailSubject) + QStringLiteral("&body=") +
                          FromCp(msg::kMailBody);
-    if (window_.Shell().Open(QUrl(link, QUrl::TolerantMode))) return;
-    window_.ShowStatus(msg::kMailFailed);
-    window_.ShowMessageText(ToCp(window_.windowTitle()));
+    if (services_.Shell.Open(QUrl(link, QUrl::TolerantMode))) return;
+    services_.Status.ShowStatus(msg::kMailFailed);
+    services_.Status.ShowMessageText(ToCp(services_.Status.Caption()));
 }
 
 void HelpCommands::Web() {
-    if (window_.Shell().Open(QUrl(FromCp(msg::kWebAddress)))) return;
-    window_.ShowStatus(msg::kWebFailed);
-    window_.ShowMessageText(ToCp(window_.windowTitle()));
+    if (services_.Shell.Open(QUrl(FromCp(msg::kWebAddress)))) return;
+    services_.Status.ShowStatus(msg::kWebFailed);
+    services_.Status.ShowMessageText(ToCp(services_.Status.Caption()));
 }
 
 void HelpCommands::About() {
-    window_.ShowMessageText(AboutText(FolderText(window_.Folders().Program),
-                                      FolderText(window_.Folders().Data),
-                                      ToCp(ProgramVersionInfo().FileVersion)));
+    services_.Status.ShowMessageText(AboutText(FolderText(services_.Folders.Program),
+                                               FolderText(services_.Folders.Data),
+                                               ToCp(ProgramVersionInfo().FileVersion)));
 }
 
 std::string AboutText(const std::string& programFolder, const std::string& dataFolder,

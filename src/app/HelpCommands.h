@@ -2,23 +2,32 @@
 
 // The Справка menu and the button "Справка", and the commands that are still placeholders.
 
+#include "app/CommandServices.h"
+
 #include <QObject>
+
+#include <functional>
+
+class QPushButton;
 
 namespace tabulex::app {
 
-class MainWindow;
+class HelpWindow;
+struct MainMenu;
 
 class HelpCommands : public QObject {
     Q_OBJECT
   public:
-    explicit HelpCommands(MainWindow& window);
+    HelpCommands(const CommandServices& services, std::function<HelpWindow&()> help, QObject* parent);
+    void Connect(const MainMenu& menu, QPushButton* helpButton);
 
-    void Mail();   // mmMail
-    void Web();    // mmWeb
-    void About();  // mmAbout
+    void Mail();
+    void Web();
+    void About();
 
   private:
-    MainWindow& window_;
+    CommandServices services_;
+    std::function<HelpWindow&()> help_;
 };
 
 // The About text (1251).

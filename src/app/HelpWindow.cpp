@@ -1,6 +1,13 @@
 #include "app/HelpWindow.h"
 
+#include "app/WindowPlacement.h"
+
+#include <QHBoxLayout>
+#include <QKeySequence>
+#include <QScreen>
+#include <QShortcut>
 #include <QTextBrowser>
+#include <QToolButton>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -11,6 +18,22 @@ static void RegisterHelpTopics() {
 }
 
 namespace tabulex::app {
+namespace {
+
+QUrl TopicUrl(HelpTopic topic) {
+    return QUrl(QStringLiteral("qrc:/help/topic%1.html").arg(static_cast<int>(topic)));
+}
+
+QToolButton* NavigationButton(const QString& name, const QString& caption, const QString& hint) {
+    auto* button = new QToolButton;
+    button->setObjectName(name);
+    button->setText(caption);
+    button->setToolTip(hint);
+    button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    return button;
+}
+
+}  // namespace
 
 HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     RegisterHelpTopics();
@@ -18,14 +41,45 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     setWindowTitle(QStringLiteral("Табулекс: справка"));
     Browser = new QTextBrowser;
     Browser->setOpenExternalLinks(true);
+    BackButton = NavigationButton(QStringLiteral("HelpBack"), QStringLiteral("< &Назад"),
+                                  QStringLiteral("Предыдущая страница (Alt+Влево)"));
+    ForwardButton = NavigationButton(QStringLiteral("HelpForward"), QStringLiteral("&Вперёд >"),
+                                     QStringLiteral("Следующая страница (Alt+Вправо)"));
+    ContentsButton = NavigationButton(QStringLiteral("HelpContents"), QStringLiteral("&Содержание"),
+                                      QStringLiteral("Первая страница справки (Alt+Home)"));
+    BackButton->setEnabled(false);
+    ForwardButton->setEnabled(false);
+    auto* navigation = new QHBoxLayout;
+    navigation->setContentsMargins(4, 4, 4, 0);
+    navigation->addWidget(BackButton);
+    navigation->addWidget(ForwardButton);
+    navigation->addWidget(ContentsButton);
+    navigation->addStretch();
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
+    layout->addLayout(navigation);
     layout->addWidget(Browser);
     resize(640, 560);
+
+    connect(BackButton, &QToolButton::clicked, Browser, &QTextBrowser::backward);
+    connect(ForwardButton, &QToolButton::clicked, Browser, &QTextBrowser::forward);
+    connect(ContentsButton, &QToolButton::clicked, this,
+            [this] { Browser->setSource(TopicUrl(HelpTopic::Contents)); });
+    connect(Browser, &QTextBrowser::backwardAvailable, BackButton, &QToolButton::setEnabled);
+    connect(Browser, &QTextBrowser::forwardAvailable, ForwardButton, &QToolButton::setEnabled);
+    new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &QWidget::close);
+    new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Left), this, Browser, &QTextBrowser::backward);
+    new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Right), this, Browser, &QTextBrowser::forward);
+    new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Home), this, ContentsButton, &QToolButton::click);
 }
 
-void HelpWindow::ShowTopic(HelpTopic topic) {
-    Browser->setSource(QUrl(QStringLiteral("qrc:/help/topic%1.html").arg(static_cast<int>(topic))));
+void HelpWindow::ShowTopic(HelpTopic topic, const QWidget* over) {
+    Browser->setSource(TopicUrl(topic));
+    if (!isVisible() && over && over->screen()) {
+        const QRect area = over->screen()->availableGeometry();
+        resize(size().boundedTo(area.size()));
+        move(PlaceOnScreen(over->frameGeometry(), frameGeometry().size(), area));
+    }
     show();
     raise();
     activateWindow();

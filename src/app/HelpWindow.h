@@ -1,10 +1,12 @@
 #pragma once
 
-// The help window: the topics bundled with the program, shown as HTML.
+// The help window: the topics bundled with the program, shown as HTML, with Назад, Вперёд and
+// Содержание (the first topic) above them; Esc closes it.
 
 #include <QWidget>
 
 class QTextBrowser;
+class QToolButton;
 
 namespace tabulex::app {
 
@@ -14,9 +16,13 @@ class HelpWindow : public QWidget {
     Q_OBJECT
   public:
     explicit HelpWindow(QWidget* parent = nullptr);
-    void ShowTopic(HelpTopic topic);
+    // Shows `topic`; the first time the window opens centred on `over`, inside its screen.
+    void ShowTopic(HelpTopic topic, const QWidget* over = nullptr);
 
     QTextBrowser* Browser;
+    QToolButton* BackButton;
+    QToolButton* ForwardButton;
+    QToolButton* ContentsButton;
 };
 
 }  // namespace tabulex::app

@@ -1,7 +1,8 @@
 #pragma once
 
-// The main menu and the two button popups: every item as an action, named as the handlers that
-// run it. The window connects them; this file only builds them.
+// The main menu and the two button popups: every item as an action named by what it does; its
+// object name is the item's historical name, which tests look it up by. The command classes
+// connect them; this file only builds them.
 
 #include <QList>
 
@@ -13,56 +14,59 @@ class QWidget;
 namespace tabulex::app {
 
 struct MainMenu {
-    QMenu* mFile = nullptr;
-    QMenu* mEdit = nullptr;
-    QMenu* mDates = nullptr;
-    QMenu* mTable = nullptr;
-    QMenu* mHelp = nullptr;
+    QMenu* FileMenu = nullptr;
+    QMenu* EditMenu = nullptr;
+    QMenu* DatesMenu = nullptr;
+    QMenu* TableMenu = nullptr;
+    QMenu* HelpMenu = nullptr;
 
-    QAction* mmOpen = nullptr;
-    QAction* mmOpenLast = nullptr;
-    QAction* mmClose = nullptr;
-    QAction* mmSave = nullptr;
-    QAction* mmSaveAs = nullptr;
-    QAction* mmStart = nullptr;
-    QAction* mmExit = nullptr;
+    QAction* OpenAction = nullptr;
+    QAction* OpenLastAction = nullptr;
+    QAction* CloseAction = nullptr;
+    QAction* SaveAction = nullptr;
+    QAction* SaveAsAction = nullptr;
+    QAction* OpenReportAction = nullptr;
+    // The open documents are listed after this separator, the active one checked.
+    QAction* DocumentListSeparator = nullptr;
+    QAction* StartCheckAction = nullptr;
+    QAction* ExitAction = nullptr;
 
-    QAction* mmDelGraph = nullptr;
-    QAction* mmNum = nullptr;
-    QAction* mmNubAuto = nullptr;
-    QAction* mmListsToText = nullptr;
-    QAction* N13 = nullptr;  // Автоформат
+    QAction* DeleteGraphicsAction = nullptr;
+    QAction* NumberCasesAction = nullptr;
+    QAction* AutoNumberCasesAction = nullptr;
+    QAction* ListsToTextAction = nullptr;
+    QAction* AutoFormatAction = nullptr;
 
-    QList<QAction*> DateCommands;  // every item of Даты
+    QList<QAction*> DateActions;  // every item of Даты
 
-    QAction* mmDelEmpyStr = nullptr;
-    QAction* mmDel12345Str = nullptr;
-    QAction* N5 = nullptr;   // Запретить перенос строк
-    QAction* N12 = nullptr;  // Оформить заголовки
-    QAction* mmTablesToText = nullptr;
-    QList<QAction*> BorderCommands;  // Удалить границы, Серые границы, Черные границы
+    QAction* DeleteEmptyRowsAction = nullptr;
+    QAction* DeleteNumberingRowsAction = nullptr;
+    QAction* ForbidRowBreaksAction = nullptr;
+    QAction* FormatHeadingsAction = nullptr;
+    QAction* TablesToTextAction = nullptr;
+    QList<QAction*> BorderActions;  // Удалить границы, Серые границы, Черные границы
 
-    QAction* mmTopic = nullptr;
-    QAction* mmWhatsNew = nullptr;
-    QAction* mmMail = nullptr;
-    QAction* mmWeb = nullptr;
-    QAction* mmAbout = nullptr;
+    QAction* HelpTopicAction = nullptr;
+    QAction* WhatsNewAction = nullptr;
+    QAction* MailAction = nullptr;
+    QAction* WebSiteAction = nullptr;
+    QAction* AboutAction = nullptr;
 
     // Popup of "Обзор...".
-    QMenu* pmOpisBrowse = nullptr;
-    QAction* N1 = nullptr;  // Обзор...
-    QAction* N7 = nullptr;  // Открыть последний файл
-    QAction* N3 = nullptr;  // Открыть файл
-    QAction* N2 = nullptr;  // Открыть папку
-    QAction* N4 = nullptr;  // Закрыть отчёт
+    QMenu* BrowseMenu = nullptr;
+    QAction* BrowseAction = nullptr;             // Обзор...
+    QAction* BrowseOpenLastAction = nullptr;     // Открыть последний файл
+    QAction* OpenNamedAction = nullptr;          // Открыть файл
+    QAction* OpenFolderAction = nullptr;         // Открыть папку
+    QAction* BrowseCloseReportAction = nullptr;  // Закрыть отчёт
 
     // Popup of "Word".
-    QMenu* popWord = nullptr;
-    QAction* pmWord = nullptr;
-    QAction* pmOpenRep = nullptr;
-    QAction* pmCloseRep = nullptr;
+    QMenu* EditorMenu = nullptr;
+    QAction* OpenInEditorAction = nullptr;
+    QAction* ViewReportAction = nullptr;
+    QAction* CloseReportAction = nullptr;
 
-    QList<QMenu*> TopMenus() const { return {mFile, mEdit, mDates, mTable, mHelp}; }
+    QList<QMenu*> TopMenus() const { return {FileMenu, EditMenu, DatesMenu, TableMenu, HelpMenu}; }
 };
 
 // Builds the menu bar of `window` and the popups (parented to `window`).

@@ -5,6 +5,7 @@
 #include "app/QtText.h"
 
 #include <QCheckBox>
+#include <QDir>
 #include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -20,57 +21,61 @@ MainPage::MainPage(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("tsMain"));
 
     auto* selectFile = MakeGroup(QStringLiteral("gbSelectFile"), QStringLiteral("&Выберите файл"), this);
-    rbFileOpened = new QRadioButton(QStringLiteral("Открыты&й файл"));
-    Decorate(rbFileOpened, QStringLiteral("rbFileOpened"),
-             QStringLiteral("Проверять файл, открытый сейчас в Word'е"));
-    rbFileLast = new QRadioButton(QStringLiteral("Последний &файл"));
-    Decorate(rbFileLast, QStringLiteral("rbFileLast"), {});
-    rbFileName = new QRadioButton(QStringLiteral("Дру&гой файл"));
-    Decorate(rbFileName, QStringLiteral("rbFileName"), QStringLiteral("Проверять файл на диске"));
-    edFileName = new QLineEdit;
-    edFileName->setObjectName(QStringLiteral("edFileName"));
-    edFileName->setMinimumWidth(281);
-    btBrowse = new QPushButton(QStringLiteral("О&бзор..."));
-    Decorate(btBrowse, QStringLiteral("btBrowse"),
+    OpenDocumentChoice = new QRadioButton(QStringLiteral("Открыты&й файл"));
+    Decorate(OpenDocumentChoice, QStringLiteral("rbFileOpened"),
+             QStringLiteral("Проверять документ, открытый сейчас в программе (Файл | Открыть)"));
+    LastFileChoice = new QRadioButton(QStringLiteral("Последний &файл"));
+    Decorate(LastFileChoice, QStringLiteral("rbFileLast"), {});
+    NamedFileChoice = new QRadioButton(QStringLiteral("Дру&гой файл"));
+    Decorate(NamedFileChoice, QStringLiteral("rbFileName"), QStringLiteral("Проверять файл на диске"));
+    FileNameEdit = new QLineEdit;
+    FileNameEdit->setObjectName(QStringLiteral("edFileName"));
+    FileNameEdit->setMinimumWidth(281);
+    BrowseButton = new QPushButton(QStringLiteral("О&бзор..."));
+    Decorate(BrowseButton, QStringLiteral("btBrowse"),
              QStringLiteral("Выбрать файл описи (Ctrl+O)\\Нажмите правую кнопку мыши для опций"));
     auto* fileGrid = new QGridLayout(selectFile);
-    fileGrid->addWidget(rbFileOpened, 0, 0);
-    fileGrid->addWidget(rbFileLast, 1, 0);
-    fileGrid->addWidget(rbFileName, 2, 0);
+    fileGrid->addWidget(OpenDocumentChoice, 0, 0);
+    fileGrid->addWidget(LastFileChoice, 1, 0);
+    fileGrid->addWidget(NamedFileChoice, 2, 0);
+    ActiveDocumentLabel = new ElidedLabel;
+    ActiveDocumentLabel->setObjectName(QStringLiteral("ActiveDocumentLabel"));
     auto* pathRow = new QHBoxLayout;
-    pathRow->addWidget(edFileName, 1);
-    pathRow->addWidget(btBrowse);
+    pathRow->addWidget(FileNameEdit, 1);
+    pathRow->addWidget(BrowseButton);
     fileGrid->addLayout(pathRow, 3, 0);
-    for (QRadioButton* button : {rbFileOpened, rbFileLast, rbFileName}) button->installEventFilter(this);
+    fileGrid->addWidget(ActiveDocumentLabel, 4, 0);
+    for (QRadioButton* button : {OpenDocumentChoice, LastFileChoice, NamedFileChoice})
+        button->installEventFilter(this);
 
     auto* problems = MakeGroup(QStringLiteral("gbSelectProblem"), QStringLiteral("Т&ипы проблем"), this);
     auto* problemList = new QVBoxLayout(problems);
-    cbShowErrors =
+    ShowErrorsBox =
         AddControl<QCheckBox>(problemList, QStringLiteral("cbShowErrors"), QStringLiteral("О&шибки"),
                               QStringLiteral("Поиск грубых ошибок. Активно всегда"));
-    cbShowWarnings =
+    ShowWarningsBox =
         AddControl<QCheckBox>(problemList, QStringLiteral("cbShowWarnings"),
                               QStringLiteral("Пре&дупреждения"), QStringLiteral("Поиск негрубых ошибок"));
     const QString hintsHint = QStringLiteral("Поиск проблем с пробелами, неверными символами и т.д.");
-    cbShowHints = AddControl<QCheckBox>(problemList, QStringLiteral("cbShowHints"),
-                                        QStringLiteral("Подс&казки"), hintsHint);
+    ShowHintsBox = AddControl<QCheckBox>(problemList, QStringLiteral("cbShowHints"),
+                                         QStringLiteral("Подс&казки"), hintsHint);
     auto* typos = AddControl<QCheckBox>(problemList, QStringLiteral("CheckBox11"),
                                         QStringLiteral("Опе&чатки"), hintsHint);
     typos->setChecked(true);
     typos->setEnabled(false);
-    cbShowErrors->setChecked(true);
+    ShowErrorsBox->setChecked(true);
     problemList->addStretch();
 
     auto* fields = MakeGroup(QStringLiteral("gbFields"), QStringLiteral("По&ля"), this);
     auto* fieldList = new QVBoxLayout(fields);
-    cbDates =
+    TwoDateColumnsBox =
         AddControl<QCheckBox>(fieldList, QStringLiteral("cbDates"), QStringLiteral("Даты в двух столб&цах"),
                               QStringLiteral("Даты в описи указаны в двух столбцах"));
-    cbDatesEmpty = AddControl<QCheckBox>(
+    DatesMayBeEmptyBox = AddControl<QCheckBox>(
         fieldList, QStringLiteral("cbDatesEmpty"), QStringLiteral("Даты м.б. не &указаны"),
         QStringLiteral("Поле \"Крайние даты дела\" может быть не заполнено\\Для проверки "
                        "рекомендуется галочку снимать"));
-    cbKolEmpty = AddControl<QCheckBox>(
+    SheetsMayBeEmptyBox = AddControl<QCheckBox>(
         fieldList, QStringLiteral("cbKolEmpty"), QStringLiteral("Кол-во &листов м.б. не указано"),
         QStringLiteral("Поле \"Количество листов дела\" может быть не заполнено\\Для проверки "
                        "рекомендуется галочку снимать"));
@@ -82,76 +87,108 @@ MainPage::MainPage(QWidget* parent) : QWidget(parent) {
     grid->addWidget(fields, 1, 1, Qt::AlignTop);
     grid->setRowStretch(2, 1);
 
-    connect(edFileName, &QLineEdit::textChanged, this, [this] { rbFileName->setChecked(true); });
+    // Typed text is the other file; what the field shows for the other two choices is not.
+    connect(FileNameEdit, &QLineEdit::textEdited, this, [this](const QString& text) {
+        namedPath_ = text;
+        NamedFileChoice->setChecked(true);
+    });
+    for (QRadioButton* button : {OpenDocumentChoice, LastFileChoice, NamedFileChoice})
+        connect(button, &QRadioButton::toggled, this, [this](bool on) {
+            if (on) ShowPathOfChoice();
+        });
     SetChoice(FileChoice::Opened);
-    SetLastFile({});
+    SetLastFile({}, {});
+    ShowActiveDocument({}, {}, 0);
 }
 
 FileChoice MainPage::Choice() const {
-    if (rbFileLast->isChecked()) return FileChoice::Last;
-    if (rbFileName->isChecked()) return FileChoice::Named;
+    if (LastFileChoice->isChecked()) return FileChoice::Last;
+    if (NamedFileChoice->isChecked()) return FileChoice::Named;
     return FileChoice::Opened;
 }
 
 void MainPage::SetChoice(FileChoice choice) {
     switch (choice) {
         case FileChoice::Opened:
-            rbFileOpened->setChecked(true);
+            OpenDocumentChoice->setChecked(true);
             break;
         case FileChoice::Last:
-            rbFileLast->setChecked(true);
+            LastFileChoice->setChecked(true);
             break;
         case FileChoice::Named:
-            rbFileName->setChecked(true);
+            NamedFileChoice->setChecked(true);
             break;
     }
 }
 
 QString MainPage::FileName() const {
-    return edFileName->text();
+    return namedPath_;
 }
 
 void MainPage::SetFileName(const QString& path) {
-    edFileName->setText(path);
-    rbFileName->setChecked(true);  // also when the text did not change
+    namedPath_ = path;
+    NamedFileChoice->setChecked(true);  // also when the text did not change
+    ShowPathOfChoice();
 }
 
-void MainPage::SetLastFile(const QString& name) {
-    rbFileLast->setEnabled(!name.isEmpty());
-    rbFileLast->setToolTip(name.isEmpty() ? QString()
-                                          : FromCp(msg::kLastFileHint1) + name + QLatin1Char('"'));
+void MainPage::SetLastFile(const QString& name, const QString& path) {
+    lastPath_ = path.isEmpty() ? name : path;
+    LastFileChoice->setEnabled(!name.isEmpty());
+    LastFileChoice->setToolTip(name.isEmpty() ? QString()
+                                              : FromCp(msg::kLastFileHint1) + name + QLatin1Char('"'));
+    ShowPathOfChoice();
+}
+
+void MainPage::ShowActiveDocument(const QString& name, const QString& path, int openCount) {
+    activePath_ = path;
+    const QString shownPath = QDir::toNativeSeparators(path);
+    if (name.isEmpty())
+        ActiveDocumentLabel->setText(QStringLiteral("Открытых документов нет"));
+    else if (openCount > 1)
+        ActiveDocumentLabel->setText(
+            QStringLiteral("Открыт: %1 (всего открыто: %2) — %3").arg(name).arg(openCount).arg(shownPath));
+    else
+        ActiveDocumentLabel->setText(QStringLiteral("Открыт: %1 — %2").arg(name, shownPath));
+    ActiveDocumentLabel->setToolTip(shownPath);
+    ShowPathOfChoice();
+}
+
+// The field shows the file the chosen line means: the open document, the last checked file or
+// the other file.
+void MainPage::ShowPathOfChoice() {
+    const FileChoice choice = Choice();
+    const QString path = choice == FileChoice::Named  ? namedPath_
+                         : choice == FileChoice::Last ? lastPath_
+                                                      : activePath_;
+    const QString shown = choice == FileChoice::Named ? path : QDir::toNativeSeparators(path);
+    if (FileNameEdit->text() != shown) FileNameEdit->setText(shown);
+    FileNameEdit->setPlaceholderText(choice == FileChoice::Opened ? QStringLiteral("нет открытого документа")
+                                                                  : QString());
 }
 
 void MainPage::Load(const WindowOptions& options) {
-    if (!options.FileName.empty()) edFileName->setText(FromCp(options.FileName));
+    namedPath_ = FromCp(options.FileName);
     SetChoice(options.File);
-    cbShowWarnings->setChecked(options.ShowWarnings);
-    cbShowHints->setChecked(options.ShowHints);
-    cbDates->setChecked(options.TwoDateColumns);
-    cbDatesEmpty->setChecked(options.DatesMayBeEmpty);
-    cbKolEmpty->setChecked(options.SheetsMayBeEmpty);
+    ShowPathOfChoice();
+    ShowWarningsBox->setChecked(options.Check.ShowWarnings);
+    ShowHintsBox->setChecked(options.Check.ShowHints);
+    TwoDateColumnsBox->setChecked(options.Check.TwoDateColumns);
+    DatesMayBeEmptyBox->setChecked(options.Check.DatesMayBeEmpty);
+    SheetsMayBeEmptyBox->setChecked(options.Check.SheetsMayBeEmpty);
 }
 
 void MainPage::Store(WindowOptions& options) const {
-    options.FileName = ToCp(edFileName->text());
+    options.FileName = ToCp(namedPath_);
     options.File = Choice();
-    options.ShowWarnings = cbShowWarnings->isChecked();
-    options.ShowHints = cbShowHints->isChecked();
-    options.TwoDateColumns = cbDates->isChecked();
-    options.DatesMayBeEmpty = cbDatesEmpty->isChecked();
-    options.SheetsMayBeEmpty = cbKolEmpty->isChecked();
-}
-
-bool MainPage::ShowWarnings() const {
-    return cbShowWarnings->isChecked();
-}
-
-bool MainPage::ShowHints() const {
-    return cbShowHints->isChecked();
+    options.Check.ShowWarnings = ShowWarningsBox->isChecked();
+    options.Check.ShowHints = ShowHintsBox->isChecked();
+    options.Check.TwoDateColumns = TwoDateColumnsBox->isChecked();
+    options.Check.DatesMayBeEmpty = DatesMayBeEmptyBox->isChecked();
+    options.Check.SheetsMayBeEmpty = SheetsMayBeEmptyBox->isChecked();
 }
 
 void MainPage::CheckShowErrors() {
-    cbShowErrors->setChecked(true);
+    ShowErrorsBox->setChecked(true);
 }
 
 bool MainPage::eventFilter(QObject* watched, QEvent* event) {

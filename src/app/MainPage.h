@@ -13,6 +13,8 @@ class QRadioButton;
 
 namespace tabulex::app {
 
+class ElidedLabel;
+
 class MainPage : public QWidget {
     Q_OBJECT
   public:
@@ -20,30 +22,33 @@ class MainPage : public QWidget {
 
     FileChoice Choice() const;
     void SetChoice(FileChoice choice);
+    // The other file's path (what NamedFileChoice checks).
     QString FileName() const;
-    // Puts a path into edFileName, which checks rbFileName.
+    // Makes `path` the other file, which checks NamedFileChoice.
     void SetFileName(const QString& path);
-    // The last checked file: its hint, and whether rbFileLast can be chosen.
-    void SetLastFile(const QString& name);
+    // The last checked file: its hint, whether LastFileChoice can be chosen, and the path the
+    // field shows for it.
+    void SetLastFile(const QString& name, const QString& path);
+    // The active document (empty when none) and how many are open.
+    void ShowActiveDocument(const QString& name, const QString& path, int openCount);
 
     void Load(const WindowOptions& options);
     // Writes the options of this page into `options`.
     void Store(WindowOptions& options) const;
-    bool ShowWarnings() const;
-    bool ShowHints() const;
     void CheckShowErrors();
 
-    QRadioButton* rbFileOpened;
-    QRadioButton* rbFileLast;
-    QRadioButton* rbFileName;
-    QLineEdit* edFileName;
-    QPushButton* btBrowse;
-    QCheckBox* cbShowErrors;
-    QCheckBox* cbShowWarnings;
-    QCheckBox* cbShowHints;
-    QCheckBox* cbDates;
-    QCheckBox* cbDatesEmpty;
-    QCheckBox* cbKolEmpty;
+    QRadioButton* OpenDocumentChoice;
+    QRadioButton* LastFileChoice;
+    QRadioButton* NamedFileChoice;
+    QLineEdit* FileNameEdit;
+    QPushButton* BrowseButton;
+    ElidedLabel* ActiveDocumentLabel;
+    QCheckBox* ShowErrorsBox;
+    QCheckBox* ShowWarningsBox;
+    QCheckBox* ShowHintsBox;
+    QCheckBox* TwoDateColumnsBox;
+    QCheckBox* DatesMayBeEmptyBox;
+    QCheckBox* SheetsMayBeEmptyBox;
 
   signals:
     // A double click on one of the three file choices starts a check.
@@ -51,6 +56,13 @@ class MainPage : public QWidget {
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void ShowPathOfChoice();
+
+    QString namedPath_;
+    QString lastPath_;
+    QString activePath_;
 };
 
 }  // namespace tabulex::app

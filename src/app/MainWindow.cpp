@@ -2,8 +2,11 @@
 
 #include "app/AppTexts.h"
 #include "app/CheckController.h"
+#include "app/CheckOutcomeText.h"
 #include "app/DesktopShell.h"
-#include "app/DocumentChoice.h"
+#include "app/DocumentChooser.h"
+#include "app/DocumentListMenu.h"
+#include "app/DocumentOpener.h"
 #include "app/DocumentSession.h"
 #include "app/FileCommands.h"
 #include "app/HelpCommands.h"
@@ -21,6 +24,7 @@
 #include "app/WindowOptions.h"
 #include "app/WindowPlacement.h"
 #include "text/Cp1251.h"
+#include "text/TextHelpers.h"
 #include "word/docx/DocxApplication.h"
 
 #include <QApplication>
@@ -35,7 +39,10 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTabWidget>
+#include <QTimer>
+
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace tabulex::app {
 namespace {
@@ -52,8 +59,9 @@ QPushButton* Button(const QString& name, const QString& caption, const QString& 
 
 MainWindow::MainWindow(AppServices services) : services_(std::move(services)) {
     setObjectName(QStringLiteral("fmMain"));
-    // A fixed window with a minimise box, as the layout decides its size.
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+    // A fixed window with a minimise box, as the layout decides its size; without the customise
+    // hint the window manager would add the maximise box anyway.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     if (!services_.Dialogs) ownDialogs_ = std::make_unique<QtDialogs>(this);
     if (!services_.Shell) ownShell_ = std::make_unique<QtDesktopShell>();
@@ -63,40 +71,58 @@ MainWindow::MainWindow(AppServices services) : services_(std::move(services)) {
     status_ = new StatusCaption(this);
     documents_ = std::make_unique<DocumentSession>(word::docx::CreateApplication(), *dialogs_);
 
-    pgCtrl = new QTabWidget;
-    pgCtrl->setObjectName(QStringLiteral("pgCtrl"));
+    Pages = new QTabWidget;
+    Pages->setObjectName(QStringLiteral("pgCtrl"));
     page_ = new MainPage;
     more_ = new SettingsPage;
-    pgCtrl->addTab(page_, QStringLiteral("&Опись"));
-    pgCtrl->addTab(more_, QStringLiteral("&Настройки"));
+    Pages->addTab(page_, QStringLiteral("&Опись"));
+    Pages->addTab(more_, QStringLiteral("&Настройки"));
     auto* central = new QWidget;
     auto* layout = new QVBoxLayout(central);
-    layout->addWidget(pgCtrl);
+    layout->addWidget(Pages);
     layout->addWidget(BuildButtons());
-    layout->setSizeConstraint(QLayout::SetFixedSize);
     setCentralWidget(central);
     menu_ = BuildMainMenu(this);
-    menu_.mmTopic->setShortcutContext(Qt::ApplicationShortcut);  // F1 in every window of the program
+    menu_.HelpTopicAction->setShortcutContext(Qt::ApplicationShortcut);  // F1 in every window of the program
+    // The window's own layout, menu bar included, decides one size: nothing to maximise into.
+    QMainWindow::layout()->setSizeConstraint(QLayout::SetFixedSize);
 
     status_->ShowStatus(StatusCaption::FullTitle());
     status_->SetApplicationTitle(windowTitle());
 
     messages_ = std::make_unique<MessageWindow>(this, services_.Folders.Data);
-    checkHost_ = new QtCheckHost(Settings(), *dialogs_, *documents_, this);
-    checks_ = new CheckController(*checkHost_, *documents_, this);
-    files_ = new FileCommands(*this);
-    helpCommands_ = new HelpCommands(*this);
-    tools_ = new ToolCommands(*this);
-    startUp_ = new StartUp(*this);
+    BuildCommands();
 
     const WindowOptions options = ReadWindowOptions(Settings());
     page_->Load(options);
     more_->Load(options);
-    page_->SetLastFile(FromCp(ReadLastFile(Settings())));
+    page_->SetLastFile(FromCp(ReadLastFile(Settings())), StoredLastFilePath(Settings()));
     ConnectCommands();
     setAcceptDrops(true);
     qApp->installEventFilter(this);
     startUp_->ApplyCommandLine(services_.Arguments);
+}
+
+// Each command class gets the services it uses, not the window.
+void MainWindow::BuildCommands() {
+    commandServices_.emplace(CommandServices{*documents_, *dialogs_, Settings(), *this, *shell_,
+                                             services_.Folders, [this] { return Options(); }});
+    const CommandServices& services = *commandServices_;
+    opener_ =
+        std::make_unique<DocumentOpener>(*documents_, *this, [this](bool idle) { EnableMainControls(idle); });
+    chooser_ = std::make_unique<DocumentChooser>(services, *opener_, *page_);
+    documentList_ = new DocumentListMenu(*documents_, menu_.FileMenu, menu_.DocumentListSeparator, this);
+    checkHost_ = new QtCheckHost(Settings(), *dialogs_, *documents_, this);
+    checks_ = new CheckController(*checkHost_, *documents_, this);
+    files_ = new FileCommands(
+        services, *opener_, *page_, *checks_, [this]() -> ReportViewer& { return Viewer(); }, this);
+    helpCommands_ = new HelpCommands(
+        services, [this]() -> HelpWindow& { return Help(); }, this);
+    tools_ = new ToolCommands(
+        services, *chooser_, *page_, *this, [this] { return ShiftHeld(); }, this);
+    startUp_ = new StartUp(
+        services, *page_, *this, [this] { StartCheck(); },
+        [this] { return services_.Now ? services_.Now() : QDateTime::currentDateTime(); });
 }
 
 MainWindow::~MainWindow() {
@@ -114,45 +140,58 @@ HelpWindow& MainWindow::Help() {
     return *help_;
 }
 
-QDateTime MainWindow::Now() const {
-    return services_.Now ? services_.Now() : QDateTime::currentDateTime();
+WindowOptions MainWindow::Options() const {
+    WindowOptions options;
+    page_->Store(options);
+    more_->Store(options);
+    options.Check.ReportFolder = ReportFolderFrom(Settings(), services_.Folders.Data);
+    return options;
 }
 
 QWidget* MainWindow::BuildButtons() {
-    btStart =
+    StartButton =
         Button(QStringLiteral("btStart"), QStringLiteral("&Начать"), QStringLiteral("Начать проверку описи"));
-    QFont bold = btStart->font();
+    QFont bold = StartButton->font();
     bold.setBold(true);
-    btStart->setFont(bold);
-    btExit = Button(QStringLiteral("btExit"), QStringLiteral("В&ыход"),
-                    QStringLiteral("Выход из программы (Esc)"));
-    btStop = Button(QStringLiteral("btStop"), QStringLiteral("Прервать"), {});
-    btStop->hide();
-    btRunWord = Button(
+    StartButton->setFont(bold);
+    ReportButton = Button(QStringLiteral("btReport"), QStringLiteral("&Отчёт"),
+                          QStringLiteral("Показать отчёт последней проверки (Ctrl+R)"));
+    ReportButton->hide();
+    ExitButton = Button(QStringLiteral("btExit"), QStringLiteral("В&ыход"),
+                        QStringLiteral("Выход из программы (Esc)"));
+    StopButton = Button(QStringLiteral("btStop"), QStringLiteral("Прервать"), {});
+    StopButton->hide();
+    EditorButton = Button(
         QStringLiteral("btRunWord"), QStringLiteral("&Word"),
         QStringLiteral("Открыть документ в текстовом редакторе\nНажмите правую кнопку мыши для опций"));
-    btHelp = Button(QStringLiteral("btHelp"), QStringLiteral("&Справка"),
-                    QStringLiteral("Справка по программе (F1)"));
+    HelpButton = Button(QStringLiteral("btHelp"), QStringLiteral("&Справка"),
+                        QStringLiteral("Справка по программе (F1)"));
     auto* row = new QWidget;
     auto* buttons = new QHBoxLayout(row);
     buttons->setContentsMargins(0, 0, 0, 0);
-    buttons->addWidget(btStart);
-    buttons->addWidget(btExit);
-    buttons->addWidget(btStop);
+    buttons->addWidget(StartButton);
+    buttons->addWidget(ExitButton);
+    buttons->addWidget(StopButton);
+    buttons->addWidget(ReportButton);
     buttons->addStretch();
-    buttons->addWidget(btRunWord);
-    buttons->addWidget(btHelp);
+    buttons->addWidget(EditorButton);
+    buttons->addWidget(HelpButton);
     return row;
 }
 
 void MainWindow::ConnectCommands() {
-    connect(btStart, &QPushButton::clicked, this, &MainWindow::StartCheck);
-    connect(menu_.mmStart, &QAction::triggered, this, &MainWindow::StartCheck);
+    files_->Connect(menu_, page_->BrowseButton, EditorButton);
+    helpCommands_->Connect(menu_, HelpButton);
+    tools_->Connect(menu_);
+    connect(StartButton, &QPushButton::clicked, this, &MainWindow::StartCheck);
+    connect(menu_.StartCheckAction, &QAction::triggered, this, &MainWindow::StartCheck);
     connect(page_, &MainPage::FileChoiceDoubleClicked, this, &MainWindow::StartCheck);
-    connect(btStop, &QPushButton::clicked, this, &MainWindow::StopCheck);
-    connect(btExit, &QPushButton::clicked, this, &QWidget::close);
-    connect(menu_.mmExit, &QAction::triggered, this, &QWidget::close);
+    connect(ReportButton, &QPushButton::clicked, files_, &FileCommands::OpenReport);
+    connect(StopButton, &QPushButton::clicked, this, &MainWindow::StopCheck);
+    connect(ExitButton, &QPushButton::clicked, this, &QWidget::close);
+    connect(menu_.ExitAction, &QAction::triggered, this, &QWidget::close);
     connect(checks_, &CheckController::Finished, this, &MainWindow::OnCheckFinished);
+    connect(documents_.get(), &DocumentSession::Changed, this, &MainWindow::OnDocumentsChanged);
     connect(checkHost_, &QtCheckHost::StatusShown, status_,
             qOverload<const QString&>(&StatusCaption::ShowStatus));
     connect(checkHost_, &QtCheckHost::CaptionSet, status_, &StatusCaption::SetCaption);
@@ -160,6 +199,7 @@ void MainWindow::ConnectCommands() {
     connect(checkHost_, &QtCheckHost::MessageShown, this,
             [this](const QByteArray& text) { ShowMessageText(std::string_view(text.data(), text.size())); });
     connect(checkHost_, &QtCheckHost::RunningStateEntered, this, [this] { EnableMainControls(false); });
+    OnDocumentsChanged();
 }
 
 void MainWindow::ShowStatus(std::string_view text1251) {
@@ -170,84 +210,122 @@ void MainWindow::ShowMessageText(std::string_view text1251) {
     messages_->ShowMessageText(text1251);
 }
 
+void MainWindow::SetCaption(const QString& text) {
+    status_->SetCaption(text);
+}
+
+void MainWindow::SetApplicationTitle(const QString& text) {
+    status_->SetApplicationTitle(text);
+}
+
+QString MainWindow::Caption() const {
+    return windowTitle();
+}
+
+void MainWindow::ShowIdleCaption() {
+    status_->SetCaption(status_->IdleCaption());
+}
+
+// The page, the caption and the Файл menu show which document the commands work on.
+void MainWindow::OnDocumentsChanged() {
+    const std::vector<OpenDocumentEntry> entries = documents_->Entries();
+    const auto active = std::find_if(entries.begin(), entries.end(), [](const auto& e) { return e.Active; });
+    const QString name = active == entries.end() ? QString() : active->Name;
+    page_->ShowActiveDocument(name, active == entries.end() ? QString() : active->Path,
+                              static_cast<int>(entries.size()));
+    status_->SetDocumentName(name);
+    documentList_->Refresh();
+}
+
 void MainWindow::EnableMainControls(bool idle) {
-    pgCtrl->setEnabled(idle);
-    btStart->setEnabled(idle);
-    btRunWord->setEnabled(idle);
+    Pages->setEnabled(idle);
+    StartButton->setEnabled(idle);
+    ReportButton->setEnabled(idle);
+    EditorButton->setEnabled(idle);
     for (QMenu* menu : menu_.TopMenus()) {
         menu->menuAction()->setEnabled(idle);
         for (QAction* action : menu->actions()) action->setEnabled(idle);
     }
-    btExit->setVisible(idle);
-    btStop->setVisible(!idle);
-    (idle ? btStart : btStop)->setFocus();
+    ExitButton->setVisible(idle);
+    StopButton->setVisible(!idle);
+    (idle ? StartButton : StopButton)->setFocus();
     status_->SetApplicationTitle(StatusCaption::FullTitle());
 }
 
 bool MainWindow::CheckRunning() const {
-    return checks_->Running();
+    return checks_->Running() || opener_->Opening();
 }
 
 void MainWindow::StartCheck() {
-    if (checks_->Running()) return;
-    documents_->RefreshChangedOnDisk();
-    if (!ChooseDocument(*this, ChooseMode::Check)) return;
+    if (CheckRunning()) return;
+    if (!documents_->RefreshChangedOnDisk()) {
+        ShowStatus(msg::kCheckCancelled);
+        return;
+    }
+    if (!chooser_->Choose(ChooseMode::Check)) return;
     page_->CheckShowErrors();
-    check::CheckOptions options;
-    options.ShowWarnings = page_->ShowWarnings();
-    options.ShowHints = page_->ShowHints();
-    WindowOptions fields;
-    page_->Store(fields);
-    options.TwoDateColumns = fields.TwoDateColumns;
-    options.DatesMayBeEmpty = fields.DatesMayBeEmpty;
-    options.SheetsMayBeEmpty = fields.SheetsMayBeEmpty;
-    more_->FillCheckOptions(options);
-    options.ReportFolder = ReportFolderFrom(Settings(), services_.Folders.Data);
+    const WindowOptions options = Options();
     QApplication::setOverrideCursor(Qt::BusyCursor);
     EnableMainControls(false);
-    WindowOptions more;
-    more_->Store(more);
-    checks_->Start(options, more.AnnotatedCopy);
+    checks_->Start(options.Check, options.AnnotatedCopy);
 }
 
 void MainWindow::StopCheck() {
-    checks_->RequestStop();
+    if (opener_->Opening()) {
+        opener_->RequestStop();
+    } else {
+        checks_->RequestStop();
+    }
     ShowStatus(msg::kPaused);
 }
 
 void MainWindow::OnCheckFinished() {
     QApplication::restoreOverrideCursor();
     EnableMainControls(true);
+    OnDocumentsChanged();
     const auto& outcome = checks_->LastOutcome();
     if (!outcome) return;
     if (!outcome->DocumentName.empty() && outcome->End != check::CheckEnd::NoTables) {
-        page_->SetLastFile(FromCp(outcome->DocumentName));
         if (word::Document* document = documents_->Active()) RememberLastFilePath(Settings(), *document);
+        page_->SetLastFile(FromCp(outcome->DocumentName), StoredLastFilePath(Settings()));
     }
-    if (outcome->End == check::CheckEnd::Completed) {
-        status_->SetCaption(StatusCaption::FullTitle());
-        if (viewer_) viewer_->ShowOutcome(*outcome);
-        if (!checks_->AnnotatedCopyError().empty()) ShowMessageText(checks_->AnnotatedCopyError());
-        if (!checks_->AnnotatedCopy().empty())
-            ShowMessageText(std::string(msg::kAnnotatedCopyWritten) +
-                            text::Utf8ToCp1251(checks_->AnnotatedCopy().string()));
-        if (!checks_->ReportDocumentError().empty())
-            ShowMessageText(checks_->ReportDocumentError());
-        else if (!checks_->ReportDocument().empty())
-            shell_->Open(QUrl::fromLocalFile(QString::fromStdString(checks_->ReportDocument().string())));
-    } else if (outcome->End == check::CheckEnd::Failed && !outcome->Message.empty()) {
-        ShowMessageText(outcome->Message);
+    ShowCheckOutcome();
+}
+
+// Every check ends with its outcome in the caption and in the message window.
+void MainWindow::ShowCheckOutcome() {
+    const check::CheckOutcome& outcome = *checks_->LastOutcome();
+    status_->SetCaption(FromCp(OutcomeCaption(outcome)));
+    const bool completed = outcome.End == check::CheckEnd::Completed;
+    ReportButton->setVisible(ReportButton->isVisible() || completed);
+    if (completed && viewer_) viewer_->ShowOutcome(outcome);
+    // Failures the run has told already (a busy or unwritable report folder) are not told twice.
+    if (outcome.End != check::CheckEnd::ReportLocked &&
+        !(outcome.End == check::CheckEnd::Failed && outcome.Message.empty()))
+        ShowMessageText(OutcomeMessage(outcome));
+    if (!completed) return;
+    if (!checks_->AnnotatedCopyError().empty()) ShowMessageText(checks_->AnnotatedCopyError());
+    if (!checks_->AnnotatedCopy().empty())
+        ShowMessageText(std::string(msg::kAnnotatedCopyWritten) +
+                        text::Utf8ToCp1251(checks_->AnnotatedCopy().string()));
+    if (!checks_->ReportDocumentError().empty()) {
+        ShowMessageText(checks_->ReportDocumentError());
+        return;
     }
+    const std::filesystem::path& document = checks_->ReportDocument();
+    if (document.empty()) return;
+    if (!shell_->Open(QUrl::fromLocalFile(QString::fromStdString(document.string()))))
+        ShowMessageText(text::FillIn(msg::kCannotOpenReport, {text::Utf8ToCp1251(document.string())}));
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {
     const bool running = checks_->Running();
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        (running ? btStop : btStart)->click();
+        (running ? StopButton : StartButton)->click();
         return;
     }
     if (event->key() == Qt::Key_Escape && running) {
-        btStop->click();
+        StopButton->click();
         return;
     }
     QMainWindow::keyPressEvent(event);
@@ -291,7 +369,7 @@ void MainWindow::dropEvent(QDropEvent* event) {
     // The first dropped file only.
     for (const QUrl& url : event->mimeData()->urls()) {
         if (!url.isLocalFile()) continue;
-        page_->SetFileName(QDir::toNativeSeparators(url.toLocalFile()));
+        page_->SetFileName(url.toLocalFile());
         raise();
         activateWindow();
         event->acceptProposedAction();
@@ -306,19 +384,32 @@ bool MainWindow::CloseDocumentsAtExit() {
 }
 
 void MainWindow::WriteSettingsAtExit() {
-    WindowOptions options;
-    page_->Store(options);
-    more_->Store(options);
-    WriteWindowOptions(Settings(), options);
+    WriteWindowOptions(Settings(), Options());
     WriteWindowPosition(Settings(), x(), y());
+}
+
+bool MainWindow::AgreeToStopForExit() {
+    if (!CheckRunning()) return true;
+    if (!dialogs_->AskOkCancel(msg::kExitDuringCheckTitle, msg::kExitDuringCheck)) return false;
+    if (opener_->Opening()) {
+        // The opening ends within about a second; the window closes when it has.
+        opener_->RequestStop();
+        QTimer::singleShot(100, this, &QWidget::close);
+        return false;
+    }
+    return true;
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     if (closed_) return QMainWindow::closeEvent(event);
-    // Closing during a check stops it as Прервать would, keeping the row to resume at.
+    if (!AgreeToStopForExit()) {
+        event->ignore();
+        return;
+    }
+    // Stops the check as Прервать would, keeping the row to resume at.
     checks_->StopAndWait();
-    if (more_->cbCloseRepFileOnExit->isChecked())
-        documents_->CloseReportDocuments(more_->cbCloseRepFile->isChecked());
+    const WindowOptions options = Options();
+    if (options.CloseReportFileOnExit) documents_->CloseReportDocuments(options.Check.CloseReportFile);
     if (!CloseDocumentsAtExit()) {
         event->ignore();
         return;

@@ -1,10 +1,12 @@
 #pragma once
 
-// The main window: the two pages, the buttons below them and the menu. It owns the parts and
-// switches between the idle and the running state; the commands live in their own classes
-// (FileCommands, HelpCommands, ToolCommands, StartUp) and the check in CheckController.
+// The main window: the two pages, the buttons below them and the menu. It owns the parts, gives
+// each command class the few services it uses (CommandServices), and switches between the idle
+// and the running state; the commands live in their own classes (FileCommands, HelpCommands,
+// ToolCommands, StartUp) and the check in CheckController.
 
 #include "app/AppFolders.h"
+#include "app/CommandServices.h"
 #include "app/MainMenu.h"
 
 #include <QDateTime>
@@ -13,6 +15,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string_view>
 
 class QPushButton;
@@ -22,6 +25,9 @@ namespace tabulex::app {
 
 class CheckController;
 class DesktopShell;
+class DocumentChooser;
+class DocumentListMenu;
+class DocumentOpener;
 class DocumentSession;
 class FileCommands;
 class HelpCommands;
@@ -46,14 +52,14 @@ struct AppServices {
     QStringList Arguments;           // the command line without the program
 };
 
-class MainWindow : public QMainWindow {
+class MainWindow : public QMainWindow, public StatusSink {
     Q_OBJECT
   public:
     explicit MainWindow(AppServices services);
     ~MainWindow() override;
 
-    MainPage* Page() const { return page_; }
-    SettingsPage* More() const { return more_; }
+    MainPage* InventoryTab() const { return page_; }
+    SettingsPage* SettingsTab() const { return more_; }
     const MainMenu& Menu() const { return menu_; }
     StatusCaption& Status() const { return *status_; }
     MessageWindow& Messages() const { return *messages_; }
@@ -61,33 +67,36 @@ class MainWindow : public QMainWindow {
     CheckController& Checks() const { return *checks_; }
     ReportViewer& Viewer();
     HelpWindow& Help();
-    UserDialogs& Dialogs() const { return *dialogs_; }
-    DesktopShell& Shell() const { return *shell_; }
     check::Settings& Settings() const { return *services_.Settings; }
-    const AppFolders& Folders() const { return services_.Folders; }
-    QDateTime Now() const;
-    FileCommands& Files() const { return *files_; }
-    ToolCommands& Tools() const { return *tools_; }
     StartUp& Starting() const { return *startUp_; }
+    DocumentListMenu& DocumentList() const { return *documentList_; }
+    // Every option of both pages as they are now.
+    WindowOptions Options() const;
 
-    void ShowStatus(std::string_view text1251);
-    void ShowMessageText(std::string_view text1251);
+    void ShowStatus(std::string_view text1251) override;
+    void ShowMessageText(std::string_view text1251) override;
+    void SetCaption(const QString& text) override;
+    void SetApplicationTitle(const QString& text) override;
+    QString Caption() const override;
+    void ShowIdleCaption() override;
+
     // Switches between the idle state and the running state, where only Прервать reacts.
     void EnableMainControls(bool idle);
     bool ShiftHeld() const { return shiftHeld_; }
 
-    // btStartClick: chooses the document and starts a check of it.
+    // Начать: chooses the document and starts a check of it.
     void StartCheck();
-    // btStopClick.
+    // Прервать: stops the check, or the opening of a document.
     void StopCheck();
     bool CheckRunning() const;
 
-    QTabWidget* pgCtrl;
-    QPushButton* btStart;
-    QPushButton* btExit;
-    QPushButton* btStop;
-    QPushButton* btRunWord;
-    QPushButton* btHelp;
+    QTabWidget* Pages;
+    QPushButton* StartButton;
+    QPushButton* ReportButton;  // shown once a report exists
+    QPushButton* ExitButton;
+    QPushButton* StopButton;
+    QPushButton* EditorButton;
+    QPushButton* HelpButton;
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -100,11 +109,16 @@ class MainWindow : public QMainWindow {
 
   private:
     QWidget* BuildButtons();
+    void BuildCommands();
     void ConnectCommands();
     void OnCheckFinished();
+    void ShowCheckOutcome();
+    void OnDocumentsChanged();
     void WriteSettingsAtExit();
     // Asks about every modified document; false when the user cancelled the exit.
     bool CloseDocumentsAtExit();
+    // A check or an opening runs: asks whether to stop it; false when the user keeps it running.
+    bool AgreeToStopForExit();
 
     AppServices services_;
     std::unique_ptr<UserDialogs> ownDialogs_;
@@ -116,9 +130,13 @@ class MainWindow : public QMainWindow {
     MainMenu menu_;
     StatusCaption* status_;
     std::unique_ptr<DocumentSession> documents_;
+    std::optional<CommandServices> commandServices_;
     std::unique_ptr<MessageWindow> messages_;
     std::unique_ptr<ReportViewer> viewer_;
     std::unique_ptr<HelpWindow> help_;
+    std::unique_ptr<DocumentOpener> opener_;
+    std::unique_ptr<DocumentChooser> chooser_;
+    DocumentListMenu* documentList_;
     QtCheckHost* checkHost_;
     CheckController* checks_;
     FileCommands* files_;

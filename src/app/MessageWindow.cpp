@@ -1,16 +1,20 @@
 #include "app/MessageWindow.h"
 
 #include "app/QtText.h"
+#include "app/WindowPlacement.h"
 #include "report/MessageLog.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFrame>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
+#include <QScreen>
 #include <QVBoxLayout>
+#include <QWindow>
 
 #include <ctime>
 
@@ -58,44 +62,44 @@ MessageWindow::MessageWindow(QWidget* mainWindow, std::filesystem::path dataFold
     info.setColor(QPalette::Text, info.color(QPalette::ToolTipText));
     setPalette(info);
 
-    lbPrev = NavigationLabel(QStringLiteral("<< Назад"), QStringLiteral("lbPrev"),
-                             QStringLiteral("Предыдущее сообщение"));
-    lbNext = NavigationLabel(QStringLiteral("Дальше >>"), QStringLiteral("lbNext"),
-                             QStringLiteral("Следующее сообщение"));
-    SetLinkLook(lbPrev, true);
-    SetLinkLook(lbNext, false);
-    lbPrev->installEventFilter(this);
-    lbNext->installEventFilter(this);
+    PreviousLabel = NavigationLabel(QStringLiteral("<< Назад"), QStringLiteral("lbPrev"),
+                                    QStringLiteral("Предыдущее сообщение"));
+    NextLabel = NavigationLabel(QStringLiteral("Дальше >>"), QStringLiteral("lbNext"),
+                                QStringLiteral("Следующее сообщение"));
+    SetLinkLook(PreviousLabel, true);
+    SetLinkLook(NextLabel, false);
+    PreviousLabel->installEventFilter(this);
+    NextLabel->installEventFilter(this);
     auto* line = new QFrame;
     line->setFrameShape(QFrame::HLine);
     line->setFrameShadow(QFrame::Sunken);
     line->setFixedWidth(137);
-    memMess = new QPlainTextEdit(QStringLiteral("Это сообщение"));
-    memMess->setObjectName(QStringLiteral("memMess"));
-    memMess->setReadOnly(true);
+    MessageText = new QPlainTextEdit(QStringLiteral("Это сообщение"));
+    MessageText->setObjectName(QStringLiteral("memMess"));
+    MessageText->setReadOnly(true);
     // The memo holds the window open only when the user clicks into it to read or copy.
-    memMess->setFocusPolicy(Qt::ClickFocus);
-    memMess->setFrameShape(QFrame::NoFrame);
-    memMess->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    MessageText->setFocusPolicy(Qt::ClickFocus);
+    MessageText->setFrameShape(QFrame::NoFrame);
+    MessageText->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 
     auto* navigation = new QHBoxLayout;
-    navigation->addWidget(lbPrev);
+    navigation->addWidget(PreviousLabel);
     navigation->addSpacing(12);
-    navigation->addWidget(lbNext);
+    navigation->addWidget(NextLabel);
     navigation->addStretch();
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(8, 8, 0, 0);
     layout->addLayout(navigation);
     layout->addWidget(line);
-    layout->addWidget(memMess, 1);
+    layout->addWidget(MessageText, 1);
     resize(279, 235);
 
-    pmAutoClose = new QAction(QStringLiteral("Автозакрытие"), this);
-    pmAutoClose->setObjectName(QStringLiteral("pmAutoClose"));
-    pmAutoClose->setCheckable(true);
-    pmAutoClose->setChecked(true);
+    AutoCloseAction = new QAction(QStringLiteral("Автозакрытие"), this);
+    AutoCloseAction->setObjectName(QStringLiteral("pmAutoClose"));
+    AutoCloseAction->setCheckable(true);
+    AutoCloseAction->setChecked(true);
     setContextMenuPolicy(Qt::ActionsContextMenu);
-    addAction(pmAutoClose);
+    addAction(AutoCloseAction);
 
     closeTimer_.setInterval(kCloseTickMs);
     connect(&closeTimer_, &QTimer::timeout, this, &MessageWindow::CloseTick);
@@ -110,10 +114,10 @@ void MessageWindow::ShowMessageText(std::string_view text) {
     const std::string shown = report::WithCrLf(text);
     const bool stack = lastMessage_.isValid() && lastMessage_.elapsed() < kStackWithinMs;
     if (stack)
-        memMess->setPlainText(memMess->toPlainText() + QStringLiteral("\n\n") + FromCp(shown));
+        MessageText->setPlainText(MessageText->toPlainText() + QStringLiteral("\n\n") + FromCp(shown));
     else
-        memMess->setPlainText(FromCp(shown));
-    memMess->moveCursor(QTextCursor::End);
+        MessageText->setPlainText(FromCp(shown));
+    MessageText->moveCursor(QTextCursor::End);
     lastMessage_.start();
     shrinkTimer_.stop();
     if (heightBeforeShrink_ > 0) resize(width(), heightBeforeShrink_);
@@ -132,17 +136,27 @@ void MessageWindow::ShowMessageText(std::string_view text) {
 }
 
 QString MessageWindow::MemoText() const {
-    return memMess->toPlainText();
+    return MessageText->toPlainText();
 }
 
 void MessageWindow::PlaceBesideMainWindow() {
     if (!mainWindow_) return;
-    const QRect main = mainWindow_->frameGeometry();
-    move(main.left() + main.width(), main.top());
+    QList<QRect> workAreas;
+    for (const QScreen* screen : QGuiApplication::screens()) workAreas << screen->availableGeometry();
+    // Until the window manager has framed this window once, its frame is unknown and a move places
+    // the inside of the window: the main window's frame stands in for it, so that the first
+    // message sits level with the main window too.
+    const QMargins known = windowHandle() ? windowHandle()->frameMargins() : QMargins();
+    const QMargins frame = known.isNull() && mainWindow_->windowHandle()
+                               ? mainWindow_->windowHandle()->frameMargins()
+                               : QMargins();
+    const QSize size = frameGeometry().size().grownBy(frame);
+    const QPoint place = MessageWindowPlace(mainWindow_->frameGeometry(), size, workAreas);
+    move(place + QPoint(frame.left(), frame.top()));
 }
 
 void MessageWindow::ShowEntry(int index) {
-    memMess->setPlainText(FromCp(report::HistoryEntryText(history_[static_cast<std::size_t>(index)])));
+    MessageText->setPlainText(FromCp(report::HistoryEntryText(history_[static_cast<std::size_t>(index)])));
 }
 
 void MessageWindow::SetLinkLook(QLabel* label, bool active) {
@@ -157,11 +171,11 @@ void MessageWindow::SetLinkLook(QLabel* label, bool active) {
 void MessageWindow::ShowPrevious() {
     if (cursor_ < 1) {
         QApplication::beep();
-        SetLinkLook(lbPrev, false);
+        SetLinkLook(PreviousLabel, false);
     } else {
         ShowEntry(--cursor_);
     }
-    SetLinkLook(lbNext, true);
+    SetLinkLook(NextLabel, true);
     countdown_ = kCountdown;
 }
 
@@ -170,14 +184,14 @@ void MessageWindow::ShowNext() {
         ShowEntry(++cursor_);
     } else {
         QApplication::beep();
-        SetLinkLook(lbNext, false);
+        SetLinkLook(NextLabel, false);
     }
-    SetLinkLook(lbPrev, true);
+    SetLinkLook(PreviousLabel, true);
     countdown_ = kCountdown;
 }
 
 void MessageWindow::CloseTick() {
-    if (memMess->hasFocus() || !pmAutoClose->isChecked()) return;
+    if (MessageText->hasFocus() || !AutoCloseAction->isChecked()) return;
     if (countdown_ > 0) {
         --countdown_;
         return;
@@ -204,8 +218,8 @@ void MessageWindow::Shrink() {
 bool MessageWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseButtonRelease &&
         static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
-        if (watched == lbPrev) ShowPrevious();
-        if (watched == lbNext) ShowNext();
+        if (watched == PreviousLabel) ShowPrevious();
+        if (watched == NextLabel) ShowNext();
         return true;
     }
     return QWidget::eventFilter(watched, event);

@@ -35,10 +35,10 @@ class MessageWindow : public QWidget {
     // Places the window against the main window's right edge.
     void PlaceBesideMainWindow();
 
-    QLabel* lbPrev;
-    QLabel* lbNext;
-    QPlainTextEdit* memMess;
-    QAction* pmAutoClose;
+    QLabel* PreviousLabel;
+    QLabel* NextLabel;
+    QPlainTextEdit* MessageText;
+    QAction* AutoCloseAction;
 
   public slots:
     void ShowPrevious();

@@ -1,8 +1,31 @@
 #include "app/PageWidgets.h"
 
 #include <QGroupBox>
+#include <QPainter>
 
 namespace tabulex::app {
+
+ElidedLabel::ElidedLabel(QWidget* parent) : QLabel(parent) {
+    setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+}
+
+QSize ElidedLabel::sizeHint() const {
+    return {fontMetrics().averageCharWidth() * 10, fontMetrics().height()};
+}
+
+QSize ElidedLabel::minimumSizeHint() const {
+    return sizeHint();
+}
+
+QString ElidedLabel::ShownText() const {
+    return fontMetrics().elidedText(text(), Qt::ElideMiddle, contentsRect().width());
+}
+
+void ElidedLabel::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setPen(palette().color(QPalette::WindowText));
+    painter.drawText(contentsRect(), Qt::AlignLeft | Qt::AlignVCenter, ShownText());
+}
 
 QString HintText(const QString& hint) {
     QString text = hint;

@@ -2,12 +2,28 @@
 
 // Small helpers the pages share for building their controls.
 
+#include <QLabel>
 #include <QLayout>
 #include <QString>
 
 class QGroupBox;
 
 namespace tabulex::app {
+
+// A one-line label that never widens its window: a text longer than the room it gets is shown
+// with "…" in the middle (a path keeps its start and its file name).
+class ElidedLabel : public QLabel {
+    Q_OBJECT
+  public:
+    explicit ElidedLabel(QWidget* parent = nullptr);
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+    // The text as painted.
+    QString ShownText() const;
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+};
 
 // A hint with "\" as its line separator, as the window's hints are written.
 QString HintText(const QString& hint);

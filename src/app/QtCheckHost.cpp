@@ -1,8 +1,12 @@
 #include "app/QtCheckHost.h"
 
+#include "app/AppTexts.h"
 #include "app/DocumentSession.h"
 #include "app/QtText.h"
 #include "app/UserDialogs.h"
+#include "report/ReportFolder.h"
+#include "text/Cp1251.h"
+#include "text/TextHelpers.h"
 
 #include <QThread>
 
@@ -74,6 +78,11 @@ void QtCheckHost::CloseReportDocuments() {
     // The window's other commands are disabled while a check runs, so the documents are the
     // run's alone here.
     documents_.CloseReportDocuments(true);
+}
+
+std::string QtCheckHost::ReportUnavailableText(const std::filesystem::path& report, int errorCode) {
+    const std::string folder = text::Utf8ToCp1251(report.parent_path().string());
+    return text::FillIn(msg::kReportFolderNotWritable, {folder, report::ReasonText(errorCode)});
 }
 
 }  // namespace tabulex::app

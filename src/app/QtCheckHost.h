@@ -38,6 +38,9 @@ class QtCheckHost : public QObject, public check::CheckHost {
     void EnableMainControls(bool idle) override;
     void CloseReportDocuments() override;
     check::Settings& Settings() override { return settings_; }
+    // The folder and why it cannot be written: on this system no other program keeps a report
+    // from being replaced, so closing it would not help.
+    std::string ReportUnavailableText(const std::filesystem::path& report, int errorCode) override;
 
     void RequestStop() { stop_ = true; }
     // While the window closes: stop questions are answered OK without asking.

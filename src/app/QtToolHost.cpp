@@ -1,13 +1,11 @@
 #include "app/QtToolHost.h"
 
 #include "app/DocumentSession.h"
-#include "app/MainWindow.h"
 #include "app/QtText.h"
-#include "app/SettingsPage.h"
-#include "app/StatusCaption.h"
 #include "app/UserDialogs.h"
 
 #include <QApplication>
+#include <QWidget>
 
 namespace tabulex::app {
 
@@ -16,15 +14,15 @@ QtToolHost::~QtToolHost() {
 }
 
 void QtToolHost::ShowStatus(std::string_view text) {
-    window_.ShowStatus(text);
+    services_.Status.ShowStatus(text);
 }
 
 void QtToolHost::SetCaption(std::string_view text) {
-    window_.Status().SetCaption(FromCp(text));
+    services_.Status.SetCaption(FromCp(text));
 }
 
 void QtToolHost::SetApplicationTitle(std::string_view text) {
-    window_.Status().SetApplicationTitle(FromCp(text));
+    services_.Status.SetApplicationTitle(FromCp(text));
 }
 
 void QtToolHost::SetBusy(bool busy) {
@@ -44,12 +42,12 @@ void QtToolHost::ProcessEvents() {
 bool QtToolHost::Confirm(const tools::Confirmation& confirmation) {
     // A caption the command leaves empty is the window's caption at that moment.
     const std::string caption =
-        confirmation.Caption.empty() ? ToCp(window_.windowTitle()) : std::string(confirmation.Caption);
-    return window_.Dialogs().AskOkCancel(caption, confirmation.Text);
+        confirmation.Caption.empty() ? ToCp(services_.Status.Caption()) : std::string(confirmation.Caption);
+    return services_.Dialogs.AskOkCancel(caption, confirmation.Text);
 }
 
 bool QtToolHost::AskRowReadAgain(std::string_view title, std::string_view text) {
-    return window_.Dialogs().AskOkCancel(title, text);
+    return services_.Dialogs.AskOkCancel(title, text);
 }
 
 void QtToolHost::BringToFront() {
@@ -58,11 +56,11 @@ void QtToolHost::BringToFront() {
 }
 
 void QtToolHost::CloseReportDocuments() {
-    window_.Documents().CloseReportDocuments(true);
+    services_.Documents.CloseReportDocuments(true);
 }
 
 check::Settings& QtToolHost::Settings() {
-    return window_.Settings();
+    return services_.Settings;
 }
 
 }  // namespace tabulex::app

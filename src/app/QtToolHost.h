@@ -4,15 +4,17 @@
 // quick, and the heading walk services the window's events at its progress points); their
 // confirmations are the window's OK/Cancel questions.
 
+#include "app/CommandServices.h"
 #include "tools/ToolHost.h"
+
+class QWidget;
 
 namespace tabulex::app {
 
-class MainWindow;
-
 class QtToolHost : public tools::ToolHost {
   public:
-    explicit QtToolHost(MainWindow& window) : window_(window) {}
+    // `window` is what BringToFront raises.
+    QtToolHost(const CommandServices& services, QWidget& window) : services_(services), window_(window) {}
     ~QtToolHost() override;
 
     void ShowStatus(std::string_view text) override;
@@ -29,7 +31,8 @@ class QtToolHost : public tools::ToolHost {
     check::Settings& Settings() override;
 
   private:
-    MainWindow& window_;
+    CommandServices services_;
+    QWidget& window_;
     bool busy_ = false;
 };
 

@@ -2,6 +2,7 @@
 
 #include "app/ProblemTableModel.h"
 #include "app/QtText.h"
+#include "app/WindowPlacement.h"
 #include "report/ReportLines.h"
 
 #include <QComboBox>
@@ -13,15 +14,41 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QScreen>
+#include <QScrollBar>
+#include <QStyledItemDelegate>
 #include <QTableView>
 #include <QVBoxLayout>
 
 namespace tabulex::app {
 namespace {
 
+constexpr int kFilterDelayMs = 150;
+
+// Only the problems wrap: the other cells keep to one line, cut with "…" where they must be.
+class OneLineCellsDelegate : public QStyledItemDelegate {
+  public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+  protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
+        QStyledItemDelegate::initStyleOption(option, index);
+        if (index.column() != ProblemTableModel::ProblemsColumn)
+            option->features &= ~QStyleOptionViewItem::WrapText;
+    }
+};
+
+// What the archivist looks for first: the counts and the certification line, then the rest of
+// the report's summary.
 QString SummaryText(const check::CheckOutcome& outcome) {
     QStringList lines;
     lines << QStringLiteral("Документ: ") + FromCp(outcome.DocumentName);
+    for (const std::string& line :
+         report::CountLines(outcome.Counts, outcome.Summary.ShowWarnings, outcome.Summary.ShowHints))
+        if (!line.empty()) lines << FromCp(line);
+    lines << FromCp(outcome.CertificationLine);
+    for (const check::Finding& finding : outcome.Certification.Findings) lines << FromCp(finding.Text);
+    lines << QString();
     for (const std::string& line : report::SummaryLines(outcome.Summary)) lines << FromCp(line);
     return lines.join(QLatin1Char('\n')).trimmed();
 }
@@ -66,7 +93,11 @@ ReportViewer::ReportViewer(QWidget* parent) : QWidget(parent, Qt::Window) {
     Table->sortByColumn(ProblemTableModel::RowColumn, Qt::AscendingOrder);
     Table->setSelectionBehavior(QAbstractItemView::SelectRows);
     Table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    Table->setWordWrap(false);
+    // Problems wrap, so that none is ever cut; the rows on screen get the height their texts need
+    // (measuring all of tens of thousands of rows would take seconds).
+    Table->setWordWrap(true);
+    Table->setItemDelegate(new OneLineCellsDelegate(Table));
+    Table->setTextElideMode(Qt::ElideRight);
     Table->verticalHeader()->hide();
     Table->horizontalHeader()->setStretchLastSection(true);
 
@@ -81,7 +112,18 @@ ReportViewer::ReportViewer(QWidget* parent) : QWidget(parent, Qt::Window) {
             rules::ProblemClass::Error, rules::ProblemClass::Warning, rules::ProblemClass::Hint};
         Filter->SetClass(index <= 0 ? std::nullopt : std::optional(kClasses[index - 1]));
     });
-    connect(TextFilter, &QLineEdit::textChanged, Filter, &ProblemFilter::SetText);
+    // Typing is filtered once the user pauses, not at every key.
+    filterDelay_.setSingleShot(true);
+    filterDelay_.setInterval(kFilterDelayMs);
+    connect(TextFilter, &QLineEdit::textChanged, &filterDelay_, qOverload<>(&QTimer::start));
+    connect(&filterDelay_, &QTimer::timeout, this, [this] { Filter->SetText(TextFilter->text()); });
+    const auto fitRows = [this] { QTimer::singleShot(0, this, &ReportViewer::FitVisibleRows); };
+    connect(Table->verticalScrollBar(), &QScrollBar::valueChanged, this, fitRows);
+    connect(Table->horizontalHeader(), &QHeaderView::sectionResized, this, fitRows);
+    connect(Filter, &QAbstractItemModel::layoutChanged, this, fitRows);
+    connect(Filter, &QAbstractItemModel::rowsInserted, this, fitRows);
+    connect(Filter, &QAbstractItemModel::rowsRemoved, this, fitRows);
+    connect(Filter, &QAbstractItemModel::modelReset, this, fitRows);
     connect(Table, &QTableView::doubleClicked, this,
             [this](const QModelIndex& index) { ShowRowDetails(index.row()); });
 }
@@ -89,15 +131,56 @@ ReportViewer::ReportViewer(QWidget* parent) : QWidget(parent, Qt::Window) {
 void ReportViewer::ShowOutcome(const check::CheckOutcome& outcome) {
     Summary->setPlainText(SummaryText(outcome));
     model_->SetRows(outcome.ProblemRows);
-    // The cells get what they need up to a share of the width, the title (what the archivist reads
-    // the row by) the largest; the problems take the rest.
-    Table->resizeColumnsToContents();
-    const int cellLimit = fontMetrics().averageCharWidth() * 28;
-    const int titleLimit = std::max(cellLimit, width() * 3 / 10);
-    for (int column = ProblemTableModel::NumberColumn; column < ProblemTableModel::ProblemsColumn; ++column) {
-        const int limit = column == ProblemTableModel::TitleColumn ? titleLimit : cellLimit;
-        Table->setColumnWidth(column, std::min(Table->columnWidth(column), limit));
+    FitColumns();
+}
+
+// The problems are what the archivist reads the table for: they get every pixel the other
+// columns leave. A cell column gets what its longest text of the first rows needs, up to a share
+// of the width: the title the largest, the number, dates and sheets what they usually need. Cut
+// texts show whole in their hint and in the row's details.
+void ReportViewer::FitColumns() {
+    QHeaderView* header = Table->horizontalHeader();
+    header->setSectionResizeMode(QHeaderView::Interactive);
+    header->setStretchLastSection(true);
+    header->setResizeContentsPrecision(200);  // the first rows only: 70 000 rows measured would take seconds
+    const int room = std::max(Table->viewport()->width(), width() - 40);
+    const int character = fontMetrics().averageCharWidth();
+    const auto limit = [&](int column) {
+        switch (column) {
+            case ProblemTableModel::TitleColumn:
+                return std::max(character * 24, room / 5);
+            case ProblemTableModel::DatesColumn:
+                return fontMetrics().horizontalAdvance(QStringLiteral("00.00.0000-00.00.0000")) +
+                       character * 3;
+            case ProblemTableModel::NotesColumn:
+                return std::max(character * 10, room / 10);
+            default:
+                return character * 10;
+        }
+    };
+    for (int column = ProblemTableModel::RowColumn; column < ProblemTableModel::ProblemsColumn; ++column) {
+        Table->resizeColumnToContents(column);
+        Table->setColumnWidth(column, std::min(Table->columnWidth(column), limit(column)));
     }
+    FitVisibleRows();
+}
+
+void ReportViewer::FitVisibleRows() {
+    const int first = std::max(0, Table->rowAt(0));
+    int last = Table->rowAt(Table->viewport()->height() - 1);
+    if (last < 0) last = Table->model()->rowCount() - 1;
+    for (int row = first; row <= last && row >= 0; ++row) Table->resizeRowToContents(row);
+}
+
+void ReportViewer::ShowOnScreen(const QWidget* over) {
+    if (!isVisible() && over && over->screen()) {
+        const QRect area = over->screen()->availableGeometry();
+        resize(size().boundedTo(area.size()));
+        move(PlaceOnScreen(over->frameGeometry(), frameGeometry().size(), area));
+    }
+    show();
+    raise();
+    activateWindow();
 }
 
 void ReportViewer::ShowRowDetails(int viewRow) {
@@ -110,7 +193,7 @@ void ReportViewer::ShowRowDetails(int viewRow) {
     dialog->setWindowTitle(QStringLiteral("Строка %1 описи").arg(tableRow));
     auto* form = new QFormLayout(dialog);
     for (int column = ProblemTableModel::NumberColumn; column < ProblemTableModel::kColumnCount; ++column) {
-        auto* value = new QLabel(model_->index(source.row(), column).data().toString());
+        auto* value = new QLabel(model_->Text(source.row(), column));
         value->setWordWrap(true);
         value->setTextInteractionFlags(Qt::TextSelectableByMouse);
         value->setMinimumWidth(420);

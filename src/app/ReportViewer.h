@@ -6,6 +6,7 @@
 
 #include "check/CheckOutcome.h"
 
+#include <QTimer>
 #include <QWidget>
 
 class QComboBox;
@@ -26,6 +27,8 @@ class ReportViewer : public QWidget {
     void ShowOutcome(const check::CheckOutcome& outcome);
     // Opens the details of the shown row `viewRow` (after sorting and filtering).
     void ShowRowDetails(int viewRow);
+    // Shows the window, the first time centred on `over` and inside its screen's work area.
+    void ShowOnScreen(const QWidget* over);
 
     QPlainTextEdit* Summary;
     QComboBox* ClassFilter;
@@ -34,7 +37,12 @@ class ReportViewer : public QWidget {
     ProblemFilter* Filter;
 
   private:
+    void FitColumns();
+    // The rows on screen as high as their texts need.
+    void FitVisibleRows();
+
     ProblemTableModel* model_;
+    QTimer filterDelay_;
 };
 
 }  // namespace tabulex::app

@@ -3,7 +3,6 @@
 // The page "Настройки": columns, dates, initials, the report and closing the report.
 
 #include "app/WindowOptions.h"
-#include "check/CheckOptions.h"
 
 #include <QWidget>
 
@@ -19,27 +18,26 @@ class SettingsPage : public QWidget {
     explicit SettingsPage(QWidget* parent = nullptr);
 
     void Load(const WindowOptions& options);
+    // Writes the options of this page into `options`.
     void Store(WindowOptions& options) const;
-    // The options of this page that a check reads.
-    void FillCheckOptions(check::CheckOptions& options) const;
 
-    QRadioButton* rbColsAuto;
-    QRadioButton* rbColsStd;
-    QRadioButton* rbColsLeave;
-    QLineEdit* edColsNum;
-    QRadioButton* RadioButton1;
-    QRadioButton* RadioButton2;
-    QCheckBox* CheckBox1;
-    QRadioButton* rbInit1;
-    QRadioButton* rbInit2;
-    QRadioButton* rbRulesOriginal;
-    QRadioButton* rbRulesModern;
-    QCheckBox* cbTable;
-    QCheckBox* cbTableAutosize;
-    QCheckBox* cbAnnotate;
-    QCheckBox* cbCertification;
-    QCheckBox* cbCloseRepFile;
-    QCheckBox* cbCloseRepFileOnExit;
+    QRadioButton* AutoColumnsChoice;
+    QRadioButton* StandardColumnsChoice;
+    QRadioButton* SkipColumnsChoice;
+    QLineEdit* SkipColumnsEdit;
+    QRadioButton* DayWithoutZeroChoice;
+    QRadioButton* DayWithZeroChoice;
+    QCheckBox* YearMarkBox;
+    QRadioButton* JoinedInitialsChoice;
+    QRadioButton* SpacedInitialsChoice;
+    QRadioButton* OriginalRulesChoice;
+    QRadioButton* ModernRulesChoice;
+    QCheckBox* ReportTableBox;
+    QCheckBox* ReportAutosizeBox;
+    QCheckBox* AnnotatedCopyBox;
+    QCheckBox* CertificationCheckBox;
+    QCheckBox* CloseReportBeforeCheckBox;
+    QCheckBox* CloseReportOnExitBox;
 
   private:
     void UpdateColumnsEdit();

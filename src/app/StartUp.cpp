@@ -2,12 +2,12 @@
 
 #include "app/AppTexts.h"
 #include "app/MainPage.h"
-#include "app/MainWindow.h"
 #include "app/QtText.h"
 #include "app/ReleaseReminder.h"
 #include "app/WindowOptions.h"
 
 #include <QFileInfo>
+#include <QWidget>
 
 namespace tabulex::app {
 namespace {
@@ -31,7 +31,14 @@ std::string_view ReminderText(int months) {
 
 }  // namespace
 
-StartUp::StartUp(MainWindow& window) : QObject(&window), window_(window) {
+StartUp::StartUp(const CommandServices& services, MainPage& fileChoice, QWidget& window,
+                 std::function<void()> startCheck, std::function<QDateTime()> now)
+    : QObject(&window),
+      services_(services),
+      fileChoice_(fileChoice),
+      window_(window),
+      startCheck_(std::move(startCheck)),
+      now_(std::move(now)) {
     tipsTimer_.setInterval(kTipsIntervalMs);
     connect(&tipsTimer_, &QTimer::timeout, this, &StartUp::TipsTick);
     tipsTimer_.start();
@@ -41,10 +48,10 @@ void StartUp::ApplyCommandLine(const QStringList& arguments) {
     if (arguments.isEmpty()) return;
     const QString first = arguments.first();
     if (first == QLatin1String(kRunSwitch.data(), kRunSwitch.size())) {
-        window_.Page()->SetChoice(FileChoice::Opened);
+        fileChoice_.SetChoice(FileChoice::Opened);
         runAtActivation_ = true;
     } else if (QFileInfo(first).isFile()) {
-        window_.Page()->SetFileName(QFileInfo(first).absoluteFilePath());
+        fileChoice_.SetFileName(QFileInfo(first).absoluteFilePath());
     }
 }
 
@@ -53,13 +60,13 @@ void StartUp::OnActivated() {
     // activation would undo where the user put it during the run.
     if (!positioned_) {
         positioned_ = true;
-        if (const auto position = ReadWindowPosition(window_.Settings()))
+        if (const auto position = ReadWindowPosition(services_.Settings))
             window_.move(position->first, position->second);
     }
     if (runAtActivation_) {
         runAtActivation_ = false;
         // After the activation has been handled: the check may open its questions.
-        QTimer::singleShot(0, &window_, [this] { window_.StartCheck(); });
+        QTimer::singleShot(0, &window_, [this] { startCheck_(); });
         return;
     }
     if (!justCreated_) return;
@@ -68,31 +75,31 @@ void StartUp::OnActivated() {
 }
 
 void StartUp::RemindOfNewerVersion() {
-    check::Settings& settings = window_.Settings();
+    check::Settings& settings = services_.Settings;
     const int counter = settings.ReadInteger(check::kMainSection, kReminderKey, 0);
-    const ReminderStep step = ReleaseReminder(ReleaseDate(), window_.Now(), counter);
+    const ReminderStep step = ReleaseReminder(ReleaseDate(), now_(), counter);
     if (step.Counter != counter) settings.WriteInteger(check::kMainSection, kReminderKey, step.Counter);
     if (step.Months == 0) return;
     std::string text(ReminderText(step.Months));
     text += msg::kReminderClose1;
     text += msg::kWebAddress;
     text += msg::kReminderClose2;
-    window_.ShowMessageText(text);
+    services_.Status.ShowMessageText(text);
 }
 
 void StartUp::TipsTick() {
-    check::Settings& settings = window_.Settings();
+    check::Settings& settings = services_.Settings;
     if (ReadBool(settings, "FirstTime", true)) {
         WriteBool(settings, "FirstTime", false);
-        window_.ShowMessageText(msg::kFirstTimeTips);
+        services_.Status.ShowMessageText(msg::kFirstTimeTips);
         return;
     }
-    const QString folder = QString::fromStdString(window_.Folders().Program.string());
+    const QString folder = QString::fromStdString(services_.Folders.Program.string());
     const bool onDesktop =
         folder.contains(FromCp(msg::kDesktopFolder), Qt::CaseInsensitive) ||
         folder.split(QLatin1Char('/')).contains(QStringLiteral("Desktop"), Qt::CaseInsensitive);
     if (onDesktop) {
-        window_.ShowMessageText(msg::kDesktopWarning);
+        services_.Status.ShowMessageText(msg::kDesktopWarning);
         tipsTimer_.stop();
     }
 }

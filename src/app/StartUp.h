@@ -4,18 +4,25 @@
 // saved position, "/run", the release-age reminder) and the timer of the first-time tips and the
 // desktop warning.
 
+#include "app/CommandServices.h"
+
+#include <QDateTime>
 #include <QObject>
 #include <QStringList>
 #include <QTimer>
 
+#include <functional>
+
 namespace tabulex::app {
 
-class MainWindow;
+class MainPage;
 
 class StartUp : public QObject {
     Q_OBJECT
   public:
-    explicit StartUp(MainWindow& window);
+    // `window` is moved to the saved position; `startCheck` presses Начать; `now` is the clock.
+    StartUp(const CommandServices& services, MainPage& fileChoice, QWidget& window,
+            std::function<void()> startCheck, std::function<QDateTime()> now);
 
     // The first argument: an existing file goes into the file name, "/run" checks at activation.
     void ApplyCommandLine(const QStringList& arguments);
@@ -27,7 +34,11 @@ class StartUp : public QObject {
   private:
     void RemindOfNewerVersion();
 
-    MainWindow& window_;
+    CommandServices services_;
+    MainPage& fileChoice_;
+    QWidget& window_;
+    std::function<void()> startCheck_;
+    std::function<QDateTime()> now_;
     QTimer tipsTimer_;
     bool justCreated_ = true;
     bool runAtActivation_ = false;

@@ -35,8 +35,20 @@ void StatusCaption::ShowStatus(std::string_view text1251) {
     ShowStatus(FromCp(text1251));
 }
 
+// Stays until the next status text: a progress caption or how a check ended.
 void StatusCaption::SetCaption(const QString& text) {
+    countdown_ = 0;
     window_->setWindowTitle(text);
+}
+
+void StatusCaption::SetDocumentName(const QString& name) {
+    const bool idle = window_->windowTitle() == IdleCaption();
+    documentName_ = name;
+    if (idle) window_->setWindowTitle(IdleCaption());
+}
+
+QString StatusCaption::IdleCaption() const {
+    return documentName_.isEmpty() ? ShortTitle() : ShortTitle() + QStringLiteral(" — ") + documentName_;
 }
 
 void StatusCaption::SetApplicationTitle(const QString& text) {
@@ -51,7 +63,7 @@ void StatusCaption::Tick() {
     if (countdown_ <= 0) return;
     --countdown_;
     SetApplicationTitle(ShortTitle());
-    if (countdown_ == 1) window_->setWindowTitle(ShortTitle());
+    if (countdown_ == 1) window_->setWindowTitle(IdleCaption());
 }
 
 }  // namespace tabulex::app

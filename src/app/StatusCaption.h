@@ -25,7 +25,12 @@ class StatusCaption : public QObject {
     void SetApplicationTitle(const QString& text);
     QString ApplicationTitle() const;
 
-    // "Табулекс 2.32": what the caption returns to.
+    // The active document's name, shown after the program's name when the caption is idle.
+    void SetDocumentName(const QString& name);
+    // What the caption returns to: "Табулекс 2.32", and the active document's name.
+    QString IdleCaption() const;
+
+    // "Табулекс 2.32"
     static QString ShortTitle();
     // "Табулекс 2.32 [05.03.2008]"
     static QString FullTitle();
@@ -37,6 +42,7 @@ class StatusCaption : public QObject {
     QWidget* window_;
     QTimer timer_;
     int countdown_ = 0;
+    QString documentName_;
 };
 
 }  // namespace tabulex::app

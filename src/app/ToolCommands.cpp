@@ -1,28 +1,37 @@
 #include "app/ToolCommands.h"
 
-#include "app/DocumentChoice.h"
+#include "app/DocumentChooser.h"
 #include "app/DocumentSession.h"
+#include "app/MainMenu.h"
 #include "app/MainPage.h"
-#include "app/MainWindow.h"
 #include "app/QtText.h"
 #include "app/QtToolHost.h"
-#include "app/SettingsPage.h"
-#include "app/WindowOptions.h"
 #include "tools/Tools.h"
 
 #include <QAction>
-#include <QCheckBox>
 
 namespace tabulex::app {
 
-ToolCommands::ToolCommands(MainWindow& window) : QObject(&window), window_(window) {
-    const MainMenu& m = window.Menu();
+ToolCommands::ToolCommands(const CommandServices& services, DocumentChooser& chooser, MainPage& fileChoice,
+                           QWidget& window, std::function<bool()> shiftHeld, QObject* parent)
+    : QObject(parent),
+      services_(services),
+      chooser_(chooser),
+      fileChoice_(fileChoice),
+      window_(window),
+      shiftHeld_(std::move(shiftHeld)) {}
+
+void ToolCommands::Connect(const MainMenu& m) {
     const std::pair<QAction*, tools::Tool> items[] = {
-        {m.mmDelGraph, tools::Tool::DeleteGraphics},    {m.mmNum, tools::Tool::NumberCases},
-        {m.mmNubAuto, tools::Tool::AutoNumberCases},    {m.mmListsToText, tools::Tool::ListsToText},
-        {m.mmDelEmpyStr, tools::Tool::DeleteEmptyRows}, {m.mmDel12345Str, tools::Tool::DeleteNumberingRows},
-        {m.N5, tools::Tool::ForbidRowBreaks},           {m.N12, tools::Tool::FormatHeadings},
-        {m.mmTablesToText, tools::Tool::TablesToText},
+        {m.DeleteGraphicsAction, tools::Tool::DeleteGraphics},
+        {m.NumberCasesAction, tools::Tool::NumberCases},
+        {m.AutoNumberCasesAction, tools::Tool::AutoNumberCases},
+        {m.ListsToTextAction, tools::Tool::ListsToText},
+        {m.DeleteEmptyRowsAction, tools::Tool::DeleteEmptyRows},
+        {m.DeleteNumberingRowsAction, tools::Tool::DeleteNumberingRows},
+        {m.ForbidRowBreaksAction, tools::Tool::ForbidRowBreaks},
+        {m.FormatHeadingsAction, tools::Tool::FormatHeadings},
+        {m.TablesToTextAction, tools::Tool::TablesToText},
     };
     for (const auto& [action, tool] : items)
         connect(action, &QAction::triggered, this, [this, which = tool] { Run(which); });
@@ -30,25 +39,26 @@ ToolCommands::ToolCommands(MainWindow& window) : QObject(&window), window_(windo
 
 void ToolCommands::Run(tools::Tool tool) {
     // Shift counts as it was when the command was chosen, before any dialog.
-    const tools::ToolOptions options{.ShiftHeld = window_.ShiftHeld()};
+    const tools::ToolOptions options{.ShiftHeld = shiftHeld_()};
+    const WindowOptions shown = services_.Options();
     try {
-        window_.Documents().RefreshChangedOnDisk();
+        if (!services_.Documents.RefreshChangedOnDisk()) return;
         const bool headings = tool == tools::Tool::FormatHeadings;
-        if (!ChooseDocument(window_, headings ? ChooseMode::Check : ChooseMode::Edit)) return;
-        word::Document& document = *window_.Documents().Active();
-        QtToolHost host(window_);
+        if (!chooser_.Choose(headings ? ChooseMode::Check : ChooseMode::Edit)) return;
+        word::Document& document = *services_.Documents.Active();
+        QtToolHost host(services_, window_);
         const tools::ToolOutcome outcome =
-            headings ? tools::FormatHeadings(document, host,
-                                             {.CloseReportFile = window_.More()->cbCloseRepFile->isChecked()})
+            headings ? tools::FormatHeadings(document, host, {.CloseReportFile = shown.Check.CloseReportFile})
                      : tools::RunTool(tool, document, host, options);
         if (headings && outcome.End != tools::ToolEnd::NoTables) {
-            RememberLastFilePath(window_.Settings(), document);
-            window_.Page()->SetLastFile(FromCp(ReadLastFile(window_.Settings())));
+            RememberLastFilePath(services_.Settings, document);
+            fileChoice_.SetLastFile(FromCp(ReadLastFile(services_.Settings)),
+                                    StoredLastFilePath(services_.Settings));
         }
         if (outcome.End == tools::ToolEnd::Failed && !outcome.Message.empty())
-            window_.ShowMessageText(outcome.Message);
+            services_.Status.ShowMessageText(outcome.Message);
     } catch (const word::Error& error) {
-        window_.ShowMessageText(error.Message());
+        services_.Status.ShowMessageText(error.Message());
     }
 }
 

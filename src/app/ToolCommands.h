@@ -4,22 +4,37 @@
 // its tool with the window as the tool's front end (confirmation unless Shift is held). The tools
 // change the document only; Файл | Сохранить writes it.
 
+#include "app/CommandServices.h"
 #include "tools/ToolHost.h"
 
 #include <QObject>
 
+#include <functional>
+
+class QWidget;
+
 namespace tabulex::app {
 
-class MainWindow;
+class DocumentChooser;
+class MainPage;
+struct MainMenu;
 
 class ToolCommands : public QObject {
     Q_OBJECT
   public:
-    explicit ToolCommands(MainWindow& window);
+    // `window` is brought to the front by tools that ask for it; `shiftHeld` tells whether Shift is
+    // down now.
+    ToolCommands(const CommandServices& services, DocumentChooser& chooser, MainPage& fileChoice,
+                 QWidget& window, std::function<bool()> shiftHeld, QObject* parent);
+    void Connect(const MainMenu& menu);
     void Run(tools::Tool tool);
 
   private:
-    MainWindow& window_;
+    CommandServices services_;
+    DocumentChooser& chooser_;
+    MainPage& fileChoice_;
+    QWidget& window_;
+    std::function<bool()> shiftHeld_;
 };
 
 }  // namespace tabulex::app

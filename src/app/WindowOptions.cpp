@@ -20,18 +20,20 @@ WindowOptions ReadWindowOptions(const check::Settings& settings) {
     if (ReadBool(settings, "rbFileOpen", true)) options.File = FileChoice::Opened;
     if (ReadBool(settings, "rbFileLast", false)) options.File = FileChoice::Last;
     if (ReadBool(settings, "rbFileName", false)) options.File = FileChoice::Named;
-    options.ShowWarnings = ReadBool(settings, "cbShowWarnings", true);
-    options.ShowHints = ReadBool(settings, "cbShowHints", true);
+    check::CheckOptions& check = options.Check;
+    check.ShowWarnings = ReadBool(settings, "cbShowWarnings", true);
+    check.ShowHints = ReadBool(settings, "cbShowHints", true);
     const bool init1 = ReadBool(settings, "rbInit1", true);
-    options.SpacedInitials = ReadBool(settings, "rbInit2", false) || !init1;
-    options.TwoDateColumns = ReadBool(settings, "cbDates", false);
-    options.DatesMayBeEmpty = ReadBool(settings, "cbDatesEmpty", false);
-    options.SheetsMayBeEmpty = ReadBool(settings, "cbKolEmpty", false);
-    options.CloseReportFile = ReadBool(settings, "cbCloseReportFile", true);
+    check.SpacedInitials = ReadBool(settings, "rbInit2", false) || !init1;
+    check.TwoDateColumns = ReadBool(settings, "cbDates", false);
+    check.DatesMayBeEmpty = ReadBool(settings, "cbDatesEmpty", false);
+    check.SheetsMayBeEmpty = ReadBool(settings, "cbKolEmpty", false);
+    check.CloseReportFile = ReadBool(settings, "cbCloseReportFile", true);
     options.CloseReportFileOnExit = ReadBool(settings, "cbCloseRepFileOnExit", false);
     options.AnnotatedCopy = ReadBool(settings, "cbAnnotate", false);
-    options.CertificationCheck = ReadBool(settings, "cbCertification", true);
-    options.ModernRules = ReadBool(settings, "rbRulesModern", false);
+    check.CertificationCheck = ReadBool(settings, "cbCertification", true);
+    check.Rules =
+        ReadBool(settings, "rbRulesModern", false) ? rules::RuleSet::Modern : rules::RuleSet::Original;
     return options;
 }
 
@@ -40,18 +42,19 @@ void WriteWindowOptions(check::Settings& settings, const WindowOptions& options)
     WriteBool(settings, "rbFileOpen", options.File == FileChoice::Opened);
     WriteBool(settings, "rbFileLast", options.File == FileChoice::Last);
     WriteBool(settings, "rbFileName", options.File == FileChoice::Named);
-    WriteBool(settings, "cbShowWarnings", options.ShowWarnings);
-    WriteBool(settings, "cbShowHints", options.ShowHints);
-    WriteBool(settings, "rbInit1", !options.SpacedInitials);
-    WriteBool(settings, "rbInit2", options.SpacedInitials);
-    WriteBool(settings, "cbDates", options.TwoDateColumns);
-    WriteBool(settings, "cbDatesEmpty", options.DatesMayBeEmpty);
-    WriteBool(settings, "cbKolEmpty", options.SheetsMayBeEmpty);
-    WriteBool(settings, "cbCloseReportFile", options.CloseReportFile);
+    const check::CheckOptions& check = options.Check;
+    WriteBool(settings, "cbShowWarnings", check.ShowWarnings);
+    WriteBool(settings, "cbShowHints", check.ShowHints);
+    WriteBool(settings, "rbInit1", !check.SpacedInitials);
+    WriteBool(settings, "rbInit2", check.SpacedInitials);
+    WriteBool(settings, "cbDates", check.TwoDateColumns);
+    WriteBool(settings, "cbDatesEmpty", check.DatesMayBeEmpty);
+    WriteBool(settings, "cbKolEmpty", check.SheetsMayBeEmpty);
+    WriteBool(settings, "cbCloseReportFile", check.CloseReportFile);
     WriteBool(settings, "cbCloseRepFileOnExit", options.CloseReportFileOnExit);
     WriteBool(settings, "cbAnnotate", options.AnnotatedCopy);
-    WriteBool(settings, "cbCertification", options.CertificationCheck);
-    WriteBool(settings, "rbRulesModern", options.ModernRules);
+    WriteBool(settings, "cbCertification", check.CertificationCheck);
+    WriteBool(settings, "rbRulesModern", check.Rules == rules::RuleSet::Modern);
 }
 
 std::optional<std::pair<int, int>> ReadWindowPosition(const check::Settings& settings) {

@@ -3,6 +3,7 @@
 // The options of the main window that live in the settings file (section Main), read at start and
 // written at exit. Every other control starts from its design state. Texts are 1251.
 
+#include "check/CheckOptions.h"
 #include "check/Settings.h"
 
 #include <optional>
@@ -10,24 +11,20 @@
 
 namespace tabulex::app {
 
-enum class FileChoice { Opened, Last, Named };  // rbFileOpened, rbFileLast, rbFileName
+enum class FileChoice { Opened, Last, Named };
 
+// Every option the two pages show, taken at one moment: the commands read this snapshot, never
+// the widgets.
 struct WindowOptions {
-    std::string FileName;  // edFileName
+    std::string FileName;  // the other file's path
     FileChoice File = FileChoice::Opened;
-    bool ShowWarnings = true;
-    bool ShowHints = true;
-    bool SpacedInitials = false;  // rbInit2
-    bool TwoDateColumns = false;  // cbDates
-    bool DatesMayBeEmpty = false;
-    bool SheetsMayBeEmpty = false;
-    bool CloseReportFile = true;         // cbCloseRepFile, key cbCloseReportFile
-    bool CloseReportFileOnExit = false;  // cbCloseRepFileOnExit
-    bool AnnotatedCopy = false;          // cbAnnotate: a copy of the inventory with the findings as comments
-    bool CertificationCheck = true;      // cbCertification: the certification line is compared
-    bool ModernRules = false;            // rbRulesModern: the rules for inventories written today
+    // What a check reads (its report folder is the window's, not a page's).
+    check::CheckOptions Check;
+    bool CloseReportFileOnExit = false;
+    bool AnnotatedCopy = false;  // a copy of the inventory with the findings as comments
 };
 
+// The options stored in the settings file; every other one keeps its default.
 WindowOptions ReadWindowOptions(const check::Settings& settings);
 void WriteWindowOptions(check::Settings& settings, const WindowOptions& options);
 

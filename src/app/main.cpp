@@ -12,19 +12,29 @@
 #include <QLocale>
 #include <QTranslator>
 
-int main(int argc, char** argv) {
-    QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Tabulex"));
-    QApplication::setApplicationVersion(QStringLiteral(TABULEX_VERSION));
-    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("tabulex")));
+namespace {
 
-    // Qt's own texts (file dialog, context menus) in Russian, like the rest of the window.
+void NameTheApplication() {
+    QCoreApplication::setApplicationName(QStringLiteral("Tabulex"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(TABULEX_VERSION));
+}
+
+// Qt's own texts (file dialogs, context menus, --help) in Russian whatever the system's language,
+// like the rest of the window.
+void LoadQtTranslations(QTranslator& translator) {
+    if (translator.load(QLocale(QLocale::Russian), QStringLiteral("qtbase"), QStringLiteral("_"),
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&translator);
+}
+
+// --help and --version answer on the terminal and end the program; they need no display, so they
+// are answered before the window's application object, which does, exists. Returns the
+// positional arguments otherwise.
+QStringList ReadCommandLine(int argc, char** argv) {
+    QCoreApplication console(argc, argv);
+    NameTheApplication();
     QTranslator qtTexts;
-    if (qtTexts.load(QLocale(QLocale::Russian), QStringLiteral("qtbase"), QStringLiteral("_"),
-                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtTexts);
-
-    // --help and --version answer on the terminal; everything else is the window's own command line.
+    LoadQtTranslations(qtTexts);
     QCommandLineParser commandLine;
     commandLine.setApplicationDescription(
         QStringLiteral("Окно Табулекса: проверка описей дел (.docx, .doc, .rtf, .odt) по правилам архивного "
@@ -35,7 +45,19 @@ int main(int argc, char** argv) {
         QStringLiteral("файл"),
         QStringLiteral("Опись, выбранная как «Другой файл»; /run сразу проверяет открытый документ."),
         QStringLiteral("[ФАЙЛ | /run]"));
-    commandLine.process(application);
+    commandLine.process(console);
+    return commandLine.positionalArguments();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const QStringList arguments = ReadCommandLine(argc, argv);
+    QApplication application(argc, argv);
+    NameTheApplication();
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("tabulex")));
+    QTranslator qtTexts;
+    LoadQtTranslations(qtTexts);
 
     using namespace tabulex;
     app::AppServices services;
@@ -47,7 +69,7 @@ int main(int argc, char** argv) {
         app::SettingsFileLocation(services.Folders.Program, services.Folders.Data));
     services.Settings = &settings;
     services.Folders.Report = app::ReportFolderFrom(settings, services.Folders.Data);
-    services.Arguments = commandLine.positionalArguments();
+    services.Arguments = arguments;
 
     app::MainWindow window(std::move(services));
     window.show();
