@@ -75,6 +75,7 @@ MainMenu BuildMainMenu(QMainWindow* window) {
     m.FormatHeadingsAction = Item(m.TableMenu, "N12", QStringLiteral("О&формить заголовки"));
     m.TablesToTextAction =
         Item(m.TableMenu, "mmTablesToText", QStringLiteral("&Преобразовать все таблицы в текст"));
+    m.JoinTablesAction = Item(m.TableMenu, "mmJoinTables", QStringLiteral("&Объединить разорванную таблицу"));
     m.TableMenu->addSeparator();
     m.BorderActions << Item(m.TableMenu, "N8", QStringLiteral("У&далить границы"))
                     << Item(m.TableMenu, "N9", QStringLiteral("&Серые границы"))

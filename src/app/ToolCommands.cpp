@@ -32,6 +32,7 @@ void ToolCommands::Connect(const MainMenu& m) {
         {m.ForbidRowBreaksAction, tools::Tool::ForbidRowBreaks},
         {m.FormatHeadingsAction, tools::Tool::FormatHeadings},
         {m.TablesToTextAction, tools::Tool::TablesToText},
+        {m.JoinTablesAction, tools::Tool::JoinTables},
     };
     for (const auto& [action, tool] : items)
         connect(action, &QAction::triggered, this, [this, which = tool] { Run(which); });
@@ -39,8 +40,9 @@ void ToolCommands::Connect(const MainMenu& m) {
 
 void ToolCommands::Run(tools::Tool tool) {
     // Shift counts as it was when the command was chosen, before any dialog.
-    const tools::ToolOptions options{.ShiftHeld = shiftHeld_()};
     const WindowOptions shown = services_.Options();
+    // The commands read the table as the check does: its columns and dates options.
+    const tools::ToolOptions options{.ShiftHeld = shiftHeld_(), .Table = shown.Check};
     try {
         if (!services_.Documents.RefreshChangedOnDisk()) return;
         const bool headings = tool == tools::Tool::FormatHeadings;

@@ -38,6 +38,7 @@ constexpr ToolName kToolNames[] = {
     {tools::Tool::ForbidRowBreaks, "no-row-breaks"},
     {tools::Tool::DeleteGraphics, "delete-graphics"},
     {tools::Tool::FormatHeadings, "format-headings"},
+    {tools::Tool::JoinTables, "join-tables"},
 };
 
 struct Step {
@@ -65,8 +66,8 @@ std::vector<Step> RunTools(const FixCommandOptions& options, word::Document& doc
     std::vector<Step> steps;
     for (tools::Tool tool : options.Tools) {
         host.ClearStatus();
-        tools::ToolOutcome outcome =
-            tools::RunTool(tool, document, host, tools::ToolOptions{.ShiftHeld = true});
+        tools::ToolOutcome outcome = tools::RunTool(
+            tool, document, host, tools::ToolOptions{.ShiftHeld = true, .Table = options.Table});
         progress.Finish();
         switch (outcome.End) {
             case tools::ToolEnd::Failed:

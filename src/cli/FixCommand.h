@@ -25,6 +25,8 @@ struct FixCommandOptions {
     OutputFormat Format = OutputFormat::Text;
     bool Quiet = false;
     bool Progress = false;
+    // The check's table options, so that the repairs read the table as the check does.
+    check::CheckOptions Table;
 };
 
 // The command line flag of a tool, without the dashes ("delete-empty-rows").

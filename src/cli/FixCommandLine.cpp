@@ -12,6 +12,7 @@ constexpr tools::Tool kTools[] = {
     tools::Tool::DeleteEmptyRows, tools::Tool::DeleteNumberingRows, tools::Tool::NumberCases,
     tools::Tool::AutoNumberCases, tools::Tool::ListsToText,         tools::Tool::TablesToText,
     tools::Tool::ForbidRowBreaks, tools::Tool::DeleteGraphics,      tools::Tool::FormatHeadings,
+    tools::Tool::JoinTables,
 };
 
 std::string_view Description(tools::Tool tool) {
@@ -34,6 +35,8 @@ std::string_view Description(tools::Tool tool) {
             return "Удалить графику (линии)";
         case tools::Tool::FormatHeadings:
             return "Оформить заголовки: полужирный, не отрывать от следующего";
+        case tools::Tool::JoinTables:
+            return "Объединить таблицу описи, разорванную лишним абзацем";
     }
     return {};
 }
@@ -54,6 +57,7 @@ void FixCommandLine::Register(CLI::App& app) {
     output->excludes(inPlace);
     AddChoice(*fix, "--format", format_, "Вывод: text или json", {"text", "json"});
     fix->add_flag("--quiet,-q", options_.Quiet, "Только ошибки и код возврата");
+    AddTableOptions(*fix, options_.Table, columns_);
 }
 
 void FixCommandLine::Finish() {
@@ -63,6 +67,7 @@ void FixCommandLine::Finish() {
             if (option->get_name() == "--" + std::string(ToolFlag(tool))) options_.Tools.push_back(tool);
     options_.Format = format_ == "json" ? OutputFormat::Json : OutputFormat::Text;
     options_.Progress = StandardErrorIsTerminal();
+    ParseColumns(columns_, options_.Table);
 }
 
 int FixCommandLine::Run(const CommandContext& context) {

@@ -21,6 +21,7 @@ class FixCommandLine : public Command {
     CLI::App* command_ = nullptr;
     FixCommandOptions options_;
     std::string format_ = "text";
+    std::string columns_ = "auto";
 };
 
 class PrefaceCommandLine : public Command {

@@ -183,6 +183,12 @@ rules::RuleSet RuleSetOf(std::string_view choice) {
     return choice == "modern" ? rules::RuleSet::Modern : rules::RuleSet::Original;
 }
 
+void AddTableOptions(CLI::App& command, check::CheckOptions& options, std::string& columns) {
+    command.add_flag("--spaced-initials", options.SpacedInitials, "Инициалы через пробел: А. Б. Иванов");
+    command.add_flag("--dates-two-columns", options.TwoDateColumns, "Даты в двух столбцах");
+    command.add_option("--columns", columns, "Столбцы: auto, standard или skip:2,3")->default_val("auto");
+}
+
 void ParseColumns(const std::string& value, check::CheckOptions& options) {
     if (value == "auto") {
         options.Columns = check::ColumnMode::Auto;

@@ -2,6 +2,7 @@
 // or emptied and numbered by one list of the word processor.
 
 #include "check/TableLayout.h"
+#include "check/TableParts.h"
 #include "text/TextHelpers.h"
 #include "tools/CommandRun.h"
 #include "tools/ToolTexts.h"
@@ -19,30 +20,24 @@ std::string NumberingText(std::string_view trimmedRowText, const std::string& li
     return listNumber + '\t' + std::string(trimmedRowText);
 }
 
-// Row 1 is the table's header when the check run would skip it as the header: its number cell
-// holds "№" and another cell names its column. It is not a case and keeps its text.
-bool IsTableHeader(word::Table& table, std::string_view rowText) {
-    const check::ColumnLayout layout = check::DetectColumns(table, check::CheckOptions{}).Layout;
-    const check::ListNumberReader listNumber = [&] {
-        return table.Cell(1, 1)->Range()->ListFormat()->ListString();
-    };
-    return check::IsHeaderRow(check::SplitRow(rowText, layout, false, listNumber));
-}
-
 // The case rows (1-based) of the main table, top to bottom. All rows are classified before the
 // first edit: the list numbers are those the document shows when the command starts, so that no
 // number has to be counted again over the whole document after every row.
-std::vector<int> CaseRows(word::Document& document, int mainTable, ToolHost& host) {
+std::vector<int> CaseRows(word::Document& document, int mainTable, ToolHost& host,
+                          const check::CheckOptions& tableOptions) {
     std::vector<int> cases;
     auto table = document.Tables()->Item(mainTable);
     const int rowCount = table->Rows()->Count();
-    for (int r = 1; r <= rowCount; ++r) {
+    // The header (row 1 when the check skips it as the header, and the rows that belong to it) is
+    // no case and keeps its text.
+    const int headerRows = check::CountHeaderRows(*table, check::CheckedColumns(*table, tableOptions),
+                                                  tableOptions.TwoDateColumns);
+    for (int r = headerRows + 1; r <= rowCount; ++r) {
         if (r % 1024 == 0) detail::CheckStop(host);
         const std::string rowText = check::RowTextFromRange(table->Rows()->Item(r)->Range()->Text());
         const std::string text =
             NumberingText(text::TrimView(rowText), table->Cell(r, 1)->Range()->ListFormat()->ListString());
         if (check::IsHeadingRow(text) || check::IsEmptyRow(text) || check::IsNumberingRow(text)) continue;
-        if (r == 1 && IsTableHeader(*table, rowText)) continue;
         cases.push_back(r);
     }
     return cases;
@@ -59,7 +54,7 @@ ToolOutcome Number(word::Document& document, ToolHost& host, const ToolOptions& 
         host.ShowStatus(msg::kNumbering);
         detail::BusyCursor busy(host);
         if (outcome.MainTable != 0) {
-            for (int r : CaseRows(document, outcome.MainTable, host)) {
+            for (int r : CaseRows(document, outcome.MainTable, host, options.Table)) {
                 detail::CheckStop(host);
                 auto cell = document.Tables()->Item(outcome.MainTable)->Cell(r, 1)->Range();
                 ++outcome.Count;

@@ -22,6 +22,8 @@ ToolOutcome RunTool(Tool tool, word::Document& document, ToolHost& host, const T
             return DeleteGraphics(document, host, options);
         case Tool::FormatHeadings:
             return FormatHeadings(document, host, HeadingOptions{});
+        case Tool::JoinTables:
+            return JoinTables(document, host, options);
     }
     return {};
 }

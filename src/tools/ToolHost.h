@@ -22,6 +22,7 @@ enum class Tool {
     ForbidRowBreaks,
     DeleteGraphics,
     FormatHeadings,
+    JoinTables,
 };
 
 // The question a command asks before it changes the document (OK goes on, Cancel ends it).

@@ -48,6 +48,14 @@ inline constexpr std::string_view kForbiddingBreaks = "Таблица. Не ра
 inline constexpr std::string_view kTablesProgress = "Таблицы "_cp;
 inline constexpr std::string_view kTablesConverted = "Преобразовано таблиц: "_cp;
 
+// Joining a split table.
+inline constexpr std::string_view kJoinCaption = "Объединить разорванную таблицу?"_cp;
+inline constexpr std::string_view kJoinText =
+    "Таблица описи, которую разорвал лишний абзац, будет объединена с таблицей, продолжающей её "
+    "номера дел. Пустые абзацы между ними удаляются.\r\rОбъединить таблицы сейчас?"_cp;
+inline constexpr std::string_view kJoining = "Объединение таблиц..."_cp;
+inline constexpr std::string_view kTablesJoined = "Присоединено таблиц: "_cp;
+
 // Graphics removal.
 inline constexpr std::string_view kDeleteGraphicsCaption = "Удалить графику сейчас?"_cp;
 inline constexpr std::string_view kDeleteGraphicsText =

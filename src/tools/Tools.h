@@ -7,9 +7,10 @@
 // after a command ended with ToolEnd::Completed.
 //
 //   MyHost host;                                   // implements tools::ToolHost
-//   tools::ToolOutcome done = tools::DeleteEmptyRows(document, host, {.ShiftHeld = false});
+//   tools::ToolOutcome done = tools::DeleteEmptyRows(document, host, {.ShiftHeld = false, .Table = {}});
 //   if (done.End == tools::ToolEnd::Completed) document.Save();
 
+#include "check/CheckOptions.h"
 #include "check/Clock.h"
 #include "tools/ToolHost.h"
 
@@ -25,6 +26,9 @@ namespace tabulex::tools {
 struct ToolOptions {
     // The Shift key was down when the command was chosen: no confirmation is asked.
     bool ShiftHeld = false;
+    // The check's table options (columns, two date columns), so that a command reads the table
+    // as the check does; the rest of the check's options are not read.
+    check::CheckOptions Table;
 };
 
 struct HeadingOptions {
@@ -74,6 +78,10 @@ ToolOutcome DeleteGraphics(word::Document& document, ToolHost& host, const ToolO
 // up with the check run's progress display; records the document as the last checked file.
 ToolOutcome FormatHeadings(word::Document& document, ToolHost& host, const HeadingOptions& options,
                            check::Clock& clock = check::SystemClock());
+
+// Every table right after the main table that continues its case numbers, with only blank
+// paragraphs between them, is joined to it (its rows move to the main table's end).
+ToolOutcome JoinTables(word::Document& document, ToolHost& host, const ToolOptions& options);
 
 // Runs one of the commands above by its identity (FormatHeadings with default HeadingOptions).
 ToolOutcome RunTool(Tool tool, word::Document& document, ToolHost& host, const ToolOptions& options);

@@ -77,6 +77,10 @@ class Row {
     virtual int CellCount() const = 0;
     virtual int AllowBreakAcrossPages() const = 0;
     virtual void SetAllowBreakAcrossPages(int value) = 0;
+    // Row.HeadingFormat: -1 when the row repeats at the top of every page as the table's header.
+    virtual int HeadingFormat() const { return kFalse; }
+    // The row's first cell continues a vertical merge from the row above (it shows no text).
+    virtual bool FirstCellContinuesMerge() const { return false; }
     virtual void Delete() = 0;
 };
 
@@ -171,6 +175,10 @@ class Document {
     // The first `lines` paragraphs become a table of `columns` columns split at TAB
     // (Selection.ConvertToTable); `fitToContents` chooses Word's autofit behaviour.
     virtual void ConvertLinesToTable(int lines, int columns, bool fitToContents) = 0;
+    // Top-level table `tableIndex` and the table after it become one table: the rows of the second
+    // move to the end of the first, and the blank paragraphs between them go. Throws Error when
+    // something between them would be lost.
+    virtual void JoinTableWithNext(int tableIndex);
 
     // Writes to a temporary file in the target folder, then renames it over the target.
     virtual void Save() = 0;

@@ -15,6 +15,7 @@
 #include "word/docx/StoryText.h"
 #include "word/docx/StreamIndex.h"
 #include "word/docx/TableConvert.h"
+#include "word/docx/TableJoin.h"
 #include "word/docx/TreeSizeLimit.h"
 #include "word/docx/XmlPart.h"
 
@@ -135,6 +136,13 @@ std::string DocxDocument::TextBeforeTable(int tableIndex) {
 void DocxDocument::ConvertLinesToTable(int lines, int columns, bool fitToContents) {
     if (lines < 1 || columns < 1) throw Error(std::string(messages::kBadTableShape));
     if (ConvertParagraphsToTable(Body(), lines, columns, fitToContents)) MarkEdited(EditKind::Structure);
+}
+
+void DocxDocument::JoinTableWithNext(int tableIndex) {
+    pugi::xml_node table = TableAt(tableIndex);
+    pugi::xml_node next = TableAt(tableIndex + 1);
+    if (!JoinTables(table, next)) throw Error(std::string(messages::kTablesNotJoined));
+    MarkEdited(EditKind::Structure);
 }
 
 void DocxDocument::Save() {

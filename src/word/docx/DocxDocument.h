@@ -57,6 +57,7 @@ class DocxDocument final : public word::Document {
     std::vector<std::string> ParagraphsAfterTable(int tableIndex) override;
     void SaveCopyWithComments(const std::string& path, const CommentSet& comments) override;
     void ConvertLinesToTable(int lines, int columns, bool fitToContents) override;
+    void JoinTableWithNext(int tableIndex) override;
     void Save() override;
     void SaveAs(const std::string& path) override;
 

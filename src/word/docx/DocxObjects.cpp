@@ -113,6 +113,17 @@ class DocxRow final : public word::Row {
         SetAllowBreak(ref_.Get(), value);
         ref_.Document->MarkEdited(EditKind::Formatting);
     }
+    int HeadingFormat() const override {
+        if (const CompactStory* story = ref_.Compact())
+            return story->RepeatsAsHeader(ref_.Place.Table, ref_.Place.Row) ? kTrue : kFalse;
+        return OnOffValue(ref_.Get().child("w:trPr").child("w:tblHeader")) ? kTrue : kFalse;
+    }
+    bool FirstCellContinuesMerge() const override {
+        if (const CompactStory* story = ref_.Compact())
+            return story->FirstCellContinuesMerge(ref_.Place.Table, ref_.Place.Row);
+        const std::vector<pugi::xml_node> cells = CellsOf(ref_.Get());
+        return !cells.empty() && IsMergeContinuation(cells.front());
+    }
     void Delete() override {
         pugi::xml_node row = ref_.Get();
         pugi::xml_node table = table_.Get();
