@@ -1,5 +1,7 @@
 #include "word/docx/DocxDocument.h"
 
+#include "word/docx/KnownNamespaces.h"
+
 #include "ooxml/FileSystem.h"
 #include "ooxml/FileWrites.h"
 #include "text/Cp1251.h"
@@ -28,6 +30,17 @@
 
 namespace tabulex::word::docx {
 namespace {
+
+// The body of the main story. Its elements are named with the usual prefix once the part is read
+// (UseCanonicalPrefixes); a "w" that the root binds to another namespace names no element of
+// WordprocessingML, so such a story has no body, as the streaming reader, which matches by
+// namespace, reads it.
+pugi::xml_node MainBody(const pugi::xml_document& main) {
+    const pugi::xml_node root = main.child("w:document");
+    const pugi::xml_attribute binding = root.attribute("xmlns:w");
+    if (binding && !namespaces::IsUsualPrefix("w", binding.value())) return {};
+    return root.child("w:body");
+}
 
 constexpr const char* kMainPart = "word/document.xml";
 constexpr const char* kStylesPart = "word/styles.xml";
@@ -216,7 +229,7 @@ pugi::xml_node DocxDocument::CompactNode(const StoryPlace& place) {
 
 pugi::xml_node DocxDocument::Body() const {
     UseDom();
-    return state_->Main.child("w:document").child("w:body");
+    return MainBody(state_->Main);
 }
 TableIndex& DocxDocument::Index() {
     UseDom();
@@ -363,7 +376,7 @@ void ParseMainStory(Package& package, std::string& buffer, pugi::xml_document& m
 
 void DocxDocument::BuildDom(State& state) {
     ParseMainStory(state.Package, state.MainBuffer, state.Main);
-    state.Index.Reset(state.Main.child("w:document").child("w:body"));
+    state.Index.Reset(MainBody(state.Main));
     state.DomBuilt = true;
 }
 
