@@ -38,7 +38,7 @@ void HelpCommands::Connect(const MainMenu& m, QPushButton* helpButton) {
     connect(m.WebSiteAction, &QAction::triggered, this, &HelpCommands::Web);
     connect(m.AboutAction, &QAction::triggered, this, &HelpCommands::About);
 
-    QList<QAction*> placeholders = m.DateActions + m.BorderActions;
+    QList<QAction*> placeholders = m.BorderActions;
     placeholders << m.AutoFormatAction;
     for (QAction* action : placeholders)
         connect(action, &QAction::triggered, this,

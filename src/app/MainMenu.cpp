@@ -66,6 +66,8 @@ MainMenu BuildMainMenu(QMainWindow* window) {
     m.DatesMenu->addSeparator();
     m.DateActions << Item(m.DatesMenu, "mmDatesDelG", QStringLiteral("Удалить \"г.\" после года"))
                   << Item(m.DatesMenu, "mmDatesSetG", QStringLiteral("Установить \"г.\" после года"));
+    m.DatesMenu->addSeparator();
+    m.DateActions << Item(m.DatesMenu, "mmDatesJoinRanges", QStringLiteral("Диапазоны дат без пробелов"));
 
     m.TableMenu = Menu(bar, "mTable", QStringLiteral("&Таблица"));
     m.DeleteEmptyRowsAction = Item(m.TableMenu, "mmDelEmpyStr", QStringLiteral("&Удалить пустые строки"));
@@ -75,6 +77,7 @@ MainMenu BuildMainMenu(QMainWindow* window) {
     m.FormatHeadingsAction = Item(m.TableMenu, "N12", QStringLiteral("О&формить заголовки"));
     m.TablesToTextAction =
         Item(m.TableMenu, "mmTablesToText", QStringLiteral("&Преобразовать все таблицы в текст"));
+    m.JoinTablesAction = Item(m.TableMenu, "mmJoinTables", QStringLiteral("&Объединить разорванную таблицу"));
     m.TableMenu->addSeparator();
     m.BorderActions << Item(m.TableMenu, "N8", QStringLiteral("У&далить границы"))
                     << Item(m.TableMenu, "N9", QStringLiteral("&Серые границы"))

@@ -44,6 +44,7 @@ struct MainMenu {
     QAction* ForbidRowBreaksAction = nullptr;
     QAction* FormatHeadingsAction = nullptr;
     QAction* TablesToTextAction = nullptr;
+    QAction* JoinTablesAction = nullptr;  // Объединить разорванную таблицу
     QList<QAction*> BorderActions;  // Удалить границы, Серые границы, Черные границы
 
     QAction* HelpTopicAction = nullptr;

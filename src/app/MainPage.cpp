@@ -23,7 +23,7 @@ MainPage::MainPage(QWidget* parent) : QWidget(parent) {
     auto* selectFile = MakeGroup(QStringLiteral("gbSelectFile"), QStringLiteral("&Выберите файл"), this);
     OpenDocumentChoice = new QRadioButton(QStringLiteral("Открыты&й файл"));
     Decorate(OpenDocumentChoice, QStringLiteral("rbFileOpened"),
-             QStringLiteral("Проверять файл, открытый сейчас в Word'е"));
+             QStringLiteral("Проверять документ, открытый сейчас в программе (Файл | Открыть)"));
     LastFileChoice = new QRadioButton(QStringLiteral("Последний &файл"));
     Decorate(LastFileChoice, QStringLiteral("rbFileLast"), {});
     NamedFileChoice = new QRadioButton(QStringLiteral("Дру&гой файл"));

@@ -23,6 +23,7 @@
 #include "app/UserDialogs.h"
 #include "app/WindowOptions.h"
 #include "app/WindowPlacement.h"
+#include "check/DateRulesAdvice.h"
 #include "docx/DocxApplication.h"
 #include "text/Cp1251.h"
 #include "text/TextHelpers.h"
@@ -304,6 +305,8 @@ void MainWindow::ShowCheckOutcome() {
         !(outcome.End == check::CheckEnd::Failed && outcome.Message.empty()))
         ShowMessageText(OutcomeMessage(outcome));
     if (!completed) return;
+    if (const std::string advice = check::DateRulesAdvice(outcome.DateAlternatives); !advice.empty())
+        ShowMessageText(advice);
     if (!checks_->AnnotatedCopyError().empty()) ShowMessageText(checks_->AnnotatedCopyError());
     if (!checks_->AnnotatedCopy().empty())
         ShowMessageText(std::string(msg::kAnnotatedCopyWritten) +

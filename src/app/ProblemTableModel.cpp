@@ -3,33 +3,58 @@
 #include "app/QtText.h"
 #include "report/ReportLines.h"
 
-#include <QCollator>
+#include "text/CaseMaps.h"
 
 #include <algorithm>
 
 namespace tabulex::app {
 namespace {
 
-QString CellText(const check::ProblemRow& row, int column) {
-    if (column == ProblemTableModel::RowColumn) return QString::number(row.TableRow);
+// The cell as the report has it (1251).
+std::string CellBytes(const check::ProblemRow& row, int column) {
+    if (column == ProblemTableModel::RowColumn) return std::to_string(row.TableRow);
     if (column == ProblemTableModel::ProblemsColumn) {
         // The table's header row has no problems of its own: the report says it was skipped.
-        if (row.Kind == check::RowKind::Header) return FromCp(report::SkippedRowLine()).trimmed();
-        return FromCp(row.Problems);
+        if (row.Kind == check::RowKind::Header) {
+            std::string line = report::SkippedRowLine();
+            while (!line.empty() && (line.back() == ' ' || line.back() == '\t')) line.pop_back();
+            while (!line.empty() && (line.front() == ' ' || line.front() == '\t')) line.erase(0, 1);
+            return line;
+        }
+        return row.Problems;
     }
     const auto cell = static_cast<std::size_t>(column - ProblemTableModel::NumberColumn);
     // Heading and numbering rows carry one text: it goes into the title column.
-    if (row.Cells.size() == 1)
-        return column == ProblemTableModel::TitleColumn ? FromCp(row.Cells[0]) : QString();
-    return cell < row.Cells.size() ? FromCp(row.Cells[cell]) : QString();
+    if (row.Cells.size() == 1) return column == ProblemTableModel::TitleColumn ? row.Cells[0] : std::string();
+    return cell < row.Cells.size() ? row.Cells[cell] : std::string();
 }
 
 }  // namespace
 
-QString FoldForSearch(const QString& text) {
-    QString folded = text.toLower();
-    folded.replace(QChar(0x0451), QChar(0x0435));  // ё -> е
+std::string FoldForSearch(std::string_view text1251) {
+    constexpr char kYo = '\xB8', kYe = '\xE5';  // ё, е in 1251
+    std::string folded = text::LowerCase1251(text1251);
+    std::replace(folded.begin(), folded.end(), kYo, kYe);
     return folded;
+}
+
+std::string SortKey(std::string_view text1251) {
+    constexpr std::size_t kDigits = 12;
+    const std::string folded = FoldForSearch(text1251);
+    std::string key;
+    key.reserve(folded.size() + kDigits);
+    for (std::size_t at = 0; at < folded.size();) {
+        if (folded[at] < '0' || folded[at] > '9') {
+            key += folded[at++];
+            continue;
+        }
+        std::size_t end = at;
+        while (end < folded.size() && folded[end] >= '0' && folded[end] <= '9') ++end;
+        if (end - at < kDigits) key.append(kDigits - (end - at), '0');
+        key.append(folded, at, end - at);
+        at = end;
+    }
+    return key;
 }
 
 void ProblemTableModel::SetRows(std::vector<check::ProblemRow> rows) {
@@ -38,10 +63,12 @@ void ProblemTableModel::SetRows(std::vector<check::ProblemRow> rows) {
     texts_.assign(rows_.size(), {});
     searchTexts_.assign(rows_.size(), {});
     for (std::size_t row = 0; row < rows_.size(); ++row) {
-        QString all;
+        std::string all;
         for (int column = 0; column < kColumnCount; ++column) {
-            texts_[row][static_cast<std::size_t>(column)] = CellText(rows_[row], column);
-            all += texts_[row][static_cast<std::size_t>(column)] + QLatin1Char('\t');
+            const std::string bytes = CellBytes(rows_[row], column);
+            texts_[row][static_cast<std::size_t>(column)] = FromCp(bytes);
+            all += bytes;
+            all += '\t';
         }
         searchTexts_[row] = FoldForSearch(all);
     }
@@ -56,18 +83,16 @@ const QString& ProblemTableModel::Text(int row, int column) const {
 void ProblemTableModel::MakeSortKeys(int column) const {
     auto& keys = sortKeys_[static_cast<std::size_t>(column)];
     if (!keys.empty() || rows_.empty()) return;
-    QCollator collator(QLocale(QLocale::Russian, QLocale::Russia));
-    collator.setCaseSensitivity(Qt::CaseInsensitive);
-    collator.setNumericMode(true);  // case numbers "2", "10", "10а" in their order
     keys.reserve(rows_.size());
     for (std::size_t row = 0; row < rows_.size(); ++row)
-        keys.push_back(collator.sortKey(texts_[row][static_cast<std::size_t>(column)]));
+        keys.push_back(SortKey(CellBytes(rows_[row], column)));
 }
 
 bool ProblemTableModel::Less(int column, int left, int right) const {
     if (column == RowColumn) return Row(left).TableRow < Row(right).TableRow;
     MakeSortKeys(column);
     const auto& keys = sortKeys_[static_cast<std::size_t>(column)];
+    // 1251 puts the letters of the alphabet in order (ё is folded into е); bytes compare unsigned.
     const int order = keys[static_cast<std::size_t>(left)].compare(keys[static_cast<std::size_t>(right)]);
     // Equal texts keep the inventory's order.
     return order != 0 ? order < 0 : Row(left).TableRow < Row(right).TableRow;
@@ -109,7 +134,7 @@ void ProblemFilter::SetClass(std::optional<rules::ProblemClass> problemClass) {
 }
 
 void ProblemFilter::SetText(const QString& text) {
-    const QString folded = FoldForSearch(text);
+    const std::string folded = FoldForSearch(ToCp(text));
     if (folded == text_) return;
     text_ = folded;
     invalidateFilter();
@@ -124,7 +149,7 @@ bool ProblemFilter::filterAcceptsRow(int sourceRow, const QModelIndex&) const {
         });
         if (!found) return false;
     }
-    return text_.isEmpty() || model.SearchText(sourceRow).contains(text_);
+    return text_.empty() || model.SearchText(sourceRow).find(text_) != std::string::npos;
 }
 
 bool ProblemFilter::lessThan(const QModelIndex& left, const QModelIndex& right) const {

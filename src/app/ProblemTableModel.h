@@ -2,14 +2,16 @@
 
 // The problem rows of a check as a table: the row of the inventory, the five cells and the
 // problems, with a filter by problem class and by text. The texts are converted once, when the
-// rows are set; sort keys are made once per column, on the first sort by it, so that sorting and
-// filtering tens of thousands of rows answer at once.
+// rows are set, and so are the single-byte texts the filter searches; sort keys are made once per
+// column, on the first sort by it: sorting and filtering tens of thousands of rows answer at once.
 
 #include "check/CheckOutcome.h"
 
 #include <QAbstractTableModel>
-#include <QCollatorSortKey>
 #include <QSortFilterProxyModel>
+
+#include <array>
+#include <string>
 
 #include <optional>
 #include <vector>
@@ -36,8 +38,9 @@ class ProblemTableModel : public QAbstractTableModel {
     const check::ProblemRow& Row(int index) const { return rows_.at(static_cast<std::size_t>(index)); }
     const QString& Text(int row, int column) const;
     // The row's texts as the text filter compares them (see FoldForSearch).
-    const QString& SearchText(int row) const { return searchTexts_[static_cast<std::size_t>(row)]; }
-    // Orders rows `left` and `right` by `column` (numbers as numbers, texts as the locale sorts them).
+    const std::string& SearchText(int row) const { return searchTexts_[static_cast<std::size_t>(row)]; }
+    // Orders rows `left` and `right` by `column` (numbers inside texts as numbers, letter case and
+    // ё ignored).
     bool Less(int column, int left, int right) const;
 
     int rowCount(const QModelIndex& parent = {}) const override;
@@ -50,12 +53,15 @@ class ProblemTableModel : public QAbstractTableModel {
 
     std::vector<check::ProblemRow> rows_;
     std::vector<std::array<QString, kColumnCount>> texts_;
-    std::vector<QString> searchTexts_;
-    mutable std::array<std::vector<QCollatorSortKey>, kColumnCount> sortKeys_;
+    std::vector<std::string> searchTexts_;
+    mutable std::array<std::vector<std::string>, kColumnCount> sortKeys_;
 };
 
-// Lower case, and ё as е, as the text filter compares texts.
-QString FoldForSearch(const QString& text);
+// A 1251 text in lower case with ё as е, as the text filter compares texts.
+std::string FoldForSearch(std::string_view text1251);
+// The same text as a sort key: also every run of digits padded to one width, so that "2" comes
+// before "10" and "10а".
+std::string SortKey(std::string_view text1251);
 
 // Keeps the rows with a finding of the chosen class whose text (any column) holds the filter text,
 // whatever its letter case and ё or е.
@@ -75,7 +81,7 @@ class ProblemFilter : public QSortFilterProxyModel {
     const ProblemTableModel& Model() const;
 
     std::optional<rules::ProblemClass> class_;
-    QString text_;
+    std::string text_;  // folded
 };
 
 }  // namespace tabulex::app

@@ -79,8 +79,7 @@ SettingsPage::SettingsPage(QWidget* parent) : QWidget(parent) {
                                            QStringLiteral("Преобразовать отчёт в таблицу"));
     ReportAutosizeBox = AddControl<QCheckBox>(
         reportList, QStringLiteral("cbTableAutosize"), QStringLiteral("Автопод&бор размеров"),
-        QStringLiteral("Автоматически подобрать размер столбцов\\Автоподбор по "
-                       "содержимому\\Требуется Word 2000 и выше"));
+        QStringLiteral("Автоматически подобрать размер столбцов\\Автоподбор по содержимому"));
     AnnotatedCopyBox = AddControl<QCheckBox>(
         reportList, QStringLiteral("cbAnnotate"), QStringLiteral("Примечания в &копии описи"),
         QStringLiteral("Записать в папку отчёта копию описи, в которой у каждой строки с замечаниями\\"

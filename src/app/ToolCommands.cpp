@@ -32,15 +32,25 @@ void ToolCommands::Connect(const MainMenu& m) {
         {m.ForbidRowBreaksAction, tools::Tool::ForbidRowBreaks},
         {m.FormatHeadingsAction, tools::Tool::FormatHeadings},
         {m.TablesToTextAction, tools::Tool::TablesToText},
+        {m.JoinTablesAction, tools::Tool::JoinTables},
     };
     for (const auto& [action, tool] : items)
         connect(action, &QAction::triggered, this, [this, which = tool] { Run(which); });
+    // The items of Даты in menu order.
+    const tools::Tool dateTools[] = {
+        tools::Tool::DatesFullYear,    tools::Tool::DatesMonthWords, tools::Tool::DatesMonthNumbers,
+        tools::Tool::DatesDropZero,    tools::Tool::DatesAddZero,    tools::Tool::DatesDropYearMark,
+        tools::Tool::DatesAddYearMark, tools::Tool::DatesJoinRanges,
+    };
+    for (qsizetype k = 0; k < m.DateActions.size() && k < qsizetype(std::size(dateTools)); ++k)
+        connect(m.DateActions[k], &QAction::triggered, this, [this, which = dateTools[k]] { Run(which); });
 }
 
 void ToolCommands::Run(tools::Tool tool) {
     // Shift counts as it was when the command was chosen, before any dialog.
-    const tools::ToolOptions options{.ShiftHeld = shiftHeld_()};
     const WindowOptions shown = services_.Options();
+    // The date commands find the dates column and read the dates as the check does.
+    const tools::ToolOptions options{.ShiftHeld = shiftHeld_(), .Table = shown.Check};
     try {
         if (!services_.Documents.RefreshChangedOnDisk()) return;
         const bool headings = tool == tools::Tool::FormatHeadings;
@@ -57,6 +67,8 @@ void ToolCommands::Run(tools::Tool tool) {
         }
         if (outcome.End == tools::ToolEnd::Failed && !outcome.Message.empty())
             services_.Status.ShowMessageText(outcome.Message);
+        if (const std::string details = tools::ResultDetails(outcome); !details.empty())
+            services_.Status.ShowMessageText(details);
     } catch (const text::Error& error) {
         services_.Status.ShowMessageText(error.Message());
     }

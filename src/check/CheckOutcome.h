@@ -59,6 +59,15 @@ struct CertificationCheck {
     std::vector<Finding> Findings;  // the shown ones, in the order of the line's parts
 };
 
+// Under the original rules: the rows with a date error, and how many of them the modern rules would
+// not report and `fix --dates-join-ranges` alone would mend. Counted for the advice on standard error
+// and in the window's message, never in the report; a resumed check counts its own rows only.
+struct DateRuleCounts {
+    int ErrorRows = 0;
+    int ClearedByModern = 0;
+    int ClearedByJoining = 0;
+};
+
 struct CheckOutcome {
     CheckEnd End = CheckEnd::Failed;
     // The user's message for NoTables, ReportLocked and Failed (the host's message when it failed);
@@ -79,6 +88,7 @@ struct CheckOutcome {
     report::Summary Summary;
     std::string CertificationLine;
     CertificationCheck Certification;
+    DateRuleCounts DateAlternatives;
 
     std::filesystem::path ReportPath;
     // For the report document: how many leading lines of the report file form the table, and its

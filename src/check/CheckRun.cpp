@@ -6,11 +6,13 @@
 #include "check/ProgressMeter.h"
 #include "check/ResumePoint.h"
 #include "check/RowRules.h"
+#include "check/TableParts.h"
 #include "report/ReportDocument.h"
 #include "report/ReportFile.h"
 #include "report/ReportFolder.h"
 #include "report/ReportLines.h"
 #include "text/Cp1251.h"
+#include "text/NumberWords.h"
 #include "text/TextHelpers.h"
 #include "word/WordModel.h"
 
@@ -62,8 +64,9 @@ struct RunEnd {
 // One run over one document: the steps before the first row, the row loop and the end.
 class Runner {
   public:
-    Runner(CheckHost& host, const CheckOptions& options, Clock& clock)
-        : host_(host), options_(options), clock_(clock), rules_(options) {}
+    Runner(CheckHost& host, const CheckOptions& options, Clock& clock,
+           std::unique_ptr<report::ReportFolderLock> heldLock)
+        : host_(host), options_(options), clock_(clock), rules_(options), lock_(std::move(heldLock)) {}
 
     CheckOutcome Run(const std::function<word::Document&()>& connect, const word::Options* wordOptions);
 
@@ -93,6 +96,7 @@ class Runner {
     void CheckDataRow(int row, const std::string& rowText);
     void Emit(std::optional<ProblemRow> problem);
     void Finish(const word::Options* wordOptions);
+    void ReportSplitTable(report::Summary& summary);
     void Stop(int row);
     void Fail(std::string message) {
         outcome_.End = CheckEnd::Failed;
@@ -114,6 +118,7 @@ class Runner {
     std::unique_ptr<report::ReportFolderLock> lock_;
     report::ReportFile report_;
     int linesAtStart_ = 0;  // LinesWritten restored from the resume point
+    int headerRows_ = 0;    // the rows at the table's top that form its header
 };
 
 CheckOutcome Runner::Run(const std::function<word::Document&()>& connect, const word::Options* wordOptions) {
@@ -181,7 +186,8 @@ bool Runner::OpenReport(word::Document& document) {
         Fail(text);
         return false;
     }
-    lock_ = std::make_unique<report::ReportFolderLock>(folder);
+    if (!lock_ || lock_->Status() != report::ReportFolderLock::State::Held)
+        lock_ = std::make_unique<report::ReportFolderLock>(folder);
     if (lock_->Status() == report::ReportFolderLock::State::Busy)
         return RefuseReport(report::FolderBusyText(folder));
     if (lock_->Status() == report::ReportFolderLock::State::Failed)
@@ -267,6 +273,7 @@ void Runner::CommitReport() {
 }
 
 void Runner::CheckRows() {
+    headerRows_ = CountHeaderRows(*table_, outcome_.Columns, options_.TwoDateColumns);
     auto rows = table_->Rows();
     ProgressMeter meter(outcome_.RowCount, clock_.NowMs());
     RunCounters& counters = rules_.Counters();
@@ -320,6 +327,8 @@ std::string Runner::ReadRow(word::Rows& rows, int row, std::unique_ptr<word::Row
 void Runner::CheckRow(int row, const std::string& rowText, word::Row& rowObject) {
     if (IsEmptyRow(rowText)) return Emit(rules_.EmptyRow(row));
     if (IsNumberingRow(rowText)) return Emit(rules_.NumberingRow(row, rowText));
+    // The second row of a two-row header ("начала | окончания" under "Крайние даты") is no case.
+    if (row > 1 && row <= headerRows_) return Emit(rules_.SkippedHeaderRow(row));
     // A heading candidate whose first cell Word numbers is a data row.
     if (IsHeadingRow(rowText) &&
         text::TrimView(table_->Cell(row, 1)->Range()->ListFormat()->ListString()).empty()) {
@@ -361,6 +370,7 @@ void Runner::Finish(const word::Options* wordOptions) {
     summary.CheckedTable = outcome_.CheckedTable;
     summary.Rules = options_.Rules;
     summary.DocumentHints = rules_.DocumentHints(outcome_.Columns, options_.Columns);
+    ReportSplitTable(summary);
     const RunCounters& counters = rules_.Counters();
     // A resumed check goes on with the run state of the stop, so its counts are those of every row.
     if (options_.CertificationCheck) {
@@ -395,6 +405,7 @@ void Runner::Finish(const word::Options* wordOptions) {
     for (const std::string& line : report::SummaryLines(summary)) report_.WriteLine(line);
     outcome_.Counts = summary.Counts;
     outcome_.Counters = counters;
+    outcome_.DateAlternatives = rules_.DateAlternatives();
     outcome_.CertificationLine =
         report::CertificationLine(summary.DataRows, summary.FirstNumber, summary.LastNumber);
     // The report's table: the header lines and problem lines of the file, an earlier part
@@ -405,12 +416,26 @@ void Runner::Finish(const word::Options* wordOptions) {
     CommitReport();
 }
 
+// A table that continues the checked one (a stray paragraph split the inventory's table) leaves
+// cases uncounted: an error, first among the document's lines.
+void Runner::ReportSplitTable(report::Summary& summary) {
+    const std::optional<ContinuingTable> next = FindContinuingTable(
+        *document_, outcome_.CheckedTable, outcome_.Columns, options_.TwoDateColumns, rules_.LastNumber());
+    if (!next) return;
+    const std::string line = text::FillIn(
+        msg::kSplitTable, {std::to_string(next->Table), std::to_string(next->Rows),
+                           text::PluralForm(next->Rows, msg::kRowOne, msg::kRowsFew, msg::kRowsMany)});
+    std::string shown;
+    rules_.State().Record(rules::ProblemClass::Error, shown, line);
+    summary.DocumentHints.insert(summary.DocumentHints.begin(), line);
+}
+
 void Runner::Stop(int row) {
     ShowStatus(std::string(msg::kStoppedAtRow) + std::to_string(row) + ".");
     CommitReport();
     const ResumePoint point{row, outcome_.DocumentName, Identity(), rules_.Snapshot()};
-    if (!SaveResumePoint(options_.ReportFolder, point))
-        host_.ShowMessageText(report::ReportFailureText(options_.ReportFolder / kResumeFileName, errno));
+    if (const int failure = SaveResumePoint(options_.ReportFolder, point); failure != 0)
+        host_.ShowMessageText(report::ReportFailureText(options_.ReportFolder / kResumeFileName, failure));
     settings::Settings& settings = host_.Settings();
     settings.WriteString(settings::kBreakSection, settings::kBreakFileKey, outcome_.DocumentName);
     settings.WriteInteger(settings::kBreakSection, settings::kBreakRowKey, row);
@@ -429,13 +454,13 @@ CheckRun::CheckRun(CheckHost& host, const CheckOptions& options, Clock& clock)
     : host_(host), options_(options), clock_(clock) {}
 
 CheckOutcome CheckRun::Run(word::Application& application) {
-    Runner runner(host_, options_, clock_);
+    Runner runner(host_, options_, clock_, std::move(heldLock_));
     return runner.Run([&]() -> word::Document& { return application.ActiveDocument(); },
                       &application.Options());
 }
 
 CheckOutcome CheckRun::Run(word::Document& document, const word::Options* wordOptions) {
-    Runner runner(host_, options_, clock_);
+    Runner runner(host_, options_, clock_, std::move(heldLock_));
     return runner.Run([&]() -> word::Document& { return document; }, wordOptions);
 }
 

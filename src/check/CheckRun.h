@@ -14,7 +14,10 @@
 #include "check/CheckOutcome.h"
 #include "check/Clock.h"
 
+#include "report/ReportFolder.h"
+
 #include <filesystem>
+#include <memory>
 #include <string>
 
 namespace tabulex::word {
@@ -35,10 +38,16 @@ class CheckRun {
     // Checks a document; `wordOptions` may be null (no advice lines).
     CheckOutcome Run(word::Document& document, const word::Options* wordOptions);
 
+    // The report folder's lock, taken by the front end before it loaded the document, so that no
+    // other check starts in the folder meanwhile; the run keeps it to its end. Without one (or
+    // one not held) the run takes the lock itself.
+    void HoldFolderLock(std::unique_ptr<report::ReportFolderLock> lock) { heldLock_ = std::move(lock); }
+
   private:
     CheckHost& host_;
     CheckOptions options_;
     Clock& clock_;
+    std::unique_ptr<report::ReportFolderLock> heldLock_;
 };
 
 // The report document of a completed run (Tabulex_Report.docx beside the report file), made under

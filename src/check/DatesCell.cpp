@@ -2,6 +2,7 @@
 
 #include "check/FieldRules.h"
 #include "check/Messages.h"
+#include "rules/DateRewrites.h"
 #include "text/CharClasses.h"
 #include "text/TextHelpers.h"
 
@@ -44,8 +45,8 @@ void EraseFirst(std::string& text, std::string_view pattern) {
     if (p > 0) EraseAt(text, p, static_cast<int>(pattern.size()));
 }
 
-// Removes the year marks and reports the two typing faults around them.
-std::string CleanDates(std::string_view dates, RowFindings& findings) {
+// Removes the year marks and reports the two typing faults around them (when `findings` is given).
+std::string CleanDates(std::string_view dates, RowFindings* findings) {
     std::string cleaned = text::ReplaceAll(dates, "\x96", "-");
     cleaned = text::ReplaceAll(cleaned, "\r", " ");
     cleaned = text::ReplaceAll(cleaned, "\v", " ");
@@ -55,7 +56,7 @@ std::string CleanDates(std::string_view dates, RowFindings& findings) {
 
     int p = text::PosFrom(msg::kYearMark, cleaned);
     if (p >= 1 && text::IsDigit(CharAt(cleaned, p - 1))) {
-        findings.Hint(msg::kDateYearMark);
+        if (findings != nullptr) findings->Hint(msg::kDateYearMark);
         EraseAt(cleaned, p, 2);
     }
     p = text::PosFrom(msg::kYearMark, cleaned);
@@ -63,11 +64,26 @@ std::string CleanDates(std::string_view dates, RowFindings& findings) {
 
     p = text::PosFrom(msg::kYearLetterSpaced, cleaned);
     if (p >= 1) {
-        findings.Hint(msg::kDateYearMarkStop);
+        if (findings != nullptr) findings->Hint(msg::kDateYearMarkStop);
         const int length = static_cast<int>(cleaned.size());
         EraseAt(cleaned, p, p < length - 1 && CharAt(cleaned, p + 2) == ',' ? 3 : 2);
     }
     return cleaned;
+}
+
+// The cleaned text reads without a fault and in order under the rule set.
+bool ReadsClean(std::string_view cleaned, rules::RuleSet ruleSet) {
+    text::DayCount start = kNotConverted;
+    text::DayCount end = kNotConverted;
+    return rules::CheckDates(cleaned, start, end, ruleSet).empty() && start <= end;
+}
+
+void CountAlternatives(std::string_view dates, std::string_view cleaned, DateRuleCounts& counts) {
+    ++counts.ErrorRows;
+    if (ReadsClean(cleaned, rules::RuleSet::Modern)) ++counts.ClearedByModern;
+    const auto joined = rules::RewriteDates(rules::DateRewrite::JoinRanges, dates, rules::RuleSet::Original);
+    if (joined && ReadsClean(CleanDates(*joined, nullptr), rules::RuleSet::Original))
+        ++counts.ClearedByJoining;
 }
 
 // A date the date rules could not convert in this row is left out, so that the extremes never
@@ -112,7 +128,7 @@ void CheckDatesCell(std::string_view dates, std::string_view number, rules::Rule
         findings.Hint(message);
     }
 
-    const std::string cleaned = CleanDates(dates, findings);
+    const std::string cleaned = CleanDates(dates, &findings);
     text::DayCount startDate = kNotConverted;
     text::DayCount endDate = kNotConverted;
     const std::string fault = rules::CheckDates(cleaned, startDate, endDate, ruleSet);
@@ -124,7 +140,10 @@ void CheckDatesCell(std::string_view dates, std::string_view number, rules::Rule
     }
     const std::optional<text::DayCount> start = Converted(startDate);
     const std::optional<text::DayCount> end = Converted(endDate);
-    if (start && end && *start > *end) {
+    const bool reversed = start && end && *start > *end;
+    if (ruleSet == rules::RuleSet::Original && (!fault.empty() || reversed))
+        CountAlternatives(dates, cleaned, state.Alternatives);
+    if (reversed) {
         std::string message(msg::kDateStartAfterEnd);
         message += text::ShortDate(*start);
         message += '>';

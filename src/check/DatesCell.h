@@ -18,6 +18,7 @@ namespace tabulex::check {
 // the extremes; a date that cannot be read is never taken from another row.
 struct DatesCellState {
     report::DateExtremes Extremes;
+    DateRuleCounts Alternatives;
 };
 
 // `dates` trimmed, no-break spaces already blanks; `number` trimmed, without its first full stop.

@@ -110,6 +110,13 @@ inline constexpr std::string_view kAdviceReplaceQuotes =
 inline constexpr std::string_view kAdviceDefineStyles =
     "Word: Рекомендуется снять галочку \"Определять стили\". Выберите пункт меню \"Сервис | Параметры автозамены...\". Закладка \"Автоформат при вводе\". \"Автоматически при вводе\""_cp;
 
+// A table right after the main table that continues it.
+inline constexpr std::string_view kSplitTable =
+    "Таблица описи разорвана: таблица №%1 продолжает проверенную (%2 %3); объедините таблицы"_cp;
+inline constexpr std::string_view kRowOne = "строка"_cp;
+inline constexpr std::string_view kRowsFew = "строки"_cp;
+inline constexpr std::string_view kRowsMany = "строк"_cp;
+
 // The certification line after the main table, compared with what the check found.
 inline constexpr std::string_view kCertCount = "Заверительная надпись: число дел цифрами %1, а в описи %2"_cp;
 inline constexpr std::string_view kCertWords =

@@ -217,14 +217,11 @@ StoredResumePoint LoadResumePoint(const std::filesystem::path& folder) {
     StoredResumePoint stored;
     const std::filesystem::path path = folder / kResumeFileName;
     std::error_code error;
-    if (!std::filesystem::exists(path, error)) return stored;
+    if (!std::filesystem::exists(std::filesystem::symlink_status(path, error))) return stored;
     stored.Found = StoredResumePoint::State::Damaged;
-    const std::uintmax_t size = std::filesystem::file_size(path, error);
-    if (error || size > kMaxFileBytes) return stored;
-    std::ifstream in(path, std::ios::binary);
-    const std::string whole((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    const std::optional<std::string_view> body = VerifiedBody(whole);
-    if (!in || !body) return stored;
+    const std::optional<std::string> whole = report::ReadFolderFile(path, kMaxFileBytes);
+    const std::optional<std::string_view> body = whole ? VerifiedBody(*whole) : std::nullopt;
+    if (!body) return stored;
     std::istringstream lines{std::string(*body)};
     try {
         std::optional<ResumePoint> point = Parse(lines);
@@ -256,22 +253,8 @@ bool FitsTable(const ResumePoint& point, int rowCount) {
            FitsExtreme(dates.EarliestEnd) && FitsExtreme(dates.LatestEnd);
 }
 
-bool SaveResumePoint(const std::filesystem::path& folder, const ResumePoint& point) {
-    // The temporary name starts like the report's, so that a leftover is removed by the next run.
-    const std::filesystem::path temp = folder / ".~Tabulex_Report.resume";
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        out << Serialise(point);
-        out.flush();
-        if (!out) {
-            std::error_code ignored;
-            std::filesystem::remove(temp, ignored);
-            return false;
-        }
-    }
-    std::error_code error;
-    std::filesystem::rename(temp, folder / kResumeFileName, error);
-    return !error;
+int SaveResumePoint(const std::filesystem::path& folder, const ResumePoint& point) {
+    return report::WriteFolderFile(folder / kResumeFileName, Serialise(point));
 }
 
 void EraseResumePoint(const std::filesystem::path& folder) {

@@ -51,8 +51,9 @@ struct StoredResumePoint {
 };
 
 StoredResumePoint LoadResumePoint(const std::filesystem::path& folder);
-// Writes it (a temporary file renamed into place); false when that failed.
-bool SaveResumePoint(const std::filesystem::path& folder, const ResumePoint& point);
+// Writes it (a temporary file renamed into place; never through a link); 0, or why it failed (an
+// errno value or report::kNotRegularFile).
+int SaveResumePoint(const std::filesystem::path& folder, const ResumePoint& point);
 void EraseResumePoint(const std::filesystem::path& folder);
 
 // True when the point could have been stored by a check of a main table of `rowCount` rows: its

@@ -50,6 +50,7 @@ class RowRules {
     const std::string& FirstNumber() const { return firstNumber_; }
     const std::string& LastNumber() const { return lastNumber_; }
     const report::DateExtremes& Extremes() const { return dates_.Extremes; }
+    const DateRuleCounts& DateAlternatives() const { return dates_.Alternatives; }
     const std::vector<std::string>& Rubricator() const { return rubricator_; }
 
     // The state the rows share, to be kept at a stop and given back when the check is resumed.

@@ -2,6 +2,7 @@
 
 #include "check/Annotations.h"
 #include "check/CheckRun.h"
+#include "check/DateRulesAdvice.h"
 #include "check/MainTable.h"
 #include "cli/ConsoleHost.h"
 #include "cli/InventoryFiles.h"
@@ -86,6 +87,9 @@ InventoryResult CheckInventory(const InventoryJob& job, SharedContext& shared) {
     const std::string label = job.File.filename().string();
     try {
         report::CreateReportFolder(job.ReportFolder);
+        // Taken before the document is loaded, so that no other check starts in the folder while
+        // this one reads; a folder in use is refused by the run with its message.
+        auto folderLock = std::make_unique<report::ReportFolderLock>(job.ReportFolder);
         auto application = word::docx::CreateApplication();
         word::OpenOptions open;
         open.Stop = &shared.Stop;
@@ -96,6 +100,9 @@ InventoryResult CheckInventory(const InventoryJob& job, SharedContext& shared) {
         checkOptions.ReportFolder = job.ReportFolder;
         checkOptions.DocumentIdentity = FileIdentity(job.File);
         check::CheckRun run(host, checkOptions);
+        if (folderLock->Status() == report::ReportFolderLock::State::Held)
+            run.HoldFolderLock(std::move(folderLock));
+        folderLock.reset();
         const std::time_t checkedAt = std::time(nullptr);
         const check::CheckOutcome outcome = run.Run(*application);
         result.Status = StatusOf(outcome);
@@ -116,6 +123,10 @@ InventoryResult CheckInventory(const InventoryJob& job, SharedContext& shared) {
             leftOut = check::FindLeftOutTables(*document.Tables(), outcome.CheckedTable);
         for (const check::LeftOutTable& table : leftOut)
             result.Err += label + ": " + LeftOutWarning(table, outcome.CheckedTable) + "\n";
+        if (outcome.End == check::CheckEnd::Completed && !options.Quiet) {
+            const std::string advice = check::DateRulesAdvice(outcome.DateAlternatives);
+            if (!advice.empty()) result.Err += label + ": " + Utf8(advice) + "\n";
+        }
         std::filesystem::path reportDocument;
         if (outcome.End == check::CheckEnd::Completed && options.ReportDocument) {
             try {

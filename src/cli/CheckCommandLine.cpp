@@ -22,15 +22,13 @@ void CheckCommandLine::Register(CLI::App& app) {
         "Не показывать предупреждения");
     check->add_flag(
         "--no-hints", [&](int64_t) { options.Check.ShowHints = false; }, "Не показывать подсказки");
-    check->add_flag("--spaced-initials", options.Check.SpacedInitials, "Инициалы через пробел: А. Б. Иванов");
-    check->add_flag("--dates-two-columns", options.Check.TwoDateColumns, "Даты в двух столбцах");
+    AddTableOptions(*check, options.Check, columns_);
     check->add_flag("--dates-may-be-empty", options.Check.DatesMayBeEmpty, "Даты могут быть пустыми");
     check->add_flag("--sheets-may-be-empty", options.Check.SheetsMayBeEmpty,
                     "Количество листов может быть пустым");
     check->add_flag(
         "--no-certification-check", [&](int64_t) { options.Check.CertificationCheck = false; },
         "Не сверять заверительную надпись после таблицы");
-    check->add_option("--columns", columns_, "Столбцы: auto, standard или skip:2,3")->default_val("auto");
     AddChoice(*check, "--format", format_, "Вывод: text или json", {"text", "json"});
     AddChoice(*check, "--encoding", encoding_, "Кодировка отчёта: cp1251 или utf-8", {"cp1251", "utf-8"});
     AddRulesChoice(*check, rules_);
@@ -44,7 +42,8 @@ void CheckCommandLine::Register(CLI::App& app) {
                      "Записать копию описи (.docx) с примечаниями у каждой строки с замечаниями")
         ->type_name("ФАЙЛ");
     check->add_option("--jobs,-j", options.Jobs, "Сколько описей проверять одновременно (0: все ядра)")
-        ->default_val(0);
+        ->default_val(0)
+        ->check(NonNegativeCount());
 }
 
 void CheckCommandLine::Finish() {

@@ -5,14 +5,20 @@
 #include "cli/ProgressDisplay.h"
 #include "cli/ToolConsoleHost.h"
 #include "docx/DocxApplication.h"
+#include "ooxml/Package.h"
 #include "platform/FileSystem.h"
+#include "platform/FileWrites.h"
 #include "settings/Folders.h"
 #include "settings/IniSettings.h"
 #include "text/Cp1251.h"
 #include "text/Error.h"
+#include "text/TextHelpers.h"
+#include "tools/ToolTexts.h"
 #include "tools/Tools.h"
 
+#include <cctype>
 #include <filesystem>
+#include <optional>
 #include <ostream>
 
 namespace tabulex::cli {
@@ -38,6 +44,15 @@ constexpr ToolName kToolNames[] = {
     {tools::Tool::ForbidRowBreaks, "no-row-breaks"},
     {tools::Tool::DeleteGraphics, "delete-graphics"},
     {tools::Tool::FormatHeadings, "format-headings"},
+    {tools::Tool::JoinTables, "join-tables"},
+    {tools::Tool::DatesFullYear, "dates-full-year"},
+    {tools::Tool::DatesMonthWords, "dates-month-words"},
+    {tools::Tool::DatesMonthNumbers, "dates-month-numbers"},
+    {tools::Tool::DatesDropZero, "dates-drop-zero"},
+    {tools::Tool::DatesAddZero, "dates-add-zero"},
+    {tools::Tool::DatesDropYearMark, "dates-drop-year-mark"},
+    {tools::Tool::DatesAddYearMark, "dates-add-year-mark"},
+    {tools::Tool::DatesJoinRanges, "dates-join-ranges"},
 };
 
 struct Step {
@@ -50,6 +65,12 @@ struct Step {
 struct FixFailure {
     std::string Message;
 };
+
+bool IsDocxName(const fs::path& path) {
+    std::string extension = path.extension().string();
+    for (char& c : extension) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return extension == ".docx";
+}
 
 bool SameFile(const fs::path& a, const fs::path& b) {
     std::error_code error;
@@ -65,8 +86,8 @@ std::vector<Step> RunTools(const FixCommandOptions& options, word::Document& doc
     std::vector<Step> steps;
     for (tools::Tool tool : options.Tools) {
         host.ClearStatus();
-        tools::ToolOutcome outcome =
-            tools::RunTool(tool, document, host, tools::ToolOptions{.ShiftHeld = true});
+        tools::ToolOutcome outcome = tools::RunTool(
+            tool, document, host, tools::ToolOptions{.ShiftHeld = true, .Table = options.Table});
         progress.Finish();
         switch (outcome.End) {
             case tools::ToolEnd::Failed:
@@ -83,22 +104,110 @@ std::vector<Step> RunTools(const FixCommandOptions& options, word::Document& doc
     return steps;
 }
 
-// The result is saved beside FILE under a temporary name (the host writes it completely or not at
-// all), the original is copied to FILE.bak, and only then is the result renamed over FILE.
-void SaveInPlace(word::Document& document, const fs::path& file, const fs::path& backup) {
-    const fs::path fresh =
-        file.parent_path() / (file.stem().string() + ".tabulex-new" + file.extension().string());
-    document.SaveAs(fresh.string());
-    std::error_code error;
-    fs::copy_file(file, backup, fs::copy_options::overwrite_existing, error);
-    if (!error) fs::rename(fresh, file, error);
-    if (error) {
-        std::error_code ignored;
-        fs::remove(fresh, ignored);
-        throw FixFailure{"Не удалось заменить файл " + file.string() + ": " + error.message() +
-                         ". Исходный файл не изменён."};
-    }
+// FILE.bak, FILE.1.bak, FILE.2.bak, ...: each edit in place keeps the original it started from.
+std::string NumberedBackup(const std::string& first, int n) {
+    return first.substr(0, first.size() - 4) + "." + std::to_string(n) + ".bak";
 }
+
+std::string StepDetailsJson(const Step& step) {
+    const tools::ToolOutcome& outcome = step.Outcome;
+    std::string json;
+    if (step.Tool == tools::Tool::NumberCases || step.Tool == tools::Tool::AutoNumberCases) {
+        json += ", \"literalNumbers\": [";
+        for (std::size_t k = 0; k < outcome.LiteralNumbers.size(); ++k) {
+            if (k > 0) json += ", ";
+            json += "{\"old\": " + JsonString(text::Cp1251ToUtf8(outcome.LiteralNumbers[k].Old)) +
+                    ", \"new\": " + std::to_string(outcome.LiteralNumbers[k].New) + "}";
+        }
+        json += "]";
+    }
+    if (step.Tool == tools::Tool::DeleteGraphics) {
+        json += ", \"shapes\": {\"lines\": " + std::to_string(outcome.Shapes.Lines) +
+                ", \"pictures\": " + std::to_string(outcome.Shapes.Pictures) +
+                ", \"others\": " + std::to_string(outcome.Shapes.Others) + "}";
+    }
+    return json;
+}
+
+// The result text of a step; graphics removal shows none when there was nothing to delete.
+std::string StepResult(const Step& step) {
+    if (!step.Status.empty()) return step.Status;
+    if (step.Tool == tools::Tool::DeleteGraphics)
+        return text::Cp1251ToUtf8(tools::ShapesDeletedText(step.Outcome.Shapes));
+    return std::to_string(step.Outcome.Count);
+}
+
+// Where a dry run suggests writing the result: a document that is not .docx cannot be replaced by
+// one, so it gets a .docx name beside it instead of --in-place.
+std::string DryRunHint(const std::string& file) {
+    const fs::path path(file);
+    if (IsDocxName(path))
+        return "Пробный запуск: ничего не записано (укажите -o ФАЙЛ.docx или --in-place).\n";
+    fs::path suggested = path.filename();
+    suggested.replace_extension(".docx");
+    return "Пробный запуск: ничего не записано (укажите -o " + suggested.string() +
+           "; заменить этот файл нельзя, результат записывается только в .docx).\n";
+}
+
+std::string ChangesJson(const tools::ToolOutcome& outcome) {
+    std::string json = "[";
+    for (const tools::DateChange& change : outcome.DateChanges) {
+        if (json.size() > 1) json += ", ";
+        json += "{\"row\": " + std::to_string(change.Row);
+        json += ", \"before\": " + JsonString(text::Cp1251ToUtf8(change.Before));
+        json += ", \"after\": " + JsonString(text::Cp1251ToUtf8(change.After)) + "}";
+    }
+    return json + "]";
+}
+
+// "строка 5: 1990 - 1995 → 1990-1995", one line per cell a date command changed.
+std::string ChangesText(const tools::ToolOutcome& outcome) {
+    std::string text;
+    for (const tools::DateChange& change : outcome.DateChanges)
+        text += "  строка " + std::to_string(change.Row) + ": " + ToTerminalText(change.Before) + " → " +
+                ToTerminalText(change.After) + "\n";
+    return text;
+}
+// An edit of the file where it lies (a link's target; the link stays). The file is locked from
+// before it is read to after the result has replaced it, so that a second editor is refused rather
+// than working from a file about to change.
+class InPlaceEdit {
+  public:
+    explicit InPlaceEdit(const std::string& file) : target_(platform::FinalTarget(file)), lock_(target_) {
+        if (lock_.Status() == platform::DocumentLock::State::Busy)
+            throw FixFailure{"Файл " + target_ +
+                             " уже правит другая команда tabulex fix; дождитесь её окончания."};
+        const std::uint64_t limit = ooxml::PackageLimits{}.MaxTotalUncompressed;
+        if (lock_.Status() == platform::DocumentLock::State::Failed) {
+            // A missing file, a folder or a device is refused as reading refuses it.
+            platform::ReadDocumentFile(target_, limit);
+            throw FixFailure{"Не удалось открыть файл " + target_ + " для правки: " +
+                             text::Cp1251ToUtf8(platform::FailureReason(lock_.ErrorCode()))};
+        }
+        original_ = platform::ReadDocumentFile(target_, limit);
+    }
+    const std::string& Target() const { return target_; }
+
+    // The original as it was read goes to the first free backup name, then the result replaces the
+    // file; a failure or a stop before that rename leaves the file as it was and no backup.
+    std::string Save(word::Document& document) {
+        const std::string backup =
+            platform::WriteNewFile(target_ + ".bak", NumberedBackup, original_, target_);
+        try {
+            document.SaveAs(target_);
+        } catch (...) {
+            std::error_code ignored;
+            fs::remove(backup, ignored);
+            throw;
+        }
+        return backup;
+    }
+
+  private:
+    std::string target_;
+    platform::DocumentLock lock_;
+    std::string original_;
+};
 
 std::string StepsJson(const FixCommandOptions& options, const std::vector<Step>& steps,
                       const fs::path& written, const fs::path& backup) {
@@ -111,22 +220,28 @@ std::string StepsJson(const FixCommandOptions& options, const std::vector<Step>&
         json += "{\"command\": " + JsonString(ToolFlag(steps[k].Tool));
         json += ", \"count\": " + std::to_string(steps[k].Outcome.Count);
         json += ", \"table\": " + std::to_string(steps[k].Outcome.MainTable);
-        json += ", \"status\": " + JsonString(steps[k].Status) + "}";
+        json += ", \"status\": " + JsonString(steps[k].Status);
+        json += StepDetailsJson(steps[k]) + "}";
+        if (!steps[k].Outcome.DateChanges.empty()) json += ", \"changes\": " + ChangesJson(steps[k].Outcome);
+        json += "}";
     }
     return json + "]}\n";
 }
 
-std::string StepsText(const std::vector<Step>& steps, const fs::path& written, const fs::path& backup) {
+std::string StepsText(const FixCommandOptions& options, const std::vector<Step>& steps,
+                      const fs::path& written, const fs::path& backup) {
     std::string text;
     for (const Step& step : steps) {
-        text += "--" + std::string(ToolFlag(step.Tool)) + ": ";
-        text += step.Status.empty() ? std::to_string(step.Outcome.Count) : step.Status;
+        text += "--" + std::string(ToolFlag(step.Tool)) + ": " + StepResult(step);
         if (step.Tool == tools::Tool::FormatHeadings)
             text += " Оформлено заголовков: " + std::to_string(step.Outcome.Count);
         text += "\n";
+        const std::string details = tools::ResultDetailsUtf8(step.Outcome);
+        if (!details.empty()) text += details + "\n";
+        if (written.empty()) text += ChangesText(step.Outcome);
     }
     if (written.empty())
-        text += "Пробный запуск: ничего не записано (укажите -o ФАЙЛ.docx или --in-place).\n";
+        text += DryRunHint(options.File);
     else if (backup.empty())
         text += "Записано: " + written.string() + "\n";
     else
@@ -148,27 +263,48 @@ int RunFixCommand(const FixCommandOptions& options, std::ostream& out, std::ostr
     try {
         if (options.Tools.empty())
             throw FixFailure{"Не указано ни одной команды исправления (например, --delete-empty-rows)."};
+        if (options.InPlace && !IsDocxName(options.File)) {
+            fs::path suggested = fs::path(options.File).filename();
+            suggested.replace_extension(".docx");
+            throw FixFailure{
+                "Заменить исходный файл нельзя: исправленная опись записывается только в .docx; "
+                "укажите -o " +
+                suggested.string() + "."};
+        }
         if (!options.Output.empty() && SameFile(options.Output, options.File))
             throw FixFailure{
                 "Файл результата совпадает с исходным; чтобы заменить исходный файл, укажите "
                 "--in-place."};
+        if (stop.load()) throw FixFailure{"Прервано; файл не изменён."};
+        std::optional<InPlaceEdit> edit;
+        if (options.InPlace) edit.emplace(options.File);
         auto application = word::docx::CreateApplication();
-        word::Document& document = application->Documents().Open(options.File, {.ForEditing = true});
+        word::Document& document = application->Documents().Open(edit ? edit->Target() : options.File,
+                                                                 {.ForEditing = true, .Stop = &stop});
         const std::vector<Step> steps = RunTools(options, document, stop, err);
+        // Also a stop during a repair that does not look for it itself.
+        if (stop.load()) throw FixFailure{"Прервано; файл не изменён."};
         fs::path written;
         fs::path backup;
+        std::uint64_t otherNames = 0;
         if (!options.Output.empty()) {
             document.SaveAs(options.Output);
             written = options.Output;
-        } else if (options.InPlace) {
-            backup = options.File + ".bak";
-            SaveInPlace(document, options.File, backup);
+        } else if (edit) {
+            otherNames = platform::OtherHardLinks(edit->Target());
+            backup = edit->Save(document);
             written = options.File;
+        }
+        if (!written.empty() && options.Format != OutputFormat::Json && !options.Quiet) {
+            if (otherNames > 0)
+                err << "Внимание: у файла есть ещё жёсткие ссылки (" << otherNames
+                    << "); они по-прежнему показывают исходный файл.\n";
+            if (stop.load()) err << "Остановка пришла после записи: файл записан полностью.\n";
         }
         if (options.Format == OutputFormat::Json)
             out << StepsJson(options, steps, written, backup);
         else if (!options.Quiet)
-            out << StepsText(steps, written, backup);
+            out << StepsText(options, steps, written, backup);
         return kExitDone;
     } catch (const FixFailure& failure) {
         err << label << ": " << failure.Message << "\n";
@@ -191,7 +327,10 @@ int RunPrefaceCommand(const std::string& file, std::ostream& out, std::ostream& 
         auto application = word::docx::CreateApplication();
         const tools::PrefaceOutcome preface = tools::LoadPreface(application->Documents().Open(file));
         if (preface.End == tools::ToolEnd::Completed) {
-            out << ToTerminalText(preface.Text);
+            if (text::TrimView(preface.Text).empty())
+                err << label << ": " << ToTerminalText(tools::msg::kNoPreface) << "\n";
+            else
+                out << ToTerminalText(preface.Text);
             return kExitDone;
         }
         err << label << ": " << ToTerminalText(preface.Message) << "\n";

@@ -25,6 +25,9 @@ struct FixCommandOptions {
     OutputFormat Format = OutputFormat::Text;
     bool Quiet = false;
     bool Progress = false;
+    // How the main table is read: its columns, the dates in one column or two, the rule set whose
+    // dates the date commands read.
+    check::CheckOptions Table = {};
 };
 
 // The command line flag of a tool, without the dashes ("delete-empty-rows").

@@ -10,9 +10,12 @@ namespace tabulex::cli {
 namespace {
 
 constexpr tools::Tool kTools[] = {
-    tools::Tool::DeleteEmptyRows, tools::Tool::DeleteNumberingRows, tools::Tool::NumberCases,
-    tools::Tool::AutoNumberCases, tools::Tool::ListsToText,         tools::Tool::TablesToText,
-    tools::Tool::ForbidRowBreaks, tools::Tool::DeleteGraphics,      tools::Tool::FormatHeadings,
+    tools::Tool::DeleteEmptyRows,  tools::Tool::DeleteNumberingRows, tools::Tool::NumberCases,
+    tools::Tool::AutoNumberCases,  tools::Tool::ListsToText,         tools::Tool::TablesToText,
+    tools::Tool::ForbidRowBreaks,  tools::Tool::DeleteGraphics,      tools::Tool::FormatHeadings,
+    tools::Tool::DatesFullYear,    tools::Tool::DatesMonthWords,     tools::Tool::DatesMonthNumbers,
+    tools::Tool::DatesDropZero,    tools::Tool::DatesAddZero,        tools::Tool::DatesDropYearMark,
+    tools::Tool::DatesAddYearMark, tools::Tool::DatesJoinRanges,     tools::Tool::JoinTables,
 };
 
 std::string_view Description(tools::Tool tool) {
@@ -32,9 +35,27 @@ std::string_view Description(tools::Tool tool) {
         case tools::Tool::ForbidRowBreaks:
             return "Запретить перенос строк таблиц на следующую страницу";
         case tools::Tool::DeleteGraphics:
-            return "Удалить графику (линии)";
+            return "Удалить плавающую графику (линии, рисунки, надписи); рисунки в тексте остаются";
         case tools::Tool::FormatHeadings:
             return "Оформить заголовки: полужирный, не отрывать от следующего";
+        case tools::Tool::JoinTables:
+            return "Объединить таблицу описи, разорванную лишним абзацем";
+        case tools::Tool::DatesFullYear:
+            return "Даты: 10.11.78 >> 10.11.1978";
+        case tools::Tool::DatesMonthWords:
+            return "Даты: 10.11.1978 >> 10 ноября 1978";
+        case tools::Tool::DatesMonthNumbers:
+            return "Даты: 10 ноября 1978 >> 10.11.1978";
+        case tools::Tool::DatesDropZero:
+            return "Даты: удалить ведущий 0";
+        case tools::Tool::DatesAddZero:
+            return "Даты: установить ведущий 0";
+        case tools::Tool::DatesDropYearMark:
+            return "Даты: удалить \"г.\" после года";
+        case tools::Tool::DatesAddYearMark:
+            return "Даты: установить \"г.\" после года";
+        case tools::Tool::DatesJoinRanges:
+            return "Даты: диапазоны дат без пробелов";
     }
     return {};
 }
@@ -55,6 +76,8 @@ void FixCommandLine::Register(CLI::App& app) {
     output->excludes(inPlace);
     AddChoice(*fix, "--format", format_, "Вывод: text или json", {"text", "json"});
     fix->add_flag("--quiet,-q", options_.Quiet, "Только ошибки и код возврата");
+    AddTableOptions(*fix, options_.Table, columns_);
+    AddRulesChoice(*fix, rules_);
 }
 
 void FixCommandLine::Finish() {
@@ -63,6 +86,8 @@ void FixCommandLine::Finish() {
         for (tools::Tool tool : kTools)
             if (option->get_name() == "--" + std::string(ToolFlag(tool))) options_.Tools.push_back(tool);
     options_.Format = format_ == "json" ? OutputFormat::Json : OutputFormat::Text;
+    options_.Table.Rules = RuleSetOf(rules_);
+    ParseColumns(columns_, options_.Table);
     options_.Progress = platform::StandardErrorIsTerminal();
 }
 

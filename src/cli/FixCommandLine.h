@@ -21,6 +21,8 @@ class FixCommandLine : public Command {
     CLI::App* command_ = nullptr;
     FixCommandOptions options_;
     std::string format_ = "text";
+    std::string rules_ = "original";
+    std::string columns_ = "auto";
 };
 
 class PrefaceCommandLine : public Command {

@@ -2,6 +2,7 @@
 
 #include <CLI/CLI.hpp>
 
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -87,9 +88,19 @@ std::string HelpLine(const std::string& name, const std::string& description, st
 
 class RussianFormatter : public CLI::Formatter {
   public:
+    // What an option needs or excludes goes on a line of its own under the description, so that
+    // the option's name stays short enough to have its description beside it.
     std::string make_option(const CLI::Option* option, bool isPositional) const override {
-        return HelpLine(make_option_name(option, isPositional) + make_option_opts(option),
-                        make_option_desc(option), get_column_width());
+        std::string opts = make_option_opts(option);
+        std::string description = make_option_desc(option);
+        std::size_t relations = std::string::npos;
+        for (const std::string& label : {get_label("Needs"), get_label("Excludes")})
+            relations = std::min(relations, opts.find(" " + label + ":"));
+        if (relations != std::string::npos) {
+            description += (description.empty() ? "" : "\n") + opts.substr(relations + 1);
+            opts.erase(relations);
+        }
+        return HelpLine(make_option_name(option, isPositional) + opts, description, get_column_width());
     }
 
     std::string make_subcommand(const CLI::App* sub) const override {
@@ -158,6 +169,16 @@ CLI::Validator OneOf(std::vector<std::string> values) {
         std::string());
 }
 
+CLI::Validator NonNegativeCount() {
+    // What is no number at all the conversion refuses, with its own message.
+    return CLI::Validator(
+        [](std::string& value) {
+            if (!value.starts_with('-')) return std::string();
+            return "ожидается целое число от 0, а не " + value;
+        },
+        std::string());
+}
+
 std::string OneOfName(const std::vector<std::string>& values) {
     std::string name = "{";
     for (std::size_t k = 0; k < values.size(); ++k) name += (k ? "," : "") + values[k];
@@ -181,6 +202,12 @@ CLI::Option* AddRulesChoice(CLI::App& app, std::string& value) {
 
 rules::RuleSet RuleSetOf(std::string_view choice) {
     return choice == "modern" ? rules::RuleSet::Modern : rules::RuleSet::Original;
+}
+
+void AddTableOptions(CLI::App& command, check::CheckOptions& options, std::string& columns) {
+    command.add_flag("--spaced-initials", options.SpacedInitials, "Инициалы через пробел: А. Б. Иванов");
+    command.add_flag("--dates-two-columns", options.TwoDateColumns, "Даты в двух столбцах");
+    command.add_option("--columns", columns, "Столбцы: auto, standard или skip:2,3")->default_val("auto");
 }
 
 void ParseColumns(const std::string& value, check::CheckOptions& options) {

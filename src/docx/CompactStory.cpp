@@ -92,7 +92,10 @@ std::uint32_t CompactStoryWriter::AddList(std::string_view listString, bool numb
     return static_cast<std::uint32_t>(story_.listEnds_.size());
 }
 
-void CompactStoryWriter::EndCell(std::string_view listString, bool numbered, int bold, int keep) {
+void CompactStoryWriter::EndCell(std::string_view listString, bool numbered, int bold, int keep,
+                                 bool continuesMerge) {
+    if (continuesMerge && story_.cells_.size() == row_.FirstCell)
+        row_.Marks |= CompactStory::kFirstCellMerged;
     CompactStory::CellRec cell;
     cell.TextEnd = static_cast<std::uint32_t>(story_.text_.size());
     cell.List = AddList(listString, numbered);
@@ -102,7 +105,8 @@ void CompactStoryWriter::EndCell(std::string_view listString, bool numbered, int
 }
 
 void CompactStoryWriter::EndRow(std::string_view listString, bool numbered, int bold, int keep,
-                                bool cantSplit) {
+                                bool cantSplit, bool repeatsAsHeader) {
+    if (repeatsAsHeader) row_.Marks |= CompactStory::kRepeatsAsHeader;
     story_.text_.append("\r\a");
     row_.List = AddList(listString, numbered);
     row_.Bold = Code(bold);

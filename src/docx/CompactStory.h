@@ -33,6 +33,10 @@ class CompactStory {
     int Bold(const StoryPlace& place) const;
     int KeepWithNext(const StoryPlace& place) const;
     bool CantSplit(int table, int row) const { return Row(table, row).CantSplit != 0; }
+    bool RepeatsAsHeader(int table, int row) const { return (Row(table, row).Marks & kRepeatsAsHeader) != 0; }
+    bool FirstCellContinuesMerge(int table, int row) const {
+        return (Row(table, row).Marks & kFirstCellMerged) != 0;
+    }
     // The byte offset in word/document.xml just after the table's end tag.
     std::size_t TableEnd(int table) const { return tableEnds_[Index(table)]; }
 
@@ -55,7 +59,10 @@ class CompactStory {
         std::int8_t Bold = 0;         // Word's values coded 0 false, 1 true, 2 mixed
         std::int8_t Keep = 0;
         std::int8_t CantSplit = 0;
+        std::uint8_t Marks = 0;  // kRepeatsAsHeader, kFirstCellMerged
     };
+    static constexpr std::uint8_t kRepeatsAsHeader = 1;
+    static constexpr std::uint8_t kFirstCellMerged = 2;
     struct CellRec {
         std::uint32_t TextEnd = 0;  // the cell's text ends here; it starts where the previous ended
         std::uint32_t List = 0;
@@ -89,8 +96,9 @@ class CompactStoryWriter {
     void BeginTable();
     void BeginRow();
     std::string& Text() { return story_.text_; }  // the current cell's text is appended here
-    void EndCell(std::string_view listString, bool numbered, int bold, int keep);
-    void EndRow(std::string_view listString, bool numbered, int bold, int keep, bool cantSplit);
+    void EndCell(std::string_view listString, bool numbered, int bold, int keep, bool continuesMerge);
+    void EndRow(std::string_view listString, bool numbered, int bold, int keep, bool cantSplit,
+                bool repeatsAsHeader);
     void EndTable(int gridColumns, std::size_t endOffset);
     // False when the text no longer fits the model's 32-bit offsets.
     bool Fits() const { return story_.text_.size() < 0xFFFF0000u && story_.lists_.size() < 0xFFFF0000u; }

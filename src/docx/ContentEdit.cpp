@@ -34,6 +34,47 @@ pugi::xml_node FirstParagraphProperties(pugi::xml_node cell) {
     return found;
 }
 
+// What anchors something else to a cell's text: the ends of comment ranges and bookmarks, and the
+// runs that carry comment references. Text written into the cell must keep them, or the comment
+// stays in the file with nothing that shows it.
+struct Anchors {
+    std::vector<pugi::xml_node> Starts;
+    std::vector<pugi::xml_node> Ends;
+    std::vector<pugi::xml_node> References;
+};
+
+void CollectAnchors(pugi::xml_node node, Anchors& anchors) {
+    for (pugi::xml_node child : node.children()) {
+        if (Is(child, "w:commentRangeStart") || Is(child, "w:bookmarkStart"))
+            anchors.Starts.push_back(child);
+        else if (Is(child, "w:commentRangeEnd") || Is(child, "w:bookmarkEnd"))
+            anchors.Ends.push_back(child);
+        else if (Is(child, "w:commentReference"))
+            anchors.References.push_back(child);
+        else
+            CollectAnchors(child, anchors);
+    }
+}
+
+// The starts go before the new text, the ends and references after it, so that a comment once
+// anchored in the cell now spans its new text.
+void KeepAnchors(Anchors& anchors, pugi::xml_node paragraph) {
+    pugi::xml_node firstRun = paragraph.child("w:r");
+    for (pugi::xml_node start : anchors.Starts) {
+        if (firstRun)
+            paragraph.insert_move_before(start, firstRun);
+        else
+            paragraph.append_move(start);
+    }
+    for (pugi::xml_node end : anchors.Ends) paragraph.append_move(end);
+    for (pugi::xml_node reference : anchors.References) {
+        pugi::xml_node oldRun = reference.parent();
+        pugi::xml_node run = paragraph.append_child("w:r");
+        if (pugi::xml_node rPr = oldRun.child("w:rPr")) run.append_copy(rPr);
+        run.append_move(reference);
+    }
+}
+
 }  // namespace
 
 void AppendRunContent(pugi::xml_node run, std::string_view line) {
@@ -70,9 +111,19 @@ void ReplaceCellText(pugi::xml_node cell, std::string_view text) {
     pugi::xml_node pPr = FirstParagraphProperties(cell);
     pugi::xml_node rPr = FirstRunProperties(cell);
     std::vector<pugi::xml_node> old;
-    for (pugi::xml_node child : cell.children())
-        if (!Is(child, "w:tcPr")) old.push_back(child);
-    for (std::string_view line : ooxml::SplitParagraphs(text)) InsertParagraph(cell, {}, pPr, rPr, line);
+    Anchors anchors;
+    for (pugi::xml_node child : cell.children()) {
+        if (Is(child, "w:tcPr")) continue;
+        old.push_back(child);
+        CollectAnchors(child, anchors);
+    }
+    pugi::xml_node first;
+    for (std::string_view line : ooxml::SplitParagraphs(text)) {
+        pugi::xml_node paragraph = InsertParagraph(cell, {}, pPr, rPr, line);
+        if (!first) first = paragraph;
+    }
+    if (!first) first = InsertParagraph(cell, {}, pPr, rPr, {});
+    KeepAnchors(anchors, first);
     for (pugi::xml_node node : old) cell.remove_child(node);
 }
 

@@ -20,7 +20,8 @@ pugi::xml_node InsertParagraph(pugi::xml_node parent, pugi::xml_node before, pug
                                pugi::xml_node rPr, std::string_view lineUtf8);
 
 // Replaces the content of a cell by the text: one paragraph per line, each with the first
-// paragraph's properties and the first run's properties of the old content.
+// paragraph's properties and the first run's properties of the old content. Comment ranges,
+// comment references and bookmarks of the old content move to the first new paragraph.
 void ReplaceCellText(pugi::xml_node cell, std::string_view textUtf8);
 
 }  // namespace tabulex::word::docx

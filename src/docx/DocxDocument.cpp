@@ -11,11 +11,15 @@
 #include "docx/StoryText.h"
 #include "docx/StreamIndex.h"
 #include "docx/TableConvert.h"
+#include "docx/TableJoin.h"
 #include "ooxml/CanonicalPrefixes.h"
+#include "ooxml/KnownNamespaces.h"
 #include "ooxml/NestingLimit.h"
+#include "ooxml/PackageMessages.h"
 #include "ooxml/TreeSizeLimit.h"
 #include "ooxml/XmlPart.h"
 #include "platform/FileSystem.h"
+#include "platform/FileWrites.h"
 #include "text/Cp1251.h"
 
 #include <algorithm>
@@ -26,6 +30,17 @@
 
 namespace tabulex::word::docx {
 namespace {
+
+// The body of the main story. Its elements are named with the usual prefix once the part is read
+// (UseCanonicalPrefixes); a "w" that the root binds to another namespace names no element of
+// WordprocessingML, so such a story has no body, as the streaming reader, which matches by
+// namespace, reads it.
+pugi::xml_node MainBody(const pugi::xml_document& main) {
+    const pugi::xml_node root = main.child("w:document");
+    const pugi::xml_attribute binding = root.attribute("xmlns:w");
+    if (binding && !ooxml::namespaces::IsUsualPrefix("w", binding.value())) return {};
+    return root.child("w:body");
+}
 
 constexpr const char* kMainPart = "word/document.xml";
 constexpr const char* kStylesPart = "word/styles.xml";
@@ -89,7 +104,9 @@ std::unique_ptr<DocxDocument> DocxDocument::OpenFile(const std::string& path, Mo
     ooxml::PackageLimits limits;
     limits.Stop = stop;
     auto state = BuildState(LoadDocumentFile(path, limits), mode, stop);
-    return std::unique_ptr<DocxDocument>(new DocxDocument(std::move(state), path, stamp));
+    auto document = std::unique_ptr<DocxDocument>(new DocxDocument(std::move(state), path, stamp));
+    document->stop_ = stop;
+    return document;
 }
 
 std::unique_ptr<DocxDocument> DocxDocument::FromPackage(ooxml::Package package, const std::string& path) {
@@ -129,12 +146,26 @@ bool DocxDocument::Saved() const {
 }
 
 std::string DocxDocument::TextBeforeTable(int tableIndex) {
-    return text::Utf8ToCp1251(StoryTextUtf8(Body(), TableAt(tableIndex)));
+    return text::Utf8ToCp1251(StoryTextUtf8(Body(), TableAt(tableIndex), TableRows::AsParagraphs));
 }
 
 void DocxDocument::ConvertLinesToTable(int lines, int columns, bool fitToContents) {
     if (lines < 1 || columns < 1) throw text::Error(std::string(messages::kBadTableShape));
     if (ConvertParagraphsToTable(Body(), lines, columns, fitToContents)) MarkEdited(EditKind::Structure);
+}
+
+void DocxDocument::JoinTableWithNext(int tableIndex) {
+    pugi::xml_node table = TableAt(tableIndex);
+    pugi::xml_node next = TableAt(tableIndex + 1);
+    if (!JoinTables(table, next)) throw text::Error(std::string(messages::kTablesNotJoined));
+    MarkEdited(EditKind::Structure);
+}
+
+// The name a link finally leads to must be a .docx too: a link named out.docx may not turn the
+// save into a write over some other kind of file.
+void DocxDocument::RefuseNonDocxTarget(const std::string& path) {
+    if (!IsDocxPath(path) || !IsDocxPath(platform::FinalTarget(path)))
+        throw text::Error(std::string(messages::kSaveOnlyDocx), path);
 }
 
 void DocxDocument::Save() {
@@ -148,7 +179,7 @@ void DocxDocument::SaveAs(const std::string& path) {
 }
 
 void DocxDocument::WriteTo(const std::string& path) {
-    if (!IsDocxPath(path)) throw text::Error(std::string(messages::kSaveOnlyDocx), path);
+    RefuseNonDocxTarget(path);
     // Once edited, the main story is written from its tree at every save, straight into the zip.
     mainFromTree_ = mainFromTree_ || documentEdited_;
     std::optional<ooxml::XmlPartWriter> mainWriter;
@@ -160,7 +191,7 @@ void DocxDocument::WriteTo(const std::string& path) {
     if (stylesEdited_) state_->Package.SetBytes(kStylesPart, ooxml::SerializePart(state_->Styles));
     if (numberingEdited_) state_->Package.SetBytes(kNumberingPart, ooxml::SerializePart(state_->Numbering));
     documentEdited_ = stylesEdited_ = numberingEdited_ = false;
-    state_->Package.Save(path, streamed);
+    state_->Package.Save(path, streamed, stop_);
     saved_ = true;
     if (path == path_) stamp_ = StampOf(path);
 }
@@ -198,7 +229,7 @@ pugi::xml_node DocxDocument::CompactNode(const StoryPlace& place) {
 
 pugi::xml_node DocxDocument::Body() const {
     UseDom();
-    return state_->Main.child("w:document").child("w:body");
+    return MainBody(state_->Main);
 }
 TableIndex& DocxDocument::Index() {
     UseDom();
@@ -345,7 +376,7 @@ void ParseMainStory(ooxml::Package& package, std::string& buffer, pugi::xml_docu
 
 void DocxDocument::BuildDom(State& state) {
     ParseMainStory(state.Package, state.MainBuffer, state.Main);
-    state.Index.Reset(state.Main.child("w:document").child("w:body"));
+    state.Index.Reset(MainBody(state.Main));
     state.DomBuilt = true;
 }
 
@@ -392,7 +423,7 @@ std::vector<std::string> DocxDocument::ParagraphsAfterTable(int tableIndex) {
 }
 
 void DocxDocument::SaveCopyWithComments(const std::string& path, const CommentSet& comments) {
-    if (!IsDocxPath(path)) throw text::Error(std::string(messages::kSaveOnlyDocx), path);
+    RefuseNonDocxTarget(path);
     ooxml::Package copy = ooxml::Package::FromBytes(state_->Package.ToBytes(), state_->Package.Name());
     if (documentEdited_ || mainFromTree_) copy.SetBytes(kMainPart, ooxml::SerializePart(state_->Main));
     AddComments(copy, comments);

@@ -57,7 +57,9 @@ class DocxDocument final : public word::Document {
     std::vector<std::string> ParagraphsAfterTable(int tableIndex) override;
     void SaveCopyWithComments(const std::string& path, const CommentSet& comments) override;
     void ConvertLinesToTable(int lines, int columns, bool fitToContents) override;
+    void JoinTableWithNext(int tableIndex) override;
     void Save() override;
+
     void SaveAs(const std::string& path) override;
 
     // The compact model while the document answers from it, else null.
@@ -121,10 +123,13 @@ class DocxDocument final : public word::Document {
     DocxDocument(std::unique_ptr<State> state, std::string path, std::optional<DiskStamp> stamp);
     static std::optional<DiskStamp> StampOf(const std::string& path);
     void WriteTo(const std::string& path);
+    static void RefuseNonDocxTarget(const std::string& path);
 
     std::unique_ptr<State> state_;
     std::string path_;
     std::optional<DiskStamp> stamp_;  // set when the document mirrors a file on disk
+    const std::atomic<bool>* stop_ =
+        nullptr;  // the opening's stop request, also ends a save before its rename
     bool saved_ = true;
     bool documentEdited_ = false;
     bool mainFromTree_ = false;  // the package's bytes of the main story are stale: the tree holds it

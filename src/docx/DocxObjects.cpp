@@ -88,6 +88,7 @@ class DocxCell final : public word::Cell {
   public:
     explicit DocxCell(NodeRef ref) : ref_(ref) {}
     std::unique_ptr<word::Range> Range() override { return MakeRange(ref_, RangeKind::Cell); }
+    bool ContinuesVerticalMerge() const override { return IsMergeContinuation(ref_.Get()); }
 
   private:
     NodeRef ref_;
@@ -112,6 +113,17 @@ class DocxRow final : public word::Row {
     void SetAllowBreakAcrossPages(int value) override {
         SetAllowBreak(ref_.Get(), value);
         ref_.Document->MarkEdited(EditKind::Formatting);
+    }
+    int HeadingFormat() const override {
+        if (const CompactStory* story = ref_.Compact())
+            return story->RepeatsAsHeader(ref_.Place.Table, ref_.Place.Row) ? kTrue : kFalse;
+        return OnOffValue(ref_.Get().child("w:trPr").child("w:tblHeader")) ? kTrue : kFalse;
+    }
+    bool FirstCellContinuesMerge() const override {
+        if (const CompactStory* story = ref_.Compact())
+            return story->FirstCellContinuesMerge(ref_.Place.Table, ref_.Place.Row);
+        const std::vector<pugi::xml_node> cells = CellsOf(ref_.Get());
+        return !cells.empty() && IsMergeContinuation(cells.front());
     }
     void Delete() override {
         pugi::xml_node row = ref_.Get();
@@ -226,6 +238,11 @@ class DocxShape final : public word::Shape {
   public:
     DocxShape(DocxDocument& document, pugi::xml_node node)
         : document_(document), node_(node), generation_(document.ContentGeneration()) {}
+    word::ShapeKind Kind() const override {
+        if (generation_ != document_.ContentGeneration())
+            throw text::Error(std::string(messages::kObjectDeleted));
+        return KindOfShape(node_);
+    }
     void Delete() override {
         if (generation_ != document_.ContentGeneration())
             throw text::Error(std::string(messages::kObjectDeleted));

@@ -22,6 +22,8 @@ inline constexpr std::string_view kTextOnlyForCells =
 inline constexpr std::string_view kSaveOnlyDocx =
     "Документ можно сохранить только в формате .docx: выберите имя файла с расширением .docx."_cp;
 inline constexpr std::string_view kBadTableShape = "Неверное число строк или столбцов таблицы."_cp;
+inline constexpr std::string_view kTablesNotJoined =
+    "Таблицы не объединены: между ними есть текст, разрыв раздела, закладка или примечание."_cp;
 
 inline std::string NoSuchDocument(int index) {
     return std::string("Документ "_cp) + std::to_string(index) + std::string(" отсутствует."_cp);

@@ -5,6 +5,7 @@
 #include "docx/InlineWalk.h"
 #include "docx/Ooxml.h"
 #include "docx/PropertyEdit.h"
+#include "docx/StoryText.h"
 #include "ooxml/XmlPart.h"
 #include "text/Cp1251.h"
 
@@ -55,6 +56,15 @@ void InsertLiteralNumber(pugi::xml_node paragraph, const std::string& textUtf8) 
     pugi::xml_node run = pPr ? paragraph.insert_child_after("w:r", pPr) : paragraph.prepend_child("w:r");
     CopyMarkProperties(paragraph, run);
     AppendRunContent(run, textUtf8);
+}
+
+// A paragraph that shows nothing but its number: the suffix would only separate the number from
+// nothing, and a tab in a cell reads as a cell boundary to whoever splits the row text at tabs.
+bool HoldsNoText(pugi::xml_node paragraph) {
+    std::string text;
+    FieldState fields;
+    AppendParagraphText(paragraph, fields, text);
+    return text.find_first_not_of(" \t") == std::string::npos;
 }
 
 template <class F>
@@ -149,7 +159,8 @@ int AddDecimalList(pugi::xml_document& numbering) {
     level.append_attribute("w:ilvl") = "0";
     level.append_child("w:start").append_attribute("w:val") = "1";
     level.append_child("w:numFmt").append_attribute("w:val") = "decimal";
-    level.append_child("w:lvlText").append_attribute("w:val") = "%1.";
+    // Plain numbers: a case number ending in a dot is what the check flags.
+    level.append_child("w:lvlText").append_attribute("w:val") = "%1";
     level.append_child("w:lvlJc").append_attribute("w:val") = "left";
     pugi::xml_node indent = level.append_child("w:pPr").append_child("w:ind");
     indent.append_attribute("w:left") = "360";
@@ -167,8 +178,9 @@ bool ConvertRangeNumbersToText(DocxDocument& document, pugi::xml_node range) {
     ForEachNumbered(document, range, [&](pugi::xml_node paragraph, const std::string& number) {
         if (!number.empty()) {
             NumberingRef ref = document.Styles().ParagraphNumbering(paragraph);
-            InsertLiteralNumber(paragraph,
-                                text::Cp1251ToUtf8(number) + NumberSuffix(document.NumberingRoot(), ref));
+            std::string literal = text::Cp1251ToUtf8(number);
+            if (!HoldsNoText(paragraph)) literal += NumberSuffix(document.NumberingRoot(), ref);
+            InsertLiteralNumber(paragraph, literal);
         }
         RemoveParagraphNumbering(paragraph, StyleGivesNumbering(document.Styles(), paragraph));
         document.NumberingRemoved(paragraph);

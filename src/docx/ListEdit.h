@@ -16,13 +16,13 @@ class DocxDocument;
 std::string RangeListString(DocxDocument& document, pugi::xml_node range);
 // Removes the numbering of every numbered paragraph of the range. Returns whether anything changed.
 bool RemoveRangeNumbers(DocxDocument& document, pugi::xml_node range);
-// Writes each shown number and its suffix as a literal run at the start of its paragraph, then
-// removes the numbering. Returns whether anything changed.
+// Writes each shown number and its suffix as a literal run at the start of its paragraph (the
+// number alone in a paragraph without text), then removes the numbering. Returns whether anything changed.
 bool ConvertRangeNumbersToText(DocxDocument& document, pugi::xml_node range);
 
 // Numbers every paragraph of the range at level 0 of list `numId`.
 void ApplyRangeNumbering(pugi::xml_node range, int numId);
-// Adds a one-level decimal list ("1.", "2.", ... as Word's default numbering) to numbering.xml
+// Adds a one-level decimal list of plain numbers ("1", "2", ...) to numbering.xml
 // (`numbering` holds w:numbering, created when empty); returns its numId.
 int AddDecimalList(pugi::xml_document& numbering);
 

@@ -21,7 +21,7 @@ void AppendParagraphText(pugi::xml_node paragraph, FieldState& fields, std::stri
 }
 
 bool AppendBlocksText(pugi::xml_node container, FieldState& fields, std::string& out, pugi::xml_node stop,
-                      bool* stopped) {
+                      bool* stopped, TableRows rows) {
     bool lastWasParagraph = false;
     for (pugi::xml_node child : container.children()) {
         if (stop && child == stop) {
@@ -32,12 +32,19 @@ bool AppendBlocksText(pugi::xml_node container, FieldState& fields, std::string&
             AppendParagraphText(child, fields, out);
             out.push_back('\r');
             lastWasParagraph = true;
+        } else if (Is(child, "w:tbl") && rows == TableRows::AsParagraphs) {
+            ForEachRowIn(child, [&](pugi::xml_node row) {
+                AppendRowText(row, fields, out);
+                out.resize(out.size() - kEndOfCell.size());
+                out.push_back('\r');
+            });
+            lastWasParagraph = false;
         } else if (Is(child, "w:tbl")) {
             AppendTableText(child, fields, out);
             lastWasParagraph = false;
         } else if (pugi::xml_node inner = WrapperContent(child)) {
             bool innerStopped = false;
-            bool last = AppendBlocksText(inner, fields, out, stop, &innerStopped);
+            bool last = AppendBlocksText(inner, fields, out, stop, &innerStopped, rows);
             if (innerStopped) {
                 if (stopped) *stopped = true;
                 return last;
@@ -80,10 +87,10 @@ std::string RowTextUtf8(pugi::xml_node row) {
     return out;
 }
 
-std::string StoryTextUtf8(pugi::xml_node body, pugi::xml_node stop) {
+std::string StoryTextUtf8(pugi::xml_node body, pugi::xml_node stop, TableRows rows) {
     std::string out;
     FieldState fields;
-    AppendBlocksText(body, fields, out, stop);
+    AppendBlocksText(body, fields, out, stop, nullptr, rows);
     return out;
 }
 

@@ -15,6 +15,10 @@
 
 namespace tabulex::word::docx {
 
+// How the tables of a story end their rows: with the end-of-row mark CR BEL as Range.Text does, or
+// with a paragraph end, so that a text shown line by line puts every row on its own line.
+enum class TableRows { WithRowMarks, AsParagraphs };
+
 void AppendParagraphText(pugi::xml_node paragraph, FieldState& fields, std::string& out);
 void AppendCellText(pugi::xml_node cell, FieldState& fields, std::string& out);
 void AppendRowText(pugi::xml_node row, FieldState& fields, std::string& out);
@@ -22,11 +26,13 @@ void AppendTableText(pugi::xml_node table, FieldState& fields, std::string& out)
 // Appends the blocks of a story or cell; stops before `stop` when given. Returns true when the
 // last block appended was a paragraph.
 bool AppendBlocksText(pugi::xml_node container, FieldState& fields, std::string& out,
-                      pugi::xml_node stop = {}, bool* stopped = nullptr);
+                      pugi::xml_node stop = {}, bool* stopped = nullptr,
+                      TableRows rows = TableRows::WithRowMarks);
 
 std::string CellTextUtf8(pugi::xml_node cell);
 std::string RowTextUtf8(pugi::xml_node row);
 // The text of `body` from its start up to (not including) `stop`.
-std::string StoryTextUtf8(pugi::xml_node body, pugi::xml_node stop = {});
+std::string StoryTextUtf8(pugi::xml_node body, pugi::xml_node stop = {},
+                          TableRows rows = TableRows::WithRowMarks);
 
 }  // namespace tabulex::word::docx

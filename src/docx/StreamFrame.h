@@ -59,6 +59,8 @@ enum Seen : std::uint16_t {
     kCantSplit = 1 << 13,
     kTcPr = 1 << 14,
     kVMerge = 1 << 15,
+    // The bits are kept per frame: a row's properties never take a table style.
+    kTblHeader = kTblStyle,
 };
 
 // Properties are looked for among the first elements only (styles::PropertiesOf).

@@ -151,8 +151,8 @@ void Reader::End() {
             EndTopCell(frame);
             break;
         case Role::TopRow:
-            writer_.EndRow(rowRange_.List, rowRange_.Numbered, rowRange_.Bold(), rowRange_.Keep(),
-                           cantSplit_);
+            writer_.EndRow(rowRange_.List, rowRange_.Numbered, rowRange_.Bold(), rowRange_.Keep(), cantSplit_,
+                           tblHeader_);
             break;
         case Role::TopTable:
             writer_.EndTable(tables_.back().Grid,

@@ -67,6 +67,7 @@ constexpr Entry kW[] = {
     {"tblPr", Name::TblPr},
     {"tblGrid", Name::TblGrid},
     {"tblStyle", Name::TblStyle},
+    {"tblHeader", Name::TblHeader},
     {"vMerge", Name::VMerge},
 };
 constexpr std::size_t kWCount = sizeof(kW) / sizeof(kW[0]);

@@ -39,6 +39,7 @@ enum class Name : std::uint8_t {
     RStyle,
     TblStyle,
     CantSplit,
+    TblHeader,
     TcPr,
     VMerge,
     // inline containers Word shows through

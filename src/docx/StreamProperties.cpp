@@ -97,7 +97,7 @@ void Reader::RunProperties(Frame& parent, Name name, const char** attrs) {
     }
 }
 
-// A table's style and grid, a top-level row's cantSplit.
+// A table's style and grid, a top-level row's cantSplit and tblHeader.
 void Reader::TableProperties(Frame& parent, Frame& child, int index, const char** attrs) {
     const Name name = child.Name;
     switch (parent.Role) {
@@ -123,6 +123,8 @@ void Reader::TableProperties(Frame& parent, Frame& child, int index, const char*
         case Role::TrPr:
             if (name == Name::CantSplit && parent.Take(kCantSplit))
                 cantSplit_ = styles::OnOffText(Attribute(attrs, "w:val"));
+            if (name == Name::TblHeader && parent.Take(kTblHeader))
+                tblHeader_ = styles::OnOffText(Attribute(attrs, "w:val"));
             break;
         default:
             break;

@@ -120,6 +120,7 @@ class Reader {
     FieldState rowTextFields_, cellTextFields_;
     RangeState rowRange_, cellRange_;
     bool cantSplit_ = false;
+    bool tblHeader_ = false;
     std::string cellText_;  // the current top-level cell's text, Windows-1251
 };
 

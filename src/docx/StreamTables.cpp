@@ -39,6 +39,7 @@ void Reader::Structure(Frame& parent, Frame& child) {
                     rowTextFields_ = FieldState();
                     rowRange_.Reset();
                     cantSplit_ = false;
+                    tblHeader_ = false;
                     child.RowReach = Reach::Yes;
                 }
             }
@@ -122,7 +123,7 @@ void Reader::EndTopCell(const Frame& frame) {
     if (frame.LastWasParagraph) cellText_.pop_back();
     cellText_.append("\r\a");
     writer_.Text().append(cellText_);
-    writer_.EndCell(cellRange_.List, cellRange_.Numbered, cellRange_.Bold(), cellRange_.Keep());
+    writer_.EndCell(cellRange_.List, cellRange_.Numbered, cellRange_.Bold(), cellRange_.Keep(), frame.Merged);
 }
 
 }  // namespace tabulex::word::docx::stream

@@ -62,6 +62,9 @@ class RowFlattener {
         if (!firstCell_) current_.append_child("w:r").append_child("w:tab");
         bool first = firstCell_;
         firstCell_ = false;
+        // Word shows a vertical merge by its first cell; what a continuation cell holds is hidden
+        // and reads as empty, so it does not become text either.
+        if (IsMergeContinuation(cell)) return;
         ConvertNestedTables(cell);
         std::vector<pugi::xml_node> paragraphs;
         CollectCellParagraphs(cell, paragraphs);

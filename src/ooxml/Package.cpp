@@ -3,6 +3,7 @@
 #include "ooxml/PackageMessages.h"
 #include "ooxml/ZipArchive.h"
 #include "platform/FileSystem.h"
+#include "platform/FileWrites.h"
 #include "text/Error.h"
 
 #include <algorithm>
@@ -196,8 +197,9 @@ std::string Package::ToBytes(const std::vector<StreamedPart>& streamed) const {
     }
 }
 
-void Package::Save(const std::string& path, const std::vector<StreamedPart>& streamed) const {
-    platform::WriteFileAtomically(path, ToBytes(streamed));
+platform::WriteResult Package::Save(const std::string& path, const std::vector<StreamedPart>& streamed,
+                                    const std::atomic<bool>* stop) const {
+    return platform::WriteFileAtomically(path, ToBytes(streamed), {.Stop = stop});
 }
 
 Package PackageFromParts(ooxml::DocxParts parts, const std::string& displayName) {

@@ -4,6 +4,7 @@
 // change are written back byte for byte; Save never leaves a half-written file behind.
 
 #include "ooxml/MinimalPackage.h"
+#include "platform/FileWrites.h"
 
 #include <atomic>
 #include <cstdint>
@@ -66,9 +67,11 @@ class Package {
     };
 
     // Writes the package to a temporary file in the target's folder, then renames it over the target.
-    // Throws text::Error (e.g. a read-only folder or target) and leaves the target untouched on failure.
-    // The parts in `streamed` (which must exist) are written from their writers.
-    void Save(const std::string& path, const std::vector<StreamedPart>& streamed = {}) const;
+    // Throws text::Error (e.g. a read-only folder or target, or `stop` set before the rename) and
+    // leaves the target untouched on failure. The parts in `streamed` (which must exist) are written
+    // from their writers.
+    platform::WriteResult Save(const std::string& path, const std::vector<StreamedPart>& streamed = {},
+                               const std::atomic<bool>* stop = nullptr) const;
     std::string ToBytes(const std::vector<StreamedPart>& streamed = {}) const;
 
   private:

@@ -21,6 +21,9 @@ inline constexpr std::string_view kSaveFailed = "Не удалось сохра�
 inline constexpr std::string_view kReadOnlyTarget = ": файл доступен только для чтения"_cp;
 inline constexpr std::string_view kReadOnlyFolder = ": папка доступна только для чтения"_cp;
 inline constexpr std::string_view kTargetIsFolder = ": на месте файла находится папка"_cp;
+inline constexpr std::string_view kTargetNotRegular =
+    ": на месте файла находится не обычный файл (ссылка, устройство, канал или сокет)"_cp;
+inline constexpr std::string_view kSaveInterrupted = "Сохранение прервано; файл не изменён: "_cp;
 inline constexpr std::string_view kCannotBuildPackage = "Не удалось создать документ в памяти."_cp;
 
 }  // namespace tabulex::platform::messages

@@ -11,6 +11,7 @@ namespace tabulex::platform {
 struct FileStamp {
     bool Exists = false;
     bool IsFolder = false;
+    bool IsRegular = false;
     // Some write permission bit is set (who may override it is not asked).
     bool HasWriteBits = false;
     std::uint64_t Device = 0;
@@ -23,5 +24,7 @@ struct FileStamp {
 
 // The stamp of a path (followed through symbolic links); Exists false when it cannot be read.
 FileStamp StampOf(const std::filesystem::path& path);
+// The stamp of the entry itself: a symbolic link is neither a folder nor a regular file.
+FileStamp EntryStampOf(const std::filesystem::path& path);
 
 }  // namespace tabulex::platform

@@ -1,10 +1,13 @@
 #pragma once
 
-// File system helpers of the document layers: reading a document whole, writing one atomically,
+// File system helpers of the document layers: reading a document whole (writing one: FileWrites.h),
 // a private temporary folder and finding a program on PATH. Paths are UTF-8.
 
 #include <cstdint>
+#include <cstdio>
 #include <exception>
+#include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -18,11 +21,12 @@ std::string ReadDocumentFile(const std::string& path, std::uint64_t maxBytes);
 // refuses a missing, unreadable or empty file or a folder.
 std::string ReadFileHead(const std::string& path, std::size_t count);
 
-// Writes bytes to a unique temporary file in the target's folder, flushes it to disk and renames it
-// over the target. On any failure the temporary file is removed, the target is left as it was and a
-// text::Error ("could not save the document") is thrown. A target or folder without write permission
-// is refused even where the process could override it.
-void WriteFileAtomically(const std::string& path, std::string_view bytes);
+// The program's own files (a report folder's lock, resume point and report) are opened never
+// through a link and never waiting on a pipe, and only when they are regular files.
+// Opened for reading; null with errorCode set (ENOENT when missing, EINVAL when not a regular file).
+std::FILE* OpenOwnFile(const std::filesystem::path& path, int& errorCode);
+// Read whole; nullopt when missing, not a regular file, larger than maxBytes or unreadable.
+std::optional<std::string> ReadOwnFile(const std::filesystem::path& path, std::uintmax_t maxBytes);
 
 // A fresh folder under the system's temporary folder, removed with everything in it on destruction.
 class TempFolder {
@@ -35,6 +39,7 @@ class TempFolder {
 
   private:
     std::string path_;
+    int lockFd_ = -1;
 };
 
 // The full path of an executable found on PATH, or an empty string.

@@ -17,14 +17,14 @@ class ReplacementFile {
     ReplacementFile(const ReplacementFile&) = delete;
     ReplacementFile& operator=(const ReplacementFile&) = delete;
 
-    // Creates the temporary file, `temporaryName` followed by a unique suffix, in the target's
-    // folder, with the target's permissions (a new target: what the umask leaves of 0666). False
-    // when it cannot be made; ErrorCode says why.
+    // Creates the temporary file, `temporaryName` followed by six random characters, in the
+    // target's folder, locked while this object lives, with the target's permissions (a new
+    // target: what the umask leaves of 0666). False when it cannot be made; ErrorCode says why.
     bool Open(const std::filesystem::path& target, std::string_view temporaryName);
     // Where the new contents go; null when not open.
     std::FILE* Stream() const { return stream_; }
-    // Closes the new version and renames it over the target; `durable`: flushed to disk first.
-    // False when any step failed (ErrorCode says why); the temporary file is then removed.
+    // Renames the new version over the target while it is still locked, then closes it; `durable`: flushed to
+    // disk first. False when any step failed (ErrorCode says why); the temporary file is then removed.
     bool Commit(bool durable);
     // Drops the new version; the target stays as it was.
     void Discard();

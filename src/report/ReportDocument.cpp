@@ -2,6 +2,7 @@
 
 #include "ooxml/MinimalPackage.h"
 #include "platform/FileSystem.h"
+#include "platform/FileWrites.h"
 #include "report/ReportDocumentXml.h"
 #include "report/ReportLines.h"
 #include "report/ReportTexts.h"
@@ -30,13 +31,15 @@ std::filesystem::path WriteReportDocument(const std::filesystem::path& reportFil
     ooxml::DocxParts parts;
     parts.Styles = ReportStylesXml(layout);
     // Zipped once, at the quickest level: the best one takes several times longer on a large report
-    // and saves little. Written like every document: a temporary file renamed over the target.
+    // and saves little. Written like every document: a temporary file renamed over the target, which
+    // in the report folder is never followed as a link.
     // The XML is several times the text; the size only tells the zip that no Zip64 fields are needed.
     std::error_code error;
     const std::uint64_t textBytes = std::filesystem::file_size(reportFile, error);
     platform::WriteFileAtomically(
         target.string(),
-        ooxml::BuildDocxBytes(parts, document, error ? 0 : textBytes * 8, ooxml::kQuickestZip));
+        ooxml::BuildDocxBytes(parts, document, error ? 0 : textBytes * 8, ooxml::kQuickestZip),
+        {.FollowLinks = false});
     return target;
 }
 

@@ -1,6 +1,8 @@
 #include "report/ReportFile.h"
 
 #include "platform/FileStamp.h"
+#include "platform/FileSystem.h"
+#include "report/ReportFolder.h"
 #include "text/Cp1251.h"
 
 #include <algorithm>
@@ -14,9 +16,14 @@ namespace {
 // -1 when it cannot be read (or `use` failed), and 0 with missing set when there is none.
 template <typename Use>
 int ReadThrough(const std::filesystem::path& path, bool& missing, Use&& use) {
-    std::FILE* from = std::fopen(path.c_str(), "rb");
-    missing = from == nullptr && errno == ENOENT;
-    if (from == nullptr) return missing ? 0 : -1;
+    // The report folder's own file: never through a link, never waiting on a pipe.
+    int errorCode = 0;
+    std::FILE* from = platform::OpenOwnFile(path, errorCode);
+    missing = from == nullptr && errorCode == ENOENT;
+    if (from == nullptr) {
+        errno = errorCode;
+        return missing ? 0 : -1;
+    }
     int lines = 0;
     std::vector<char> chunk(1 << 16);
     bool ok = true;
@@ -63,10 +70,13 @@ bool ReportFile::Open(const std::filesystem::path& path, bool append, Encoding e
     encoding_ = encoding;
     linesBefore_ = 0;
     path_ = path;
-    const platform::FileStamp target = platform::StampOf(path);
+    const platform::FileStamp target = platform::EntryStampOf(path);
     if (target.IsFolder) return Fail(EISDIR);
+    // A link, device, pipe or socket in the report's place is neither written through nor replaced.
+    if (target.Exists && !target.IsRegular) return Fail(kNotRegularFile);
     if (target.Exists && !target.HasWriteBits) return Fail(EACCES);
-    if (!replacement_.Open(path, std::string(kTemporaryPrefix) + path.extension().string()))
+    // Locked while this run lives, so that another run's clean-up never takes it.
+    if (!replacement_.Open(path, std::string(kTemporaryPrefix) + path.extension().string() + "."))
         return Fail(replacement_.ErrorCode());
     file_ = replacement_.Stream();
     std::setvbuf(file_, nullptr, _IOFBF, 1 << 16);

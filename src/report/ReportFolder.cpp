@@ -1,6 +1,8 @@
 #include "report/ReportFolder.h"
 
+#include "platform/FileStamp.h"
 #include "platform/FileSystem.h"
+#include "platform/FileWrites.h"
 #include "report/ReportFile.h"
 #include "report/ReportLines.h"
 #include "text/Cp1251.h"
@@ -24,6 +26,9 @@ std::string Shown(const std::filesystem::path& path) {
 
 std::string ReasonText(int errorCode) {
     if (errorCode == EISDIR) return std::string("на месте файла отчёта находится папка"_cp);
+    if (errorCode == kNotRegularFile)
+        return std::string(
+            "на месте файла отчёта находится не обычный файл (ссылка, устройство, канал или сокет)"_cp);
     return platform::FailureReason(errorCode);
 }
 
@@ -43,13 +48,8 @@ void CreateReportFolder(const std::filesystem::path& folder) {
         "create_directories: " + error.message());
 }
 
-ReportFolderLock::ReportFolderLock(const std::filesystem::path& folder) : lock_(folder / kLockFileName) {
-    if (!lock_.Open()) {
-        errorCode_ = lock_.ErrorCode();
-        return;
-    }
-    state_ = lock_.TryLock() ? State::Held : State::Busy;
-}
+ReportFolderLock::ReportFolderLock(const std::filesystem::path& folder)
+    : lock_((folder / kLockFileName).string(), platform::DocumentLock::Kind::LockFile) {}
 
 std::string FolderBusyText(const std::filesystem::path& folder) {
     return std::string("Папка отчёта "_cp) + Shown(folder) +
@@ -88,13 +88,24 @@ std::string ReportFolderFileText(const std::filesystem::path& file) {
         {Shown(file)});
 }
 
-void RemoveLeftovers(const std::filesystem::path& folder) {
-    std::error_code error;
-    for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
-        if (!entry.path().filename().string().starts_with(kTemporaryPrefix)) continue;
-        std::error_code ignored;
-        std::filesystem::remove(entry.path(), ignored);
+std::optional<std::string> ReadFolderFile(const std::filesystem::path& path, std::uintmax_t maxBytes) {
+    return platform::ReadOwnFile(path, maxBytes);
+}
+
+int WriteFolderFile(const std::filesystem::path& path, std::string_view bytes) {
+    try {
+        platform::WriteFileAtomically(path.string(), bytes, {.FollowLinks = false});
+        return 0;
+    } catch (const text::Error&) {
+        const platform::FileStamp entry = platform::EntryStampOf(path);
+        if (entry.Exists && !entry.IsRegular) return kNotRegularFile;
+        return errno != 0 ? errno : EIO;
     }
+}
+
+void RemoveLeftovers(const std::filesystem::path& folder) {
+    // Only those no live run holds: a second run into the folder never takes the first one's.
+    platform::RemoveAbandonedFiles(folder.string(), kTemporaryPrefix);
 }
 
 }  // namespace tabulex::report

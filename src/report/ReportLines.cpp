@@ -64,12 +64,7 @@ std::string SkippedRowLine() {
 }
 
 std::string_view CasesWord(int count) {
-    const int lastTwo = (count < 0 ? -count : count) % 100;
-    const int last = lastTwo % 10;
-    if (lastTwo >= 11 && lastTwo <= 14) return texts::kCasesMany;
-    if (last == 1) return texts::kCase;
-    if (last >= 2 && last <= 4) return texts::kCasesFew;
-    return texts::kCasesMany;
+    return text::PluralForm(count, texts::kCase, texts::kCasesFew, texts::kCasesMany);
 }
 
 std::string CertificationLine(int dataRows, std::string_view firstNumber, std::string_view lastNumber) {

@@ -4,6 +4,7 @@
 #define SI_NO_CONVERSION
 #include <SimpleIni.h>
 
+#include "platform/FileStamp.h"
 #include "platform/ReplacementFile.h"
 
 #include <cstdio>
@@ -27,6 +28,9 @@ bool ReplaceFile(const std::filesystem::path& file, std::string_view text) {
     std::filesystem::path target = file;
     if (std::filesystem::is_symlink(file, error)) target = std::filesystem::canonical(file, error);
     if (error) target = file;
+    // A device, pipe or socket in the file's place (also at the end of a link) is never replaced.
+    const platform::FileStamp present = platform::EntryStampOf(target);
+    if (present.Exists && !present.IsRegular) return false;
     platform::ReplacementFile replacement;
     if (!replacement.Open(target, "." + target.filename().string())) return false;
     if (std::fwrite(text.data(), 1, text.size(), replacement.Stream()) != text.size()) return false;
@@ -43,7 +47,10 @@ IniSettings::IniSettings(std::filesystem::path file)
 IniSettings::~IniSettings() = default;
 
 IniSettings::Version IniSettings::CurrentVersion() const {
-    return {lock_.Generation(), platform::StampOf(file_)};
+    platform::FileStamp stamp = platform::StampOf(file_);
+    // Anything but a regular file is not read: a pipe would never end.
+    if (!stamp.IsRegular) stamp = {};
+    return {lock_.Generation(), stamp};
 }
 
 void IniSettings::Refresh() const {

@@ -104,6 +104,16 @@ std::string NumberInWords(std::string_view digits) {
     return result;
 }
 
+std::string_view PluralForm(long long count, std::string_view one, std::string_view few,
+                            std::string_view many) {
+    const long long lastTwo = (count < 0 ? -count : count) % 100;
+    const long long last = lastTwo % 10;
+    if (lastTwo >= 11 && lastTwo <= 14) return many;
+    if (last == 1) return one;
+    if (last >= 2 && last <= 4) return few;
+    return many;
+}
+
 std::string NeuterNumberInWords(std::string_view digits) {
     std::string words = NumberInWords(digits);
     constexpr std::string_view kMasculineOne = "один"_cp;

@@ -23,6 +23,11 @@ std::string NeuterNumberInWords(std::string_view digits);
 // not make one number.
 std::optional<unsigned long long> NumberFromWords(std::string_view words);
 
+// The form of a noun after a count: `one` for 1, 21, 101 ...; `few` for 2..4, 22..24 ...; `many`
+// for the rest, 11..14 among them ("строка", "строки", "строк").
+std::string_view PluralForm(long long count, std::string_view one, std::string_view few,
+                            std::string_view many);
+
 // The words of one group of three digits (0..999) with its index (0 units .. 6), each word led by a space.
 std::string TriadInWords(int value, int groupIndex);
 

@@ -1,11 +1,35 @@
-// Graphics removal: every floating drawing object of the document (drawn lines and the like).
+// Graphics removal: every floating drawing object of the document (drawn lines, stamps, text boxes),
+// counted by kind.
 
+#include "text/TextHelpers.h"
 #include "tools/CommandRun.h"
 #include "tools/ToolTexts.h"
 #include "tools/Tools.h"
 #include "word/WordModel.h"
 
 namespace tabulex::tools {
+namespace {
+
+void CountShape(word::ShapeKind kind, ShapeCounts& counts) {
+    switch (kind) {
+        case word::ShapeKind::Line:
+            ++counts.Lines;
+            break;
+        case word::ShapeKind::Picture:
+            ++counts.Pictures;
+            break;
+        case word::ShapeKind::Other:
+            ++counts.Others;
+            break;
+    }
+}
+
+}  // namespace
+
+std::string ShapesDeletedText(const ShapeCounts& counts) {
+    return text::FillIn(msg::kShapesDeleted, {std::to_string(counts.Lines), std::to_string(counts.Pictures),
+                                              std::to_string(counts.Others)});
+}
 
 ToolOutcome DeleteGraphics(word::Document& document, ToolHost& host, const ToolOptions& options) {
     ToolOutcome outcome;
@@ -21,10 +45,12 @@ ToolOutcome DeleteGraphics(word::Document& document, ToolHost& host, const ToolO
         // Always the first object that is left: the index stays valid while the collection shrinks.
         for (int k = 0; k < count; ++k) {
             detail::CheckStop(host);
-            document.Shapes()->Item(1)->Delete();
+            auto shape = document.Shapes()->Item(1);
+            CountShape(shape->Kind(), outcome.Shapes);
+            shape->Delete();
+            ++outcome.Count;
         }
-        outcome.Count = count;
-        host.ShowStatus(detail::CountText(msg::kLinesDeleted, count));
+        host.ShowStatus(ShapesDeletedText(outcome.Shapes));
     });
 }
 

@@ -9,15 +9,22 @@
 namespace tabulex::tools {
 namespace {
 
-// Cell marks (tables inside the preface) become spaces; paragraph ends and manual line breaks CR LF.
+constexpr char kPicture = '\x01';  // what a picture in the line reads as
+
+// Cell marks (tables inside the preface) become spaces, the last of a row none; paragraph ends,
+// row ends and manual line breaks CR LF; pictures nothing.
 std::string MemoText(std::string_view text) {
     std::string memo;
     memo.reserve(text.size() + text.size() / 8);
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char c = text[i];
         if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\a') {
-            memo += ' ';
+            const bool rowEnds =
+                i + 2 < text.size() && text[i + 2] == '\r' && (i + 3 == text.size() || text[i + 3] != '\a');
+            if (!rowEnds) memo += ' ';
             ++i;
+        } else if (c == kPicture) {
+            continue;
         } else if (c == '\r' || c == '\v') {
             memo += "\r\n";
         } else {

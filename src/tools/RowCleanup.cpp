@@ -14,7 +14,8 @@ using RowTest = bool (*)(std::string_view fieldText);
 // Visits the rows of the main table from the last down to `firstRow` and deletes those the test
 // picks; going upwards, a deletion never moves a row still to be visited.
 ToolOutcome DeleteRows(word::Document& document, ToolHost& host, const ToolOptions& options,
-                       const Confirmation& confirmation, RowTest test, int firstRow) {
+                       const Confirmation& confirmation, RowTest test, int firstRow,
+                       std::string_view result) {
     ToolOutcome outcome;
     return detail::Guarded(outcome, [&] {
         if (!detail::Confirmed(host, options, confirmation)) throw detail::CommandEnd{ToolEnd::Cancelled};
@@ -30,7 +31,7 @@ ToolOutcome DeleteRows(word::Document& document, ToolHost& host, const ToolOptio
             row->Delete();
             ++outcome.Count;
         }
-        host.ShowStatus(detail::CountText(msg::kRowsDeleted, outcome.Count));
+        host.ShowStatus(detail::CountText(result, outcome.Count));
     });
 }
 
@@ -39,14 +40,15 @@ ToolOutcome DeleteRows(word::Document& document, ToolHost& host, const ToolOptio
 ToolOutcome DeleteEmptyRows(word::Document& document, ToolHost& host, const ToolOptions& options) {
     const Confirmation confirmation{Tool::DeleteEmptyRows, msg::kDeleteEmptyCaption, msg::kDeleteEmptyText,
                                     true};
-    return DeleteRows(document, host, options, confirmation, check::IsEmptyRow, 1);
+    return DeleteRows(document, host, options, confirmation, check::IsEmptyRow, 1, msg::kRowsDeleted);
 }
 
 ToolOutcome DeleteNumberingRows(word::Document& document, ToolHost& host, const ToolOptions& options) {
     const Confirmation confirmation{Tool::DeleteNumberingRows, msg::kDeleteNumberingCaption,
                                     msg::kDeleteNumberingText, false};
     // Row 1 is never examined: it is the table's header.
-    return DeleteRows(document, host, options, confirmation, check::IsNumberingRow, 2);
+    return DeleteRows(document, host, options, confirmation, check::IsNumberingRow, 2,
+                      msg::kNumberingRowsDeleted);
 }
 
 }  // namespace tabulex::tools

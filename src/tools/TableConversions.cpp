@@ -1,6 +1,7 @@
 // Table conversions over every table of the document, the last table first: tables into text,
 // list numbers of empty cells into text, rows forbidden to break across pages.
 
+#include "check/TableLayout.h"
 #include "text/TextHelpers.h"
 #include "tools/CommandRun.h"
 #include "tools/ToolTexts.h"
@@ -55,13 +56,18 @@ ToolOutcome ConvertTables(word::Document& document, ToolHost& host, const ToolOp
 
 // Every cell of the table, column by column from the last, each from the bottom up. Only cells
 // that hold no text have their list number turned into text; a row with fewer cells than the table
-// has columns (merged cells) is read only as far as its cells go.
+// has columns (merged cells) is read only as far as its cells go. A column-numbering row keeps its
+// list numbers: the check reads its empty cells as such, and a number made text there ("1.") would
+// make it a case row.
 void ListsOfTableToText(word::Table& table) {
     const int rowCount = table.Rows()->Count();
     const int columnCount = table.Columns()->Count();
     std::vector<int> cellsInRow(static_cast<std::size_t>(rowCount) + 1);
-    for (int r = 1; r <= rowCount; ++r)
-        cellsInRow[static_cast<std::size_t>(r)] = table.Rows()->Item(r)->CellCount();
+    for (int r = 1; r <= rowCount; ++r) {
+        auto row = table.Rows()->Item(r);
+        cellsInRow[static_cast<std::size_t>(r)] =
+            check::IsNumberingRow(detail::FieldText(*row)) ? 0 : row->CellCount();
+    }
     for (int c = columnCount; c >= 1; --c) {
         for (int r = rowCount; r >= 1; --r) {
             if (c > cellsInRow[static_cast<std::size_t>(r)]) continue;

@@ -22,6 +22,15 @@ enum class Tool {
     ForbidRowBreaks,
     DeleteGraphics,
     FormatHeadings,
+    JoinTables,
+    DatesFullYear,
+    DatesMonthWords,
+    DatesMonthNumbers,
+    DatesDropZero,
+    DatesAddZero,
+    DatesDropYearMark,
+    DatesAddYearMark,
+    DatesJoinRanges,
 };
 
 // The question a command asks before it changes the document (OK goes on, Cancel ends it).

@@ -7,14 +7,17 @@
 // after a command ended with ToolEnd::Completed.
 //
 //   MyHost host;                                   // implements tools::ToolHost
-//   tools::ToolOutcome done = tools::DeleteEmptyRows(document, host, {.ShiftHeld = false});
+//   tools::ToolOutcome done = tools::DeleteEmptyRows(document, host, {.ShiftHeld = false, .Table = {}});
 //   if (done.End == tools::ToolEnd::Completed) document.Save();
 
+#include "check/CheckOptions.h"
 #include "check/Clock.h"
+#include "rules/DateRewrites.h"
 #include "tools/ToolHost.h"
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tabulex::word {
 class Document;
@@ -25,6 +28,9 @@ namespace tabulex::tools {
 struct ToolOptions {
     // The Shift key was down when the command was chosen: no confirmation is asked.
     bool ShiftHeld = false;
+    // How the commands that read the main table's columns find them (the columns, the dates in one
+    // column or two) and, for the date commands, the rule set whose dates they read.
+    check::CheckOptions Table = {};
 };
 
 struct HeadingOptions {
@@ -40,6 +46,26 @@ enum class ToolEnd {
     Failed,     // the document host failed part-way; Message holds its text; the document is partly changed
 };
 
+// A literal case number ("5а") that case numbering replaced by a plain one.
+struct NumberReplacement {
+    std::string Old;  // Windows-1251, as the cell held it
+    int New = 0;
+};
+
+// The floating drawing objects graphics removal deleted, by kind.
+struct ShapeCounts {
+    int Lines = 0;
+    int Pictures = 0;
+    int Others = 0;
+};
+
+// One dates cell a date command rewrote (Windows-1251 texts).
+struct DateChange {
+    int Row = 0;
+    std::string Before;
+    std::string After;
+};
+
 struct ToolOutcome {
     ToolEnd End = ToolEnd::Completed;
     // What the result text reports: rows deleted, case numbers written or emptied, tables handled,
@@ -49,7 +75,20 @@ struct ToolOutcome {
     int MainTable = 0;
     // The host's message (Windows-1251) when the command failed.
     std::string Message;
+    // Case numbering: the literal numbers replaced, top to bottom.
+    std::vector<NumberReplacement> LiteralNumbers;
+    // Graphics removal: what was deleted.
+    ShapeCounts Shapes;
+    // What a date command changed, in table order.
+    std::vector<DateChange> DateChanges;
 };
+
+// What a front end shows after the result text (empty when nothing): on the terminal (UTF-8)
+// "Литерные номера заменены: 5а → 6, 12б → 14", in the window (Windows-1251) "... 5а на 6, ...".
+std::string ResultDetailsUtf8(const ToolOutcome& outcome);
+std::string ResultDetails(const ToolOutcome& outcome);
+// The result text of graphics removal: "Удалено линий: 1, рисунков: 1, других объектов: 0".
+std::string ShapesDeletedText(const ShapeCounts& counts);
 
 // Row clean-up: every empty row, or every numbering row ("1|2|3|4|5") below row 1, of the main table.
 ToolOutcome DeleteEmptyRows(word::Document& document, ToolHost& host, const ToolOptions& options);
@@ -75,13 +114,24 @@ ToolOutcome DeleteGraphics(word::Document& document, ToolHost& host, const ToolO
 ToolOutcome FormatHeadings(word::Document& document, ToolHost& host, const HeadingOptions& options,
                            check::Clock& clock = check::SystemClock());
 
+// Every table right after the main table that continues its case numbers, with only blank
+// paragraphs between them, is joined to it (its rows move to the main table's end).
+ToolOutcome JoinTables(word::Document& document, ToolHost& host, const ToolOptions& options);
+// A date command: every dates cell of the main table's case rows that the rewrite reads is
+// rewritten; the question names how many cells change (none: no question). Count is the cells changed.
+ToolOutcome RewriteDates(rules::DateRewrite rewrite, word::Document& document, ToolHost& host,
+                         const ToolOptions& options);
+// The tool of a date rewrite.
+Tool DateTool(rules::DateRewrite rewrite);
+
 // Runs one of the commands above by its identity (FormatHeadings with default HeadingOptions).
 ToolOutcome RunTool(Tool tool, word::Document& document, ToolHost& host, const ToolOptions& options);
 
 struct PrefaceOutcome {
     ToolEnd End = ToolEnd::Completed;  // Completed or Failed
-    // The text before the main table for the memo: cell marks as spaces, every paragraph end and
-    // manual line break as CR LF (Windows-1251).
+    // The text before the main table for the memo: cell marks as spaces, every paragraph end, table
+    // row end and manual line break as CR LF, pictures left out (Windows-1251); empty when the main
+    // table opens the document.
     std::string Text;
     std::string Message;  // the host's message when it failed
 };

@@ -45,11 +45,12 @@ class ListFormat {
     // The automatic number Word shows for the range's first numbered paragraph; empty when none.
     virtual std::string ListString() const = 0;
     virtual void RemoveNumbers() = 0;
-    // Writes the shown numbers (with their suffix) as literal text, then removes the numbering.
+    // Writes the shown numbers as literal text (with their suffix, unless the paragraph has no text
+    // of its own), then removes the numbering.
     virtual void ConvertNumbersToText() = 0;
-    // Numbers the range's paragraphs with a decimal list ("1.", "2.", ...), as Word's default
-    // numbering does: a new list that starts at 1, or with `continuePreviousList` the list that the
-    // last call on this document started.
+    // Numbers the range's paragraphs with a decimal list of plain numbers ("1", "2", ...): a new
+    // list that starts at 1, or with `continuePreviousList` the list that the last call on this
+    // document started.
     virtual void ApplyNumberedList(bool continuePreviousList) = 0;
 };
 
@@ -67,6 +68,9 @@ class Cell {
   public:
     virtual ~Cell() = default;
     virtual std::unique_ptr<word::Range> Range() = 0;
+    // The cell continues a vertical merge started in a row above (Word shows it as part of that
+    // cell; its text reads as empty).
+    virtual bool ContinuesVerticalMerge() const { return false; }
 };
 
 class Row {
@@ -77,6 +81,10 @@ class Row {
     virtual int CellCount() const = 0;
     virtual int AllowBreakAcrossPages() const = 0;
     virtual void SetAllowBreakAcrossPages(int value) = 0;
+    // Row.HeadingFormat: -1 when the row repeats at the top of every page as the table's header.
+    virtual int HeadingFormat() const { return kFalse; }
+    // The row's first cell continues a vertical merge from the row above (it shows no text).
+    virtual bool FirstCellContinuesMerge() const { return false; }
     virtual void Delete() = 0;
 };
 
@@ -111,9 +119,13 @@ class Tables {
     virtual std::unique_ptr<word::Table> Item(int index) = 0;
 };
 
+// What a floating drawing object is, as an archivist would name it.
+enum class ShapeKind { Line, Picture, Other };
+
 class Shape {
   public:
     virtual ~Shape() = default;
+    virtual ShapeKind Kind() const { return ShapeKind::Other; }
     virtual void Delete() = 0;
 };
 
@@ -160,7 +172,8 @@ class Document {
     virtual std::unique_ptr<word::Range> Content() = 0;
     virtual bool Saved() const = 0;
 
-    // The text of the main story before top-level table `tableIndex`, paragraphs ended by CR.
+    // The text of the main story before top-level table `tableIndex`, paragraphs ended by CR; a table
+    // there gives its cells ended by CR BEL and each of its rows ended by CR.
     virtual std::string TextBeforeTable(int tableIndex) = 0;
     // The texts of the first paragraphs of the main story after top-level table `tableIndex`, up
     // to the next table (runs' text, tabs and manual line breaks as 11 only; at most a few dozen paragraphs).
@@ -171,6 +184,10 @@ class Document {
     // The first `lines` paragraphs become a table of `columns` columns split at TAB
     // (Selection.ConvertToTable); `fitToContents` chooses Word's autofit behaviour.
     virtual void ConvertLinesToTable(int lines, int columns, bool fitToContents) = 0;
+    // Top-level table `tableIndex` and the table after it become one table: the rows of the second
+    // move to the end of the first, and the blank paragraphs between them go. Throws Error when
+    // something between them would be lost.
+    virtual void JoinTableWithNext(int tableIndex);
 
     // Writes to a temporary file in the target folder, then renames it over the target.
     virtual void Save() = 0;

@@ -77,8 +77,16 @@ class WindowPartsTest : public QObject {
         };
         for (const auto& c : cases)
             QCOMPARE(
-                FoldForSearch(QString::fromUtf8(c.text)).contains(FoldForSearch(QString::fromUtf8(c.needle))),
+                FoldForSearch(text::Utf8ToCp1251(c.text)).find(FoldForSearch(text::Utf8ToCp1251(c.needle))) !=
+                    std::string::npos,
                 c.found);
+    }
+
+    void sortKeysPutNumbersInTheirOrder() {
+        const char* const ordered[] = {"", "1", "2", "2а", "10", "10а", "100", "а", "Б", "ёж", "ель", "я"};
+        for (std::size_t k = 1; k < std::size(ordered); ++k)
+            QVERIFY2(SortKey(text::Utf8ToCp1251(ordered[k - 1])) < SortKey(text::Utf8ToCp1251(ordered[k])),
+                     ordered[k]);
     }
 
     void viewerSortsNumbersAsNumbersAndFiltersEveryColumn() {

@@ -257,7 +257,7 @@ TEST_F(StoppedCheckTest, ResumePointsThatDoNotFitTheDocumentStartAgainWithANotic
     const auto forge = [this](auto change) {
         ResumePoint point = LoadResumePoint(folder_).Point;
         change(point);
-        ASSERT_TRUE(SaveResumePoint(folder_, point));
+        ASSERT_EQ(SaveResumePoint(folder_, point), 0);
     };
     const struct {
         const char* What;

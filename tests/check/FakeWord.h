@@ -7,6 +7,7 @@
 #include "text/Cp1251.h"
 #include "word/WordModel.h"
 
+#include <map>
 #include <memory>
 #include <string>
 #include <utility>
@@ -25,6 +26,8 @@ struct FakeRow {
     int Bold = word::kTrue;
     int KeepWithNext = word::kTrue;
     int AllowBreak = word::kFalse;
+    bool RepeatsAsHeader = false;
+    bool FirstCellMerged = false;
     int FailReads = 0;  // the next reads of the row's text that fail
     int TextReads = 0;
 };
@@ -140,6 +143,8 @@ class FakeRowObject : public word::Row {
     int CellCount() const override { return static_cast<int>(row_.Cells.size()); }
     int AllowBreakAcrossPages() const override { return row_.AllowBreak; }
     void SetAllowBreakAcrossPages(int value) override { row_.AllowBreak = value; }
+    int HeadingFormat() const override { return row_.RepeatsAsHeader ? word::kTrue : word::kFalse; }
+    bool FirstCellContinuesMerge() const override { return row_.FirstCellMerged; }
     void Delete() override {}
 
   private:
@@ -216,6 +221,8 @@ class FakeDocument : public word::Document {
   public:
     std::string DocumentName = "opis.docx";
     std::vector<FakeTable> TableList;
+    // The paragraphs after each table (1-based), Windows-1251.
+    std::map<int, std::vector<std::string>> After;
     // Report documents.
     std::string ReportText;
     std::string FontName;
@@ -233,6 +240,7 @@ class FakeDocument : public word::Document {
     }
     bool Saved() const override { return true; }
     std::string TextBeforeTable(int) override { return {}; }
+    std::vector<std::string> ParagraphsAfterTable(int tableIndex) override { return After[tableIndex]; }
     void ConvertLinesToTable(int lines, int columns, bool fitToContents) override {
         TableLines = lines;
         TableColumns = columns;

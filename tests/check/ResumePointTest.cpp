@@ -31,7 +31,7 @@ TEST(ResumePointTest, SavedAndLoadedWithEveryTextAndCountAndDamagedFilesRefused)
     point.State.NumberKeys = {"00001", "00001", "%"};
     point.State.Dates.Extremes.EarliestStart = {18000, "3"};
     point.State.Dates.Extremes.LatestEnd = {20000, "12"};
-    ASSERT_TRUE(SaveResumePoint(folder, point));
+    ASSERT_EQ(SaveResumePoint(folder, point), 0);
 
     const StoredResumePoint stored = LoadResumePoint(folder);
     ASSERT_EQ(stored.Found, StoredResumePoint::State::Read);

@@ -212,6 +212,29 @@ TEST(DatesCellTest, TodaysFormsUnderBothRuleSets) {
     }
 }
 
+// Under the original rules the date errors that the modern rules or the joining of ranges would
+// clear are counted for the advice; under the modern rules nothing is.
+TEST(DatesCellTest, DateErrorsTodaysRulesWouldClear) {
+    const char* dates[] = {"13.11.1959 - 03.09.1960", "июнь 1987", "1995 - 1990", "31.02.1997", "1950",
+                           "1990 - 1995 г."};
+    struct Case {
+        rules::RuleSet Rules;
+        DateRuleCounts Expected;
+    } cases[] = {
+        {rules::RuleSet::Original, {5, 3, 2}},
+        {rules::RuleSet::Modern, {0, 0, 0}},
+    };
+    for (const Case& c : cases) {
+        CheckOptions options;
+        options.Rules = c.Rules;
+        RowRules rules(options);
+        for (const char* cell : dates) DataProblems(rules, Cells("1", kTitle, cell, "1"));
+        EXPECT_EQ(rules.DateAlternatives().ErrorRows, c.Expected.ErrorRows);
+        EXPECT_EQ(rules.DateAlternatives().ClearedByModern, c.Expected.ClearedByModern);
+        EXPECT_EQ(rules.DateAlternatives().ClearedByJoining, c.Expected.ClearedByJoining);
+    }
+}
+
 TEST(DatesCellTest, DigitLetterFragments) {
     struct Case {
         const char* Dates;

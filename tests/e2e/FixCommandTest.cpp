@@ -10,6 +10,7 @@
 
 #include <cstdlib>
 #include <fstream>
+#include <map>
 #include <regex>
 
 namespace tabulex::e2e {
@@ -30,6 +31,26 @@ struct FixCase {
     std::string StoryHas = {};  // a piece of the main story's text the result must hold
     int Shapes = 0;
 };
+
+// The date commands on one inventory: each case names the dates it changes (row 1 is the first case).
+const std::vector<std::string> kDates = {"10.11.78",    "01.05.1990 г. - 12.06.1991 г.",
+                                         "12 мая 1990", "июнь 1987 – май 1991",
+                                         "31.02.1997",  "1 сентября 1995"};
+const std::vector<std::string> kTitles = {"Приказы", "Сметы", "Акты", "Отчёты", "Переписка", "Списки"};
+
+FixCase DatesCase(const char* name, std::vector<std::string> flags, int count,
+                  const std::map<std::size_t, std::string>& changed) {
+    std::string plan = kHeader;
+    TableRows view = {kHeaderView};
+    for (std::size_t k = 0; k < kDates.size(); ++k) {
+        const std::string number = std::to_string(k + 1);
+        plan += "-\t" + number + "\t" + kTitles[k] + "\t" + kDates[k] + "\t1\t\n";
+        const auto it = changed.find(k + 1);
+        view.push_back(number + " | " + kTitles[k] + " | " + (it == changed.end() ? kDates[k] : it->second) +
+                       " | 1 | ");
+    }
+    return {name, plan, std::move(flags), count, {view}};
+}
 
 std::vector<FixCase> Cases() {
     return {
@@ -89,13 +110,13 @@ std::vector<FixCase> Cases() {
                                 "-\t7\tСметы\t1953\t2\t\n",
          {"--auto-number-cases"},
          3,
-         {{kHeaderView, "Раздел 1", "[1.] | Приказы директора | 1950 | 12 | ",
-           "[2.] | Протоколы собраний | 1952 | 3 | ", "[3.] | Сметы | 1953 | 2 | "}}},
+         {{kHeaderView, "Раздел 1", "[1] | Приказы директора | 1950 | 12 | ",
+           "[2] | Протоколы собраний | 1952 | 3 | ", "[3] | Сметы | 1953 | 2 | "}}},
         {"lists_to_text_in_empty_cells_only",
          "l\t\tДело\nl\t\tДело\nl\tТекст\tДело\nl\t\tДело\nl\t\tДело\n",
          {"--lists-to-text"},
          1,
-         {{"1.{tab} | Дело", "2.{tab} | Дело", "[1.]Текст | Дело", "4.{tab} | Дело", "5.{tab} | Дело"}}},
+         {{"1. | Дело", "2. | Дело", "[1.]Текст | Дело", "4. | Дело", "5. | Дело"}}},
         {"tables_to_text_every_table",
          "@para До\n-\tа\tб\n-\tв\tг\n@table\n-\tд\tе\n@para После\n",
          {"--tables-to-text"},
@@ -131,6 +152,20 @@ std::vector<FixCase> Cases() {
            "A | Распоряжения |  |  {b} {k}", "Ф.12 | Фонд |  |  {b} {k}", "1 | Приказы | 1950 | 12",
            " |  |  | "}},
          true},
+        DatesCase("dates_full_year", {"--dates-full-year"}, 1, {{1, "10.11.1978"}}),
+        DatesCase("dates_month_words", {"--dates-month-words"}, 1, {{2, "01 мая 1990 г. - 12 июня 1991 г."}}),
+        DatesCase("dates_month_numbers", {"--dates-month-numbers"}, 3,
+                  {{3, "12.05.1990"}, {4, "06.1987 – 05.1991"}, {6, "1.09.1995"}}),
+        DatesCase("dates_drop_zero", {"--dates-drop-zero"}, 1, {{2, "1.05.1990 г. - 12.06.1991 г."}}),
+        DatesCase("dates_add_zero", {"--dates-add-zero"}, 1, {{6, "01 сентября 1995"}}),
+        DatesCase("dates_drop_year_mark", {"--dates-drop-year-mark"}, 1, {{2, "01.05.1990 - 12.06.1991"}}),
+        DatesCase("dates_add_year_mark", {"--dates-add-year-mark"}, 3,
+                  {{3, "12 мая 1990 г."}, {4, "июнь 1987 г. – май 1991 г."}, {6, "1 сентября 1995 г."}}),
+        DatesCase("dates_join_ranges", {"--dates-join-ranges"}, 1, {{2, "01.05.1990 г.-12.06.1991 г."}}),
+        DatesCase("dates_join_ranges_modern", {"--dates-join-ranges", "--rules", "modern"}, 2,
+                  {{2, "01.05.1990 г.-12.06.1991 г."}, {4, "июнь 1987–май 1991"}}),
+        DatesCase("dates_in_the_order_given", {"--dates-full-year", "--dates-month-words"}, 2,
+                  {{1, "10 ноября 1978"}, {2, "01 мая 1990 г. - 12 июня 1991 г."}}),
         {"commands_run_in_the_order_given",
          std::string(kHeader) + "-\t1\t2\t3\t4\t5\n"
                                 "-\t\t\t\t\t\n"
@@ -207,6 +242,26 @@ TEST_F(FixCommandTest, EachCommandGivesTheExpectedTablesAndLibreOfficeReadsThem)
         if (c.WithFormatting) plain.Tables = ViewDocument(root_ / "out" / saved.filename(), false).Tables;
         ExpectView(ViewDocument(saved, false), plain, false);
     }
+}
+
+// Without -o the date commands list each change, in table rows, and write nothing.
+TEST_F(FixCommandTest, DryRunListsEachDateChange) {
+    const FixCase c = DatesCase("dry", {}, 0, {});
+    const fs::path input = root_ / "dry.docx";
+    WriteInventory(c.Plan, input);
+    const std::string original = ReadFile(input);
+    const CommandResult result =
+        RunTabulex({"fix", input.string(), "--dates-add-year-mark", "--dates-join-ranges"});
+    ASSERT_EQ(result.Status, 0) << result.Err;
+    EXPECT_EQ(result.Out,
+              "--dates-add-year-mark: Изменено дат: 3\n"
+              "  строка 4: 12 мая 1990 → 12 мая 1990 г.\n"
+              "  строка 5: июнь 1987 – май 1991 → июнь 1987 г. – май 1991 г.\n"
+              "  строка 7: 1 сентября 1995 → 1 сентября 1995 г.\n"
+              "--dates-join-ranges: Изменено дат: 1\n"
+              "  строка 3: 01.05.1990 г. - 12.06.1991 г. → 01.05.1990 г.-12.06.1991 г.\n"
+              "Пробный запуск: ничего не записано (укажите -o ФАЙЛ.docx или --in-place).\n");
+    EXPECT_EQ(ReadFile(input), original);
 }
 
 }  // namespace

@@ -67,6 +67,16 @@ TEST_F(ModernRulesTest, CleanInventoryOfTodayPassesUnderTheModernRules) {
     const std::vector<std::string> problems = ProblemLines(root_ / "original");
     EXPECT_EQ(problems.size(), 11u);
     EXPECT_FALSE(Holds(ReportLines(root_ / "original"), kModernLine));
+    // The console says how many of those errors today's rules would not report; the report does not.
+    EXPECT_NE(
+        original.Err.find("modern-clean.docx: Ошибок в датах: 9. Из них 9 не будут ошибками по современным "
+                          "правилам (tabulex check --rules modern; в окне: Настройки | Правила проверки | "
+                          "Современные), а 4 исправит команда \"Даты | Диапазоны дат без пробелов\" "
+                          "(tabulex fix --dates-join-ranges)."),
+        std::string::npos)
+        << original.Err;
+    EXPECT_FALSE(Holds(ReportLines(root_ / "original"), "Ошибок в датах"));
+    EXPECT_EQ(modern.Err.find("Ошибок в датах"), std::string::npos) << modern.Err;
     EXPECT_TRUE(Holds(problems,
                       "4\tЛичное дело учителя\t13.11.1959 - 03.09.1960\t30\t\tНомер. Лишняя точка в "
                       "конце: Дата неверная \"Кон.; Нач.; Нач.; Кон.; \""));
@@ -89,6 +99,10 @@ TEST_F(ModernRulesTest, RealFaultsStandOutUnderTheModernRules) {
     };
     EXPECT_EQ(ProblemLines(root_ / "modern"), expected);
     EXPECT_TRUE(Holds(ReportLines(root_ / "modern"), "Ошибки: 6."));
+
+    // Two spaced ranges among real faults are too few for the advice.
+    const CommandResult original = Check(LibreOfficeFixture("modern-faults.docx"), root_ / "original");
+    EXPECT_EQ(original.Err.find("Ошибок в датах"), std::string::npos) << original.Err;
 }
 
 TEST_F(ModernRulesTest, UnknownRuleSetIsRefused) {

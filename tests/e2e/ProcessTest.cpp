@@ -14,6 +14,7 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <fstream>
 #include <thread>
 
 namespace tabulex::e2e {
@@ -209,6 +210,94 @@ TEST_F(ProcessTest, AFolderInUseIsRefusedWithAMessage) {
               "small.docx: Папка отчёта " + report().string() +
                   " занята другой проверкой; дождитесь её окончания или укажите другую папку отчёта.\n");
     ExpectEarlierPair();
+}
+
+// Two edits in place of one file at once: the second is refused while the first holds the file,
+// or they run one after the other; either way the original survives in FILE.bak and the file is
+// a whole document.
+TEST_F(ProcessTest, TwoEditsInPlaceAtOnceNeverLoseTheOriginal) {
+    const std::string original = ReadFile(large_);
+    for (int trial = 0; trial < 4; ++trial) {
+        SCOPED_TRACE(trial);
+        for (const char* name : {"large.docx.bak", "large.docx.1.bak"}) fs::remove(root_ / name);
+        std::ofstream(large_, std::ios::binary | std::ios::trunc) << original;
+        const std::vector<std::string> args = {"fix", large_.string(), "--delete-numbering-rows",
+                                               "--in-place"};
+        const Child first = Spawn(args, root_ / "first.txt");
+        const Child second = Spawn(args, root_ / "second.txt");
+        int done = 0;
+        for (const Child& child : {first, second}) {
+            const int status = Wait(child);
+            const std::string err = ReadFile(child.Err);
+            if (status == 0)
+                ++done;
+            else
+                EXPECT_NE(err.find("уже правит другая команда tabulex fix"), std::string::npos) << err;
+        }
+        EXPECT_GE(done, 1);
+        EXPECT_EQ(ReadFile(root_ / "large.docx.bak"), original);
+        EXPECT_EQ(fs::exists(root_ / "large.docx.1.bak"), done == 2);
+        const auto check = RunTabulex({"check", large_.string(), "--report-dir", report().string()});
+        EXPECT_LT(check.Status, 2) << check.Err;
+    }
+}
+
+// SIGTERM at any moment of a fix: before the result replaces the file, exit 2 and the file as it
+// was, without a backup; after, exit 0 and the whole result. Also while --delete-graphics runs,
+// which does not look for a stop itself.
+TEST_F(ProcessTest, AStopDuringAFixLeavesTheFileUnchangedOrComplete) {
+    const std::string original = ReadFile(large_);
+    const std::vector<std::string> repairs = {"--delete-numbering-rows", "--delete-graphics"};
+    std::vector<std::string> args = {"fix", large_.string()};
+    args.insert(args.end(), repairs.begin(), repairs.end());
+    args.push_back("-o");
+    args.push_back((root_ / "whole.docx").string());
+    const auto started = std::chrono::steady_clock::now();
+    ASSERT_EQ(Wait(Spawn(args, root_ / "whole.txt")), 0);
+    const auto took = std::chrono::steady_clock::now() - started;
+    const std::string whole = ReadFile(root_ / "whole.docx");
+    int stopped = 0;
+    for (int fifth = 1; fifth <= 9; ++fifth) {
+        SCOPED_TRACE(fifth);
+        std::ofstream(large_, std::ios::binary | std::ios::trunc) << original;
+        fs::remove(root_ / "large.docx.bak");
+        std::vector<std::string> inPlace = {"fix", large_.string()};
+        inPlace.insert(inPlace.end(), repairs.begin(), repairs.end());
+        inPlace.push_back("--in-place");
+        const Child child = Spawn(inPlace, root_ / "err.txt");
+        std::this_thread::sleep_for(took * fifth / 10);
+        ::kill(child.Pid, SIGTERM);
+        const int status = Wait(child);
+        const std::string err = ReadFile(child.Err);
+        if (status == 2) {
+            ++stopped;
+            EXPECT_NE(err.find("рервано"), std::string::npos) << err;
+            EXPECT_TRUE(ReadFile(large_) == original);
+            EXPECT_FALSE(fs::exists(root_ / "large.docx.bak"));
+        } else {
+            EXPECT_EQ(status, 0) << err;
+            EXPECT_TRUE(ReadFile(root_ / "large.docx.bak") == original);
+            EXPECT_EQ(ReadFile(large_).size(), whole.size());
+        }
+    }
+    EXPECT_GE(stopped, 1);
+}
+
+// A check whose lock file was deleted under it: a second check may then come into the folder, but
+// its clean-up never takes the first one's report, which ends whole.
+TEST_F(ProcessTest, ASecondCheckNeverTakesTheFirstOnesReportEvenWithoutTheLockFile) {
+    const auto alone = RunTabulex(
+        {"check", large_.string(), "--report-dir", (root_ / "alone").string(), "--no-report-docx"});
+    ASSERT_LT(alone.Status, 2);
+    const Child child = Spawn(
+        {"check", large_.string(), "--report-dir", report().string(), "--no-report-docx"}, root_ / "err.txt");
+    ASSERT_TRUE(WaitForNewReport(report()));
+    fs::remove(report() / report::kLockFileName);
+    const auto second = RunTabulex(
+        {"check", (root_ / "small.docx").string(), "--report-dir", report().string(), "--no-report-docx"});
+    EXPECT_LT(second.Status, 2) << second.Err;
+    EXPECT_LT(Wait(child), 2) << ReadFile(child.Err);
+    EXPECT_EQ(ReadFile(report() / "Tabulex_Report.txt"), ReadFile(root_ / "alone" / "Tabulex_Report.txt"));
 }
 
 }  // namespace

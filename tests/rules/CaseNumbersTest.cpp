@@ -131,28 +131,29 @@ TEST(SummariseCaseNumbersTest, FourLinesAndCounts) {
 // Under the modern rules a small letter makes a literal number as its capital does; the list shows
 // the number as written.
 TEST(SummariseCaseNumbersTest, ModernRulesTakeSmallLettersAsLiteral) {
+    // The numbers are converted at run time: clang 14 crashes on this table written with _cp literals.
     const SummaryCase cases[] = {
-        {{"10", "11", "12а"_cp, "13"},
+        {{"10", "11", "12а", "13"},
          {"Литерный номер дела:    12а . Всего дел: 1.", "", "Пропущенный номер дела: 12. Всего дел: 1.",
           "Повторных номеров дел нет."},
          {1, 0, 1, 0}},
-        {{"4", "5", "5а"_cp, "6"},
+        {{"4", "5", "5а", "6"},
          {"Литерный номер дела:     5а . Всего дел: 1.", "", "Пропущенных номеров дел нет.",
           "Повторных номеров дел нет."},
          {1, 0, 0, 0}},
-        {{"10а"_cp, "11а"_cp, "12", "13А"_cp},  // either case counts for the series letter
+        {{"10а", "11а", "12", "13А"},  // either case counts for the series letter
          {"Литерных номеров дел нет.",
           "Чаще встретилась литера \"А\"\r\nНелитерный номер дела:    12 . Всего дел: 1.",
           "Пропущенный номер дела: 12. Всего дел: 1.", "Повторных номеров дел нет."},
          {0, 1, 1, 0}},
-        {{"1", "2", "2ё"_cp, "3"},
+        {{"1", "2", "2ё", "3"},
          {"Литерный номер дела:     2ё . Всего дел: 1.", "", "Пропущенных номеров дел нет.",
           "Повторных номеров дел нет."},
          {1, 0, 0, 0}},
     };
     for (const auto& c : cases) {
         CaseNumberKeys keys;
-        for (auto number : c.Numbers) keys.AddNumber(number);
+        for (auto number : c.Numbers) keys.AddNumber(text::Utf8ToCp1251(number));
         const auto summary = SummariseCaseNumbers(keys, RuleSet::Modern);
         EXPECT_EQ(Lines(summary), c.Lines);
         EXPECT_EQ((std::vector<long long>{summary.LiteralCount, summary.NonLiteralCount, summary.MissingCount,

@@ -2,12 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include <stdlib.h>
-
-#include <cerrno>
-#include <cstring>
+#include <cstdlib>
+#include <random>
 #include <stdexcept>
 #include <string>
+#include <system_error>
 
 namespace tabulex::testing {
 
@@ -17,10 +16,39 @@ std::filesystem::path MakeTestFolder(std::string_view prefix) {
         name += info->name();
     for (char& c : name)
         if (c == '/') c = '-';
-    std::string pattern = (std::filesystem::temp_directory_path() / (name + "-XXXXXX")).string();
-    if (::mkdtemp(pattern.data()) == nullptr)
-        throw std::runtime_error("mkdtemp " + pattern + ": " + std::strerror(errno));
-    return pattern;
+    static const char kLetters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    std::random_device device;
+    std::error_code error;
+    const std::filesystem::path temp = std::filesystem::temp_directory_path();
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        std::string suffix = "-";
+        for (int i = 0; i < 6; ++i) suffix += kLetters[device() % (sizeof kLetters - 1)];
+        std::filesystem::path folder = temp / (name + suffix);
+        // create_directory reports false, without an error, when the folder was there already.
+        if (std::filesystem::create_directory(folder, error)) return folder;
+        if (error) break;
+    }
+    throw std::runtime_error("cannot make a test folder under " + temp.string() + ": " + error.message());
+}
+
+void SetEnvironment(const std::string& name, const char* value) {
+#ifdef _WIN32
+    ::_putenv_s(name.c_str(), value ? value : "");
+#else
+    if (value)
+        ::setenv(name.c_str(), value, 1);
+    else
+        ::unsetenv(name.c_str());
+#endif
+}
+
+ScopedEnvironment::ScopedEnvironment(std::string name, const char* value) : name_(std::move(name)) {
+    if (const char* old = std::getenv(name_.c_str())) saved_ = old;
+    SetEnvironment(name_, value);
+}
+
+ScopedEnvironment::~ScopedEnvironment() {
+    SetEnvironment(name_, saved_ ? saved_->c_str() : nullptr);
 }
 
 }  // namespace tabulex::testing

@@ -38,7 +38,7 @@ TEST(CommandTextsTest, EachCommandAsksAndReportsInItsOwnWords) {
         {Tool::DeleteNumberingRows,
          "Удалить строки \"1|2|3|4|5\"?|В текущем файле описи будут автоматически удалены лишние строки вида "
          "\"1|2|3|4|5\". Для оформления описи такие строки не нужны.\r\rУдалить такие строки сейчас?",
-         {"Удаление пустых строк...", "Удалено пустых строк: 1"},
+         {"Удаление пустых строк...", "Удалено строк нумерации: 1"},
          {}},
         {Tool::NumberCases,
          "Расставить номера дел?|В текущем файле описи будут расставлены номера для всех дел как текст.\r\r"
@@ -76,6 +76,13 @@ TEST(CommandTextsTest, EachCommandAsksAndReportsInItsOwnWords) {
          "оформления графика не нужна.\r\rУдалить графику сейчас?",
          {},
          {}},
+        // A table that nothing continues: nothing joined.
+        {Tool::JoinTables,
+         "Объединить разорванную таблицу?|Таблица описи, которую разорвал лишний абзац, будет объединена с "
+         "таблицей, продолжающей её номера дел. Пустые абзацы между ними удаляются.\r\rОбъединить таблицы "
+         "сейчас?",
+         {"Объединение таблиц...", "Присоединено таблиц: 0"},
+         {}},
     };
     for (const TextsCase& c : cases) {
         SCOPED_TRACE(static_cast<int>(c.Which));
@@ -95,8 +102,9 @@ TEST(CommandTextsTest, EachCommandAsksAndReportsInItsOwnWords) {
 }
 
 TEST(CommandTextsTest, CancelChangesNothingAndShiftAsksNothing) {
-    for (Tool tool : {Tool::DeleteEmptyRows, Tool::DeleteNumberingRows, Tool::NumberCases,
-                      Tool::AutoNumberCases, Tool::TablesToText, Tool::ListsToText, Tool::DeleteGraphics}) {
+    for (Tool tool :
+         {Tool::DeleteEmptyRows, Tool::DeleteNumberingRows, Tool::NumberCases, Tool::AutoNumberCases,
+          Tool::TablesToText, Tool::ListsToText, Tool::DeleteGraphics, Tool::JoinTables}) {
         SCOPED_TRACE(static_cast<int>(tool));
         auto document = DocumentOf(Inventory());
         RecordingHost cancelling;
@@ -108,7 +116,8 @@ TEST(CommandTextsTest, CancelChangesNothingAndShiftAsksNothing) {
 
         RecordingHost shifted;
         shifted.AnswerOk = false;
-        EXPECT_EQ(RunTool(tool, *document, shifted, {.ShiftHeld = true}).End, ToolEnd::Completed);
+        EXPECT_EQ(RunTool(tool, *document, shifted, {.ShiftHeld = true, .Table = {}}).End,
+                  ToolEnd::Completed);
         EXPECT_TRUE(shifted.Confirmations.empty());
     }
 }
@@ -143,11 +152,11 @@ TEST(CommandTextsTest, EveryCommandCompletesOnATableNestedInACell) {
         "<w:p/></w:tc>" + cell + "</w:tr><w:tr>" + cell + cell + cell + "</w:tr></w:tbl><w:p/>";
     for (Tool tool : {Tool::DeleteEmptyRows, Tool::DeleteNumberingRows, Tool::NumberCases,
                       Tool::AutoNumberCases, Tool::TablesToText, Tool::ListsToText, Tool::ForbidRowBreaks,
-                      Tool::DeleteGraphics, Tool::FormatHeadings}) {
+                      Tool::DeleteGraphics, Tool::FormatHeadings, Tool::JoinTables}) {
         SCOPED_TRACE(static_cast<int>(tool));
         auto document = DocumentOf(body);
         RecordingHost host;
-        const ToolOutcome outcome = RunTool(tool, *document, host, {.ShiftHeld = true});
+        const ToolOutcome outcome = RunTool(tool, *document, host, {.ShiftHeld = true, .Table = {}});
         EXPECT_EQ(outcome.End, ToolEnd::Completed) << (host.Statuses.empty() ? "" : host.Statuses.back());
     }
 }
@@ -158,7 +167,7 @@ TEST(CommandTextsTest, AFailingCommandReportsTheHostsMessageAndTakesTheHourglass
         "<w:tbl><w:tblGrid><w:gridCol/></w:tblGrid><w:tr><w:tc><w:p><w:r><w:t>1</w:t></w:r>"
         "</w:p></w:tc></w:tr><w:tr/></w:tbl><w:p/>");
     RecordingHost host;
-    const ToolOutcome outcome = NumberCases(*document, host, {.ShiftHeld = true});
+    const ToolOutcome outcome = NumberCases(*document, host, {.ShiftHeld = true, .Table = {}});
     EXPECT_EQ(outcome.End, ToolEnd::Failed);
     EXPECT_FALSE(outcome.Message.empty());
     EXPECT_EQ(host.Busy, (std::vector<bool>{true, false}));

@@ -15,11 +15,12 @@ TEST(PrefaceTest, ParagraphsAndLineBreaksBecomeLinesAndCellMarksSpaces) {
     auto document = DocumentOf(
         "<w:p><w:r><w:t>Архивный отдел</w:t></w:r></w:p>"
         "<w:p><w:r><w:t>Фонд</w:t><w:br/><w:t>Опись</w:t></w:r></w:p>" +
-        TableXml({"малая\tтаблица"}, 2) + "<w:p/>" + TableXml({"№\tЗаголовок", "1\tПриказы", "2\tСметы"}, 2) +
-        "<w:p/>");
+        TableXml({"малая\tтаблица", "\tвторая строка"}, 2) + "<w:p><w:r><w:t>После</w:t></w:r></w:p>" +
+        TableXml({"№\tЗаголовок", "1\tПриказы", "2\tСметы", "3\tПереписка"}, 2) + "<w:p/>");
     const PrefaceOutcome preface = LoadPreface(*document);
     ASSERT_EQ(preface.End, ToolEnd::Completed);
-    EXPECT_EQ(text::Cp1251ToUtf8(preface.Text), "Архивный отдел\r\nФонд\r\nОпись\r\nмалая таблица  \r\n");
+    EXPECT_EQ(text::Cp1251ToUtf8(preface.Text),
+              "Архивный отдел\r\nФонд\r\nОпись\r\nмалая таблица\r\n вторая строка\r\nПосле\r\n");
 }
 
 TEST(PrefaceTest, ADocumentWithoutTablesHasNoPreface) {

@@ -145,7 +145,8 @@ TEST_F(RowTextTest, TextBeforeTableIsThePrefaceWithItsOwnTables) {
     auto app = CreateApplication();
     Document& document = app->Documents().Open(path);
     EXPECT_EQ(Show(document.TextBeforeTable(1)), "ОПИСЬ № 1¶дел↵постоянного хранения¶");
-    EXPECT_EQ(Show(document.TextBeforeTable(2)), "ОПИСЬ № 1¶дел↵постоянного хранения¶а|б||Предисловие¶");
+    // A table's row ends like a paragraph, so that a preface shows each row on a line of its own.
+    EXPECT_EQ(Show(document.TextBeforeTable(2)), "ОПИСЬ № 1¶дел↵постоянного хранения¶а|б|¶Предисловие¶");
     EXPECT_THROW(document.TextBeforeTable(3), text::Error);
 }
 

@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -18,9 +19,19 @@ FileLock::~FileLock() {
 // Kept open once opened: one open per object, not one per operation.
 bool FileLock::Open() {
     if (fd_ >= 0) return true;
-    fd_ = ::open(path_.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+    // Never through a link and never waiting on a pipe; anything but a regular file is no lock
+    // (the generation counter written into it would go to a device).
+    constexpr int kFlags = O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | O_NOCTTY;
+    fd_ = ::open(path_.c_str(), O_RDWR | O_CREAT | kFlags, 0666);
     if (fd_ < 0) errorCode_ = errno;
-    if (fd_ < 0 && access_ == Access::ReadOnlyAllowed) fd_ = ::open(path_.c_str(), O_RDONLY | O_CLOEXEC);
+    // A read-only folder: readers still lock.
+    if (fd_ < 0 && access_ == Access::ReadOnlyAllowed) fd_ = ::open(path_.c_str(), O_RDONLY | kFlags);
+    struct stat st {};
+    if (fd_ >= 0 && (::fstat(fd_, &st) != 0 || !S_ISREG(st.st_mode))) {
+        errorCode_ = EINVAL;
+        ::close(fd_);
+        fd_ = -1;
+    }
     return fd_ >= 0;
 }
 

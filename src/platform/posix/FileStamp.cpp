@@ -4,12 +4,13 @@
 
 namespace tabulex::platform {
 
-FileStamp StampOf(const std::filesystem::path& path) {
+namespace {
+
+FileStamp StampOfStatus(const struct stat& st) {
     FileStamp stamp;
-    struct stat st {};
-    if (::stat(path.c_str(), &st) != 0) return stamp;
     stamp.Exists = true;
     stamp.IsFolder = S_ISDIR(st.st_mode);
+    stamp.IsRegular = S_ISREG(st.st_mode);
     stamp.HasWriteBits = (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) != 0;
     stamp.Device = st.st_dev;
     stamp.Inode = st.st_ino;
@@ -17,6 +18,18 @@ FileStamp StampOf(const std::filesystem::path& path) {
     stamp.ModifiedSeconds = st.st_mtim.tv_sec;
     stamp.ModifiedNanoseconds = st.st_mtim.tv_nsec;
     return stamp;
+}
+
+}  // namespace
+
+FileStamp StampOf(const std::filesystem::path& path) {
+    struct stat st {};
+    return ::stat(path.c_str(), &st) == 0 ? StampOfStatus(st) : FileStamp{};
+}
+
+FileStamp EntryStampOf(const std::filesystem::path& path) {
+    struct stat st {};
+    return ::lstat(path.c_str(), &st) == 0 ? StampOfStatus(st) : FileStamp{};
 }
 
 }  // namespace tabulex::platform

@@ -7,6 +7,7 @@
 #include "text/Error.h"
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -49,37 +50,6 @@ class Fd {
 
 [[noreturn]] void ReadFailed(std::string_view message, const std::string& path, std::string detail) {
     throw text::Error(std::string(message) + DisplayName(path), std::move(detail));
-}
-
-[[noreturn]] void SaveFailed(const std::string& path, std::string_view reason, std::string detail) {
-    throw text::Error(std::string(messages::kSaveFailed) + DisplayName(path) + std::string(reason),
-                      std::move(detail));
-}
-
-// What the user is told of a system error while saving, after the file name.
-std::string SaveReason(int code) {
-    // No rights in the folder: said as the folder check before the write says it.
-    if (code == EACCES || code == EPERM) return std::string(messages::kReadOnlyFolder);
-    return ": " + FailureReason(code);
-}
-
-std::string FolderOf(const std::string& path) {
-    std::filesystem::path parent = std::filesystem::path(path).parent_path();
-    return parent.empty() ? std::string(".") : parent.string();
-}
-
-// A symbolic link as target is saved through: the file it points at is replaced, the link stays.
-std::string ResolveTarget(const std::string& path) {
-    std::error_code ec;
-    if (std::filesystem::is_symlink(path, ec)) {
-        std::filesystem::path resolved = std::filesystem::canonical(path, ec);
-        if (!ec) return resolved.string();
-    }
-    return path;
-}
-
-bool HasWriteBits(mode_t mode) {
-    return (mode & (S_IWUSR | S_IWGRP | S_IWOTH)) != 0;
 }
 
 }  // namespace
@@ -162,9 +132,11 @@ Fd OpenRegularFile(const std::string& path, struct stat& st) {
     }
     if (S_ISDIR(st.st_mode)) ReadFailed(messages::kIsFolder, path, "a directory");
     if (!S_ISREG(st.st_mode)) ReadFailed(messages::kCannotRead, path, "not a regular file");
-    Fd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY));
+    // Never waits on a pipe put in the file's place since the check.
+    Fd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
     if (fd.Get() < 0) ReadFailed(messages::kCannotRead, path, SystemError("open", errno));
     if (::fstat(fd.Get(), &st) != 0) ReadFailed(messages::kCannotRead, path, SystemError("fstat", errno));
+    if (!S_ISREG(st.st_mode)) ReadFailed(messages::kCannotRead, path, "not a regular file");
     return Fd(fd.Release());
 }
 
@@ -203,39 +175,30 @@ std::string ReadDocumentFile(const std::string& path, std::uint64_t maxBytes) {
     return bytes;
 }
 
-void WriteFileAtomically(const std::string& requested, std::string_view bytes) {
-    const std::string path = ResolveTarget(requested);
-    const std::string folder = FolderOf(path);
-    const FileStamp target = StampOf(path);
-    if (target.IsFolder) SaveFailed(requested, messages::kTargetIsFolder, "the target is a directory");
-    if (target.Exists && !target.HasWriteBits)
-        SaveFailed(requested, messages::kReadOnlyTarget, "mode without write bits");
-    struct stat dir {};
-    if (::stat(folder.c_str(), &dir) != 0) {
-        const int code = errno;
-        SaveFailed(requested, SaveReason(code), SystemError(("stat " + folder).c_str(), code));
-    }
-    if (!HasWriteBits(dir.st_mode))
-        SaveFailed(requested, messages::kReadOnlyFolder, "folder mode without write bits");
+namespace {
 
-    ReplacementFile replacement;
-    auto fail = [&](const char* what, int code) {
-        replacement.Discard();
-        SaveFailed(requested, SaveReason(code), SystemError(what, code));
-    };
-    if (!replacement.Open(path, ".~" + std::filesystem::path(path).filename().string()))
-        fail("mkstemp", replacement.ErrorCode());
-    if (std::fwrite(bytes.data(), 1, bytes.size(), replacement.Stream()) != bytes.size())
-        fail("write", errno);
-    if (!replacement.Commit(true)) fail("save", replacement.ErrorCode());
-    Fd dirFd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (dirFd.Get() >= 0) ::fsync(dirFd.Get());  // makes the rename durable; a failure here loses nothing
+// Folders of `prefix` that a killed run left in the temporary folder: this user's and not locked
+// by a live run.
+void RemoveAbandonedFolders(const std::filesystem::path& base, std::string_view prefix) {
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator(base, error)) {
+        if (!entry.path().filename().string().starts_with(prefix)) continue;
+        Fd fd(::open(entry.path().c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+        struct stat st {};
+        if (fd.Get() < 0 || ::fstat(fd.Get(), &st) != 0 || st.st_uid != ::geteuid()) continue;
+        if (::flock(fd.Get(), LOCK_EX | LOCK_NB) != 0) continue;
+        std::error_code ignored;
+        std::filesystem::remove_all(entry.path(), ignored);
+    }
 }
+
+}  // namespace
 
 TempFolder::TempFolder(std::string_view prefix) {
     std::error_code ec;
     std::filesystem::path base = std::filesystem::temp_directory_path(ec);
     if (ec) base = "/tmp";
+    RemoveAbandonedFolders(base, prefix);
     std::string pattern = (base / (std::string(prefix) + "XXXXXX")).string();
     std::vector<char> buffer(pattern.begin(), pattern.end());
     buffer.push_back('\0');
@@ -243,11 +206,15 @@ TempFolder::TempFolder(std::string_view prefix) {
         throw text::Error(std::string(messages::kCannotRead) + DisplayName(pattern),
                           SystemError("mkdtemp", errno));
     path_ = buffer.data();
+    // Held while the folder is in use: a run that finds it unlocked knows its owner is gone.
+    lockFd_ = ::open(path_.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (lockFd_ >= 0) ::flock(lockFd_, LOCK_EX);
 }
 
 TempFolder::~TempFolder() {
     std::error_code ec;
     std::filesystem::remove_all(path_, ec);
+    if (lockFd_ >= 0) ::close(lockFd_);
 }
 
 std::string FindOnPath(std::string_view program) {
@@ -269,6 +236,35 @@ std::string FindOnPath(std::string_view program) {
         rest.remove_prefix(colon + 1);
     }
     return {};
+}
+
+std::FILE* OpenOwnFile(const std::filesystem::path& path, int& errorCode) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0) {
+        errorCode = errno;
+        return nullptr;
+    }
+    struct stat st {};
+    std::FILE* file = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) ? ::fdopen(fd, "rb") : nullptr;
+    if (file == nullptr) {
+        errorCode = EINVAL;
+        ::close(fd);
+    }
+    return file;
+}
+
+std::optional<std::string> ReadOwnFile(const std::filesystem::path& path, std::uintmax_t maxBytes) {
+    int errorCode = 0;
+    std::FILE* file = OpenOwnFile(path, errorCode);
+    if (file == nullptr) return std::nullopt;
+    struct stat st {};
+    std::optional<std::string> bytes;
+    if (::fstat(::fileno(file), &st) == 0 && static_cast<std::uintmax_t>(st.st_size) <= maxBytes) {
+        bytes.emplace(static_cast<std::size_t>(st.st_size), '\0');
+        if (std::fread(bytes->data(), 1, bytes->size(), file) != bytes->size()) bytes.reset();
+    }
+    std::fclose(file);
+    return bytes;
 }
 
 }  // namespace tabulex::platform

@@ -1,11 +1,12 @@
 #include "platform/ReplacementFile.h"
 
+#include "platform/FileWrites.h"
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
-#include <vector>
 
 namespace tabulex::platform {
 namespace {
@@ -35,12 +36,10 @@ bool ReplacementFile::Open(const std::filesystem::path& target, std::string_view
     Discard();
     errorCode_ = 0;
     target_ = target;
-    const std::string pattern = (target.parent_path() / (std::string(temporaryName) + ".XXXXXX")).string();
-    std::vector<char> name(pattern.begin(), pattern.end());
-    name.push_back('\0');
-    const int fd = ::mkostemp(name.data(), O_CLOEXEC);
+    // Locked while this object lives, so that another run's clean-up never takes it.
+    const std::filesystem::path folder = target.has_parent_path() ? target.parent_path() : ".";
+    const int fd = CreateLockedTemporary(folder.string(), temporaryName, "", temporaryPath_);
     if (fd < 0) return Fail(errno);
-    temporaryPath_ = name.data();
     if (::fchmod(fd, NewFileMode(target)) != 0 || (stream_ = ::fdopen(fd, "wb")) == nullptr) {
         const int code = errno;
         ::close(fd);
@@ -53,11 +52,12 @@ bool ReplacementFile::Commit(bool durable) {
     if (stream_ == nullptr) return false;
     int code = 0;
     if (std::fflush(stream_) != 0 || (durable && ::fsync(::fileno(stream_)) != 0)) code = errno;
+    // Renamed while still open and so locked: until then it is this run's, never a leftover.
+    if (code == 0 && ::rename(temporaryPath_.c_str(), target_.c_str()) != 0) code = errno;
+    if (code == 0) temporaryPath_.clear();
     if (std::fclose(stream_) != 0 && code == 0) code = errno;
     stream_ = nullptr;
-    if (code == 0 && ::rename(temporaryPath_.c_str(), target_.c_str()) != 0) code = errno;
     if (code != 0) return Fail(code);
-    temporaryPath_.clear();
     return true;
 }
 

@@ -1,0 +1,146 @@
+#!/bin/sh
+# Builds the libraries Tabulex links, for 64-bit Windows, statically, from Debian's own sources:
+# expat, libzip and pugixml fetched with `apt-get source`, GoogleTest from the googletest package;
+# CLI11 and SimpleIni are headers and are copied. Each library is built once: a stamp in the prefix
+# names the source it came from, and a second run does nothing.
+# Usage: build-deps.sh DEPS_FOLDER TOOLCHAIN_FILE JOBS   (installs into DEPS_FOLDER/prefix)
+set -eu
+DEPS=$1
+TOOLCHAIN=$2
+JOBS=$3
+PREFIX=$DEPS/prefix
+APT_DIR=$DEPS/apt
+mkdir -p "$PREFIX/include" "$DEPS/src" "$DEPS/build"
+
+# A private apt configuration with the source entries of the system's own Debian suites, so that
+# `apt-get source` works without touching the system's sources, lists or cache.
+apt_private() {
+    apt-get -q -o Dir::Etc::sourcelist="$APT_DIR/sources.list" -o Dir::Etc::sourceparts="$APT_DIR/sources.list.d" \
+        -o Dir::State::lists="$APT_DIR/lists" -o Dir::Cache="$APT_DIR/cache" \
+        -o APT::Sandbox::User=root "$@"
+}
+
+prepare_apt() {
+    [ -f "$APT_DIR/updated" ] && return
+    mkdir -p "$APT_DIR/sources.list.d" "$APT_DIR/lists/partial" "$APT_DIR/cache/archives/partial"
+    : >"$APT_DIR/sources.list"
+    if [ -f /etc/apt/sources.list ]; then
+        sed -n 's/^deb \(.*\)$/deb-src \1/p' /etc/apt/sources.list >>"$APT_DIR/sources.list"
+    fi
+    for f in /etc/apt/sources.list.d/*.sources; do
+        [ -f "$f" ] || continue
+        sed 's/^Types:.*$/Types: deb-src/' "$f" >"$APT_DIR/sources.list.d/$(basename "$f")"
+    done
+    for f in /etc/apt/sources.list.d/*.list; do
+        [ -f "$f" ] || continue
+        sed -n 's/^deb \(.*\)$/deb-src \1/p' "$f" >"$APT_DIR/sources.list.d/$(basename "$f")"
+    done
+    apt_private update >/dev/null
+    touch "$APT_DIR/updated"
+}
+
+# The suites of the private sources, the release itself first.
+suites() {
+    { sed -n 's/^Suites://p' "$APT_DIR"/sources.list.d/*.sources 2>/dev/null
+      awk '$1 == "deb-src" { print $3 }' "$APT_DIR/sources.list" "$APT_DIR"/sources.list.d/*.list 2>/dev/null
+    } | tr ' ' '\n' | grep -v '^$' | awk '{ print length, $0 }' | sort -n | cut -d' ' -f2 | uniq
+}
+
+# fetch SOURCE_PACKAGE: unpacks it under src/ and prints its folder. A mirror may lack the newest
+# update's source files; the release's own version is taken then.
+fetch() {
+    prepare_apt
+    rm -rf "$DEPS/src/$1"-[0-9]* "$DEPS/src/$1"_*
+    if ! (cd "$DEPS/src" && apt_private source --only-source "$1" >"$DEPS/src/$1.log" 2>&1); then
+        for suite in $(suites); do
+            (cd "$DEPS/src" && apt_private source --only-source "$1/$suite" >"$DEPS/src/$1.log" 2>&1) && break
+        done
+    fi
+    folder=$(find "$DEPS/src" -maxdepth 1 -type d -name "$1-[0-9]*" | sort | tail -n 1)
+    if [ -z "$folder" ]; then
+        cat "$DEPS/src/$1.log" >&2
+        echo "build-deps.sh: could not fetch the source of $1" >&2
+        exit 1
+    fi
+    echo "$folder"
+}
+
+# cmake_install NAME SOURCE_FOLDER [CMAKE OPTIONS...]
+cmake_install() {
+    name=$1
+    source=$2
+    shift 2
+    log=$DEPS/build/$name.log
+    rm -rf "$DEPS/build/$name"
+    echo "build-deps.sh: building $name for Windows" >&2
+    # ccache keys on paths below the source folder only, so that another clone's build hits too.
+    export CCACHE_BASEDIR="$source" CCACHE_NOHASHDIR=1
+    if ! { cmake -S "$source" -B "$DEPS/build/$name" -DCMAKE_TOOLCHAIN_FILE="$TOOLCHAIN" \
+        -DTABULEX_WINDOWS_PREFIX="$PREFIX" -DCMAKE_INSTALL_PREFIX="$PREFIX" -DCMAKE_BUILD_TYPE=Release \
+        -DBUILD_SHARED_LIBS=OFF -DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache "$@" &&
+        cmake --build "$DEPS/build/$name" -j"$JOBS" && cmake --install "$DEPS/build/$name"; } >"$log" 2>&1; then
+        tail -n 30 "$log" >&2
+        echo "build-deps.sh: $name failed to build (the whole log: $log)" >&2
+        exit 1
+    fi
+    rm -rf "$DEPS/build/$name"
+}
+
+# built NAME: true when NAME is in the prefix already
+built() { [ -f "$PREFIX/.built-$1" ]; }
+mark_built() { echo "$2" >"$PREFIX/.built-$1"; }
+
+if ! built expat; then
+    source=$(fetch expat)
+    version=$(basename "$source")
+    # Debian's expat source keeps the library in a subfolder in newer releases.
+    [ -f "$source/CMakeLists.txt" ] || source=$source/expat
+    # Debian's security patches test `XML_DTD == 1`, as its autotools build defines it; the CMake
+    # template defines it empty.
+    sed -i 's/^#cmakedefine XML_DTD$/#cmakedefine XML_DTD 1/' "$source/expat_config.h.cmake"
+    cmake_install expat "$source" -DEXPAT_SHARED_LIBS=OFF -DEXPAT_BUILD_TOOLS=OFF -DEXPAT_BUILD_EXAMPLES=OFF \
+        -DEXPAT_BUILD_TESTS=OFF -DEXPAT_BUILD_DOCS=OFF -DEXPAT_BUILD_FUZZERS=OFF
+    mark_built expat "$version"
+fi
+
+if ! built libzip; then
+    source=$(fetch libzip)
+    # Only deflate (zlib): an inventory is never encrypted or packed another way.
+    cmake_install libzip "$source" -DENABLE_COMMONCRYPTO=OFF -DENABLE_GNUTLS=OFF -DENABLE_MBEDTLS=OFF \
+        -DENABLE_OPENSSL=OFF -DENABLE_WINDOWS_CRYPTO=OFF -DENABLE_BZIP2=OFF -DENABLE_LZMA=OFF -DENABLE_ZSTD=OFF \
+        -DBUILD_TOOLS=OFF -DBUILD_REGRESS=OFF -DBUILD_EXAMPLES=OFF -DBUILD_DOC=OFF \
+        -DZLIB_LIBRARY=/usr/x86_64-w64-mingw32/lib/libz.a -DZLIB_INCLUDE_DIR=/usr/x86_64-w64-mingw32/include
+    mark_built libzip "$(basename "$source")"
+fi
+
+if ! built pugixml; then
+    source=$(fetch pugixml)
+    cmake_install pugixml "$source" -DPUGIXML_BUILD_TESTS=OFF
+    mark_built pugixml "$(basename "$source")"
+fi
+
+if ! built googletest; then
+    cmake_install googletest /usr/src/googletest -DBUILD_GMOCK=ON -DINSTALL_GTEST=ON
+    mark_built googletest "$(dpkg-query -W -f='${Version}' googletest)"
+fi
+
+if ! built zlib; then
+    # Beside the other libraries, so that -lz links zlib statically rather than through zlib1.dll.
+    cp /usr/x86_64-w64-mingw32/lib/libz.a "$PREFIX/lib/"
+    mark_built zlib "$(dpkg-query -W -f='${Version}' libz-mingw-w64-dev)"
+fi
+
+if ! built headers; then
+    # CLI11's CMake package would point at the build machine's /usr/include; a small one of ours
+    # names the copied headers instead.
+    cp -r /usr/include/CLI "$PREFIX/include/"
+    cp /usr/include/SimpleIni.h "$PREFIX/include/"
+    mkdir -p "$PREFIX/lib/cmake/CLI11"
+    cat >"$PREFIX/lib/cmake/CLI11/CLI11Config.cmake" <<'CONFIG'
+if(NOT TARGET CLI11::CLI11)
+  add_library(CLI11::CLI11 INTERFACE IMPORTED)
+  set_target_properties(CLI11::CLI11 PROPERTIES INTERFACE_INCLUDE_DIRECTORIES "${CMAKE_CURRENT_LIST_DIR}/../../../include")
+endif()
+CONFIG
+    mark_built headers "$(dpkg-query -W -f='${Version}' libcli11-dev) $(dpkg-query -W -f='${Version}' libsimpleini-dev)"
+fi

@@ -1,0 +1,35 @@
+// Joining the inventory's table that a stray paragraph split: every table right after the main
+// table that continues its case numbers (the check's split-table error) becomes part of it.
+
+#include "check/TableParts.h"
+#include "tools/CommandRun.h"
+#include "tools/ToolTexts.h"
+#include "tools/Tools.h"
+#include "word/WordModel.h"
+
+namespace tabulex::tools {
+
+ToolOutcome JoinTables(word::Document& document, ToolHost& host, const ToolOptions& options) {
+    ToolOutcome outcome;
+    return detail::Guarded(outcome, [&] {
+        const Confirmation confirmation{Tool::JoinTables, msg::kJoinCaption, msg::kJoinText, false};
+        if (!detail::Confirmed(host, options, confirmation)) throw detail::CommandEnd{ToolEnd::Cancelled};
+        outcome.MainTable = detail::MainTableOf(document);
+        host.ShowStatus(msg::kJoining);
+        detail::BusyCursor busy(host);
+        const bool twoDateColumns = options.Table.TwoDateColumns;
+        // A table split more than once continues part after part.
+        while (outcome.MainTable != 0) {
+            detail::CheckStop(host);
+            auto table = document.Tables()->Item(outcome.MainTable);
+            const check::ColumnLayout layout = check::CheckedColumns(*table, options.Table);
+            const std::string last = check::LastCaseNumber(*table, layout, twoDateColumns);
+            if (!check::FindContinuingTable(document, outcome.MainTable, layout, twoDateColumns, last)) break;
+            document.JoinTableWithNext(outcome.MainTable);
+            ++outcome.Count;
+        }
+        host.ShowStatus(detail::CountText(msg::kTablesJoined, outcome.Count));
+    });
+}
+
+}  // namespace tabulex::tools
