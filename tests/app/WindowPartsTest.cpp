@@ -22,11 +22,13 @@ QString Utf(const std::string& text1251) {
 }
 
 // Cells written in UTF-8 here, 1251 as the check gives them.
-check::ProblemRow Row(int tableRow, const std::vector<std::string>& cells) {
+check::ProblemRow Row(int tableRow, const std::vector<std::string>& cells,
+                      rules::ProblemClass problemClass = rules::ProblemClass::Error) {
     check::ProblemRow row;
     row.TableRow = tableRow;
     for (const std::string& cell : cells) row.Cells.push_back(text::Utf8ToCp1251(cell));
     row.Problems = "Название: нет точки; "_cp;
+    row.Findings.push_back({problemClass, row.Problems, check::CellRole::Row});
     return row;
 }
 
@@ -92,7 +94,7 @@ class WindowPartsTest : public QObject {
     void viewerSortsNumbersAsNumbersAndFiltersEveryColumn() {
         ProblemTableModel model;
         std::vector<check::ProblemRow> rows;
-        rows.push_back(Row(4, {"10", "Приказы", "1946", "10", ""}));
+        rows.push_back(Row(4, {"10", "Приказы", "1946", "10", ""}, rules::ProblemClass::Hint));
         rows.push_back(Row(2, {"2", "акты", "1945", "3", ""}));
         rows.push_back(Row(3, {"10а", "Ёлочные игрушки", "1947", "5", ""}));
         model.SetRows(std::move(rows));
@@ -110,6 +112,18 @@ class WindowPartsTest : public QObject {
         QCOMPARE(filter.rowCount(), 1);
         filter.SetText(QStringLiteral("нет точки"));  // the problems column
         QCOMPARE(filter.rowCount(), 3);
+        // Rows shown again come back in the chosen order, not in the inventory's.
+        QStringList tableRows;
+        for (int row = 0; row < filter.rowCount(); ++row) tableRows << filter.index(row, 0).data().toString();
+        QCOMPARE(tableRows, (QStringList{"4", "3", "2"}));
+        filter.SetClass(rules::ProblemClass::Error);
+        filter.SetText(QStringLiteral("игрушки"));
+        QCOMPARE(filter.rowCount(), 1);
+        QCOMPARE(filter.index(0, 0).data().toInt(), 3);
+        filter.SetClass(rules::ProblemClass::Hint);
+        filter.SetText({});
+        QCOMPARE(filter.rowCount(), 1);
+        QCOMPARE(filter.index(0, 0).data().toInt(), 4);
         // The whole text is the hint, however narrow the column.
         QCOMPARE(model.index(0, ProblemTableModel::ProblemsColumn).data(Qt::ToolTipRole).toString(),
                  QStringLiteral("Название: нет точки; "));
