@@ -4,6 +4,7 @@
 #include "app/QtCheckHost.h"
 #include "check/Annotations.h"
 #include "check/CheckRun.h"
+#include "report/ReportFolder.h"
 
 #include <QThread>
 
@@ -16,8 +17,10 @@ CheckController::~CheckController() {
     StopAndWait();
 }
 
-void CheckController::Start(const check::CheckOptions& options, bool annotatedCopy) {
+void CheckController::Start(const check::CheckOptions& options, bool annotatedCopy,
+                            std::unique_ptr<report::ReportFolderLock> folderLock) {
     if (worker_) return;
+    folderLock_ = std::move(folderLock);
     host_.ClearStopRequest();
     outcome_.reset();
     reportDocument_.clear();
@@ -33,6 +36,9 @@ void CheckController::Start(const check::CheckOptions& options, bool annotatedCo
 void CheckController::Work(check::CheckOptions options, bool annotatedCopy) {
     const std::time_t checkedAt = std::time(nullptr);
     check::CheckRun run(host_, options);
+    if (folderLock_ && folderLock_->Status() == report::ReportFolderLock::State::Held)
+        run.HoldFolderLock(std::move(folderLock_));
+    folderLock_.reset();
     check::CheckOutcome outcome = run.Run(documents_.Application());
     if (outcome.End == check::CheckEnd::Completed && annotatedCopy)
         WriteAnnotatedCopy(outcome, options, checkedAt);

@@ -79,6 +79,7 @@ class ProblemFilter : public QSortFilterProxyModel {
 
   private:
     const ProblemTableModel& Model() const;
+    void Refilter();
 
     std::optional<rules::ProblemClass> class_;
     std::string text_;  // folded

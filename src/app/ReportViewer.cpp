@@ -23,7 +23,7 @@
 namespace tabulex::app {
 namespace {
 
-constexpr int kFilterDelayMs = 150;
+constexpr int kFilterDelayMs = 100;
 
 // Only the problems wrap: the other cells keep to one line, cut with "…" where they must be.
 class OneLineCellsDelegate : public QStyledItemDelegate {

@@ -5,6 +5,8 @@
 #include "docx/InlineWalk.h"
 #include "docx/Ooxml.h"
 
+#include <cstring>
+
 namespace tabulex::word::docx {
 namespace {
 
@@ -75,6 +77,59 @@ void KeepAnchors(Anchors& anchors, pugi::xml_node paragraph) {
     }
 }
 
+// The only child of `parent` other than those named `skipped` (which must come first), or an
+// empty node when there are others, a text of its own or none.
+pugi::xml_node SoleChildAfter(pugi::xml_node parent, const char* skipped) {
+    if (*parent.value()) return {};
+    pugi::xml_node child = parent.first_child();
+    while (child && Is(child, skipped)) child = child.next_sibling();
+    if (!child || child.next_sibling()) return {};
+    return child;
+}
+
+bool IsPlainLine(std::string_view line) {
+    for (char c : line)
+        if (static_cast<unsigned char>(c) < 0x20) return false;
+    return true;
+}
+
+// The cell's w:t when the cell is one paragraph of one run of one text, with nothing else that a
+// rewrite would drop or move (attributes, anchors, further runs): writing the new line into it gives
+// the very markup a rewrite would, without building the paragraph anew.
+pugi::xml_node SoleText(pugi::xml_node cell) {
+    pugi::xml_node paragraph = SoleChildAfter(cell, "w:tcPr");
+    if (!Is(paragraph, "w:p") || paragraph.first_attribute()) return {};
+    pugi::xml_node run = SoleChildAfter(paragraph, "w:pPr");
+    if (!Is(run, "w:r") || run.first_attribute()) return {};
+    pugi::xml_node t = SoleChildAfter(run, "w:rPr");
+    if (!Is(t, "w:t") || t.first_child()) return {};
+    const pugi::xml_attribute space = t.first_attribute();
+    if (space && (space.next_attribute() || std::strcmp(space.name(), "xml:space") != 0 ||
+                  std::strcmp(space.value(), "preserve") != 0))
+        return {};
+    Anchors anchors;
+    CollectAnchors(paragraph, anchors);
+    if (!anchors.Starts.empty() || !anchors.Ends.empty() || !anchors.References.empty()) return {};
+    return t;
+}
+
+bool ReplaceSoleText(pugi::xml_node cell, std::string_view text) {
+    if (!IsPlainLine(text)) return false;
+    pugi::xml_node t = SoleText(cell);
+    if (!t) return false;
+    if (text.empty()) {
+        // An empty cell is a paragraph with its properties and no run.
+        pugi::xml_node run = t.parent();
+        run.parent().remove_child(run);
+        return true;
+    }
+    const bool preserve = text.front() == ' ' || text.back() == ' ';
+    if (preserve && !t.first_attribute()) t.append_attribute("xml:space") = "preserve";
+    if (!preserve && t.first_attribute()) t.remove_attribute(t.first_attribute());
+    t.text().set(std::string(text).c_str());
+    return true;
+}
+
 }  // namespace
 
 void AppendRunContent(pugi::xml_node run, std::string_view line) {
@@ -108,6 +163,7 @@ pugi::xml_node InsertParagraph(pugi::xml_node parent, pugi::xml_node before, pug
 }
 
 void ReplaceCellText(pugi::xml_node cell, std::string_view text) {
+    if (ReplaceSoleText(cell, text)) return;
     pugi::xml_node pPr = FirstParagraphProperties(cell);
     pugi::xml_node rPr = FirstRunProperties(cell);
     std::vector<pugi::xml_node> old;

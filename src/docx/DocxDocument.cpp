@@ -49,9 +49,11 @@ constexpr const char* kNumberingPart = "word/numbering.xml";
 constexpr std::size_t kFragmentBytes = 32 * 1024;
 constexpr std::size_t kParagraphsAfterTable = 40;
 
-// As XmlPart parses every part: everything kept, whitespace-only text too (<w:t> </w:t>).
+// As XmlPart parses every part: everything kept, whitespace-only text too (<w:t> </w:t>). An
+// element's first text is kept in the element itself rather than in a node of its own: every w:t
+// would otherwise cost a second node, a fifth of the tree of a table.
 constexpr unsigned kParseOptions =
-    pugi::parse_default | pugi::parse_declaration | pugi::parse_ws_pcdata_single;
+    pugi::parse_default | pugi::parse_declaration | pugi::parse_ws_pcdata_single | pugi::parse_embed_pcdata;
 
 std::string LowerExtension(const std::string& path) {
     std::string ext = std::filesystem::path(path).extension().string();

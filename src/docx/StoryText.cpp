@@ -49,7 +49,8 @@ bool AppendBlocksText(pugi::xml_node container, FieldState& fields, std::string&
                 if (stopped) *stopped = true;
                 return last;
             }
-            if (inner.first_child()) lastWasParagraph = last;
+            // A wrapper holding anything, even only blanks, ends the paragraph run before it.
+            if (inner.first_child() || *inner.value()) lastWasParagraph = last;
         }
     }
     return lastWasParagraph;

@@ -86,6 +86,8 @@ void XmlPartWriter::AppendStartTag(std::string& out, pugi::xml_node element) {
     pugi::xml_node copy = scratch_.append_child(element.name());
     for (pugi::xml_attribute attribute : element.attributes())
         copy.append_attribute(attribute.name()) = attribute.value();
+    // A text the parser kept in the element itself comes before its children.
+    if (*element.value()) copy.text().set(element.value());
     StringWriter writer(out);
     copy.print(writer, "", kFormatFlags | pugi::format_no_empty_element_tags, pugi::encoding_utf8);
     out.resize(out.size() - (std::char_traits<char>::length(element.name()) + 3));  // "</name>"

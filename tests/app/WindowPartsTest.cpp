@@ -5,11 +5,16 @@
 #include "app/CheckOutcomeText.h"
 #include "app/ProblemTableModel.h"
 #include "app/QtText.h"
+#include "app/UserDialogs.h"
 #include "app/WindowPlacement.h"
 #include "check/Messages.h"
 #include "text/Cp1251.h"
 
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 using namespace tabulex;
 using namespace tabulex::app;
@@ -22,13 +27,41 @@ QString Utf(const std::string& text1251) {
 }
 
 // Cells written in UTF-8 here, 1251 as the check gives them.
-check::ProblemRow Row(int tableRow, const std::vector<std::string>& cells) {
+check::ProblemRow Row(int tableRow, const std::vector<std::string>& cells,
+                      rules::ProblemClass problemClass = rules::ProblemClass::Error) {
     check::ProblemRow row;
     row.TableRow = tableRow;
     for (const std::string& cell : cells) row.Cells.push_back(text::Utf8ToCp1251(cell));
     row.Problems = "Название: нет точки; "_cp;
+    row.Findings.push_back({problemClass, row.Problems, check::CellRole::Row});
     return row;
 }
+
+// Presses, in each question box that shows, the button of the next caption.
+class ButtonPresser : public QObject {
+  public:
+    explicit ButtonPresser(QStringList captions) : captions_(std::move(captions)) {
+        timer_.setInterval(10);
+        QObject::connect(&timer_, &QTimer::timeout, [this] { PressInShownBox(); });
+        timer_.start();
+    }
+
+  private:
+    void PressInShownBox() {
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            auto* box = qobject_cast<QMessageBox*>(widget);
+            if (!box || !box->isVisible() || captions_.isEmpty()) continue;
+            const QString caption = captions_.takeFirst();
+            for (QAbstractButton* button : box->buttons())
+                if (button->text() == caption)
+                    QMetaObject::invokeMethod(button, &QAbstractButton::click, Qt::QueuedConnection);
+            return;
+        }
+    }
+
+    QStringList captions_;
+    QTimer timer_;
+};
 
 }  // namespace
 
@@ -36,6 +69,27 @@ class WindowPartsTest : public QObject {
     Q_OBJECT
 
   private slots:
+    void helpOfAQuestionLeavesItOpenUntilItIsAnswered_data() {
+        QTest::addColumn<QStringList>("pressed");
+        QTest::addColumn<bool>("answer");
+        QTest::addColumn<int>("helpShown");
+        QTest::newRow("OK") << QStringList{"OK"} << true << 0;
+        QTest::newRow("help, then OK") << QStringList{"Справка", "Справка", "OK"} << true << 2;
+        QTest::newRow("help, then Cancel") << QStringList{"Справка", "Отмена"} << false << 1;
+    }
+
+    void helpOfAQuestionLeavesItOpenUntilItIsAnswered() {
+        QFETCH(QStringList, pressed);
+        QFETCH(bool, answer);
+        QFETCH(int, helpShown);
+        QtDialogs dialogs(nullptr);
+        ButtonPresser presser(pressed);
+        int shown = 0;
+        QCOMPARE(dialogs.AskOkCancelHelp("Вопрос"_cp, "Расставить номера дел сейчас?"_cp, [&] { ++shown; }),
+                 answer);
+        QCOMPARE(shown, helpShown);
+    }
+
     void messageWindowStaysOnAScreen() {
         const QSize message(300, 260);
         const QRect screen(0, 0, 1280, 1000);
@@ -92,7 +146,7 @@ class WindowPartsTest : public QObject {
     void viewerSortsNumbersAsNumbersAndFiltersEveryColumn() {
         ProblemTableModel model;
         std::vector<check::ProblemRow> rows;
-        rows.push_back(Row(4, {"10", "Приказы", "1946", "10", ""}));
+        rows.push_back(Row(4, {"10", "Приказы", "1946", "10", ""}, rules::ProblemClass::Hint));
         rows.push_back(Row(2, {"2", "акты", "1945", "3", ""}));
         rows.push_back(Row(3, {"10а", "Ёлочные игрушки", "1947", "5", ""}));
         model.SetRows(std::move(rows));
@@ -110,6 +164,18 @@ class WindowPartsTest : public QObject {
         QCOMPARE(filter.rowCount(), 1);
         filter.SetText(QStringLiteral("нет точки"));  // the problems column
         QCOMPARE(filter.rowCount(), 3);
+        // Rows shown again come back in the chosen order, not in the inventory's.
+        QStringList tableRows;
+        for (int row = 0; row < filter.rowCount(); ++row) tableRows << filter.index(row, 0).data().toString();
+        QCOMPARE(tableRows, (QStringList{"4", "3", "2"}));
+        filter.SetClass(rules::ProblemClass::Error);
+        filter.SetText(QStringLiteral("игрушки"));
+        QCOMPARE(filter.rowCount(), 1);
+        QCOMPARE(filter.index(0, 0).data().toInt(), 3);
+        filter.SetClass(rules::ProblemClass::Hint);
+        filter.SetText({});
+        QCOMPARE(filter.rowCount(), 1);
+        QCOMPARE(filter.index(0, 0).data().toInt(), 4);
         // The whole text is the hint, however narrow the column.
         QCOMPARE(model.index(0, ProblemTableModel::ProblemsColumn).data(Qt::ToolTipRole).toString(),
                  QStringLiteral("Название: нет точки; "));
