@@ -55,6 +55,8 @@ bool SameFile(const fs::path& a, const fs::path& b) {
 std::vector<Step> RunTools(const FixCommandOptions& options, word::Document& document,
                            const std::atomic<bool>& stop, std::ostream& err) {
     settings::IniSettings iniSettings(settings::SettingsFile());
+    if (const std::string problem = iniSettings.FileProblem(); !problem.empty())
+        err << text::Cp1251ToUtf8(problem) << "\n";
     ProgressDisplay progress(err, options.Progress && !options.Quiet, 1);
     ToolConsoleHost host(iniSettings, stop, progress, fs::path(options.File).filename().string());
     std::vector<Step> steps;
