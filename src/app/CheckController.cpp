@@ -4,6 +4,7 @@
 #include "app/QtCheckHost.h"
 #include "check/Annotations.h"
 #include "check/CheckRun.h"
+#include "report/ReportFolder.h"
 
 #include <QThread>
 
@@ -16,8 +17,10 @@ CheckController::~CheckController() {
     StopAndWait();
 }
 
-void CheckController::Start(const check::CheckOptions& options, bool annotatedCopy) {
+void CheckController::Start(const check::CheckOptions& options, bool annotatedCopy,
+                            std::unique_ptr<report::ReportFolderLock> folderLock) {
     if (worker_) return;
+    folderLock_ = std::move(folderLock);
     host_.ClearStopRequest();
     outcome_.reset();
     reportDocument_.clear();
@@ -33,13 +36,16 @@ void CheckController::Start(const check::CheckOptions& options, bool annotatedCo
 void CheckController::Work(check::CheckOptions options, bool annotatedCopy) {
     const std::time_t checkedAt = std::time(nullptr);
     check::CheckRun run(host_, options);
+    if (folderLock_ && folderLock_->Status() == report::ReportFolderLock::State::Held)
+        run.HoldFolderLock(std::move(folderLock_));
+    folderLock_.reset();
     check::CheckOutcome outcome = run.Run(documents_.Application());
     if (outcome.End == check::CheckEnd::Completed && annotatedCopy)
         WriteAnnotatedCopy(outcome, options, checkedAt);
     if (outcome.End == check::CheckEnd::Completed) {
         try {
             reportDocument_ = check::OpenReportInWord(documents_.Application().Documents(), outcome, options);
-        } catch (const word::Error& error) {
+        } catch (const text::Error& error) {
             reportDocumentError_ = error.Message();
         }
     }
@@ -53,7 +59,7 @@ void CheckController::WriteAnnotatedCopy(const check::CheckOutcome& outcome,
         check::SaveAnnotatedCopy(documents_.Application().ActiveDocument(), outcome, options.TwoDateColumns,
                                  checkedAt, path);
         annotatedCopy_ = path;
-    } catch (const word::Error& error) {
+    } catch (const text::Error& error) {
         annotatedCopyError_ = error.Message();
     }
 }

@@ -12,9 +12,14 @@
 
 #include <ctime>
 #include <filesystem>
+#include <memory>
 #include <optional>
 
 class QThread;
+
+namespace tabulex::report {
+class ReportFolderLock;
+}
 
 namespace tabulex::app {
 
@@ -29,8 +34,10 @@ class CheckController : public QObject {
 
     bool Running() const { return worker_ != nullptr; }
     // Starts checking the active document; with `annotatedCopy`, a completed check also writes the
-    // annotated copy of the inventory beside the report.
-    void Start(const check::CheckOptions& options, bool annotatedCopy = false);
+    // annotated copy of the inventory beside the report. `folderLock`, taken on the report folder
+    // before the document was chosen, is held by the run to its end.
+    void Start(const check::CheckOptions& options, bool annotatedCopy = false,
+               std::unique_ptr<report::ReportFolderLock> folderLock = nullptr);
     void RequestStop();
     // Stops a running check without asking and waits for it (the window is closing).
     void StopAndWait();
@@ -57,6 +64,7 @@ class CheckController : public QObject {
     QtCheckHost& host_;
     DocumentSession& documents_;
     QThread* worker_ = nullptr;
+    std::unique_ptr<report::ReportFolderLock> folderLock_;  // handed to the run on the worker
     std::optional<check::CheckOutcome> outcome_;
     std::filesystem::path reportDocument_;
     std::string reportDocumentError_;

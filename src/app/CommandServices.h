@@ -2,9 +2,10 @@
 
 // What the command classes of the window work with, instead of the whole window: the open
 // documents, the questions, the settings file, where status texts and messages go, the desktop,
-// and the options as the window shows them at this moment (one snapshot of both pages).
+// the options as the window shows them at this moment (one snapshot of both pages), and the help.
 
 #include "app/AppFolders.h"
+#include "app/HelpTopics.h"
 #include "app/WindowOptions.h"
 
 #include <QString>
@@ -35,11 +36,13 @@ class StatusSink {
 struct CommandServices {
     DocumentSession& Documents;
     UserDialogs& Dialogs;
-    check::Settings& Settings;
+    settings::Settings& Settings;
     StatusSink& Status;
     DesktopShell& Shell;
     const AppFolders& Folders;
     std::function<WindowOptions()> Options;
+    // Opens the help at a place, over the main window.
+    std::function<void(const HelpPlace&)> ShowHelp;
 };
 
 }  // namespace tabulex::app

@@ -2,6 +2,7 @@
 
 #include "app/WindowPlacement.h"
 
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeySequence>
 #include <QScreen>
@@ -10,6 +11,8 @@
 #include <QToolButton>
 #include <QUrl>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 // The topics are compiled into the window library; a static library's resources are registered by
 // hand (outside any namespace, as Qt's macro requires).
@@ -20,8 +23,10 @@ static void RegisterHelpTopics() {
 namespace tabulex::app {
 namespace {
 
-QUrl TopicUrl(HelpTopic topic) {
-    return QUrl(QStringLiteral("qrc:/help/topic%1.html").arg(static_cast<int>(topic)));
+QUrl TopicUrl(HelpTopic topic, const QString& anchor = {}) {
+    QUrl url(QStringLiteral("qrc:/help/topic%1.html").arg(static_cast<int>(topic)));
+    if (!anchor.isEmpty()) url.setFragment(anchor);
+    return url;
 }
 
 QToolButton* NavigationButton(const QString& name, const QString& caption, const QString& hint) {
@@ -74,11 +79,35 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
 }
 
 void HelpWindow::ShowTopic(HelpTopic topic, const QWidget* over) {
-    Browser->setSource(TopicUrl(topic));
+    ShowPlace({topic, {}}, over);
+}
+
+void HelpWindow::ShowPlace(const HelpPlace& place, const QWidget* over) {
+    Browser->setSource(TopicUrl(place.Topic, place.Anchor));
     if (!isVisible() && over && over->screen()) {
         const QRect area = over->screen()->availableGeometry();
         resize(size().boundedTo(area.size()));
         move(PlaceOnScreen(over->frameGeometry(), frameGeometry().size(), area));
+    }
+    show();
+    raise();
+    activateWindow();
+}
+
+void HelpWindow::ShowPlaceBeside(const HelpPlace& place, const QWidget& window) {
+    Browser->setSource(TopicUrl(place.Topic, place.Anchor));
+    if (window.screen()) {
+        QList<QRect> workAreas;
+        for (const QScreen* screen : QGuiApplication::screens()) workAreas << screen->availableGeometry();
+        const QRect area = window.screen()->availableGeometry();
+        resize(size().boundedTo(area.size()));
+        // Narrower rather than over the window, as long as the text stays readable.
+        constexpr int kNarrowest = 360;
+        const QRect beside = window.frameGeometry();
+        const int room = std::max(area.right() - beside.right(), beside.left() - area.left());
+        const int frame = frameGeometry().width() - width();
+        if (room < frameGeometry().width() && room - frame >= kNarrowest) resize(room - frame, height());
+        move(MessageWindowPlace(beside, frameGeometry().size(), workAreas));
     }
     show();
     raise();

@@ -24,9 +24,10 @@
 #include "app/WindowOptions.h"
 #include "app/WindowPlacement.h"
 #include "check/DateRulesAdvice.h"
+#include "docx/DocxApplication.h"
+#include "report/ReportFolder.h"
 #include "text/Cp1251.h"
 #include "text/TextHelpers.h"
-#include "word/docx/DocxApplication.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -106,8 +107,9 @@ MainWindow::MainWindow(AppServices services) : services_(std::move(services)) {
 
 // Each command class gets the services it uses, not the window.
 void MainWindow::BuildCommands() {
-    commandServices_.emplace(CommandServices{*documents_, *dialogs_, Settings(), *this, *shell_,
-                                             services_.Folders, [this] { return Options(); }});
+    commandServices_.emplace(CommandServices{
+        *documents_, *dialogs_, Settings(), *this, *shell_, services_.Folders, [this] { return Options(); },
+        [this](const HelpPlace& place) { Help().ShowPlaceBeside(place, *this); }});
     const CommandServices& services = *commandServices_;
     opener_ =
         std::make_unique<DocumentOpener>(*documents_, *this, [this](bool idle) { EnableMainControls(idle); });
@@ -263,12 +265,21 @@ void MainWindow::StartCheck() {
         ShowStatus(msg::kCheckCancelled);
         return;
     }
+    // The report folder is taken before a document is loaded, as on the command line: a check into
+    // a folder in use is refused before it reads anything, and none can start there meanwhile.
+    const std::filesystem::path folder = ReportFolderFrom(Settings(), services_.Folders.Data);
+    auto folderLock = std::make_unique<report::ReportFolderLock>(folder);
+    if (folderLock->Status() == report::ReportFolderLock::State::Busy) {
+        ShowMessageText(report::FolderBusyText(folder));
+        return;
+    }
     if (!chooser_->Choose(ChooseMode::Check)) return;
     page_->CheckShowErrors();
-    const WindowOptions options = Options();
+    WindowOptions options = Options();
+    options.Check.ReportFolder = folder;
     QApplication::setOverrideCursor(Qt::BusyCursor);
     EnableMainControls(false);
-    checks_->Start(options.Check, options.AnnotatedCopy);
+    checks_->Start(options.Check, options.AnnotatedCopy, std::move(folderLock));
 }
 
 void MainWindow::StopCheck() {

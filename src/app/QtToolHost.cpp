@@ -43,7 +43,9 @@ bool QtToolHost::Confirm(const tools::Confirmation& confirmation) {
     // A caption the command leaves empty is the window's caption at that moment.
     const std::string caption =
         confirmation.Caption.empty() ? ToCp(services_.Status.Caption()) : std::string(confirmation.Caption);
-    return services_.Dialogs.AskOkCancel(caption, confirmation.Text);
+    if (!confirmation.HasHelp) return services_.Dialogs.AskOkCancel(caption, confirmation.Text);
+    return services_.Dialogs.AskOkCancelHelp(caption, confirmation.Text,
+                                             [&] { services_.ShowHelp(ToolHelpPlace(confirmation.Tool)); });
 }
 
 bool QtToolHost::AskRowReadAgain(std::string_view title, std::string_view text) {
@@ -59,7 +61,7 @@ void QtToolHost::CloseReportDocuments() {
     services_.Documents.CloseReportDocuments(true);
 }
 
-check::Settings& QtToolHost::Settings() {
+settings::Settings& QtToolHost::Settings() {
     return services_.Settings;
 }
 

@@ -38,6 +38,24 @@ bool QtDialogs::AskOkCancel(std::string_view title, std::string_view text) {
     return Ask(parent_, title, text, {QStringLiteral("OK"), QStringLiteral("Отмена")}) == 0;
 }
 
+// A message box closes on any of its buttons, Справка too: the help opens and the same question is
+// asked again. The box blocks only the main window, so that the help beside it can be read.
+bool QtDialogs::AskOkCancelHelp(std::string_view title, std::string_view text,
+                                const std::function<void()>& showHelp) {
+    for (;;) {
+        QMessageBox box(QMessageBox::Question, FromCp(title), FromCp(text), QMessageBox::NoButton, parent_);
+        box.setWindowModality(Qt::WindowModal);
+        QPushButton* ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+        QPushButton* cancel = box.addButton(QStringLiteral("Отмена"), QMessageBox::RejectRole);
+        QPushButton* help = box.addButton(QStringLiteral("Справка"), QMessageBox::HelpRole);
+        box.setDefaultButton(ok);
+        box.setEscapeButton(cancel);
+        box.exec();
+        if (box.clickedButton() != help) return box.clickedButton() == ok;
+        showHelp();
+    }
+}
+
 Answer QtDialogs::AskYesNoCancel(std::string_view title, std::string_view text) {
     switch (
         Ask(parent_, title, text, {QStringLiteral("Да"), QStringLiteral("Нет"), QStringLiteral("Отмена")})) {

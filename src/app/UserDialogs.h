@@ -5,6 +5,7 @@
 
 #include <QString>
 
+#include <functional>
 #include <optional>
 #include <string_view>
 
@@ -19,6 +20,10 @@ class UserDialogs {
     virtual ~UserDialogs() = default;
     // OK/Cancel; true for OK.
     virtual bool AskOkCancel(std::string_view title, std::string_view text) = 0;
+    // OK/Cancel with a Справка button beside them, which calls `showHelp` and leaves the question
+    // open; true for OK.
+    virtual bool AskOkCancelHelp(std::string_view title, std::string_view text,
+                                 const std::function<void()>& showHelp) = 0;
     virtual Answer AskYesNoCancel(std::string_view title, std::string_view text) = 0;
     // Shows `text` for the user to copy; true for OK.
     virtual bool InputBox(std::string_view title, std::string_view prompt, std::string_view text) = 0;
@@ -32,6 +37,8 @@ class QtDialogs : public UserDialogs {
   public:
     explicit QtDialogs(QWidget* parent) : parent_(parent) {}
     bool AskOkCancel(std::string_view title, std::string_view text) override;
+    bool AskOkCancelHelp(std::string_view title, std::string_view text,
+                         const std::function<void()>& showHelp) override;
     Answer AskYesNoCancel(std::string_view title, std::string_view text) override;
     bool InputBox(std::string_view title, std::string_view prompt, std::string_view text) override;
     std::optional<QString> ChooseFileToOpen() override;

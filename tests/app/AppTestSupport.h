@@ -21,6 +21,7 @@ namespace tabulex::app::test {
 struct AskedQuestion {
     QString Title;
     QString Text;
+    bool HasHelp = false;  // the question offered Справка
 };
 
 class ScriptedDialogs : public UserDialogs {
@@ -30,12 +31,20 @@ class ScriptedDialogs : public UserDialogs {
     std::deque<Answer> YesNoAnswers;       // Cancel when none is left
     std::deque<QString> Files;             // files chosen in the open dialog; cancelled when none
     QString SaveAsPath;
+    bool PressHelp = false;  // a question with Справка gets it pressed before its answer
 
     bool AskOkCancel(std::string_view title, std::string_view text) override {
         Record(title, text);
         if (OkAnswers.empty()) return true;
         const bool answer = OkAnswers.front();
         OkAnswers.pop_front();
+        return answer;
+    }
+    bool AskOkCancelHelp(std::string_view title, std::string_view text,
+                         const std::function<void()>& showHelp) override {
+        if (PressHelp) showHelp();
+        const bool answer = AskOkCancel(title, text);
+        Questions.back().HasHelp = true;
         return answer;
     }
     Answer AskYesNoCancel(std::string_view title, std::string_view text) override {

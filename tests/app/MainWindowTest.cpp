@@ -8,6 +8,7 @@
 #include "app/MainPage.h"
 #include "app/MessageWindow.h"
 #include "app/ProblemTableModel.h"
+#include "app/QtText.h"
 #include "app/ReleaseReminder.h"
 #include "app/ReportViewer.h"
 #include "app/SettingsPage.h"
@@ -16,8 +17,9 @@
 #include "app/VersionInfo.h"
 #include "app/WindowPlacement.h"
 #include "check/Messages.h"
+#include "ooxml/Package.h"
 #include "report/MessageLog.h"
-#include "word/docx/Package.h"
+#include "report/ReportFolder.h"
 #ifdef TABULEX_HAVE_GENERATOR
 #include "InventoryGenerator.h"
 #endif
@@ -36,6 +38,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTest>
@@ -243,6 +246,26 @@ class MainWindowTest : public QObject {
         QCOMPARE(Window().Checks().LastOutcome()->DocumentName, std::string("opis-sample.docx"));
     }
 
+    void aReportFolderInUseIsRefusedBeforeTheDocumentIsRead() {
+        const std::filesystem::path folder(folder_.path().toStdString());
+        Window().InventoryTab()->SetFileName(kSample);
+        {
+            const report::ReportFolderLock otherCheck(folder);
+            QCOMPARE(otherCheck.Status(), report::ReportFolderLock::State::Held);
+            QTest::keyClick(&Window(), Qt::Key_Return);
+            QVERIFY(!Window().CheckRunning());
+            QCOMPARE(Window().Documents().Count(), 0);  // refused before the document was opened
+            QVERIFY(!Window().Checks().LastOutcome().has_value());
+            QVERIFY(!std::filesystem::exists(folder / "Tabulex_Report.txt"));
+            QCOMPARE(Window().Messages().MemoText(), FromCp(report::FolderBusyText(folder)));
+        }
+        // Once the other check is over, the folder is the window's, and free again after its check.
+        QTest::keyClick(&Window(), Qt::Key_Return);
+        WaitForCheck(Window());
+        QCOMPARE(Window().Checks().LastOutcome()->End, check::CheckEnd::Completed);
+        QCOMPARE(report::ReportFolderLock(folder).Status(), report::ReportFolderLock::State::Held);
+    }
+
     void annotatedCopyIsWrittenBesideTheReportWhenAskedFor() {
         const std::filesystem::path folder(folder_.path().toStdString());
         const std::filesystem::path copy = folder / "opis-sample-примечания.docx";
@@ -256,7 +279,7 @@ class MainWindowTest : public QObject {
             QCOMPARE(std::filesystem::exists(copy), asked);
             QCOMPARE(Window().Checks().AnnotatedCopy().empty(), !asked);
         }
-        const word::docx::Package package = word::docx::Package::Load(copy.string());
+        const ooxml::Package package = ooxml::Package::Load(copy.string());
         QVERIFY(package.Has("word/comments.xml"));
         QVERIFY(package.Bytes("word/comments.xml").find("w:author=\"Табулекс\"") != std::string::npos);
         QCOMPARE(ReadBytes(kSample.toStdString()), before);  // the inventory itself is not changed
@@ -571,43 +594,66 @@ class MainWindowTest : public QObject {
     void repairCommandsAskUnlessShiftIsHeld_data() {
         QTest::addColumn<QString>("item");
         QTest::addColumn<QString>("question");  // empty: the command never asks
+        QTest::addColumn<QString>("help");  // the help's anchor its Справка opens; empty: no Справка
         QTest::newRow("empty rows") << "mmDelEmpyStr"
-                                    << "Удалить пустые строки сейчас?";
+                                    << "Удалить пустые строки сейчас?"
+                                    << "delete-empty-rows";
         QTest::newRow("numbering rows") << "mmDel12345Str"
-                                        << "Удалить строки \"1|2|3|4|5\"?";
+                                        << "Удалить строки \"1|2|3|4|5\"?"
+                                        << "";
         QTest::newRow("numbers") << "mmNum"
-                                 << "Расставить номера дел?";
+                                 << "Расставить номера дел?"
+                                 << "number-cases";
         QTest::newRow("auto numbers") << "mmNubAuto"
-                                      << "Расставить номера дел?";
+                                      << "Расставить номера дел?"
+                                      << "auto-number-cases";
         QTest::newRow("lists to text") << "mmListsToText"
-                                       << "Преобразовать списки?";
+                                       << "Преобразовать списки?"
+                                       << "lists-to-text";
         QTest::newRow("tables to text") << "mmTablesToText"
-                                        << "Преобразовать таблицы?";
+                                        << "Преобразовать таблицы?"
+                                        << "tables-to-text";
         QTest::newRow("graphics") << "mmDelGraph"
-                                  << "Удалить графику сейчас?";
+                                  << "Удалить графику сейчас?"
+                                  << "";
         QTest::newRow("row breaks") << "N5"
+                                    << ""
                                     << "";
         QTest::newRow("headings") << "N12"
+                                  << ""
                                   << "";
         QTest::newRow("dates: year mark") << "mmDatesSetG"
-                                          << "Изменить даты?";
+                                          << "Изменить даты?"
+                                          << "";
     }
 
     void repairCommandsAskUnlessShiftIsHeld() {
         QFETCH(QString, item);
         QFETCH(QString, question);
+        QFETCH(QString, help);
         const QString copy = folder_.filePath(QStringLiteral("опись.docx"));
         QVERIFY(QFile::copy(kSample, copy));
         Window().InventoryTab()->SetFileName(copy);
 
-        // Without Shift: the question; Cancel leaves the document as it was.
+        // Without Shift: the question, its Справка opening the command's entry of the help; Cancel
+        // leaves the document as it was.
         app_->Dialogs.OkAnswers = {false};
+        app_->Dialogs.PressHelp = true;
         MenuItem(Window(), qPrintable(item))->trigger();
         if (!question.isEmpty()) {
             QCOMPARE(app_->Dialogs.Titles(), QStringList{question});
+            QCOMPARE(app_->Dialogs.Questions.front().HasHelp, !help.isEmpty());
             QVERIFY(Window().Documents().Active()->Saved());
         } else {
             QVERIFY(app_->Dialogs.Questions.empty());
+        }
+        if (!help.isEmpty()) {
+            HelpWindow& helpWindow = Window().Help();
+            QVERIFY(helpWindow.isVisible());
+            QCOMPARE(helpWindow.Browser->source().fragment(), help);
+            QVERIFY(helpWindow.Browser->toHtml().contains(QStringLiteral("name=\"%1\"").arg(help)));
+            QVERIFY(helpWindow.Browser->verticalScrollBar()->value() > 0);  // scrolled to the entry
+            helpWindow.close();
         }
 
         // With Shift held: no question, the command runs and the document is changed, not saved.

@@ -13,6 +13,7 @@
 #include "app/MessageWindow.h"
 #include "app/ReportViewer.h"
 #include "check/Messages.h"
+#include "tools/ToolTexts.h"
 #ifdef TABULEX_HAVE_GENERATOR
 #include "InventoryGenerator.h"
 #endif
@@ -24,6 +25,7 @@
 #include <QElapsedTimer>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
 #include <QTabWidget>
@@ -59,6 +61,12 @@ check::CheckOutcome LongReport(int lines) {
         "Название: нет точки в конце; Название: двойной пробел; Кол-во указано неверно \"3+12 стр.\"; ",
         "Номер дела ожидался 15; Название: кавычки \"ёлочки\" не закрыты; Даты: год из двух цифр; ",
     };
+    // The summary as the report has it: the first table checked, its rows and case numbers.
+    outcome.Summary.CheckedTable = 1;
+    outcome.Summary.Counts = outcome.Counts;
+    outcome.Summary.DataRows = lines;
+    outcome.Summary.FirstNumber = "1";
+    outcome.Summary.LastNumber = std::to_string(lines);
     for (int k = 0; k < lines; ++k) {
         check::ProblemRow row;
         row.TableRow = k + 3;
@@ -226,6 +234,37 @@ class ScreenshotTest : public QObject {
         dialogs.AskYesNoCancel(msg::kChooseTitle, std::string(msg::kChooseCheck1) + "opis.docx" +
                                                       std::string(msg::kChooseCheck2));
         QVERIFY(saved);
+
+        // A repair's question: Справка opens the command's help beside it and the question is asked
+        // again, the help readable while it waits.
+        const auto pressInQuestion = [](const QString& caption) {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box) return QRect();
+            const QRect where = box->frameGeometry();
+            for (QAbstractButton* button : box->buttons())
+                if (button->text() == caption) button->click();
+            return where;
+        };
+        QRect question;
+        QTimer::singleShot(500, this, [&] {
+            if (QWidget* box = QApplication::activeModalWidget()) Save(*box, "question-repair");
+            question = pressInQuestion(QStringLiteral("Справка"));
+        });
+        bool helpOpen = false;
+        const bool answer = dialogs.AskOkCancelHelp(tools::msg::kNumberCaption, tools::msg::kNumberText, [&] {
+            window.Help().ShowPlaceBeside(ToolHelpPlace(tools::Tool::NumberCases), window);
+            QTimer::singleShot(800, this, [&] {
+                helpOpen = window.Help().isVisible();
+                SaveScreen(question.united(window.frameGeometry())
+                               .united(window.Help().frameGeometry())
+                               .adjusted(-24, -24, 24, 24),
+                           "question-repair-help");
+                pressInQuestion(QStringLiteral("Отмена"));
+            });
+        });
+        QVERIFY(!answer);
+        QVERIFY(helpOpen);
+        window.Help().close();
         window.findChild<QAction*>(QStringLiteral("mmTopic"))->trigger();
         QVERIFY(QTest::qWaitForWindowExposed(&window.Help()));
         SaveScreen(Around(window.Help()), "help");

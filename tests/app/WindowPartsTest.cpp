@@ -5,11 +5,16 @@
 #include "app/CheckOutcomeText.h"
 #include "app/ProblemTableModel.h"
 #include "app/QtText.h"
+#include "app/UserDialogs.h"
 #include "app/WindowPlacement.h"
 #include "check/Messages.h"
 #include "text/Cp1251.h"
 
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 using namespace tabulex;
 using namespace tabulex::app;
@@ -32,12 +37,59 @@ check::ProblemRow Row(int tableRow, const std::vector<std::string>& cells,
     return row;
 }
 
+// Presses, in each question box that shows, the button of the next caption.
+class ButtonPresser : public QObject {
+  public:
+    explicit ButtonPresser(QStringList captions) : captions_(std::move(captions)) {
+        timer_.setInterval(10);
+        QObject::connect(&timer_, &QTimer::timeout, [this] { PressInShownBox(); });
+        timer_.start();
+    }
+
+  private:
+    void PressInShownBox() {
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            auto* box = qobject_cast<QMessageBox*>(widget);
+            if (!box || !box->isVisible() || captions_.isEmpty()) continue;
+            const QString caption = captions_.takeFirst();
+            for (QAbstractButton* button : box->buttons())
+                if (button->text() == caption)
+                    QMetaObject::invokeMethod(button, &QAbstractButton::click, Qt::QueuedConnection);
+            return;
+        }
+    }
+
+    QStringList captions_;
+    QTimer timer_;
+};
+
 }  // namespace
 
 class WindowPartsTest : public QObject {
     Q_OBJECT
 
   private slots:
+    void helpOfAQuestionLeavesItOpenUntilItIsAnswered_data() {
+        QTest::addColumn<QStringList>("pressed");
+        QTest::addColumn<bool>("answer");
+        QTest::addColumn<int>("helpShown");
+        QTest::newRow("OK") << QStringList{"OK"} << true << 0;
+        QTest::newRow("help, then OK") << QStringList{"Справка", "Справка", "OK"} << true << 2;
+        QTest::newRow("help, then Cancel") << QStringList{"Справка", "Отмена"} << false << 1;
+    }
+
+    void helpOfAQuestionLeavesItOpenUntilItIsAnswered() {
+        QFETCH(QStringList, pressed);
+        QFETCH(bool, answer);
+        QFETCH(int, helpShown);
+        QtDialogs dialogs(nullptr);
+        ButtonPresser presser(pressed);
+        int shown = 0;
+        QCOMPARE(dialogs.AskOkCancelHelp("Вопрос"_cp, "Расставить номера дел сейчас?"_cp, [&] { ++shown; }),
+                 answer);
+        QCOMPARE(shown, helpShown);
+    }
+
     void messageWindowStaysOnAScreen() {
         const QSize message(300, 260);
         const QRect screen(0, 0, 1280, 1000);
