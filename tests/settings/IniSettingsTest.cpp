@@ -106,5 +106,38 @@ TEST_F(IniSettingsTest, SavesThroughASymbolicLinkAndKeepsWindows1251Bytes) {
     EXPECT_EQ(reader.ReadString("Main", "LastFile", ""), "\xCE\xEF\xE8\xF1\xFC.docx");
 }
 
+TEST_F(IniSettingsTest, AFileThatCannotHoldTheSettingsIsNamedAndLeftAlone) {
+    struct Case {
+        const char* Name;
+        std::function<void(const fs::path&)> Make;
+        bool Refused;
+    };
+    const std::vector<Case> cases = {
+        {"missing", [](const fs::path&) {}, false},
+        {"regular", [](const fs::path& file) { std::ofstream(file) << "[a]\nb=c\n"; }, false},
+        {"folder", [](const fs::path& file) { fs::create_directory(file); }, true},
+        {"link to a folder",
+         [](const fs::path& file) {
+             fs::create_directory(file.parent_path() / "elsewhere");
+             fs::create_directory_symlink("elsewhere", file);
+         },
+         true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Name);
+        fs::remove_all(File().parent_path());
+        fs::create_directories(File().parent_path());
+        c.Make(File());
+        IniSettings settings(File());
+        const std::string problem = settings.FileProblem();
+        EXPECT_EQ(problem.empty(), !c.Refused) << problem;
+        if (!c.Refused) continue;
+        EXPECT_NE(problem.find("Tabulex.ini"), std::string::npos);
+        settings.WriteString("Section", "Key", "value");
+        EXPECT_TRUE(fs::is_directory(File())) << "the folder in the file's place is kept";
+        EXPECT_EQ(settings.ReadString("Section", "Key", "default"), "default");
+    }
+}
+
 }  // namespace
 }  // namespace tabulex::settings
