@@ -3,9 +3,9 @@
 
 #include "check/CheckRun.h"
 #include "check/RowRules.h"
+#include "docx/DocxApplication.h"
 #include "ooxml/MinimalPackage.h"
 #include "text/Cp1251.h"
-#include "word/docx/DocxApplication.h"
 
 #include <benchmark/benchmark.h>
 
@@ -129,10 +129,10 @@ class SilentHost : public check::CheckHost {
     void ShowMessageText(std::string_view) override {}
     void EnableMainControls(bool) override {}
     void CloseReportDocuments() override {}
-    check::Settings& Settings() override { return settings_; }
+    settings::Settings& Settings() override { return settings_; }
 
   private:
-    check::MemorySettings settings_;
+    settings::MemorySettings settings_;
 };
 
 void BM_CheckRunDocx(benchmark::State& state) {

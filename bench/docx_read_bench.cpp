@@ -2,7 +2,7 @@
 // run does, for inventories of 1 000, 10 000 and 100 000 case rows.
 
 #include "SyntheticDocx.h"
-#include "word/docx/DocxApplication.h"
+#include "docx/DocxApplication.h"
 
 #include <benchmark/benchmark.h>
 

@@ -4,7 +4,7 @@
 
 #include "InventoryGenerator.h"
 #include "text/Cp1251.h"
-#include "word/Error.h"
+#include "text/Error.h"
 
 #include <chrono>
 #include <cstdio>
@@ -62,7 +62,7 @@ int main(int argc, char** argv) {
             "%lld with faults), document.xml %lld bytes, %.2f s\n",
             out.c_str(), c.TableRows, c.DataRows, c.LastCaseNumber, c.HeadingRows, c.ListNumberedRows,
             c.EmptyRows, c.FaultRows, stats.DocumentXmlBytes, seconds);
-    } catch (const tabulex::word::Error& e) {
+    } catch (const tabulex::text::Error& e) {
         std::string message = tabulex::text::Cp1251ToUtf8(e.Message());
         std::fprintf(stderr, "make_inventory_tool: %s (%s)\n", message.c_str(), e.Detail().c_str());
         return 2;

@@ -3,8 +3,8 @@
 // row's text (UTF-8, end-of-cell marks shown as |).
 //   read_rows_tool FILE [--dump]
 
+#include "docx/DocxApplication.h"
 #include "text/Cp1251.h"
-#include "word/docx/DocxApplication.h"
 
 #include <sys/resource.h>
 
@@ -67,7 +67,7 @@ int main(int argc, char** argv) {
         getrusage(RUSAGE_SELF, &usage);
         std::printf("rows=%ld chars=%zu seconds=%.3f peak_rss_kb=%ld\n", rowsRead, characters, seconds,
                     usage.ru_maxrss);
-    } catch (const word::Error& error) {
+    } catch (const text::Error& error) {
         std::fprintf(stderr, "%s\n", error.what());
         return 1;
     }

@@ -6,7 +6,7 @@
 
 #include "report/ReportDocument.h"
 #include "text/Cp1251.h"
-#include "word/Error.h"
+#include "text/Error.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -57,7 +57,7 @@ int main(int argc, char** argv) {
             tabulex::report::WriteReportDocument(report, tabulex::report::Encoding::Cp1251, layout);
         std::printf("%s: %d table lines, %d columns, %s\n", written.string().c_str(), layout.TableLines,
                     layout.TableColumns, fixed ? "equal fixed columns" : "fitted to contents");
-    } catch (const tabulex::word::Error& e) {
+    } catch (const tabulex::text::Error& e) {
         std::fprintf(stderr, "%s\n", tabulex::text::Cp1251ToUtf8(e.Message()).c_str());
         return 1;
     }

@@ -5,7 +5,7 @@
 // stop that libFuzzer records as a crash when they differ.
 
 #include "text/Cp1251.h"
-#include "word/Error.h"
+#include "text/Error.h"
 #include "word/WordModel.h"
 
 #include <algorithm>
@@ -22,7 +22,7 @@ template <typename Read>
 std::string Answer(Read read) {
     try {
         return read();
-    } catch (const word::Error& error) {
+    } catch (const text::Error& error) {
         return "error " + error.Message();
     }
 }
@@ -55,7 +55,7 @@ inline std::vector<std::string> TableAnswers(word::Document& document) {
                 std::unique_ptr<word::Cell> cell;
                 try {
                     cell = table->Cell(r, c);
-                } catch (const word::Error& error) {
+                } catch (const text::Error& error) {
                     lines.push_back(rowName + " cell " + std::to_string(c) + " error " + error.Message());
                     break;
                 }

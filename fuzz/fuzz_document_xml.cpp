@@ -5,15 +5,16 @@
 #include "FuzzParts.h"
 #include "FuzzSupport.h"
 
-#include "word/docx/DocxDocument.h"
-#include "word/docx/Package.h"
-#include "word/docx/PackageMessages.h"
+#include "docx/DocxDocument.h"
+#include "ooxml/Package.h"
+#include "ooxml/PackageMessages.h"
 
 #include <cstddef>
 #include <cstdint>
 #include <string>
 
 using namespace tabulex;
+using namespace tabulex::ooxml;
 using namespace tabulex::word::docx;
 
 namespace {
@@ -74,7 +75,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         document = DocxDocument::FromPackage(
             PackageFromParts({std::move(xml), fuzz::kStylesXml, fuzz::kNumberingXml}, "fuzz.docx"),
             "fuzz.docx");
-    } catch (const word::Error&) {
+    } catch (const text::Error&) {
         return 0;
     }
     const bool compact = document->Compact() != nullptr;

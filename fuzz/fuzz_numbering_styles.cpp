@@ -5,8 +5,8 @@
 #include "FuzzParts.h"
 #include "FuzzSupport.h"
 
-#include "word/docx/DocxDocument.h"
-#include "word/docx/Package.h"
+#include "docx/DocxDocument.h"
+#include "ooxml/Package.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -14,6 +14,7 @@
 #include <string_view>
 
 using namespace tabulex;
+using namespace tabulex::ooxml;
 using namespace tabulex::word::docx;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -27,7 +28,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             PackageFromParts({fuzz::kNumberedDocumentXml, std::move(styles), std::move(numbering)},
                              "fuzz.docx"),
             "fuzz.docx");
-    } catch (const word::Error&) {
+    } catch (const text::Error&) {
         return 0;
     }
     std::vector<std::string> fromCompact = fuzz::TableAnswers(*document);

@@ -4,15 +4,16 @@
 
 #include "FuzzSupport.h"
 
-#include "word/docx/DocxDocument.h"
-#include "word/docx/Package.h"
-#include "word/docx/XmlPart.h"
+#include "docx/DocxDocument.h"
+#include "ooxml/Package.h"
+#include "ooxml/XmlPart.h"
 
 #include <cstddef>
 #include <cstdint>
 #include <string>
 
 using namespace tabulex;
+using namespace tabulex::ooxml;
 using namespace tabulex::word::docx;
 
 namespace {
@@ -37,7 +38,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             if (!IsXmlPart(name)) continue;
             try {
                 ParsePart(package, name);
-            } catch (const word::Error&) {
+            } catch (const text::Error&) {
             }
         }
         if (package.Has("word/document.xml")) {
@@ -47,7 +48,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         auto document = DocxDocument::FromPackage(std::move(package), "fuzz.docx");
         fuzz::TableAnswers(*document);
         fuzz::Answer([&] { return document->Content()->Text(); });
-    } catch (const word::Error&) {
+    } catch (const text::Error&) {
     }
     return 0;
 }

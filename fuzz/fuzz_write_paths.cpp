@@ -6,12 +6,12 @@
 #include "FuzzSupport.h"
 
 #include "check/Settings.h"
-#include "ooxml/FileSystem.h"
+#include "docx/CommentsPart.h"
+#include "docx/DocxDocument.h"
+#include "ooxml/Package.h"
+#include "platform/FileSystem.h"
 #include "tools/ToolHost.h"
 #include "tools/Tools.h"
-#include "word/docx/CommentsPart.h"
-#include "word/docx/DocxDocument.h"
-#include "word/docx/Package.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -77,15 +77,15 @@ void RepairAndSave(const std::string& bytes, const std::string& folder) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static const ooxml::fs::TempFolder folder("tabulex-fuzz-");
+    static const platform::TempFolder folder("tabulex-fuzz-");
     const std::string bytes(reinterpret_cast<const char*>(data), size);
     try {
         AnnotatedCopy(bytes);
-    } catch (const word::Error&) {
+    } catch (const text::Error&) {
     }
     try {
         RepairAndSave(bytes, folder.Path());
-    } catch (const word::Error&) {
+    } catch (const text::Error&) {
     }
     return 0;
 }

@@ -225,10 +225,10 @@ InventoryDocument BuildInventoryDocument(const InventoryOptions& options) {
     return document;
 }
 
-word::docx::Package MakeInventoryPackage(const InventoryOptions& options, InventoryStats* stats) {
+ooxml::Package MakeInventoryPackage(const InventoryOptions& options, InventoryStats* stats) {
     InventoryDocument document = BuildInventoryDocument(options);
     if (stats) *stats = document.Stats;
-    auto package = word::docx::Package::CreateEmpty("inventory.docx");
+    auto package = ooxml::Package::CreateEmpty("inventory.docx");
     package.SetBytes("[Content_Types].xml", std::string(ContentTypesXml()));
     package.SetBytes("_rels/.rels", std::string(PackageRelationshipsXml()));
     package.SetBytes("word/document.xml", std::move(document.DocumentXml));

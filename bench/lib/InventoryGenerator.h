@@ -10,7 +10,7 @@
 //   bench::InventoryStats stats = bench::WriteInventory("opis.docx", options);
 
 #include "InventoryContent.h"
-#include "word/docx/Package.h"
+#include "ooxml/Package.h"
 
 #include <cstdint>
 #include <string>
@@ -37,9 +37,9 @@ struct InventoryDocument {
 };
 InventoryDocument BuildInventoryDocument(const InventoryOptions& options);
 
-word::docx::Package MakeInventoryPackage(const InventoryOptions& options, InventoryStats* stats = nullptr);
+ooxml::Package MakeInventoryPackage(const InventoryOptions& options, InventoryStats* stats = nullptr);
 
-// Writes the inventory to `path` (UTF-8). Throws word::Error when the file cannot be written.
+// Writes the inventory to `path` (UTF-8). Throws text::Error when the file cannot be written.
 InventoryStats WriteInventory(const std::string& path, const InventoryOptions& options);
 
 }  // namespace tabulex::bench

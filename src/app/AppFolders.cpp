@@ -12,14 +12,14 @@ std::filesystem::path SettingsFileLocation(const std::filesystem::path& programF
     if (std::filesystem::exists(beside, error)) {
         const settings::IniSettings settings(beside);
         // Off Windows there is no system folder for a bare name: the data folder stands in for it.
-        if (settings.ReadString(check::kMainSection, "UseIniInProgramDir", "1") != "0") return beside;
+        if (settings.ReadString(settings::kMainSection, "UseIniInProgramDir", "1") != "0") return beside;
     }
     return dataFolder / kSettingsFileName;
 }
 
-std::filesystem::path ReportFolderFrom(const check::Settings& settings,
+std::filesystem::path ReportFolderFrom(const settings::Settings& settings,
                                        const std::filesystem::path& dataFolder) {
-    const std::string stored = settings.ReadString(check::kMainSection, "ReportPath", {});
+    const std::string stored = settings.ReadString(settings::kMainSection, "ReportPath", {});
     const std::filesystem::path folder =
         stored.empty() ? dataFolder : std::filesystem::path(text::Cp1251ToUtf8(stored));
     std::error_code ignored;

@@ -2,7 +2,7 @@
 
 // The program, data and report folders and the settings file the window works with.
 
-#include "check/Settings.h"
+#include "settings/Settings.h"
 
 #include <filesystem>
 
@@ -22,7 +22,7 @@ std::filesystem::path SettingsFileLocation(const std::filesystem::path& programF
                                            const std::filesystem::path& dataFolder);
 
 // The report folder from the settings (default: the data folder), created with its parents.
-std::filesystem::path ReportFolderFrom(const check::Settings& settings,
+std::filesystem::path ReportFolderFrom(const settings::Settings& settings,
                                        const std::filesystem::path& dataFolder);
 
 }  // namespace tabulex::app

@@ -45,7 +45,7 @@ void CheckController::Work(check::CheckOptions options, bool annotatedCopy) {
     if (outcome.End == check::CheckEnd::Completed) {
         try {
             reportDocument_ = check::OpenReportInWord(documents_.Application().Documents(), outcome, options);
-        } catch (const word::Error& error) {
+        } catch (const text::Error& error) {
             reportDocumentError_ = error.Message();
         }
     }
@@ -59,7 +59,7 @@ void CheckController::WriteAnnotatedCopy(const check::CheckOutcome& outcome,
         check::SaveAnnotatedCopy(documents_.Application().ActiveDocument(), outcome, options.TwoDateColumns,
                                  checkedAt, path);
         annotatedCopy_ = path;
-    } catch (const word::Error& error) {
+    } catch (const text::Error& error) {
         annotatedCopyError_ = error.Message();
     }
 }

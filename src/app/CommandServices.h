@@ -36,7 +36,7 @@ class StatusSink {
 struct CommandServices {
     DocumentSession& Documents;
     UserDialogs& Dialogs;
-    check::Settings& Settings;
+    settings::Settings& Settings;
     StatusSink& Status;
     DesktopShell& Shell;
     const AppFolders& Folders;

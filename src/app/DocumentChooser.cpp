@@ -21,12 +21,12 @@ std::string NotFoundText(const QString& path) {
 
 }  // namespace
 
-void RememberLastFilePath(check::Settings& settings, const word::Document& document) {
-    settings.WriteString(check::kMainSection, kLastFilePathKey, document.FullName());
+void RememberLastFilePath(settings::Settings& settings, const word::Document& document) {
+    settings.WriteString(settings::kMainSection, kLastFilePathKey, document.FullName());
 }
 
-QString StoredLastFilePath(const check::Settings& settings) {
-    return QString::fromStdString(settings.ReadString(check::kMainSection, kLastFilePathKey, {}));
+QString StoredLastFilePath(const settings::Settings& settings) {
+    return QString::fromStdString(settings.ReadString(settings::kMainSection, kLastFilePathKey, {}));
 }
 
 DocumentChooser::DocumentChooser(const CommandServices& services, DocumentOpener& opener,

@@ -41,7 +41,7 @@ class DocumentChooser {
 
 // The last checked file's full path beside its name (LastFile), so that "Последний файл" finds it
 // wherever it lies.
-void RememberLastFilePath(check::Settings& settings, const word::Document& document);
-QString StoredLastFilePath(const check::Settings& settings);
+void RememberLastFilePath(settings::Settings& settings, const word::Document& document);
+QString StoredLastFilePath(const settings::Settings& settings);
 
 }  // namespace tabulex::app

@@ -28,16 +28,16 @@ bool DocumentOpener::Open(const QString& path) {
     stop_ = false;
     status_.SetCaption(OpeningStatus(path));
     setRunning_(false);
-    std::optional<word::Error> failure;
+    std::optional<text::Error> failure;
     QEventLoop loop;
     QThread* worker = QThread::create([this, &path, &failure] {
         try {
             documents_.Open(path, &stop_);
-        } catch (const word::Error& error) {
+        } catch (const text::Error& error) {
             failure = error;
         } catch (const std::exception& error) {
             // Nothing may escape a thread; the user learns what failed as with any other opening.
-            failure = word::Error(std::string(msg::kOpenFailed) + ToCp(QString::fromUtf8(error.what())));
+            failure = text::Error(std::string(msg::kOpenFailed) + ToCp(QString::fromUtf8(error.what())));
         }
     });
     QObject::connect(worker, &QThread::finished, &loop, &QEventLoop::quit);

@@ -37,7 +37,7 @@ class DocumentSession : public QObject {
     int Count() const;
     // The active document, or null when none is open.
     word::Document* Active();
-    // Opens a file (or activates it when it is open); throws word::Error. `stop`, when set while
+    // Opens a file (or activates it when it is open); throws text::Error. `stop`, when set while
     // the file is read, ends the opening with an Error. May run on a worker thread.
     word::Document& Open(const QString& path, const std::atomic<bool>* stop = nullptr);
     // The open documents in the order they were opened.

@@ -70,7 +70,7 @@ void FileCommands::Guarded(Command command) {
     try {
         if (!services_.Documents.RefreshChangedOnDisk()) return;
         command();
-    } catch (const word::Error& error) {
+    } catch (const text::Error& error) {
         services_.Status.ShowMessageText(error.Message());
     }
 }

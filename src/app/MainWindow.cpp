@@ -24,10 +24,10 @@
 #include "app/WindowOptions.h"
 #include "app/WindowPlacement.h"
 #include "check/DateRulesAdvice.h"
+#include "docx/DocxApplication.h"
 #include "report/ReportFolder.h"
 #include "text/Cp1251.h"
 #include "text/TextHelpers.h"
-#include "word/docx/DocxApplication.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -45,7 +45,7 @@ class UserDialogs;
 // What the program (or a test) gives the window.
 struct AppServices {
     AppFolders Folders;
-    check::Settings* Settings = nullptr;
+    settings::Settings* Settings = nullptr;
     UserDialogs* Dialogs = nullptr;  // null: the real dialogs
     DesktopShell* Shell = nullptr;   // null: the desktop's default handlers
     std::function<QDateTime()> Now;  // null: the clock
@@ -67,7 +67,7 @@ class MainWindow : public QMainWindow, public StatusSink {
     CheckController& Checks() const { return *checks_; }
     ReportViewer& Viewer();
     HelpWindow& Help();
-    check::Settings& Settings() const { return *services_.Settings; }
+    settings::Settings& Settings() const { return *services_.Settings; }
     StartUp& Starting() const { return *startUp_; }
     DocumentListMenu& DocumentList() const { return *documentList_; }
     // Every option of both pages as they are now.

@@ -12,7 +12,7 @@
 
 namespace tabulex::app {
 
-QtCheckHost::QtCheckHost(check::Settings& settings, UserDialogs& dialogs, DocumentSession& documents,
+QtCheckHost::QtCheckHost(settings::Settings& settings, UserDialogs& dialogs, DocumentSession& documents,
                          QObject* parent)
     : QObject(parent), settings_(settings), dialogs_(dialogs), documents_(documents) {}
 

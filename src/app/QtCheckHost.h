@@ -23,7 +23,8 @@ class UserDialogs;
 class QtCheckHost : public QObject, public check::CheckHost {
     Q_OBJECT
   public:
-    QtCheckHost(check::Settings& settings, UserDialogs& dialogs, DocumentSession& documents, QObject* parent);
+    QtCheckHost(settings::Settings& settings, UserDialogs& dialogs, DocumentSession& documents,
+                QObject* parent);
 
     void ShowStatus(std::string_view text) override;
     void SetCaption(std::string_view text) override;
@@ -37,7 +38,7 @@ class QtCheckHost : public QObject, public check::CheckHost {
     void ShowMessageText(std::string_view text) override;
     void EnableMainControls(bool idle) override;
     void CloseReportDocuments() override;
-    check::Settings& Settings() override { return settings_; }
+    settings::Settings& Settings() override { return settings_; }
     // The folder and why it cannot be written: on this system no other program keeps a report
     // from being replaced, so closing it would not help.
     std::string ReportUnavailableText(const std::filesystem::path& report, int errorCode) override;
@@ -57,7 +58,7 @@ class QtCheckHost : public QObject, public check::CheckHost {
     // Runs `call` on the window's thread and waits for it.
     void OnWindowThread(const std::function<void()>& call);
 
-    check::Settings& settings_;
+    settings::Settings& settings_;
     UserDialogs& dialogs_;
     DocumentSession& documents_;
     std::atomic<bool> stop_{false};

@@ -61,7 +61,7 @@ void QtToolHost::CloseReportDocuments() {
     services_.Documents.CloseReportDocuments(true);
 }
 
-check::Settings& QtToolHost::Settings() {
+settings::Settings& QtToolHost::Settings() {
     return services_.Settings;
 }
 

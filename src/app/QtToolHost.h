@@ -28,7 +28,7 @@ class QtToolHost : public tools::ToolHost {
     bool AskRowReadAgain(std::string_view title, std::string_view text) override;
     void BringToFront() override;
     void CloseReportDocuments() override;
-    check::Settings& Settings() override;
+    settings::Settings& Settings() override;
 
   private:
     CommandServices services_;

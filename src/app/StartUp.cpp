@@ -75,10 +75,10 @@ void StartUp::OnActivated() {
 }
 
 void StartUp::RemindOfNewerVersion() {
-    check::Settings& settings = services_.Settings;
-    const int counter = settings.ReadInteger(check::kMainSection, kReminderKey, 0);
+    settings::Settings& settings = services_.Settings;
+    const int counter = settings.ReadInteger(settings::kMainSection, kReminderKey, 0);
     const ReminderStep step = ReleaseReminder(ReleaseDate(), now_(), counter);
-    if (step.Counter != counter) settings.WriteInteger(check::kMainSection, kReminderKey, step.Counter);
+    if (step.Counter != counter) settings.WriteInteger(settings::kMainSection, kReminderKey, step.Counter);
     if (step.Months == 0) return;
     std::string text(ReminderText(step.Months));
     text += msg::kReminderClose1;
@@ -88,7 +88,7 @@ void StartUp::RemindOfNewerVersion() {
 }
 
 void StartUp::TipsTick() {
-    check::Settings& settings = services_.Settings;
+    settings::Settings& settings = services_.Settings;
     if (ReadBool(settings, "FirstTime", true)) {
         WriteBool(settings, "FirstTime", false);
         services_.Status.ShowMessageText(msg::kFirstTimeTips);

@@ -69,7 +69,7 @@ void ToolCommands::Run(tools::Tool tool) {
             services_.Status.ShowMessageText(outcome.Message);
         if (const std::string details = tools::ResultDetails(outcome); !details.empty())
             services_.Status.ShowMessageText(details);
-    } catch (const word::Error& error) {
+    } catch (const text::Error& error) {
         services_.Status.ShowMessageText(error.Message());
     }
 }

@@ -2,18 +2,18 @@
 
 namespace tabulex::app {
 namespace {
-constexpr std::string_view kMain = check::kMainSection;
+constexpr std::string_view kMain = settings::kMainSection;
 }  // namespace
 
-bool ReadBool(const check::Settings& settings, std::string_view key, bool defaultValue) {
+bool ReadBool(const settings::Settings& settings, std::string_view key, bool defaultValue) {
     return settings.ReadInteger(kMain, key, defaultValue ? 1 : 0) != 0;
 }
 
-void WriteBool(check::Settings& settings, std::string_view key, bool value) {
+void WriteBool(settings::Settings& settings, std::string_view key, bool value) {
     settings.WriteString(kMain, key, value ? "1" : "0");
 }
 
-WindowOptions ReadWindowOptions(const check::Settings& settings) {
+WindowOptions ReadWindowOptions(const settings::Settings& settings) {
     WindowOptions options;
     options.FileName = settings.ReadString(kMain, "FileName", {});
     // The three radio buttons are read in order; the last one stored as checked wins.
@@ -37,7 +37,7 @@ WindowOptions ReadWindowOptions(const check::Settings& settings) {
     return options;
 }
 
-void WriteWindowOptions(check::Settings& settings, const WindowOptions& options) {
+void WriteWindowOptions(settings::Settings& settings, const WindowOptions& options) {
     settings.WriteString(kMain, "FileName", options.FileName);
     WriteBool(settings, "rbFileOpen", options.File == FileChoice::Opened);
     WriteBool(settings, "rbFileLast", options.File == FileChoice::Last);
@@ -57,7 +57,7 @@ void WriteWindowOptions(check::Settings& settings, const WindowOptions& options)
     WriteBool(settings, "rbRulesModern", check.Rules == rules::RuleSet::Modern);
 }
 
-std::optional<std::pair<int, int>> ReadWindowPosition(const check::Settings& settings) {
+std::optional<std::pair<int, int>> ReadWindowPosition(const settings::Settings& settings) {
     constexpr int kNone = -1'000'000;
     const int left = settings.ReadInteger(kMain, "Left", kNone);
     const int top = settings.ReadInteger(kMain, "Top", kNone);
@@ -65,13 +65,13 @@ std::optional<std::pair<int, int>> ReadWindowPosition(const check::Settings& set
     return std::make_pair(left, top);
 }
 
-void WriteWindowPosition(check::Settings& settings, int left, int top) {
+void WriteWindowPosition(settings::Settings& settings, int left, int top) {
     settings.WriteInteger(kMain, "Left", left);
     settings.WriteInteger(kMain, "Top", top);
 }
 
-std::string ReadLastFile(const check::Settings& settings) {
-    return settings.ReadString(kMain, check::kLastFileKey, {});
+std::string ReadLastFile(const settings::Settings& settings) {
+    return settings.ReadString(kMain, settings::kLastFileKey, {});
 }
 
 }  // namespace tabulex::app

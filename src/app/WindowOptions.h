@@ -4,7 +4,7 @@
 // written at exit. Every other control starts from its design state. Texts are 1251.
 
 #include "check/CheckOptions.h"
-#include "check/Settings.h"
+#include "settings/Settings.h"
 
 #include <optional>
 #include <string>
@@ -25,17 +25,17 @@ struct WindowOptions {
 };
 
 // The options stored in the settings file; every other one keeps its default.
-WindowOptions ReadWindowOptions(const check::Settings& settings);
-void WriteWindowOptions(check::Settings& settings, const WindowOptions& options);
+WindowOptions ReadWindowOptions(const settings::Settings& settings);
+void WriteWindowOptions(settings::Settings& settings, const WindowOptions& options);
 
 // The saved window position, or nothing when none was saved.
-std::optional<std::pair<int, int>> ReadWindowPosition(const check::Settings& settings);
-void WriteWindowPosition(check::Settings& settings, int left, int top);
+std::optional<std::pair<int, int>> ReadWindowPosition(const settings::Settings& settings);
+void WriteWindowPosition(settings::Settings& settings, int left, int top);
 
 // The last checked document's name; empty when none.
-std::string ReadLastFile(const check::Settings& settings);
+std::string ReadLastFile(const settings::Settings& settings);
 
-bool ReadBool(const check::Settings& settings, std::string_view key, bool defaultValue);
-void WriteBool(check::Settings& settings, std::string_view key, bool value);
+bool ReadBool(const settings::Settings& settings, std::string_view key, bool defaultValue);
+void WriteBool(settings::Settings& settings, std::string_view key, bool value);
 
 }  // namespace tabulex::app

@@ -25,7 +25,7 @@ std::filesystem::path AnnotatedCopyPath(const std::filesystem::path& reportFolde
                                         std::string_view documentName);
 
 // Writes the annotated copy of the checked `document` to `path`; the document itself is not changed.
-// Throws word::Error with the user's message when the copy cannot be written.
+// Throws text::Error with the user's message when the copy cannot be written.
 void SaveAnnotatedCopy(word::Document& document, const CheckOutcome& outcome, bool twoDateColumns,
                        std::time_t checkedAt, const std::filesystem::path& path);
 

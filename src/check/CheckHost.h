@@ -6,7 +6,7 @@
 // them without asking. Every text is Windows-1251; line breaks inside texts are single CRs.
 
 #include "check/Messages.h"
-#include "check/Settings.h"
+#include "settings/Settings.h"
 
 #include <filesystem>
 #include <string>
@@ -49,7 +49,7 @@ class CheckHost {
     // Asks the word processor to let go of an old report (only with CheckOptions::CloseReportFile).
     virtual void CloseReportDocuments() = 0;
 
-    virtual check::Settings& Settings() = 0;
+    virtual settings::Settings& Settings() = 0;
 
     // What to tell the user when the report cannot be written at `report` (errorCode: errno). A
     // window advises closing the report or ticking the box that does; a terminal names the path

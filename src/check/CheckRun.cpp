@@ -134,13 +134,13 @@ CheckOutcome Runner::Run(const std::function<word::Document&()>& connect, const 
         if (!Prepare(document) || !OpenReport(document)) return std::move(outcome_);
         CheckRows();
         Finish(wordOptions);
-        host_.Settings().EraseSection(kBreakSection);
+        host_.Settings().EraseSection(settings::kBreakSection);
         outcome_.End = CheckEnd::Completed;
         BackToIdle();
         host_.SetCaption(IdleTitle());
     } catch (const RunEnd& end) {
         outcome_.End = end.End;
-    } catch (const word::Error& error) {
+    } catch (const text::Error& error) {
         Fail(error.Message());
     } catch (const std::bad_alloc&) {
         Fail(std::string(msg::kOutOfMemory));
@@ -165,7 +165,7 @@ bool Runner::Prepare(word::Document& document) {
     table_ = tables->Item(outcome_.CheckedTable);
     outcome_.RowCount = table_->Rows()->Count();
     ShowStatus(std::string(msg::kCheckingTable) + std::to_string(outcome_.CheckedTable));
-    host_.Settings().WriteString(kMainSection, kLastFileKey, outcome_.DocumentName);
+    host_.Settings().WriteString(settings::kMainSection, settings::kLastFileKey, outcome_.DocumentName);
 
     const ColumnSetup setup = DetectColumns(*table_, options_);
     outcome_.Columns = setup.Layout;
@@ -244,11 +244,11 @@ int Runner::ResumeRow(word::Document& document) {
 
 // A stop of this document with its report in another folder: its resume point is there.
 void Runner::NoticeResumedElsewhere() {
-    Settings& settings = host_.Settings();
-    const std::string folder = settings.ReadString(kBreakSection, kBreakFolderKey, {});
+    settings::Settings& settings = host_.Settings();
+    const std::string folder = settings.ReadString(settings::kBreakSection, settings::kBreakFolderKey, {});
     if (!folder.empty() && folder != text::Utf8ToCp1251(options_.ReportFolder.string()) &&
-        settings.ReadString(kBreakSection, kBreakFileKey, {}) == outcome_.DocumentName &&
-        settings.ReadInteger(kBreakSection, kBreakRowKey, 1) > 1)
+        settings.ReadString(settings::kBreakSection, settings::kBreakFileKey, {}) == outcome_.DocumentName &&
+        settings.ReadInteger(settings::kBreakSection, settings::kBreakRowKey, 1) > 1)
         host_.ShowMessageText(msg::ResumedElsewhere(folder));
 }
 
@@ -310,7 +310,7 @@ std::string Runner::ReadRow(word::Rows& rows, int row, std::unique_ptr<word::Row
         try {
             rowObject = rows.Item(row);
             return RowTextFromRange(rowObject->Range()->Text());
-        } catch (const word::Error&) {
+        } catch (const text::Error&) {
             ShowStatus(msg::kPaused);
             host_.SetApplicationTitle(caption_);
             if (!host_.AskOkCancel(Question::RowRead, msg::kAttentionTitle, msg::kRowReadQuestion)) {
@@ -436,10 +436,11 @@ void Runner::Stop(int row) {
     const ResumePoint point{row, outcome_.DocumentName, Identity(), rules_.Snapshot()};
     if (const int failure = SaveResumePoint(options_.ReportFolder, point); failure != 0)
         host_.ShowMessageText(report::ReportFailureText(options_.ReportFolder / kResumeFileName, failure));
-    Settings& settings = host_.Settings();
-    settings.WriteString(kBreakSection, kBreakFileKey, outcome_.DocumentName);
-    settings.WriteInteger(kBreakSection, kBreakRowKey, row);
-    settings.WriteString(kBreakSection, kBreakFolderKey, text::Utf8ToCp1251(options_.ReportFolder.string()));
+    settings::Settings& settings = host_.Settings();
+    settings.WriteString(settings::kBreakSection, settings::kBreakFileKey, outcome_.DocumentName);
+    settings.WriteInteger(settings::kBreakSection, settings::kBreakRowKey, row);
+    settings.WriteString(settings::kBreakSection, settings::kBreakFolderKey,
+                         text::Utf8ToCp1251(options_.ReportFolder.string()));
     outcome_.StoppedAtRow = row;
     outcome_.Counts = rules_.State().Counts;
     outcome_.Counters = rules_.Counters();
@@ -471,7 +472,7 @@ std::filesystem::path OpenReportInWord(word::Documents& /*documents*/, const Che
     // always matches, even if another check has replaced the report since this run ended.
     const report::ReportFolderLock lock(outcome.ReportPath.parent_path());
     if (lock.Status() == report::ReportFolderLock::State::Busy)
-        throw word::Error(report::FolderBusyText(outcome.ReportPath.parent_path()), "report folder locked");
+        throw text::Error(report::FolderBusyText(outcome.ReportPath.parent_path()), "report folder locked");
     report::ReportDocumentLayout layout;
     layout.TableLines = outcome.ReportTableLines;
     layout.TableColumns = outcome.ReportTableColumns;

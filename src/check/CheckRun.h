@@ -51,7 +51,7 @@ class CheckRun {
 };
 
 // The report document of a completed run (Tabulex_Report.docx beside the report file), made under
-// the report folder's lock; returns its path. Throws word::Error when the host fails or another
+// the report folder's lock; returns its path. Throws text::Error when the host fails or another
 // check holds the folder.
 std::filesystem::path OpenReportInWord(word::Documents& documents, const CheckOutcome& outcome,
                                        const CheckOptions& options);

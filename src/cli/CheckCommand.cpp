@@ -8,14 +8,14 @@
 #include "cli/InventoryFiles.h"
 #include "cli/JsonOutput.h"
 #include "cli/ProgressDisplay.h"
-#include "ooxml/FileSystem.h"
+#include "docx/DocxApplication.h"
+#include "platform/FileSystem.h"
 #include "report/ReportFolder.h"
 #include "report/ReportLines.h"
 #include "settings/Folders.h"
 #include "settings/IniSettings.h"
 #include "text/Cp1251.h"
-#include "word/Error.h"
-#include "word/docx/DocxApplication.h"
+#include "text/Error.h"
 
 #include <algorithm>
 #include <ctime>
@@ -42,7 +42,7 @@ struct InventoryResult {
 
 struct SharedContext {
     const CheckCommandOptions& Options;
-    check::Settings& Settings;
+    settings::Settings& Settings;
     const std::atomic<bool>& Stop;
     ProgressDisplay& Progress;
     std::ostream& Err;
@@ -113,7 +113,7 @@ InventoryResult CheckInventory(const InventoryJob& job, SharedContext& shared) {
                     options.Annotate, check::AnnotationComments(outcome, checkOptions.TwoDateColumns,
                                                                 check::CommentDateTime(checkedAt)));
                 annotated = options.Annotate;
-            } catch (const word::Error& e) {
+            } catch (const text::Error& e) {
                 result.Err += label + ": " + text::Cp1251ToUtf8(e.Message()) + "\n";
                 result.Status = kExitNotChecked;
             }
@@ -131,7 +131,7 @@ InventoryResult CheckInventory(const InventoryJob& job, SharedContext& shared) {
         if (outcome.End == check::CheckEnd::Completed && options.ReportDocument) {
             try {
                 reportDocument = check::OpenReportInWord(application->Documents(), outcome, checkOptions);
-            } catch (const word::Error& e) {
+            } catch (const text::Error& e) {
                 result.Err += label + ": " + text::Cp1251ToUtf8(e.Message()) + "\n";
             }
         }
@@ -143,7 +143,7 @@ InventoryResult CheckInventory(const InventoryJob& job, SharedContext& shared) {
             const std::string& message = outcome.Message.empty() ? host.LastStatus() : outcome.Message;
             if (message != host.LastMessage()) result.Err += label + ": " + Utf8(message) + "\n";
         }
-    } catch (const word::Error& e) {
+    } catch (const text::Error& e) {
         const std::string message = text::Cp1251ToUtf8(e.Message());
         result.Err += label + ": " + message + "\n";
         if (options.Format == OutputFormat::Json) result.Out = FailureJson(job.File, message);
@@ -152,7 +152,7 @@ InventoryResult CheckInventory(const InventoryJob& job, SharedContext& shared) {
         result.Err += label + ": " + message + "\n";
         if (options.Format == OutputFormat::Json) result.Out = FailureJson(job.File, message);
     } catch (const std::exception& e) {
-        const std::string message = text::Cp1251ToUtf8(ooxml::fs::ExceptionReason(e));
+        const std::string message = text::Cp1251ToUtf8(platform::ExceptionReason(e));
         result.Err += label + ": " + message + "\n";
         if (options.Format == OutputFormat::Json) result.Out = FailureJson(job.File, message);
     }

@@ -2,6 +2,7 @@
 
 #include "cli/ProgressDisplay.h"
 #include "cli/RussianCli.h"
+#include "platform/Terminal.h"
 
 #include <CLI/CLI.hpp>
 
@@ -51,7 +52,7 @@ void CheckCommandLine::Finish() {
     options_.Check.Encoding =
         encoding_ == "utf-8" ? check::ReportEncoding::Utf8 : check::ReportEncoding::Cp1251;
     options_.Check.Rules = RuleSetOf(rules_);
-    options_.Progress = StandardErrorIsTerminal();
+    options_.Progress = platform::StandardErrorIsTerminal();
 }
 
 int CheckCommandLine::Run(const CommandContext& context) {

@@ -5,26 +5,16 @@
 #include "cli/FixCommandLine.h"
 #include "cli/RussianCli.h"
 
+#include "platform/StopSignals.h"
+
 #include <CLI/CLI.hpp>
 
-#include <csignal>
 #include <iostream>
 #include <memory>
 #include <vector>
 
 namespace tabulex::cli {
 namespace {
-
-// Ctrl+C, SIGTERM and SIGHUP ask every running check to stop at its next progress point (and an
-// opening document to stop being read); the check then stores its resume point, as the Stop button
-// does, and no new file of a batch is started. A fix ends at its next row and writes nothing.
-std::atomic<bool> gStopRequested{false};
-
-extern "C" void OnInterrupt(int) {
-    gStopRequested.store(true);
-}
-
-constexpr int kStopSignals[] = {SIGINT, SIGTERM, SIGHUP};
 
 // Every subcommand, in the order the help lists them. A new command is one line here.
 std::vector<std::unique_ptr<Command>> AllCommands() {
@@ -35,15 +25,12 @@ std::vector<std::unique_ptr<Command>> AllCommands() {
     return commands;
 }
 
+// Ctrl+C, SIGTERM and SIGHUP ask every running check to stop at its next progress point (and an
+// opening document to stop being read); the check then stores its resume point, as the Stop button
+// does, and no new file of a batch is started. A fix ends at its next row and writes nothing.
 int RunChosen(Command& command, std::ostream& out, std::ostream& err) {
-    gStopRequested.store(false);
-    for (int sig : kStopSignals) std::signal(sig, OnInterrupt);
-    // Over a file-size limit a write fails (and is reported) instead of killing the process.
-    std::signal(SIGXFSZ, SIG_IGN);
-    const int status = command.Run({out, err, gStopRequested});
-    for (int sig : kStopSignals) std::signal(sig, SIG_DFL);
-    std::signal(SIGXFSZ, SIG_DFL);
-    return status;
+    const platform::StopSignals signals;
+    return command.Run({out, err, signals.Requested()});
 }
 
 }  // namespace

@@ -13,8 +13,9 @@ std::string ToTerminalText(std::string_view text1251) {
     return text::Cp1251ToUtf8(lines);
 }
 
-ConsoleHost::ConsoleHost(check::Settings& settings, const std::atomic<bool>& stop, ProgressDisplay& progress,
-                         std::ostream& err, std::string documentLabel, ConsolePolicy policy)
+ConsoleHost::ConsoleHost(settings::Settings& settings, const std::atomic<bool>& stop,
+                         ProgressDisplay& progress, std::ostream& err, std::string documentLabel,
+                         ConsolePolicy policy)
     : settings_(settings),
       stop_(stop),
       progress_(progress),

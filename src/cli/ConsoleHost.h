@@ -22,7 +22,7 @@ struct ConsolePolicy {
 
 class ConsoleHost : public check::CheckHost {
   public:
-    ConsoleHost(check::Settings& settings, const std::atomic<bool>& stop, ProgressDisplay& progress,
+    ConsoleHost(settings::Settings& settings, const std::atomic<bool>& stop, ProgressDisplay& progress,
                 std::ostream& err, std::string documentLabel, ConsolePolicy policy);
 
     void ShowStatus(std::string_view text) override;
@@ -37,7 +37,7 @@ class ConsoleHost : public check::CheckHost {
     void ShowMessageText(std::string_view text) override;
     void EnableMainControls(bool) override {}
     void CloseReportDocuments() override {}
-    check::Settings& Settings() override { return settings_; }
+    settings::Settings& Settings() override { return settings_; }
     std::string ReportUnavailableText(const std::filesystem::path& report, int errorCode) override;
 
     const std::string& LastStatus() const { return lastStatus_; }
@@ -47,7 +47,7 @@ class ConsoleHost : public check::CheckHost {
   private:
     void PrintMessage(std::string_view text1251);
 
-    check::Settings& settings_;
+    settings::Settings& settings_;
     const std::atomic<bool>& stop_;
     ProgressDisplay& progress_;
     std::ostream& err_;

@@ -4,17 +4,17 @@
 #include "cli/JsonOutput.h"
 #include "cli/ProgressDisplay.h"
 #include "cli/ToolConsoleHost.h"
-#include "ooxml/FileSystem.h"
-#include "ooxml/FileWrites.h"
+#include "docx/DocxApplication.h"
+#include "ooxml/Package.h"
+#include "platform/FileSystem.h"
+#include "platform/FileWrites.h"
 #include "settings/Folders.h"
 #include "settings/IniSettings.h"
 #include "text/Cp1251.h"
+#include "text/Error.h"
 #include "text/TextHelpers.h"
 #include "tools/ToolTexts.h"
 #include "tools/Tools.h"
-#include "word/Error.h"
-#include "word/docx/DocxApplication.h"
-#include "word/docx/Package.h"
 
 #include <cctype>
 #include <filesystem>
@@ -173,18 +173,18 @@ std::string ChangesText(const tools::ToolOutcome& outcome) {
 // than working from a file about to change.
 class InPlaceEdit {
   public:
-    explicit InPlaceEdit(const std::string& file) : target_(ooxml::fs::FinalTarget(file)), lock_(target_) {
-        if (lock_.Status() == ooxml::fs::DocumentLock::State::Busy)
+    explicit InPlaceEdit(const std::string& file) : target_(platform::FinalTarget(file)), lock_(target_) {
+        if (lock_.Status() == platform::DocumentLock::State::Busy)
             throw FixFailure{"Файл " + target_ +
                              " уже правит другая команда tabulex fix; дождитесь её окончания."};
-        const std::uint64_t limit = word::docx::PackageLimits{}.MaxTotalUncompressed;
-        if (lock_.Status() == ooxml::fs::DocumentLock::State::Failed) {
+        const std::uint64_t limit = ooxml::PackageLimits{}.MaxTotalUncompressed;
+        if (lock_.Status() == platform::DocumentLock::State::Failed) {
             // A missing file, a folder or a device is refused as reading refuses it.
-            ooxml::fs::ReadDocumentFile(target_, limit);
+            platform::ReadDocumentFile(target_, limit);
             throw FixFailure{"Не удалось открыть файл " + target_ + " для правки: " +
-                             text::Cp1251ToUtf8(ooxml::fs::FailureReason(lock_.ErrorCode()))};
+                             text::Cp1251ToUtf8(platform::FailureReason(lock_.ErrorCode()))};
         }
-        original_ = ooxml::fs::ReadDocumentFile(target_, limit);
+        original_ = platform::ReadDocumentFile(target_, limit);
     }
     const std::string& Target() const { return target_; }
 
@@ -192,7 +192,7 @@ class InPlaceEdit {
     // file; a failure or a stop before that rename leaves the file as it was and no backup.
     std::string Save(word::Document& document) {
         const std::string backup =
-            ooxml::fs::WriteNewFile(target_ + ".bak", NumberedBackup, original_, target_);
+            platform::WriteNewFile(target_ + ".bak", NumberedBackup, original_, target_);
         try {
             document.SaveAs(target_);
         } catch (...) {
@@ -205,7 +205,7 @@ class InPlaceEdit {
 
   private:
     std::string target_;
-    ooxml::fs::DocumentLock lock_;
+    platform::DocumentLock lock_;
     std::string original_;
 };
 
@@ -291,7 +291,7 @@ int RunFixCommand(const FixCommandOptions& options, std::ostream& out, std::ostr
             document.SaveAs(options.Output);
             written = options.Output;
         } else if (edit) {
-            otherNames = ooxml::fs::OtherHardLinks(edit->Target());
+            otherNames = platform::OtherHardLinks(edit->Target());
             backup = edit->Save(document);
             written = options.File;
         }
@@ -309,12 +309,12 @@ int RunFixCommand(const FixCommandOptions& options, std::ostream& out, std::ostr
     } catch (const FixFailure& failure) {
         err << label << ": " << failure.Message << "\n";
         if (options.Format == OutputFormat::Json) out << FailureJson(options.File, failure.Message);
-    } catch (const word::Error& error) {
+    } catch (const text::Error& error) {
         const std::string message = text::Cp1251ToUtf8(error.Message());
         err << label << ": " << message << "\n";
         if (options.Format == OutputFormat::Json) out << FailureJson(options.File, message);
     } catch (const std::exception& error) {
-        const std::string message = text::Cp1251ToUtf8(ooxml::fs::ExceptionReason(error));
+        const std::string message = text::Cp1251ToUtf8(platform::ExceptionReason(error));
         err << label << ": " << message << "\n";
         if (options.Format == OutputFormat::Json) out << FailureJson(options.File, message);
     }
@@ -334,7 +334,7 @@ int RunPrefaceCommand(const std::string& file, std::ostream& out, std::ostream& 
             return kExitDone;
         }
         err << label << ": " << ToTerminalText(preface.Message) << "\n";
-    } catch (const word::Error& error) {
+    } catch (const text::Error& error) {
         err << label << ": " << text::Cp1251ToUtf8(error.Message()) << "\n";
     }
     return kExitFailed;

@@ -2,6 +2,7 @@
 
 #include "cli/ProgressDisplay.h"
 #include "cli/RussianCli.h"
+#include "platform/Terminal.h"
 
 #include <CLI/CLI.hpp>
 
@@ -87,7 +88,7 @@ void FixCommandLine::Finish() {
     options_.Format = format_ == "json" ? OutputFormat::Json : OutputFormat::Text;
     options_.Table.Rules = RuleSetOf(rules_);
     ParseColumns(columns_, options_.Table);
-    options_.Progress = StandardErrorIsTerminal();
+    options_.Progress = platform::StandardErrorIsTerminal();
 }
 
 int FixCommandLine::Run(const CommandContext& context) {

@@ -1,8 +1,7 @@
 #include "cli/InventoryFiles.h"
 
+#include "platform/FileStamp.h"
 #include "report/ReportLines.h"
-
-#include <sys/stat.h>
 
 #include <algorithm>
 #include <array>
@@ -69,10 +68,10 @@ std::string FileIdentity(const std::filesystem::path& file) {
     std::filesystem::path full =
         std::filesystem::weakly_canonical(std::filesystem::absolute(file, error), error);
     if (error) full = file;
-    struct stat st {};
-    if (::stat(file.c_str(), &st) != 0) return full.string();
-    return full.string() + "|" + std::to_string(st.st_size) + "|" + std::to_string(st.st_mtim.tv_sec) + "." +
-           std::to_string(st.st_mtim.tv_nsec);
+    const platform::FileStamp stamp = platform::StampOf(file);
+    if (!stamp.Exists) return full.string();
+    return full.string() + "|" + std::to_string(stamp.Size) + "|" + std::to_string(stamp.ModifiedSeconds) +
+           "." + std::to_string(stamp.ModifiedNanoseconds);
 }
 
 std::string UniqueReportFolderName(const std::filesystem::path& inventory, std::vector<std::string>& taken) {

@@ -1,14 +1,8 @@
 #include "cli/ProgressDisplay.h"
 
-#include <unistd.h>
-
 #include <ostream>
 
 namespace tabulex::cli {
-
-bool StandardErrorIsTerminal() {
-    return isatty(STDERR_FILENO) == 1;
-}
 
 ProgressDisplay::ProgressDisplay(std::ostream& err, bool enabled, int totalFiles)
     : err_(err), enabled_(enabled), totalFiles_(totalFiles) {}

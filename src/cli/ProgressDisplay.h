@@ -33,6 +33,4 @@ class ProgressDisplay {
     std::mutex mutex_;
 };
 
-bool StandardErrorIsTerminal();
-
 }  // namespace tabulex::cli

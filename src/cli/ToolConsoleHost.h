@@ -14,7 +14,7 @@ namespace tabulex::cli {
 
 class ToolConsoleHost : public tools::ToolHost {
   public:
-    ToolConsoleHost(check::Settings& settings, const std::atomic<bool>& stop, ProgressDisplay& progress,
+    ToolConsoleHost(settings::Settings& settings, const std::atomic<bool>& stop, ProgressDisplay& progress,
                     std::string documentLabel)
         : settings_(settings), stop_(stop), progress_(progress), label_(std::move(documentLabel)) {}
 
@@ -28,14 +28,14 @@ class ToolConsoleHost : public tools::ToolHost {
     bool AskRowReadAgain(std::string_view, std::string_view) override { return true; }
     void BringToFront() override {}
     void CloseReportDocuments() override {}
-    check::Settings& Settings() override { return settings_; }
+    settings::Settings& Settings() override { return settings_; }
 
     // The last status text a command showed (1251); cleared before each command.
     const std::string& LastStatus() const { return lastStatus_; }
     void ClearStatus() { lastStatus_.clear(); }
 
   private:
-    check::Settings& settings_;
+    settings::Settings& settings_;
     const std::atomic<bool>& stop_;
     ProgressDisplay& progress_;
     std::string label_;

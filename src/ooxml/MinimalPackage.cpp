@@ -1,8 +1,8 @@
 #include "ooxml/MinimalPackage.h"
 
-#include "ooxml/FileMessages.h"
+#include "ooxml/PackageMessages.h"
 #include "ooxml/PartSource.h"
-#include "word/Error.h"
+#include "text/Error.h"
 
 #include <zip.h>
 
@@ -114,7 +114,7 @@ class ZipInMemory {
 
   private:
     [[noreturn]] void Fail(const char* what) {
-        throw word::Error(std::string(messages::kCannotBuildPackage),
+        throw text::Error(std::string(messages::kCannotBuildPackage),
                           std::string("libzip: ") + what + ": " + zip_error_strerror(&error_));
     }
 

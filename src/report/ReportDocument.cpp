@@ -1,7 +1,8 @@
 #include "report/ReportDocument.h"
 
-#include "ooxml/FileWrites.h"
 #include "ooxml/MinimalPackage.h"
+#include "platform/FileSystem.h"
+#include "platform/FileWrites.h"
 #include "report/ReportDocumentXml.h"
 #include "report/ReportLines.h"
 #include "report/ReportTexts.h"
@@ -16,7 +17,7 @@ namespace {
 
 std::string ReadReportText(const std::filesystem::path& path, Encoding encoding) {
     std::ifstream in(path, std::ios::binary);
-    if (!in) throw word::Error(std::string(texts::kReportUnreadable), path.string());
+    if (!in) throw text::Error(std::string(texts::kReportUnreadable), path.string());
     std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     return encoding == Encoding::Utf8 ? text::Utf8ToCp1251(bytes) : bytes;
 }
@@ -35,7 +36,7 @@ std::filesystem::path WriteReportDocument(const std::filesystem::path& reportFil
     // The XML is several times the text; the size only tells the zip that no Zip64 fields are needed.
     std::error_code error;
     const std::uint64_t textBytes = std::filesystem::file_size(reportFile, error);
-    ooxml::fs::WriteFileAtomically(
+    platform::WriteFileAtomically(
         target.string(),
         ooxml::BuildDocxBytes(parts, document, error ? 0 : textBytes * 8, ooxml::kQuickestZip),
         {.FollowLinks = false});

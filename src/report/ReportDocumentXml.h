@@ -28,7 +28,7 @@ inline constexpr std::string_view kReportFont = "Arial";
 // contents (FitToContents, measured on the table's lines before the first piece is written) with
 // the table set at 10 points. A table of more than six columns is set on landscape pages, a fitted
 // narrower one when that takes no more pages and makes the table a fifth lower. The lines after the
-// table, or every line without the table, are paragraphs at 12 points. Throws word::Error when the
+// table, or every line without the table, are paragraphs at 12 points. Throws text::Error when the
 // report cannot be read.
 class ReportDocumentXml : public ooxml::PartWriter {
   public:

@@ -1,12 +1,9 @@
 #include "report/ReportFile.h"
 
-#include "ooxml/FileWrites.h"
+#include "platform/FileStamp.h"
+#include "platform/FileSystem.h"
 #include "report/ReportFolder.h"
 #include "text/Cp1251.h"
-
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
@@ -15,32 +12,17 @@
 namespace tabulex::report {
 namespace {
 
-bool HasWriteBits(mode_t mode) {
-    return (mode & (S_IWUSR | S_IWGRP | S_IWOTH)) != 0;
-}
-
-// The earlier report's mode, or what a new file gets under the umask.
-mode_t ReportMode(bool exists, const struct stat& target) {
-    if (exists) return target.st_mode & 07777;
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    return 0666 & ~mask;
-}
-
 // Reads the report through, giving each chunk to `use` (false stops); returns its line count,
 // -1 when it cannot be read (or `use` failed), and 0 with missing set when there is none.
 template <typename Use>
 int ReadThrough(const std::filesystem::path& path, bool& missing, Use&& use) {
     // The report folder's own file: never through a link, never waiting on a pipe.
-    const int fd = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
-    missing = fd < 0 && errno == ENOENT;
-    if (fd < 0) return missing ? 0 : -1;
-    struct stat st {};
-    std::FILE* from = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) ? ::fdopen(fd, "rb") : nullptr;
+    int errorCode = 0;
+    std::FILE* from = platform::OpenOwnFile(path, errorCode);
+    missing = from == nullptr && errorCode == ENOENT;
     if (from == nullptr) {
-        ::close(fd);
-        errno = EINVAL;
-        return -1;
+        errno = errorCode;
+        return missing ? 0 : -1;
     }
     int lines = 0;
     std::vector<char> chunk(1 << 16);
@@ -88,24 +70,15 @@ bool ReportFile::Open(const std::filesystem::path& path, bool append, Encoding e
     encoding_ = encoding;
     linesBefore_ = 0;
     path_ = path;
-    struct stat target {};
-    const bool exists = ::lstat(path.c_str(), &target) == 0;
-    if (exists && S_ISDIR(target.st_mode)) return Fail(EISDIR);
+    const platform::FileStamp target = platform::EntryStampOf(path);
+    if (target.IsFolder) return Fail(EISDIR);
     // A link, device, pipe or socket in the report's place is neither written through nor replaced.
-    if (exists && !S_ISREG(target.st_mode)) return Fail(kNotRegularFile);
-    if (exists && !HasWriteBits(target.st_mode)) return Fail(EACCES);
-
+    if (target.Exists && !target.IsRegular) return Fail(kNotRegularFile);
+    if (target.Exists && !target.HasWriteBits) return Fail(EACCES);
     // Locked while this run lives, so that another run's clean-up never takes it.
-    const int fd = ooxml::fs::CreateLockedTemporary(
-        path.has_parent_path() ? path.parent_path().string() : ".",
-        std::string(kTemporaryPrefix) + path.extension().string() + ".", "", tempPath_);
-    if (fd < 0) return Fail(errno);
-    if (::fchmod(fd, ReportMode(exists, target)) != 0 || (file_ = ::fdopen(fd, "wb")) == nullptr) {
-        const int code = errno;
-        ::close(fd);
-        Discard();
-        return Fail(code);
-    }
+    if (!replacement_.Open(path, std::string(kTemporaryPrefix) + path.extension().string() + "."))
+        return Fail(replacement_.ErrorCode());
+    file_ = replacement_.Stream();
     std::setvbuf(file_, nullptr, _IOFBF, 1 << 16);
     if (append && (linesBefore_ = CopyEarlier(path, file_)) < 0) {
         const int code = errno;
@@ -128,24 +101,18 @@ void ReportFile::WriteLine(std::string_view line) {
 
 bool ReportFile::Close() {
     if (file_ == nullptr) return !failed_;
-    if (std::fflush(file_) != 0 || ::fsync(::fileno(file_)) != 0) Fail(errno);
-    // Renamed while still open and so locked: until then it is this run's, never a leftover.
-    if (!failed_ && ::rename(tempPath_.c_str(), path_.c_str()) != 0) Fail(errno);
-    if (!failed_) tempPath_.clear();
-    if (std::fclose(file_) != 0) Fail(errno);
     file_ = nullptr;
     if (failed_) {
-        Discard();
+        replacement_.Discard();
         return false;
     }
+    if (!replacement_.Commit(true)) return Fail(replacement_.ErrorCode());
     return true;
 }
 
 void ReportFile::Discard() {
-    if (file_ != nullptr) std::fclose(file_);
     file_ = nullptr;
-    if (!tempPath_.empty()) ::unlink(tempPath_.c_str());
-    tempPath_.clear();
+    replacement_.Discard();
 }
 
 }  // namespace tabulex::report

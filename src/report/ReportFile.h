@@ -5,6 +5,8 @@
 // report's place in one rename, so that a run that is killed, runs out of disk space or fails
 // leaves the earlier report as it was.
 
+#include "platform/ReplacementFile.h"
+
 #include <cstdio>
 #include <filesystem>
 #include <optional>
@@ -50,9 +52,9 @@ class ReportFile {
   private:
     bool Fail(int code);
 
-    std::FILE* file_ = nullptr;
+    platform::ReplacementFile replacement_;
+    std::FILE* file_ = nullptr;  // the replacement's stream while open
     std::filesystem::path path_;
-    std::string tempPath_;
     Encoding encoding_ = Encoding::Cp1251;
     int linesBefore_ = 0;
     bool failed_ = false;

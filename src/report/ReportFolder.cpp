@@ -1,17 +1,13 @@
 #include "report/ReportFolder.h"
 
-#include "ooxml/FileSystem.h"
-#include "ooxml/FileWrites.h"
+#include "platform/FileStamp.h"
+#include "platform/FileSystem.h"
+#include "platform/FileWrites.h"
 #include "report/ReportFile.h"
 #include "report/ReportLines.h"
 #include "text/Cp1251.h"
+#include "text/Error.h"
 #include "text/TextHelpers.h"
-#include "word/Error.h"
-
-#include <fcntl.h>
-#include <sys/file.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include <cerrno>
 #include <string_view>
@@ -33,7 +29,7 @@ std::string ReasonText(int errorCode) {
     if (errorCode == kNotRegularFile)
         return std::string(
             "на месте файла отчёта находится не обычный файл (ссылка, устройство, канал или сокет)"_cp);
-    return ooxml::fs::FailureReason(errorCode);
+    return platform::FailureReason(errorCode);
 }
 
 void CreateReportFolder(const std::filesystem::path& folder) {
@@ -47,47 +43,13 @@ void CreateReportFolder(const std::filesystem::path& folder) {
         if (std::filesystem::exists(at, ignored) && !std::filesystem::is_directory(at, ignored))
             code = ENOTDIR;
     }
-    throw word::Error(
+    throw text::Error(
         std::string("Не удалось создать папку отчёта "_cp) + Shown(folder) + ": " + ReasonText(code),
         "create_directories: " + error.message());
 }
 
-ReportFolderLock::ReportFolderLock(const std::filesystem::path& folder) {
-    const std::filesystem::path path = folder / kLockFileName;
-    for (int attempt = 0; attempt < 10; ++attempt) {
-        // Never through a link, never waiting on a pipe put in its place.
-        fd_ = ::open(path.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | O_NOCTTY, 0666);
-        struct stat locked {
-        }, named{};
-        if (fd_ < 0 || ::fstat(fd_, &locked) != 0) {
-            errorCode_ = errno == ELOOP ? kNotRegularFile : errno;
-            return;
-        }
-        if (!S_ISREG(locked.st_mode)) {
-            errorCode_ = kNotRegularFile;
-            return;
-        }
-        int rc;
-        while ((rc = ::flock(fd_, LOCK_EX | LOCK_NB)) != 0 && errno == EINTR) {
-        }
-        if (rc != 0) {
-            state_ = State::Busy;
-            return;
-        }
-        // Removed or replaced since it was opened: the lock must be on the file the name shows.
-        if (::stat(path.c_str(), &named) == 0 && named.st_dev == locked.st_dev &&
-            named.st_ino == locked.st_ino) {
-            state_ = State::Held;
-            return;
-        }
-        ::close(fd_);
-        fd_ = -1;
-    }
-}
-
-ReportFolderLock::~ReportFolderLock() {
-    if (fd_ >= 0) ::close(fd_);  // releases the lock
-}
+ReportFolderLock::ReportFolderLock(const std::filesystem::path& folder)
+    : lock_((folder / kLockFileName).string(), platform::DocumentLock::Kind::LockFile) {}
 
 std::string FolderBusyText(const std::filesystem::path& folder) {
     return std::string("Папка отчёта "_cp) + Shown(folder) +
@@ -127,35 +89,23 @@ std::string ReportFolderFileText(const std::filesystem::path& file) {
 }
 
 std::optional<std::string> ReadFolderFile(const std::filesystem::path& path, std::uintmax_t maxBytes) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
-    if (fd < 0) return std::nullopt;
-    struct stat st {};
-    std::optional<std::string> bytes;
-    if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && static_cast<std::uintmax_t>(st.st_size) <= maxBytes) {
-        bytes.emplace(static_cast<std::size_t>(st.st_size), '\0');
-        std::size_t done = 0;
-        for (ssize_t n; done < bytes->size(); done += static_cast<std::size_t>(n))
-            if ((n = ::read(fd, bytes->data() + done, bytes->size() - done)) <= 0) break;
-        if (done != bytes->size()) bytes.reset();
-    }
-    ::close(fd);
-    return bytes;
+    return platform::ReadOwnFile(path, maxBytes);
 }
 
 int WriteFolderFile(const std::filesystem::path& path, std::string_view bytes) {
     try {
-        ooxml::fs::WriteFileAtomically(path.string(), bytes, {.FollowLinks = false});
+        platform::WriteFileAtomically(path.string(), bytes, {.FollowLinks = false});
         return 0;
-    } catch (const word::Error&) {
-        struct stat st {};
-        if (::lstat(path.c_str(), &st) == 0 && !S_ISREG(st.st_mode)) return kNotRegularFile;
+    } catch (const text::Error&) {
+        const platform::FileStamp entry = platform::EntryStampOf(path);
+        if (entry.Exists && !entry.IsRegular) return kNotRegularFile;
         return errno != 0 ? errno : EIO;
     }
 }
 
 void RemoveLeftovers(const std::filesystem::path& folder) {
     // Only those no live run holds: a second run into the folder never takes the first one's.
-    ooxml::fs::RemoveAbandonedFiles(folder.string(), kTemporaryPrefix);
+    platform::RemoveAbandonedFiles(folder.string(), kTemporaryPrefix);
 }
 
 }  // namespace tabulex::report

@@ -4,6 +4,8 @@
 // cleared of the temporary files that runs killed before their end left behind. Messages are
 // Russian (1251) and name the folder and the reason.
 
+#include "platform/FileWrites.h"
+
 #include <cstdint>
 #include <filesystem>
 #include <memory>
@@ -21,12 +23,12 @@ inline constexpr char kResumeFileName[] = ".Tabulex_Report.resume";
 
 // The error code of a link, device, pipe or socket where a file of the report folder should be:
 // those are never written through or replaced.
-inline constexpr int kNotRegularFile = -1;
+inline constexpr int kNotRegularFile = platform::kNotRegularFile;
 
 // Why a file operation failed, in Russian: "нет прав на запись", "нет места на диске", ...
 std::string ReasonText(int errorCode);
 
-// Creates the folder and its parents. Throws word::Error "Не удалось создать папку отчёта PATH:
+// Creates the folder and its parents. Throws text::Error "Не удалось создать папку отчёта PATH:
 // REASON" (a file in its place, no permission, a read-only disk, ...).
 void CreateReportFolder(const std::filesystem::path& folder);
 
@@ -35,20 +37,15 @@ class ReportFolderLock {
   public:
     // Busy: another check holds the folder. Failed: the lock file cannot be made (ErrorCode says
     // why; the report could not be written there either).
-    enum class State { Held, Busy, Failed };
+    using State = platform::DocumentLock::State;
 
     explicit ReportFolderLock(const std::filesystem::path& folder);
-    ~ReportFolderLock();
-    ReportFolderLock(const ReportFolderLock&) = delete;
-    ReportFolderLock& operator=(const ReportFolderLock&) = delete;
 
-    State Status() const { return state_; }
-    int ErrorCode() const { return errorCode_; }
+    State Status() const { return lock_.Status(); }
+    int ErrorCode() const { return lock_.ErrorCode(); }
 
   private:
-    int fd_ = -1;
-    State state_ = State::Failed;
-    int errorCode_ = 0;
+    platform::DocumentLock lock_;  // released when it goes
 };
 
 // "Папка отчёта PATH занята другой проверкой; дождитесь её окончания." (1251)

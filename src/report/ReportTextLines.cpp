@@ -2,7 +2,7 @@
 
 #include "report/ReportTexts.h"
 #include "text/Cp1251.h"
-#include "word/Error.h"
+#include "text/Error.h"
 
 namespace tabulex::report {
 namespace {
@@ -13,7 +13,7 @@ constexpr std::size_t kReadBytes = 1 << 16;
 
 ReportTextLines::ReportTextLines(const std::filesystem::path& path, Encoding encoding)
     : file_(std::fopen(path.c_str(), "rb")), encoding_(encoding) {
-    if (!file_) throw word::Error(std::string(texts::kReportUnreadable), path.string());
+    if (!file_) throw text::Error(std::string(texts::kReportUnreadable), path.string());
 }
 
 ReportTextLines::~ReportTextLines() {
@@ -26,7 +26,7 @@ bool ReportTextLines::Fill() {
     buffer_.resize(got);
     at_ = 0;
     if (got == 0 && std::ferror(file_))
-        throw word::Error(std::string(texts::kReportUnreadable), "read error in the report file");
+        throw text::Error(std::string(texts::kReportUnreadable), "read error in the report file");
     return got > 0;
 }
 

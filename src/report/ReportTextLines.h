@@ -13,7 +13,7 @@ namespace tabulex::report {
 
 class ReportTextLines {
   public:
-    // Throws word::Error (the report cannot be read) when the file cannot be opened.
+    // Throws text::Error (the report cannot be read) when the file cannot be opened.
     ReportTextLines(const std::filesystem::path& path, Encoding encoding);
     ReportTextLines(const ReportTextLines&) = delete;
     ReportTextLines& operator=(const ReportTextLines&) = delete;

@@ -7,10 +7,9 @@
 // object) and an advisory lock on "Tabulex.ini.lock" beside the file (other objects and other
 // processes); a save writes a temporary file and renames it over the settings file.
 
-#include "check/Settings.h"
-#include "settings/FileLock.h"
-
-#include <sys/types.h>
+#include "platform/FileLock.h"
+#include "platform/FileStamp.h"
+#include "settings/Settings.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -20,7 +19,7 @@
 
 namespace tabulex::settings {
 
-class IniSettings : public check::Settings {
+class IniSettings : public settings::Settings {
   public:
     explicit IniSettings(std::filesystem::path file);
     ~IniSettings() override;
@@ -35,14 +34,10 @@ class IniSettings : public check::Settings {
     int Loads() const { return loads_; }
 
   private:
-    // What identifies one version of the file: the lock file's save count and the file's identity.
+    // What identifies one version of the file: the lock file's save count and the file's stamp.
     struct Version {
         std::uint64_t Generation = 0;
-        bool Exists = false;
-        dev_t Device = 0;
-        ino_t Inode = 0;
-        off_t Size = 0;
-        std::int64_t ModifiedNs = 0;
+        platform::FileStamp File;
         bool operator==(const Version&) const = default;
     };
     struct Parsed;
@@ -55,7 +50,7 @@ class IniSettings : public check::Settings {
 
     std::filesystem::path file_;
     mutable std::mutex mutex_;
-    mutable FileLock lock_;
+    mutable platform::FileLock lock_;
     std::unique_ptr<Parsed> parsed_;
     mutable std::optional<Version> loaded_;
     mutable int loads_ = 0;

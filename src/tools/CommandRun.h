@@ -3,8 +3,8 @@
 // The skeleton every editing command shares: the confirmation unless Shift is held, the busy
 // cursor, the main table, the stop request, and the end of a command when the document host fails.
 
+#include "text/Error.h"
 #include "tools/Tools.h"
-#include "word/Error.h"
 
 #include <string>
 #include <string_view>
@@ -53,7 +53,7 @@ ToolOutcome Guarded(ToolOutcome& outcome, Body&& body) {
         body();
     } catch (const CommandEnd& end) {
         outcome.End = end.End;
-    } catch (const word::Error& error) {
+    } catch (const text::Error& error) {
         outcome.End = ToolEnd::Failed;
         outcome.Message = error.Message();
     }

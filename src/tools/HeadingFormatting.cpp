@@ -61,7 +61,7 @@ std::string HeadingWalk::ReadRow(int row) {
     auto read = [&] { return check::RowTextFromRange(Table()->Rows()->Item(row)->Range()->Text()); };
     try {
         return read();
-    } catch (const word::Error&) {
+    } catch (const text::Error&) {
         host_.ShowStatus(check::msg::kPaused);
         host_.SetApplicationTitle(caption_);
         if (!host_.AskRowReadAgain(check::msg::kAttentionTitle, msg::kRowReadQuestion))
@@ -98,7 +98,7 @@ ToolOutcome FormatHeadings(word::Document& document, ToolHost& host, const Headi
         }
         outcome.MainTable = detail::MainTableOf(document);
         host.ShowStatus(std::string(check::msg::kCheckingTable) + std::to_string(outcome.MainTable));
-        host.Settings().WriteString(check::kMainSection, check::kLastFileKey, document.Name());
+        host.Settings().WriteString(settings::kMainSection, settings::kLastFileKey, document.Name());
         host.BringToFront();
         HeadingWalk(document, host, clock).Run(outcome.MainTable, outcome);
         host.ShowStatus(msg::kDone);

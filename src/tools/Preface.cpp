@@ -40,9 +40,9 @@ PrefaceOutcome LoadPreface(word::Document& document) {
     PrefaceOutcome outcome;
     try {
         const int mainTable = detail::MainTableOf(document);
-        if (mainTable == 0) throw word::Error(std::string(check::msg::kNoTables));
+        if (mainTable == 0) throw text::Error(std::string(check::msg::kNoTables));
         outcome.Text = MemoText(document.TextBeforeTable(mainTable));
-    } catch (const word::Error& error) {
+    } catch (const text::Error& error) {
         outcome.End = ToolEnd::Failed;
         outcome.Message = error.Message();
     }

@@ -5,7 +5,7 @@
 // walk and the settings they keep (the last-file memory). The GUI answers with dialogs; the command
 // line answers by policy. Every text is Windows-1251; line breaks inside texts are single CRs.
 
-#include "check/Settings.h"
+#include "settings/Settings.h"
 
 #include <string_view>
 
@@ -68,7 +68,7 @@ class ToolHost {
     // Asks the word processor to let go of an old report (only with HeadingOptions::CloseReportFile).
     virtual void CloseReportDocuments() = 0;
 
-    virtual check::Settings& Settings() = 0;
+    virtual settings::Settings& Settings() = 0;
 };
 
 }  // namespace tabulex::tools

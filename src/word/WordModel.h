@@ -4,9 +4,9 @@
 // objects with the members the program calls. Indexes are 1-based; Booleans read as -1 (true)
 // and 0 (false), and 9999999 when a range mixes both. Texts cross in Windows-1251.
 // Objects are handles into a document: fetch them afresh by index after a structural edit.
-// Failures throw word::Error.
+// Failures throw text::Error.
 
-#include "word/Error.h"
+#include "text/Error.h"
 
 #include <atomic>
 #include <memory>
@@ -230,7 +230,7 @@ class Application {
   public:
     virtual ~Application() = default;
     virtual word::Documents& Documents() = 0;
-    // Throws word::Error when no document is open.
+    // Throws text::Error when no document is open.
     virtual Document& ActiveDocument() = 0;
     virtual bool HasActiveDocument() const = 0;
     virtual void Activate(Document& document) = 0;

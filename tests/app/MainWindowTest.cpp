@@ -17,9 +17,9 @@
 #include "app/VersionInfo.h"
 #include "app/WindowPlacement.h"
 #include "check/Messages.h"
+#include "ooxml/Package.h"
 #include "report/MessageLog.h"
 #include "report/ReportFolder.h"
-#include "word/docx/Package.h"
 #ifdef TABULEX_HAVE_GENERATOR
 #include "InventoryGenerator.h"
 #endif
@@ -279,7 +279,7 @@ class MainWindowTest : public QObject {
             QCOMPARE(std::filesystem::exists(copy), asked);
             QCOMPARE(Window().Checks().AnnotatedCopy().empty(), !asked);
         }
-        const word::docx::Package package = word::docx::Package::Load(copy.string());
+        const ooxml::Package package = ooxml::Package::Load(copy.string());
         QVERIFY(package.Has("word/comments.xml"));
         QVERIFY(package.Bytes("word/comments.xml").find("w:author=\"Табулекс\"") != std::string::npos);
         QCOMPARE(ReadBytes(kSample.toStdString()), before);  // the inventory itself is not changed

@@ -6,8 +6,8 @@
 
 #include "FakeHost.h"
 #include "FakeWord.h"
+#include "docx/DocxApplication.h"
 #include "ooxml/MinimalPackage.h"
-#include "word/docx/DocxApplication.h"
 
 #include <gtest/gtest.h>
 

@@ -40,7 +40,7 @@ class FakeHost : public CheckHost {
     // Called at every ProcessEvents, to press Stop at a chosen moment.
     std::function<void(FakeHost&)> OnProcessEvents;
 
-    MemorySettings Store;
+    settings::MemorySettings Store;
 
     void ShowStatus(std::string_view text) override { Statuses.push_back(text::Cp1251ToUtf8(text)); }
     void SetCaption(std::string_view text) override { Captions.push_back(text::Cp1251ToUtf8(text)); }
@@ -71,7 +71,7 @@ class FakeHost : public CheckHost {
     void ShowMessageText(std::string_view text) override { Messages.push_back(text::Cp1251ToUtf8(text)); }
     void EnableMainControls(bool idle) override { Idle.push_back(idle); }
     void CloseReportDocuments() override { ++CloseReportCalls; }
-    check::Settings& Settings() override { return Store; }
+    settings::Settings& Settings() override { return Store; }
 };
 
 // Advances by a fixed step at every reading.

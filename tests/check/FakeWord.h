@@ -37,8 +37,8 @@ struct FakeTable {
     int ColumnCount = 5;
 };
 
-inline word::Error FakeFailure() {
-    return word::Error("fake failure");
+inline text::Error FakeFailure() {
+    return text::Error("fake failure");
 }
 
 class FakeFont : public word::Font {

@@ -1,8 +1,8 @@
 #include "cli/Cli.h"
 
+#include "docx/DocxApplication.h"
 #include "support/TestFolder.h"
 #include "text/Cp1251.h"
-#include "word/docx/DocxApplication.h"
 
 #include <gtest/gtest.h>
 

@@ -5,7 +5,7 @@
 #include "e2e/AnnotationReader.h"
 #include "e2e/E2eTest.h"
 #include "e2e/InventoryBuilder.h"
-#include "word/docx/Package.h"
+#include "ooxml/Package.h"
 
 #include <cstdlib>
 #include <set>
@@ -117,7 +117,7 @@ TEST_F(AnnotateTest, ALineBreakInACellsTextBecomesABreakInTheComment) {
         inventory);
     const fs::path copy = root_ / "breaks-annotated.docx";
     ASSERT_LE(Check(inventory, root_ / "report", {"--annotate", copy.string()}).Status, 1);
-    const std::string comments = word::docx::Package::Load(copy.string()).Bytes("word/comments.xml");
+    const std::string comments = ooxml::Package::Load(copy.string()).Bytes("word/comments.xml");
     for (int control = 0; control < 0x20; ++control)
         EXPECT_EQ(comments.find("&#" + std::to_string(control) + ";"), std::string::npos) << control;
     EXPECT_NE(comments.find("1</w:t><w:br/><w:t>а"), std::string::npos) << comments;

@@ -1,6 +1,6 @@
 #include "e2e/AnnotationReader.h"
 
-#include "word/docx/Package.h"
+#include "ooxml/Package.h"
 
 #include <pugixml.hpp>
 
@@ -32,7 +32,7 @@ pugi::xml_node Ancestor(pugi::xml_node node, const char* name) {
 }  // namespace
 
 std::map<int, ReadComment> ReadComments(const std::filesystem::path& docx) {
-    const auto package = word::docx::Package::Load(docx.string());
+    const auto package = ooxml::Package::Load(docx.string());
     std::map<int, ReadComment> comments;
     pugi::xml_document part;
     part.load_string(package.Bytes("word/comments.xml").c_str());

@@ -2,8 +2,8 @@
 
 #include "check/CheckRun.h"
 #include "check/FakeHost.h"
+#include "docx/DocxApplication.h"
 #include "text/Cp1251.h"
-#include "word/docx/DocxApplication.h"
 
 #include <algorithm>
 #include <map>

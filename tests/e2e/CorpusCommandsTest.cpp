@@ -4,10 +4,10 @@
 // every document written opens again, in the document host and, where it is installed, in
 // LibreOffice, and no repair leaves a finding the check did not have before it.
 
+#include "docx/DocxApplication.h"
 #include "e2e/CheckFindings.h"
 #include "e2e/E2eTest.h"
 #include "word/CorpusFolder.h"
-#include "word/docx/DocxApplication.h"
 
 #include <algorithm>
 #include <cstdlib>

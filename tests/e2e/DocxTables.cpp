@@ -1,7 +1,7 @@
 #include "e2e/DocxTables.h"
 
+#include "docx/DocxApplication.h"
 #include "text/Cp1251.h"
-#include "word/docx/DocxApplication.h"
 
 namespace tabulex::e2e {
 namespace {

@@ -6,7 +6,7 @@
 #include "e2e/CheckFindings.h"
 #include "e2e/DocxTables.h"
 #include "e2e/E2eTest.h"
-#include "word/docx/Package.h"
+#include "ooxml/Package.h"
 
 #include <gtest/gtest.h>
 
@@ -93,7 +93,7 @@ TEST_F(RepairRegressionTest, RenumberingKeepsCommentsAndBookmarksInTheirCells) {
         EXPECT_EQ(comments.at(0).Row, 4);
         EXPECT_EQ(comments.at(0).Cell, 1);
         EXPECT_TRUE(comments.at(0).Referenced);
-        const std::string document = word::docx::Package::Load(output.string()).Bytes("word/document.xml");
+        const std::string document = ooxml::Package::Load(output.string()).Bytes("word/document.xml");
         EXPECT_NE(document.find("<w:commentReference w:id=\"1\"/>"), std::string::npos);
         EXPECT_NE(document.find("w:name=\"Дело4\""), std::string::npos);
         EXPECT_NE(document.find("<w:bookmarkEnd w:id=\"0\"/>"), std::string::npos);
@@ -120,7 +120,7 @@ TEST_F(RepairRegressionTest, GraphicsRemovalDeletesOnlyFloatingObjectsAndCountsT
     EXPECT_NE(result.Out.find("--delete-graphics: Удалено линий: 1, рисунков: 1, других объектов: 0\n"),
               std::string::npos)
         << result.Out;
-    const std::string document = word::docx::Package::Load(output.string()).Bytes("word/document.xml");
+    const std::string document = ooxml::Package::Load(output.string()).Bytes("word/document.xml");
     EXPECT_EQ(document.find("<wp:anchor"), std::string::npos);
     EXPECT_NE(document.find("name=\"Герб\""), std::string::npos);
     EXPECT_NE(document.find("name=\"Shape1\""), std::string::npos);
@@ -181,7 +181,7 @@ TEST_F(RepairRegressionTest, RowsContinuingAMergedNumberCellGetNoNumber) {
     // Text the merge hides (left in the continuation cell by an older renumbering) is not shown by
     // Word, and does not become visible text either.
     const fs::path hidden = root_ / "hidden.docx";
-    auto package = word::docx::Package::Load(LoFixture("merged-numbers").string());
+    auto package = ooxml::Package::Load(LoFixture("merged-numbers").string());
     std::string document = package.Bytes("word/document.xml");
     const std::size_t continuation = document.find("w:val=\"continue\"");
     const std::size_t properties = document.find("</w:pPr>", continuation) + 8;

@@ -2,10 +2,10 @@
 // form a table of six columns whose rows do not break across pages, the summary follows as text;
 // LibreOffice opens it and shows the table.
 
+#include "docx/DocxApplication.h"
 #include "e2e/E2eTest.h"
+#include "ooxml/Package.h"
 #include "text/Cp1251.h"
-#include "word/docx/DocxApplication.h"
-#include "word/docx/Package.h"
 
 #include <cstdlib>
 #include <sstream>
@@ -74,7 +74,7 @@ TEST_F(ReportDocumentTest, ProblemLinesFormATableThatLibreOfficeOpens) {
     }
 
     // Set in Arial throughout.
-    const std::string xml = word::docx::Package::Load(document.string()).Bytes("word/document.xml");
+    const std::string xml = ooxml::Package::Load(document.string()).Bytes("word/document.xml");
     int fonts = 0;
     for (std::size_t at = 0; (at = xml.find("w:ascii=\"", at)) != std::string::npos; ++fonts, ++at)
         EXPECT_EQ(xml.compare(at, 15, "w:ascii=\"Arial\""), 0) << xml.substr(at, 40);

@@ -5,10 +5,10 @@
 
 #include "check/CheckRun.h"
 #include "cli/InventoryFiles.h"
+#include "docx/DocxApplication.h"
 #include "e2e/E2eTest.h"
 #include "settings/IniSettings.h"
 #include "text/Cp1251.h"
-#include "word/docx/DocxApplication.h"
 
 #include <string>
 
@@ -19,7 +19,7 @@ namespace fs = std::filesystem;
 // Presses Stop when the progress caption reaches a given row and answers OK to every question.
 class StopAtRowHost : public check::CheckHost {
   public:
-    StopAtRowHost(check::Settings& settings, int stopRow)
+    StopAtRowHost(settings::Settings& settings, int stopRow)
         : settings_(settings),
           stopCaption_(text::Utf8ToCp1251("Проверка " + std::to_string(stopRow) + "/")) {}
 
@@ -37,12 +37,12 @@ class StopAtRowHost : public check::CheckHost {
     void ShowMessageText(std::string_view) override {}
     void EnableMainControls(bool) override {}
     void CloseReportDocuments() override {}
-    check::Settings& Settings() override { return settings_; }
+    settings::Settings& Settings() override { return settings_; }
 
     std::string Questions;
 
   private:
-    check::Settings& settings_;
+    settings::Settings& settings_;
     std::string stopCaption_;
     bool stop_ = false;
 };

@@ -7,7 +7,7 @@
 #include "e2e/DocxTables.h"
 #include "e2e/E2eTest.h"
 #include "e2e/InventoryBuilder.h"
-#include "ooxml/FileWrites.h"
+#include "platform/FileWrites.h"
 
 #include <gtest/gtest.h>
 
@@ -47,8 +47,8 @@ class WriteSafetyTest : public E2eTest {
 TEST_F(WriteSafetyTest, ASecondEditorIsRefusedWhileTheFileIsBeingEdited) {
     const fs::path file = Inventory(root_ / "opis.docx");
     const std::string original = ReadFile(file);
-    const ooxml::fs::DocumentLock other(file.string());
-    ASSERT_EQ(other.Status(), ooxml::fs::DocumentLock::State::Held);
+    const platform::DocumentLock other(file.string());
+    ASSERT_EQ(other.Status(), platform::DocumentLock::State::Held);
     const auto result = FixInPlace(file);
     EXPECT_EQ(result.Status, 2);
     EXPECT_EQ(result.Err, "opis.docx: Файл " + file.string() +
@@ -136,7 +136,7 @@ TEST_F(WriteSafetyTest, TheNextWriteClearsWhatAKilledRunLeftButNotALiveRunsFile)
     const fs::path file = Inventory(root_ / "opis.docx");
     std::ofstream(root_ / ".~tabulex-Ab12Cd") << "half a document";
     std::string live;
-    const int held = ooxml::fs::CreateLockedTemporary(root_.string(), ".~tabulex-", "", live);
+    const int held = platform::CreateLockedTemporary(root_.string(), ".~tabulex-", "", live);
     ASSERT_GE(held, 0);
     const auto result =
         RunTabulex({"fix", file.string(), "--delete-empty-rows", "-o", (root_ / "out.docx").string()});

@@ -6,9 +6,9 @@
 #include "support/TestFolder.h"
 
 #include "check/TableLayout.h"
+#include "docx/DocxApplication.h"
 #include "text/Cp1251.h"
 #include "text/TextHelpers.h"
-#include "word/docx/DocxApplication.h"
 
 #include <gtest/gtest.h>
 

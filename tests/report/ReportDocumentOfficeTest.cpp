@@ -4,8 +4,8 @@
 #include "report/ReportDocument.h"
 #include "support/TestFolder.h"
 
+#include "docx/DocxApplication.h"
 #include "text/Cp1251.h"
-#include "word/docx/DocxApplication.h"
 
 #include <gtest/gtest.h>
 

@@ -5,10 +5,10 @@
 #include "report/ReportDocument.h"
 #include "support/TestFolder.h"
 
+#include "docx/DocxApplication.h"
+#include "ooxml/Package.h"
 #include "text/Cp1251.h"
 #include "word/WordModel.h"
-#include "word/docx/DocxApplication.h"
-#include "word/docx/Package.h"
 
 #include <gtest/gtest.h>
 
@@ -146,7 +146,7 @@ TEST_F(ReportDocumentXmlTest, ArialThroughoutAndTheTableLayoutOfTheAutosizeOptio
         SCOPED_TRACE(fit ? "fit to contents" : "fixed widths");
         const fs::path path =
             WriteReportDocument(WriteReport("fonts", kSixColumnReport), Encoding::Cp1251, {4, 6, true, fit});
-        const auto package = word::docx::Package::Load(path.string());
+        const auto package = ooxml::Package::Load(path.string());
         const std::string& xml = package.Bytes("word/document.xml");
         const std::string& styles = package.Bytes("word/styles.xml");
         for (const std::string* part : {&xml, &styles})
@@ -205,7 +205,7 @@ TEST_F(ReportDocumentXmlTest, AFittedTableTurnsLandscapeWhenItsRowsWrapLess) {
         SCOPED_TRACE(test.Name);
         const fs::path path =
             WriteReportDocument(WriteReport(test.Name, test.Text.c_str()), Encoding::Cp1251, test.Layout);
-        const std::string xml = word::docx::Package::Load(path.string()).Bytes("word/document.xml");
+        const std::string xml = ooxml::Package::Load(path.string()).Bytes("word/document.xml");
         EXPECT_EQ(xml.find("w:orient=\"landscape\"") != std::string::npos, test.Landscape);
         EXPECT_NE(xml.find(test.Landscape ? "<w:tblW w:w=\"14570\"" : "<w:tblW w:w=\"96"), std::string::npos);
     }
@@ -215,7 +215,7 @@ TEST_F(ReportDocumentXmlTest, MoreThanSixColumnsGoLandscape) {
     const fs::path path = WriteReportDocument(
         WriteReport("wide", "№\tЗаголовок\tНач. дата\tКон. дата\tКол-во\tПримечание\tОтчет\r\n"),
         Encoding::Cp1251, {1, 7, true, true});
-    const std::string xml = word::docx::Package::Load(path.string()).Bytes("word/document.xml");
+    const std::string xml = ooxml::Package::Load(path.string()).Bytes("word/document.xml");
     EXPECT_NE(xml.find("<w:pgSz w:w=\"16838\" w:h=\"11906\" w:orient=\"landscape\"/>"), std::string::npos);
     EXPECT_NE(xml.find("<w:tblW w:w=\"14570\" w:type=\"dxa\"/>"), std::string::npos);
 }
@@ -228,7 +228,7 @@ TEST_F(ReportDocumentXmlTest, Utf8ReportAndAMissingReport) {
     EXPECT_EQ(view.Cells, (Rows{{"№", "Заголовок"}, {"1", "Дело ?"}}));  // as the report reads in 1251
 
     EXPECT_THROW(WriteReportDocument(root_ / "missing" / "Tabulex_Report.txt", Encoding::Cp1251, {}),
-                 word::Error);
+                 text::Error);
 }
 
 }  // namespace

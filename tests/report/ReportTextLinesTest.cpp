@@ -6,7 +6,7 @@
 #include "ooxml/TextParagraphs.h"
 #include "support/TestFolder.h"
 #include "text/Cp1251.h"
-#include "word/Error.h"
+#include "text/Error.h"
 
 #include <gtest/gtest.h>
 
@@ -85,7 +85,7 @@ TEST_F(ReportTextLinesTest, LineEndsAcrossBlocks) {
 }
 
 TEST_F(ReportTextLinesTest, AMissingReportIsRefused) {
-    EXPECT_THROW(ReportTextLines(root_ / "missing.txt", Encoding::Cp1251), word::Error);
+    EXPECT_THROW(ReportTextLines(root_ / "missing.txt", Encoding::Cp1251), text::Error);
 }
 
 }  // namespace

@@ -116,7 +116,8 @@ TEST(CommandTextsTest, CancelChangesNothingAndShiftAsksNothing) {
 
         RecordingHost shifted;
         shifted.AnswerOk = false;
-        EXPECT_EQ(RunTool(tool, *document, shifted, {.ShiftHeld = true, .Table = {}}).End, ToolEnd::Completed);
+        EXPECT_EQ(RunTool(tool, *document, shifted, {.ShiftHeld = true, .Table = {}}).End,
+                  ToolEnd::Completed);
         EXPECT_TRUE(shifted.Confirmations.empty());
     }
 }

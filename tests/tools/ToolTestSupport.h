@@ -3,11 +3,11 @@
 // Test support for the document tools: a front end that records what a command shows and asks, and
 // small inventories made in memory by the document host.
 
-#include "check/Settings.h"
+#include "docx/DocxDocument.h"
 #include "ooxml/MinimalPackage.h"
+#include "settings/Settings.h"
 #include "text/Cp1251.h"
 #include "tools/ToolHost.h"
-#include "word/docx/DocxDocument.h"
 
 #include <memory>
 #include <string>
@@ -27,7 +27,7 @@ class RecordingHost : public ToolHost {
     std::vector<bool> Busy;
     int RowReadQuestions = 0;
     int BroughtToFront = 0;
-    check::MemorySettings Store;
+    settings::MemorySettings Store;
 
     void ShowStatus(std::string_view text) override { Statuses.push_back(text::Cp1251ToUtf8(text)); }
     void SetCaption(std::string_view text) override { Captions.push_back(text::Cp1251ToUtf8(text)); }
@@ -46,7 +46,7 @@ class RecordingHost : public ToolHost {
     }
     void BringToFront() override { ++BroughtToFront; }
     void CloseReportDocuments() override {}
-    check::Settings& Settings() override { return Store; }
+    settings::Settings& Settings() override { return Store; }
 };
 
 // One table of rows; cells separated by TAB in each row (UTF-8). A row that is one text without a
@@ -77,8 +77,7 @@ inline std::unique_ptr<word::docx::DocxDocument> DocumentOf(const std::string& b
     ooxml::DocxParts parts;
     parts.Document = ooxml::WrapBody(bodyXml);
     parts.Styles = ooxml::DefaultStylesXml();
-    return word::docx::DocxDocument::FromPackage(word::docx::PackageFromParts(parts, "opis.docx"),
-                                                 "opis.docx");
+    return word::docx::DocxDocument::FromPackage(ooxml::PackageFromParts(parts, "opis.docx"), "opis.docx");
 }
 
 }  // namespace tabulex::tools::testing

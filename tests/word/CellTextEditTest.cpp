@@ -2,8 +2,8 @@
 // anew (one paragraph per line with the first paragraph's and the first run's properties, anchors
 // kept), whether the host writes into the cell's one text or rebuilds the cell.
 
-#include "word/docx/DocxApplication.h"
-#include "word/docx/Package.h"
+#include "docx/DocxApplication.h"
+#include "ooxml/Package.h"
 
 #include "DocxTestPackage.h"
 
@@ -79,7 +79,7 @@ TEST_P(CellTextEditTest, SavesTheCellAsBuiltAnew) {
     document.Tables()->Item(1)->Cell(1, 1)->Range()->SetText(Cp(text));
     document.SaveAs(folder_.File("out.docx"));
 
-    const std::string saved = Package::Load(folder_.File("out.docx")).Bytes("word/document.xml");
+    const std::string saved = ooxml::Package::Load(folder_.File("out.docx")).Bytes("word/document.xml");
     const std::size_t start = saved.find("<w:tc>");
     const std::size_t end = saved.find("</w:tc>");
     ASSERT_NE(start, std::string::npos) << saved;
@@ -96,7 +96,7 @@ TEST_F(CellTextEditTest, TextBeforeChildrenSurvivesTheSave) {
     Document& document = app->Documents().Open(path);
     document.Tables()->Item(1)->Cell(1, 1)->Range()->SetText("2");
     document.SaveAs(folder_.File("out.docx"));
-    const std::string saved = Package::Load(folder_.File("out.docx")).Bytes("word/document.xml");
+    const std::string saved = ooxml::Package::Load(folder_.File("out.docx")).Bytes("word/document.xml");
     EXPECT_NE(saved.find(stray), std::string::npos) << saved;
 }
 

@@ -1,7 +1,7 @@
 // The comment marks spliced into the main story: where they land for the shapes of cells Word
 // and other writers produce, and that nothing else of the XML changes.
 
-#include "word/docx/CommentAnchors.h"
+#include "docx/CommentAnchors.h"
 
 #include <gtest/gtest.h>
 

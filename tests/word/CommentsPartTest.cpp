@@ -4,11 +4,11 @@
 // entry under its real name, and every comment id is taken once and is a non-negative int.
 
 #include "DocxTestPackage.h"
+#include "docx/CommentIds.h"
+#include "docx/CommentsPart.h"
+#include "ooxml/Package.h"
+#include "ooxml/PartNames.h"
 #include "text/Cp1251.h"
-#include "word/docx/CommentIds.h"
-#include "word/docx/CommentsPart.h"
-#include "word/docx/Package.h"
-#include "word/docx/PartNames.h"
 
 #include <gtest/gtest.h>
 
@@ -81,12 +81,13 @@ std::string Story(const std::string& markId) {
 
 // A package whose main story carries one comment with `markId`, its comments part written by
 // `commentsXml` (empty: none) and related by `target`.
-Package Inventory(const std::string& markId, const std::string& commentsXml, const std::string& target) {
+ooxml::Package Inventory(const std::string& markId, const std::string& commentsXml,
+                         const std::string& target) {
     const std::string bytes =
         ooxml::BuildDocxBytes({ooxml::WrapBody(Story(markId)), ooxml::DefaultStylesXml(), {}});
-    Package package = Package::FromBytes(bytes, "opis.docx");
+    ooxml::Package package = ooxml::Package::FromBytes(bytes, "opis.docx");
     if (commentsXml.empty()) return package;
-    const std::string partName = ResolveTarget("word/document.xml", target);
+    const std::string partName = ooxml::ResolveTarget("word/document.xml", target);
     package.SetBytes(partName, commentsXml);
     std::string rels = package.Bytes("word/_rels/document.xml.rels");
     rels.insert(
@@ -141,9 +142,9 @@ TEST(CommentsPartTest, NewCommentsFitTheExistingPartWhateverItsPrefixPlaceAndIds
     for (const auto& c : cases)
         [&] {
             SCOPED_TRACE(c.What);
-            Package package = Inventory(c.MarkId, ReplaceAll(c.CommentsXml, "ID", c.MarkId), c.Target);
+            ooxml::Package package = Inventory(c.MarkId, ReplaceAll(c.CommentsXml, "ID", c.MarkId), c.Target);
             ASSERT_EQ(AddComments(package, TwoComments()), 2);
-            const Package saved = Package::FromBytes(package.ToBytes(), "copy.docx");
+            const ooxml::Package saved = ooxml::Package::FromBytes(package.ToBytes(), "copy.docx");
             for (const std::string& name : saved.PartNames())
                 EXPECT_EQ(name.find(".."), std::string::npos) << name;
             ASSERT_TRUE(saved.Has(c.PartName));
@@ -200,7 +201,8 @@ TEST(CommentsPartTest, RelationshipTargetsResolveAsPackageRulesSay) {
         {"..", ""},
         {"", ""},
     };
-    for (const auto& c : cases) EXPECT_EQ(ResolveTarget("word/document.xml", c.Target), c.Part) << c.Target;
+    for (const auto& c : cases)
+        EXPECT_EQ(ooxml::ResolveTarget("word/document.xml", c.Target), c.Part) << c.Target;
 }
 
 }  // namespace

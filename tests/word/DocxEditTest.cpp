@@ -1,7 +1,7 @@
 // Every editing operation of the host, followed by save, reopen and a look at the result: by the
 // host itself, by LibreOffice (conversion to text) and by python-docx when they are installed.
 
-#include "word/docx/DocxApplication.h"
+#include "docx/DocxApplication.h"
 
 #include "DocxTestPackage.h"
 

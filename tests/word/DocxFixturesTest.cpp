@@ -1,7 +1,7 @@
 // Real documents made by Word: reading them, and saving them with and without an edit.
 
-#include "word/docx/DocxApplication.h"
-#include "word/docx/Package.h"
+#include "docx/DocxApplication.h"
+#include "ooxml/Package.h"
 
 #include "DocxTestPackage.h"
 
@@ -59,14 +59,14 @@ TEST(DocxFixturesTest, SavingRewritesOnlyTheEditedPart) {
     TempFolder folder;
     for (const FixtureCase& c : kFixtures) {
         SCOPED_TRACE(c.File);
-        Package original = Package::Load(Fixture(c.File));
+        ooxml::Package original = ooxml::Package::Load(Fixture(c.File));
         for (bool edit : {false, true}) {
             auto app = CreateApplication();
             Document& document = app->Documents().Open(Fixture(c.File));
             if (edit) document.Tables()->Item(1)->Rows()->Item(1)->Delete();
             std::string saved = folder.File(std::string(edit ? "edited-" : "same-") + c.File);
             document.SaveAs(saved);
-            Package out = Package::Load(saved);
+            ooxml::Package out = ooxml::Package::Load(saved);
             ASSERT_EQ(out.PartNames(), original.PartNames());
             for (const std::string& part : original.PartNames()) {
                 bool rewritten = edit && part == "word/document.xml";

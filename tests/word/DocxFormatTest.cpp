@@ -1,6 +1,6 @@
 // Font.Bold, ParagraphFormat.KeepWithNext, Row.AllowBreakAcrossPages, Shapes and ListString as read.
 
-#include "word/docx/DocxApplication.h"
+#include "docx/DocxApplication.h"
 
 #include "DocxTestPackage.h"
 

@@ -1,6 +1,6 @@
 // Range.Text of rows and cells, Tables, Rows and Columns as the host reads them from document.xml.
 
-#include "word/docx/DocxApplication.h"
+#include "docx/DocxApplication.h"
 
 #include "DocxTestPackage.h"
 
@@ -111,9 +111,9 @@ TEST_F(RowTextTest, CellTextEndsWithTheEndOfCellMark) {
     EXPECT_EQ(Show(table->Cell(1, 2)->Range()->Text()), "|");
     EXPECT_EQ(Show(table->Cell(1, 3)->Range()->Text()), "x|||");
     EXPECT_EQ(table->Rows()->Item(1)->CellCount(), 3);  // the nested table's cell not among them
-    EXPECT_THROW(table->Cell(1, 4), Error);
-    EXPECT_THROW(table->Cell(2, 1), Error);
-    EXPECT_THROW(table->Cell(0, 1), Error);
+    EXPECT_THROW(table->Cell(1, 4), text::Error);
+    EXPECT_THROW(table->Cell(2, 1), text::Error);
+    EXPECT_THROW(table->Cell(0, 1), text::Error);
 }
 
 TEST_F(RowTextTest, TablesRowsAndColumnsOfTheMainStory) {
@@ -133,8 +133,8 @@ TEST_F(RowTextTest, TablesRowsAndColumnsOfTheMainStory) {
     EXPECT_EQ(tables->Item(1)->Columns()->Count(), 3);
     EXPECT_EQ(tables->Item(2)->Rows()->Count(), 3);
     EXPECT_EQ(Show(tables->Item(2)->Rows()->Item(2)->Range()->Text()), "г||");
-    EXPECT_THROW(tables->Item(3), Error);
-    EXPECT_THROW(tables->Item(1)->Rows()->Item(3), Error);
+    EXPECT_THROW(tables->Item(3), text::Error);
+    EXPECT_THROW(tables->Item(1)->Rows()->Item(3), text::Error);
 }
 
 TEST_F(RowTextTest, TextBeforeTableIsThePrefaceWithItsOwnTables) {
@@ -147,7 +147,7 @@ TEST_F(RowTextTest, TextBeforeTableIsThePrefaceWithItsOwnTables) {
     EXPECT_EQ(Show(document.TextBeforeTable(1)), "ОПИСЬ № 1¶дел↵постоянного хранения¶");
     // A table's row ends like a paragraph, so that a preface shows each row on a line of its own.
     EXPECT_EQ(Show(document.TextBeforeTable(2)), "ОПИСЬ № 1¶дел↵постоянного хранения¶а|б|¶Предисловие¶");
-    EXPECT_THROW(document.TextBeforeTable(3), Error);
+    EXPECT_THROW(document.TextBeforeTable(3), text::Error);
 }
 
 }  // namespace

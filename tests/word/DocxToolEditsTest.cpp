@@ -3,7 +3,7 @@
 // document without numbering.xml, shapes deleted one after the other. Each result is checked
 // against what the document shows when it is read afresh.
 
-#include "word/docx/DocxApplication.h"
+#include "docx/DocxApplication.h"
 
 #include "DocxTestPackage.h"
 

@@ -1,7 +1,7 @@
 // Why a file operation failed is told in the program's own Russian words, never in the system's
 // English: for the errors a save or a report meets, and for exceptions of the standard library.
 
-#include "ooxml/FileSystem.h"
+#include "platform/FileSystem.h"
 #include "text/Cp1251.h"
 
 #include <gtest/gtest.h>
@@ -11,7 +11,7 @@
 #include <stdexcept>
 #include <system_error>
 
-namespace tabulex::ooxml::fs {
+namespace tabulex::platform {
 namespace {
 
 bool HasLatinLetters(std::string_view utf8) {
@@ -50,4 +50,4 @@ TEST(FailureReasonTest, ExceptionsOfTheStandardLibraryGetTheSameWords) {
 }
 
 }  // namespace
-}  // namespace tabulex::ooxml::fs
+}  // namespace tabulex::platform

@@ -1,9 +1,9 @@
 // The host as the running word processor: documents, the active one, closing, re-reading changed
 // files, the report document made from text, and saving.
 
-#include "word/docx/DocxApplication.h"
-#include "word/docx/Package.h"
-#include "word/docx/XmlPart.h"
+#include "docx/DocxApplication.h"
+#include "ooxml/Package.h"
+#include "ooxml/XmlPart.h"
 
 #include "DocxTestPackage.h"
 
@@ -30,7 +30,7 @@ class HostTest : public ::testing::Test {
 
 TEST_F(HostTest, TheLastOpenedOrActivatedDocumentIsActive) {
     EXPECT_FALSE(app_->HasActiveDocument());
-    EXPECT_THROW(app_->ActiveDocument(), Error);
+    EXPECT_THROW(app_->ActiveDocument(), text::Error);
     Document& a = app_->Documents().Open(Inventory("а.docx", "Приказы"));
     Document& b = app_->Documents().Open(Inventory("b.docx", "Переписка"));
     EXPECT_EQ(app_->Documents().Count(), 2);
@@ -45,7 +45,7 @@ TEST_F(HostTest, TheLastOpenedOrActivatedDocumentIsActive) {
     app_->Documents().Close(b);
     EXPECT_EQ(&app_->ActiveDocument(), &a);
     EXPECT_EQ(&app_->Documents().Item(1), &a);
-    EXPECT_THROW(app_->Documents().Item(2), Error);
+    EXPECT_THROW(app_->Documents().Item(2), text::Error);
     app_->Documents().Close(a, kDoNotSaveChanges);
     EXPECT_FALSE(app_->HasActiveDocument());
 }
@@ -80,8 +80,8 @@ TEST_F(HostTest, SavingWithoutEditsKeepsEveryPartByteForByte) {
     FirstRow(document);
     EXPECT_TRUE(document.Saved());
     document.SaveAs(folder_.File("out.docx"));
-    Package in = Package::Load(path);
-    Package out = Package::Load(folder_.File("out.docx"));
+    ooxml::Package in = ooxml::Package::Load(path);
+    ooxml::Package out = ooxml::Package::Load(folder_.File("out.docx"));
     ASSERT_EQ(in.PartNames(), out.PartNames());
     for (const std::string& part : in.PartNames()) EXPECT_EQ(in.Bytes(part), out.Bytes(part)) << part;
 }
@@ -96,7 +96,7 @@ TEST_F(HostTest, AnEditedPartKeepsWhatTheHostDoesNotKnow) {
     Document& document = app_->Documents().Open(path);
     document.Tables()->Item(1)->Rows()->Item(1)->Delete();
     document.SaveAs(folder_.File("out.docx"));
-    std::string saved = Package::Load(folder_.File("out.docx")).Bytes("word/document.xml");
+    std::string saved = ooxml::Package::Load(folder_.File("out.docx")).Bytes("word/document.xml");
     EXPECT_NE(saved.find(unknown), std::string::npos) << saved;
     EXPECT_EQ(saved.find("<w:tbl>"), std::string::npos);
 }
@@ -105,12 +105,12 @@ TEST_F(HostTest, SaveWritesOnlyDocxAndReportsAReadOnlyFolder) {
     std::string path = Inventory("опись.docx", "Приказы");
     Document& document = app_->Documents().Open(path);
     document.Tables()->Item(1)->Rows()->Item(1)->Delete();
-    EXPECT_THROW(document.SaveAs(folder_.File("опись.txt")), Error);
+    EXPECT_THROW(document.SaveAs(folder_.File("опись.txt")), text::Error);
     std::filesystem::create_directory(folder_.File("locked"));
     std::filesystem::permissions(folder_.File("locked"),
                                  std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
     if (::geteuid() != 0) {
-        EXPECT_THROW(document.SaveAs(folder_.File("locked/опись.docx")), Error);
+        EXPECT_THROW(document.SaveAs(folder_.File("locked/опись.docx")), text::Error);
     }
     EXPECT_FALSE(document.Saved());
     document.Save();
@@ -125,8 +125,8 @@ TEST_F(HostTest, ObjectsTakenBeforeARowWasDeletedFailInsteadOfReadingFreedNodes)
     auto second = rows->Item(2);
     auto range = rows->Item(3)->Range();
     second->Delete();
-    EXPECT_THROW(second->Range()->Text(), Error);
-    EXPECT_THROW(range->Text(), Error);
+    EXPECT_THROW(second->Range()->Text(), text::Error);
+    EXPECT_THROW(range->Text(), text::Error);
     EXPECT_EQ(rows->Count(), 2);  // the collection follows the table
     EXPECT_EQ(Show(rows->Item(2)->Range()->Text()), "3||");
 }
@@ -158,7 +158,7 @@ TEST_F(HostTest, ExtraFieldsOfALineStayInItsLastCell) {
     Document& document = app_->Documents().AddFromText(Cp("а\tб\tв\r\n"), folder_.File("r.txt"));
     document.ConvertLinesToTable(5, 2, false);
     EXPECT_EQ(Show(document.Tables()->Item(1)->Rows()->Item(1)->Range()->Text()), "а|б→в||");
-    EXPECT_THROW(document.ConvertLinesToTable(0, 2, false), Error);
+    EXPECT_THROW(document.ConvertLinesToTable(0, 2, false), text::Error);
 }
 
 }  // namespace

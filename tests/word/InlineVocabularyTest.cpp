@@ -1,9 +1,9 @@
 // The vocabulary both readers of document.xml share: every element it teaches is one the streaming
 // reader recognises, so that a new element taught there reaches both readers.
 
-#include "word/docx/InlineVocabulary.h"
+#include "docx/InlineVocabulary.h"
 
-#include "word/docx/StreamNames.h"
+#include "docx/StreamNames.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // List numbers of real word-processor documents (origins in tests/fixtures/SOURCES.md). The expected
 // numbers were worked out from each document's numbering.xml and agree with what LibreOffice shows.
 
-#include "word/docx/ListNumbering.h"
+#include "docx/ListNumbering.h"
 
 #include "text/Cp1251.h"
 

@@ -1,4 +1,4 @@
-#include "word/docx/NumberFormat.h"
+#include "docx/NumberFormat.h"
 
 #include "text/Cp1251.h"
 

@@ -1,4 +1,4 @@
-#include "word/docx/ListNumbering.h"
+#include "docx/ListNumbering.h"
 
 #include "text/Cp1251.h"
 

@@ -2,10 +2,10 @@
 // are refused with the user's message naming the limit, whichever way the document is read; below
 // the limit they read as usual. Without the limit such a file overflowed the stack of the walks.
 
-#include "word/Error.h"
-#include "word/docx/DocxApplication.h"
-#include "word/docx/NestingLimit.h"
-#include "word/docx/PackageMessages.h"
+#include "docx/DocxApplication.h"
+#include "ooxml/NestingLimit.h"
+#include "ooxml/PackageMessages.h"
+#include "text/Error.h"
 
 #include "DocxTestPackage.h"
 
@@ -47,7 +47,7 @@ struct NestingCase {
 TEST(NestingLimitTest, DeepStructuresAreRefusedAndShallowOnesRead) {
     const NestingCase cases[] = {
         {"tables 40000 deep", NestedTables(40000), true},
-        {"tables just past the limit", NestedTables(kMaxXmlNesting / 3), true},
+        {"tables just past the limit", NestedTables(ooxml::kMaxXmlNesting / 3), true},
         {"tables 60 deep", NestedTables(60), false},
         {"content controls 40000 deep", NestedContentControls(40000), true},
         {"content controls 100 deep", NestedContentControls(100), false},
@@ -66,9 +66,9 @@ TEST(NestingLimitTest, DeepStructuresAreRefusedAndShallowOnesRead) {
             text += table->Cell(1, 1)->Range()->ListFormat()->ListString();
             EXPECT_FALSE(c.refused) << "read although nested too deep";
             EXPECT_NE(text.find("deep"), std::string::npos) << Show(text);
-        } catch (const word::Error& error) {
+        } catch (const text::Error& error) {
             EXPECT_TRUE(c.refused) << Show(error.Message());
-            EXPECT_EQ(error.Message(), messages::TooDeep(kMaxXmlNesting) + Cp(path))
+            EXPECT_EQ(error.Message(), ooxml::messages::TooDeep(ooxml::kMaxXmlNesting) + Cp(path))
                 << text::Cp1251ToUtf8(error.Message());
         }
     }

@@ -2,11 +2,12 @@
 // whose zip directory is damaged, is refused without its contents being read; and a stop request
 // (Ctrl+C) ends the reading of a document at once.
 
-#include "word/Error.h"
-#include "word/docx/DocxApplication.h"
-#include "word/docx/Package.h"
-#include "word/docx/PackageMessages.h"
-#include "word/docx/TreeSizeLimit.h"
+#include "docx/DocumentConversion.h"
+#include "docx/DocxApplication.h"
+#include "ooxml/Package.h"
+#include "ooxml/PackageMessages.h"
+#include "ooxml/TreeSizeLimit.h"
+#include "text/Error.h"
 
 #include "DocxTestPackage.h"
 
@@ -38,8 +39,8 @@ TEST(OpenLimitsTest, LargeJunkIsRefusedBeforeItIsRead) {
         std::string head;
         std::string_view message;
     } cases[] = {
-        {"junk.docx", "junk", messages::kNotDocx},
-        {"no-directory.docx", "PK\x03\x04", messages::kCorrupt},
+        {"junk.docx", "junk", ooxml::messages::kNotDocx},
+        {"no-directory.docx", "PK\x03\x04", ooxml::messages::kCorrupt},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -50,7 +51,7 @@ TEST(OpenLimitsTest, LargeJunkIsRefusedBeforeItIsRead) {
         try {
             LoadDocumentFile(path);
             ADD_FAILURE() << "opened";
-        } catch (const word::Error& error) {
+        } catch (const text::Error& error) {
             EXPECT_EQ(error.Message(), std::string(c.message) + Cp(path)) << error.Detail();
         }
         EXPECT_LT(PeakMemoryKb() - before, 100 * 1024) << "the file was read whole";
@@ -63,14 +64,14 @@ TEST(OpenLimitsTest, LargeJunkIsRefusedBeforeItIsRead) {
 TEST(OpenLimitsTest, AMainStoryOfMoreElementsThanTheLimitIsRefusedBeforeItsTreeIsBuilt) {
     TempFolder folder;
     std::string body;
-    const std::size_t count = kMaxXmlNodes + 1000;
+    const std::size_t count = ooxml::kMaxXmlNodes + 1000;
     body.reserve(count * 6 + 64);
     for (std::size_t k = 0; k < count; ++k) body += "<w:p/>";
     const std::string path = folder.File("many.docx");
     WriteFile(path, ooxml::BuildDocxBytes({ooxml::WrapBody(body), {}, {}}, ooxml::kQuickestZip));
     std::string().swap(body);
     const std::string expected = "Документ слишком велик: в части word/document.xml больше " +
-                                 std::to_string(kMaxXmlNodes / 1'000'000) +
+                                 std::to_string(ooxml::kMaxXmlNodes / 1'000'000) +
                                  " млн элементов, атрибутов и текстов XML; такой файл не проверяется: " +
                                  std::filesystem::path(path).string();
     for (const bool forEditing : {false, true}) {
@@ -80,7 +81,7 @@ TEST(OpenLimitsTest, AMainStoryOfMoreElementsThanTheLimitIsRefusedBeforeItsTreeI
         try {
             application->Documents().Open(path, {.ForEditing = forEditing});
             ADD_FAILURE() << "opened";
-        } catch (const word::Error& error) {
+        } catch (const text::Error& error) {
             EXPECT_EQ(text::Cp1251ToUtf8(error.Message()), expected) << error.Detail();
         }
         EXPECT_LT(PeakMemoryKb() - before, 1024 * 1024) << "a tree of it was built";
@@ -111,7 +112,7 @@ TEST(OpenLimitsTest, TheTreeSizeCountedBeforeParsingIsNeverBelowTheTree) {
             nodes += 1 + static_cast<std::uint64_t>(
                              std::distance(node.attributes().begin(), node.attributes().end()));
         }
-        EXPECT_GE(XmlNodeBound(xml), nodes) << xml;
+        EXPECT_GE(ooxml::XmlNodeBound(xml), nodes) << xml;
     }
 }
 
@@ -125,8 +126,8 @@ TEST(OpenLimitsTest, AStopRequestEndsTheOpening) {
     try {
         application->Documents().Open(path, options);
         ADD_FAILURE() << "opened";
-    } catch (const word::Error& error) {
-        EXPECT_EQ(error.Message(), std::string(messages::kOpenInterrupted) + Cp(path));
+    } catch (const text::Error& error) {
+        EXPECT_EQ(error.Message(), std::string(ooxml::messages::kOpenInterrupted) + Cp(path));
     }
     EXPECT_EQ(application->Documents().Count(), 0);
 }

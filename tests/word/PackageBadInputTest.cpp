@@ -1,13 +1,13 @@
 // Bad input refused with the user's message, the file left as it was: a table of files made in a
 // temporary folder (and the committed encrypted document), each with the message it must give.
 
-#include "word/docx/Package.h"
+#include "ooxml/Package.h"
 
 #include "PackageTestHelpers.h"
-#include "ooxml/FileSystem.h"
+#include "ooxml/PackageMessages.h"
+#include "platform/FileSystem.h"
 #include "text/Cp1251.h"
-#include "word/Error.h"
-#include "word/docx/PackageMessages.h"
+#include "text/Error.h"
 
 #include <gtest/gtest.h>
 
@@ -63,42 +63,44 @@ std::string EncryptedDocx() {
 
 std::vector<BadInput> BadInputs() {
     return {
-        {"missing file", [](const std::string& d) { return d + "/absent.docx"; }, messages::kFileNotFound},
+        {"missing file", [](const std::string& d) { return d + "/absent.docx"; },
+         ooxml::messages::kFileNotFound},
         {"missing folder", [](const std::string& d) { return d + "/no/such/opis.docx"; },
-         messages::kFileNotFound},
+         ooxml::messages::kFileNotFound},
         {"folder",
          [](const std::string& d) {
              std::filesystem::create_directory(d + "/folder.docx");
              return d + "/folder.docx";
          },
-         messages::kIsFolder},
-        {"empty file", [](const std::string& d) { return Write(d, "empty.docx", ""); }, messages::kEmptyFile},
+         ooxml::messages::kIsFolder},
+        {"empty file", [](const std::string& d) { return Write(d, "empty.docx", ""); },
+         ooxml::messages::kEmptyFile},
         {"plain text", [](const std::string& d) { return Write(d, "text.docx", "Опись дел\r\n"); },
-         messages::kNotDocx},
+         ooxml::messages::kNotDocx},
         {"zip of something else",
          [](const std::string& d) {
              return Write(d, "other.docx", BuildZip({{"readme.txt", "hello"}}));
          },
-         messages::kNotDocx},
+         ooxml::messages::kNotDocx},
         {"truncated zip", [](const std::string& d) { return Write(d, "cut.docx", Truncated()); },
-         messages::kCorrupt},
+         ooxml::messages::kCorrupt},
         {"damaged entry", [](const std::string& d) { return Write(d, "crc.docx", DamagedEntry()); },
-         messages::kCorrupt},
+         ooxml::messages::kCorrupt},
         {"no main part",
          [](const std::string& d) {
              auto items = MinimalDocxItems();
              items.pop_back();
              return Write(d, "nomain.docx", BuildZip(items));
          },
-         messages::kNoMainPart},
+         ooxml::messages::kNoMainPart},
         {"OLE without encrypted package (binary Word named .docx)",
          [](const std::string& d) {
              return Write(d, "old.docx",
                           std::string("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8) + std::string(1024, '\0'));
          },
-         messages::kNotDocx},
+         ooxml::messages::kNotDocx},
         {"encrypted document", [](const std::string& d) { return Write(d, "secret.docx", EncryptedDocx()); },
-         messages::kEncrypted},
+         ooxml::messages::kEncrypted},
     };
 }
 
@@ -117,17 +119,17 @@ FileState StateOf(const std::string& path) {
 }
 
 TEST(PackageBadInputTest, EachBadInputGivesItsMessageAndLeavesTheFileAlone) {
-    ooxml::fs::TempFolder folder("tabulex-bad-");
+    platform::TempFolder folder("tabulex-bad-");
     for (const BadInput& input : BadInputs()) {
         SCOPED_TRACE(input.Label);
         const std::string path = input.Make(folder.Path());
         const FileState before = StateOf(path);
         try {
-            Package::Load(path);
+            ooxml::Package::Load(path);
             ADD_FAILURE() << "opened";
-        } catch (const word::Error& error) {
+        } catch (const text::Error& error) {
             EXPECT_TRUE(error.Message().starts_with(input.Message)) << error.what();
-            EXPECT_NE(error.Message().find(ooxml::fs::DisplayName(path)), std::string::npos) << error.what();
+            EXPECT_NE(error.Message().find(platform::DisplayName(path)), std::string::npos) << error.what();
             EXPECT_FALSE(error.Detail().empty());
         }
         EXPECT_EQ(StateOf(path), before);
@@ -181,22 +183,23 @@ TEST(PackageBadInputTest, ZipBombsAreRefusedQuickly) {
     struct Bomb {
         const char* Label;
         std::string Bytes;
-        PackageLimits Limits;
+        ooxml::PackageLimits Limits;
     };
     std::vector<ZipItem> oneBigEntry = MinimalDocxItems();
     oneBigEntry.push_back({"word/media/image1.bin", zeros});
-    PackageLimits ratioLimits;
+    ooxml::PackageLimits ratioLimits;
     ratioLimits.MaxCompressionRatio = 100;
     const std::vector<Bomb> bombs = {
-        {"entries over 1 GiB in total", ManyEntryBomb(1ull << 30), PackageLimits{}},
+        {"entries over 1 GiB in total", ManyEntryBomb(1ull << 30), ooxml::PackageLimits{}},
         {"declared size over the total",
-         WithDeclaredSize(BuildZip(oneBigEntry), "word/media/image1.bin", 0xFFFFFFF0u), PackageLimits{}},
+         WithDeclaredSize(BuildZip(oneBigEntry), "word/media/image1.bin", 0xFFFFFFF0u),
+         ooxml::PackageLimits{}},
         {"entry inflating past its declared size",
-         WithDeclaredSize(BuildZip(oneBigEntry), "word/media/image1.bin", 4096), PackageLimits{}},
+         WithDeclaredSize(BuildZip(oneBigEntry), "word/media/image1.bin", 4096), ooxml::PackageLimits{}},
         {"absurd compression ratio", BuildZip(oneBigEntry), ratioLimits},
         {"too many entries", ManyEntryBomb(64u << 20),
          [] {
-             PackageLimits fewEntries;
+             ooxml::PackageLimits fewEntries;
              fewEntries.MaxEntries = 50;
              return fewEntries;
          }()},
@@ -206,18 +209,19 @@ TEST(PackageBadInputTest, ZipBombsAreRefusedQuickly) {
         EXPECT_LT(bomb.Bytes.size(), 4u << 20);
         auto start = std::chrono::steady_clock::now();
         try {
-            Package::FromBytes(bomb.Bytes, "bomb.docx", bomb.Limits);
+            ooxml::Package::FromBytes(bomb.Bytes, "bomb.docx", bomb.Limits);
             ADD_FAILURE() << "opened";
-        } catch (const word::Error& error) {
-            EXPECT_TRUE(error.Message().starts_with(messages::kTooLarge)) << error.what();
+        } catch (const text::Error& error) {
+            EXPECT_TRUE(error.Message().starts_with(ooxml::messages::kTooLarge)) << error.what();
         }
         EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
     }
     // The same package opens once its ratio is allowed (deflate cannot go much past 1032:1).
-    PackageLimits generous;
+    ooxml::PackageLimits generous;
     generous.MaxCompressionRatio = 2000;
-    EXPECT_EQ(Package::FromBytes(BuildZip(oneBigEntry), "big.docx", generous).Bytes("word/media/image1.bin"),
-              zeros);
+    EXPECT_EQ(
+        ooxml::Package::FromBytes(BuildZip(oneBigEntry), "big.docx", generous).Bytes("word/media/image1.bin"),
+        zeros);
 }
 
 }  // namespace

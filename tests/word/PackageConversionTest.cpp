@@ -2,14 +2,14 @@
 // .doc, .rtf and .odt go through LibreOffice (skipped where soffice is not installed), and without
 // soffice the message names the format.
 
-#include "word/docx/DocumentConversion.h"
+#include "docx/DocumentConversion.h"
 
 #include "PackageTestHelpers.h"
-#include "ooxml/FileSystem.h"
-#include "word/Error.h"
-#include "word/docx/Package.h"
-#include "word/docx/PackageMessages.h"
-#include "word/docx/PasswordProtection.h"
+#include "docx/PasswordProtection.h"
+#include "ooxml/Package.h"
+#include "ooxml/PackageMessages.h"
+#include "platform/FileSystem.h"
+#include "text/Error.h"
 
 #include <gtest/gtest.h>
 
@@ -69,7 +69,7 @@ class ScopedPath {
 };
 
 TEST(PackageConversionTest, WithoutLibreOfficeTheMessageNamesTheFormat) {
-    ooxml::fs::TempFolder empty("tabulex-nopath-");
+    platform::TempFolder empty("tabulex-nopath-");
     ScopedPath path(empty.Path());
     for (const char* name : {"ukrf.odt", "ukrf.rtf", "ukrf.doc"}) {
         SCOPED_TRACE(name);
@@ -77,9 +77,10 @@ TEST(PackageConversionTest, WithoutLibreOfficeTheMessageNamesTheFormat) {
         try {
             LoadDocumentFile(Fixture(std::string("convert/") + name));
             ADD_FAILURE() << "opened";
-        } catch (const word::Error& error) {
-            EXPECT_TRUE(error.Message().starts_with(std::string(messages::kNeedsLibreOfficePrefix) + ext +
-                                                    std::string(messages::kNeedsLibreOfficeSuffix)))
+        } catch (const text::Error& error) {
+            EXPECT_TRUE(error.Message().starts_with(std::string(ooxml::messages::kNeedsLibreOfficePrefix) +
+                                                    ext +
+                                                    std::string(ooxml::messages::kNeedsLibreOfficeSuffix)))
                 << error.what();
         }
     }
@@ -110,7 +111,7 @@ TEST(PackageConversionTest, PasswordProtectedDocAndOdtAreToldApart) {
     EXPECT_TRUE(IsEncryptedOdf(odt));
     EXPECT_FALSE(IsEncryptedOdf(ReadFile(Fixture("convert/ukrf.odt"))));
 
-    ooxml::fs::TempFolder folder("tabulex-protected-");
+    platform::TempFolder folder("tabulex-protected-");
     ScopedPath path(folder.Path());  // no LibreOffice: the refusal must come first
     for (const auto& [name, bytes] : {std::pair{"opis.doc", doc}, std::pair{"opis.odt", odt}}) {
         SCOPED_TRACE(name);
@@ -119,22 +120,23 @@ TEST(PackageConversionTest, PasswordProtectedDocAndOdtAreToldApart) {
         try {
             LoadDocumentFile(file);
             ADD_FAILURE() << "opened";
-        } catch (const word::Error& error) {
-            EXPECT_TRUE(error.Message().starts_with(std::string(messages::kEncrypted))) << error.what();
+        } catch (const text::Error& error) {
+            EXPECT_TRUE(error.Message().starts_with(std::string(ooxml::messages::kEncrypted)))
+                << error.what();
         }
     }
 }
 
 TEST(PackageConversionTest, LibreOfficeConvertsDocRtfAndOdt) {
-    if (ooxml::fs::FindOnPath("soffice").empty()) GTEST_SKIP() << "soffice is not installed";
-    ooxml::fs::TempFolder folder("tabulex-conv-");
+    if (platform::FindOnPath("soffice").empty()) GTEST_SKIP() << "soffice is not installed";
+    platform::TempFolder folder("tabulex-conv-");
     // A name a shell would misread: the conversion must not pass it through one.
     const std::string hostile = folder.Path() + "/-x $(touch pwned); 'a' \"b\" опись.rtf";
     std::filesystem::copy_file(Fixture("convert/ukrf.rtf"), hostile);
     for (const std::string& path : {Fixture("convert/ukrf.odt"), Fixture("convert/ukrf.doc"), hostile}) {
         SCOPED_TRACE(path);
         const std::string before = ReadFile(path);
-        Package package = LoadDocumentFile(path);
+        ooxml::Package package = LoadDocumentFile(path);
         EXPECT_NE(package.Bytes("word/document.xml").find("Уголовный кодекс"), std::string::npos);
         EXPECT_EQ(package.Name(), path);
         EXPECT_EQ(ReadFile(path), before);
@@ -145,7 +147,7 @@ TEST(PackageConversionTest, LibreOfficeConvertsDocRtfAndOdt) {
 
 // A stand-in soffice on PATH that fails, or that hangs past the timeout.
 TEST(PackageConversionTest, AFailingOrHangingConversionIsReported) {
-    ooxml::fs::TempFolder bin("tabulex-fake-");
+    platform::TempFolder bin("tabulex-fake-");
     ScopedPath path(bin.Path());
     const std::string soffice = bin.Path() + "/soffice";
     const std::string rtf = ReadFile(Fixture("convert/ukrf.rtf"));
@@ -157,11 +159,13 @@ TEST(PackageConversionTest, AFailingOrHangingConversionIsReported) {
     };
     const std::vector<Case> cases = {
         {"failing", "#!/bin/sh\necho 'Error: source file could not be loaded' >&2\nexit 3\n",
-         std::string(messages::kConversionFailed), "exit status 3: Error: source file could not be loaded"},
-        {"no output", "#!/bin/sh\nexit 0\n", std::string(messages::kConversionFailed), "exit status 0"},
+         std::string(ooxml::messages::kConversionFailed),
+         "exit status 3: Error: source file could not be loaded"},
+        {"no output", "#!/bin/sh\nexit 0\n", std::string(ooxml::messages::kConversionFailed),
+         "exit status 0"},
         {"hanging", "#!/bin/sh\n/bin/sleep 30 &\n/bin/sleep 30\n",
-         std::string(messages::kConversionTimedOutPrefix) + "1" +
-             std::string(messages::kConversionTimedOutSuffix),
+         std::string(ooxml::messages::kConversionTimedOutPrefix) + "1" +
+             std::string(ooxml::messages::kConversionTimedOutSuffix),
          "killed after 1 s"},
     };
     for (const Case& c : cases) {
@@ -173,7 +177,7 @@ TEST(PackageConversionTest, AFailingOrHangingConversionIsReported) {
             ConvertToDocx(rtf, DocumentFormat::Rtf, "opis.rtf",
                           ConversionLimits{.Timeout = std::chrono::seconds(1)});
             ADD_FAILURE() << "converted";
-        } catch (const word::Error& error) {
+        } catch (const text::Error& error) {
             EXPECT_EQ(error.Message(), std::string(c.Message) + "opis.rtf");
             EXPECT_NE(error.Detail().find(c.Detail), std::string::npos) << error.Detail();
         }
@@ -205,9 +209,9 @@ class ScopedEnv {
 // until it is killed: the limit is the one given, the folder a private one that is gone afterwards,
 // and the system's temporary folder holds nothing of it.
 TEST(PackageConversionTest, LibreOfficeRunsUnderAMemoryLimitInAPrivateTemporaryFolder) {
-    ooxml::fs::TempFolder bin("tabulex-fake-");
-    ooxml::fs::TempFolder record("tabulex-record-");
-    ooxml::fs::TempFolder system("tabulex-systemp-");
+    platform::TempFolder bin("tabulex-fake-");
+    platform::TempFolder record("tabulex-record-");
+    platform::TempFolder system("tabulex-systemp-");
     ScopedPath path(bin.Path() + ":/bin:/usr/bin");
     ScopedEnv record_("TABULEX_RECORD", record.Path());
     ScopedEnv temp("TMPDIR", system.Path());
@@ -219,7 +223,7 @@ TEST(PackageConversionTest, LibreOfficeRunsUnderAMemoryLimitInAPrivateTemporaryF
     EXPECT_THROW(
         ConvertToDocx(ReadFile(Fixture("convert/ukrf.rtf")), DocumentFormat::Rtf, "opis.rtf",
                       ConversionLimits{.Timeout = std::chrono::seconds(1), .MemoryBytes = 512ull << 20}),
-        word::Error);
+        text::Error);
     EXPECT_EQ(ReadFile(record.Path() + "/limit"), "524288\n");
     const std::string childTemp = ReadFile(record.Path() + "/tmpdir");
     EXPECT_TRUE(childTemp.starts_with(system.Path() + "/tabulex-convert-")) << childTemp;
@@ -227,7 +231,7 @@ TEST(PackageConversionTest, LibreOfficeRunsUnderAMemoryLimitInAPrivateTemporaryF
 }
 
 TEST(PackageConversionTest, AStopRequestEndsTheConversionAtOnce) {
-    ooxml::fs::TempFolder bin("tabulex-fake-");
+    platform::TempFolder bin("tabulex-fake-");
     ScopedPath path(bin.Path() + ":/bin:/usr/bin");
     WriteFile(bin.Path() + "/soffice", "#!/bin/sh\nexec sleep 30\n");
     std::filesystem::permissions(bin.Path() + "/soffice", std::filesystem::perms::owner_all);
@@ -240,8 +244,8 @@ TEST(PackageConversionTest, AStopRequestEndsTheConversionAtOnce) {
     try {
         ConvertToDocx("{\\rtf1 x}", DocumentFormat::Rtf, "opis.rtf", ConversionLimits{.Stop = &stop});
         ADD_FAILURE() << "converted";
-    } catch (const word::Error& error) {
-        EXPECT_EQ(error.Message(), std::string(messages::kOpenInterrupted) + "opis.rtf");
+    } catch (const text::Error& error) {
+        EXPECT_EQ(error.Message(), std::string(ooxml::messages::kOpenInterrupted) + "opis.rtf");
     }
     ctrlC.join();
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));

@@ -2,12 +2,12 @@
 // container byte for byte without edits; after rewriting every XML part, the other entries keep
 // their compressed data and the rewritten parts parse to the same XML. Skipped without a corpus.
 
-#include "word/docx/Package.h"
-#include "word/docx/XmlPart.h"
+#include "ooxml/Package.h"
+#include "ooxml/XmlPart.h"
 
 #include "CorpusFolder.h"
 #include "PackageTestHelpers.h"
-#include "word/Error.h"
+#include "text/Error.h"
 
 #include <gtest/gtest.h>
 
@@ -38,15 +38,15 @@ std::vector<std::string> CorpusFiles(const char* root) {
 void CheckRoundTrip(const std::string& path) {
     SCOPED_TRACE(path);
     const std::string original = testing::ReadFile(path);
-    Package package = Package::Load(path);
+    ooxml::Package package = ooxml::Package::Load(path);
     ASSERT_EQ(package.ToBytes(), original);
 
     std::map<std::string, std::string> rewritten;
     for (const std::string& name : package.PartNames()) {
         if (!IsXmlPart(name)) continue;
-        pugi::xml_document document = ParsePart(package, name);
-        std::string xml = SerializePart(document);
-        XmlPartWriter writer(document);
+        pugi::xml_document document = ooxml::ParsePart(package, name);
+        std::string xml = ooxml::SerializePart(document);
+        ooxml::XmlPartWriter writer(document);
         std::string streamed;
         while (writer.Next(streamed)) {
         }
@@ -55,7 +55,7 @@ void CheckRoundTrip(const std::string& path) {
         package.SetBytes(name, xml);
     }
     const std::string saved = package.ToBytes();
-    Package reopened = Package::FromBytes(saved, path);
+    ooxml::Package reopened = ooxml::Package::FromBytes(saved, path);
     // A large rewritten part may move to the end of the archive (it is written as a new entry);
     // the order of entries means nothing to a reader, their contents do.
     std::vector<std::string> namesAfter = reopened.PartNames();
@@ -69,7 +69,7 @@ void CheckRoundTrip(const std::string& path) {
     ASSERT_EQ(before.size(), after.size());
     for (const RawEntry& entry : before) {
         if (rewritten.count(entry.Name)) {
-            EXPECT_EQ(SerializePart(ParsePart(reopened, entry.Name)), rewritten[entry.Name]);
+            EXPECT_EQ(ooxml::SerializePart(ooxml::ParsePart(reopened, entry.Name)), rewritten[entry.Name]);
         } else {
             ASSERT_EQ(after.count(entry.Name), 1u) << entry.Name;
             EXPECT_EQ(after.at(entry.Name), entry) << entry.Name;
@@ -84,7 +84,7 @@ TEST(PackageCorpusTest, EveryCorpusDocumentOpensAndRoundTrips) {
     for (const std::string& path : CorpusFiles(root.c_str())) {
         try {
             CheckRoundTrip(path);
-        } catch (const word::Error& error) {
+        } catch (const text::Error& error) {
             ADD_FAILURE() << path << ": " << error.what();
         }
         ++count;

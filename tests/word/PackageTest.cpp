@@ -1,13 +1,13 @@
 // Reading, editing and writing packages: real Word and LibreOffice documents come back unchanged,
 // edits reach the saved file and nothing else moves, and saving never damages the target.
 
-#include "word/docx/Package.h"
+#include "ooxml/Package.h"
 
 #include "PackageTestHelpers.h"
-#include "ooxml/FileSystem.h"
-#include "word/Error.h"
-#include "word/docx/PackageMessages.h"
-#include "word/docx/XmlPart.h"
+#include "ooxml/PackageMessages.h"
+#include "ooxml/XmlPart.h"
+#include "platform/FileSystem.h"
+#include "text/Error.h"
 
 #include <gtest/gtest.h>
 
@@ -39,11 +39,11 @@ std::vector<std::string> FolderListing(const std::string& folder) {
 }
 
 TEST(PackageTest, DocumentsSavedWithoutEditsAreByteIdentical) {
-    ooxml::fs::TempFolder folder("tabulex-pkg-");
+    platform::TempFolder folder("tabulex-pkg-");
     for (const std::string& name : kFixtures) {
         SCOPED_TRACE(name);
         const std::string original = ReadFile(FixturePath(name));
-        Package package = Package::Load(FixturePath(name));
+        ooxml::Package package = ooxml::Package::Load(FixturePath(name));
         EXPECT_FALSE(package.Modified());
         EXPECT_TRUE(package.Has("word/document.xml"));
         const std::string target = folder.Path() + "/" + name;
@@ -58,7 +58,7 @@ TEST(PackageTest, EditingOnePartLeavesTheOtherEntriesAsTheyWere) {
     for (const std::string& name : kFixtures) {
         SCOPED_TRACE(name);
         const std::string original = ReadFile(FixturePath(name));
-        Package package = Package::Load(FixturePath(name));
+        ooxml::Package package = ooxml::Package::Load(FixturePath(name));
         std::string edited = package.Bytes("word/document.xml");
         edited.insert(edited.rfind("</w:body>"),
                       "<w:p><w:r><w:t xml:space=\"preserve\"> new </w:t></w:r></w:p>");
@@ -75,15 +75,15 @@ TEST(PackageTest, EditingOnePartLeavesTheOtherEntriesAsTheyWere) {
                 EXPECT_EQ(after[i], before[i]) << before[i].Name;
             }
         }
-        Package reopened = Package::FromBytes(saved, name);
+        ooxml::Package reopened = ooxml::Package::FromBytes(saved, name);
         EXPECT_EQ(reopened.Bytes("word/document.xml"), edited);
-        EXPECT_EQ(reopened.PartNames(), Package::Load(FixturePath(name)).PartNames());
+        EXPECT_EQ(reopened.PartNames(), ooxml::Package::Load(FixturePath(name)).PartNames());
     }
 }
 
 TEST(PackageTest, PartsAddedReplacedAndRemovedReachTheSavedFile) {
-    ooxml::fs::TempFolder folder("tabulex-pkg-");
-    Package package = Package::FromBytes(MinimalDocx(), "new.docx");
+    platform::TempFolder folder("tabulex-pkg-");
+    ooxml::Package package = ooxml::Package::FromBytes(MinimalDocx(), "new.docx");
     EXPECT_EQ(package.PartNames(),
               (std::vector<std::string>{"[Content_Types].xml", "_rels/.rels", "word/document.xml"}));
 
@@ -96,7 +96,7 @@ TEST(PackageTest, PartsAddedReplacedAndRemovedReachTheSavedFile) {
     const std::string target = folder.Path() + "/saved.docx";
     package.Save(target);
 
-    Package reopened = Package::Load(target);
+    ooxml::Package reopened = ooxml::Package::Load(target);
     EXPECT_EQ(reopened.PartNames(),
               (std::vector<std::string>{"[Content_Types].xml", "word/document.xml", "customXml/item1.xml"}));
     EXPECT_EQ(reopened.Bytes("customXml/item1.xml"), "<a/>");
@@ -106,12 +106,12 @@ TEST(PackageTest, PartsAddedReplacedAndRemovedReachTheSavedFile) {
         if (entry.Name != "[Content_Types].xml") {
             EXPECT_EQ(entry.Method, ZIP_CM_DEFLATE) << entry.Name;
         }
-    EXPECT_THROW(reopened.Bytes("_rels/.rels"), word::Error);
+    EXPECT_THROW(reopened.Bytes("_rels/.rels"), text::Error);
 }
 
 TEST(PackageTest, BytesTakenOutLeaveThePackageAsItWas) {
     const std::string original = ReadFile(FixturePath("ukrf.docx"));
-    Package package = Package::FromBytes(original, "ukrf.docx");
+    ooxml::Package package = ooxml::Package::FromBytes(original, "ukrf.docx");
     const std::string main = package.Bytes("word/document.xml");
     EXPECT_EQ(package.TakeBytes("word/document.xml"), main);
     EXPECT_FALSE(package.Modified());
@@ -121,15 +121,15 @@ TEST(PackageTest, BytesTakenOutLeaveThePackageAsItWas) {
     package.TakeBytes("word/document.xml");
     package.SetBytes("word/document.xml", DocumentXml("<w:p/>"));
     EXPECT_EQ(package.TakeBytes("word/document.xml"), DocumentXml("<w:p/>"));  // a replaced part is copied
-    EXPECT_EQ(Package::FromBytes(package.ToBytes(), "x.docx").Bytes("word/document.xml"),
+    EXPECT_EQ(ooxml::Package::FromBytes(package.ToBytes(), "x.docx").Bytes("word/document.xml"),
               DocumentXml("<w:p/>"));
 }
 
 TEST(PackageTest, AnEmptyPackageBuiltPartByPartOpensAgain) {
-    Package package = Package::CreateEmpty("report.docx");
+    ooxml::Package package = ooxml::Package::CreateEmpty("report.docx");
     for (const ZipItem& item : MinimalDocxItems("<w:p><w:r><w:t>Итог</w:t></w:r></w:p>"))
         package.SetBytes(item.Name, item.Data);
-    Package reopened = Package::FromBytes(package.ToBytes(), "report.docx");
+    ooxml::Package reopened = ooxml::Package::FromBytes(package.ToBytes(), "report.docx");
     EXPECT_EQ(reopened.PartNames(), package.PartNames());
     EXPECT_EQ(reopened.Bytes("word/document.xml"), package.Bytes("word/document.xml"));
 }
@@ -165,7 +165,7 @@ class FileSizeLimit {
 TEST(PackageTest, AFailedSaveLeavesTheTargetAndTheFolderAsTheyWere) {
     using namespace text::literals;
     const std::string bytes = ReadFile(FixturePath("ukrf.docx"));
-    Package package = Package::FromBytes(bytes, "ukrf.docx");
+    ooxml::Package package = ooxml::Package::FromBytes(bytes, "ukrf.docx");
     package.SetBytes("word/document.xml", DocumentXml("<w:p/>"));
     const std::vector<SaveFailure> failures = {
         {"read-only target",
@@ -174,7 +174,7 @@ TEST(PackageTest, AFailedSaveLeavesTheTargetAndTheFolderAsTheyWere) {
              chmod((d + "/opis.docx").c_str(), 0444);
              return d + "/opis.docx";
          },
-         messages::kReadOnlyTarget},
+         ooxml::messages::kReadOnlyTarget},
         {"read-only folder",
          [&](const std::string& d) {
              std::filesystem::create_directory(d + "/locked");
@@ -182,7 +182,7 @@ TEST(PackageTest, AFailedSaveLeavesTheTargetAndTheFolderAsTheyWere) {
              chmod((d + "/locked").c_str(), 0555);
              return d + "/locked/opis.docx";
          },
-         messages::kReadOnlyFolder},
+         ooxml::messages::kReadOnlyFolder},
         {"missing folder", [](const std::string& d) { return d + "/absent/opis.docx"; },
          ": папка не найдена"_cp},
         {"target is a folder",
@@ -190,11 +190,11 @@ TEST(PackageTest, AFailedSaveLeavesTheTargetAndTheFolderAsTheyWere) {
              std::filesystem::create_directory(d + "/opis.docx");
              return d + "/opis.docx";
          },
-         messages::kTargetIsFolder},
+         ooxml::messages::kTargetIsFolder},
     };
     for (const SaveFailure& failure : failures) {
         SCOPED_TRACE(failure.Label);
-        ooxml::fs::TempFolder folder("tabulex-save-");
+        platform::TempFolder folder("tabulex-save-");
         const std::string target = failure.Prepare(folder.Path());
         const std::string parent = std::filesystem::path(target).parent_path();
         const auto listing =
@@ -203,8 +203,8 @@ TEST(PackageTest, AFailedSaveLeavesTheTargetAndTheFolderAsTheyWere) {
         try {
             package.Save(target);
             ADD_FAILURE() << "saved";
-        } catch (const word::Error& error) {
-            EXPECT_TRUE(error.Message().starts_with(messages::kSaveFailed)) << error.what();
+        } catch (const text::Error& error) {
+            EXPECT_TRUE(error.Message().starts_with(ooxml::messages::kSaveFailed)) << error.what();
             EXPECT_TRUE(error.Message().ends_with(failure.Reason)) << error.what();
         }
         if (std::filesystem::exists(parent)) {
@@ -219,16 +219,16 @@ TEST(PackageTest, AFailedSaveLeavesTheTargetAndTheFolderAsTheyWere) {
 
 TEST(PackageTest, AWriteFailingHalfwayRemovesTheTemporaryFile) {
     using namespace text::literals;
-    ooxml::fs::TempFolder folder("tabulex-save-");
+    platform::TempFolder folder("tabulex-save-");
     const std::string target = folder.Path() + "/opis.docx";
     WriteFile(target, "the old document");
-    Package package = Package::Load(FixturePath("ukrf.docx"));
+    ooxml::Package package = ooxml::Package::Load(FixturePath("ukrf.docx"));
     {
         FileSizeLimit limit(1024);
         try {
             package.Save(target);
             ADD_FAILURE() << "saved";
-        } catch (const word::Error& error) {
+        } catch (const text::Error& error) {
             EXPECT_TRUE(error.Message().ends_with(": превышен допустимый размер файла"_cp)) << error.what();
         }
     }
@@ -237,11 +237,11 @@ TEST(PackageTest, AWriteFailingHalfwayRemovesTheTemporaryFile) {
 }
 
 TEST(PackageTest, SavingOverAFileKeepsItsPermissionsAndLeavesNoTemporaryFile) {
-    ooxml::fs::TempFolder folder("tabulex-save-");
+    platform::TempFolder folder("tabulex-save-");
     const std::string target = folder.Path() + "/opis.docx";
     WriteFile(target, "old");
     chmod(target.c_str(), 0640);
-    Package::Load(FixturePath("ukrf.docx")).Save(target);
+    ooxml::Package::Load(FixturePath("ukrf.docx")).Save(target);
     struct stat st {};
     stat(target.c_str(), &st);
     EXPECT_EQ(st.st_mode & 0777, 0640u);

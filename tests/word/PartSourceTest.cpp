@@ -2,8 +2,8 @@
 // (no Zip64 fields), and a writer's failure reaches the caller.
 
 #include "ooxml/MinimalPackage.h"
-#include "word/Error.h"
-#include "word/docx/Package.h"
+#include "ooxml/Package.h"
+#include "text/Error.h"
 
 #include <gtest/gtest.h>
 
@@ -21,7 +21,7 @@ class PiecesWriter : public PartWriter {
         const std::size_t size = text_.size() / static_cast<std::size_t>(pieces_) + 1;
         out += text_.substr(at_, size);
         at_ = std::min(text_.size(), at_ + size);
-        if (at_ == text_.size() && failAtEnd_) throw word::Error("stopped", "writer");
+        if (at_ == text_.size() && failAtEnd_) throw text::Error("stopped", "writer");
         return at_ < text_.size();
     }
 
@@ -55,7 +55,7 @@ TEST(PartSourceTest, APartWrittenInPiecesComesOutWhole) {
         SCOPED_TRACE(pieces);
         PiecesWriter writer(xml, pieces);
         const std::string zip = BuildDocxBytes({}, writer, xml.size(), kQuickestZip);
-        const auto package = word::docx::Package::FromBytes(zip, "streamed.docx");
+        const auto package = ooxml::Package::FromBytes(zip, "streamed.docx");
         EXPECT_EQ(package.Bytes("word/document.xml"), xml);
         EXPECT_EQ(LocalHeaderVersion(zip, "word/document.xml"), 20);
     }
@@ -66,7 +66,7 @@ TEST(PartSourceTest, TheWritersFailureReachesTheCaller) {
     try {
         BuildDocxBytes({}, writer, 100000);
         FAIL() << "built";
-    } catch (const word::Error& error) {
+    } catch (const text::Error& error) {
         EXPECT_EQ(error.Message(), "stopped");
     }
 }

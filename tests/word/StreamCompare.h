@@ -4,8 +4,8 @@
 // the top-level tables of a document, written out as lines, once from a document that answers from
 // its compact model and once from the same document with its DOM built. The two must be identical.
 
-#include "word/Error.h"
-#include "word/docx/DocxDocument.h"
+#include "docx/DocxDocument.h"
+#include "text/Error.h"
 
 #include "DocxTestPackage.h"
 
@@ -41,7 +41,7 @@ inline std::vector<std::string> TableAnswers(Document& document) {
                 std::unique_ptr<Cell> cell;
                 try {
                     cell = table->Cell(r, c);
-                } catch (const Error& error) {
+                } catch (const text::Error& error) {
                     lines.push_back(rowName + " cell " + std::to_string(c) + " " + Show(error.Message()));
                     break;
                 }
@@ -63,13 +63,13 @@ inline void ExpectSameAnswers(const std::string& path, Expect expect = Expect::C
     std::string compactError, domError;
     try {
         compact = DocxDocument::OpenFile(path);
-    } catch (const Error& error) {
+    } catch (const text::Error& error) {
         compactError = error.Message();
     }
     try {
         dom = DocxDocument::OpenFile(path);
         dom->UseDom();
-    } catch (const Error& error) {
+    } catch (const text::Error& error) {
         domError = error.Message();
     }
     ASSERT_EQ(Show(compactError), Show(domError));

@@ -4,7 +4,7 @@
 
 #include "StreamCompare.h"
 
-#include "word/docx/HostMessages.h"
+#include "docx/HostMessages.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -340,7 +340,7 @@ TEST_F(StreamEquivalenceTest, HandlesSurviveTheSwitchToTheDom) {
     try {
         (void)thirdRange->Text();
         FAIL() << "a row handle survived the removal of a row";
-    } catch (const Error& error) {
+    } catch (const text::Error& error) {
         EXPECT_EQ(error.Message(), messages::kObjectDeleted);
     }
 }

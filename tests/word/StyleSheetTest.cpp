@@ -1,4 +1,4 @@
-#include "word/docx/StyleSheet.h"
+#include "docx/StyleSheet.h"
 
 #include <gtest/gtest.h>
 

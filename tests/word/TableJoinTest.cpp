@@ -1,4 +1,4 @@
-#include "word/docx/TableJoin.h"
+#include "docx/TableJoin.h"
 
 #include <gtest/gtest.h>
 

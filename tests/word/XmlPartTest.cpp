@@ -1,10 +1,10 @@
 // XML parts survive parsing and writing: whatever the host does not understand comes back as it was.
 
-#include "word/docx/XmlPart.h"
+#include "ooxml/XmlPart.h"
 
 #include "PackageTestHelpers.h"
-#include "word/Error.h"
-#include "word/docx/PackageMessages.h"
+#include "ooxml/PackageMessages.h"
+#include "text/Error.h"
 
 #include <gtest/gtest.h>
 
@@ -23,15 +23,15 @@ struct RoundTrip {
 
 // What XmlPartWriter hands out, piece by piece, put together.
 std::string Streamed(const pugi::xml_document& document) {
-    XmlPartWriter writer(document);
+    ooxml::XmlPartWriter writer(document);
     std::string out;
     while (writer.Next(out)) {
     }
     return out;
 }
 
-Package PackageWith(const std::string& documentXml) {
-    Package package = Package::FromBytes(MinimalDocx(), "part.docx");
+ooxml::Package PackageWith(const std::string& documentXml) {
+    ooxml::Package package = ooxml::Package::FromBytes(MinimalDocx(), "part.docx");
     package.SetBytes("word/document.xml", documentXml);
     return package;
 }
@@ -60,10 +60,10 @@ TEST(XmlPartTest, PartsComeBackAsTheyWere) {
     };
     for (const RoundTrip& c : cases) {
         SCOPED_TRACE(c.Label);
-        Package package = PackageWith(c.Input);
-        const pugi::xml_document document = ParsePart(package, "word/document.xml");
-        EXPECT_EQ(SerializePart(document), c.Expected.empty() ? c.Input : c.Expected);
-        EXPECT_EQ(Streamed(document), SerializePart(document));
+        ooxml::Package package = PackageWith(c.Input);
+        const pugi::xml_document document = ooxml::ParsePart(package, "word/document.xml");
+        EXPECT_EQ(ooxml::SerializePart(document), c.Expected.empty() ? c.Input : c.Expected);
+        EXPECT_EQ(Streamed(document), ooxml::SerializePart(document));
     }
 }
 
@@ -81,26 +81,27 @@ TEST(XmlPartTest, APartWrittenInPiecesIsThePartWrittenWhole) {
         "<!-- c --><w:p w:rsidR=\"00A&amp;B\">" + deep + "</w:p><?pi x?><w:p></w:p>",
     };
     for (const std::string& body : bodies) {
-        Package package = PackageWith(DocumentXml(body));
-        const pugi::xml_document document = ParsePart(package, "word/document.xml");
-        EXPECT_EQ(Streamed(document), SerializePart(document));
+        ooxml::Package package = PackageWith(DocumentXml(body));
+        const pugi::xml_document document = ooxml::ParsePart(package, "word/document.xml");
+        EXPECT_EQ(Streamed(document), ooxml::SerializePart(document));
     }
 }
 
 TEST(XmlPartTest, WhitespaceOnlyRunTextIsReadable) {
-    Package package = PackageWith(DocumentXml(R"(<w:p><w:r><w:t xml:space="preserve"> </w:t></w:r></w:p>)"));
-    pugi::xml_document document = ParsePart(package, "word/document.xml");
+    ooxml::Package package =
+        PackageWith(DocumentXml(R"(<w:p><w:r><w:t xml:space="preserve"> </w:t></w:r></w:p>)"));
+    pugi::xml_document document = ooxml::ParsePart(package, "word/document.xml");
     EXPECT_STREQ(document.select_node("//w:t").node().text().get(), " ");
 }
 
 TEST(XmlPartTest, MalformedXmlNamesThePartAndTheOffset) {
     const std::string bad = DocumentXml("<w:p><w:r><w:t>text</w:r></w:p>");
-    Package package = PackageWith(bad);
+    ooxml::Package package = PackageWith(bad);
     try {
-        ParsePart(package, "word/document.xml");
+        ooxml::ParsePart(package, "word/document.xml");
         FAIL() << "parsed";
-    } catch (const word::Error& error) {
-        EXPECT_EQ(error.Message(), std::string(messages::kBadXmlPrefix) + "word/document.xml: part.docx");
+    } catch (const text::Error& error) {
+        EXPECT_EQ(error.Message(), std::string(ooxml::messages::kBadXmlPrefix) + "word/document.xml: part.docx");
         // The offset points at the end tag that does not match.
         std::size_t at = error.Detail().find("offset ");
         ASSERT_NE(at, std::string::npos) << error.Detail();
@@ -111,8 +112,8 @@ TEST(XmlPartTest, MalformedXmlNamesThePartAndTheOffset) {
 }
 
 TEST(XmlPartTest, AMissingPartIsAnEmptyDocument) {
-    Package package = PackageWith(DocumentXml(""));
-    EXPECT_FALSE(ParsePart(package, "word/numbering.xml").first_child());
+    ooxml::Package package = PackageWith(DocumentXml(""));
+    EXPECT_FALSE(ooxml::ParsePart(package, "word/numbering.xml").first_child());
 }
 
 }  // namespace

@@ -1,0 +1,449 @@
+#include "docx/CommentAnchors.h"
+
+#include "docx/HostMessages.h"
+#include "ooxml/KnownNamespaces.h"
+#include "text/Error.h"
+
+#include <expat.h>
+
+#include <algorithm>
+#include <cstring>
+#include <map>
+#include <numeric>
+
+namespace tabulex::word::docx {
+namespace {
+
+// expat names elements by namespace (KnownNamespaces.h); `wanted` is written as Word writes it.
+bool Named(const char* name, std::string_view wanted) {
+    return ooxml::namespaces::IsExpandedName(name, wanted);
+}
+
+// What the children of an element are, as the host's table walks see them (content controls and
+// custom XML are looked through).
+enum class Ctx : std::uint8_t { None, Body, Rows, Cells, CellBlocks };
+enum class Kind : std::uint8_t { Other, TopTable, Row, Cell, Paragraph, TrackedParagraph, PPr };
+
+struct Frame {
+    Ctx ctx = Ctx::None;
+    Ctx sdtCtx = Ctx::None;  // a w:sdt: what its first w:sdtContent continues
+    bool sdtContentSeen = false;
+    bool table = false;  // a w:tbl outside paragraphs
+    Kind kind = Kind::Other;
+};
+
+struct ParagraphPlace {
+    std::size_t tagStart = 0;
+    std::size_t tagLength = 0;
+    std::size_t headAt = 0;  // after the start tag, or after w:pPr when it comes first
+    std::size_t endTagAt = 0;
+    bool selfClosing = false;
+    bool pPrPossible = true;  // no child element seen yet
+};
+
+struct CellParagraphs {
+    bool any = false;
+    ParagraphPlace first;
+    ParagraphPlace last;
+};
+
+struct ParagraphEdit {
+    ParagraphPlace place;
+    std::string head;
+    std::string tail;
+};
+
+struct Splice {
+    std::size_t at = 0;
+    std::size_t erase = 0;
+    std::string text;
+};
+
+std::string RangeStart(int id) {
+    return "<w:commentRangeStart w:id=\"" + std::to_string(id) + "\"/>";
+}
+
+std::string RangeEndAndReference(int id) {
+    const std::string n = std::to_string(id);
+    return "<w:commentRangeEnd w:id=\"" + n + "\"/><w:r><w:commentReference w:id=\"" + n + "\"/></w:r>";
+}
+
+class Anchorer {
+  public:
+    Anchorer(std::string_view xml, const CommentSet& comments, int firstId)
+        : xml_(xml), comments_(comments), firstId_(firstId) {
+        placed_.assign(comments.Cells.size() + comments.Paragraphs.size(), false);
+        order_.resize(comments.Cells.size());
+        std::iota(order_.begin(), order_.end(), std::size_t{0});
+        std::stable_sort(order_.begin(), order_.end(), [&](std::size_t a, std::size_t b) {
+            return comments.Cells[a].Row < comments.Cells[b].Row;
+        });
+        frames_.reserve(64);
+        frames_.push_back({});
+    }
+
+    AnchoredStory Run();
+
+  private:
+    static void XMLCALL OnStart(void* self, const XML_Char* name, const XML_Char**) {
+        static_cast<Anchorer*>(self)->Start(name);
+    }
+    static void XMLCALL OnEnd(void* self, const XML_Char*) { static_cast<Anchorer*>(self)->End(); }
+
+    std::size_t Here() const { return static_cast<std::size_t>(XML_GetCurrentByteIndex(parser_)); }
+    std::size_t Count() const { return static_cast<std::size_t>(XML_GetCurrentByteCount(parser_)); }
+
+    void Start(const char* name);
+    void End();
+    void StartStructure(Frame& parent, Frame& child, const char* name);
+    void EndRow();
+    void AddParagraphEdit(const ParagraphPlace& place, std::string head, std::string tail);
+    void FlushParagraphEdits();
+    std::string Spliced();
+
+    std::string_view xml_;
+    const CommentSet& comments_;
+    int firstId_;
+    XML_Parser parser_ = nullptr;
+
+    std::vector<Frame> frames_;
+    int paragraphDepth_ = 0;
+    int tableDepth_ = 0;
+    int topTables_ = 0;
+    bool inTarget_ = false;
+    bool afterTarget_ = false;  // the target table has ended and no table has started since
+    int paragraphsAfter_ = 0;
+    int row_ = 0;
+    std::size_t next_ = 0;  // the first comment of order_ not yet placed
+    bool rowTargeted_ = false;
+    std::vector<CellParagraphs> cells_;
+    ParagraphPlace paragraph_;   // the tracked paragraph being read
+    int paragraphComment_ = -1;  // its paragraph comment, or -1 for a cell paragraph
+
+    std::vector<std::size_t> order_;
+    std::vector<bool> placed_;
+    std::map<std::size_t, ParagraphEdit> pending_;
+    std::vector<Splice> splices_;
+};
+
+void Anchorer::StartStructure(Frame& parent, Frame& child, const char* name) {
+    if (parent.sdtCtx != Ctx::None && !parent.sdtContentSeen && Named(name, "w:sdtContent")) {
+        parent.sdtContentSeen = true;
+        child.ctx = parent.sdtCtx;
+        return;
+    }
+    const Ctx ctx = parent.ctx;
+    if (ctx == Ctx::None) return;
+    if (Named(name, "w:sdt")) {
+        child.sdtCtx = ctx;
+        return;
+    }
+    if (Named(name, "w:customXml")) {
+        child.ctx = ctx;
+        return;
+    }
+    switch (ctx) {
+        case Ctx::Body:
+            if (Named(name, "w:tbl")) {
+                child.kind = Kind::TopTable;
+                inTarget_ = ++topTables_ == comments_.Table;
+                if (inTarget_) child.ctx = Ctx::Rows;
+            }
+            break;
+        case Ctx::Rows:
+            if (Named(name, "w:tr")) {
+                child.kind = Kind::Row;
+                child.ctx = Ctx::Cells;
+                ++row_;
+                rowTargeted_ = next_ < order_.size() && comments_.Cells[order_[next_]].Row == row_;
+                cells_.clear();
+            }
+            break;
+        case Ctx::Cells:
+            if (Named(name, "w:tc")) {
+                child.kind = Kind::Cell;
+                child.ctx = Ctx::CellBlocks;
+                if (rowTargeted_) cells_.emplace_back();
+            }
+            break;
+        case Ctx::CellBlocks:
+        case Ctx::None:
+            break;
+    }
+}
+
+void Anchorer::Start(const char* name) {
+    Frame& parent = frames_.back();
+    Frame child;
+    if (paragraphDepth_ == 0) {
+        StartStructure(parent, child, name);
+        if (frames_.size() == 2 && Named(name, "w:body")) child.ctx = Ctx::Body;
+        if (Named(name, "w:tbl")) {
+            child.table = true;
+            afterTarget_ = false;
+            ++tableDepth_;
+        } else if (Named(name, "w:p")) {
+            child.kind = Kind::Paragraph;
+            const bool inTargetCell = parent.ctx == Ctx::CellBlocks && rowTargeted_ && !cells_.empty();
+            int comment = -1;
+            if (afterTarget_ && tableDepth_ == 0) {
+                ++paragraphsAfter_;
+                for (std::size_t k = 0; k < comments_.Paragraphs.size(); ++k)
+                    if (comments_.Paragraphs[k].Paragraph == paragraphsAfter_) comment = static_cast<int>(k);
+            }
+            if (inTargetCell || comment >= 0) {
+                child.kind = Kind::TrackedParagraph;
+                paragraph_ = {Here(), Count(), Here() + Count(), 0, false, true};
+                paragraphComment_ = comment;
+            }
+            ++paragraphDepth_;
+        }
+    } else if (paragraphDepth_ == 1 && parent.kind == Kind::TrackedParagraph) {
+        if (paragraph_.pPrPossible && Named(name, "w:pPr")) {
+            child.kind = Kind::PPr;
+            paragraph_.headAt = Here() + Count();
+        }
+        paragraph_.pPrPossible = false;
+    }
+    if (Named(name, "w:p") && child.kind == Kind::Other) ++paragraphDepth_, child.kind = Kind::Paragraph;
+    frames_.push_back(child);
+}
+
+void Anchorer::End() {
+    const Frame frame = frames_.back();
+    frames_.pop_back();
+    switch (frame.kind) {
+        case Kind::PPr:
+            if (Count() > 0) paragraph_.headAt = Here() + Count();
+            break;
+        case Kind::TrackedParagraph: {
+            --paragraphDepth_;
+            paragraph_.selfClosing = Count() == 0;
+            paragraph_.endTagAt = Here();
+            if (paragraphComment_ >= 0) {
+                const int id = firstId_ + static_cast<int>(comments_.Cells.size()) + paragraphComment_;
+                AddParagraphEdit(paragraph_, RangeStart(id), RangeEndAndReference(id));
+                placed_[comments_.Cells.size() + static_cast<std::size_t>(paragraphComment_)] = true;
+                FlushParagraphEdits();
+            } else {
+                CellParagraphs& cell = cells_.back();
+                if (!cell.any) cell.first = paragraph_;
+                cell.any = true;
+                cell.last = paragraph_;
+            }
+            paragraphComment_ = -1;
+            break;
+        }
+        case Kind::Paragraph:
+            --paragraphDepth_;
+            break;
+        case Kind::Row:
+            if (rowTargeted_) EndRow();
+            rowTargeted_ = false;
+            break;
+        case Kind::TopTable:
+            if (inTarget_) afterTarget_ = true;
+            inTarget_ = false;
+            break;
+        default:
+            break;
+    }
+    if (frame.table) --tableDepth_;
+}
+
+// The row's comments go to their cells, or to the nearest cell before (else after) that has a
+// paragraph.
+void Anchorer::EndRow() {
+    const int cellCount = static_cast<int>(cells_.size());
+    for (; next_ < order_.size() && comments_.Cells[order_[next_]].Row == row_; ++next_) {
+        const std::size_t index = order_[next_];
+        int cell = std::clamp(comments_.Cells[index].Cell, 1, std::max(cellCount, 1)) - 1;
+        while (cell >= 0 && cell < cellCount && !cells_[static_cast<std::size_t>(cell)].any) --cell;
+        if (cell < 0)
+            for (cell = 0; cell < cellCount && !cells_[static_cast<std::size_t>(cell)].any;) ++cell;
+        if (cell < 0 || cell >= cellCount) continue;
+        const CellParagraphs& target = cells_[static_cast<std::size_t>(cell)];
+        const int id = firstId_ + static_cast<int>(index);
+        AddParagraphEdit(target.first, RangeStart(id), {});
+        AddParagraphEdit(target.last, {}, RangeEndAndReference(id));
+        placed_[index] = true;
+    }
+    FlushParagraphEdits();
+}
+
+void Anchorer::AddParagraphEdit(const ParagraphPlace& place, std::string head, std::string tail) {
+    ParagraphEdit& edit = pending_[place.tagStart];
+    edit.place = place;
+    edit.head += head;
+    edit.tail += tail;
+}
+
+void Anchorer::FlushParagraphEdits() {
+    for (auto& [start, edit] : pending_) {
+        const ParagraphPlace& p = edit.place;
+        if (p.selfClosing) {
+            // <w:p .../> becomes <w:p ...>marks</w:p>.
+            std::string_view tag = xml_.substr(p.tagStart, p.tagLength);
+            std::size_t close = tag.rfind("/>");
+            std::string_view open = tag.substr(0, close);
+            while (!open.empty() &&
+                   (open.back() == ' ' || open.back() == '\t' || open.back() == '\n' || open.back() == '\r'))
+                open.remove_suffix(1);
+            const std::size_t nameEnd = open.find_first_of(" \t\r\n");
+            const std::string_view name =
+                open.substr(1, nameEnd == std::string_view::npos ? open.size() - 1 : nameEnd - 1);
+            splices_.push_back(
+                {p.tagStart, p.tagLength,
+                 std::string(open) + ">" + edit.head + edit.tail + "</" + std::string(name) + ">"});
+        } else {
+            if (!edit.head.empty()) splices_.push_back({p.headAt, 0, std::move(edit.head)});
+            if (!edit.tail.empty()) splices_.push_back({p.endTagAt, 0, std::move(edit.tail)});
+        }
+    }
+    pending_.clear();
+}
+
+std::string Anchorer::Spliced() {
+    std::stable_sort(splices_.begin(), splices_.end(),
+                     [](const Splice& a, const Splice& b) { return a.at < b.at; });
+    std::size_t added = 0;
+    for (const Splice& s : splices_) added += s.text.size();
+    std::string out;
+    out.reserve(xml_.size() + added);
+    std::size_t from = 0;
+    for (const Splice& s : splices_) {
+        out.append(xml_.substr(from, s.at - from));
+        out.append(s.text);
+        from = s.at + s.erase;
+    }
+    out.append(xml_.substr(from));
+    return out;
+}
+
+AnchoredStory Anchorer::Run() {
+    parser_ = XML_ParserCreateNS(nullptr, ooxml::namespaces::kExpatSeparator);
+    if (!parser_) throw text::Error(std::string(messages::kBadXmlPrefix) + "word/document.xml", "expat");
+    XML_SetUserData(parser_, this);
+    XML_SetElementHandler(parser_, OnStart, OnEnd);
+    constexpr std::size_t kChunk = 1 << 16;
+    bool ok = true;
+    for (std::size_t offset = 0; ok;) {
+        const std::size_t size = std::min(kChunk, xml_.size() - offset);
+        const bool last = offset + size >= xml_.size();
+        ok = XML_Parse(parser_, xml_.data() + offset, static_cast<int>(size), last ? XML_TRUE : XML_FALSE) ==
+             XML_STATUS_OK;
+        offset += size;
+        if (last) break;
+    }
+    const std::string where = ok ? std::string() : XML_ErrorString(XML_GetErrorCode(parser_));
+    XML_ParserFree(parser_);
+    parser_ = nullptr;
+    if (!ok) throw text::Error(std::string(messages::kBadXmlPrefix) + "word/document.xml", where);
+    return {Spliced(), std::move(placed_)};
+}
+
+// Collects the texts of the leading paragraphs of a fragment.
+class LeadingParagraphs {
+  public:
+    explicit LeadingParagraphs(std::size_t max) : max_(max) {}
+
+    std::vector<std::string> Read(std::string_view fragment, std::string_view declarations) {
+        // The fragment may begin with the end tags of the wrappers around the table.
+        while (true) {
+            const std::size_t lead = fragment.find_first_not_of(" \t\r\n");
+            if (lead == std::string_view::npos || fragment.compare(lead, 2, "</") != 0) break;
+            const std::size_t close = fragment.find('>', lead);
+            if (close == std::string_view::npos) return {};
+            fragment.remove_prefix(close + 1);
+        }
+        parser_ = XML_ParserCreateNS(nullptr, ooxml::namespaces::kExpatSeparator);
+        if (!parser_) return {};
+        XML_SetUserData(parser_, this);
+        XML_SetElementHandler(parser_, OnStart, OnEnd);
+        XML_SetCharacterDataHandler(parser_, OnText);
+        const std::string wrapped = "<f" + std::string(declarations) + ">" + std::string(fragment) + "</f>";
+        XML_Parse(parser_, wrapped.data(), static_cast<int>(wrapped.size()), XML_TRUE);
+        XML_ParserFree(parser_);
+        return std::move(texts_);
+    }
+
+  private:
+    static void XMLCALL OnStart(void* self, const XML_Char* name, const XML_Char**) {
+        auto& me = *static_cast<LeadingParagraphs*>(self);
+        if (me.paragraphDepth_ == 0 && Named(name, "w:tbl")) return me.Stop();
+        if (Named(name, "w:p")) {
+            if (me.paragraphDepth_++ == 0) me.current_.clear();
+        } else if (me.paragraphDepth_ > 0 && Named(name, "w:t")) {
+            me.inText_ = true;
+        } else if (me.paragraphDepth_ > 0 && Named(name, "w:tab")) {
+            me.current_ += '\t';
+        } else if (me.paragraphDepth_ > 0 && (Named(name, "w:br") || Named(name, "w:cr"))) {
+            // A line broken by hand still separates its words.
+            me.current_ += '\v';
+        }
+    }
+    static void XMLCALL OnEnd(void* self, const XML_Char* name) {
+        auto& me = *static_cast<LeadingParagraphs*>(self);
+        if (Named(name, "w:t")) me.inText_ = false;
+        if (Named(name, "w:p") && me.paragraphDepth_ > 0 && --me.paragraphDepth_ == 0) {
+            me.texts_.push_back(std::move(me.current_));
+            if (me.texts_.size() >= me.max_) me.Stop();
+        }
+    }
+    static void XMLCALL OnText(void* self, const XML_Char* s, int len) {
+        auto& me = *static_cast<LeadingParagraphs*>(self);
+        if (me.inText_) me.current_.append(s, static_cast<std::size_t>(len));
+    }
+    void Stop() { XML_StopParser(parser_, XML_FALSE); }
+
+    std::size_t max_;
+    XML_Parser parser_ = nullptr;
+    int paragraphDepth_ = 0;
+    bool inText_ = false;
+    std::string current_;
+    std::vector<std::string> texts_;
+};
+
+}  // namespace
+
+AnchoredStory AnchorComments(std::string_view documentXml, const CommentSet& comments, int firstId) {
+    return Anchorer(documentXml, comments, firstId).Run();
+}
+
+std::vector<std::string> LeadingParagraphTexts(std::string_view fragment, std::string_view declarations,
+                                               std::size_t maxParagraphs) {
+    return LeadingParagraphs(maxParagraphs).Read(fragment, declarations);
+}
+
+std::string RootNamespaceDeclarations(std::string_view documentXml) {
+    struct Collected {
+        XML_Parser Parser = nullptr;
+        std::string Declarations;
+    } collected;
+    collected.Parser = XML_ParserCreateNS(nullptr, ooxml::namespaces::kExpatSeparator);
+    if (!collected.Parser) return {};
+    XML_SetUserData(collected.Parser, &collected);
+    XML_SetStartNamespaceDeclHandler(
+        collected.Parser, [](void* data, const XML_Char* prefix, const XML_Char* uri) {
+            auto& me = *static_cast<Collected*>(data);
+            std::string value;
+            for (const char* c = uri ? uri : ""; *c; ++c)
+                value += *c == '&'   ? std::string("&amp;")
+                         : *c == '"' ? std::string("&quot;")
+                         : *c == '<' ? std::string("&lt;")
+                                     : std::string(1, *c);
+            me.Declarations +=
+                prefix ? " xmlns:" + std::string(prefix) + "=\"" + value + "\"" : " xmlns=\"" + value + "\"";
+        });
+    // The root's declarations come before its start tag is reported; nothing after it is needed.
+    XML_SetStartElementHandler(collected.Parser, [](void* data, const XML_Char*, const XML_Char**) {
+        XML_StopParser(static_cast<Collected*>(data)->Parser, XML_FALSE);
+    });
+    constexpr std::size_t kHead = 1 << 16;
+    const std::string_view head = documentXml.substr(0, kHead);
+    XML_Parse(collected.Parser, head.data(), static_cast<int>(head.size()), XML_FALSE);
+    XML_ParserFree(collected.Parser);
+    return collected.Declarations;
+}
+
+}  // namespace tabulex::word::docx

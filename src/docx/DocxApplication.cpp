@@ -1,0 +1,125 @@
+#include "docx/DocxApplication.h"
+
+#include "docx/ContentEdit.h"
+#include "docx/DocxDocument.h"
+#include "docx/HostMessages.h"
+#include "ooxml/Package.h"
+#include "ooxml/TextParagraphs.h"
+#include "ooxml/XmlPart.h"
+#include "text/Cp1251.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <vector>
+
+namespace tabulex::word::docx {
+namespace {
+
+// A text document as Word opens a plain text file: one paragraph per line, default styles.
+std::unique_ptr<DocxDocument> DocumentFromText(std::string_view text1251, const std::string& path) {
+    pugi::xml_document main;
+    std::string skeleton = ooxml::WrapBody("");
+    main.load_buffer(skeleton.data(), skeleton.size(), pugi::parse_default | pugi::parse_declaration);
+    pugi::xml_node body = main.child("w:document").child("w:body");
+    pugi::xml_node section = body.child("w:sectPr");
+    std::string utf8 = text::Cp1251ToUtf8(text1251);
+    std::vector<std::string_view> lines = ooxml::SplitParagraphs(utf8);
+    if (lines.size() > 1 && lines.back().empty()) lines.pop_back();  // the last line's own line end
+    for (std::string_view line : lines) InsertParagraph(body, section, {}, {}, line);
+    std::string name = std::filesystem::path(path).filename().string();
+    return DocxDocument::FromPackage(
+        ooxml::PackageFromParts({ooxml::SerializePart(main), ooxml::DefaultStylesXml(), {}}, name), path);
+}
+
+bool SameFile(const std::string& a, const std::string& b) {
+    std::error_code error;
+    if (std::filesystem::equivalent(a, b, error)) return true;
+    return a == b;
+}
+
+class DocxOptions final : public word::Options {
+  public:
+    bool AutoFormatAsYouTypeReplaceQuotes() const override { return true; }
+    bool AutoFormatAsYouTypeDefineStyles() const override { return false; }
+};
+
+class DocxDocuments final : public word::Documents {
+  public:
+    int Count() const override { return static_cast<int>(documents_.size()); }
+
+    Document& Item(int index) override {
+        if (index < 1 || index > Count()) throw text::Error(messages::NoSuchDocument(index));
+        return *documents_[index - 1];
+    }
+
+    Document& Open(const std::string& path, const OpenOptions& options) override {
+        for (auto& document : documents_)
+            if (SameFile(document->FullName(), path)) return Activate(*document);
+        documents_.push_back(DocxDocument::OpenFile(
+            path, options.ForEditing ? DocxDocument::Mode::Dom : DocxDocument::Mode::Compact, options.Stop));
+        return Activate(*documents_.back());
+    }
+
+    Document& AddFromText(std::string_view text, const std::string& path) override {
+        documents_.push_back(DocumentFromText(text, path));
+        return Activate(*documents_.back());
+    }
+
+    void Close(Document& document, int saveChanges) override {
+        auto it = Find(document);
+        if (saveChanges == kTrue) document.Save();
+        std::erase(activation_, &document);
+        documents_.erase(it);
+    }
+
+    void RefreshChangedOnDisk() override {
+        for (auto& document : documents_)
+            if (document->Saved() && document->ChangedOnDisk()) document->Reload();
+    }
+
+    Document& Activate(Document& document) {
+        Find(document);
+        std::erase(activation_, &document);
+        activation_.push_back(&document);
+        return document;
+    }
+
+    Document* Active() const { return activation_.empty() ? nullptr : activation_.back(); }
+
+  private:
+    std::vector<std::unique_ptr<DocxDocument>>::iterator Find(Document& document) {
+        auto it = std::find_if(documents_.begin(), documents_.end(),
+                               [&](const auto& owned) { return owned.get() == &document; });
+        if (it == documents_.end()) throw text::Error(std::string(messages::kDocumentNotOpen));
+        return it;
+    }
+
+    std::vector<std::unique_ptr<DocxDocument>> documents_;  // in the order they were opened
+    std::vector<Document*> activation_;                     // the active document last
+};
+
+class DocxApplication final : public word::Application {
+  public:
+    word::Documents& Documents() override { return documents_; }
+    Document& ActiveDocument() override {
+        if (Document* active = documents_.Active()) return *active;
+        throw text::Error(std::string(messages::kNoDocument));
+    }
+    bool HasActiveDocument() const override { return documents_.Active() != nullptr; }
+    void Activate(Document& document) override { documents_.Activate(document); }
+    word::Options& Options() override { return options_; }
+    std::string Version() const override { return "16.0"; }
+    void SetVisible(bool) override {}
+
+  private:
+    DocxDocuments documents_;
+    DocxOptions options_;
+};
+
+}  // namespace
+
+std::unique_ptr<word::Application> CreateApplication() {
+    return std::make_unique<DocxApplication>();
+}
+
+}  // namespace tabulex::word::docx

@@ -1,0 +1,182 @@
+#include "docx/StreamIndex.h"
+
+#include "docx/InlineVocabulary.h"
+#include "docx/StreamReader.h"
+#include "ooxml/NestingLimit.h"
+
+namespace tabulex::word::docx {
+namespace stream {
+
+void XMLCALL Reader::OnStart(void* self, const XML_Char* name, const XML_Char** attrs) {
+    static_cast<Reader*>(self)->Start(name, attrs);
+}
+void XMLCALL Reader::OnEnd(void* self, const XML_Char*) {
+    static_cast<Reader*>(self)->End();
+}
+void XMLCALL Reader::OnText(void* self, const XML_Char* s, int len) {
+    static_cast<Reader*>(self)->Characters(s, len);
+}
+void XMLCALL Reader::OnMarkup(void* self, const XML_Char*) {
+    static_cast<Reader*>(self)->Markup();
+}
+void XMLCALL Reader::OnInstruction(void* self, const XML_Char*, const XML_Char*) {
+    static_cast<Reader*>(self)->Markup();
+}
+void XMLCALL Reader::OnCdataStart(void* self) {
+    static_cast<Reader*>(self)->CdataStart();
+}
+void XMLCALL Reader::OnCdataEnd(void* self) {
+    static_cast<Reader*>(self)->CdataEnd();
+}
+void XMLCALL Reader::OnDoctype(void* self, const XML_Char*, const XML_Char*, const XML_Char*, int) {
+    static_cast<Reader*>(self)->Unsupported();
+}
+
+void Reader::Unsupported() {
+    if (!failed_) XML_StopParser(parser_, XML_FALSE);
+    failed_ = true;
+}
+
+bool Reader::Read(std::string_view xml, const std::atomic<bool>* stop) {
+    parser_ = XML_ParserCreateNS(nullptr, ooxml::namespaces::kExpatSeparator);
+    if (!parser_) return false;
+    XML_SetUserData(parser_, this);
+    XML_SetElementHandler(parser_, OnStart, OnEnd);
+    XML_SetCharacterDataHandler(parser_, OnText);
+    XML_SetCommentHandler(parser_, OnMarkup);
+    XML_SetProcessingInstructionHandler(parser_, OnInstruction);
+    XML_SetCdataSectionHandler(parser_, OnCdataStart, OnCdataEnd);
+    XML_SetStartDoctypeDeclHandler(parser_, OnDoctype);
+    constexpr std::size_t kChunk = 1 << 16;
+    bool ok = true;
+    for (std::size_t offset = 0; ok && !failed_;) {
+        if (stop && stop->load()) {
+            failed_ = true;
+            break;
+        }
+        std::size_t size = std::min(kChunk, xml.size() - offset);
+        bool last = offset + size >= xml.size();
+        ok = XML_Parse(parser_, xml.data() + offset, static_cast<int>(size), last ? XML_TRUE : XML_FALSE) ==
+             XML_STATUS_OK;
+        offset += size;
+        if (last) break;
+    }
+    XML_ParserFree(parser_);
+    parser_ = nullptr;
+    return ok && !failed_ && writer_.Fits();
+}
+
+// An element opens: what it is to each walk of the DOM path, derived from its parent.
+void Reader::Start(const char* name, const char** attrs) {
+    if (failed_) return;
+    // Too deep for the DOM path's walks: the DOM path refuses the document with its message.
+    if (frames_.size() + static_cast<std::size_t>(skipped_) > static_cast<std::size_t>(ooxml::kMaxXmlNesting))
+        return Unsupported();
+    if (frames_.back().Inert) {
+        ++skipped_;
+        return;
+    }
+    // The child is built in place: parent stays valid as the vector does not grow under it.
+    if (frames_.size() == frames_.capacity()) frames_.reserve(frames_.size() * 2);
+    const bool atTop = frames_.size() == 1;
+    Frame& parent = frames_.back();
+    CloseSegment(parent, false);
+    parent.KeptChild = true;
+    const int index = parent.Elements;
+    if (parent.Elements < 255) ++parent.Elements;
+
+    Frame& child = frames_.emplace_back();
+    child.Name = stream::Classify(name);
+    child.Table = parent.Table;
+    child.Run = parent.Run;
+    child.Nested = parent.Nested;
+    child.Merged = parent.Merged;
+    if (parent.Role == Role::Other && atTop && child.Name == Name::Document) child.Role = Role::Root;
+    if (parent.Role == Role::Root && child.Name == Name::Body && parent.Take(kBody)) {
+        child.Block = Block::Body;
+        child.Enters = true;
+    }
+    if (parent.Enters && child.Name != Name::P && child.Name != Name::SectPr && child.Name != Name::Fallback)
+        child.Enters = true;
+    Structure(parent, child);
+    RangeReach(parent, child);
+    if (child.Name == Name::P) StartParagraph(parent, child);
+    if (parent.Inl != Inline::None) InlineRole(parent, child, attrs);
+    Properties(parent, child, index, attrs);
+    if (child.Name == Name::SdtContent && parent.Name == Name::Sdt) parent.Take(kSdtContent);
+
+    if (child.Name == Name::Tbl) StartTable(child);
+    child.TracksText = child.Role == Role::Text || child.Role == Role::BlocksWrapper;
+    if (child.Role == Role::Text) valueDone_ = false;
+    child.Inert = child.IsInert();
+}
+
+// An element closes: what it has collected goes to its range, cell, row or table.
+void Reader::End() {
+    if (failed_) return;
+    if (skipped_ > 0) {
+        --skipped_;
+        return;
+    }
+    Frame frame = frames_.back();
+    CloseSegment(frame, true);
+    frames_.pop_back();
+    Frame& parent = frames_.back();
+    switch (frame.Role) {
+        case Role::Text:
+            if (valueDone_) Emit(frame.Run, value_);
+            valueDone_ = false;
+            break;
+        case Role::Drawing:
+            if (frame.Flag) Emit(frame.Run, vocabulary::kInlineObject);
+            break;
+        case Role::Pict:
+            if (!frame.Flag) Emit(frame.Run, vocabulary::kInlineObject);
+            break;
+        case Role::Paragraph:
+            EndParagraph(frame, parent);
+            break;
+        case Role::BlocksWrapper:
+            EndBlocksWrapper(frame);
+            break;
+        case Role::NestedCell:
+            if (parent.Merged) break;
+            if (frame.LastWasParagraph) cellText_.pop_back();
+            cellText_.append("\r\a");
+            break;
+        case Role::NestedRow:
+            if (!frame.Merged) cellText_.append("\r\a");
+            break;
+        case Role::TopCell:
+            EndTopCell(frame);
+            break;
+        case Role::TopRow:
+            writer_.EndRow(rowRange_.List, rowRange_.Numbered, rowRange_.Bold(), rowRange_.Keep(), cantSplit_,
+                           tblHeader_);
+            break;
+        case Role::TopTable:
+            writer_.EndTable(tables_.back().Grid,
+                             static_cast<std::size_t>(XML_GetCurrentByteIndex(parser_)) +
+                                 static_cast<std::size_t>(XML_GetCurrentByteCount(parser_)));
+            break;
+        default:
+            break;
+    }
+    if (frame.Name == Name::Tbl) EndTable(frame, parent);
+}
+
+}  // namespace stream
+
+std::unique_ptr<CompactStory> ReadCompactStory(std::string_view xml, const StyleSheet& styles,
+                                               const ListNumbering& numbering,
+                                               const std::atomic<bool>* stop) {
+    auto story = std::make_unique<CompactStory>();
+    {
+        stream::Reader reader(styles, numbering, *story);
+        if (!reader.Read(xml, stop)) return nullptr;
+    }
+    CompactStoryWriter(*story).Shrink();
+    return story;
+}
+
+}  // namespace tabulex::word::docx

@@ -1,0 +1,270 @@
+#include "platform/FileSystem.h"
+
+#include "platform/FileMessages.h"
+#include "platform/FileStamp.h"
+#include "platform/ReplacementFile.h"
+#include "text/Cp1251.h"
+#include "text/Error.h"
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <system_error>
+#include <vector>
+
+namespace tabulex::platform {
+
+using namespace text::literals;
+
+namespace {
+
+std::string SystemError(const char* what, int code) {
+    return std::string(what) + ": " + std::strerror(code);
+}
+
+class Fd {
+  public:
+    explicit Fd(int fd) : fd_(fd) {}
+    Fd(const Fd&) = delete;
+    Fd& operator=(const Fd&) = delete;
+    ~Fd() {
+        if (fd_ >= 0) ::close(fd_);
+    }
+    int Get() const { return fd_; }
+    int Release() {
+        int fd = fd_;
+        fd_ = -1;
+        return fd;
+    }
+
+  private:
+    int fd_;
+};
+
+[[noreturn]] void ReadFailed(std::string_view message, const std::string& path, std::string detail) {
+    throw text::Error(std::string(message) + DisplayName(path), std::move(detail));
+}
+
+}  // namespace
+
+std::string DisplayName(std::string_view utf8Path) {
+    return text::Utf8ToCp1251(utf8Path);
+}
+
+std::string FailureReason(int errorCode) {
+    switch (errorCode) {
+        case EACCES:
+        case EPERM:
+            return std::string("нет прав на запись"_cp);
+        case EROFS:
+            return std::string("диск доступен только для чтения"_cp);
+        case ENOSPC:
+        case EDQUOT:
+            return std::string("нет места на диске"_cp);
+        case EEXIST:
+        case ENOTDIR:
+            return std::string("на месте папки находится файл"_cp);
+        case EISDIR:
+            return std::string("на месте файла находится папка"_cp);
+        case ENOENT:
+            return std::string("папка не найдена"_cp);
+        case EFBIG:
+            return std::string("превышен допустимый размер файла"_cp);
+        case ENAMETOOLONG:
+            return std::string("слишком длинное имя"_cp);
+        case EIO:
+            return std::string("ошибка ввода-вывода"_cp);
+        case ELOOP:
+            return std::string("слишком много символических ссылок подряд"_cp);
+        case ENXIO:
+        case ENODEV:
+            return std::string("устройство недоступно"_cp);
+        case EBUSY:
+        case ETXTBSY:
+            return std::string("файл занят другой программой"_cp);
+        case EMLINK:
+            return std::string("слишком много ссылок на файл"_cp);
+        case EXDEV:
+            return std::string("файл и папка на разных дисках"_cp);
+        case EMFILE:
+        case ENFILE:
+            return std::string("открыто слишком много файлов"_cp);
+        case ENOMEM:
+            return std::string("не хватает памяти"_cp);
+        case EAGAIN:
+            return std::string("ресурс временно недоступен"_cp);
+        case ENOTEMPTY:
+            return std::string("папка не пуста"_cp);
+        case EINVAL:
+            return std::string("недопустимое имя или операция"_cp);
+        default:
+            return std::string("ошибка системы № "_cp) + std::to_string(errorCode);
+    }
+}
+
+std::string ExceptionReason(const std::exception& error) {
+    if (const auto* fsError = dynamic_cast<const std::filesystem::filesystem_error*>(&error)) {
+        std::string reason = FailureReason(fsError->code().value());
+        if (!fsError->path1().empty()) reason += ": " + DisplayName(fsError->path1().string());
+        return reason;
+    }
+    if (const auto* systemError = dynamic_cast<const std::system_error*>(&error))
+        return FailureReason(systemError->code().value());
+    return std::string("внутренняя ошибка программы: "_cp) + text::Utf8ToCp1251(error.what());
+}
+
+namespace {
+
+// Opens a regular file for reading; refuses a missing file, a folder and anything else.
+Fd OpenRegularFile(const std::string& path, struct stat& st) {
+    if (::stat(path.c_str(), &st) != 0) {
+        int code = errno;
+        if (code == ENOENT || code == ENOTDIR)
+            ReadFailed(messages::kFileNotFound, path, SystemError("stat", code));
+        ReadFailed(messages::kCannotRead, path, SystemError("stat", code));
+    }
+    if (S_ISDIR(st.st_mode)) ReadFailed(messages::kIsFolder, path, "a directory");
+    if (!S_ISREG(st.st_mode)) ReadFailed(messages::kCannotRead, path, "not a regular file");
+    // Never waits on a pipe put in the file's place since the check.
+    Fd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
+    if (fd.Get() < 0) ReadFailed(messages::kCannotRead, path, SystemError("open", errno));
+    if (::fstat(fd.Get(), &st) != 0) ReadFailed(messages::kCannotRead, path, SystemError("fstat", errno));
+    if (!S_ISREG(st.st_mode)) ReadFailed(messages::kCannotRead, path, "not a regular file");
+    return Fd(fd.Release());
+}
+
+}  // namespace
+
+std::string ReadFileHead(const std::string& path, std::size_t count) {
+    struct stat st {};
+    Fd fd = OpenRegularFile(path, st);
+    std::string head(count, '\0');
+    ssize_t n;
+    while ((n = ::read(fd.Get(), head.data(), head.size())) < 0 && errno == EINTR) {
+    }
+    if (n < 0) ReadFailed(messages::kCannotRead, path, SystemError("read", errno));
+    if (n == 0) ReadFailed(messages::kEmptyFile, path, "0 bytes");
+    head.resize(static_cast<std::size_t>(n));
+    return head;
+}
+
+std::string ReadDocumentFile(const std::string& path, std::uint64_t maxBytes) {
+    struct stat st {};
+    Fd fd = OpenRegularFile(path, st);
+    if (st.st_size == 0) ReadFailed(messages::kEmptyFile, path, "0 bytes");
+    if (static_cast<std::uint64_t>(st.st_size) > maxBytes)
+        ReadFailed(messages::kTooLarge, path, "file of " + std::to_string(st.st_size) + " bytes");
+    std::string bytes(static_cast<std::size_t>(st.st_size), '\0');
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        ssize_t n = ::read(fd.Get(), bytes.data() + done, bytes.size() - done);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) ReadFailed(messages::kCannotRead, path, SystemError("read", errno));
+        if (n == 0) break;  // the file shrank while being read
+        done += static_cast<std::size_t>(n);
+    }
+    bytes.resize(done);
+    if (bytes.empty()) ReadFailed(messages::kEmptyFile, path, "0 bytes read");
+    return bytes;
+}
+
+namespace {
+
+// Folders of `prefix` that a killed run left in the temporary folder: this user's and not locked
+// by a live run.
+void RemoveAbandonedFolders(const std::filesystem::path& base, std::string_view prefix) {
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator(base, error)) {
+        if (!entry.path().filename().string().starts_with(prefix)) continue;
+        Fd fd(::open(entry.path().c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+        struct stat st {};
+        if (fd.Get() < 0 || ::fstat(fd.Get(), &st) != 0 || st.st_uid != ::geteuid()) continue;
+        if (::flock(fd.Get(), LOCK_EX | LOCK_NB) != 0) continue;
+        std::error_code ignored;
+        std::filesystem::remove_all(entry.path(), ignored);
+    }
+}
+
+}  // namespace
+
+TempFolder::TempFolder(std::string_view prefix) {
+    std::error_code ec;
+    std::filesystem::path base = std::filesystem::temp_directory_path(ec);
+    if (ec) base = "/tmp";
+    RemoveAbandonedFolders(base, prefix);
+    std::string pattern = (base / (std::string(prefix) + "XXXXXX")).string();
+    std::vector<char> buffer(pattern.begin(), pattern.end());
+    buffer.push_back('\0');
+    if (!::mkdtemp(buffer.data()))
+        throw text::Error(std::string(messages::kCannotRead) + DisplayName(pattern),
+                          SystemError("mkdtemp", errno));
+    path_ = buffer.data();
+    // Held while the folder is in use: a run that finds it unlocked knows its owner is gone.
+    lockFd_ = ::open(path_.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (lockFd_ >= 0) ::flock(lockFd_, LOCK_EX);
+}
+
+TempFolder::~TempFolder() {
+    std::error_code ec;
+    std::filesystem::remove_all(path_, ec);
+    if (lockFd_ >= 0) ::close(lockFd_);
+}
+
+std::string FindOnPath(std::string_view program) {
+    if (program.find('/') != std::string_view::npos)
+        return ::access(std::string(program).c_str(), X_OK) == 0 ? std::string(program) : std::string();
+    const char* path = std::getenv("PATH");
+    if (!path) return {};
+    std::string_view rest(path);
+    while (true) {
+        std::size_t colon = rest.find(':');
+        std::string_view dir = rest.substr(0, colon);
+        std::string candidate =
+            (dir.empty() ? std::string(".") : std::string(dir)) + "/" + std::string(program);
+        struct stat st {};
+        if (::stat(candidate.c_str(), &st) == 0 && S_ISREG(st.st_mode) &&
+            ::access(candidate.c_str(), X_OK) == 0)
+            return candidate;
+        if (colon == std::string_view::npos) break;
+        rest.remove_prefix(colon + 1);
+    }
+    return {};
+}
+
+std::FILE* OpenOwnFile(const std::filesystem::path& path, int& errorCode) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0) {
+        errorCode = errno;
+        return nullptr;
+    }
+    struct stat st {};
+    std::FILE* file = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) ? ::fdopen(fd, "rb") : nullptr;
+    if (file == nullptr) {
+        errorCode = EINVAL;
+        ::close(fd);
+    }
+    return file;
+}
+
+std::optional<std::string> ReadOwnFile(const std::filesystem::path& path, std::uintmax_t maxBytes) {
+    int errorCode = 0;
+    std::FILE* file = OpenOwnFile(path, errorCode);
+    if (file == nullptr) return std::nullopt;
+    struct stat st {};
+    std::optional<std::string> bytes;
+    if (::fstat(::fileno(file), &st) == 0 && static_cast<std::uintmax_t>(st.st_size) <= maxBytes) {
+        bytes.emplace(static_cast<std::size_t>(st.st_size), '\0');
+        if (std::fread(bytes->data(), 1, bytes->size(), file) != bytes->size()) bytes.reset();
+    }
+    std::fclose(file);
+    return bytes;
+}
+
+}  // namespace tabulex::platform

@@ -1,0 +1,34 @@
+#include "platform/StopSignals.h"
+
+#include <csignal>
+
+namespace tabulex::platform {
+namespace {
+
+// A signal handler reaches only what is global.
+std::atomic<bool> gStopRequested{false};
+
+extern "C" void OnStopSignal(int) {
+    gStopRequested.store(true);
+}
+
+constexpr int kStopSignals[] = {SIGINT, SIGTERM, SIGHUP};
+
+}  // namespace
+
+StopSignals::StopSignals() {
+    gStopRequested.store(false);
+    for (int sig : kStopSignals) std::signal(sig, OnStopSignal);
+    std::signal(SIGXFSZ, SIG_IGN);
+}
+
+StopSignals::~StopSignals() {
+    for (int sig : kStopSignals) std::signal(sig, SIG_DFL);
+    std::signal(SIGXFSZ, SIG_DFL);
+}
+
+const std::atomic<bool>& StopSignals::Requested() const {
+    return gStopRequested;
+}
+
+}  // namespace tabulex::platform

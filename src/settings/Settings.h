@@ -1,0 +1,49 @@
+#pragma once
+
+// The settings the check run reads and writes: the last checked file and the resume point of a
+// stopped check. Front ends back it with their settings file; tests use MemorySettings.
+// Texts are Windows-1251, as the document names the run stores.
+
+#include <map>
+#include <string>
+#include <string_view>
+#include <utility>
+
+namespace tabulex::settings {
+
+inline constexpr std::string_view kMainSection = "Main";
+inline constexpr std::string_view kLastFileKey = "LastFile";
+// Section of the resume point: key "i" (the row to resume at) and "FileName" (Document.Name).
+inline constexpr std::string_view kBreakSection = "Break";
+inline constexpr std::string_view kBreakRowKey = "i";
+inline constexpr std::string_view kBreakFileKey = "FileName";
+// The report folder of the stopped check (1251); the resume point itself is kept there.
+inline constexpr std::string_view kBreakFolderKey = "Folder";
+
+class Settings {
+  public:
+    virtual ~Settings() = default;
+    virtual std::string ReadString(std::string_view section, std::string_view key,
+                                   std::string_view defaultValue) const = 0;
+    virtual void WriteString(std::string_view section, std::string_view key, std::string_view value) = 0;
+    virtual void EraseSection(std::string_view section) = 0;
+
+    // An integer value; the default when the key is missing or does not hold a whole number.
+    int ReadInteger(std::string_view section, std::string_view key, int defaultValue) const;
+    void WriteInteger(std::string_view section, std::string_view key, int value);
+};
+
+class MemorySettings : public Settings {
+  public:
+    std::string ReadString(std::string_view section, std::string_view key,
+                           std::string_view defaultValue) const override;
+    void WriteString(std::string_view section, std::string_view key, std::string_view value) override;
+    void EraseSection(std::string_view section) override;
+
+    bool HasSection(std::string_view section) const;
+
+  private:
+    std::map<std::pair<std::string, std::string>, std::string, std::less<>> values_;
+};
+
+}  // namespace tabulex::settings
