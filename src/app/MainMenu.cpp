@@ -2,6 +2,7 @@
 
 #include "app/AppTexts.h"
 #include "app/QtText.h"
+#include "tools/ToolCatalog.h"
 
 #include <QMainWindow>
 #include <QMenu>
@@ -21,6 +22,18 @@ QMenu* Menu(QMenuBar* bar, const char* name, const QString& caption) {
     QMenu* menu = bar->addMenu(caption);
     menu->setObjectName(QString::fromLatin1(name));
     return menu;
+}
+
+// The catalog's repairs that go into `which`, in their order, as items of `menu`.
+void AddToolItems(MainMenu& m, QMenu* menu, tools::ToolMenu which) {
+    for (const tools::ToolEntry& entry : tools::ToolCatalog()) {
+        if (entry.Menu != which) continue;
+        if (entry.SeparatorBefore) menu->addSeparator();
+        QAction* action =
+            menu->addAction(QString::fromUtf8(entry.MenuText.data(), qsizetype(entry.MenuText.size())));
+        action->setObjectName(QString::fromLatin1(entry.MenuName.data(), qsizetype(entry.MenuName.size())));
+        m.ToolActions.push_back({action, entry.Tool});
+    }
 }
 
 }  // namespace
@@ -49,35 +62,15 @@ MainMenu BuildMainMenu(QMainWindow* window) {
     m.ExitAction = Item(m.FileMenu, "mmExit", QStringLiteral("В&ыход"), QKeySequence(Qt::Key_Escape));
 
     m.EditMenu = Menu(bar, "mEdit", QStringLiteral("&Правка"));
-    m.DeleteGraphicsAction = Item(m.EditMenu, "mmDelGraph", QStringLiteral("У&далить графику"));
-    m.NumberCasesAction = Item(m.EditMenu, "mmNum", QStringLiteral("Ну&мерация дел"));
-    m.AutoNumberCasesAction = Item(m.EditMenu, "mmNubAuto", QStringLiteral("А&втонумерация дел"));
-    m.ListsToTextAction = Item(m.EditMenu, "mmListsToText", QStringLiteral("&Списки в текст"));
+    AddToolItems(m, m.EditMenu, tools::ToolMenu::Edit);
     m.EditMenu->addSeparator();
     m.AutoFormatAction = Item(m.EditMenu, "N13", QStringLiteral("&Автоформат"));
 
     m.DatesMenu = Menu(bar, "mDates", QStringLiteral("&Даты"));
-    m.DateActions << Item(m.DatesMenu, "mmDates78To1978", QStringLiteral("10.11.78 >> 10.11.1978"))
-                  << Item(m.DatesMenu, "mmDates11ToNov", QStringLiteral("10.11.1978 >> 10 ноября 1978"))
-                  << Item(m.DatesMenu, "mmDatesNovTo11", QStringLiteral("10 ноября 1978 >> 10.11.1978"));
-    m.DatesMenu->addSeparator();
-    m.DateActions << Item(m.DatesMenu, "mmDatesDelZero", QStringLiteral("Удалить ведущий 0"))
-                  << Item(m.DatesMenu, "mmDatesSetZero", QStringLiteral("Установить ведущий 0"));
-    m.DatesMenu->addSeparator();
-    m.DateActions << Item(m.DatesMenu, "mmDatesDelG", QStringLiteral("Удалить \"г.\" после года"))
-                  << Item(m.DatesMenu, "mmDatesSetG", QStringLiteral("Установить \"г.\" после года"));
-    m.DatesMenu->addSeparator();
-    m.DateActions << Item(m.DatesMenu, "mmDatesJoinRanges", QStringLiteral("Диапазоны дат без пробелов"));
+    AddToolItems(m, m.DatesMenu, tools::ToolMenu::Dates);
 
     m.TableMenu = Menu(bar, "mTable", QStringLiteral("&Таблица"));
-    m.DeleteEmptyRowsAction = Item(m.TableMenu, "mmDelEmpyStr", QStringLiteral("&Удалить пустые строки"));
-    m.DeleteNumberingRowsAction =
-        Item(m.TableMenu, "mmDel12345Str", QStringLiteral("У&далить строки \"1|2|3|4|5\""));
-    m.ForbidRowBreaksAction = Item(m.TableMenu, "N5", QStringLiteral("&Запретить перенос строк"));
-    m.FormatHeadingsAction = Item(m.TableMenu, "N12", QStringLiteral("О&формить заголовки"));
-    m.TablesToTextAction =
-        Item(m.TableMenu, "mmTablesToText", QStringLiteral("&Преобразовать все таблицы в текст"));
-    m.JoinTablesAction = Item(m.TableMenu, "mmJoinTables", QStringLiteral("&Объединить разорванную таблицу"));
+    AddToolItems(m, m.TableMenu, tools::ToolMenu::Table);
     m.TableMenu->addSeparator();
     m.BorderActions << Item(m.TableMenu, "N8", QStringLiteral("У&далить границы"))
                     << Item(m.TableMenu, "N9", QStringLiteral("&Серые границы"))

@@ -4,6 +4,8 @@
 // object name is the item's historical name, which tests look it up by. The command classes
 // connect them; this file only builds them.
 
+#include "tools/ToolHost.h"
+
 #include <QList>
 
 class QAction;
@@ -31,20 +33,14 @@ struct MainMenu {
     QAction* StartCheckAction = nullptr;
     QAction* ExitAction = nullptr;
 
-    QAction* DeleteGraphicsAction = nullptr;
-    QAction* NumberCasesAction = nullptr;
-    QAction* AutoNumberCasesAction = nullptr;
-    QAction* ListsToTextAction = nullptr;
+    // The repairs of Правка, Даты and Таблица, one item per row of the tool catalog.
+    struct ToolAction {
+        QAction* Action = nullptr;
+        tools::Tool Tool = tools::Tool::DeleteEmptyRows;
+    };
+    QList<ToolAction> ToolActions;
+
     QAction* AutoFormatAction = nullptr;
-
-    QList<QAction*> DateActions;  // every item of Даты
-
-    QAction* DeleteEmptyRowsAction = nullptr;
-    QAction* DeleteNumberingRowsAction = nullptr;
-    QAction* ForbidRowBreaksAction = nullptr;
-    QAction* FormatHeadingsAction = nullptr;
-    QAction* TablesToTextAction = nullptr;
-    QAction* JoinTablesAction = nullptr;  // Объединить разорванную таблицу
     QList<QAction*> BorderActions;  // Удалить границы, Серые границы, Черные границы
 
     QAction* HelpTopicAction = nullptr;

@@ -6,7 +6,7 @@
 #include "app/MainPage.h"
 #include "app/QtText.h"
 #include "app/QtToolHost.h"
-#include "tools/Tools.h"
+#include "tools/ToolCatalog.h"
 
 #include <QAction>
 
@@ -22,28 +22,8 @@ ToolCommands::ToolCommands(const CommandServices& services, DocumentChooser& cho
       shiftHeld_(std::move(shiftHeld)) {}
 
 void ToolCommands::Connect(const MainMenu& m) {
-    const std::pair<QAction*, tools::Tool> items[] = {
-        {m.DeleteGraphicsAction, tools::Tool::DeleteGraphics},
-        {m.NumberCasesAction, tools::Tool::NumberCases},
-        {m.AutoNumberCasesAction, tools::Tool::AutoNumberCases},
-        {m.ListsToTextAction, tools::Tool::ListsToText},
-        {m.DeleteEmptyRowsAction, tools::Tool::DeleteEmptyRows},
-        {m.DeleteNumberingRowsAction, tools::Tool::DeleteNumberingRows},
-        {m.ForbidRowBreaksAction, tools::Tool::ForbidRowBreaks},
-        {m.FormatHeadingsAction, tools::Tool::FormatHeadings},
-        {m.TablesToTextAction, tools::Tool::TablesToText},
-        {m.JoinTablesAction, tools::Tool::JoinTables},
-    };
-    for (const auto& [action, tool] : items)
-        connect(action, &QAction::triggered, this, [this, which = tool] { Run(which); });
-    // The items of Даты in menu order.
-    const tools::Tool dateTools[] = {
-        tools::Tool::DatesFullYear,    tools::Tool::DatesMonthWords, tools::Tool::DatesMonthNumbers,
-        tools::Tool::DatesDropZero,    tools::Tool::DatesAddZero,    tools::Tool::DatesDropYearMark,
-        tools::Tool::DatesAddYearMark, tools::Tool::DatesJoinRanges,
-    };
-    for (qsizetype k = 0; k < m.DateActions.size() && k < qsizetype(std::size(dateTools)); ++k)
-        connect(m.DateActions[k], &QAction::triggered, this, [this, which = dateTools[k]] { Run(which); });
+    for (const MainMenu::ToolAction& item : m.ToolActions)
+        connect(item.Action, &QAction::triggered, this, [this, which = item.Tool] { Run(which); });
 }
 
 void ToolCommands::Run(tools::Tool tool) {
@@ -57,9 +37,7 @@ void ToolCommands::Run(tools::Tool tool) {
         if (!chooser_.Choose(headings ? ChooseMode::Check : ChooseMode::Edit)) return;
         word::Document& document = *services_.Documents.Active();
         QtToolHost host(services_, window_);
-        const tools::ToolOutcome outcome =
-            headings ? tools::FormatHeadings(document, host, {.CloseReportFile = shown.Check.CloseReportFile})
-                     : tools::RunTool(tool, document, host, options);
+        const tools::ToolOutcome outcome = tools::RunTool(tool, document, host, options);
         if (headings && outcome.End != tools::ToolEnd::NoTables) {
             RememberLastFilePath(services_.Settings, document);
             fileChoice_.SetLastFile(FromCp(ReadLastFile(services_.Settings)),

@@ -73,5 +73,6 @@ int main(int argc, char** argv) {
 
     app::MainWindow window(std::move(services));
     window.show();
+    if (const std::string problem = settings.FileProblem(); !problem.empty()) window.ShowMessageText(problem);
     return QApplication::exec();
 }

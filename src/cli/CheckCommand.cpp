@@ -254,6 +254,8 @@ int RunCheckCommand(const CheckCommandOptions& options, std::ostream& out, std::
         return kExitNotChecked;
     }
     settings::IniSettings iniSettings(settings::SettingsFile());
+    if (const std::string problem = iniSettings.FileProblem(); !problem.empty())
+        err << text::Cp1251ToUtf8(problem) << "\n";
     ProgressDisplay progress(err, options.Progress && !options.Quiet, static_cast<int>(jobs.size()));
     SharedContext shared{options, iniSettings, stop, progress, err};
 

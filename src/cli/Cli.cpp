@@ -17,10 +17,10 @@ namespace tabulex::cli {
 namespace {
 
 // Every subcommand, in the order the help lists them. A new command is one line here.
-std::vector<std::unique_ptr<Command>> AllCommands() {
+std::vector<std::unique_ptr<Command>> AllCommands(std::span<const tools::ToolEntry> repairs) {
     std::vector<std::unique_ptr<Command>> commands;
     commands.push_back(std::make_unique<CheckCommandLine>());
-    commands.push_back(std::make_unique<FixCommandLine>());
+    commands.push_back(std::make_unique<FixCommandLine>(repairs));
     commands.push_back(std::make_unique<PrefaceCommandLine>());
     return commands;
 }
@@ -40,12 +40,17 @@ int Run(int argc, const char* const* argv) {
 }
 
 int Run(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {
+    return Run(argc, argv, out, err, tools::ToolCatalog());
+}
+
+int Run(int argc, const char* const* argv, std::ostream& out, std::ostream& err,
+        std::span<const tools::ToolEntry> repairs) {
     CLI::App app{"Tabulex: проверка описей дел по правилам архивного описания", "tabulex"};
     MakeRussian(app);
     app.require_subcommand(0, 1);
     bool showVersion = false;
     app.add_flag("--version", showVersion, "Показать версию");
-    const std::vector<std::unique_ptr<Command>> commands = AllCommands();
+    const std::vector<std::unique_ptr<Command>> commands = AllCommands(repairs);
     for (const auto& command : commands) command->Register(app);
     RussianGroups(app);
     Command* chosen = nullptr;

@@ -29,34 +29,8 @@ namespace fs = std::filesystem;
 constexpr int kExitDone = 0;
 constexpr int kExitFailed = 2;
 
-struct ToolName {
-    tools::Tool Tool;
-    std::string_view Flag;
-};
-
-constexpr ToolName kToolNames[] = {
-    {tools::Tool::DeleteEmptyRows, "delete-empty-rows"},
-    {tools::Tool::DeleteNumberingRows, "delete-numbering-rows"},
-    {tools::Tool::NumberCases, "number-cases"},
-    {tools::Tool::AutoNumberCases, "auto-number-cases"},
-    {tools::Tool::ListsToText, "lists-to-text"},
-    {tools::Tool::TablesToText, "tables-to-text"},
-    {tools::Tool::ForbidRowBreaks, "no-row-breaks"},
-    {tools::Tool::DeleteGraphics, "delete-graphics"},
-    {tools::Tool::FormatHeadings, "format-headings"},
-    {tools::Tool::JoinTables, "join-tables"},
-    {tools::Tool::DatesFullYear, "dates-full-year"},
-    {tools::Tool::DatesMonthWords, "dates-month-words"},
-    {tools::Tool::DatesMonthNumbers, "dates-month-numbers"},
-    {tools::Tool::DatesDropZero, "dates-drop-zero"},
-    {tools::Tool::DatesAddZero, "dates-add-zero"},
-    {tools::Tool::DatesDropYearMark, "dates-drop-year-mark"},
-    {tools::Tool::DatesAddYearMark, "dates-add-year-mark"},
-    {tools::Tool::DatesJoinRanges, "dates-join-ranges"},
-};
-
 struct Step {
-    tools::Tool Tool;
+    const tools::ToolEntry& Entry;
     tools::ToolOutcome Outcome;
     std::string Status;  // UTF-8: the result text the command showed
 };
@@ -81,13 +55,16 @@ bool SameFile(const fs::path& a, const fs::path& b) {
 std::vector<Step> RunTools(const FixCommandOptions& options, word::Document& document,
                            const std::atomic<bool>& stop, std::ostream& err) {
     settings::IniSettings iniSettings(settings::SettingsFile());
+    if (const std::string problem = iniSettings.FileProblem(); !problem.empty())
+        err << text::Cp1251ToUtf8(problem) << "\n";
     ProgressDisplay progress(err, options.Progress && !options.Quiet, 1);
     ToolConsoleHost host(iniSettings, stop, progress, fs::path(options.File).filename().string());
     std::vector<Step> steps;
     for (tools::Tool tool : options.Tools) {
         host.ClearStatus();
-        tools::ToolOutcome outcome = tools::RunTool(
-            tool, document, host, tools::ToolOptions{.ShiftHeld = true, .Table = options.Table});
+        tools::ToolOutcome outcome =
+            tools::RunTool(tool, document, host,
+                           tools::ToolOptions{.ShiftHeld = true, .Table = options.Table}, options.Catalog);
         progress.Finish();
         switch (outcome.End) {
             case tools::ToolEnd::Failed:
@@ -99,7 +76,8 @@ std::vector<Step> RunTools(const FixCommandOptions& options, word::Document& doc
             case tools::ToolEnd::NoTables:
                 break;
         }
-        steps.push_back({tool, outcome, ToTerminalText(host.LastStatus())});
+        steps.push_back(
+            {*tools::FindTool(tool, options.Catalog), outcome, ToTerminalText(host.LastStatus())});
     }
     return steps;
 }
@@ -112,7 +90,7 @@ std::string NumberedBackup(const std::string& first, int n) {
 std::string StepDetailsJson(const Step& step) {
     const tools::ToolOutcome& outcome = step.Outcome;
     std::string json;
-    if (step.Tool == tools::Tool::NumberCases || step.Tool == tools::Tool::AutoNumberCases) {
+    if (step.Entry.Tool == tools::Tool::NumberCases || step.Entry.Tool == tools::Tool::AutoNumberCases) {
         json += ", \"literalNumbers\": [";
         for (std::size_t k = 0; k < outcome.LiteralNumbers.size(); ++k) {
             if (k > 0) json += ", ";
@@ -121,7 +99,7 @@ std::string StepDetailsJson(const Step& step) {
         }
         json += "]";
     }
-    if (step.Tool == tools::Tool::DeleteGraphics) {
+    if (step.Entry.Tool == tools::Tool::DeleteGraphics) {
         json += ", \"shapes\": {\"lines\": " + std::to_string(outcome.Shapes.Lines) +
                 ", \"pictures\": " + std::to_string(outcome.Shapes.Pictures) +
                 ", \"others\": " + std::to_string(outcome.Shapes.Others) + "}";
@@ -132,7 +110,7 @@ std::string StepDetailsJson(const Step& step) {
 // The result text of a step; graphics removal shows none when there was nothing to delete.
 std::string StepResult(const Step& step) {
     if (!step.Status.empty()) return step.Status;
-    if (step.Tool == tools::Tool::DeleteGraphics)
+    if (step.Entry.Tool == tools::Tool::DeleteGraphics)
         return text::Cp1251ToUtf8(tools::ShapesDeletedText(step.Outcome.Shapes));
     return std::to_string(step.Outcome.Count);
 }
@@ -217,7 +195,7 @@ std::string StepsJson(const FixCommandOptions& options, const std::vector<Step>&
     json += ", \"steps\": [";
     for (std::size_t k = 0; k < steps.size(); ++k) {
         if (k > 0) json += ", ";
-        json += "{\"command\": " + JsonString(ToolFlag(steps[k].Tool));
+        json += "{\"command\": " + JsonString(steps[k].Entry.Flag);
         json += ", \"count\": " + std::to_string(steps[k].Outcome.Count);
         json += ", \"table\": " + std::to_string(steps[k].Outcome.MainTable);
         json += ", \"status\": " + JsonString(steps[k].Status);
@@ -232,8 +210,8 @@ std::string StepsText(const FixCommandOptions& options, const std::vector<Step>&
                       const fs::path& written, const fs::path& backup) {
     std::string text;
     for (const Step& step : steps) {
-        text += "--" + std::string(ToolFlag(step.Tool)) + ": " + StepResult(step);
-        if (step.Tool == tools::Tool::FormatHeadings)
+        text += "--" + std::string(step.Entry.Flag) + ": " + StepResult(step);
+        if (step.Entry.Tool == tools::Tool::FormatHeadings)
             text += " Оформлено заголовков: " + std::to_string(step.Outcome.Count);
         text += "\n";
         const std::string details = tools::ResultDetailsUtf8(step.Outcome);
@@ -250,12 +228,6 @@ std::string StepsText(const FixCommandOptions& options, const std::vector<Step>&
 }
 
 }  // namespace
-
-std::string_view ToolFlag(tools::Tool tool) {
-    for (const ToolName& name : kToolNames)
-        if (name.Tool == tool) return name.Flag;
-    return {};
-}
 
 int RunFixCommand(const FixCommandOptions& options, std::ostream& out, std::ostream& err,
                   const std::atomic<bool>& stop) {

@@ -8,7 +8,7 @@
 // `tabulex preface FILE`: prints the text before the main table.
 
 #include "cli/CheckCommand.h"
-#include "tools/ToolHost.h"
+#include "tools/ToolCatalog.h"
 
 #include <atomic>
 #include <iosfwd>
@@ -28,10 +28,9 @@ struct FixCommandOptions {
     // How the main table is read: its columns, the dates in one column or two, the rule set whose
     // dates the date commands read.
     check::CheckOptions Table = {};
+    // Where the commands are found (their flags and functions).
+    std::span<const tools::ToolEntry> Catalog = tools::ToolCatalog();
 };
-
-// The command line flag of a tool, without the dashes ("delete-empty-rows").
-std::string_view ToolFlag(tools::Tool tool);
 
 // Exit status: 0 every command ran (and the result was written when asked); 2 otherwise.
 int RunFixCommand(const FixCommandOptions& options, std::ostream& out, std::ostream& err,

@@ -12,6 +12,10 @@ namespace tabulex::cli {
 
 class FixCommandLine : public Command {
   public:
+    // `catalog`: the repairs the command offers, one flag each.
+    explicit FixCommandLine(std::span<const tools::ToolEntry> catalog = tools::ToolCatalog()) {
+        options_.Catalog = catalog;
+    }
     void Register(CLI::App& app) override;
     // The commands in the order of the command line.
     void Finish() override;

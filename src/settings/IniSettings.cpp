@@ -7,6 +7,8 @@
 #include "platform/FileStamp.h"
 #include "platform/ReplacementFile.h"
 #include "settings/ValueEncoding.h"
+#include "text/Cp1251.h"
+#include "text/TextHelpers.h"
 
 #include <cstdio>
 #include <string>
@@ -94,6 +96,15 @@ void IniSettings::Refresh() const {
         ++loads_;
     }
     loaded_ = version;
+}
+
+std::string IniSettings::FileProblem() const {
+    using namespace text::literals;
+    const platform::FileStamp stamp = platform::StampOf(file_);
+    if (!stamp.Exists || stamp.IsRegular) return {};
+    return text::FillIn(
+        "Файл настроек %1 — не обычный файл (папка, устройство, канал или сокет): настройки не будут ни прочитаны, ни сохранены."_cp,
+        {text::Utf8ToCp1251(file_.string())});
 }
 
 bool IniSettings::Save() {

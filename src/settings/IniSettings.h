@@ -16,6 +16,7 @@
 #include <memory>
 #include <mutex>
 #include <optional>
+#include <string>
 
 namespace tabulex::settings {
 
@@ -30,6 +31,10 @@ class IniSettings : public settings::Settings {
     void EraseSection(std::string_view section) override;
 
     const std::filesystem::path& File() const { return file_; }
+    // Why the file cannot hold the settings (1251), empty when it can: a folder, device, pipe or
+    // socket in its place (also at the end of a link) is neither read nor replaced, so that every
+    // setting falls back to its default and nothing is remembered.
+    std::string FileProblem() const;
     // Times the file was read (opened and parsed) by this object.
     int Loads() const { return loads_; }
 

@@ -64,7 +64,7 @@ std::string ProgressText(int row, int rowCount) {
 
 }  // namespace
 
-ToolOutcome RewriteDates(rules::DateRewrite rewrite, word::Document& document, ToolHost& host,
+ToolOutcome RewriteDates(Tool tool, rules::DateRewrite rewrite, word::Document& document, ToolHost& host,
                          const ToolOptions& options) {
     ToolOutcome outcome;
     return detail::Guarded(outcome, [&] {
@@ -78,7 +78,7 @@ ToolOutcome RewriteDates(rules::DateRewrite rewrite, word::Document& document, T
         }
         if (!changes.empty()) {
             const std::string question = text::FillIn(msg::kDatesText, {std::to_string(changes.size())});
-            const Confirmation confirmation{DateTool(rewrite), msg::kDatesCaption, question, false};
+            const Confirmation confirmation{tool, msg::kDatesCaption, question, false};
             if (!detail::Confirmed(host, options, confirmation)) throw detail::CommandEnd{ToolEnd::Cancelled};
         }
         detail::BusyCursor busy(host);

@@ -117,15 +117,11 @@ ToolOutcome FormatHeadings(word::Document& document, ToolHost& host, const Headi
 // Every table right after the main table that continues its case numbers, with only blank
 // paragraphs between them, is joined to it (its rows move to the main table's end).
 ToolOutcome JoinTables(word::Document& document, ToolHost& host, const ToolOptions& options);
-// A date command: every dates cell of the main table's case rows that the rewrite reads is
-// rewritten; the question names how many cells change (none: no question). Count is the cells changed.
-ToolOutcome RewriteDates(rules::DateRewrite rewrite, word::Document& document, ToolHost& host,
+// A date command (`tool` is the one the question is of): every dates cell of the main table's case
+// rows that the rewrite reads is rewritten; the question names how many cells change (none: no
+// question). Count is the cells changed.
+ToolOutcome RewriteDates(Tool tool, rules::DateRewrite rewrite, word::Document& document, ToolHost& host,
                          const ToolOptions& options);
-// The tool of a date rewrite.
-Tool DateTool(rules::DateRewrite rewrite);
-
-// Runs one of the commands above by its identity (FormatHeadings with default HeadingOptions).
-ToolOutcome RunTool(Tool tool, word::Document& document, ToolHost& host, const ToolOptions& options);
 
 struct PrefaceOutcome {
     ToolEnd End = ToolEnd::Completed;  // Completed or Failed

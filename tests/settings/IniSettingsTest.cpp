@@ -187,5 +187,38 @@ TEST(ValueEncodingTest, WellFormedUtf8IsToldFromWindows1251) {
     for (const Case& c : cases) EXPECT_EQ(IsUtf8(c.Bytes), c.Utf8) << text::Cp1251ToUtf8(c.Bytes);
 }
 
+TEST_F(IniSettingsTest, AFileThatCannotHoldTheSettingsIsNamedAndLeftAlone) {
+    struct Case {
+        const char* Name;
+        std::function<void(const fs::path&)> Make;
+        bool Refused;
+    };
+    const std::vector<Case> cases = {
+        {"missing", [](const fs::path&) {}, false},
+        {"regular", [](const fs::path& file) { std::ofstream(file) << "[a]\nb=c\n"; }, false},
+        {"folder", [](const fs::path& file) { fs::create_directory(file); }, true},
+        {"link to a folder",
+         [](const fs::path& file) {
+             fs::create_directory(file.parent_path() / "elsewhere");
+             fs::create_directory_symlink("elsewhere", file);
+         },
+         true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Name);
+        fs::remove_all(File().parent_path());
+        fs::create_directories(File().parent_path());
+        c.Make(File());
+        IniSettings settings(File());
+        const std::string problem = settings.FileProblem();
+        EXPECT_EQ(problem.empty(), !c.Refused) << problem;
+        if (!c.Refused) continue;
+        EXPECT_NE(problem.find("Tabulex.ini"), std::string::npos);
+        settings.WriteString("Section", "Key", "value");
+        EXPECT_TRUE(fs::is_directory(File())) << "the folder in the file's place is kept";
+        EXPECT_EQ(settings.ReadString("Section", "Key", "default"), "default");
+    }
+}
+
 }  // namespace
 }  // namespace tabulex::settings

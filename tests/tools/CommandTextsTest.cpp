@@ -1,8 +1,8 @@
 // What each command shows and asks, through the front end: the confirmation, the status texts in
 // their order, and what Shift and Cancel change.
 
+#include "tools/ToolCatalog.h"
 #include "tools/ToolTestSupport.h"
-#include "tools/Tools.h"
 #include "word/WordModel.h"
 
 #include <gtest/gtest.h>

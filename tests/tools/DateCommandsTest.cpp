@@ -1,8 +1,8 @@
 // The date commands on an inventory: which cells of the dates column they rewrite, what they ask
 // and show, and that Cancel leaves the document as it was.
 
+#include "tools/ToolCatalog.h"
 #include "tools/ToolTestSupport.h"
-#include "tools/Tools.h"
 #include "word/WordModel.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,6 @@
 #include "platform/FileSystem.h"
 
+#include "PosixFd.h"
 #include "platform/FileMessages.h"
 #include "platform/FileStamp.h"
 #include "platform/ReplacementFile.h"
@@ -25,28 +26,8 @@ using namespace text::literals;
 
 namespace {
 
-std::string SystemError(const char* what, int code) {
-    return std::string(what) + ": " + std::strerror(code);
-}
-
-class Fd {
-  public:
-    explicit Fd(int fd) : fd_(fd) {}
-    Fd(const Fd&) = delete;
-    Fd& operator=(const Fd&) = delete;
-    ~Fd() {
-        if (fd_ >= 0) ::close(fd_);
-    }
-    int Get() const { return fd_; }
-    int Release() {
-        int fd = fd_;
-        fd_ = -1;
-        return fd;
-    }
-
-  private:
-    int fd_;
-};
+using posix::Fd;
+using posix::SystemError;
 
 [[noreturn]] void ReadFailed(std::string_view message, const std::string& path, std::string detail) {
     throw text::Error(std::string(message) + DisplayName(path), std::move(detail));

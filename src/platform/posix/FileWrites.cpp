@@ -1,5 +1,6 @@
 #include "platform/FileWrites.h"
 
+#include "PosixFd.h"
 #include "platform/FileMessages.h"
 #include "platform/FileSystem.h"
 #include "text/Error.h"
@@ -22,23 +23,8 @@ namespace {
 
 constexpr std::string_view kTemporaryPrefix = ".~tabulex-";
 
-std::string SystemError(const char* what, int code) {
-    return std::string(what) + ": " + std::strerror(code);
-}
-
-class Fd {
-  public:
-    explicit Fd(int fd) : fd_(fd) {}
-    Fd(const Fd&) = delete;
-    Fd& operator=(const Fd&) = delete;
-    ~Fd() {
-        if (fd_ >= 0) ::close(fd_);
-    }
-    int Get() const { return fd_; }
-
-  private:
-    int fd_;
-};
+using posix::Fd;
+using posix::SystemError;
 
 [[noreturn]] void SaveFailed(const std::string& path, std::string_view reason, std::string detail) {
     throw text::Error(std::string(messages::kSaveFailed) + DisplayName(path) + std::string(reason),

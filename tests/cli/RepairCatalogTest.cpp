@@ -1,0 +1,150 @@
+// A repair is one row of the tool catalog: a row added here, with a function of its own, is offered
+// by `tabulex fix` (flag, help, order of the command line, its result line) and run by the tool
+// runner, without any other change.
+
+#include "cli/Cli.h"
+
+#include "docx/DocxApplication.h"
+#include "ooxml/MinimalPackage.h"
+#include "support/TestFolder.h"
+#include "text/Cp1251.h"
+#include "tools/ToolCatalog.h"
+#include "word/WordModel.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace tabulex::cli {
+namespace {
+namespace fs = std::filesystem;
+using namespace text::literals;
+
+// Not a tool of the program: the fixture's own identity.
+constexpr auto kMarkTitles = static_cast<tools::Tool>(1000);
+
+// Writes "+" before the title of every row below the header.
+tools::ToolOutcome MarkTitles(word::Document& document, tools::ToolHost& host, const tools::ToolOptions&) {
+    tools::ToolOutcome outcome;
+    auto table = document.Tables()->Item(1);
+    for (int row = 2; row <= table->Rows()->Count(); ++row) {
+        auto range = table->Cell(row, 2)->Range();
+        const std::string text = range->Text();
+        range->SetText("+" + text.substr(0, text.find('\r')));
+        ++outcome.Count;
+    }
+    host.ShowStatus(std::string("Отмечено заголовков: "_cp) + std::to_string(outcome.Count));
+    return outcome;
+}
+
+std::vector<tools::ToolEntry> CatalogWithFixture() {
+    std::vector<tools::ToolEntry> rows(tools::ToolCatalog().begin(), tools::ToolCatalog().end());
+    rows.push_back({kMarkTitles, "mark-titles", "Отметить заголовки", tools::ToolMenu::Table,
+                    "Отметить заголовки", "mmMarkTitles", false, &MarkTitles});
+    return rows;
+}
+
+class RepairCatalogTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        root_ = tabulex::testing::MakeTestFolder("tabulex-catalog-");
+        fs::create_directories(root_ / "data");
+        setenv("TABULEX_DATA_DIR", (root_ / "data").c_str(), 1);
+        inventory_ = root_ / "opis.docx";
+        ooxml::DocxParts parts;
+        parts.Document =
+            ooxml::WrapBody("<w:tbl><w:tblGrid><w:gridCol/><w:gridCol/></w:tblGrid>" + Row("№", "Заголовок") +
+                            Row("1", "Приказы") + Row("2", "Сметы") + "</w:tbl><w:p/>");
+        std::ofstream(inventory_, std::ios::binary) << ooxml::BuildDocxBytes(parts);
+    }
+    void TearDown() override { fs::remove_all(root_); }
+
+    static std::string Row(const std::string& number, const std::string& title) {
+        return "<w:tr><w:tc><w:p><w:r><w:t>" + number + "</w:t></w:r></w:p></w:tc><w:tc><w:p><w:r><w:t>" +
+               title + "</w:t></w:r></w:p></w:tc></w:tr>";
+    }
+
+    int Run(std::vector<std::string> args, std::string& out) {
+        args.insert(args.begin(), "tabulex");
+        std::vector<const char*> argv;
+        for (const auto& arg : args) argv.push_back(arg.c_str());
+        std::ostringstream outStream, errStream;
+        const int status =
+            cli::Run(static_cast<int>(argv.size()), argv.data(), outStream, errStream, catalog_);
+        out = outStream.str() + errStream.str();
+        return status;
+    }
+
+    std::vector<std::string> Titles(const fs::path& file) {
+        auto application = word::docx::CreateApplication();
+        auto table = application->Documents().Open(file.string()).Tables()->Item(1);
+        std::vector<std::string> titles;
+        for (int row = 1; row <= table->Rows()->Count(); ++row) {
+            std::string text = text::Cp1251ToUtf8(table->Cell(row, 2)->Range()->Text());
+            titles.push_back(text.substr(0, text.find('\r')));
+        }
+        return titles;
+    }
+
+    fs::path root_;
+    fs::path inventory_;
+    std::vector<tools::ToolEntry> catalog_ = CatalogWithFixture();
+};
+
+TEST_F(RepairCatalogTest, ARowAddedToTheCatalogIsAFixFlagRunInItsPlace) {
+    std::string out;
+    const fs::path written = root_ / "out.docx";
+    ASSERT_EQ(
+        Run({"fix", inventory_.string(), "--mark-titles", "--number-cases", "-o", written.string()}, out), 0)
+        << out;
+    EXPECT_EQ(out,
+              "--mark-titles: Отмечено заголовков: 2\n--number-cases: Расставлено номеров: 2\nЗаписано: " +
+                  written.string() + "\n");
+    EXPECT_EQ(Titles(written), (std::vector<std::string>{"Заголовок", "+Приказы", "+Сметы"}));
+
+    ASSERT_EQ(Run({"fix", "--help"}, out), 0);
+    EXPECT_NE(out.find("--mark-titles"), std::string::npos) << out;
+    EXPECT_NE(out.find("Отметить заголовки"), std::string::npos) << out;
+}
+
+TEST_F(RepairCatalogTest, TheRunnerFindsTheToolInTheCatalogItIsGiven) {
+    struct Host : tools::ToolHost {
+        void ShowStatus(std::string_view) override {}
+        void SetCaption(std::string_view) override {}
+        void SetApplicationTitle(std::string_view) override {}
+        void SetBusy(bool) override {}
+        void ProcessEvents() override {}
+        bool StopRequested() override { return false; }
+        bool Confirm(const tools::Confirmation&) override { return true; }
+        bool AskRowReadAgain(std::string_view, std::string_view) override { return false; }
+        void BringToFront() override {}
+        void CloseReportDocuments() override {}
+        settings::Settings& Settings() override { std::abort(); }
+    } host;
+    auto application = word::docx::CreateApplication();
+    word::Document& document = application->Documents().Open(inventory_.string(), {.ForEditing = true});
+    EXPECT_EQ(tools::RunTool(kMarkTitles, document, host, {}, catalog_).Count, 2);
+    EXPECT_EQ(tools::RunTool(kMarkTitles, document, host, {}).End, tools::ToolEnd::Failed);
+}
+
+// Each tool is one row: a flag or a menu item given twice would leave one of the commands unreachable.
+TEST(ToolCatalogTest, EveryToolHasOneRowWithItsOwnFlagAndMenuItem) {
+    std::set<tools::Tool> tools;
+    std::set<std::string_view> flags, menuNames;
+    for (const tools::ToolEntry& entry : tools::ToolCatalog()) {
+        EXPECT_TRUE(tools.insert(entry.Tool).second) << entry.Flag;
+        EXPECT_TRUE(flags.insert(entry.Flag).second) << entry.Flag;
+        EXPECT_TRUE(menuNames.insert(entry.MenuName).second) << entry.MenuName;
+        EXPECT_NE(entry.Run, nullptr) << entry.Flag;
+    }
+    EXPECT_EQ(tools.size(), std::size_t(tools::Tool::DatesJoinRanges) + 1);
+}
+
+}  // namespace
+}  // namespace tabulex::cli
