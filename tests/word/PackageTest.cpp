@@ -35,7 +35,7 @@ std::string FixturePath(const std::string& name) {
 std::vector<std::string> FolderListing(const std::string& folder) {
     std::vector<std::string> names;
     for (const auto& entry : std::filesystem::directory_iterator(folder))
-        names.push_back(entry.path().filename());
+        names.push_back(entry.path().filename().string());
     std::sort(names.begin(), names.end());
     return names;
 }
