@@ -342,77 +342,10 @@ AnchoredStory Anchorer::Run() {
     return {Spliced(), std::move(placed_)};
 }
 
-// Collects the texts of the leading paragraphs of a fragment.
-class LeadingParagraphs {
-  public:
-    explicit LeadingParagraphs(std::size_t max) : max_(max) {}
-
-    std::vector<std::string> Read(std::string_view fragment, std::string_view declarations) {
-        // The fragment may begin with the end tags of the wrappers around the table.
-        while (true) {
-            const std::size_t lead = fragment.find_first_not_of(" \t\r\n");
-            if (lead == std::string_view::npos || fragment.compare(lead, 2, "</") != 0) break;
-            const std::size_t close = fragment.find('>', lead);
-            if (close == std::string_view::npos) return {};
-            fragment.remove_prefix(close + 1);
-        }
-        parser_ = XML_ParserCreateNS(nullptr, ooxml::namespaces::kExpatSeparator);
-        if (!parser_) return {};
-        XML_SetUserData(parser_, this);
-        XML_SetElementHandler(parser_, OnStart, OnEnd);
-        XML_SetCharacterDataHandler(parser_, OnText);
-        const std::string wrapped = "<f" + std::string(declarations) + ">" + std::string(fragment) + "</f>";
-        XML_Parse(parser_, wrapped.data(), static_cast<int>(wrapped.size()), XML_TRUE);
-        XML_ParserFree(parser_);
-        return std::move(texts_);
-    }
-
-  private:
-    static void XMLCALL OnStart(void* self, const XML_Char* name, const XML_Char**) {
-        auto& me = *static_cast<LeadingParagraphs*>(self);
-        if (me.paragraphDepth_ == 0 && Named(name, "w:tbl")) return me.Stop();
-        if (Named(name, "w:p")) {
-            if (me.paragraphDepth_++ == 0) me.current_.clear();
-        } else if (me.paragraphDepth_ > 0 && Named(name, "w:t")) {
-            me.inText_ = true;
-        } else if (me.paragraphDepth_ > 0 && Named(name, "w:tab")) {
-            me.current_ += '\t';
-        } else if (me.paragraphDepth_ > 0 && (Named(name, "w:br") || Named(name, "w:cr"))) {
-            // A line broken by hand still separates its words.
-            me.current_ += '\v';
-        }
-    }
-    static void XMLCALL OnEnd(void* self, const XML_Char* name) {
-        auto& me = *static_cast<LeadingParagraphs*>(self);
-        if (Named(name, "w:t")) me.inText_ = false;
-        if (Named(name, "w:p") && me.paragraphDepth_ > 0 && --me.paragraphDepth_ == 0) {
-            me.texts_.push_back(std::move(me.current_));
-            if (me.texts_.size() >= me.max_) me.Stop();
-        }
-    }
-    static void XMLCALL OnText(void* self, const XML_Char* s, int len) {
-        auto& me = *static_cast<LeadingParagraphs*>(self);
-        if (me.inText_) me.current_.append(s, static_cast<std::size_t>(len));
-    }
-    void Stop() { XML_StopParser(parser_, XML_FALSE); }
-
-    std::size_t max_;
-    XML_Parser parser_ = nullptr;
-    int paragraphDepth_ = 0;
-    bool inText_ = false;
-    std::string current_;
-    std::vector<std::string> texts_;
-};
-
 }  // namespace
 
 AnchoredStory AnchorComments(std::string_view documentXml, const CommentSet& comments, int firstId) {
     return Anchorer(documentXml, comments, firstId).Run();
-}
-
-std::vector<std::string> LeadingParagraphTexts(std::string_view fragment, std::string_view declarations,
-                                               std::size_t maxParagraphs) {
-    return LeadingParagraphs(maxParagraphs).Read(fragment, declarations);
 }
 
 std::string RootNamespaceDeclarations(std::string_view documentXml) {

@@ -24,14 +24,6 @@ struct AnchoredStory {
 // Throws text::Error when the XML does not parse.
 AnchoredStory AnchorComments(std::string_view documentXml, const CommentSet& comments, int firstId);
 
-// The texts of the paragraphs at the start of an XML fragment (what follows a table's end tag), up
-// to a table or the end of the fragment: runs' text, tabs as TAB, UTF-8. A fragment cut short or
-// broken ends the list where it breaks.
-// `declarations` are the namespace declarations the fragment's prefixes are bound by (those of the
-// document's root, as RootNamespaceDeclarations gives them: ` xmlns:w="..."`).
-std::vector<std::string> LeadingParagraphTexts(std::string_view fragment, std::string_view declarations,
-                                               std::size_t maxParagraphs);
-
 // The namespace declarations of a document's root element, as attributes (` xmlns:w="..."`).
 std::string RootNamespaceDeclarations(std::string_view documentXml);
 

@@ -5,6 +5,7 @@
 #include "docx/DocumentConversion.h"
 #include "docx/DocxObjects.h"
 #include "docx/HostMessages.h"
+#include "docx/LeadingParagraphs.h"
 #include "docx/ListEdit.h"
 #include "docx/NumberingPart.h"
 #include "docx/ShapeIndex.h"

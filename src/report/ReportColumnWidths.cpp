@@ -76,26 +76,30 @@ void ForEachChar(std::string_view utf8, F&& f) {
     }
 }
 
-// The widest piece a line may not be broken in, in thousandths of an em: words end at blanks and,
-// as in word processors, after a hyphen ("1941-" "1945").
-int LongestWord(std::string_view field) {
-    int longest = 0, word = 0;
+struct FieldWidths {
+    int LongestWord = 0;  // thousandths of an em, with the margin
+    int WholeText = 0;    // thousandths of an em
+};
+
+// The widest piece a line may not be broken in, in thousandths of an em (words end at blanks and,
+// as in word processors, after a hyphen: "1941-" "1945"), and the width of the whole text, in one
+// pass over the field.
+FieldWidths MeasureField(std::string_view field) {
+    FieldWidths widths;
+    int word = 0;
     ForEachChar(field, [&](char32_t c) {
+        const int width = CharWidth(c);
+        widths.WholeText += width;
         if (c == ' ' || c == '\t') {
             word = 0;
             return;
         }
-        word += CharWidth(c);
-        longest = std::max(longest, word);
+        word += width;
+        widths.LongestWord = std::max(widths.LongestWord, word);
         if (c == '-') word = 0;
     });
-    return longest * kWordMarginPercent / 100;
-}
-
-int WholeText(std::string_view field) {
-    int width = 0;
-    ForEachChar(field, [&](char32_t c) { width += CharWidth(c); });
-    return width;
+    widths.LongestWord = widths.LongestWord * kWordMarginPercent / 100;
+    return widths;
 }
 
 // Shares `space` among the columns in proportion to `weights` (all zero: equally).
@@ -166,15 +170,31 @@ TableMeasure::TableMeasure(int columns, int fontHalfPoints, std::size_t lines)
       preferred_(columns_, 0) {}
 
 void TableMeasure::Add(std::string_view line) {
-    const std::vector<std::string_view> fields = TableFields(line, static_cast<int>(columns_));
     // Spread without a period, so that rows repeating every few lines are not over-sampled.
     const std::size_t l = added_++;
     const bool sampled = stride_ == 1 || ((l * 0x9E3779B97F4A7C15ULL) >> 40) % stride_ == 0;
-    for (std::size_t c = 0; c < columns_; ++c) {
-        const std::string_view field = c < fields.size() ? fields[c] : std::string_view();
-        least_[c] = std::max(least_[c], Twips(LongestWord(field)));
-        preferred_[c] = std::max(preferred_[c], Twips(WholeText(field) * kWordMarginPercent / 100));
+    ForEachField(line, [&](std::size_t c, std::string_view field) {
+        const FieldWidths widths = MeasureField(field);
+        least_[c] = std::max(least_[c], Twips(widths.LongestWord));
+        preferred_[c] = std::max(preferred_[c], Twips(widths.WholeText * kWordMarginPercent / 100));
         if (sampled) SampleCell(field);
+    });
+}
+
+// f(column, field) for every column, as TableFields splits the line; columns past the line's
+// fields are empty.
+template <class F>
+void TableMeasure::ForEachField(std::string_view line, F&& f) const {
+    bool more = true;
+    for (std::size_t c = 0; c < columns_; ++c) {
+        std::string_view field;
+        if (more) {
+            const std::size_t tab = c + 1 < columns_ ? line.find('\t') : std::string_view::npos;
+            field = line.substr(0, tab);
+            more = tab != std::string_view::npos;
+            if (more) line.remove_prefix(tab + 1);
+        }
+        f(c, field);
     }
 }
 

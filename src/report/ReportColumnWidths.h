@@ -46,6 +46,8 @@ class TableMeasure {
         int Second = 1;
     };
 
+    template <class F>
+    void ForEachField(std::string_view line, F&& f) const;
     int Twips(int thousandths) const;
     void SampleCell(std::string_view field);
     int CellLines(std::size_t cell, int width) const;

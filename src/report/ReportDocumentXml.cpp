@@ -161,10 +161,23 @@ void ReportDocumentXml::StartTable(std::size_t tableLines) {
 void ReportDocumentXml::AppendRow(std::string& out, std::string_view line) {
     out += written_ == 0 ? "<w:tr><w:trPr><w:cantSplit/><w:tblHeader/></w:trPr>"
                          : "<w:tr><w:trPr><w:cantSplit/></w:trPr>";
-    const std::vector<std::string_view> fields = TableFields(line, static_cast<int>(widths_.size()));
-    for (std::size_t c = 0; c < widths_.size(); ++c) {
-        out += "<w:tc><w:tcPr><w:tcW w:w=\"" + std::to_string(widths_[c]) + "\" w:type=\"dxa\"/></w:tcPr>";
-        AppendParagraph(out, c < fields.size() ? fields[c] : std::string_view());
+    if (cellStarts_.empty()) {
+        for (int width : widths_)
+            cellStarts_.push_back("<w:tc><w:tcPr><w:tcW w:w=\"" + std::to_string(width) +
+                                  "\" w:type=\"dxa\"/></w:tcPr>");
+    }
+    // The fields as TableFields splits them: the last cell keeps any further tabs.
+    bool more = true;
+    for (std::size_t c = 0; c < cellStarts_.size(); ++c) {
+        std::string_view field;
+        if (more) {
+            const std::size_t tab = c + 1 < cellStarts_.size() ? line.find('\t') : std::string_view::npos;
+            field = line.substr(0, tab);
+            more = tab != std::string_view::npos;
+            if (more) line.remove_prefix(tab + 1);
+        }
+        out += cellStarts_[c];
+        AppendParagraph(out, field);
         out += "</w:tc>";
     }
     out += "</w:tr>";

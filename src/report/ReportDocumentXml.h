@@ -47,6 +47,7 @@ class ReportDocumentXml : public ooxml::PartWriter {
     std::size_t tableLines_ = 0;
     std::size_t written_ = 0;  // lines
     std::vector<int> widths_;
+    std::vector<std::string> cellStarts_;  // each column's cell start with its width
     bool landscape_ = false;
     bool started_ = false;
     bool ended_ = false;

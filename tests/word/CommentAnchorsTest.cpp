@@ -89,30 +89,11 @@ TEST(CommentAnchorsTest, MarksLandInTheTargetedCellOfTheTargetedTable) {
     EXPECT_EQ(stripped, expected);
 }
 
-TEST(CommentAnchorsTest, LeadingParagraphTextsStopAtATableAndSurviveACutFragment) {
-    const std::string fragment =
-        "</w:sdtContent></w:sdt><w:p><w:r><w:t>В данную</w:t></w:r><w:r><w:tab/><w:t xml:space=\"preserve\"> "
-        "опись</w:t></w:r></w:p>"
-        "<w:p/><w:p><w:r><w:t>литерные</w:t></w:r></w:p><w:tbl><w:tr><w:tc><w:p><w:r><w:t>no</w:t></w:r></"
-        "w:p>";
-    const std::string w = " xmlns:w=\"http://schemas.openxmlformats.org/wordprocessingml/2006/main\"";
-    EXPECT_EQ(LeadingParagraphTexts(fragment, w, 10),
-              (std::vector<std::string>{"В данную\t опись", "", "литерные"}));
-    EXPECT_EQ(LeadingParagraphTexts(fragment, w, 1), (std::vector<std::string>{"В данную\t опись"}));
-    // Cut inside the third paragraph: the two complete ones.
-    EXPECT_EQ(LeadingParagraphTexts(fragment.substr(0, 150), w, 10),
-              (std::vector<std::string>{"В данную\t опись", ""}));
-    // The fragment's prefixes are those its document binds, whichever they are.
-    std::string ns0 = fragment;
-    for (std::size_t at = ns0.find("w:"); at != std::string::npos; at = ns0.find("w:", at + 4))
-        ns0.replace(at, 2, "ns0:");
+TEST(CommentAnchorsTest, RootNamespaceDeclarationsAreThoseOfTheRoot) {
     EXPECT_EQ(
         RootNamespaceDeclarations(
             "<?xml version=\"1.0\"?><ns0:document xmlns:ns0=\"http://schemas.openxmlformats.org/wordprocessingml/2006/main\"><ns0:body/></ns0:document>"),
         " xmlns:ns0=\"http://schemas.openxmlformats.org/wordprocessingml/2006/main\"");
-    EXPECT_EQ(LeadingParagraphTexts(
-                  ns0, " xmlns:ns0=\"http://schemas.openxmlformats.org/wordprocessingml/2006/main\"", 10),
-              (std::vector<std::string>{"В данную\t опись", "", "литерные"}));
 }
 
 }  // namespace
