@@ -4,7 +4,7 @@
 // few flat arrays instead of a DOM. Every value is exactly what the DOM path of the host answers:
 // row and cell Range.Text (Windows-1251), the shown list number of the first numbered paragraph,
 // Bold and KeepWithNext (-1 / 0 / 9999999), cantSplit, the grid's column count. Built in one
-// streaming pass by ReadCompactStory (StreamIndex.h).
+// streaming pass by ReadCompactStory (stream/ReadCompactStory.h).
 
 #include <cstdint>
 #include <string>

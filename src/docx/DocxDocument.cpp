@@ -10,7 +10,7 @@
 #include "docx/NumberingPart.h"
 #include "docx/ShapeIndex.h"
 #include "docx/StoryText.h"
-#include "docx/StreamIndex.h"
+#include "docx/stream/ReadCompactStory.h"
 #include "docx/TableConvert.h"
 #include "docx/TableJoin.h"
 #include "ooxml/CanonicalPrefixes.h"

@@ -3,7 +3,7 @@
 
 #include "docx/InlineVocabulary.h"
 
-#include "docx/StreamNames.h"
+#include "docx/stream/ReaderNames.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // The streaming reader's UTF-8 to 1251 conversion gives what text::Utf8ToCp1251 gives, for every
 // code point, wherever it falls against the eight-byte ASCII path, and for malformed input.
 
-#include "docx/StreamText.h"
+#include "docx/stream/ReaderText.h"
 #include "text/Cp1251.h"
 
 #include <gtest/gtest.h>

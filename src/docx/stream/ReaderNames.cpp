@@ -1,4 +1,4 @@
-#include "docx/StreamNames.h"
+#include "docx/stream/ReaderNames.h"
 
 #include "docx/InlineVocabulary.h"
 #include "ooxml/KnownNamespaces.h"

@@ -1,4 +1,4 @@
-#include "docx/StreamReader.h"
+#include "docx/stream/Reader.h"
 
 namespace tabulex::word::docx::stream {
 

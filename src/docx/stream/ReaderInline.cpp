@@ -1,7 +1,7 @@
-#include "docx/StreamReader.h"
+#include "docx/stream/Reader.h"
 
 #include "docx/InlineVocabulary.h"
-#include "docx/StreamText.h"
+#include "docx/stream/ReaderText.h"
 
 namespace tabulex::word::docx::stream {
 

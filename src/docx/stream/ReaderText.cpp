@@ -1,4 +1,4 @@
-#include "docx/StreamText.h"
+#include "docx/stream/ReaderText.h"
 
 #include "text/Cp1251.h"
 

@@ -1,7 +1,7 @@
-#include "docx/StreamIndex.h"
+#include "docx/stream/ReadCompactStory.h"
 
 #include "docx/InlineVocabulary.h"
-#include "docx/StreamReader.h"
+#include "docx/stream/Reader.h"
 #include "ooxml/NestingLimit.h"
 
 namespace tabulex::word::docx {

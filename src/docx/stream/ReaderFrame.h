@@ -4,7 +4,7 @@
 // are to the DOM path's walks (tables, paragraphs of a range, inline content) and what the element
 // itself is to the reader.
 
-#include "docx/StreamNames.h"
+#include "docx/stream/ReaderNames.h"
 
 #include <cstdint>
 

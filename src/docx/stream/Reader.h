@@ -2,16 +2,16 @@
 
 // The streaming reader of the main story: expat's callbacks feed it elements and text, and it
 // fills a CompactStory the way the DOM path walks the same XML. Its members are defined by concern:
-// StreamIndex.cpp (the expat driver and the element stack), StreamSegments.cpp (text as pugixml
-// keeps it), StreamTables.cpp (tables, rows, cells), StreamInline.cpp (paragraph and run content),
-// StreamProperties.cpp (paragraph, run, row and table properties) and StreamParagraphs.cpp (what a
+// Reader.cpp (the expat driver and the element stack), ReaderSegments.cpp (text as pugixml
+// keeps it), ReaderTables.cpp (tables, rows, cells), ReaderInline.cpp (paragraph and run content),
+// ReaderProperties.cpp (paragraph, run, row and table properties) and ReaderParagraphs.cpp (what a
 // paragraph gives its row and cell when it ends: list number, bold, keep-with-next).
 
 #include "docx/CompactStory.h"
 #include "docx/ListNumbering.h"
-#include "docx/StreamFrame.h"
-#include "docx/StreamRangeState.h"
 #include "docx/StyleSheet.h"
+#include "docx/stream/ReaderFrame.h"
+#include "docx/stream/ReaderRangeState.h"
 #include "ooxml/KnownNamespaces.h"
 
 #include <expat.h>
@@ -63,14 +63,14 @@ class Reader {
     void Start(const char* name, const char** attrs);
     void End();
 
-    // Text segments (StreamSegments.cpp).
+    // Text segments (ReaderSegments.cpp).
     void Characters(const char* s, int len);
     void Markup() { CloseSegment(frames_.back(), false); }
     void CdataStart();
     void CdataEnd();
     void CloseSegment(Frame& frame, bool byEndTag);
 
-    // Tables, rows and cells (StreamTables.cpp).
+    // Tables, rows and cells (ReaderTables.cpp).
     void Structure(Frame& parent, Frame& child);
     void RangeReach(const Frame& parent, Frame& child);
     void StartTable(Frame& child);
@@ -79,21 +79,21 @@ class Reader {
     void StartTopCell();
     void EndTopCell(const Frame& frame);
 
-    // Paragraph and run content (StreamInline.cpp).
+    // Paragraph and run content (ReaderInline.cpp).
     void StartParagraph(const Frame& parent, Frame& child);
     void InlineRole(Frame& parent, Frame& child, const char** attrs);
     void RunChild(Frame& child, const char** attrs);
     void Emit(int run, std::string_view text);
     void Field(std::string_view type);
 
-    // Properties (StreamProperties.cpp).
+    // Properties (ReaderProperties.cpp).
     void Properties(Frame& parent, Frame& child, int index, const char** attrs);
     void ParagraphProperties(Frame& parent, Frame& child, const char** attrs);
     void RunProperties(Frame& parent, Name name, const char** attrs);
     void TableProperties(Frame& parent, Frame& child, int index, const char** attrs);
     void MergeProperty(std::string_view val);
 
-    // The end of a paragraph (StreamParagraphs.cpp).
+    // The end of a paragraph (ReaderParagraphs.cpp).
     void EndParagraph(const Frame& frame, Frame& parent);
     bool NumberParagraph();
     void AddParagraphFormats(const Frame& frame, bool numbered);
