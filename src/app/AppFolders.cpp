@@ -1,7 +1,6 @@
 #include "app/AppFolders.h"
 
 #include "settings/IniSettings.h"
-#include "text/Cp1251.h"
 
 namespace tabulex::app {
 
@@ -19,9 +18,8 @@ std::filesystem::path SettingsFileLocation(const std::filesystem::path& programF
 
 std::filesystem::path ReportFolderFrom(const settings::Settings& settings,
                                        const std::filesystem::path& dataFolder) {
-    const std::string stored = settings.ReadString(settings::kMainSection, "ReportPath", {});
-    const std::filesystem::path folder =
-        stored.empty() ? dataFolder : std::filesystem::path(text::Cp1251ToUtf8(stored));
+    const std::string stored = settings.ReadUtf8(settings::kMainSection, "ReportPath", {});
+    const std::filesystem::path folder = stored.empty() ? dataFolder : std::filesystem::path(stored);
     std::error_code ignored;
     std::filesystem::create_directories(folder, ignored);
     return folder;

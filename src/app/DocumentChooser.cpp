@@ -22,11 +22,11 @@ std::string NotFoundText(const QString& path) {
 }  // namespace
 
 void RememberLastFilePath(settings::Settings& settings, const word::Document& document) {
-    settings.WriteString(settings::kMainSection, kLastFilePathKey, document.FullName());
+    settings.WriteUtf8(settings::kMainSection, kLastFilePathKey, document.FullName());
 }
 
 QString StoredLastFilePath(const settings::Settings& settings) {
-    return QString::fromStdString(settings.ReadString(settings::kMainSection, kLastFilePathKey, {}));
+    return QString::fromStdString(settings.ReadUtf8(settings::kMainSection, kLastFilePathKey, {}));
 }
 
 DocumentChooser::DocumentChooser(const CommandServices& services, DocumentOpener& opener,

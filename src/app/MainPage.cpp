@@ -167,7 +167,7 @@ void MainPage::ShowPathOfChoice() {
 }
 
 void MainPage::Load(const WindowOptions& options) {
-    namedPath_ = FromCp(options.FileName);
+    namedPath_ = QString::fromStdString(options.FileName);
     SetChoice(options.File);
     ShowPathOfChoice();
     ShowWarningsBox->setChecked(options.Check.ShowWarnings);
@@ -178,7 +178,7 @@ void MainPage::Load(const WindowOptions& options) {
 }
 
 void MainPage::Store(WindowOptions& options) const {
-    options.FileName = ToCp(namedPath_);
+    options.FileName = namedPath_.toStdString();
     options.File = Choice();
     options.Check.ShowWarnings = ShowWarningsBox->isChecked();
     options.Check.ShowHints = ShowHintsBox->isChecked();

@@ -6,6 +6,7 @@
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QShortcut>
 
 namespace tabulex::app {
 
@@ -50,6 +51,8 @@ bool QtDialogs::AskOkCancelHelp(std::string_view title, std::string_view text,
         QPushButton* help = box.addButton(QStringLiteral("Справка"), QMessageBox::HelpRole);
         box.setDefaultButton(ok);
         box.setEscapeButton(cancel);
+        // F1 asks for help in every window of the program, in this question too.
+        new QShortcut(QKeySequence(Qt::Key_F1), &box, help, &QPushButton::click);
         box.exec();
         if (box.clickedButton() != help) return box.clickedButton() == ok;
         showHelp();

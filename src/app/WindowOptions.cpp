@@ -15,7 +15,7 @@ void WriteBool(settings::Settings& settings, std::string_view key, bool value) {
 
 WindowOptions ReadWindowOptions(const settings::Settings& settings) {
     WindowOptions options;
-    options.FileName = settings.ReadString(kMain, "FileName", {});
+    options.FileName = settings.ReadUtf8(kMain, "FileName", {});
     // The three radio buttons are read in order; the last one stored as checked wins.
     if (ReadBool(settings, "rbFileOpen", true)) options.File = FileChoice::Opened;
     if (ReadBool(settings, "rbFileLast", false)) options.File = FileChoice::Last;
@@ -38,7 +38,7 @@ WindowOptions ReadWindowOptions(const settings::Settings& settings) {
 }
 
 void WriteWindowOptions(settings::Settings& settings, const WindowOptions& options) {
-    settings.WriteString(kMain, "FileName", options.FileName);
+    settings.WriteUtf8(kMain, "FileName", options.FileName);
     WriteBool(settings, "rbFileOpen", options.File == FileChoice::Opened);
     WriteBool(settings, "rbFileLast", options.File == FileChoice::Last);
     WriteBool(settings, "rbFileName", options.File == FileChoice::Named);

@@ -16,7 +16,7 @@ enum class FileChoice { Opened, Last, Named };
 // Every option the two pages show, taken at one moment: the commands read this snapshot, never
 // the widgets.
 struct WindowOptions {
-    std::string FileName;  // the other file's path
+    std::string FileName;  // the other file's path (UTF-8)
     FileChoice File = FileChoice::Opened;
     // What a check reads (its report folder is the window's, not a page's).
     check::CheckOptions Check;

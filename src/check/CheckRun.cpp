@@ -245,11 +245,11 @@ int Runner::ResumeRow(word::Document& document) {
 // A stop of this document with its report in another folder: its resume point is there.
 void Runner::NoticeResumedElsewhere() {
     settings::Settings& settings = host_.Settings();
-    const std::string folder = settings.ReadString(settings::kBreakSection, settings::kBreakFolderKey, {});
-    if (!folder.empty() && folder != text::Utf8ToCp1251(options_.ReportFolder.string()) &&
+    const std::string folder = settings.ReadUtf8(settings::kBreakSection, settings::kBreakFolderKey, {});
+    if (!folder.empty() && folder != options_.ReportFolder.string() &&
         settings.ReadString(settings::kBreakSection, settings::kBreakFileKey, {}) == outcome_.DocumentName &&
         settings.ReadInteger(settings::kBreakSection, settings::kBreakRowKey, 1) > 1)
-        host_.ShowMessageText(msg::ResumedElsewhere(folder));
+        host_.ShowMessageText(msg::ResumedElsewhere(text::Utf8ToCp1251(folder)));
 }
 
 int Runner::StartAgain(std::string_view notice) {
@@ -439,8 +439,7 @@ void Runner::Stop(int row) {
     settings::Settings& settings = host_.Settings();
     settings.WriteString(settings::kBreakSection, settings::kBreakFileKey, outcome_.DocumentName);
     settings.WriteInteger(settings::kBreakSection, settings::kBreakRowKey, row);
-    settings.WriteString(settings::kBreakSection, settings::kBreakFolderKey,
-                         text::Utf8ToCp1251(options_.ReportFolder.string()));
+    settings.WriteUtf8(settings::kBreakSection, settings::kBreakFolderKey, options_.ReportFolder.string());
     outcome_.StoppedAtRow = row;
     outcome_.Counts = rules_.State().Counts;
     outcome_.Counters = rules_.Counters();

@@ -1,11 +1,12 @@
 #include "settings/IniSettings.h"
 
-// Values are Windows-1251 bytes kept as they are: no Unicode conversion.
+// Values are UTF-8 bytes kept as they are; the file's byte-order mark is handled here.
 #define SI_NO_CONVERSION
 #include <SimpleIni.h>
 
 #include "platform/FileStamp.h"
 #include "platform/ReplacementFile.h"
+#include "settings/ValueEncoding.h"
 #include "text/Cp1251.h"
 #include "text/TextHelpers.h"
 
@@ -17,6 +18,35 @@ namespace tabulex::settings {
 struct IniSettings::Parsed {
     Parsed() { Ini.SetUnicode(false); }
     CSimpleIniA Ini;
+
+    // Reads the file; a file of an earlier version, without the mark, has its values made UTF-8.
+    void Load(const std::filesystem::path& file) {
+        Ini.Reset();
+        Ini.SetUnicode(false);  // set again by the loader when the file begins with the mark
+        Ini.LoadFile(file.c_str());
+        if (!Ini.IsUnicode()) MakeValuesUtf8();
+    }
+
+    void MakeValuesUtf8() {
+        CSimpleIniA::TNamesDepend sections;
+        Ini.GetAllSections(sections);
+        for (const auto& section : sections) {
+            CSimpleIniA::TNamesDepend keys;
+            Ini.GetAllKeys(section.pItem, keys);
+            for (const auto& key : keys) {
+                const char* value = Ini.GetValue(section.pItem, key.pItem, nullptr);
+                if (!value || IsUtf8(value)) continue;
+                Ini.SetValue(section.pItem, key.pItem, ValueOfUnmarkedFile(value).c_str());
+            }
+        }
+    }
+
+    // The file's text, UTF-8 behind its mark.
+    bool Text(std::string& text) {
+        if (Ini.Save(text, false) < 0) return false;
+        text.insert(0, kUtf8Mark);
+        return true;
+    }
 };
 
 namespace {
@@ -62,7 +92,7 @@ void IniSettings::Refresh() const {
     if (loaded_ && *loaded_ == version) return;
     parsed_->Ini.Reset();
     if (version.File.Exists) {
-        parsed_->Ini.LoadFile(file_.c_str());
+        parsed_->Load(file_);
         ++loads_;
     }
     loaded_ = version;
@@ -79,7 +109,7 @@ std::string IniSettings::FileProblem() const {
 
 bool IniSettings::Save() {
     std::string text;
-    if (parsed_->Ini.Save(text) < 0 || !ReplaceFile(file_, text)) {
+    if (!parsed_->Text(text) || !ReplaceFile(file_, text)) {
         loaded_.reset();  // the kept copy may no longer be what the file holds
         return false;
     }
@@ -88,8 +118,8 @@ bool IniSettings::Save() {
     return true;
 }
 
-std::string IniSettings::ReadString(std::string_view section, std::string_view key,
-                                    std::string_view defaultValue) const {
+std::string IniSettings::ReadUtf8(std::string_view section, std::string_view key,
+                                  std::string_view defaultValue) const {
     std::lock_guard guard(mutex_);
     platform::FileLockGuard lock(lock_, false);
     Refresh();
@@ -98,7 +128,7 @@ std::string IniSettings::ReadString(std::string_view section, std::string_view k
     return value ? std::string(value) : std::string(defaultValue);
 }
 
-void IniSettings::WriteString(std::string_view section, std::string_view key, std::string_view value) {
+void IniSettings::WriteUtf8(std::string_view section, std::string_view key, std::string_view value) {
     std::lock_guard guard(mutex_);
     std::error_code ignored;
     std::filesystem::create_directories(file_.parent_path(), ignored);

@@ -25,9 +25,9 @@ class IniSettings : public settings::Settings {
     explicit IniSettings(std::filesystem::path file);
     ~IniSettings() override;
 
-    std::string ReadString(std::string_view section, std::string_view key,
-                           std::string_view defaultValue) const override;
-    void WriteString(std::string_view section, std::string_view key, std::string_view value) override;
+    std::string ReadUtf8(std::string_view section, std::string_view key,
+                         std::string_view defaultValue) const override;
+    void WriteUtf8(std::string_view section, std::string_view key, std::string_view value) override;
     void EraseSection(std::string_view section) override;
 
     const std::filesystem::path& File() const { return file_; }

@@ -144,10 +144,36 @@ class WindowFlowTest : public QObject {
         QVERIFY(Window().Viewer().isVisible());
     }
 
+    // Paths are kept whole whatever their characters, Cyrillic or outside Windows-1251.
+    void pathsOfAnyCharactersSurviveARestart_data() {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("Cyrillic") << QStringLiteral("опись фонда 12.docx");
+        QTest::newRow("outside 1251") << QStringLiteral("Қазақ опись 中.docx");
+    }
+
+    void pathsOfAnyCharactersSurviveARestart() {
+        QFETCH(QString, name);
+        const QString path = Copy(name);
+        Window().InventoryTab()->SetFileName(path);
+        Window().StartCheck();
+        WaitForCheck();
+        QCOMPARE(Window().Checks().LastOutcome()->End, check::CheckEnd::Completed);
+        QVERIFY(Window().close());
+        Restart();
+        QCOMPARE(Window().InventoryTab()->FileName(), path);
+        Window().InventoryTab()->SetChoice(FileChoice::Last);
+        QCOMPARE(Window().InventoryTab()->FileNameEdit->text(), path);
+        MenuItem(Window(), "mmClose")->trigger();
+        Window().StartCheck();
+        WaitForCheck();
+        QCOMPARE(Window().Checks().LastOutcome()->End, check::CheckEnd::Completed);
+        QCOMPARE(QString::fromStdString(Window().Documents().Active()->FullName()), path);
+    }
+
     void aMissingLastFileIsLookedForWhereItWasChecked() {
         const QString gone = folder_.filePath(QStringLiteral("архив/опись-7.docx"));
         app_->Settings().WriteString("Main", "LastFile", text::Utf8ToCp1251("опись-7.docx"));
-        app_->Settings().WriteString("Main", "LastFilePath", gone.toStdString());
+        app_->Settings().WriteUtf8("Main", "LastFilePath", gone.toStdString());
         Restart();
         Window().InventoryTab()->SetChoice(FileChoice::Last);
         QCOMPARE(Window().InventoryTab()->FileNameEdit->text(), gone);

@@ -37,7 +37,7 @@ check::ProblemRow Row(int tableRow, const std::vector<std::string>& cells,
     return row;
 }
 
-// Presses, in each question box that shows, the button of the next caption.
+// Presses, in each question box that shows, the button of the next caption ("F1": that key).
 class ButtonPresser : public QObject {
   public:
     explicit ButtonPresser(QStringList captions) : captions_(std::move(captions)) {
@@ -52,6 +52,10 @@ class ButtonPresser : public QObject {
             auto* box = qobject_cast<QMessageBox*>(widget);
             if (!box || !box->isVisible() || captions_.isEmpty()) continue;
             const QString caption = captions_.takeFirst();
+            if (caption == QStringLiteral("F1")) {
+                QTest::keyClick(box, Qt::Key_F1);
+                return;
+            }
             for (QAbstractButton* button : box->buttons())
                 if (button->text() == caption)
                     QMetaObject::invokeMethod(button, &QAbstractButton::click, Qt::QueuedConnection);
@@ -76,6 +80,7 @@ class WindowPartsTest : public QObject {
         QTest::newRow("OK") << QStringList{"OK"} << true << 0;
         QTest::newRow("help, then OK") << QStringList{"Справка", "Справка", "OK"} << true << 2;
         QTest::newRow("help, then Cancel") << QStringList{"Справка", "Отмена"} << false << 1;
+        QTest::newRow("F1, then OK") << QStringList{"F1", "OK"} << true << 1;
     }
 
     void helpOfAQuestionLeavesItOpenUntilItIsAnswered() {

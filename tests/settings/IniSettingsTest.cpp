@@ -1,9 +1,13 @@
 // The settings file shared by parallel checks: writers through one object (threads) or through
 // several objects on the same file (as separate processes do) lose no update, and a reader sees
-// every other writer's change without reading the file again when nothing changed.
+// every other writer's change without reading the file again when nothing changed. Every value
+// survives the file, paths with characters outside Windows-1251 too, and files of earlier
+// versions, which mixed 1251 texts with UTF-8 paths, read as they were meant.
 
 #include "settings/IniSettings.h"
+#include "settings/ValueEncoding.h"
 #include "support/TestFolder.h"
+#include "text/Cp1251.h"
 
 #include <gtest/gtest.h>
 
@@ -104,6 +108,83 @@ TEST_F(IniSettingsTest, SavesThroughASymbolicLinkAndKeepsWindows1251Bytes) {
     EXPECT_TRUE(fs::is_symlink(File()));
     IniSettings reader(folder_ / "real" / "Tabulex.ini");
     EXPECT_EQ(reader.ReadString("Main", "LastFile", ""), "\xCE\xEF\xE8\xF1\xFC.docx");
+}
+
+std::string FileBytes(const fs::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+TEST_F(IniSettingsTest, EveryValueSurvivesTheFileAndAnotherReader) {
+    struct Case {
+        const char* Key;
+        std::string Utf8;
+    };
+    const Case cases[] = {
+        {"Cyrillic path", "/home/архив/Фонд 12/опись дел №3.docx"},
+        {"outside 1251", "/home/arxiv/Qazaqstan/Қазақ тілі/中文/ǅ.docx"},
+        {"ascii", "C:\\Tabulex\\report"},
+        {"empty", ""},
+    };
+    {
+        IniSettings writer(File());
+        for (const Case& c : cases) writer.WriteUtf8("Main", c.Key, c.Utf8);
+        writer.WriteString("Main", "LastFile", text::Utf8ToCp1251("Опись ёлочных игрушек.docx"));
+    }
+    const std::string bytes = FileBytes(File());
+    EXPECT_EQ(bytes.substr(0, kUtf8Mark.size()), kUtf8Mark);
+    EXPECT_TRUE(IsUtf8(bytes));
+    IniSettings reader(File());
+    for (const Case& c : cases) EXPECT_EQ(reader.ReadUtf8("Main", c.Key, "?"), c.Utf8) << c.Key;
+    EXPECT_EQ(reader.ReadString("Main", "LastFile", ""), text::Utf8ToCp1251("Опись ёлочных игрушек.docx"));
+    EXPECT_EQ(reader.ReadUtf8("Main", "LastFile", ""), "Опись ёлочных игрушек.docx");
+}
+
+TEST_F(IniSettingsTest, AFileOfAnEarlierVersionReadsAsItWasMeantAndIsWrittenInUtf8) {
+    fs::create_directories(File().parent_path());
+    // 1251 texts beside a UTF-8 path, as earlier versions wrote them, without the mark.
+    const std::string lastFile = text::Utf8ToCp1251("Опись фонда 12.docx");
+    const std::string reportFolder = text::Utf8ToCp1251("/home/Архив/Отчёты");
+    const std::string lastPath = "/home/Архив/Қазақ/Опись фонда 12.docx";
+    {
+        std::ofstream(File(), std::ios::binary)
+            << "[Main]\nLastFile=" << lastFile << "\nLastFilePath=" << lastPath
+            << "\nLeft=120\n[Break]\nFolder=" << reportFolder << "\n";
+    }
+    const auto expectValues = [&](const IniSettings& settings) {
+        EXPECT_EQ(settings.ReadString("Main", "LastFile", ""), lastFile);
+        EXPECT_EQ(settings.ReadUtf8("Main", "LastFilePath", ""), lastPath);
+        EXPECT_EQ(settings.ReadInteger("Main", "Left", 0), 120);
+        EXPECT_EQ(settings.ReadUtf8("Break", "Folder", ""), "/home/Архив/Отчёты");
+    };
+    IniSettings settings(File());
+    expectValues(settings);
+    settings.WriteInteger("Main", "Top", 40);  // the first save writes the whole file anew
+    EXPECT_EQ(FileBytes(File()).substr(0, kUtf8Mark.size()), kUtf8Mark);
+    EXPECT_TRUE(IsUtf8(FileBytes(File())));
+    expectValues(IniSettings(File()));
+}
+
+TEST(ValueEncodingTest, WellFormedUtf8IsToldFromWindows1251) {
+    struct Case {
+        std::string Bytes;
+        bool Utf8;
+    };
+    const Case cases[] = {
+        {"", true},
+        {"plain ASCII 123", true},
+        {"Опись ёлочных игрушек", true},
+        {"中文 ǅ \xF0\x9F\x93\x81", true},
+        {text::Utf8ToCp1251("Опись ёлочных игрушек"), false},
+        {text::Utf8ToCp1251("ОПИСЬ"), false},
+        {text::Utf8ToCp1251("Ёж"), false},
+        {"\xC0\xAF", false},          // overlong "/"
+        {"\xE0\x80\xAF", false},      // overlong "/"
+        {"\xED\xA0\x80", false},      // a surrogate
+        {"\xF4\x90\x80\x80", false},  // past U+10FFFF
+        {"\xD0", false},              // cut short
+    };
+    for (const Case& c : cases) EXPECT_EQ(IsUtf8(c.Bytes), c.Utf8) << text::Cp1251ToUtf8(c.Bytes);
 }
 
 TEST_F(IniSettingsTest, AFileThatCannotHoldTheSettingsIsNamedAndLeftAlone) {
