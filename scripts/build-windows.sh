@@ -8,6 +8,7 @@
 #   sh scripts/build-windows.sh               everything
 #   sh scripts/build-windows.sh --no-package  build and test only
 #   sh scripts/build-windows.sh --no-tests    build and pack only
+#   sh scripts/build-windows.sh --no-gui      the command line only, even with a Qt for Windows
 #   sh scripts/build-windows.sh --compare-with build/bin/tabulex
 #                                             also compare the reports and repaired documents with
 #                                             those of a Linux build
@@ -27,6 +28,7 @@ while [ $# -gt 0 ]; do
     case $1 in
     --no-tests) run_tests=no ;;
     --no-package) make_package=no ;;
+    --no-gui) QT_ARCHIVE="" ;;
     --compare-with) linux_program=$(realpath "$2"); shift ;;
     *) echo "build-windows.sh: unknown argument $1" >&2; exit 2 ;;
     esac
@@ -66,7 +68,7 @@ if [ -n "$QT_ARCHIVE" ]; then
     fi
     gui=ON
 else
-    echo "build-windows.sh: no Qt for Windows in ../shared/windows; the window was left out" >&2
+    echo "build-windows.sh: no Qt for Windows in ../shared/windows (or --no-gui); the window was left out" >&2
 fi
 
 cmake -S "$SOURCE" -B "$BUILD/tabulex" -DCMAKE_TOOLCHAIN_FILE="$TOOLCHAIN" \

@@ -4,6 +4,7 @@
 #include "report/ReportLines.h"
 #include "text/Cp1251.h"
 #include "text/TextHelpers.h"
+#include "text/Utf8Paths.h"
 
 namespace tabulex::check {
 namespace {
@@ -87,8 +88,8 @@ std::string CommentDateTime(std::time_t moment) {
 
 std::filesystem::path AnnotatedCopyPath(const std::filesystem::path& reportFolder,
                                         std::string_view documentName) {
-    const std::filesystem::path name(text::Cp1251ToUtf8(documentName));
-    return reportFolder / (name.stem().string() + text::Cp1251ToUtf8(kAnnotatedCopySuffix));
+    const std::filesystem::path name = text::PathFromUtf8(text::Cp1251ToUtf8(documentName));
+    return reportFolder / text::PathFromUtf8(name.stem().string() + text::Cp1251ToUtf8(kAnnotatedCopySuffix));
 }
 
 void SaveAnnotatedCopy(word::Document& document, const CheckOutcome& outcome, bool twoDateColumns,

@@ -16,6 +16,7 @@
 #include "settings/IniSettings.h"
 #include "text/Cp1251.h"
 #include "text/Error.h"
+#include "text/Utf8Paths.h"
 
 #include <algorithm>
 #include <ctime>
@@ -112,7 +113,7 @@ InventoryResult CheckInventory(const InventoryJob& job, SharedContext& shared) {
                 application->ActiveDocument().SaveCopyWithComments(
                     options.Annotate, check::AnnotationComments(outcome, checkOptions.TwoDateColumns,
                                                                 check::CommentDateTime(checkedAt)));
-                annotated = options.Annotate;
+                annotated = text::PathFromUtf8(options.Annotate);
             } catch (const text::Error& e) {
                 result.Err += label + ": " + text::Cp1251ToUtf8(e.Message()) + "\n";
                 result.Status = kExitNotChecked;
@@ -170,14 +171,15 @@ struct Plan {
 Plan PlanJobs(const CheckCommandOptions& options) {
     bool anyFolder = false;
     const std::filesystem::path reportRoot =
-        options.ReportDir.empty() ? settings::DataFolder() : std::filesystem::path(options.ReportDir);
+        options.ReportDir.empty() ? settings::DataFolder() : text::PathFromUtf8(options.ReportDir);
     const auto files = CollectInventories(options.Paths, anyFolder, {options.Recursive, reportRoot});
     Plan plan;
     plan.Batch = anyFolder || files.size() > 1;
     std::vector<std::string> taken;
     for (const auto& file : files)
-        plan.Jobs.push_back(
-            {file, plan.Batch ? reportRoot / UniqueReportFolderName(file, taken) : reportRoot});
+        plan.Jobs.push_back({file, plan.Batch
+                                       ? reportRoot / text::PathFromUtf8(UniqueReportFolderName(file, taken))
+                                       : reportRoot});
     return plan;
 }
 
@@ -216,7 +218,7 @@ std::string AnnotateProblem(const CheckCommandOptions& options, const std::vecto
     if (options.Annotate.empty()) return {};
     if (jobs.size() != 1)
         return "--annotate: копия с примечаниями делается для одной описи, а не для нескольких.";
-    const std::filesystem::path out(options.Annotate);
+    const std::filesystem::path out = text::PathFromUtf8(options.Annotate);
     std::error_code error;
     const bool same =
         std::filesystem::exists(out, error) && std::filesystem::equivalent(out, jobs.front().File, error);

@@ -13,6 +13,7 @@
 #include "text/Cp1251.h"
 #include "text/Error.h"
 #include "text/TextHelpers.h"
+#include "text/Utf8Paths.h"
 #include "tools/ToolTexts.h"
 #include "tools/Tools.h"
 
@@ -58,7 +59,7 @@ std::vector<Step> RunTools(const FixCommandOptions& options, word::Document& doc
     if (const std::string problem = iniSettings.FileProblem(); !problem.empty())
         err << text::Cp1251ToUtf8(problem) << "\n";
     ProgressDisplay progress(err, options.Progress && !options.Quiet, 1);
-    ToolConsoleHost host(iniSettings, stop, progress, fs::path(options.File).filename().string());
+    ToolConsoleHost host(iniSettings, stop, progress, text::PathFromUtf8(options.File).filename().string());
     std::vector<Step> steps;
     for (tools::Tool tool : options.Tools) {
         host.ClearStatus();
@@ -118,7 +119,7 @@ std::string StepResult(const Step& step) {
 // Where a dry run suggests writing the result: a document that is not .docx cannot be replaced by
 // one, so it gets a .docx name beside it instead of --in-place.
 std::string DryRunHint(const std::string& file) {
-    const fs::path path(file);
+    const fs::path path = text::PathFromUtf8(file);
     if (IsDocxName(path))
         return "Пробный запуск: ничего не записано (укажите -o ФАЙЛ.docx или --in-place).\n";
     fs::path suggested = path.filename();
@@ -231,19 +232,20 @@ std::string StepsText(const FixCommandOptions& options, const std::vector<Step>&
 
 int RunFixCommand(const FixCommandOptions& options, std::ostream& out, std::ostream& err,
                   const std::atomic<bool>& stop) {
-    const std::string label = fs::path(options.File).filename().string();
+    const std::string label = text::PathFromUtf8(options.File).filename().string();
     try {
         if (options.Tools.empty())
             throw FixFailure{"Не указано ни одной команды исправления (например, --delete-empty-rows)."};
         if (options.InPlace && !IsDocxName(options.File)) {
-            fs::path suggested = fs::path(options.File).filename();
+            fs::path suggested = text::PathFromUtf8(options.File).filename();
             suggested.replace_extension(".docx");
             throw FixFailure{
                 "Заменить исходный файл нельзя: исправленная опись записывается только в .docx; "
                 "укажите -o " +
                 suggested.string() + "."};
         }
-        if (!options.Output.empty() && SameFile(options.Output, options.File))
+        if (!options.Output.empty() &&
+            SameFile(text::PathFromUtf8(options.Output), text::PathFromUtf8(options.File)))
             throw FixFailure{
                 "Файл результата совпадает с исходным; чтобы заменить исходный файл, укажите "
                 "--in-place."};
@@ -261,11 +263,11 @@ int RunFixCommand(const FixCommandOptions& options, std::ostream& out, std::ostr
         std::uint64_t otherNames = 0;
         if (!options.Output.empty()) {
             document.SaveAs(options.Output);
-            written = options.Output;
+            written = text::PathFromUtf8(options.Output);
         } else if (edit) {
             otherNames = platform::OtherHardLinks(edit->Target());
             backup = edit->Save(document);
-            written = options.File;
+            written = text::PathFromUtf8(options.File);
         }
         if (!written.empty() && options.Format != OutputFormat::Json && !options.Quiet) {
             if (otherNames > 0)
@@ -294,7 +296,7 @@ int RunFixCommand(const FixCommandOptions& options, std::ostream& out, std::ostr
 }
 
 int RunPrefaceCommand(const std::string& file, std::ostream& out, std::ostream& err) {
-    const std::string label = fs::path(file).filename().string();
+    const std::string label = text::PathFromUtf8(file).filename().string();
     try {
         auto application = word::docx::CreateApplication();
         const tools::PrefaceOutcome preface = tools::LoadPreface(application->Documents().Open(file));

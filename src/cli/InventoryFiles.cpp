@@ -2,6 +2,7 @@
 
 #include "platform/FileStamp.h"
 #include "report/ReportLines.h"
+#include "text/Utf8Paths.h"
 
 #include <algorithm>
 #include <array>
@@ -48,7 +49,7 @@ std::vector<std::filesystem::path> CollectInventories(const std::vector<std::str
     std::vector<std::filesystem::path> files;
     anyFolder = false;
     for (const auto& argument : arguments) {
-        const std::filesystem::path path(argument);
+        const std::filesystem::path path = text::PathFromUtf8(argument);
         std::error_code error;
         if (!std::filesystem::is_directory(path, error)) {
             files.push_back(path);  // a missing file is reported when it is opened

@@ -7,6 +7,7 @@
 #include "platform/ChildProcess.h"
 #include "platform/FileSystem.h"
 #include "text/Error.h"
+#include "text/Utf8Paths.h"
 
 #include <algorithm>
 #include <cctype>
@@ -23,7 +24,7 @@ constexpr std::string_view kRtfMagic = "{\\rtf";
 constexpr std::string_view kOdtMime = "application/vnd.oasis.opendocument.text";
 
 std::string LowerExtension(std::string_view fileName) {
-    std::string ext = std::filesystem::path(std::string(fileName)).extension().string();
+    std::string ext = text::PathFromUtf8(fileName).extension().string();
     for (char& c : ext)
         if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
     return ext;
@@ -54,7 +55,7 @@ std::string PercentEncode(std::string_view path) {
 }
 
 std::string ReadTail(const std::string& path, std::size_t limit) {
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(text::PathFromUtf8(path), std::ios::binary);
     std::string all((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     if (all.size() > limit) all.erase(0, all.size() - limit);
     std::replace(all.begin(), all.end(), '\n', ' ');
@@ -62,7 +63,7 @@ std::string ReadTail(const std::string& path, std::size_t limit) {
 }
 
 void WriteWhole(const std::string& path, std::string_view bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    std::ofstream out(text::PathFromUtf8(path), std::ios::binary | std::ios::trunc);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     if (!out) throw std::runtime_error("cannot write " + path);
 }

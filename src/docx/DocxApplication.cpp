@@ -7,6 +7,7 @@
 #include "ooxml/TextParagraphs.h"
 #include "ooxml/XmlPart.h"
 #include "text/Cp1251.h"
+#include "text/Utf8Paths.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -26,7 +27,7 @@ std::unique_ptr<DocxDocument> DocumentFromText(std::string_view text1251, const 
     std::vector<std::string_view> lines = ooxml::SplitParagraphs(utf8);
     if (lines.size() > 1 && lines.back().empty()) lines.pop_back();  // the last line's own line end
     for (std::string_view line : lines) InsertParagraph(body, section, {}, {}, line);
-    std::string name = std::filesystem::path(path).filename().string();
+    std::string name = text::PathFromUtf8(path).filename().string();
     return DocxDocument::FromPackage(
         ooxml::PackageFromParts({ooxml::SerializePart(main), ooxml::DefaultStylesXml(), {}}, name), path);
 }

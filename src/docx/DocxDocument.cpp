@@ -22,6 +22,7 @@
 #include "platform/FileSystem.h"
 #include "platform/FileWrites.h"
 #include "text/Cp1251.h"
+#include "text/Utf8Paths.h"
 
 #include <algorithm>
 #include <cctype>
@@ -57,7 +58,7 @@ constexpr unsigned kParseOptions =
     pugi::parse_default | pugi::parse_declaration | pugi::parse_ws_pcdata_single | pugi::parse_embed_pcdata;
 
 std::string LowerExtension(const std::string& path) {
-    std::string ext = std::filesystem::path(path).extension().string();
+    std::string ext = text::PathFromUtf8(path).extension().string();
     std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return std::tolower(c); });
     return ext;
 }
@@ -128,7 +129,7 @@ std::optional<DocxDocument::DiskStamp> DocxDocument::StampOf(const std::string& 
 }
 
 std::string DocxDocument::Name() const {
-    return text::Utf8ToCp1251(std::filesystem::path(path_).filename().string());
+    return text::Utf8ToCp1251(text::PathFromUtf8(path_).filename().string());
 }
 
 std::string DocxDocument::FullName() const {

@@ -1,20 +1,28 @@
 #include "report/ReportTextLines.h"
 
+#include "platform/FileSystem.h"
 #include "report/ReportTexts.h"
 #include "text/Cp1251.h"
 #include "text/Error.h"
+#include "text/Utf8Paths.h"
 
 namespace tabulex::report {
 namespace {
 
 constexpr std::size_t kReadBytes = 1 << 16;
 
+// The report is the program's own file: never read through a link or from a pipe.
+std::FILE* OpenReport(const std::filesystem::path& path) {
+    int errorCode = 0;
+    std::FILE* file = platform::OpenOwnFile(path, errorCode);
+    if (!file) throw text::Error(std::string(texts::kReportUnreadable), text::Utf8OfPath(path));
+    return file;
+}
+
 }  // namespace
 
 ReportTextLines::ReportTextLines(const std::filesystem::path& path, Encoding encoding)
-    : file_(std::fopen(path.c_str(), "rb")), encoding_(encoding) {
-    if (!file_) throw text::Error(std::string(texts::kReportUnreadable), path.string());
-}
+    : file_(OpenReport(path)), encoding_(encoding) {}
 
 ReportTextLines::~ReportTextLines() {
     std::fclose(file_);

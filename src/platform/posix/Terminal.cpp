@@ -8,4 +8,10 @@ bool StandardErrorIsTerminal() {
     return ::isatty(STDERR_FILENO) == 1;
 }
 
+void PrepareConsoleOutput() {}
+
+std::vector<std::string> Utf8Arguments(int argc, const char* const* argv) {
+    return std::vector<std::string>(argv, argv + argc);
+}
+
 }  // namespace tabulex::platform
