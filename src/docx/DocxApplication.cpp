@@ -1,13 +1,9 @@
 #include "docx/DocxApplication.h"
 
-#include "docx/ContentEdit.h"
 #include "docx/DocxDocument.h"
 #include "docx/HostMessages.h"
 #include "ooxml/Package.h"
-#include "ooxml/TextParagraphs.h"
-#include "ooxml/XmlPart.h"
-#include "text/Cp1251.h"
-#include "text/Utf8Paths.h"
+#include "text/Error.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -15,22 +11,6 @@
 
 namespace tabulex::word::docx {
 namespace {
-
-// A text document as Word opens a plain text file: one paragraph per line, default styles.
-std::unique_ptr<DocxDocument> DocumentFromText(std::string_view text1251, const std::string& path) {
-    pugi::xml_document main;
-    std::string skeleton = ooxml::WrapBody("");
-    main.load_buffer(skeleton.data(), skeleton.size(), pugi::parse_default | pugi::parse_declaration);
-    pugi::xml_node body = main.child("w:document").child("w:body");
-    pugi::xml_node section = body.child("w:sectPr");
-    std::string utf8 = text::Cp1251ToUtf8(text1251);
-    std::vector<std::string_view> lines = ooxml::SplitParagraphs(utf8);
-    if (lines.size() > 1 && lines.back().empty()) lines.pop_back();  // the last line's own line end
-    for (std::string_view line : lines) InsertParagraph(body, section, {}, {}, line);
-    std::string name = text::PathFromUtf8(path).filename().string();
-    return DocxDocument::FromPackage(
-        ooxml::PackageFromParts({ooxml::SerializePart(main), ooxml::DefaultStylesXml(), {}}, name), path);
-}
 
 bool SameFile(const std::string& a, const std::string& b) {
     std::error_code error;
@@ -58,11 +38,6 @@ class DocxDocuments final : public word::Documents {
             if (SameFile(document->FullName(), path)) return Activate(*document);
         documents_.push_back(DocxDocument::OpenFile(
             path, options.ForEditing ? DocxDocument::Mode::Dom : DocxDocument::Mode::Compact, options.Stop));
-        return Activate(*documents_.back());
-    }
-
-    Document& AddFromText(std::string_view text, const std::string& path) override {
-        documents_.push_back(DocumentFromText(text, path));
         return Activate(*documents_.back());
     }
 

@@ -153,11 +153,6 @@ std::string DocxDocument::TextBeforeTable(int tableIndex) {
     return text::Utf8ToCp1251(StoryTextUtf8(Body(), TableAt(tableIndex), TableRows::AsParagraphs));
 }
 
-void DocxDocument::ConvertLinesToTable(int lines, int columns, bool fitToContents) {
-    if (lines < 1 || columns < 1) throw text::Error(std::string(messages::kBadTableShape));
-    if (ConvertParagraphsToTable(Body(), lines, columns, fitToContents)) MarkEdited(EditKind::Structure);
-}
-
 void DocxDocument::JoinTableWithNext(int tableIndex) {
     pugi::xml_node table = TableAt(tableIndex);
     pugi::xml_node next = TableAt(tableIndex + 1);

@@ -56,7 +56,6 @@ class DocxDocument final : public word::Document {
     std::string TextBeforeTable(int tableIndex) override;
     std::vector<std::string> ParagraphsAfterTable(int tableIndex) override;
     void SaveCopyWithComments(const std::string& path, const CommentSet& comments) override;
-    void ConvertLinesToTable(int lines, int columns, bool fitToContents) override;
     void JoinTableWithNext(int tableIndex) override;
     void Save() override;
 

@@ -21,7 +21,6 @@ inline constexpr std::string_view kTextOnlyForCells =
     "Замена текста поддерживается только для ячейки таблицы."_cp;
 inline constexpr std::string_view kSaveOnlyDocx =
     "Документ можно сохранить только в формате .docx: выберите имя файла с расширением .docx."_cp;
-inline constexpr std::string_view kBadTableShape = "Неверное число строк или столбцов таблицы."_cp;
 inline constexpr std::string_view kTablesNotJoined =
     "Таблицы не объединены: между ними есть текст, разрыв раздела, закладка или примечание."_cp;
 

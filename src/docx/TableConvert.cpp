@@ -93,77 +93,7 @@ class RowFlattener {
     bool firstCell_ = true;
 };
 
-constexpr int kTextWidthTwips = 9638;  // A4 with 2 cm margins
-
-void AddTableProperties(pugi::xml_node table, int columns, bool fitToContents) {
-    pugi::xml_node tblPr = table.append_child("w:tblPr");
-    pugi::xml_node width = tblPr.append_child("w:tblW");
-    width.append_attribute("w:w") = fitToContents ? 0 : kTextWidthTwips / columns * columns;
-    width.append_attribute("w:type") = fitToContents ? "auto" : "dxa";
-    pugi::xml_node borders = tblPr.append_child("w:tblBorders");
-    for (const char* side : {"w:top", "w:left", "w:bottom", "w:right", "w:insideH", "w:insideV"}) {
-        pugi::xml_node border = borders.append_child(side);
-        border.append_attribute("w:val") = "single";
-        border.append_attribute("w:sz") = 4;
-        border.append_attribute("w:space") = 0;
-        border.append_attribute("w:color") = "auto";
-    }
-    if (!fitToContents) tblPr.append_child("w:tblLayout").append_attribute("w:type") = "fixed";
-    pugi::xml_node look = tblPr.append_child("w:tblLook");
-    look.append_attribute("w:val") = "04A0";
-    pugi::xml_node grid = table.append_child("w:tblGrid");
-    for (int c = 0; c < columns; ++c)
-        grid.append_child("w:gridCol").append_attribute("w:w") = kTextWidthTwips / columns;
-}
-
-std::vector<std::string> SplitFields(const std::string& line, int columns) {
-    std::vector<std::string> fields;
-    std::size_t start = 0;
-    while (static_cast<int>(fields.size()) + 1 < columns) {
-        std::size_t tab = line.find('\t', start);
-        if (tab == std::string::npos) break;
-        fields.push_back(line.substr(start, tab - start));
-        start = tab + 1;
-    }
-    fields.push_back(line.substr(start));
-    fields.resize(columns);
-    return fields;
-}
-
-void AddRow(pugi::xml_node table, pugi::xml_node source, int columns, bool fitToContents) {
-    std::string line;
-    FieldState fields;
-    AppendParagraphText(source, fields, line);
-    pugi::xml_node pPr = source.child("w:pPr");
-    pugi::xml_node rPr = FirstRunOf(source).child("w:rPr");
-    pugi::xml_node row = table.append_child("w:tr");
-    for (const std::string& field : SplitFields(line, columns)) {
-        pugi::xml_node cell = row.append_child("w:tc");
-        pugi::xml_node width = cell.append_child("w:tcPr").append_child("w:tcW");
-        width.append_attribute("w:w") = fitToContents ? 0 : kTextWidthTwips / columns;
-        width.append_attribute("w:type") = fitToContents ? "auto" : "dxa";
-        pugi::xml_node paragraph = InsertParagraph(cell, {}, pPr, rPr, field);
-        paragraph.child("w:pPr").remove_child("w:sectPr");
-    }
-}
-
 }  // namespace
-
-bool ConvertParagraphsToTable(pugi::xml_node body, int lines, int columns, bool fitToContents) {
-    std::vector<pugi::xml_node> paragraphs;
-    for (pugi::xml_node child : body.children()) {
-        if (static_cast<int>(paragraphs.size()) == lines || !Is(child, "w:p")) break;
-        paragraphs.push_back(child);
-    }
-    if (paragraphs.empty()) return false;
-    pugi::xml_node table = body.insert_child_before("w:tbl", paragraphs.front());
-    AddTableProperties(table, columns, fitToContents);
-    for (pugi::xml_node paragraph : paragraphs) AddRow(table, paragraph, columns, fitToContents);
-    for (pugi::xml_node paragraph : paragraphs) body.remove_child(paragraph);
-    // Word keeps a paragraph after every table.
-    if (!Is(table.next_sibling(), "w:p")) body.insert_child_after("w:p", table);
-    return true;
-}
 
 void ConvertTableToText(pugi::xml_node table) {
     RowFlattener flattener(table.parent(), table);

@@ -13,9 +13,4 @@ namespace tabulex::word::docx {
 // continues a vertical merge gives no text.
 void ConvertTableToText(pugi::xml_node table);
 
-// The first `lines` paragraphs of the body become a table of `columns` columns, split at TAB.
-// A line with more fields than columns keeps the extra fields, tab-separated, in its last cell;
-// a line with fewer leaves the remaining cells empty. Returns false when the body has no paragraph.
-bool ConvertParagraphsToTable(pugi::xml_node body, int lines, int columns, bool fitToContents);
-
 }  // namespace tabulex::word::docx

@@ -1,10 +1,8 @@
 #include "ooxml/MinimalPackage.h"
 
 #include "ooxml/PackageMessages.h"
-#include "ooxml/PartSource.h"
+#include "ooxml/ZipArchive.h"
 #include "text/Error.h"
-
-#include <zip.h>
 
 #include <cstdio>
 #include <memory>
@@ -52,78 +50,6 @@ std::string DocumentRelationships(const DocxParts& parts) {
     return xml + "</Relationships>";
 }
 
-class ZipInMemory {
-  public:
-    ZipInMemory() {
-        zip_error_init(&error_);
-        source_ = zip_source_buffer_create(nullptr, 0, 0, &error_);
-        if (!source_) Fail("zip_source_buffer_create");
-        zip_source_keep(source_);
-        archive_ = zip_open_from_source(source_, ZIP_TRUNCATE, &error_);
-        if (!archive_) Fail("zip_open_from_source");
-    }
-    ~ZipInMemory() {
-        if (archive_) zip_discard(archive_);
-        if (source_) zip_source_free(source_);
-        zip_error_fini(&error_);
-    }
-    ZipInMemory(const ZipInMemory&) = delete;
-    ZipInMemory& operator=(const ZipInMemory&) = delete;
-
-    void Add(const char* name, const std::string& data, int deflateLevel) {
-        zip_source_t* entry = zip_source_buffer(archive_, data.data(), data.size(), 0);
-        const zip_int64_t index = entry ? zip_file_add(archive_, name, entry, ZIP_FL_ENC_UTF_8) : -1;
-        if (index < 0) {
-            if (entry) zip_source_free(entry);
-            Fail(name);
-        }
-        if (zip_set_file_compression(archive_, static_cast<zip_uint64_t>(index), ZIP_CM_DEFLATE,
-                                     static_cast<zip_uint32_t>(deflateLevel)) < 0)
-            Fail(name);
-    }
-
-    // The entry's bytes are pulled from `writer` while the archive is closed.
-    void AddStreamed(const char* name, PartWriter& writer, std::uint64_t size, int deflateLevel) {
-        streams_.push_back(std::make_unique<PartSource>(writer, size));
-        zip_source_t* entry = streams_.back()->Create(archive_);
-        const zip_int64_t index = entry ? zip_file_add(archive_, name, entry, ZIP_FL_ENC_UTF_8) : -1;
-        if (index < 0) {
-            if (entry) zip_source_free(entry);
-            Fail(name);
-        }
-        if (zip_set_file_compression(archive_, static_cast<zip_uint64_t>(index), ZIP_CM_DEFLATE,
-                                     static_cast<zip_uint32_t>(deflateLevel)) < 0)
-            Fail(name);
-    }
-
-    std::string Finish() {
-        if (zip_close(archive_) < 0) {
-            for (const auto& stream : streams_) stream->RethrowFailure();
-            Fail("zip_close");
-        }
-        archive_ = nullptr;
-        std::string bytes;
-        zip_stat_t stat;
-        if (zip_source_stat(source_, &stat) < 0 || zip_source_open(source_) < 0) Fail("zip_source_open");
-        bytes.resize(stat.size);
-        zip_int64_t read = zip_source_read(source_, bytes.data(), bytes.size());
-        zip_source_close(source_);
-        if (read != static_cast<zip_int64_t>(bytes.size())) Fail("zip_source_read");
-        return bytes;
-    }
-
-  private:
-    [[noreturn]] void Fail(const char* what) {
-        throw text::Error(std::string(messages::kCannotBuildPackage),
-                          std::string("libzip: ") + what + ": " + zip_error_strerror(&error_));
-    }
-
-    zip_error_t error_;
-    zip_source_t* source_ = nullptr;
-    zip_t* archive_ = nullptr;
-    std::vector<std::unique_ptr<PartSource>> streams_;
-};
-
 std::vector<std::pair<std::string, std::string>> PackageEntries(DocxParts parts) {
     std::vector<std::pair<std::string, std::string>> entries;
     std::string relationships = DocumentRelationships(parts);
@@ -137,28 +63,37 @@ std::vector<std::pair<std::string, std::string>> PackageEntries(DocxParts parts)
     return entries;
 }
 
+// The package's entries, word/document.xml written by `document` when there is one.
+std::string BuildDocxBytes(const DocxParts& parts, PartWriter* document, std::uint64_t documentSize,
+                           int deflateLevel) {
+    DocxParts listed = parts;
+    if (document) listed.Document = " ";                   // listed in its place, its bytes streamed
+    const auto named = PackageEntries(std::move(listed));  // read by the zip only when it is written
+    std::vector<zip::OutEntry> entries;
+    for (const auto& [name, data] : named) {
+        zip::OutEntry entry;
+        entry.Name = name;
+        entry.Level = static_cast<std::uint32_t>(deflateLevel);
+        if (document && name == "word/document.xml") {
+            entry.Writer = document;
+            entry.SizeHint = static_cast<std::size_t>(documentSize);
+        } else {
+            entry.Data = &data;
+        }
+        entries.push_back(entry);
+    }
+    return zip::Write({}, entries, messages::kCannotBuildPackage);
+}
+
 }  // namespace
 
 std::string BuildDocxBytes(const DocxParts& parts, int deflateLevel) {
-    const auto entries = PackageEntries(parts);  // zip reads them only in Finish
-    ZipInMemory zip;
-    for (const auto& [name, data] : entries) zip.Add(name.c_str(), data, deflateLevel);
-    return zip.Finish();
+    return BuildDocxBytes(parts, nullptr, 0, deflateLevel);
 }
 
 std::string BuildDocxBytes(const DocxParts& parts, PartWriter& document, std::uint64_t documentSize,
                            int deflateLevel) {
-    DocxParts others = parts;
-    others.Document = " ";  // listed in its place, its bytes streamed
-    const auto entries = PackageEntries(std::move(others));
-    ZipInMemory zip;
-    for (const auto& [name, data] : entries) {
-        if (name == "word/document.xml")
-            zip.AddStreamed(name.c_str(), document, documentSize, deflateLevel);
-        else
-            zip.Add(name.c_str(), data, deflateLevel);
-    }
-    return zip.Finish();
+    return BuildDocxBytes(parts, &document, documentSize, deflateLevel);
 }
 
 std::vector<std::pair<std::string, std::string>> PackageParts(DocxParts parts) {

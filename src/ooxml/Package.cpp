@@ -180,7 +180,11 @@ std::string Package::ToBytes(const std::vector<StreamedPart>& streamed) const {
     std::vector<zip::OutEntry> entries;
     entries.reserve(impl_->Parts.size());
     for (const Impl::Part& part : impl_->Parts) {
-        zip::OutEntry entry{part.Name, &part.Bytes, part.Source, part.Changed};
+        zip::OutEntry entry;
+        entry.Name = part.Name;
+        entry.Data = &part.Bytes;
+        entry.Source = part.Source;
+        entry.Changed = part.Changed;
         for (const StreamedPart& stream : streamed) {
             if (PartKey(stream.Name) != PartKey(part.Name)) continue;
             entry.Data = nullptr;

@@ -30,6 +30,7 @@ std::size_t SizeOf(const OutEntry& entry) {
 }
 
 zip_uint32_t DeflateLevel(const OutEntry& entry) {
+    if (entry.Level) return *entry.Level;
     return SizeOf(entry) > kLargePart ? kLargePartLevel : kDeflateLevel;
 }
 
@@ -165,8 +166,13 @@ struct SourceFreer {
 };
 using SourcePtr = std::unique_ptr<zip_source_t, SourceFreer>;
 
+// What libzip said when writing failed; Write gives it the caller's message.
+struct WriteFailure {
+    std::string Detail;
+};
+
 [[noreturn]] void WriteFailed(const char* what, zip_error_t* error) {
-    throw text::Error(std::string(messages::kSaveFailed), Describe(what, error));
+    throw WriteFailure{Describe(what, error)};
 }
 
 // The entry's bytes: its data, or its writer read through `streams` (kept until the archive is closed).
@@ -268,7 +274,9 @@ std::string ReadOne(std::string_view bytes, std::uint64_t index, const std::stri
     return ReadEntry(archive.get(), index, declared[index], budget, displayName1251, limits.Stop);
 }
 
-std::string Write(std::string_view source, const std::vector<OutEntry>& entries) {
+namespace {
+
+std::string WriteArchive(std::string_view source, const std::vector<OutEntry>& entries) {
     zip_error_t error;
     zip_error_init(&error);
     // libzip is given a copy of its own to free: when the write only appends to the original bytes
@@ -313,6 +321,21 @@ std::string Write(std::string_view source, const std::vector<OutEntry>& entries)
     }
     guard.release();
     return ReadBack(buffer.get());
+}
+
+}  // namespace
+
+std::string Write(std::string_view source, const std::vector<OutEntry>& entries) {
+    return Write(source, entries, messages::kSaveFailed);
+}
+
+std::string Write(std::string_view source, const std::vector<OutEntry>& entries,
+                  std::string_view failureMessage) {
+    try {
+        return WriteArchive(source, entries);
+    } catch (const WriteFailure& failure) {
+        throw text::Error(std::string(failureMessage), failure.Detail);
+    }
 }
 
 }  // namespace tabulex::ooxml::zip

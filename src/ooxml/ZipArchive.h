@@ -45,12 +45,17 @@ struct OutEntry {
     // many there will be.
     ooxml::PartWriter* Writer = nullptr;
     std::size_t SizeHint = 0;
+    // The deflate level (0: libzip's default); unset: chosen by the entry's size.
+    std::optional<std::uint32_t> Level;
 };
 
 // Writes an archive: the source archive (may be empty) with its entries not listed removed, changed
 // entries deflated anew and new entries (no source index) appended in the given order. Unchanged
 // entries are copied with their original compressed data. What an entry's Writer throws reaches the
-// caller.
+// caller; a failure of libzip is a text::Error with `failureMessage` (by default: the document could not
+// be saved).
 std::string Write(std::string_view source, const std::vector<OutEntry>& entries);
+std::string Write(std::string_view source, const std::vector<OutEntry>& entries,
+                  std::string_view failureMessage);
 
 }  // namespace tabulex::ooxml::zip

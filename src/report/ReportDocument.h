@@ -9,10 +9,6 @@
 
 #include <filesystem>
 
-namespace tabulex::word {
-class Documents;
-}
-
 namespace tabulex::report {
 
 // Reads the closed report file and writes the document beside it in one go (its XML written
@@ -20,11 +16,5 @@ namespace tabulex::report {
 // text::Error when the file cannot be read or the document cannot be saved.
 std::filesystem::path WriteReportDocument(const std::filesystem::path& reportFile, Encoding encoding,
                                           const ReportDocumentLayout& layout);
-
-// The same document built step by step through a document host (the report text opened as a
-// document, its font set, the lines converted to a table, the rows made unbreakable), for hosts
-// that show the document. Throws text::Error when the host fails.
-std::filesystem::path MakeReportDocument(word::Documents& documents, const std::filesystem::path& reportFile,
-                                         Encoding encoding, const ReportDocumentLayout& layout);
 
 }  // namespace tabulex::report

@@ -181,9 +181,6 @@ class Document {
     // Writes a copy of the document, as it was opened, with the comments added, to `path`
     // (never the document's own file); the document itself is not changed.
     virtual void SaveCopyWithComments(const std::string& path, const CommentSet& comments);
-    // The first `lines` paragraphs become a table of `columns` columns split at TAB
-    // (Selection.ConvertToTable); `fitToContents` chooses Word's autofit behaviour.
-    virtual void ConvertLinesToTable(int lines, int columns, bool fitToContents) = 0;
     // Top-level table `tableIndex` and the table after it become one table: the rows of the second
     // move to the end of the first, and the blank paragraphs between them go. Throws Error when
     // something between them would be lost.
@@ -211,8 +208,6 @@ class Documents {
     virtual Document& Item(int index) = 0;
     // Opens a file (path in UTF-8) and makes it the active document.
     virtual Document& Open(const std::string& path, const OpenOptions& options = {}) = 0;
-    // A new document whose paragraphs are the lines of `text` (1251, lines ended by CR LF or CR).
-    virtual Document& AddFromText(std::string_view text, const std::string& path) = 0;
     // SaveChanges: kDoNotSaveChanges, or kPromptToSaveChanges (the front end asks).
     virtual void Close(Document& document, int saveChanges = kDoNotSaveChanges) = 0;
     // Re-reads every unmodified open document whose file changed on disk.

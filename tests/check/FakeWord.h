@@ -216,20 +216,15 @@ class FakeOptions : public word::Options {
     bool AutoFormatAsYouTypeDefineStyles() const override { return DefineStyles; }
 };
 
-// A document: the inventory's tables, or the text of a report with what was done to it.
+// A document: the inventory's tables and the paragraphs after them.
 class FakeDocument : public word::Document {
   public:
     std::string DocumentName = "opis.docx";
     std::vector<FakeTable> TableList;
     // The paragraphs after each table (1-based), Windows-1251.
     std::map<int, std::vector<std::string>> After;
-    // Report documents.
-    std::string ReportText;
+    // What Content()->Font() was set to.
     std::string FontName;
-    int TableLines = 0;
-    int TableColumns = 0;
-    bool FitToContents = false;
-    std::string SavedAs;
 
     std::string Name() const override { return DocumentName; }
     std::string FullName() const override { return DocumentName; }
@@ -241,16 +236,8 @@ class FakeDocument : public word::Document {
     bool Saved() const override { return true; }
     std::string TextBeforeTable(int) override { return {}; }
     std::vector<std::string> ParagraphsAfterTable(int tableIndex) override { return After[tableIndex]; }
-    void ConvertLinesToTable(int lines, int columns, bool fitToContents) override {
-        TableLines = lines;
-        TableColumns = columns;
-        FitToContents = fitToContents;
-        TableList.emplace_back();
-        TableList.back().Rows.resize(static_cast<std::size_t>(lines));
-        TableList.back().ColumnCount = columns;
-    }
     void Save() override {}
-    void SaveAs(const std::string& path) override { SavedAs = path; }
+    void SaveAs(const std::string&) override {}
 };
 
 class FakeDocuments : public word::Documents {
@@ -263,13 +250,6 @@ class FakeDocuments : public word::Documents {
         return *OpenDocuments.at(static_cast<std::size_t>(index - 1));
     }
     word::Document& Open(const std::string&, const word::OpenOptions&) override { throw FakeFailure(); }
-    word::Document& AddFromText(std::string_view text, const std::string& path) override {
-        auto document = std::make_unique<FakeDocument>();
-        document->ReportText = text;
-        document->DocumentName = path;
-        OpenDocuments.push_back(std::move(document));
-        return *OpenDocuments.back();
-    }
     void Close(word::Document& document, int) override {
         for (auto it = OpenDocuments.begin(); it != OpenDocuments.end(); ++it) {
             if (it->get() != &document) continue;

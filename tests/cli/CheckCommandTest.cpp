@@ -1,8 +1,9 @@
 #include "cli/Cli.h"
 
-#include "docx/DocxApplication.h"
+#include "ooxml/MinimalPackage.h"
 #include "support/TestFolder.h"
 #include "text/Cp1251.h"
+#include "tools/ToolTestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -31,17 +32,18 @@ class CheckCommandTest : public ::testing::Test {
     }
     void TearDown() override { fs::remove_all(root_); }
 
-    // An inventory made by the document host: header, numbering row and data rows.
+    // An inventory of one table: header, numbering row and data rows (lines end with CR LF).
     fs::path MakeInventory(const std::string& name, const std::string& rowsUtf8) {
-        auto application = word::docx::CreateApplication();
-        const std::string text = text::Utf8ToCp1251(
-            "№\tЗаголовок дела\tКрайние даты\tКол-во листов\tПримечание\r\n1\t2\t3\t4\t5\r\n" + rowsUtf8);
+        const std::string text =
+            "№\tЗаголовок дела\tКрайние даты\tКол-во листов\tПримечание\r\n1\t2\t3\t4\t5\r\n" + rowsUtf8;
+        std::vector<std::string> rows;
+        for (std::size_t from = 0, end; (end = text.find("\r\n", from)) != std::string::npos; from = end + 2)
+            rows.push_back(text.substr(from, end - from));
+        ooxml::DocxParts parts;
+        parts.Document = ooxml::WrapBody(tools::testing::TableXml(rows, 5) + "<w:p/>");
         const fs::path path = root_ / name;
-        int lines = 0;
-        for (char c : text) lines += c == '\n';
-        auto& document = application->Documents().AddFromText(text, path.string());
-        document.ConvertLinesToTable(lines, 5, true);
-        document.SaveAs(path.string());
+        fs::create_directories(path.parent_path());
+        std::ofstream(path, std::ios::binary) << ooxml::BuildDocxBytes(parts);
         return path;
     }
 

@@ -66,8 +66,7 @@ TEST(ReportDocumentOfficeTest, LibreOfficeReadsTheTable) {
     ReportDocumentLayout layout;
     layout.TableLines = 3;
     layout.TableColumns = 6;
-    auto application = word::docx::CreateApplication();
-    const fs::path document = MakeReportDocument(application->Documents(), text, Encoding::Cp1251, layout);
+    const fs::path document = WriteReportDocument(text, Encoding::Cp1251, layout);
 
     const std::string command = "cd '" + folder.string() +
                                 "' && timeout 180 soffice -env:UserInstallation=file://" + folder.string() +

@@ -29,7 +29,6 @@ struct ReaderView {
     int Columns = 0;
     Rows Cells;               // UTF-8, without the end-of-cell marks
     std::vector<int> Breaks;  // AllowBreakAcrossPages of every row
-    std::string Story;        // the whole story's text, 1251
 };
 
 std::string CellText(word::Table& table, int row, int column) {
@@ -42,7 +41,6 @@ ReaderView Read(const fs::path& path) {
     auto application = word::docx::CreateApplication();
     word::Document& document = application->Documents().Open(path.string());
     ReaderView view;
-    view.Story = document.Content()->Text();
     view.Tables = document.Tables()->Count();
     if (view.Tables == 0) return view;
     auto table = document.Tables()->Item(1);
@@ -117,27 +115,17 @@ class ReportDocumentXmlTest : public ::testing::Test {
     fs::path root_;
 };
 
-TEST_F(ReportDocumentXmlTest, ReadsLikeTheDocumentTheHostBuilds) {
+TEST_F(ReportDocumentXmlTest, TheHostReadsTheReportLinesAsAnUnbreakableTable) {
     for (const Case& test : kCases) {
         SCOPED_TRACE(test.Name);
         const fs::path direct =
             WriteReportDocument(WriteReport("direct", test.TextUtf8), Encoding::Cp1251, test.Layout);
         EXPECT_EQ(direct, root_ / "direct" / "Tabulex_Report.docx");
-        auto application = word::docx::CreateApplication();
-        const fs::path built = MakeReportDocument(
-            application->Documents(), WriteReport("host", test.TextUtf8), Encoding::Cp1251, test.Layout);
-
         const ReaderView view = Read(direct);
-        const ReaderView expected = Read(built);
         EXPECT_EQ(view.Tables, test.Layout.ToTable ? 1 : 0);
         EXPECT_EQ(view.Cells, test.ExpectedCells);
         EXPECT_EQ(view.Breaks, std::vector<int>(test.ExpectedCells.size(), word::kFalse));
         EXPECT_EQ(view.Columns, test.ExpectedCells.empty() ? 0 : test.Layout.TableColumns);
-        EXPECT_EQ(view.Tables, expected.Tables);
-        EXPECT_EQ(view.Columns, expected.Columns);
-        EXPECT_EQ(view.Cells, expected.Cells);
-        EXPECT_EQ(view.Breaks, expected.Breaks);
-        EXPECT_EQ(view.Story, expected.Story);
     }
 }
 

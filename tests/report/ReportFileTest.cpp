@@ -1,7 +1,5 @@
 #include "report/ReportFile.h"
 
-#include "check/FakeWord.h"
-#include "report/ReportDocument.h"
 #include "support/TestFolder.h"
 #include "text/Cp1251.h"
 
@@ -64,37 +62,6 @@ TEST_F(ReportFileTest, OpenFailsWhereNoFileCanBe) {
     EXPECT_FALSE(file.Open(folder_, false, Encoding::Cp1251));
     EXPECT_FALSE(file.IsOpen());
     file.WriteLine("ignored");
-}
-
-TEST_F(ReportFileTest, ReportDocumentHasTheTableAndIsSavedBesideTheText) {
-    const fs::path path = folder_ / "Tabulex_Report.txt";
-    ReportFile file;
-    ASSERT_TRUE(file.Open(path, false, Encoding::Utf8));
-    file.WriteLine(text::Utf8ToCp1251("№\tЗаголовок"));
-    file.WriteLine("1\tT");
-    file.WriteLine("");
-    ASSERT_TRUE(file.Close());
-
-    check::fake::FakeDocuments documents;
-    ReportDocumentLayout layout;
-    layout.TableLines = 2;
-    layout.TableColumns = 6;
-    layout.FitToContents = false;
-    EXPECT_EQ(MakeReportDocument(documents, path, Encoding::Utf8, layout), folder_ / "Tabulex_Report.docx");
-    ASSERT_EQ(documents.Closed.size(), 1u);
-    const check::fake::FakeDocument& doc = *documents.Closed[0];
-    EXPECT_EQ(doc.ReportText, text::Utf8ToCp1251("№\tЗаголовок\r\n1\tT\r\n\r\n"));
-    EXPECT_EQ(doc.FontName, "Arial");
-    EXPECT_EQ(doc.TableLines, 2);
-    EXPECT_EQ(doc.TableColumns, 6);
-    EXPECT_FALSE(doc.FitToContents);
-    EXPECT_EQ(doc.TableList.at(0).Rows.at(0).AllowBreak, word::kFalse);
-    EXPECT_EQ(doc.SavedAs, (folder_ / "Tabulex_Report.docx").string());
-    EXPECT_TRUE(documents.OpenDocuments.empty());
-
-    layout.ToTable = false;
-    MakeReportDocument(documents, path, Encoding::Utf8, layout);
-    EXPECT_TRUE(documents.Closed.at(1)->TableList.empty());
 }
 
 }  // namespace

@@ -131,35 +131,5 @@ TEST_F(HostTest, ObjectsTakenBeforeARowWasDeletedFailInsteadOfReadingFreedNodes)
     EXPECT_EQ(Show(rows->Item(2)->Range()->Text()), "3||");
 }
 
-TEST_F(HostTest, TheReportDocumentFromTextBecomesATable) {
-    const std::string report =
-        Cp("№\tЗаголовок\tОтчет\r\n1\tПриказы\tНет даты; \r\n2\tСметы\r\n\r\nПроблемы не обнаружены.\r\n");
-    Document& document = app_->Documents().AddFromText(report, folder_.File("Tabulex_Report.txt"));
-    EXPECT_EQ(document.Name(), "Tabulex_Report.txt");
-    EXPECT_EQ(&app_->ActiveDocument(), &document);
-    EXPECT_EQ(Show(document.Content()->Text()),
-              "№→Заголовок→Отчет¶1→Приказы→Нет даты; ¶2→Сметы¶¶Проблемы не обнаружены.¶");
-    document.Content()->Font()->SetName("Arial");
-    document.ConvertLinesToTable(3, 3, true);
-    auto table = document.Tables()->Item(1);
-    table->Rows()->SetAllowBreakAcrossPages(kFalse);
-    EXPECT_EQ(table->Rows()->Count(), 3);
-    EXPECT_EQ(table->Columns()->Count(), 3);
-    EXPECT_EQ(Show(table->Rows()->Item(3)->Range()->Text()), "2|Сметы|||");
-    EXPECT_EQ(table->Rows()->Item(2)->AllowBreakAcrossPages(), kFalse);
-    EXPECT_EQ(Show(document.Content()->Text()),
-              "№|Заголовок|Отчет||1|Приказы|Нет даты; ||2|Сметы|||¶Проблемы не обнаружены.¶");
-    document.SaveAs(folder_.File("report.docx"));
-    EXPECT_EQ(Show(CreateApplication()->Documents().Open(folder_.File("report.docx")).Content()->Text()),
-              "№|Заголовок|Отчет||1|Приказы|Нет даты; ||2|Сметы|||¶Проблемы не обнаружены.¶");
-}
-
-TEST_F(HostTest, ExtraFieldsOfALineStayInItsLastCell) {
-    Document& document = app_->Documents().AddFromText(Cp("а\tб\tв\r\n"), folder_.File("r.txt"));
-    document.ConvertLinesToTable(5, 2, false);
-    EXPECT_EQ(Show(document.Tables()->Item(1)->Rows()->Item(1)->Range()->Text()), "а|б→в||");
-    EXPECT_THROW(document.ConvertLinesToTable(0, 2, false), text::Error);
-}
-
 }  // namespace
 }  // namespace tabulex::word::docx::testing
