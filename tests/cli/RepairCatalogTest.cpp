@@ -55,7 +55,7 @@ class RepairCatalogTest : public ::testing::Test {
     void SetUp() override {
         root_ = tabulex::testing::MakeTestFolder("tabulex-catalog-");
         fs::create_directories(root_ / "data");
-        setenv("TABULEX_DATA_DIR", (root_ / "data").c_str(), 1);
+        tabulex::testing::SetEnvironment("TABULEX_DATA_DIR", (root_ / "data").string().c_str());
         inventory_ = root_ / "opis.docx";
         ooxml::DocxParts parts;
         parts.Document =

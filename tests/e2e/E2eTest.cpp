@@ -46,7 +46,7 @@ void E2eTest::SetUp() {
         std::string("tabulex-e2e-") +
         ::testing::UnitTest::GetInstance()->current_test_info()->test_suite_name() + "-");
     fs::create_directories(root_ / "data");
-    setenv("TABULEX_DATA_DIR", (root_ / "data").c_str(), 1);
+    tabulex::testing::SetEnvironment("TABULEX_DATA_DIR", (root_ / "data").string().c_str());
 }
 
 void E2eTest::TearDown() {
