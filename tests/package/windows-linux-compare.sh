@@ -14,9 +14,15 @@ work=$(dirname "$windows")/../linux-compare
 wine="$source/scripts/windows/wine-run.sh $WINEPREFIX"
 if [ $# -eq 0 ]; then
     set -- "$source/examples/opis-sample.docx"
-    for f in $(find "$source/tests/fixtures" "$source/../shared/corpus" -name '*.docx' 2>/dev/null | sort); do
+    # One name a line: corpus names hold spaces.
+    found=$(find "$source/tests/fixtures" "$source/../shared/corpus" -name '*.docx' 2>/dev/null | sort)
+    saved_ifs=$IFS
+    IFS='
+'
+    for f in $found; do
         set -- "$@" "$f"
     done
+    IFS=$saved_ifs
 fi
 
 same_documents() {
