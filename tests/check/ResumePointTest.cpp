@@ -49,8 +49,11 @@ TEST(ResumePointTest, SavedAndLoadedWithEveryTextAndCountAndDamagedFilesRefused)
     EXPECT_EQ(loaded->State.Dates.Extremes.LatestEnd.Number, "12");
 
     // Cut short, one digit changed, a line added, an earlier format: damaged, never believed.
-    std::ifstream in(folder / kResumeFileName, std::ios::binary);
-    const std::string whole((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    // Closed at once: Windows removes no file that is open.
+    const std::string whole = [&] {
+        std::ifstream in(folder / kResumeFileName, std::ios::binary);
+        return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    }();
     std::string digitChanged = whole;
     digitChanged[digitChanged.find("Row 57041") + 4] = '6';
     const std::size_t end = whole.find("\nend\n") + 1;

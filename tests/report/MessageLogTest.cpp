@@ -52,8 +52,11 @@ TEST(MessageLogTest, AppendedLinesAreTheHistoryAndShowWithoutTheirTime) {
     EXPECT_TRUE(LoadMessageHistory(file).empty());
     ASSERT_TRUE(AppendMessageLog(file, MessageLogLine("one\rtwo", At(1, 2, 2026, 3, 4, 5))));
     ASSERT_TRUE(AppendMessageLog(file, MessageLogLine("three", At(1, 2, 2026, 3, 4, 6))));
-    std::ifstream in(file, std::ios::binary);
-    const std::string bytes((std::istreambuf_iterator<char>(in)), {});
+    // Closed before the folder goes: Windows removes no folder with a file open in it.
+    const std::string bytes = [&] {
+        std::ifstream in(file, std::ios::binary);
+        return std::string((std::istreambuf_iterator<char>(in)), {});
+    }();
     EXPECT_EQ(bytes, "01.02.2026 03:04:05\tone\ttwo\r\n01.02.2026 03:04:06\tthree\r\n");
     const auto history = LoadMessageHistory(file);
     ASSERT_EQ(history.size(), 2u);

@@ -99,6 +99,9 @@ TEST_F(IniSettingsTest, ReadersSeeOtherWritersAndReadTheFileOnlyWhenItChanged) {
 }
 
 TEST_F(IniSettingsTest, SavesThroughASymbolicLinkAndKeepsWindows1251Bytes) {
+#ifdef _WIN32
+    GTEST_SKIP() << "symbolic links need a privilege on Windows";
+#endif
     fs::create_directories(folder_ / "data");
     fs::create_directories(folder_ / "real");
     { std::ofstream(folder_ / "real" / "Tabulex.ini") << "[Main]\n"; }
@@ -197,12 +200,14 @@ TEST_F(IniSettingsTest, AFileThatCannotHoldTheSettingsIsNamedAndLeftAlone) {
         {"missing", [](const fs::path&) {}, false},
         {"regular", [](const fs::path& file) { std::ofstream(file) << "[a]\nb=c\n"; }, false},
         {"folder", [](const fs::path& file) { fs::create_directory(file); }, true},
+#ifndef _WIN32  // symbolic links need a privilege on Windows
         {"link to a folder",
          [](const fs::path& file) {
              fs::create_directory(file.parent_path() / "elsewhere");
              fs::create_directory_symlink("elsewhere", file);
          },
          true},
+#endif
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.Name);
