@@ -23,6 +23,9 @@ static void RegisterHelpTopics() {
 namespace tabulex::app {
 namespace {
 
+// Each opening starts from this size: the help beside a question may have been made narrower.
+constexpr QSize kDefaultSize(640, 560);
+
 QUrl TopicUrl(HelpTopic topic, const QString& anchor = {}) {
     QUrl url(QStringLiteral("qrc:/help/topic%1.html").arg(static_cast<int>(topic)));
     if (!anchor.isEmpty()) url.setFragment(anchor);
@@ -64,7 +67,7 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addLayout(navigation);
     layout->addWidget(Browser);
-    resize(640, 560);
+    resize(kDefaultSize);
 
     connect(BackButton, &QToolButton::clicked, Browser, &QTextBrowser::backward);
     connect(ForwardButton, &QToolButton::clicked, Browser, &QTextBrowser::forward);
@@ -86,7 +89,7 @@ void HelpWindow::ShowPlace(const HelpPlace& place, const QWidget* over) {
     Browser->setSource(TopicUrl(place.Topic, place.Anchor));
     if (!isVisible() && over && over->screen()) {
         const QRect area = over->screen()->availableGeometry();
-        resize(size().boundedTo(area.size()));
+        resize(kDefaultSize.boundedTo(area.size()));
         move(PlaceOnScreen(over->frameGeometry(), frameGeometry().size(), area));
     }
     show();
@@ -100,7 +103,7 @@ void HelpWindow::ShowPlaceBeside(const HelpPlace& place, const QWidget& window) 
         QList<QRect> workAreas;
         for (const QScreen* screen : QGuiApplication::screens()) workAreas << screen->availableGeometry();
         const QRect area = window.screen()->availableGeometry();
-        resize(size().boundedTo(area.size()));
+        resize(kDefaultSize.boundedTo(area.size()));
         // Narrower rather than over the window, as long as the text stays readable.
         constexpr int kNarrowest = 360;
         const QRect beside = window.frameGeometry();

@@ -28,7 +28,7 @@ class CheckCommandTest : public ::testing::Test {
     void SetUp() override {
         root_ = tabulex::testing::MakeTestFolder("tabulex-cli-");
         fs::create_directories(root_ / "data");
-        setenv("TABULEX_DATA_DIR", (root_ / "data").c_str(), 1);
+        tabulex::testing::SetEnvironment("TABULEX_DATA_DIR", (root_ / "data").string().c_str());
     }
     void TearDown() override { fs::remove_all(root_); }
 

@@ -109,9 +109,12 @@ TEST_F(HostTest, SaveWritesOnlyDocxAndReportsAReadOnlyFolder) {
     std::filesystem::create_directory(folder_.File("locked"));
     std::filesystem::permissions(folder_.File("locked"),
                                  std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+#ifndef _WIN32
+    // Root writes anywhere; Windows has no folder modes.
     if (::geteuid() != 0) {
         EXPECT_THROW(document.SaveAs(folder_.File("locked/опись.docx")), text::Error);
     }
+#endif
     EXPECT_FALSE(document.Saved());
     document.Save();
     EXPECT_TRUE(document.Saved());

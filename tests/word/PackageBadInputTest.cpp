@@ -5,6 +5,7 @@
 
 #include "PackageTestHelpers.h"
 #include "ooxml/PackageMessages.h"
+#include "platform/FileStamp.h"
 #include "platform/FileSystem.h"
 #include "text/Cp1251.h"
 #include "text/Error.h"
@@ -112,10 +113,9 @@ struct FileState {
 };
 
 FileState StateOf(const std::string& path) {
-    struct stat st {};
-    if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return {};
-    return {true, ReadFile(path),
-            static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec};
+    const platform::FileStamp stamp = platform::StampOf(path);
+    if (!stamp.Exists || !stamp.IsRegular) return {};
+    return {true, ReadFile(path), stamp.ModifiedSeconds * 1000000000 + stamp.ModifiedNanoseconds};
 }
 
 TEST(PackageBadInputTest, EachBadInputGivesItsMessageAndLeavesTheFileAlone) {
