@@ -127,7 +127,6 @@ class SilentHost : public check::CheckHost {
     bool AskOkCancel(check::Question, std::string_view, std::string_view) override { return false; }
     bool InputBox(std::string_view, std::string_view, std::string_view) override { return true; }
     void ShowMessageText(std::string_view) override {}
-    void EnableMainControls(bool) override {}
     void CloseReportDocuments() override {}
     settings::Settings& Settings() override { return settings_; }
 

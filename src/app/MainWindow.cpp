@@ -201,7 +201,6 @@ void MainWindow::ConnectCommands() {
     connect(checkHost_, &QtCheckHost::ApplicationTitleSet, status_, &StatusCaption::SetApplicationTitle);
     connect(checkHost_, &QtCheckHost::MessageShown, this,
             [this](const QByteArray& text) { ShowMessageText(std::string_view(text.data(), text.size())); });
-    connect(checkHost_, &QtCheckHost::RunningStateEntered, this, [this] { EnableMainControls(false); });
     OnDocumentsChanged();
 }
 

@@ -68,12 +68,6 @@ void QtCheckHost::ShowMessageText(std::string_view text) {
     emit MessageShown(QByteArray(text.data(), static_cast<qsizetype>(text.size())));
 }
 
-void QtCheckHost::EnableMainControls(bool idle) {
-    // The window goes back to idle when the worker has ended, not when the run says so: the
-    // report document is still being written then.
-    if (!idle) emit RunningStateEntered();
-}
-
 void QtCheckHost::CloseReportDocuments() {
     // The window's other commands are disabled while a check runs, so the documents are the
     // run's alone here.

@@ -36,7 +36,6 @@ class QtCheckHost : public QObject, public check::CheckHost {
     bool AskOkCancel(check::Question question, std::string_view title, std::string_view text) override;
     bool InputBox(std::string_view title, std::string_view prompt, std::string_view text) override;
     void ShowMessageText(std::string_view text) override;
-    void EnableMainControls(bool idle) override;
     void CloseReportDocuments() override;
     settings::Settings& Settings() override { return settings_; }
     // The folder and why it cannot be written: on this system no other program keeps a report
@@ -52,7 +51,6 @@ class QtCheckHost : public QObject, public check::CheckHost {
     void CaptionSet(const QString& text);
     void ApplicationTitleSet(const QString& text);
     void MessageShown(const QByteArray& text1251);
-    void RunningStateEntered();
 
   private:
     // Runs `call` on the window's thread and waits for it.

@@ -5,8 +5,8 @@
 // and the settings it keeps. The GUI answers the questions with dialogs; the command line answers
 // them without asking. Every text is Windows-1251; line breaks inside texts are single CRs.
 
+#include "check/FrontEnd.h"
 #include "check/Messages.h"
-#include "settings/Settings.h"
 
 #include <filesystem>
 #include <string>
@@ -22,19 +22,9 @@ enum class Question {
     RowRead,  // a row could not be read: OK reads it again, Cancel ends the run
 };
 
-class CheckHost {
+class CheckHost : public FrontEnd {
   public:
-    virtual ~CheckHost() = default;
-
-    // The short status text of the main window's caption.
-    virtual void ShowStatus(std::string_view text) = 0;
-    // The main window's caption, set directly (the progress caption).
-    virtual void SetCaption(std::string_view text) = 0;
-    virtual void SetApplicationTitle(std::string_view text) = 0;
-    // Lets the front end service its events; called at the progress points only.
-    virtual void ProcessEvents() = 0;
-    // The Stop button's flag; the run reads it at the progress points and clears it when set.
-    virtual bool StopRequested() = 0;
+    // The run clears the Stop button's flag when it has taken the stop.
     virtual void ClearStopRequest() = 0;
 
     // An OK/Cancel question; true for OK.
@@ -43,13 +33,6 @@ class CheckHost {
     virtual bool InputBox(std::string_view title, std::string_view prompt, std::string_view text) = 0;
     // A longer message for the message window (and its log).
     virtual void ShowMessageText(std::string_view text) = 0;
-
-    // Switches the front end between its idle and its running state.
-    virtual void EnableMainControls(bool idle) = 0;
-    // Asks the word processor to let go of an old report (only with CheckOptions::CloseReportFile).
-    virtual void CloseReportDocuments() = 0;
-
-    virtual settings::Settings& Settings() = 0;
 
     // What to tell the user when the report cannot be written at `report` (errorCode: errno). A
     // window advises closing the report or ticking the box that does; a terminal names the path

@@ -75,10 +75,7 @@ class Runner {
         caption_ = text;
         host_.ShowStatus(text);
     }
-    void BackToIdle() {
-        host_.EnableMainControls(true);
-        host_.SetApplicationTitle(IdleTitle());
-    }
+    void BackToIdle() { host_.SetApplicationTitle(IdleTitle()); }
     bool Prepare(word::Document& document);
     bool OpenReport(word::Document& document);
     bool RefuseReport(const std::string& text);
@@ -123,7 +120,6 @@ class Runner {
 
 CheckOutcome Runner::Run(const std::function<word::Document&()>& connect, const word::Options* wordOptions) {
     ShowStatus(msg::kChecking);
-    host_.EnableMainControls(false);
     host_.ProcessEvents();
     outcome_.ReportPath = options_.ReportFolder / report::kReportFileName;
     try {

@@ -35,7 +35,6 @@ class ConsoleHost : public check::CheckHost {
     bool AskOkCancel(check::Question question, std::string_view title, std::string_view text) override;
     bool InputBox(std::string_view title, std::string_view prompt, std::string_view text) override;
     void ShowMessageText(std::string_view text) override;
-    void EnableMainControls(bool) override {}
     void CloseReportDocuments() override {}
     settings::Settings& Settings() override { return settings_; }
     std::string ReportUnavailableText(const std::filesystem::path& report, int errorCode) override;

@@ -5,7 +5,7 @@
 // walk and the settings they keep (the last-file memory). The GUI answers with dialogs; the command
 // line answers by policy. Every text is Windows-1251; line breaks inside texts are single CRs.
 
-#include "settings/Settings.h"
+#include "check/FrontEnd.h"
 
 #include <string_view>
 
@@ -41,22 +41,12 @@ struct Confirmation {
     bool HasHelp = false;  // the box also offers the Help button
 };
 
-class ToolHost {
+// StopRequested: an interruption from outside (Ctrl+C on the command line); the commands end at
+// their next row or table and report ToolEnd::Stopped. The window's commands never set it.
+class ToolHost : public check::FrontEnd {
   public:
-    virtual ~ToolHost() = default;
-
-    // The short status text of the main window's caption (ShowStatus, with its timer).
-    virtual void ShowStatus(std::string_view text) = 0;
-    // The main window's caption, set directly (per-table and progress captions).
-    virtual void SetCaption(std::string_view text) = 0;
-    virtual void SetApplicationTitle(std::string_view text) = 0;
     // The hourglass cursor while a command works.
     virtual void SetBusy(bool busy) = 0;
-    // Lets the front end service its events; called at the progress points of the heading walk.
-    virtual void ProcessEvents() = 0;
-    // An interruption from outside (Ctrl+C on the command line); the commands end at their next
-    // row or table and report ToolEnd::Stopped. The GUI's commands never set it.
-    virtual bool StopRequested() = 0;
 
     // The confirmation of a command; true for OK.
     virtual bool Confirm(const Confirmation& confirmation) = 0;
@@ -65,10 +55,6 @@ class ToolHost {
 
     // The heading walk brings the main window to the front after recording the last file.
     virtual void BringToFront() = 0;
-    // Asks the word processor to let go of an old report (only with HeadingOptions::CloseReportFile).
-    virtual void CloseReportDocuments() = 0;
-
-    virtual settings::Settings& Settings() = 0;
 };
 
 }  // namespace tabulex::tools

@@ -1,4 +1,5 @@
 #include "check/CheckRun.h"
+#include "check/ProgressMeter.h"
 
 #include "FakeHost.h"
 #include "FakeWord.h"
@@ -98,7 +99,7 @@ TEST_F(CheckRunTest, CleanInventory) {
     EXPECT_NE(std::find(host_.Statuses.begin(), host_.Statuses.end(), "Проблемы не обнаружены."),
               host_.Statuses.end());
     EXPECT_EQ(testing::Utf(host_.Store.ReadString("Main", "LastFile", "")), "opis.docx");
-    EXPECT_EQ(host_.Idle, (std::vector<bool>{false, true}));
+    EXPECT_EQ(host_.Titles.back(), testing::Utf(IdleTitle()));
 }
 
 TEST_F(CheckRunTest, EveryRowKind) {
@@ -361,7 +362,7 @@ TEST_F(CheckRunTest, NoTables) {
     EXPECT_EQ(outcome.End, CheckEnd::NoTables);
     EXPECT_EQ(host_.Statuses.back(), "Нет таблиц в документе. Проверьте опись.");
     EXPECT_FALSE(fs::exists(folder_ / "Tabulex_Report.txt"));
-    EXPECT_EQ(host_.Idle.back(), true);
+    EXPECT_EQ(host_.Titles.back(), testing::Utf(IdleTitle()));
 }
 
 TEST_F(CheckRunTest, ReportLocked) {
@@ -371,7 +372,7 @@ TEST_F(CheckRunTest, ReportLocked) {
     EXPECT_EQ(outcome.End, CheckEnd::ReportLocked);
     ASSERT_EQ(host_.Messages.size(), 1u);
     EXPECT_EQ(host_.Messages[0], "Закройте файл отчёта либо поставьте галочку в настройках.");
-    EXPECT_EQ(host_.Idle.back(), true);
+    EXPECT_EQ(host_.Titles.back(), testing::Utf(IdleTitle()));
     EXPECT_EQ(host_.CloseReportCalls, 1);
 }
 

@@ -27,7 +27,6 @@ class FakeHost : public CheckHost {
     std::vector<std::string> Messages;
     std::vector<AskedQuestion> Questions;
     std::vector<std::string> InputBoxes;  // prompt, then a TAB, then the text
-    std::vector<bool> Idle;               // every EnableMainControls call
     int ProcessEventsCalls = 0;
     int CloseReportCalls = 0;
 
@@ -69,7 +68,6 @@ class FakeHost : public CheckHost {
         return InputBoxAnswer;
     }
     void ShowMessageText(std::string_view text) override { Messages.push_back(text::Cp1251ToUtf8(text)); }
-    void EnableMainControls(bool idle) override { Idle.push_back(idle); }
     void CloseReportDocuments() override { ++CloseReportCalls; }
     settings::Settings& Settings() override { return Store; }
 };

@@ -35,7 +35,6 @@ class StopAtRowHost : public check::CheckHost {
     }
     bool InputBox(std::string_view, std::string_view, std::string_view) override { return true; }
     void ShowMessageText(std::string_view) override {}
-    void EnableMainControls(bool) override {}
     void CloseReportDocuments() override {}
     settings::Settings& Settings() override { return settings_; }
 
