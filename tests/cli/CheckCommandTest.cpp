@@ -136,6 +136,9 @@ TEST_F(CheckCommandTest, MixedBatchEndsWithATotalLine) {
 
 // Several inventories give one JSON array; names that are not UTF-8 are escaped.
 TEST_F(CheckCommandTest, JsonOfABatchIsOneArray) {
+#ifdef _WIN32
+    GTEST_SKIP() << "a file name of bytes that are not UTF-8 exists only on POSIX systems";
+#endif
     fs::create_directories(root_ / "shelf");
     MakeInventory("shelf/a.docx", kCleanRows);
     const std::string cp1251Name = text::Utf8ToCp1251("Опись \"1\".docx");
