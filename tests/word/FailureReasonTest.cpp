@@ -34,9 +34,10 @@ TEST(FailureReasonTest, EveryErrorASaveMeetsIsSaidInRussian) {
         {ENOSPC, "нет места на диске"},
         {EFBIG, "превышен допустимый размер файла"},
         {ENAMETOOLONG, "слишком длинное имя"},
-        {EPROTO, "ошибка системы № 71"},
     };
     for (const auto& c : cases) EXPECT_EQ(text::Cp1251ToUtf8(FailureReason(c.Code)), c.Reason) << c.Code;
+    // The rest by number, which differs between systems.
+    EXPECT_EQ(text::Cp1251ToUtf8(FailureReason(EPROTO)), "ошибка системы № " + std::to_string(EPROTO));
 }
 
 TEST(FailureReasonTest, ExceptionsOfTheStandardLibraryGetTheSameWords) {
