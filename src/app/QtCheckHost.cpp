@@ -7,6 +7,7 @@
 #include "report/ReportFolder.h"
 #include "text/Cp1251.h"
 #include "text/TextHelpers.h"
+#include "text/Utf8Paths.h"
 
 #include <QThread>
 
@@ -75,7 +76,7 @@ void QtCheckHost::CloseReportDocuments() {
 }
 
 std::string QtCheckHost::ReportUnavailableText(const std::filesystem::path& report, int errorCode) {
-    const std::string folder = text::Utf8ToCp1251(report.parent_path().string());
+    const std::string folder = text::Utf8ToCp1251(text::Utf8OfPath(report.parent_path()));
     return text::FillIn(msg::kReportFolderNotWritable, {folder, report::ReasonText(errorCode)});
 }
 

@@ -89,7 +89,8 @@ std::string CommentDateTime(std::time_t moment) {
 std::filesystem::path AnnotatedCopyPath(const std::filesystem::path& reportFolder,
                                         std::string_view documentName) {
     const std::filesystem::path name = text::PathFromUtf8(text::Cp1251ToUtf8(documentName));
-    return reportFolder / text::PathFromUtf8(name.stem().string() + text::Cp1251ToUtf8(kAnnotatedCopySuffix));
+    return reportFolder /
+           text::PathFromUtf8(text::Utf8OfPath(name.stem()) + text::Cp1251ToUtf8(kAnnotatedCopySuffix));
 }
 
 void SaveAnnotatedCopy(word::Document& document, const CheckOutcome& outcome, bool twoDateColumns,

@@ -85,7 +85,7 @@ int StatusOf(const check::CheckOutcome& outcome) {
 InventoryResult CheckInventory(const InventoryJob& job, SharedContext& shared) {
     InventoryResult result;
     const auto& options = shared.Options;
-    const std::string label = job.File.filename().string();
+    const std::string label = text::Utf8OfPath(job.File.filename());
     try {
         report::CreateReportFolder(job.ReportFolder);
         // Taken before the document is loaded, so that no other check starts in the folder while

@@ -59,7 +59,8 @@ std::vector<Step> RunTools(const FixCommandOptions& options, word::Document& doc
     if (const std::string problem = iniSettings.FileProblem(); !problem.empty())
         err << text::Cp1251ToUtf8(problem) << "\n";
     ProgressDisplay progress(err, options.Progress && !options.Quiet, 1);
-    ToolConsoleHost host(iniSettings, stop, progress, text::PathFromUtf8(options.File).filename().string());
+    ToolConsoleHost host(iniSettings, stop, progress,
+                         text::Utf8OfPath(text::PathFromUtf8(options.File).filename()));
     std::vector<Step> steps;
     for (tools::Tool tool : options.Tools) {
         host.ClearStatus();
@@ -232,7 +233,7 @@ std::string StepsText(const FixCommandOptions& options, const std::vector<Step>&
 
 int RunFixCommand(const FixCommandOptions& options, std::ostream& out, std::ostream& err,
                   const std::atomic<bool>& stop) {
-    const std::string label = text::PathFromUtf8(options.File).filename().string();
+    const std::string label = text::Utf8OfPath(text::PathFromUtf8(options.File).filename());
     try {
         if (options.Tools.empty())
             throw FixFailure{"Не указано ни одной команды исправления (например, --delete-empty-rows)."};
@@ -296,7 +297,7 @@ int RunFixCommand(const FixCommandOptions& options, std::ostream& out, std::ostr
 }
 
 int RunPrefaceCommand(const std::string& file, std::ostream& out, std::ostream& err) {
-    const std::string label = text::PathFromUtf8(file).filename().string();
+    const std::string label = text::Utf8OfPath(text::PathFromUtf8(file).filename());
     try {
         auto application = word::docx::CreateApplication();
         const tools::PrefaceOutcome preface = tools::LoadPreface(application->Documents().Open(file));

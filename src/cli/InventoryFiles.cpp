@@ -16,7 +16,7 @@ bool IsDocument(const std::filesystem::path& file) {
     std::string extension = file.extension().string();
     std::transform(extension.begin(), extension.end(), extension.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    const std::string name = file.filename().string();
+    const std::string name = text::Utf8OfPath(file.filename());
     if (name.starts_with("~$") || name.starts_with("Tabulex_Report")) return false;
     return std::find(kExtensions.begin(), kExtensions.end(), extension) != kExtensions.end();
 }
@@ -78,7 +78,7 @@ std::string FileIdentity(const std::filesystem::path& file) {
 std::string UniqueReportFolderName(const std::filesystem::path& inventory, std::vector<std::string>& taken) {
     // The whole file name, so that opis.doc and opis.docx report into folders one can tell apart.
     const std::string whole =
-        inventory.filename().string().empty() ? "inventory" : inventory.filename().string();
+        inventory.filename().empty() ? "inventory" : text::Utf8OfPath(inventory.filename());
     std::string name = whole;
     for (int k = 2; std::find(taken.begin(), taken.end(), name) != taken.end(); ++k)
         name = whole + "-" + std::to_string(k);

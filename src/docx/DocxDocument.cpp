@@ -10,9 +10,9 @@
 #include "docx/NumberingPart.h"
 #include "docx/ShapeIndex.h"
 #include "docx/StoryText.h"
-#include "docx/stream/ReadCompactStory.h"
 #include "docx/TableConvert.h"
 #include "docx/TableJoin.h"
+#include "docx/stream/ReadCompactStory.h"
 #include "ooxml/CanonicalPrefixes.h"
 #include "ooxml/KnownNamespaces.h"
 #include "ooxml/NestingLimit.h"
@@ -121,15 +121,15 @@ std::unique_ptr<DocxDocument> DocxDocument::FromPackage(ooxml::Package package, 
 std::optional<DocxDocument::DiskStamp> DocxDocument::StampOf(const std::string& path) {
     std::error_code error;
     DiskStamp stamp;
-    stamp.Time = std::filesystem::last_write_time(path, error);
+    stamp.Time = std::filesystem::last_write_time(text::PathFromUtf8(path), error);
     if (error) return std::nullopt;
-    stamp.Size = std::filesystem::file_size(path, error);
+    stamp.Size = std::filesystem::file_size(text::PathFromUtf8(path), error);
     if (error) return std::nullopt;
     return stamp;
 }
 
 std::string DocxDocument::Name() const {
-    return text::Utf8ToCp1251(text::PathFromUtf8(path_).filename().string());
+    return text::Utf8ToCp1251(text::Utf8OfPath(text::PathFromUtf8(path_).filename()));
 }
 
 std::string DocxDocument::FullName() const {

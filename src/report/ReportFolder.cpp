@@ -8,6 +8,7 @@
 #include "text/Cp1251.h"
 #include "text/Error.h"
 #include "text/TextHelpers.h"
+#include "text/Utf8Paths.h"
 
 #include <cerrno>
 #include <string_view>
@@ -71,7 +72,8 @@ bool IsRunFileName(std::string_view name) {
 bool NamesRunFile(const std::filesystem::path& folder, const std::filesystem::path& file) {
     std::error_code error;
     const std::filesystem::path parent = file.parent_path().empty() ? "." : file.parent_path();
-    return IsRunFileName(file.filename().string()) && std::filesystem::equivalent(parent, folder, error);
+    return IsRunFileName(text::Utf8OfPath(file.filename())) &&
+           std::filesystem::equivalent(parent, folder, error);
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include "settings/ValueEncoding.h"
 #include "text/Cp1251.h"
 #include "text/TextHelpers.h"
+#include "text/Utf8Paths.h"
 
 #include <cstdio>
 #include <string>
@@ -64,7 +65,7 @@ bool ReplaceFile(const std::filesystem::path& file, std::string_view text) {
     const platform::FileStamp present = platform::EntryStampOf(target);
     if (present.Exists && !present.IsRegular) return false;
     platform::ReplacementFile replacement;
-    if (!replacement.Open(target, "." + target.filename().string())) return false;
+    if (!replacement.Open(target, "." + text::Utf8OfPath(target.filename()))) return false;
     if (std::fwrite(text.data(), 1, text.size(), replacement.Stream()) != text.size()) return false;
     return replacement.Commit(false);
 }

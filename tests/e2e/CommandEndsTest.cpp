@@ -59,6 +59,9 @@ TEST_F(CommandEndsTest, AnInventoryUnderANameTheCheckWritesIsRefusedAndKept) {
         fs::copy_file(source, report / c.Name);
         fs::path checked = report / c.Name;
         if (c.ThroughLink) {
+#ifdef _WIN32
+            continue;  // symbolic links need a privilege on Windows
+#endif
             checked = root_ / "link.docx";
             fs::remove(checked);
             fs::create_symlink(report / c.Name, checked);
