@@ -20,6 +20,9 @@ wine_prepare_prefix() {
 wine_start_server() {
     wine_prepare_prefix
     "$WINESERVER" -p
+    # Wine's own services start with the first program and live as long as the server. Started
+    # here, away from any test, they hold no test's output open (ctest would wait for it to close).
+    "$WINE" wineboot >/dev/null 2>&1 </dev/null || true
 }
 
 wine_stop_server() {

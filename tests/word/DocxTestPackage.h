@@ -6,6 +6,7 @@
 #include "ooxml/MinimalPackage.h"
 #include "support/TestFolder.h"
 #include "text/Cp1251.h"
+#include "text/Utf8Paths.h"
 
 #include <gtest/gtest.h>
 
@@ -34,19 +35,21 @@ class TempFolder {
     TempFolder& operator=(const TempFolder&) = delete;
 
     const std::filesystem::path& Path() const { return path_; }
-    std::string File(const std::string& name) const { return (path_ / name).string(); }
+    std::string File(const std::string& name) const {
+        return text::Utf8OfPath(path_ / text::PathFromUtf8(name));
+    }
 
   private:
     std::filesystem::path path_;
 };
 
 inline void WriteFile(const std::string& path, const std::string& bytes) {
-    std::ofstream out(path, std::ios::binary);
+    std::ofstream out(text::PathFromUtf8(path), std::ios::binary);
     out << bytes;
 }
 
 inline std::string ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(text::PathFromUtf8(path), std::ios::binary);
     std::stringstream buffer;
     buffer << in.rdbuf();
     return buffer.str();
