@@ -5,11 +5,12 @@
 
 #include "FuzzSupport.h"
 
-#include "check/Settings.h"
 #include "docx/CommentsPart.h"
 #include "docx/DocxDocument.h"
 #include "ooxml/Package.h"
 #include "platform/FileSystem.h"
+#include "settings/Settings.h"
+#include "tools/ToolCatalog.h"
 #include "tools/ToolHost.h"
 #include "tools/Tools.h"
 
@@ -19,6 +20,7 @@
 
 using namespace tabulex;
 using namespace tabulex::word::docx;
+using namespace tabulex::ooxml;
 
 namespace {
 
@@ -41,10 +43,10 @@ class QuietHost : public tools::ToolHost {
     bool AskRowReadAgain(std::string_view, std::string_view) override { return false; }
     void BringToFront() override {}
     void CloseReportDocuments() override {}
-    check::Settings& Settings() override { return settings_; }
+    settings::Settings& Settings() override { return settings_; }
 
   private:
-    check::MemorySettings settings_;
+    settings::MemorySettings settings_;
 };
 
 word::CommentSet SomeComments() {
