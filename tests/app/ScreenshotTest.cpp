@@ -288,7 +288,7 @@ class ScreenshotTest : public QObject {
         stop.start();
         window.StopButton->click();
         QTRY_VERIFY_WITH_TIMEOUT(!window.CheckRunning(), 60000);
-        const auto& outcome = *window.Checks().LastOutcome();
+        const auto& outcome = window.Checks().LastCheck()->Outcome;
         qInfo("Прервать: %s at row %d of %d after %lld ms",
               outcome.End == check::CheckEnd::Stopped ? "stopped" : "not stopped (the check had ended)",
               outcome.StoppedAtRow, outcome.RowCount, static_cast<long long>(stop.elapsed()));
