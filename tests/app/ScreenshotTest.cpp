@@ -13,7 +13,7 @@
 #include "app/MessageWindow.h"
 #include "app/ReportViewer.h"
 #include "check/Messages.h"
-#include "tools/ToolTexts.h"
+#include "tools/ToolCatalog.h"
 #ifdef TABULEX_HAVE_GENERATOR
 #include "InventoryGenerator.h"
 #endif
@@ -251,7 +251,8 @@ class ScreenshotTest : public QObject {
             question = pressInQuestion(QStringLiteral("Справка"));
         });
         bool helpOpen = false;
-        const bool answer = dialogs.AskOkCancelHelp(tools::msg::kNumberCaption, tools::msg::kNumberText, [&] {
+        const tools::CommandTexts& numbering = tools::FindTool(tools::Tool::NumberCases)->Texts;
+        const bool answer = dialogs.AskOkCancelHelp(numbering.ConfirmCaption, numbering.ConfirmText, [&] {
             window.Help().ShowPlaceBeside(ToolHelpPlace(tools::Tool::NumberCases), window);
             QTimer::singleShot(800, this, [&] {
                 helpOpen = window.Help().isVisible();
