@@ -1,6 +1,8 @@
 #include "docx/CommentAnchors.h"
 
 #include "docx/HostMessages.h"
+#include "docx/StructureVocabulary.h"
+#include "docx/stream/ReaderNames.h"
 #include "ooxml/KnownNamespaces.h"
 #include "text/Error.h"
 
@@ -14,21 +16,17 @@
 namespace tabulex::word::docx {
 namespace {
 
-// expat names elements by namespace (KnownNamespaces.h); `wanted` is written as Word writes it.
-bool Named(const char* name, std::string_view wanted) {
-    return ooxml::namespaces::IsExpandedName(name, wanted);
-}
+using structure::Holds;
+using structure::StructureKind;
 
-// What the children of an element are, as the host's table walks see them (content controls and
-// custom XML are looked through).
-enum class Ctx : std::uint8_t { None, Body, Rows, Cells, CellBlocks };
-enum class Kind : std::uint8_t { Other, TopTable, Row, Cell, Paragraph, TrackedParagraph, PPr };
+enum class Kind : std::uint8_t { Other, Root, TopTable, Row, Cell, Paragraph, TrackedParagraph, PPr };
 
+// What an element is to the tables, as every reader of the story places it (StructureVocabulary.h).
 struct Frame {
-    Ctx ctx = Ctx::None;
-    Ctx sdtCtx = Ctx::None;  // a w:sdt: what its first w:sdtContent continues
-    bool sdtContentSeen = false;
-    bool table = false;  // a w:tbl outside paragraphs
+    Holds holds = Holds::Nothing;
+    Holds firstContentHolds = Holds::Nothing;  // a content control: what its first content holds
+    bool firstContentSeen = false;
+    bool bodySeen = false;
     Kind kind = Kind::Other;
 };
 
@@ -95,7 +93,8 @@ class Anchorer {
 
     void Start(const char* name);
     void End();
-    void StartStructure(Frame& parent, Frame& child, const char* name);
+    void StartStructure(Frame& parent, Frame& child, StructureKind structure);
+    void StartParagraph(const Frame& parent, Frame& child);
     void EndRow();
     void AddParagraphEdit(const ParagraphPlace& place, std::string head, std::string tail);
     void FlushParagraphEdits();
@@ -108,7 +107,6 @@ class Anchorer {
 
     std::vector<Frame> frames_;
     int paragraphDepth_ = 0;
-    int tableDepth_ = 0;
     int topTables_ = 0;
     bool inTarget_ = false;
     bool afterTarget_ = false;  // the target table has ended and no table has started since
@@ -126,86 +124,89 @@ class Anchorer {
     std::vector<Splice> splices_;
 };
 
-void Anchorer::StartStructure(Frame& parent, Frame& child, const char* name) {
-    if (parent.sdtCtx != Ctx::None && !parent.sdtContentSeen && Named(name, "w:sdtContent")) {
-        parent.sdtContentSeen = true;
-        child.ctx = parent.sdtCtx;
+void Anchorer::StartStructure(Frame& parent, Frame& child, StructureKind structure) {
+    if (structure == StructureKind::ControlContent && parent.firstContentHolds != Holds::Nothing &&
+        !parent.firstContentSeen) {
+        parent.firstContentSeen = true;
+        child.holds = parent.firstContentHolds;
         return;
     }
-    const Ctx ctx = parent.ctx;
-    if (ctx == Ctx::None) return;
-    if (Named(name, "w:sdt")) {
-        child.sdtCtx = ctx;
+    if (parent.kind == Kind::Root && structure == StructureKind::Body && !parent.bodySeen) {
+        parent.bodySeen = true;
+        child.holds = Holds::Body;
         return;
     }
-    if (Named(name, "w:customXml")) {
-        child.ctx = ctx;
-        return;
+    const Holds holds = parent.holds;
+    if (holds == Holds::Nothing) return;
+    child.firstContentHolds = structure::FirstContentHolds(holds, structure);
+    child.holds = structure::ChildrenHold(holds, structure);
+    if (!structure::IsPart(holds, structure)) return;
+    switch (structure) {
+        case StructureKind::Table:
+            // The rows of a nested table are not the rows of the cell's table.
+            if (holds != Holds::Body) {
+                child.holds = Holds::Nothing;
+                break;
+            }
+            child.kind = Kind::TopTable;
+            afterTarget_ = false;
+            inTarget_ = ++topTables_ == comments_.Table;
+            if (!inTarget_) child.holds = Holds::Nothing;
+            break;
+        case StructureKind::Row:
+            child.kind = Kind::Row;
+            ++row_;
+            rowTargeted_ = next_ < order_.size() && comments_.Cells[order_[next_]].Row == row_;
+            cells_.clear();
+            break;
+        case StructureKind::Cell:
+            child.kind = Kind::Cell;
+            if (rowTargeted_) cells_.emplace_back();
+            break;
+        default:
+            break;
     }
-    switch (ctx) {
-        case Ctx::Body:
-            if (Named(name, "w:tbl")) {
-                child.kind = Kind::TopTable;
-                inTarget_ = ++topTables_ == comments_.Table;
-                if (inTarget_) child.ctx = Ctx::Rows;
-            }
-            break;
-        case Ctx::Rows:
-            if (Named(name, "w:tr")) {
-                child.kind = Kind::Row;
-                child.ctx = Ctx::Cells;
-                ++row_;
-                rowTargeted_ = next_ < order_.size() && comments_.Cells[order_[next_]].Row == row_;
-                cells_.clear();
-            }
-            break;
-        case Ctx::Cells:
-            if (Named(name, "w:tc")) {
-                child.kind = Kind::Cell;
-                child.ctx = Ctx::CellBlocks;
-                if (rowTargeted_) cells_.emplace_back();
-            }
-            break;
-        case Ctx::CellBlocks:
-        case Ctx::None:
-            break;
+}
+
+// A paragraph of a targeted cell, or one of the paragraphs after the target table as
+// DocxDocument::ParagraphsAfterTable counts them: those standing in the body, wrappers looked
+// through, before the next table.
+void Anchorer::StartParagraph(const Frame& parent, Frame& child) {
+    child.kind = Kind::Paragraph;
+    const bool inTargetCell = parent.holds == Holds::CellBlocks && rowTargeted_ && !cells_.empty();
+    int comment = -1;
+    if (afterTarget_ && parent.holds == Holds::Body) {
+        ++paragraphsAfter_;
+        for (std::size_t k = 0; k < comments_.Paragraphs.size(); ++k)
+            if (comments_.Paragraphs[k].Paragraph == paragraphsAfter_) comment = static_cast<int>(k);
+    }
+    if (inTargetCell || comment >= 0) {
+        child.kind = Kind::TrackedParagraph;
+        paragraph_ = {Here(), Count(), Here() + Count(), 0, false, true};
+        paragraphComment_ = comment;
     }
 }
 
 void Anchorer::Start(const char* name) {
     Frame& parent = frames_.back();
     Frame child;
+    const stream::Name known = stream::Classify(name);
+    const StructureKind structure = stream::StructureOf(known);
+    if (frames_.size() == 1 && structure == StructureKind::Document) child.kind = Kind::Root;
     if (paragraphDepth_ == 0) {
-        StartStructure(parent, child, name);
-        if (frames_.size() == 2 && Named(name, "w:body")) child.ctx = Ctx::Body;
-        if (Named(name, "w:tbl")) {
-            child.table = true;
-            afterTarget_ = false;
-            ++tableDepth_;
-        } else if (Named(name, "w:p")) {
-            child.kind = Kind::Paragraph;
-            const bool inTargetCell = parent.ctx == Ctx::CellBlocks && rowTargeted_ && !cells_.empty();
-            int comment = -1;
-            if (afterTarget_ && tableDepth_ == 0) {
-                ++paragraphsAfter_;
-                for (std::size_t k = 0; k < comments_.Paragraphs.size(); ++k)
-                    if (comments_.Paragraphs[k].Paragraph == paragraphsAfter_) comment = static_cast<int>(k);
-            }
-            if (inTargetCell || comment >= 0) {
-                child.kind = Kind::TrackedParagraph;
-                paragraph_ = {Here(), Count(), Here() + Count(), 0, false, true};
-                paragraphComment_ = comment;
-            }
-            ++paragraphDepth_;
-        }
+        StartStructure(parent, child, structure);
+        if (structure == StructureKind::Paragraph) StartParagraph(parent, child);
     } else if (paragraphDepth_ == 1 && parent.kind == Kind::TrackedParagraph) {
-        if (paragraph_.pPrPossible && Named(name, "w:pPr")) {
+        if (paragraph_.pPrPossible && known == stream::Name::PPr) {
             child.kind = Kind::PPr;
             paragraph_.headAt = Here() + Count();
         }
         paragraph_.pPrPossible = false;
     }
-    if (Named(name, "w:p") && child.kind == Kind::Other) ++paragraphDepth_, child.kind = Kind::Paragraph;
+    if (structure == StructureKind::Paragraph) {
+        ++paragraphDepth_;
+        if (child.kind == Kind::Other) child.kind = Kind::Paragraph;
+    }
     frames_.push_back(child);
 }
 
@@ -248,7 +249,6 @@ void Anchorer::End() {
         default:
             break;
     }
-    if (frame.table) --tableDepth_;
 }
 
 // The row's comments go to their cells, or to the nearest cell before (else after) that has a

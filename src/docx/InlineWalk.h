@@ -152,15 +152,20 @@ inline pugi::xml_node FirstRunOf(pugi::xml_node paragraph) {
 template <class F>
 void ForEachParagraphIn(pugi::xml_node node, F&& f) {
     for (pugi::xml_node child : node.children()) {
-        const char* name = child.name();
-        if (std::strcmp(name, "w:p") == 0) {
+        const structure::StructureKind kind = structure::KindOf(child.name());
+        if (kind == structure::StructureKind::Paragraph) {
             f(child);
-        } else if (std::strcmp(name, "w:tbl") == 0 || std::strcmp(name, "w:tr") == 0 ||
-                   std::strcmp(name, "w:tc") == 0 || std::strcmp(name, "w:customXml") == 0 ||
-                   std::strcmp(name, "w:sdtContent") == 0) {
-            ForEachParagraphIn(child, f);
-        } else if (std::strcmp(name, "w:sdt") == 0) {
-            ForEachParagraphIn(child.child("w:sdtContent"), f);
+            continue;
+        }
+        switch (structure::RangeReach(kind)) {
+            case structure::Reach::Yes:
+                ForEachParagraphIn(child, f);
+                break;
+            case structure::Reach::FirstContent:
+                ForEachParagraphIn(child.child("w:sdtContent"), f);
+                break;
+            case structure::Reach::No:
+                break;
         }
     }
 }

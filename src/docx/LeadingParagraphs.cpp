@@ -72,8 +72,9 @@ class ParagraphTexts {
     // False once a table or the last paragraph wanted is reached.
     bool Collect(pugi::xml_node container) {
         for (pugi::xml_node child : container.children()) {
-            if (Is(child, "w:tbl")) return false;
-            if (Is(child, "w:p")) {
+            const structure::StructureKind kind = structure::KindOf(child.name());
+            if (kind == structure::StructureKind::Table) return false;
+            if (kind == structure::StructureKind::Paragraph) {
                 std::string text;
                 AppendParagraphText(child, fields_, text);
                 texts_.push_back(std::move(text));

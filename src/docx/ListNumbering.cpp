@@ -226,12 +226,13 @@ ListStrings ListNumbering::ComputeListStrings(pugi::xml_node body,
     // continues a vertical merge shows nothing, so its paragraphs are not counted.
     pugi::xml_node node = body.first_child();
     while (node) {
-        std::string_view name = node.name();
+        const structure::StructureKind kind = structure::KindOf(node.name());
         bool enter = false;
-        if (name == "w:p") {
+        if (kind == structure::StructureKind::Paragraph) {
             visit(node);
-        } else if (node.type() == pugi::node_element && name != "w:sectPr" && name != "mc:Fallback" &&
-                   !(name == "w:tc" && IsMergeContinuation(node))) {
+        } else if (node.type() == pugi::node_element && kind != structure::StructureKind::Section &&
+                   !Is(node, "mc:Fallback") &&
+                   !(kind == structure::StructureKind::Cell && IsMergeContinuation(node))) {
             enter = static_cast<bool>(node.first_child());
         }
         if (enter) {

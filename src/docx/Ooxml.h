@@ -2,6 +2,8 @@
 
 // Small helpers over the WordprocessingML vocabulary as Word writes it (prefixes w:, wp:, v:, mc:).
 
+#include "docx/StructureVocabulary.h"
+
 #include <pugixml.hpp>
 
 #include <cstring>
@@ -27,11 +29,17 @@ inline pugi::xml_node ChosenBranch(pugi::xml_node alternateContent) {
     return alternateContent.child("mc:Fallback");
 }
 
-// Wrappers that hold block, row or cell content without changing its meaning.
+// Wrappers that hold block, row or cell content without changing its meaning (StructureVocabulary.h):
+// the element whose children stand as if in the wrapper's parent, or an empty node.
 inline pugi::xml_node WrapperContent(pugi::xml_node node) {
-    if (Is(node, "w:sdt")) return node.child("w:sdtContent");
-    if (Is(node, "w:customXml")) return node;
-    return {};
+    switch (structure::KindOf(node.name())) {
+        case structure::StructureKind::ContentControl:
+            return node.child("w:sdtContent");
+        case structure::StructureKind::Wrapper:
+            return node;
+        default:
+            return {};
+    }
 }
 
 // Calls f(node) for every child element with the given name, looking through content controls
@@ -59,8 +67,8 @@ void ForEachCellIn(pugi::xml_node row, F&& f) {
 // A cell that continues a vertical merge above it. Word shows only the merge's first cell: a
 // continuation cell has no text and no list number of its own, whatever its paragraphs hold.
 inline bool IsMergeContinuation(pugi::xml_node cell) {
-    pugi::xml_node merge = cell.child("w:tcPr").child("w:vMerge");
-    return merge && std::strcmp(merge.attribute("w:val").value(), "restart") != 0;
+    const pugi::xml_node merge = cell.child("w:tcPr").child("w:vMerge");
+    return structure::MergeOf(merge, merge.attribute("w:val").value()) == structure::VerticalMerge::Continue;
 }
 
 // VML is floating when positioned absolutely; otherwise it sits in line with the text.

@@ -28,18 +28,19 @@ bool AppendBlocksText(pugi::xml_node container, FieldState& fields, std::string&
             if (stopped) *stopped = true;
             return lastWasParagraph;
         }
-        if (Is(child, "w:p")) {
+        const structure::StructureKind kind = structure::KindOf(child.name());
+        if (kind == structure::StructureKind::Paragraph) {
             AppendParagraphText(child, fields, out);
             out.push_back('\r');
             lastWasParagraph = true;
-        } else if (Is(child, "w:tbl") && rows == TableRows::AsParagraphs) {
+        } else if (kind == structure::StructureKind::Table && rows == TableRows::AsParagraphs) {
             ForEachRowIn(child, [&](pugi::xml_node row) {
                 AppendRowText(row, fields, out);
                 out.resize(out.size() - kEndOfCell.size());
                 out.push_back('\r');
             });
             lastWasParagraph = false;
-        } else if (Is(child, "w:tbl")) {
+        } else if (kind == structure::StructureKind::Table) {
             AppendTableText(child, fields, out);
             lastWasParagraph = false;
         } else if (pugi::xml_node inner = WrapperContent(child)) {

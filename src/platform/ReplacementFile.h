@@ -3,6 +3,8 @@
 // A new version of a file, written beside it and put in its place in one rename: a reader sees the
 // old version or the new one, never half of it, and a failure or a killed run leaves the old one.
 
+#include "platform/FileStamp.h"
+
 #include <cstdio>
 #include <filesystem>
 #include <string>
@@ -26,6 +28,9 @@ class ReplacementFile {
     // Renames the new version over the target while it is still locked, then closes it; `durable`: flushed to
     // disk first. False when any step failed (ErrorCode says why); the temporary file is then removed.
     bool Commit(bool durable);
+    // The stamp of the version Commit put in place, taken before anyone else could replace it: a
+    // later look that finds another stamp knows the file changed since.
+    const FileStamp& Written() const { return written_; }
     // Drops the new version; the target stays as it was.
     void Discard();
     // The errno value of the last failure.
@@ -38,6 +43,7 @@ class ReplacementFile {
     std::string temporaryPath_;
     std::FILE* stream_ = nullptr;
     int errorCode_ = 0;
+    FileStamp written_;
 };
 
 }  // namespace tabulex::platform

@@ -19,4 +19,10 @@ class StopSignals {
     const std::atomic<bool>& Requested() const;
 };
 
+// From now until the process ends, a request to stop never ends it: it only sets what a running
+// command looks at. The command-line program calls this first, so that a stop arriving after the
+// command finished (while the process exits) cannot turn a finished run into a killed one, and a stop
+// during start-up reaches the command. StopSignals objects created afterwards leave it in force.
+void KeepStopsFromEndingTheProcess();
+
 }  // namespace tabulex::platform

@@ -291,18 +291,29 @@ TableMeasure::RowTop TableMeasure::TopOfRow(const std::vector<int>& lines, std::
 }
 
 // Lines the sampled rows save when column `c` is `width` wide instead; `lines` holds every sampled
-// cell's lines at the present widths, row by row, and `tops` each row's two fullest cells.
-long long TableMeasure::Saving(const std::vector<int>& lines, const std::vector<RowTop>& tops, std::size_t c,
-                               int width) const {
+// cell's lines at the present widths, row by row, `tops` each row's two fullest cells, and `rows`
+// the rows whose height only column `c` holds up (in any other row another cell is as full, and
+// the row keeps its height).
+long long TableMeasure::Saving(const std::vector<int>& lines, const std::vector<RowTop>& tops,
+                               const std::vector<std::size_t>& rows, std::size_t c, int width) const {
     long long saving = 0;
-    for (std::size_t row = 0; row < tops.size(); ++row) {
-        const RowTop& top = tops[row];
-        if (top.FullestColumn != c) continue;  // another cell is as full: the row keeps its height
-        const int others = top.Second;
+    for (const std::size_t row : rows) {
+        const int others = tops[row].Second;
         const int now = lines[row * columns_ + c];
-        if (now > others) saving += now - std::max(others, CellLines(row * columns_ + c, width));
+        saving += now - std::max(others, CellLines(row * columns_ + c, width));
     }
     return saving;
+}
+
+// The rows, column by column, whose fullest cell is fuller than any other of the row: only
+// widening that column can shorten them, so the balancing weighs each column on these alone.
+void TableMeasure::RowsHeldUp(const std::vector<int>& lines, const std::vector<RowTop>& tops,
+                              std::vector<std::vector<std::size_t>>& rows) const {
+    for (auto& column : rows) column.clear();
+    for (std::size_t row = 0; row < tops.size(); ++row) {
+        const RowTop& top = tops[row];
+        if (lines[row * columns_ + top.FullestColumn] > top.Second) rows[top.FullestColumn].push_back(row);
+    }
 }
 
 // Hands `free` twips out in steps, each time to the column that saves the sampled rows the most
@@ -314,6 +325,8 @@ int TableMeasure::Balance(std::vector<int>& widths, const std::vector<int>& pref
     for (std::size_t k = 0; k < lines.size(); ++k) lines[k] = CellLines(k, widths[k % columns_]);
     std::vector<RowTop> tops(lines.size() / columns_);
     for (std::size_t row = 0; row < tops.size(); ++row) tops[row] = TopOfRow(lines, row * columns_);
+    std::vector<std::vector<std::size_t>> heldUp(columns_);
+    RowsHeldUp(lines, tops, heldUp);
     const int step = std::max(kBalanceStepTwips, free / 200);
     int given = 0;
     while (free - given >= step) {
@@ -323,7 +336,8 @@ int TableMeasure::Balance(std::vector<int>& widths, const std::vector<int>& pref
         for (std::size_t c = 0; c < columns_; ++c) {
             for (int steps = 1; given + steps * step <= free && widths[c] + (steps - 1) * step < preferred[c];
                  ++steps) {
-                const long long saving = Saving(lines, tops, c, widths[c] + steps * step);
+                if (heldUp[c].empty()) break;
+                const long long saving = Saving(lines, tops, heldUp[c], c, widths[c] + steps * step);
                 if (saving == 0) continue;
                 if (static_cast<double>(saving) / steps > bestRate) {
                     bestRate = static_cast<double>(saving) / steps;
@@ -337,9 +351,12 @@ int TableMeasure::Balance(std::vector<int>& widths, const std::vector<int>& pref
         widths[best] += bestSteps * step;
         given += bestSteps * step;
         for (std::size_t row = 0; row < tops.size(); ++row) {
-            lines[row * columns_ + best] = CellLines(row * columns_ + best, widths[best]);
+            const int now = CellLines(row * columns_ + best, widths[best]);
+            if (now == lines[row * columns_ + best]) continue;
+            lines[row * columns_ + best] = now;
             tops[row] = TopOfRow(lines, row * columns_);
         }
+        RowsHeldUp(lines, tops, heldUp);
     }
     return given;
 }

@@ -52,8 +52,10 @@ class TableMeasure {
     void SampleCell(std::string_view field);
     int CellLines(std::size_t cell, int width) const;
     RowTop TopOfRow(const std::vector<int>& lines, std::size_t first) const;
-    long long Saving(const std::vector<int>& lines, const std::vector<RowTop>& tops, std::size_t c,
-                     int width) const;
+    long long Saving(const std::vector<int>& lines, const std::vector<RowTop>& tops,
+                     const std::vector<std::size_t>& rows, std::size_t c, int width) const;
+    void RowsHeldUp(const std::vector<int>& lines, const std::vector<RowTop>& tops,
+                    std::vector<std::vector<std::size_t>>& rows) const;
     int Balance(std::vector<int>& widths, const std::vector<int>& preferred, int free) const;
 
     std::size_t columns_;

@@ -3,6 +3,7 @@
 #include "platform/FileStamp.h"
 #include "platform/FileSystem.h"
 #include "platform/FileWrites.h"
+#include "platform/ReplacementFile.h"
 #include "report/ReportFile.h"
 #include "report/ReportLines.h"
 #include "text/Cp1251.h"
@@ -11,6 +12,7 @@
 #include "text/Utf8Paths.h"
 
 #include <cerrno>
+#include <cstdio>
 #include <string_view>
 
 namespace tabulex::report {
@@ -20,7 +22,7 @@ using namespace text::literals;
 namespace {
 
 std::string Shown(const std::filesystem::path& path) {
-    return text::Utf8ToCp1251(path.string());
+    return text::Utf8ToCp1251(text::Utf8OfPath(path));
 }
 
 }  // namespace
@@ -95,14 +97,19 @@ std::optional<std::string> ReadFolderFile(const std::filesystem::path& path, std
 }
 
 int WriteFolderFile(const std::filesystem::path& path, std::string_view bytes) {
-    try {
-        platform::WriteFileAtomically(path.string(), bytes, {.FollowLinks = false});
-        return 0;
-    } catch (const text::Error&) {
-        const platform::FileStamp entry = platform::EntryStampOf(path);
-        if (entry.Exists && !entry.IsRegular) return kNotRegularFile;
-        return errno != 0 ? errno : EIO;
+    // Never through a link, device or pipe in the file's place.
+    const platform::FileStamp entry = platform::EntryStampOf(path);
+    if (entry.Exists && !entry.IsRegular) return kNotRegularFile;
+    platform::ReplacementFile replacement;
+    const std::string temporaryName =
+        std::string(kTemporaryPrefix) + text::Utf8OfPath(path.extension()) + ".";
+    if (!replacement.Open(path, temporaryName)) return replacement.ErrorCode();
+    if (std::fwrite(bytes.data(), 1, bytes.size(), replacement.Stream()) != bytes.size()) {
+        const int code = errno != 0 ? errno : EIO;
+        replacement.Discard();
+        return code;
     }
+    return replacement.Commit(true) ? 0 : replacement.ErrorCode();
 }
 
 void RemoveLeftovers(const std::filesystem::path& folder) {

@@ -53,10 +53,10 @@ struct IniSettings::Parsed {
 namespace {
 
 // Writes `text` to a temporary file and renames it over `file` (through a symbolic link, to the
-// file it points at), keeping the old file's permissions.
+// file it points at), keeping the old file's permissions; `written` gets the new file's stamp.
 // Not synced to disk: the file holds the last file name and a resume point, which a power failure
 // may lose without harm, and the rename already keeps readers from ever seeing half a file.
-bool ReplaceFile(const std::filesystem::path& file, std::string_view text) {
+bool ReplaceFile(const std::filesystem::path& file, std::string_view text, platform::FileStamp& written) {
     std::error_code error;
     std::filesystem::path target = file;
     if (std::filesystem::is_symlink(file, error)) target = std::filesystem::canonical(file, error);
@@ -67,7 +67,9 @@ bool ReplaceFile(const std::filesystem::path& file, std::string_view text) {
     platform::ReplacementFile replacement;
     if (!replacement.Open(target, "." + text::Utf8OfPath(target.filename()))) return false;
     if (std::fwrite(text.data(), 1, text.size(), replacement.Stream()) != text.size()) return false;
-    return replacement.Commit(false);
+    if (!replacement.Commit(false)) return false;
+    written = replacement.Written();
+    return true;
 }
 
 }  // namespace
@@ -110,12 +112,15 @@ std::string IniSettings::FileProblem() const {
 
 bool IniSettings::Save() {
     std::string text;
-    if (!parsed_->Text(text) || !ReplaceFile(file_, text)) {
+    platform::FileStamp written;
+    if (!parsed_->Text(text) || !ReplaceFile(file_, text, written)) {
         loaded_.reset();  // the kept copy may no longer be what the file holds
         return false;
     }
     lock_.NextGeneration();
-    loaded_ = CurrentVersion();
+    // The stamp of what was written, not of what the name shows now: another program's version
+    // put there in between is then read at the next look rather than taken for ours.
+    loaded_ = Version{lock_.Generation(), written};
     return true;
 }
 

@@ -2,9 +2,11 @@
 // holds, and a damaged, cut or hand-edited file is told apart from a missing one.
 
 #include "check/ResumePoint.h"
+#include "platform/FileWrites.h"
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <filesystem>
 #include <fstream>
 
@@ -65,6 +67,36 @@ TEST(ResumePointTest, SavedAndLoadedWithEveryTextAndCountAndDamagedFilesRefused)
     }
     EraseResumePoint(folder);
     EXPECT_EQ(LoadResumePoint(folder).Found, StoredResumePoint::State::Missing);
+    fs::remove_all(folder);
+}
+
+// The resume file is never written through what stands in its place, and a failure says why in a
+// way the message can name: not a regular file, or the system's own reason.
+TEST(ResumePointTest, ASaveRefusesWhatIsNoRegularFileAndSaysWhyItFailed) {
+    const fs::path folder = fs::temp_directory_path() / "tabulex_resume_refused";
+    fs::remove_all(folder);
+    fs::create_directories(folder);
+    const fs::path file = folder / kResumeFileName;
+    ResumePoint point;
+    point.Row = 12;
+
+    fs::create_directory(file);
+    EXPECT_EQ(SaveResumePoint(folder, point), platform::kNotRegularFile) << "a folder in its place";
+    fs::remove(file);
+
+#ifndef _WIN32
+    const fs::path elsewhere = folder / "elsewhere.txt";
+    std::ofstream(elsewhere) << "kept";
+    fs::create_symlink(elsewhere, file);
+    EXPECT_EQ(SaveResumePoint(folder, point), platform::kNotRegularFile) << "a link in its place";
+    std::ifstream in(elsewhere);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "kept");
+    fs::remove(file);
+#endif
+
+    EXPECT_EQ(SaveResumePoint(folder / "missing", point), ENOENT) << "no such folder";
+    ASSERT_EQ(SaveResumePoint(folder, point), 0);
+    EXPECT_EQ(LoadResumePoint(folder).Point.Row, 12);
     fs::remove_all(folder);
 }
 

@@ -83,6 +83,8 @@ TEST_F(Utf8PathsTest, AReplacementAndTheStandardStreamsMeetAtOneFile) {
         std::ifstream in(path, std::ios::binary);
         EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "new") << name;
         EXPECT_EQ(ReadOwnFile(path, 100).value_or("missing"), "new") << name;
+        // The stamp of what it put in place is the one the name shows until someone else writes.
+        EXPECT_EQ(replacement.Written(), StampOf(path)) << name;
     }
 }
 

@@ -87,6 +87,7 @@ void Reader::Start(const char* name, const char** attrs) {
 
     Frame& child = frames_.emplace_back();
     child.Name = stream::Classify(name);
+    child.Kind = stream::StructureOf(child.Name);
     child.Table = parent.Table;
     child.Run = parent.Run;
     child.Nested = parent.Nested;
@@ -96,7 +97,8 @@ void Reader::Start(const char* name, const char** attrs) {
         child.Block = Block::Body;
         child.Enters = true;
     }
-    if (parent.Enters && child.Name != Name::P && child.Name != Name::SectPr && child.Name != Name::Fallback)
+    if (parent.Enters && child.Kind != structure::StructureKind::Paragraph &&
+        child.Kind != structure::StructureKind::Section && child.Name != Name::Fallback)
         child.Enters = true;
     Structure(parent, child);
     RangeReach(parent, child);

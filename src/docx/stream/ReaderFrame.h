@@ -4,15 +4,17 @@
 // are to the DOM path's walks (tables, paragraphs of a range, inline content) and what the element
 // itself is to the reader.
 
+#include "docx/StructureVocabulary.h"
 #include "docx/stream/ReaderNames.h"
 
 #include <cstdint>
 
 namespace tabulex::word::docx::stream {
 
-// What the children of an element are to the DOM path's walks.
-enum class Block : std::uint8_t { None, Body, Rows, Cells, Blocks };                // TableIndex, StoryText
-enum class Reach : std::uint8_t { No, Yes, SdtFirst };                              // ForEachParagraphIn
+// What the children of an element are to the tables (StructureVocabulary.h), and whether a row's or
+// cell's range looks for paragraphs in it.
+using Block = structure::Holds;
+using Reach = structure::Reach;
 enum class Inline : std::uint8_t { None, Container, Run, Math, Sdt, Alt, AltRun };  // InlineWalker
 
 // What an element itself is to the reader.
@@ -69,8 +71,9 @@ constexpr int kLookahead = 8;
 struct Frame {
     stream::Name Name = Name::Other;
     stream::Role Role = Role::Other;
-    stream::Block Block = Block::None;
-    stream::Block SdtBlock = Block::None;  // a w:sdt: what its first w:sdtContent continues
+    structure::StructureKind Kind = structure::StructureKind::Other;
+    stream::Block Block = Block::Nothing;
+    stream::Block SdtBlock = Block::Nothing;  // a w:sdt: what its first w:sdtContent continues
     Reach RowReach = Reach::No;
     Reach CellReach = Reach::No;
     Inline Inl = Inline::None;
@@ -92,7 +95,7 @@ struct Frame {
     // part or property the reader reads, no range reaches through it, list numbering does not
     // enter it, and it holds no text. A w:tbl below one has no paragraph that counts or is read.
     bool IsInert() const {
-        return Role == Role::Other && Block == Block::None && SdtBlock == Block::None &&
+        return Role == Role::Other && Block == Block::Nothing && SdtBlock == Block::Nothing &&
                RowReach == Reach::No && CellReach == Reach::No && Inl == Inline::None && !Enters &&
                !TracksText;
     }

@@ -8,7 +8,7 @@ namespace tabulex::word::docx::stream {
 void Reader::StartParagraph(const Frame& parent, Frame& child) {
     // A cell continuing a vertical merge shows none of its paragraphs, and list numbering skips them.
     bool counted = parent.Enters && !parent.Merged;
-    bool inText = parent.Block == Block::Blocks && !parent.Merged;
+    bool inText = parent.Block == Block::CellBlocks && !parent.Merged;
     bool inRow = parent.RowReach == Reach::Yes;
     bool inCell = parent.CellReach == Reach::Yes;
     child.RowReach = child.CellReach = Reach::No;
@@ -21,7 +21,7 @@ void Reader::StartParagraph(const Frame& parent, Frame& child) {
     runs_.clear();
     runStyles_.clear();
     child.Role = Role::Paragraph;
-    child.Block = Block::None;
+    child.Block = Block::Nothing;
     if (inText || inRow || inCell) child.Inl = Inline::Container;
 }
 

@@ -1,6 +1,7 @@
 #include "docx/stream/ReaderNames.h"
 
 #include "docx/InlineVocabulary.h"
+#include "docx/StructureVocabulary.h"
 #include "ooxml/KnownNamespaces.h"
 
 #include <array>
@@ -179,6 +180,16 @@ const InlineMeaning& MeaningOf(Name name) {
         return meanings;
     }();
     return kMeanings[static_cast<std::size_t>(name)];
+}
+
+structure::StructureKind StructureOf(Name name) {
+    static const auto kKinds = [] {
+        std::array<structure::StructureKind, static_cast<std::size_t>(Name::VmlShape) + 1> kinds{};
+        for (const structure::StructureEntry& entry : structure::kStructureVocabulary)
+            kinds[static_cast<std::size_t>(ClassifyQualified(entry.QualifiedName))] = entry.Kind;
+        return kinds;
+    }();
+    return kKinds[static_cast<std::size_t>(name)];
 }
 
 }  // namespace tabulex::word::docx::stream

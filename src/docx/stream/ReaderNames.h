@@ -3,6 +3,8 @@
 // The element names the streaming reader of the main story acts on, recognised by namespace from
 // expat's expanded names ("URI local", KnownNamespaces.h), whatever prefix the document uses.
 
+#include "docx/StructureVocabulary.h"
+
 #include <cstdint>
 #include <string_view>
 
@@ -93,5 +95,9 @@ const InlineMeaning& MeaningOf(Name name);
 inline bool IsTransparent(Name name) {
     return MeaningOf(name).Transparent;
 }
+
+// What an element is to the tables of the story, from the structure both readers share
+// (StructureVocabulary.h).
+structure::StructureKind StructureOf(Name name);
 
 }  // namespace tabulex::word::docx::stream

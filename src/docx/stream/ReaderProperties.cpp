@@ -45,10 +45,10 @@ void Reader::Properties(Frame& parent, Frame& child, int index, const char** att
     }
 }
 
-// A cell's w:vMerge: any value but "restart" continues the merge above. The cell is open two
+// A cell's w:vMerge (StructureVocabulary.h). The cell is open two
 // frames below its w:vMerge; content already read before its properties cannot be taken back.
 void Reader::MergeProperty(std::string_view val) {
-    if (val == "restart") return;
+    if (structure::MergeOf(true, val) != structure::VerticalMerge::Continue) return;
     Frame& cell = frames_[frames_.size() - 3];
     if (cell.Elements > 1) return Unsupported();
     cell.Merged = true;

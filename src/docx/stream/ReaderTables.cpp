@@ -2,65 +2,55 @@
 
 namespace tabulex::word::docx::stream {
 
-// Tables, rows, cells and the blocks of cells, as TableIndex and StoryText walk them.
+// Tables, rows, cells and the blocks of cells, as the structure both readers share places them
+// (StructureVocabulary.h).
 void Reader::Structure(Frame& parent, Frame& child) {
-    Block block = parent.Block;
-    bool firstContent =
-        child.Name == Name::SdtContent && parent.Name == Name::Sdt && !(parent.Seen & kSdtContent);
-    if (firstContent && parent.SdtBlock != Block::None) {
+    using structure::StructureKind;
+    const StructureKind kind = child.Kind;
+    const bool firstContent = kind == StructureKind::ControlContent &&
+                              parent.Kind == StructureKind::ContentControl && !(parent.Seen & kSdtContent);
+    if (firstContent && parent.SdtBlock != Block::Nothing) {
         child.Block = parent.SdtBlock;
-        if (child.Block == Block::Blocks) child.Role = Role::BlocksWrapper;
+        if (child.Block == Block::CellBlocks) child.Role = Role::BlocksWrapper;
         return;
     }
-    if (block == Block::None) return;
-    if (child.Name == Name::Sdt) {
-        child.SdtBlock = block;
+    const Block holds = parent.Block;
+    if (holds == Block::Nothing) return;
+    child.SdtBlock = structure::FirstContentHolds(holds, kind);
+    child.Block = structure::ChildrenHold(holds, kind);
+    if (kind == StructureKind::Wrapper) {
+        if (holds == Block::CellBlocks) child.Role = Role::BlocksWrapper;
         return;
     }
-    if (child.Name == Name::CustomXml) {
-        child.Block = block;
-        if (block == Block::Blocks) child.Role = Role::BlocksWrapper;
-        return;
-    }
-    switch (block) {
-        case Block::Body:
-            if (child.Name == Name::Tbl) {
+    if (!structure::IsPart(holds, kind)) return;
+    switch (kind) {
+        case StructureKind::Table:
+            if (holds == Block::Body) {
                 child.Role = Role::TopTable;
-                child.Block = Block::Rows;
                 writer_.BeginTable();
-            }
-            break;
-        case Block::Rows:
-            if (child.Name == Name::Tr) {
-                child.Block = Block::Cells;
-                child.Role = parent.Nested ? Role::NestedRow : Role::TopRow;
-                if (!parent.Nested) {
-                    writer_.BeginRow();
-                    rowTextFields_ = FieldState();
-                    rowRange_.Reset();
-                    cantSplit_ = false;
-                    tblHeader_ = false;
-                    child.RowReach = Reach::Yes;
-                }
-            }
-            break;
-        case Block::Cells:
-            if (child.Name == Name::Tc) {
-                child.Block = Block::Blocks;
-                child.Role = parent.Nested ? Role::NestedCell : Role::TopCell;
-                if (!parent.Nested) {
-                    StartTopCell();
-                    child.CellReach = Reach::Yes;
-                }
-            }
-            break;
-        case Block::Blocks:
-            if (child.Name == Name::Tbl) {
-                child.Block = Block::Rows;
+            } else {
                 child.Nested = true;
             }
             break;
-        case Block::None:
+        case StructureKind::Row:
+            child.Role = parent.Nested ? Role::NestedRow : Role::TopRow;
+            if (!parent.Nested) {
+                writer_.BeginRow();
+                rowTextFields_ = FieldState();
+                rowRange_.Reset();
+                cantSplit_ = false;
+                tblHeader_ = false;
+                child.RowReach = Reach::Yes;
+            }
+            break;
+        case StructureKind::Cell:
+            child.Role = parent.Nested ? Role::NestedCell : Role::TopCell;
+            if (!parent.Nested) {
+                StartTopCell();
+                child.CellReach = Reach::Yes;
+            }
+            break;
+        default:
             break;
     }
 }
@@ -68,21 +58,11 @@ void Reader::Structure(Frame& parent, Frame& child) {
 // The paragraphs of a row or cell range, as ForEachParagraphIn finds them.
 void Reader::RangeReach(const Frame& parent, Frame& child) {
     auto next = [&](Reach reach) {
-        if (reach == Reach::SdtFirst)
-            return child.Name == Name::SdtContent && !(parent.Seen & kSdtContent) ? Reach::Yes : Reach::No;
-        if (reach == Reach::No) return Reach::No;
-        switch (child.Name) {
-            case Name::Tbl:
-            case Name::Tr:
-            case Name::Tc:
-            case Name::CustomXml:
-            case Name::SdtContent:
-                return Reach::Yes;
-            case Name::Sdt:
-                return Reach::SdtFirst;
-            default:
-                return Reach::No;
-        }
+        if (reach == Reach::FirstContent)
+            return child.Kind == structure::StructureKind::ControlContent && !(parent.Seen & kSdtContent)
+                       ? Reach::Yes
+                       : Reach::No;
+        return reach == Reach::No ? Reach::No : structure::RangeReach(child.Kind);
     };
     if (child.RowReach == Reach::No) child.RowReach = next(parent.RowReach);
     if (child.CellReach == Reach::No) child.CellReach = next(parent.CellReach);
@@ -98,7 +78,7 @@ void Reader::StartTable(Frame& child) {
 
 void Reader::EndTable(const Frame&, Frame& parent) {
     tables_.pop_back();
-    if (parent.Block == Block::Blocks) parent.LastWasParagraph = false;
+    if (parent.Block == Block::CellBlocks) parent.LastWasParagraph = false;
 }
 
 // StoryText: a wrapper's last block decides whether its container ended with a paragraph, when
@@ -106,7 +86,7 @@ void Reader::EndTable(const Frame&, Frame& parent) {
 void Reader::EndBlocksWrapper(const Frame& frame) {
     if (!frame.KeptChild) return;
     for (auto it = frames_.rbegin(); it != frames_.rend(); ++it) {
-        if (it->Block == Block::Blocks) {
+        if (it->Block == Block::CellBlocks) {
             it->LastWasParagraph = frame.LastWasParagraph;
             return;
         }

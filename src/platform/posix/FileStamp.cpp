@@ -1,10 +1,6 @@
-#include "platform/FileStamp.h"
-
-#include <sys/stat.h>
+#include "StatusStamp.h"
 
 namespace tabulex::platform {
-
-namespace {
 
 FileStamp StampOfStatus(const struct stat& st) {
     FileStamp stamp;
@@ -19,8 +15,6 @@ FileStamp StampOfStatus(const struct stat& st) {
     stamp.ModifiedNanoseconds = st.st_mtim.tv_nsec;
     return stamp;
 }
-
-}  // namespace
 
 FileStamp StampOf(const std::filesystem::path& path) {
     struct stat st {};

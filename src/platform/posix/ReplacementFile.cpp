@@ -1,5 +1,6 @@
-#include "platform/ReplacementFile.h"
+#include "platform/ReplacementSteps.h"
 
+#include "StatusStamp.h"
 #include "platform/FileWrites.h"
 
 #include <fcntl.h>
@@ -8,7 +9,7 @@
 
 #include <cerrno>
 
-namespace tabulex::platform {
+namespace tabulex::platform::replacement {
 namespace {
 
 // The target's permissions, or what a new file gets under the umask.
@@ -22,50 +23,34 @@ mode_t NewFileMode(const std::filesystem::path& target) {
 
 }  // namespace
 
-ReplacementFile::~ReplacementFile() {
-    Discard();
-}
-
-bool ReplacementFile::Fail(int code) {
-    errorCode_ = code;
-    Discard();
-    return false;
-}
-
-bool ReplacementFile::Open(const std::filesystem::path& target, std::string_view temporaryName) {
-    Discard();
-    errorCode_ = 0;
-    target_ = target;
-    // Locked while this object lives, so that another run's clean-up never takes it.
+std::FILE* CreateTemporary(const std::filesystem::path& target, std::string_view temporaryName,
+                           std::string& temporaryPath, int& code) {
     const std::filesystem::path folder = target.has_parent_path() ? target.parent_path() : ".";
-    const int fd = CreateLockedTemporary(folder.string(), temporaryName, "", temporaryPath_);
-    if (fd < 0) return Fail(errno);
-    if (::fchmod(fd, NewFileMode(target)) != 0 || (stream_ = ::fdopen(fd, "wb")) == nullptr) {
-        const int code = errno;
-        ::close(fd);
-        return Fail(code);
+    const int fd = CreateLockedTemporary(folder.string(), temporaryName, "", temporaryPath);
+    if (fd < 0) {
+        code = errno;
+        return nullptr;
     }
-    return true;
+    std::FILE* stream = nullptr;
+    if (::fchmod(fd, NewFileMode(target)) != 0 || (stream = ::fdopen(fd, "wb")) == nullptr) {
+        code = errno;
+        ::close(fd);
+    }
+    return stream;
 }
 
-bool ReplacementFile::Commit(bool durable) {
-    if (stream_ == nullptr) return false;
-    int code = 0;
-    if (std::fflush(stream_) != 0 || (durable && ::fsync(::fileno(stream_)) != 0)) code = errno;
-    // Renamed while still open and so locked: until then it is this run's, never a leftover.
-    if (code == 0 && ::rename(temporaryPath_.c_str(), target_.c_str()) != 0) code = errno;
-    if (code == 0) temporaryPath_.clear();
-    if (std::fclose(stream_) != 0 && code == 0) code = errno;
-    stream_ = nullptr;
-    if (code != 0) return Fail(code);
-    return true;
+int FlushAndRename(std::FILE* stream, bool durable, const std::string& temporaryPath,
+                   const std::filesystem::path& target, FileStamp& written) {
+    if (std::fflush(stream) != 0 || (durable && ::fsync(::fileno(stream)) != 0)) return errno;
+    if (::rename(temporaryPath.c_str(), target.c_str()) != 0) return errno;
+    // From the open file: the name may already show another writer's version.
+    struct stat st {};
+    if (::fstat(::fileno(stream), &st) == 0) written = StampOfStatus(st);
+    return 0;
 }
 
-void ReplacementFile::Discard() {
-    if (stream_ != nullptr) std::fclose(stream_);
-    stream_ = nullptr;
-    if (!temporaryPath_.empty()) ::unlink(temporaryPath_.c_str());
-    temporaryPath_.clear();
+void RemoveTemporary(const std::string& temporaryPath) {
+    ::unlink(temporaryPath.c_str());
 }
 
-}  // namespace tabulex::platform
+}  // namespace tabulex::platform::replacement

@@ -7,6 +7,7 @@ namespace {
 
 // A signal handler reaches only what is global.
 std::atomic<bool> gStopRequested{false};
+std::atomic<bool> gForLife{false};
 
 extern "C" void OnStopSignal(int) {
     gStopRequested.store(true);
@@ -14,15 +15,26 @@ extern "C" void OnStopSignal(int) {
 
 constexpr int kStopSignals[] = {SIGINT, SIGTERM, SIGHUP};
 
-}  // namespace
-
-StopSignals::StopSignals() {
-    gStopRequested.store(false);
+void CatchStops() {
     for (int sig : kStopSignals) std::signal(sig, OnStopSignal);
     std::signal(SIGXFSZ, SIG_IGN);
 }
 
+}  // namespace
+
+void KeepStopsFromEndingTheProcess() {
+    gForLife.store(true);
+    CatchStops();
+}
+
+StopSignals::StopSignals() {
+    if (gForLife.load()) return;
+    gStopRequested.store(false);
+    CatchStops();
+}
+
 StopSignals::~StopSignals() {
+    if (gForLife.load()) return;
     for (int sig : kStopSignals) std::signal(sig, SIG_DFL);
     std::signal(SIGXFSZ, SIG_DFL);
 }

@@ -1,6 +1,7 @@
 #include "platform/FileStamp.h"
 
 #include "Handle.h"
+#include "HandleStamp.h"
 
 #include <windows.h>
 
@@ -16,20 +17,16 @@ std::int64_t Ticks(const FILETIME& time) {
                                      time.dwLowDateTime);
 }
 
-// Attributes only (no read access), shared with every other opener; folders too. `entry`: a link
-// or junction itself rather than what it points to.
-FileStamp StampOfPath(const std::filesystem::path& path, bool entry) {
+}  // namespace
+
+FileStamp StampOfHandle(HANDLE file, bool entry) {
     FileStamp stamp;
-    const DWORD flags = FILE_FLAG_BACKUP_SEMANTICS | (entry ? FILE_FLAG_OPEN_REPARSE_POINT : 0);
-    windows::Handle file(::CreateFileW(path.wstring().c_str(), FILE_READ_ATTRIBUTES,
-                                       FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                       OPEN_EXISTING, flags, nullptr));
     BY_HANDLE_FILE_INFORMATION info{};
-    if (!file.Valid() || !::GetFileInformationByHandle(file.Get(), &info)) return stamp;
+    if (!::GetFileInformationByHandle(file, &info)) return stamp;
     const bool link = entry && (info.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
     stamp.Exists = true;
     stamp.IsFolder = !link && (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
-    stamp.IsRegular = !link && !stamp.IsFolder && ::GetFileType(file.Get()) == FILE_TYPE_DISK &&
+    stamp.IsRegular = !link && !stamp.IsFolder && ::GetFileType(file) == FILE_TYPE_DISK &&
                       (info.dwFileAttributes & FILE_ATTRIBUTE_DEVICE) == 0;
     stamp.HasWriteBits = (info.dwFileAttributes & FILE_ATTRIBUTE_READONLY) == 0;
     stamp.Device = info.dwVolumeSerialNumber;
@@ -40,6 +37,18 @@ FileStamp StampOfPath(const std::filesystem::path& path, bool entry) {
     stamp.ModifiedSeconds = ticks / kTicksPerSecond;
     stamp.ModifiedNanoseconds = (ticks % kTicksPerSecond) * 100;
     return stamp;
+}
+
+namespace {
+
+// Attributes only (no read access), shared with every other opener; folders too. `entry`: a link
+// or junction itself rather than what it points to.
+FileStamp StampOfPath(const std::filesystem::path& path, bool entry) {
+    const DWORD flags = FILE_FLAG_BACKUP_SEMANTICS | (entry ? FILE_FLAG_OPEN_REPARSE_POINT : 0);
+    windows::Handle file(::CreateFileW(path.wstring().c_str(), FILE_READ_ATTRIBUTES,
+                                       FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                       OPEN_EXISTING, flags, nullptr));
+    return file.Valid() ? StampOfHandle(file.Get(), entry) : FileStamp{};
 }
 
 }  // namespace

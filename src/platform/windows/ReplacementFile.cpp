@@ -1,5 +1,6 @@
-#include "platform/ReplacementFile.h"
+#include "platform/ReplacementSteps.h"
 
+#include "HandleStamp.h"
 #include "OpenFiles.h"
 #include "Wide.h"
 #include "platform/FileWrites.h"
@@ -11,7 +12,7 @@
 
 #include <cerrno>
 
-namespace tabulex::platform {
+namespace tabulex::platform::replacement {
 namespace {
 
 int LastErrno() {
@@ -20,54 +21,38 @@ int LastErrno() {
 
 }  // namespace
 
-ReplacementFile::~ReplacementFile() {
-    Discard();
-}
-
-bool ReplacementFile::Fail(int code) {
-    errorCode_ = code;
-    Discard();
-    return false;
-}
-
-bool ReplacementFile::Open(const std::filesystem::path& target, std::string_view temporaryName) {
-    Discard();
-    errorCode_ = 0;
-    target_ = target;
-    // Locked while this object lives (open without shared deletion), so that another run's
-    // clean-up never takes it.
+std::FILE* CreateTemporary(const std::filesystem::path& target, std::string_view temporaryName,
+                           std::string& temporaryPath, int& code) {
+    // Opened without shared deletion: nobody else's clean-up can take it.
     const std::filesystem::path folder = target.has_parent_path() ? target.parent_path() : ".";
-    const int descriptor = CreateLockedTemporary(text::Utf8OfPath(folder), temporaryName, "", temporaryPath_);
-    if (descriptor < 0) return Fail(errno);
-    stream_ = ::_fdopen(descriptor, "wb");
-    if (stream_ == nullptr) {
-        const int code = errno;
-        ::_close(descriptor);
-        return Fail(code);
+    const int descriptor = CreateLockedTemporary(text::Utf8OfPath(folder), temporaryName, "", temporaryPath);
+    if (descriptor < 0) {
+        code = errno;
+        return nullptr;
     }
-    return true;
+    std::FILE* stream = ::_fdopen(descriptor, "wb");
+    if (stream == nullptr) {
+        code = errno;
+        ::_close(descriptor);
+    }
+    return stream;
 }
 
-bool ReplacementFile::Commit(bool durable) {
-    if (stream_ == nullptr) return false;
-    const HANDLE file = windows::HandleOf(::_fileno(stream_));
-    int code = 0;
-    if (std::fflush(stream_) != 0) code = errno;
-    if (code == 0 && durable && !::FlushFileBuffers(file)) code = LastErrno();
-    // Renamed while still open and so locked: until then it is this run's, never a leftover.
-    if (code == 0 && !windows::RenameOpenFile(file, target_.wstring(), true)) code = LastErrno();
-    if (code == 0) temporaryPath_.clear();
-    if (std::fclose(stream_) != 0 && code == 0) code = errno;
-    stream_ = nullptr;
-    if (code != 0) return Fail(code);
-    return true;
+int FlushAndRename(std::FILE* stream, bool durable, const std::string&, const std::filesystem::path& target,
+                   FileStamp& written) {
+    const HANDLE file = windows::HandleOf(::_fileno(stream));
+    if (std::fflush(stream) != 0) return errno;
+    if (durable && !::FlushFileBuffers(file)) return LastErrno();
+    if (!windows::RenameOpenFile(file, target.wstring(), true)) return LastErrno();
+    // From the open handle: the name may already show another writer's version. The system may
+    // still move the write time when the handle closes; a later look then reads the file again,
+    // which costs a read and never misses a change.
+    written = StampOfHandle(file, false);
+    return 0;
 }
 
-void ReplacementFile::Discard() {
-    if (stream_ != nullptr) std::fclose(stream_);
-    stream_ = nullptr;
-    if (!temporaryPath_.empty()) ::DeleteFileW(windows::Wide(temporaryPath_).c_str());
-    temporaryPath_.clear();
+void RemoveTemporary(const std::string& temporaryPath) {
+    ::DeleteFileW(windows::Wide(temporaryPath).c_str());
 }
 
-}  // namespace tabulex::platform
+}  // namespace tabulex::platform::replacement

@@ -7,7 +7,8 @@ namespace {
 
 // A console control handler reaches only what is global.
 std::atomic<bool> gStopRequested{false};
-std::atomic<bool> gFinished{false};
+std::atomic<bool> gFinished{true};
+std::atomic<bool> gForLife{false};
 
 // Runs on a thread of its own. Ctrl+C and Ctrl+Break only ask; closing the console window, logging
 // off and shutting down end the process when the handler returns (after at most 5 s for a close),
@@ -21,15 +22,21 @@ BOOL WINAPI OnConsoleEvent(DWORD event) {
 
 }  // namespace
 
+void KeepStopsFromEndingTheProcess() {
+    gForLife.store(true);
+    ::SetConsoleCtrlHandler(OnConsoleEvent, TRUE);
+}
+
 StopSignals::StopSignals() {
-    gStopRequested.store(false);
     gFinished.store(false);
+    if (gForLife.load()) return;
+    gStopRequested.store(false);
     ::SetConsoleCtrlHandler(OnConsoleEvent, TRUE);
 }
 
 StopSignals::~StopSignals() {
     gFinished.store(true);
-    ::SetConsoleCtrlHandler(OnConsoleEvent, FALSE);
+    if (!gForLife.load()) ::SetConsoleCtrlHandler(OnConsoleEvent, FALSE);
 }
 
 const std::atomic<bool>& StopSignals::Requested() const {

@@ -1,0 +1,174 @@
+// The readers of the main story place tables, rows and cells alike, whatever wraps them: the DOM,
+// the streaming reader and the annotation reader, which puts a comment on the cell the other two
+// name. Every cell of the first table starts with a paragraph of its own name ("r2c1"), so that a
+// comment tells which cell it landed in.
+
+#include "StreamCompare.h"
+
+#include "docx/CommentAnchors.h"
+#include "docx/StructureVocabulary.h"
+#include "docx/stream/ReaderNames.h"
+
+#include <pugixml.hpp>
+
+#include <set>
+
+namespace tabulex::word::docx::testing {
+namespace {
+
+std::string Sdt(std::string_view content) {
+    return "<w:sdt><w:sdtPr><w:alias w:val=\"x\"/></w:sdtPr><w:sdtContent>" + std::string(content) +
+           "</w:sdtContent></w:sdt>";
+}
+std::string CustomXml(std::string_view content) {
+    return "<w:customXml w:element=\"e\">" + std::string(content) + "</w:customXml>";
+}
+std::string Alternate(std::string_view choice, std::string_view fallback) {
+    return "<mc:AlternateContent><mc:Choice Requires=\"wps\">" + std::string(choice) +
+           "</mc:Choice><mc:Fallback>" + std::string(fallback) + "</mc:Fallback></mc:AlternateContent>";
+}
+
+// The text of the runs of the paragraph a comment range starts in, "none" when it was not placed.
+std::string LandedIn(const std::string& xml, int id) {
+    pugi::xml_document doc;
+    EXPECT_TRUE(doc.load_string(xml.c_str()));
+    const std::string query = "//w:commentRangeStart[@w:id='" + std::to_string(id) + "']";
+    const pugi::xml_node start = doc.select_node(query.c_str()).node();
+    if (!start) return "none";
+    std::string text;
+    for (pugi::xml_node run : start.parent().children("w:r")) text += run.child("w:t").text().get();
+    return text;
+}
+
+// The cells of the document's first table as the DOM gives them: the text of each cell's first
+// paragraph, row by row.
+std::vector<std::pair<CellComment, std::string>> CellNames(const std::string& path) {
+    auto dom = DocxDocument::OpenFile(path);
+    dom->UseDom();
+    auto table = dom->Tables()->Item(1);
+    std::vector<std::pair<CellComment, std::string>> cells;
+    for (int r = 1; r <= table->Rows()->Count(); ++r) {
+        for (int c = 1;; ++c) {
+            std::string shown;
+            try {
+                shown = table->Cell(r, c)->Range()->Text();
+            } catch (const text::Error&) {
+                break;
+            }
+            cells.push_back({CellComment{r, c, {"x"}}, shown.substr(0, shown.find('\r'))});
+        }
+    }
+    return cells;
+}
+
+struct WrapperCase {
+    const char* Name;
+    std::string Body;
+};
+
+std::vector<WrapperCase> WrapperCases() {
+    const std::string row2 = Tr(Tc(P("r2c1")) + Tc(P("r2c2")));
+    return {
+        {"a content control around a row", Tbl(Tr(Tc(P("r1c1")) + Tc(P("r1c2"))) + Sdt(row2))},
+        {"custom XML around a cell", Tbl(Tr(Tc(P("r1c1")) + CustomXml(Tc(P("r1c2")))) + row2)},
+        {"wrappers nested around rows and cells",
+         Tbl(Sdt(CustomXml(Tr(CustomXml(Sdt(Tc(P("r1c1")))) + Sdt(Tc(P("r1c2")))))) +
+             CustomXml(CustomXml(row2)))},
+        {"a content control's second content holds no rows",
+         Tbl("<w:sdt><w:sdtContent>" + Tr(Tc(P("r1c1")) + Tc(P("r1c2"))) + "</w:sdtContent><w:sdtContent>" +
+             Tr(Tc(P("lost")) + Tc(P("lost"))) + "</w:sdtContent></w:sdt>" + row2)},
+        {"the table itself wrapped, after a wrapped one",
+         Sdt(Tbl(Tr(Tc(P("r1c1")) + Tc(P("r1c2"))) + row2)) + CustomXml(Tbl(Tr(Tc(P("second")))))},
+        {"cell content in wrappers, a nested table in one",
+         Tbl(Tr(Tc(Sdt(P("r1c1")) + P("more")) + Tc(CustomXml(P("r1c2") + Sdt(Tbl(Tr(Tc(P("inner")))))))) +
+             Tr(Tc(P("r2c1") + Tbl(Sdt(Tr(Tc(P("nested")))))) + Tc(CustomXml(Sdt(P("r2c2"))))))},
+        {"rows and cells where they do not belong are no rows or cells",
+         Tbl(Tr(Tc(P("r1c1")) + Tc(P("r1c2")) + "<w:p/>") + "<w:tc>" + P("stray") + "</w:tc>" + row2 +
+             Alternate(Tr(Tc(P("alt"))), Tr(Tc(P("alt")))))},
+    };
+}
+
+class StructureReadersTest : public ::testing::Test {
+  protected:
+    TempFolder folder_;
+};
+
+TEST_F(StructureReadersTest, WrappedRowsAndCellsAreTheSameToEveryReader) {
+    int n = 0;
+    for (const WrapperCase& c : WrapperCases()) {
+        SCOPED_TRACE(c.Name);
+        const std::string path = WriteDocx(folder_.File("case" + std::to_string(n++) + ".docx"), c.Body);
+        ExpectSameAnswers(path);
+
+        const auto cells = CellNames(path);
+        EXPECT_EQ(cells.size(), 4u);
+        CommentSet set;
+        set.Table = 1;
+        for (const auto& cell : cells) set.Cells.push_back(cell.first);
+        const AnchoredStory story = AnchorComments(ooxml::WrapBody(c.Body), set, 1);
+        for (std::size_t i = 0; i < cells.size(); ++i)
+            EXPECT_EQ(LandedIn(story.Xml, static_cast<int>(i) + 1), cells[i].second);
+    }
+}
+
+// The paragraphs after a table are those of the body, wrappers looked through, up to the next
+// table; alternate content at the body's level is none of them. A comment on the k-th lands on
+// the paragraph the document gives as the k-th.
+TEST_F(StructureReadersTest, ParagraphsAfterTheTableAreCountedAlike) {
+    const std::string body = Tbl(Tr(Tc(P("a")) + Tc(P("b")))) + Alternate(P("choice"), P("fallback")) +
+                             Sdt(P("first")) + CustomXml(P("second") + Sdt(CustomXml(P("third")))) +
+                             "<w:p><w:r><w:pict><w:txbxContent>" + P("box") +
+                             "</w:txbxContent></w:pict></w:r><w:r><w:t>fourth</w:t></w:r></w:p>" +
+                             Sdt(Tbl(Tr(Tc(P("c"))))) + P("after the next table");
+    const std::string path = WriteDocx(folder_.File("after.docx"), body);
+    const std::vector<std::string> texts = DocxDocument::OpenFile(path)->ParagraphsAfterTable(1);
+    ASSERT_EQ(texts, (std::vector<std::string>{"first", "second", "third",
+                                               "\x01"
+                                               "fourth"}));
+
+    CommentSet set;
+    set.Table = 1;
+    for (int k = 1; k <= 5; ++k) set.Paragraphs.push_back({k, {"x"}});
+    const AnchoredStory story = AnchorComments(ooxml::WrapBody(body), set, 1);
+    const char* landed[] = {"first", "second", "third", "fourth"};
+    for (int k = 1; k <= 4; ++k) EXPECT_EQ(LandedIn(story.Xml, k), landed[k - 1]);
+    EXPECT_EQ(LandedIn(story.Xml, 5), "none");
+}
+
+// Every element the structure names is one the streaming readers recognise by namespace, with the
+// same meaning, so that an element taught there reaches every reader.
+TEST(StructureVocabularyTest, EveryElementIsOneTheStreamingReadersKnow) {
+    std::set<stream::Name> seen;
+    for (const structure::StructureEntry& entry : structure::kStructureVocabulary) {
+        const stream::Name name = stream::ClassifyQualified(entry.QualifiedName);
+        EXPECT_NE(name, stream::Name::Other) << entry.QualifiedName;
+        EXPECT_NE(name, stream::Name::OtherW) << entry.QualifiedName;
+        EXPECT_TRUE(seen.insert(name).second) << entry.QualifiedName << " shares its name";
+        EXPECT_EQ(stream::StructureOf(name), entry.Kind) << entry.QualifiedName;
+        EXPECT_EQ(structure::KindOf(entry.QualifiedName), entry.Kind) << entry.QualifiedName;
+    }
+    EXPECT_EQ(structure::KindOf("wx:tbl"), structure::StructureKind::Other);
+    EXPECT_EQ(structure::KindOf("w:tblW"), structure::StructureKind::Other);
+    EXPECT_EQ(stream::StructureOf(stream::Name::OtherW), structure::StructureKind::Other);
+}
+
+TEST(StructureVocabularyTest, VerticalMergeByValue) {
+    using structure::VerticalMerge;
+    const struct {
+        bool Present;
+        std::string_view Val;
+        VerticalMerge Expected;
+    } cases[] = {
+        {false, "", VerticalMerge::None},
+        {false, "restart", VerticalMerge::None},
+        {true, "restart", VerticalMerge::Restart},
+        {true, "", VerticalMerge::Continue},
+        {true, "continue", VerticalMerge::Continue},
+        {true, "Restart", VerticalMerge::Continue},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(structure::MergeOf(c.Present, c.Val), c.Expected) << c.Present << " " << c.Val;
+}
+
+}  // namespace
+}  // namespace tabulex::word::docx::testing
