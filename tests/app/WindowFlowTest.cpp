@@ -119,7 +119,7 @@ class WindowFlowTest : public QObject {
         page.OpenDocumentChoice->setChecked(true);
         Window().StartCheck();
         WaitForCheck();
-        QCOMPARE(Window().Checks().LastOutcome()->DocumentName, text::Utf8ToCp1251("первая.docx"));
+        QCOMPARE(Window().Checks().LastCheck()->Outcome.DocumentName, text::Utf8ToCp1251("первая.docx"));
     }
 
     void theEndOfEveryCheckIsToldAndAReportThatCannotBeOpenedToo() {
@@ -157,7 +157,7 @@ class WindowFlowTest : public QObject {
         Window().InventoryTab()->SetFileName(path);
         Window().StartCheck();
         WaitForCheck();
-        QCOMPARE(Window().Checks().LastOutcome()->End, check::CheckEnd::Completed);
+        QCOMPARE(Window().Checks().LastCheck()->Outcome.End, check::CheckEnd::Completed);
         QVERIFY(Window().close());
         Restart();
         QCOMPARE(Window().InventoryTab()->FileName(), path);
@@ -166,7 +166,7 @@ class WindowFlowTest : public QObject {
         MenuItem(Window(), "mmClose")->trigger();
         Window().StartCheck();
         WaitForCheck();
-        QCOMPARE(Window().Checks().LastOutcome()->End, check::CheckEnd::Completed);
+        QCOMPARE(Window().Checks().LastCheck()->Outcome.End, check::CheckEnd::Completed);
         QCOMPARE(QString::fromStdString(Window().Documents().Active()->FullName()), path);
     }
 
@@ -204,14 +204,14 @@ class WindowFlowTest : public QObject {
         const auto later = std::filesystem::last_write_time(copy.toStdString()) + std::chrono::seconds(5);
         std::filesystem::last_write_time(copy.toStdString(), later);  // and another program saved the file
 
-        const auto before = Window().Checks().LastOutcome()->Counts.ErrorCount;
+        const auto before = Window().Checks().LastCheck()->Outcome.Counts.ErrorCount;
         app_->Dialogs.YesNoAnswers = {Answer::Cancel};
         Window().StartCheck();
         QCOMPARE(app_->Dialogs.Titles().last(), QStringLiteral("Файл изменён"));
         QVERIFY(app_->Dialogs.Questions.back().Text.endsWith(QStringLiteral("Отмена - ничего не делать")));
         QVERIFY(!Window().CheckRunning());
         QCOMPARE(Window().windowTitle(), QStringLiteral("Проверка прервана."));
-        QCOMPARE(Window().Checks().LastOutcome()->Counts.ErrorCount, before);
+        QCOMPARE(Window().Checks().LastCheck()->Outcome.Counts.ErrorCount, before);
         QVERIFY(!Window().Documents().Active()->Saved());
     }
 
@@ -247,7 +247,7 @@ class WindowFlowTest : public QObject {
         QCOMPARE(app_->Dialogs.Titles(), QStringList{QStringLiteral("Выход из программы")});
         QVERIFY(Window().Checks().Running());
         QVERIFY(Window().close());  // OK: stops and closes
-        QCOMPARE(Window().Checks().LastOutcome()->End, check::CheckEnd::Stopped);
+        QCOMPARE(Window().Checks().LastCheck()->Outcome.End, check::CheckEnd::Stopped);
     }
 
     void openingALargeInventoryKeepsTheWindowAliveAndStops() {
