@@ -2,8 +2,6 @@
 
 #include "app/DocumentSession.h"
 #include "app/QtCheckHost.h"
-#include "check/Annotations.h"
-#include "check/CheckRun.h"
 #include "report/ReportFolder.h"
 
 #include <QThread>
@@ -20,48 +18,18 @@ CheckController::~CheckController() {
 void CheckController::Start(const check::CheckOptions& options, bool annotatedCopy,
                             std::unique_ptr<report::ReportFolderLock> folderLock) {
     if (worker_) return;
-    folderLock_ = std::move(folderLock);
+    request_ = {};
+    request_.Options = options;
+    request_.AnnotatedCopy =
+        annotatedCopy ? check::AnnotatedCopyPlace::BesideReport : check::AnnotatedCopyPlace::None;
+    request_.FolderLock = std::move(folderLock);
     host_.ClearStopRequest();
-    outcome_.reset();
-    reportDocument_.clear();
-    reportDocumentError_.clear();
-    annotatedCopy_.clear();
-    annotatedCopyError_.clear();
-    worker_ = QThread::create([this, options, annotatedCopy] { Work(options, annotatedCopy); });
+    last_.reset();
+    // The window touches neither the documents nor the result until Finished.
+    worker_ = QThread::create(
+        [this] { last_ = check::RunInventoryCheck(host_, documents_.Application(), std::move(request_)); });
     connect(worker_, &QThread::finished, this, &CheckController::OnWorkerFinished);
     worker_->start();
-}
-
-// On the worker thread. The window touches neither the documents nor the outcome until Finished.
-void CheckController::Work(check::CheckOptions options, bool annotatedCopy) {
-    const std::time_t checkedAt = std::time(nullptr);
-    check::CheckRun run(host_, options);
-    if (folderLock_ && folderLock_->Status() == report::ReportFolderLock::State::Held)
-        run.HoldFolderLock(std::move(folderLock_));
-    folderLock_.reset();
-    check::CheckOutcome outcome = run.Run(documents_.Application());
-    if (outcome.End == check::CheckEnd::Completed && annotatedCopy)
-        WriteAnnotatedCopy(outcome, options, checkedAt);
-    if (outcome.End == check::CheckEnd::Completed) {
-        try {
-            reportDocument_ = check::OpenReportInWord(documents_.Application().Documents(), outcome, options);
-        } catch (const text::Error& error) {
-            reportDocumentError_ = error.Message();
-        }
-    }
-    outcome_ = std::move(outcome);
-}
-
-void CheckController::WriteAnnotatedCopy(const check::CheckOutcome& outcome,
-                                         const check::CheckOptions& options, std::time_t checkedAt) {
-    const std::filesystem::path path = check::AnnotatedCopyPath(options.ReportFolder, outcome.DocumentName);
-    try {
-        check::SaveAnnotatedCopy(documents_.Application().ActiveDocument(), outcome, options.TwoDateColumns,
-                                 checkedAt, path);
-        annotatedCopy_ = path;
-    } catch (const text::Error& error) {
-        annotatedCopyError_ = error.Message();
-    }
 }
 
 void CheckController::OnWorkerFinished() {

@@ -1,17 +1,14 @@
 #pragma once
 
-// Runs one check of the active document on a worker thread: the check run, then the report
-// document. The window starts it, presses Прервать through RequestStop and learns the end from
-// Finished.
+// Runs one check of the active document on a worker thread (the check, the annotated copy, the
+// report document: check::RunInventoryCheck). The window starts it, presses Прервать through
+// RequestStop and learns the end from Finished.
 
 #include "check/CheckOptions.h"
-#include "check/CheckOutcome.h"
+#include "check/InventoryCheck.h"
 
 #include <QObject>
-#include <QString>
 
-#include <ctime>
-#include <filesystem>
 #include <memory>
 #include <optional>
 
@@ -42,34 +39,20 @@ class CheckController : public QObject {
     // Stops a running check without asking and waits for it (the window is closing).
     void StopAndWait();
 
-    const std::optional<check::CheckOutcome>& LastOutcome() const { return outcome_; }
-    // The report document of the last completed check; empty when none was written.
-    const std::filesystem::path& ReportDocument() const { return reportDocument_; }
-    // Why the report document could not be written (1251); empty when it was.
-    const std::string& ReportDocumentError() const { return reportDocumentError_; }
-    // The annotated copy of the last completed check; empty when none was asked for or written.
-    const std::filesystem::path& AnnotatedCopy() const { return annotatedCopy_; }
-    // Why the annotated copy could not be written (1251); empty when it was.
-    const std::string& AnnotatedCopyError() const { return annotatedCopyError_; }
+    // What the last check did; none before the first has ended.
+    const std::optional<check::InventoryCheck>& LastCheck() const { return last_; }
 
   signals:
     void Finished();
 
   private:
-    void Work(check::CheckOptions options, bool annotatedCopy);
-    void WriteAnnotatedCopy(const check::CheckOutcome& outcome, const check::CheckOptions& options,
-                            std::time_t checkedAt);
     void OnWorkerFinished();
 
     QtCheckHost& host_;
     DocumentSession& documents_;
     QThread* worker_ = nullptr;
-    std::unique_ptr<report::ReportFolderLock> folderLock_;  // handed to the run on the worker
-    std::optional<check::CheckOutcome> outcome_;
-    std::filesystem::path reportDocument_;
-    std::string reportDocumentError_;
-    std::filesystem::path annotatedCopy_;
-    std::string annotatedCopyError_;
+    check::InventoryCheckRequest request_;  // handed to the worker, with the folder's lock
+    std::optional<check::InventoryCheck> last_;
 };
 
 }  // namespace tabulex::app

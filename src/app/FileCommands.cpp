@@ -157,8 +157,8 @@ void FileCommands::RunWord() {
     QString file;
     if (word::Document* document = services_.Documents.Active())
         file = QString::fromStdString(document->FullName());
-    else if (!checks_.ReportDocument().empty())
-        file = QString::fromStdString(checks_.ReportDocument().string());
+    else if (checks_.LastCheck() && !checks_.LastCheck()->ReportDocument.empty())
+        file = QString::fromStdString(checks_.LastCheck()->ReportDocument.string());
     const bool opened = !file.isEmpty() && services_.Shell.Open(QUrl::fromLocalFile(file));
     QApplication::restoreOverrideCursor();
     if (opened) {
@@ -173,13 +173,13 @@ void FileCommands::RunWord() {
 }
 
 void FileCommands::OpenReport() {
-    const auto& outcome = checks_.LastOutcome();
-    if (!outcome || outcome->End != check::CheckEnd::Completed) {
+    const auto& done = checks_.LastCheck();
+    if (!done || !done->Completed()) {
         services_.Status.ShowStatus(msg::kNoReport);
         return;
     }
     ReportViewer& viewer = viewer_();
-    viewer.ShowOutcome(*outcome);
+    viewer.ShowOutcome(done->Outcome);
     viewer.ShowOnScreen(window_);
 }
 

@@ -23,7 +23,7 @@
 #include "app/UserDialogs.h"
 #include "app/WindowOptions.h"
 #include "app/WindowPlacement.h"
-#include "check/DateRulesAdvice.h"
+#include "check/InventoryCheck.h"
 #include "docx/DocxApplication.h"
 #include "report/ReportFolder.h"
 #include "text/Cp1251.h"
@@ -294,20 +294,21 @@ void MainWindow::OnCheckFinished() {
     QApplication::restoreOverrideCursor();
     EnableMainControls(true);
     OnDocumentsChanged();
-    const auto& outcome = checks_->LastOutcome();
-    if (!outcome) return;
-    if (!outcome->DocumentName.empty() && outcome->End != check::CheckEnd::NoTables) {
+    const auto& done = checks_->LastCheck();
+    if (!done) return;
+    const check::CheckOutcome& outcome = done->Outcome;
+    if (!outcome.DocumentName.empty() && outcome.End != check::CheckEnd::NoTables) {
         if (word::Document* document = documents_->Active()) RememberLastFilePath(Settings(), *document);
-        page_->SetLastFile(FromCp(outcome->DocumentName), StoredLastFilePath(Settings()));
+        page_->SetLastFile(FromCp(outcome.DocumentName), StoredLastFilePath(Settings()));
     }
-    ShowCheckOutcome();
+    ShowCheckOutcome(*done);
 }
 
 // Every check ends with its outcome in the caption and in the message window.
-void MainWindow::ShowCheckOutcome() {
-    const check::CheckOutcome& outcome = *checks_->LastOutcome();
+void MainWindow::ShowCheckOutcome(const check::InventoryCheck& done) {
+    const check::CheckOutcome& outcome = done.Outcome;
     status_->SetCaption(FromCp(OutcomeCaption(outcome)));
-    const bool completed = outcome.End == check::CheckEnd::Completed;
+    const bool completed = done.Completed();
     ReportButton->setVisible(ReportButton->isVisible() || completed);
     if (completed && viewer_) viewer_->ShowOutcome(outcome);
     // Failures the run has told already (a busy or unwritable report folder) are not told twice.
@@ -315,20 +316,22 @@ void MainWindow::ShowCheckOutcome() {
         !(outcome.End == check::CheckEnd::Failed && outcome.Message.empty()))
         ShowMessageText(OutcomeMessage(outcome));
     if (!completed) return;
-    if (const std::string advice = check::DateRulesAdvice(outcome.DateAlternatives); !advice.empty())
-        ShowMessageText(advice);
-    if (!checks_->AnnotatedCopyError().empty()) ShowMessageText(checks_->AnnotatedCopyError());
-    if (!checks_->AnnotatedCopy().empty())
+    for (const check::LeftOutTable& table : done.LeftOutTables)
+        ShowMessageText(check::LeftOutTableWarning(table, outcome.CheckedTable));
+    if (!done.DateAdvice.empty()) ShowMessageText(done.DateAdvice);
+    if (!done.AnnotatedCopyError.empty()) ShowMessageText(done.AnnotatedCopyError);
+    if (!done.AnnotatedCopy.empty())
         ShowMessageText(std::string(msg::kAnnotatedCopyWritten) +
-                        text::Utf8ToCp1251(checks_->AnnotatedCopy().string()));
-    if (!checks_->ReportDocumentError().empty()) {
-        ShowMessageText(checks_->ReportDocumentError());
+                        text::Utf8ToCp1251(done.AnnotatedCopy.string()));
+    if (!done.ReportDocumentError.empty()) {
+        ShowMessageText(done.ReportDocumentError);
         return;
     }
-    const std::filesystem::path& document = checks_->ReportDocument();
-    if (document.empty()) return;
-    if (!shell_->Open(QUrl::fromLocalFile(QString::fromStdString(document.string()))))
-        ShowMessageText(text::FillIn(msg::kCannotOpenReport, {text::Utf8ToCp1251(document.string())}));
+    if (done.ReportDocument.empty()) return;
+    const QString document = QString::fromStdString(done.ReportDocument.string());
+    if (!shell_->Open(QUrl::fromLocalFile(document)))
+        ShowMessageText(
+            text::FillIn(msg::kCannotOpenReport, {text::Utf8ToCp1251(done.ReportDocument.string())}));
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {

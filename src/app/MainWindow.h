@@ -21,6 +21,10 @@
 class QPushButton;
 class QTabWidget;
 
+namespace tabulex::check {
+struct InventoryCheck;
+}
+
 namespace tabulex::app {
 
 class CheckController;
@@ -112,7 +116,7 @@ class MainWindow : public QMainWindow, public StatusSink {
     void BuildCommands();
     void ConnectCommands();
     void OnCheckFinished();
-    void ShowCheckOutcome();
+    void ShowCheckOutcome(const check::InventoryCheck& done);
     void OnDocumentsChanged();
     void WriteSettingsAtExit();
     // Asks about every modified document; false when the user cancelled the exit.

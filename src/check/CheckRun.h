@@ -2,7 +2,8 @@
 
 // The check run: walks the main table of an open document row by row, applies the row rules,
 // writes the report file and returns the outcome. It knows nothing of widgets; everything it
-// shows or asks goes through CheckHost.
+// shows or asks goes through CheckHost. Front ends call RunInventoryCheck (InventoryCheck.h),
+// which runs it and does what follows a completed run.
 //
 //   MyHost host;                         // implements check::CheckHost
 //   check::CheckRun run(host, options);

@@ -147,6 +147,10 @@ inline constexpr std::string_view kCertUnreadable =
     "Заверительная надпись после таблицы не разобрана, сверьте её с описью вручную: \"%1\""_cp;
 inline constexpr std::string_view kCertNotFound = "Заверительная надпись после таблицы не найдена"_cp;
 
+// After a completed check: %1 the left-out table, %2 its case rows, %3 the checked table.
+inline constexpr std::string_view kLeftOutTable =
+    "Внимание: таблица %1 не проверена, а в ней %2 строк(и) дел и столько же столбцов, сколько в проверенной таблице %3; возможно, таблица описи разорвана абзацем."_cp;
+
 // Notices of a resume point that cannot be used; the check starts at row 1.
 inline std::string ResumePointOfAnotherFile(std::string_view documentName) {
     return std::string("Прерванная проверка в этой папке отчёта относится к другому файлу ("_cp) +

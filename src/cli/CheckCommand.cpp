@@ -1,9 +1,7 @@
 #include "cli/CheckCommand.h"
 
-#include "check/Annotations.h"
-#include "check/CheckRun.h"
-#include "check/DateRulesAdvice.h"
-#include "check/MainTable.h"
+#include "check/DocumentIdentity.h"
+#include "check/InventoryCheck.h"
 #include "cli/ConsoleHost.h"
 #include "cli/InventoryFiles.h"
 #include "cli/JsonOutput.h"
@@ -69,17 +67,44 @@ std::string TextSummary(const std::filesystem::path& file, const check::CheckOut
     return out;
 }
 
-// The report stays as the check wrote it; only the command line says what it did not read.
-std::string LeftOutWarning(const check::LeftOutTable& table, int checkedTable) {
-    return "Внимание: таблица " + std::to_string(table.Table) + " не проверена, а в ней " +
-           std::to_string(table.CaseRows) +
-           " строк(и) дел и столько же столбцов, сколько в проверенной таблице " +
-           std::to_string(checkedTable) + "; возможно, таблица описи разорвана абзацем.";
+int StatusOf(check::CheckVerdict verdict) {
+    switch (verdict) {
+        case check::CheckVerdict::Clean:
+            return kExitClean;
+        case check::CheckVerdict::ErrorsFound:
+            return kExitErrorsFound;
+        case check::CheckVerdict::NotChecked:
+            break;
+    }
+    return kExitNotChecked;
 }
 
-int StatusOf(const check::CheckOutcome& outcome) {
-    if (outcome.End != check::CheckEnd::Completed) return kExitNotChecked;
-    return outcome.Counts.ErrorCount > 0 ? kExitErrorsFound : kExitClean;
+// What the command line tells on standard error of a completed check, in the order of its steps.
+std::string CompletedNotes(const check::InventoryCheck& done, const std::string& label, bool quiet) {
+    std::string err;
+    if (!done.AnnotatedCopyError.empty())
+        err += label + ": " + text::Cp1251ToUtf8(done.AnnotatedCopyError) + "\n";
+    for (const check::LeftOutTable& table : done.LeftOutTables)
+        err += label + ": " + Utf8(check::LeftOutTableWarning(table, done.Outcome.CheckedTable)) + "\n";
+    if (!quiet && !done.DateAdvice.empty()) err += label + ": " + Utf8(done.DateAdvice) + "\n";
+    if (!done.ReportDocumentError.empty())
+        err += label + ": " + text::Cp1251ToUtf8(done.ReportDocumentError) + "\n";
+    return err;
+}
+
+check::InventoryCheckRequest RequestFor(const InventoryJob& job, const CheckCommandOptions& options,
+                                        std::unique_ptr<report::ReportFolderLock> folderLock) {
+    check::InventoryCheckRequest request;
+    request.Options = options.Check;
+    request.Options.ReportFolder = job.ReportFolder;
+    request.Options.DocumentIdentity = check::DocumentIdentity(job.File);
+    if (!options.Annotate.empty()) {
+        request.AnnotatedCopy = check::AnnotatedCopyPlace::At;
+        request.AnnotatedCopyPath = text::PathFromUtf8(options.Annotate);
+    }
+    request.ReportDocument = options.ReportDocument;
+    request.FolderLock = std::move(folderLock);
+    return request;
 }
 
 InventoryResult CheckInventory(const InventoryJob& job, SharedContext& shared) {
@@ -94,52 +119,19 @@ InventoryResult CheckInventory(const InventoryJob& job, SharedContext& shared) {
         auto application = word::docx::CreateApplication();
         word::OpenOptions open;
         open.Stop = &shared.Stop;
-        word::Document& document = application->Documents().Open(job.File.string(), open);
+        application->Documents().Open(job.File.string(), open);
         ConsoleHost host(shared.Settings, shared.Stop, shared.Progress, shared.Err, label,
                          ConsolePolicy{options.Resume});
-        check::CheckOptions checkOptions = options.Check;
-        checkOptions.ReportFolder = job.ReportFolder;
-        checkOptions.DocumentIdentity = FileIdentity(job.File);
-        check::CheckRun run(host, checkOptions);
-        if (folderLock->Status() == report::ReportFolderLock::State::Held)
-            run.HoldFolderLock(std::move(folderLock));
-        folderLock.reset();
-        const std::time_t checkedAt = std::time(nullptr);
-        const check::CheckOutcome outcome = run.Run(*application);
-        result.Status = StatusOf(outcome);
-        std::filesystem::path annotated;
-        if (outcome.End == check::CheckEnd::Completed && !options.Annotate.empty()) {
-            try {
-                application->ActiveDocument().SaveCopyWithComments(
-                    options.Annotate, check::AnnotationComments(outcome, checkOptions.TwoDateColumns,
-                                                                check::CommentDateTime(checkedAt)));
-                annotated = text::PathFromUtf8(options.Annotate);
-            } catch (const text::Error& e) {
-                result.Err += label + ": " + text::Cp1251ToUtf8(e.Message()) + "\n";
-                result.Status = kExitNotChecked;
-            }
-        }
-        std::vector<check::LeftOutTable> leftOut;
-        if (outcome.End == check::CheckEnd::Completed)
-            leftOut = check::FindLeftOutTables(*document.Tables(), outcome.CheckedTable);
-        for (const check::LeftOutTable& table : leftOut)
-            result.Err += label + ": " + LeftOutWarning(table, outcome.CheckedTable) + "\n";
-        if (outcome.End == check::CheckEnd::Completed && !options.Quiet) {
-            const std::string advice = check::DateRulesAdvice(outcome.DateAlternatives);
-            if (!advice.empty()) result.Err += label + ": " + Utf8(advice) + "\n";
-        }
-        std::filesystem::path reportDocument;
-        if (outcome.End == check::CheckEnd::Completed && options.ReportDocument) {
-            try {
-                reportDocument = check::OpenReportInWord(application->Documents(), outcome, checkOptions);
-            } catch (const text::Error& e) {
-                result.Err += label + ": " + text::Cp1251ToUtf8(e.Message()) + "\n";
-            }
-        }
+        const check::InventoryCheck done =
+            check::RunInventoryCheck(host, *application, RequestFor(job, options, std::move(folderLock)));
+        const check::CheckOutcome& outcome = done.Outcome;
+        result.Status = StatusOf(done.Verdict);
+        if (done.Completed()) result.Err += CompletedNotes(done, label, options.Quiet);
         if (options.Format == OutputFormat::Json) {
-            result.Out = OutcomeJson(job.File, outcome, annotated, leftOut);
-        } else if (outcome.End == check::CheckEnd::Completed) {
-            if (!options.Quiet) result.Out = TextSummary(job.File, outcome, reportDocument, annotated);
+            result.Out = OutcomeJson(job.File, outcome, done.AnnotatedCopy, done.LeftOutTables);
+        } else if (done.Completed()) {
+            if (!options.Quiet)
+                result.Out = TextSummary(job.File, outcome, done.ReportDocument, done.AnnotatedCopy);
         } else {
             const std::string& message = outcome.Message.empty() ? host.LastStatus() : outcome.Message;
             if (message != host.LastMessage()) result.Err += label + ": " + Utf8(message) + "\n";

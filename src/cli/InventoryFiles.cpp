@@ -1,6 +1,5 @@
 #include "cli/InventoryFiles.h"
 
-#include "platform/FileStamp.h"
 #include "report/ReportLines.h"
 #include "text/Utf8Paths.h"
 
@@ -62,17 +61,6 @@ std::vector<std::filesystem::path> CollectInventories(const std::vector<std::str
         files.insert(files.end(), inFolder.begin(), inFolder.end());
     }
     return files;
-}
-
-std::string FileIdentity(const std::filesystem::path& file) {
-    std::error_code error;
-    std::filesystem::path full =
-        std::filesystem::weakly_canonical(std::filesystem::absolute(file, error), error);
-    if (error) full = file;
-    const platform::FileStamp stamp = platform::StampOf(file);
-    if (!stamp.Exists) return full.string();
-    return full.string() + "|" + std::to_string(stamp.Size) + "|" + std::to_string(stamp.ModifiedSeconds) +
-           "." + std::to_string(stamp.ModifiedNanoseconds);
 }
 
 std::string UniqueReportFolderName(const std::filesystem::path& inventory, std::vector<std::string>& taken) {

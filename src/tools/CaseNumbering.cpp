@@ -6,7 +6,6 @@
 #include "text/CharClasses.h"
 #include "text/TextHelpers.h"
 #include "tools/CommandRun.h"
-#include "tools/ToolTexts.h"
 #include "tools/Tools.h"
 #include "word/WordModel.h"
 
@@ -137,13 +136,14 @@ bool StillACase(word::Table& table, const CaseRow& row) {
     return IsCase(NumberingText(text::TrimView(rowText), listNumber));
 }
 
-ToolOutcome Number(word::Document& document, ToolHost& host, const ToolOptions& options,
-                   const Confirmation& confirmation, NumberStyle style) {
+ToolOutcome Number(Tool tool, word::Document& document, ToolHost& host, const ToolOptions& options,
+                   const CommandTexts& texts, NumberStyle style) {
     ToolOutcome outcome;
     return detail::Guarded(outcome, [&] {
-        if (!detail::Confirmed(host, options, confirmation)) throw detail::CommandEnd{ToolEnd::Cancelled};
+        if (!detail::Confirmed(host, options, detail::ConfirmationOf(tool, texts)))
+            throw detail::CommandEnd{ToolEnd::Cancelled};
         outcome.MainTable = detail::MainTableOf(document);
-        host.ShowStatus(msg::kNumbering);
+        host.ShowStatus(texts.Progress);
         detail::BusyCursor busy(host);
         if (outcome.MainTable != 0) {
             for (const CaseRow& row : CaseRows(document, outcome.MainTable, host, options.Table)) {
@@ -166,20 +166,20 @@ ToolOutcome Number(word::Document& document, ToolHost& host, const ToolOptions& 
                 }
             }
         }
-        host.ShowStatus(detail::CountText(msg::kNumbersSet, outcome.Count));
+        host.ShowStatus(detail::CountText(texts, outcome.Count));
     });
 }
 
 }  // namespace
 
-ToolOutcome NumberCases(word::Document& document, ToolHost& host, const ToolOptions& options) {
-    const Confirmation confirmation{Tool::NumberCases, msg::kNumberCaption, msg::kNumberText, true};
-    return Number(document, host, options, confirmation, NumberStyle::Text);
+ToolOutcome NumberCases(word::Document& document, ToolHost& host, const ToolOptions& options,
+                        const CommandTexts& texts) {
+    return Number(Tool::NumberCases, document, host, options, texts, NumberStyle::Text);
 }
 
-ToolOutcome AutoNumberCases(word::Document& document, ToolHost& host, const ToolOptions& options) {
-    const Confirmation confirmation{Tool::AutoNumberCases, msg::kNumberCaption, msg::kAutoNumberText, true};
-    return Number(document, host, options, confirmation, NumberStyle::List);
+ToolOutcome AutoNumberCases(word::Document& document, ToolHost& host, const ToolOptions& options,
+                            const CommandTexts& texts) {
+    return Number(Tool::AutoNumberCases, document, host, options, texts, NumberStyle::List);
 }
 
 }  // namespace tabulex::tools

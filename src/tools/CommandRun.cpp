@@ -23,10 +23,13 @@ std::string FieldText(word::Row& row) {
     return text::Trim(check::RowTextFromRange(row.Range()->Text()));
 }
 
-std::string CountText(std::string_view prefix, int count) {
-    std::string result(prefix);
-    result += std::to_string(count);
-    return result;
+Confirmation ConfirmationOf(Tool tool, const CommandTexts& texts, std::string_view filledText) {
+    return {tool, texts.ConfirmCaption, filledText.empty() ? texts.ConfirmText : filledText,
+            texts.ConfirmHelp};
+}
+
+std::string CountText(const CommandTexts& texts, int count) {
+    return text::FillIn(texts.Result, {std::to_string(count)});
 }
 
 }  // namespace tabulex::tools::detail

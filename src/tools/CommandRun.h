@@ -35,6 +35,9 @@ class BusyCursor {
 
 // True when the command may go on: Shift held, or the user said OK.
 bool Confirmed(ToolHost& host, const ToolOptions& options, const Confirmation& confirmation);
+// The confirmation of `tool` in its own words; `filledText` replaces the text when the command has
+// filled in its blanks.
+Confirmation ConfirmationOf(Tool tool, const CommandTexts& texts, std::string_view filledText = {});
 // Ends the command with ToolEnd::Stopped when the front end asks for it.
 void CheckStop(ToolHost& host);
 
@@ -42,8 +45,8 @@ void CheckStop(ToolHost& host);
 int MainTableOf(word::Document& document);
 // The field text of a row: Range.Text trimmed, every end-of-cell mark a TAB.
 std::string FieldText(word::Row& row);
-// "Удалено пустых строк: 12"
-std::string CountText(std::string_view prefix, int count);
+// The result text with the count in its blank: "Удалено пустых строк: 12".
+std::string CountText(const CommandTexts& texts, int count);
 
 // Runs the body of a command: a failure of the document host ends it with ToolEnd::Failed and the
 // host's message; CommandEnd ends it as it says. `outcome` keeps what was counted before.

@@ -4,7 +4,6 @@
 #include "check/TableLayout.h"
 #include "text/TextHelpers.h"
 #include "tools/CommandRun.h"
-#include "tools/ToolTexts.h"
 #include "tools/Tools.h"
 #include "word/WordModel.h"
 
@@ -58,14 +57,14 @@ std::vector<PlannedChange> PlanChanges(rules::DateRewrite rewrite, word::Table& 
     return changes;
 }
 
-std::string ProgressText(int row, int rowCount) {
-    return text::FillIn(msg::kDatesProgress, {std::to_string(row), std::to_string(rowCount)});
+std::string ProgressText(const CommandTexts& texts, int row, int rowCount) {
+    return text::FillIn(texts.Progress, {std::to_string(row), std::to_string(rowCount)});
 }
 
 }  // namespace
 
 ToolOutcome RewriteDates(Tool tool, rules::DateRewrite rewrite, word::Document& document, ToolHost& host,
-                         const ToolOptions& options) {
+                         const ToolOptions& options, const CommandTexts& texts) {
     ToolOutcome outcome;
     return detail::Guarded(outcome, [&] {
         outcome.MainTable = detail::MainTableOf(document);
@@ -77,15 +76,15 @@ ToolOutcome RewriteDates(Tool tool, rules::DateRewrite rewrite, word::Document& 
             changes = PlanChanges(rewrite, *table, host, options);
         }
         if (!changes.empty()) {
-            const std::string question = text::FillIn(msg::kDatesText, {std::to_string(changes.size())});
-            const Confirmation confirmation{tool, msg::kDatesCaption, question, false};
-            if (!detail::Confirmed(host, options, confirmation)) throw detail::CommandEnd{ToolEnd::Cancelled};
+            const std::string question = text::FillIn(texts.ConfirmText, {std::to_string(changes.size())});
+            if (!detail::Confirmed(host, options, detail::ConfirmationOf(tool, texts, question)))
+                throw detail::CommandEnd{ToolEnd::Cancelled};
         }
         detail::BusyCursor busy(host);
-        host.ShowStatus(ProgressText(1, rowCount));
+        host.ShowStatus(ProgressText(texts, 1, rowCount));
         for (PlannedChange& planned : changes) {
             detail::CheckStop(host);
-            host.SetCaption(ProgressText(planned.Change.Row, rowCount));
+            host.SetCaption(ProgressText(texts, planned.Change.Row, rowCount));
             document.Tables()
                 ->Item(outcome.MainTable)
                 ->Cell(planned.Change.Row, planned.Cell)
@@ -94,7 +93,7 @@ ToolOutcome RewriteDates(Tool tool, rules::DateRewrite rewrite, word::Document& 
             ++outcome.Count;
             outcome.DateChanges.push_back(std::move(planned.Change));
         }
-        host.ShowStatus(detail::CountText(msg::kDatesChanged, outcome.Count));
+        host.ShowStatus(detail::CountText(texts, outcome.Count));
     });
 }
 

@@ -3,7 +3,7 @@
 
 #include "text/TextHelpers.h"
 #include "tools/CommandRun.h"
-#include "tools/ToolTexts.h"
+#include "tools/ToolCatalog.h"
 #include "tools/Tools.h"
 #include "word/WordModel.h"
 
@@ -24,24 +24,28 @@ void CountShape(word::ShapeKind kind, ShapeCounts& counts) {
     }
 }
 
+std::string ShapesDeletedText(const ShapeCounts& counts, const CommandTexts& texts) {
+    return text::FillIn(texts.Result, {std::to_string(counts.Lines), std::to_string(counts.Pictures),
+                                       std::to_string(counts.Others)});
+}
+
 }  // namespace
 
 std::string ShapesDeletedText(const ShapeCounts& counts) {
-    return text::FillIn(msg::kShapesDeleted, {std::to_string(counts.Lines), std::to_string(counts.Pictures),
-                                              std::to_string(counts.Others)});
+    return ShapesDeletedText(counts, FindTool(Tool::DeleteGraphics)->Texts);
 }
 
-ToolOutcome DeleteGraphics(word::Document& document, ToolHost& host, const ToolOptions& options) {
+ToolOutcome DeleteGraphics(word::Document& document, ToolHost& host, const ToolOptions& options,
+                           const CommandTexts& texts) {
     ToolOutcome outcome;
     return detail::Guarded(outcome, [&] {
-        const Confirmation confirmation{Tool::DeleteGraphics, msg::kDeleteGraphicsCaption,
-                                        msg::kDeleteGraphicsText, false};
-        if (!detail::Confirmed(host, options, confirmation)) throw detail::CommandEnd{ToolEnd::Cancelled};
+        if (!detail::Confirmed(host, options, detail::ConfirmationOf(Tool::DeleteGraphics, texts)))
+            throw detail::CommandEnd{ToolEnd::Cancelled};
         const int count = document.Shapes()->Count();
         // Nothing to delete: the command ends without a status text.
         if (count == 0) return;
         detail::BusyCursor busy(host);
-        host.ShowStatus(msg::kDeletingGraphics);
+        host.ShowStatus(texts.Progress);
         // Always the first object that is left: the index stays valid while the collection shrinks.
         for (int k = 0; k < count; ++k) {
             detail::CheckStop(host);
@@ -50,7 +54,7 @@ ToolOutcome DeleteGraphics(word::Document& document, ToolHost& host, const ToolO
             shape->Delete();
             ++outcome.Count;
         }
-        host.ShowStatus(ShapesDeletedText(outcome.Shapes));
+        host.ShowStatus(ShapesDeletedText(outcome.Shapes, texts));
     });
 }
 

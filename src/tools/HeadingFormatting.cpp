@@ -86,7 +86,7 @@ bool HeadingWalk::FormatIfHeading(int row, const std::string& rowText) {
 }  // namespace
 
 ToolOutcome FormatHeadings(word::Document& document, ToolHost& host, const HeadingOptions& options,
-                           check::Clock& clock) {
+                           const CommandTexts& texts, check::Clock& clock) {
     ToolOutcome outcome;
     return detail::Guarded(outcome, [&] {
         detail::BusyCursor busy(host);
@@ -101,7 +101,7 @@ ToolOutcome FormatHeadings(word::Document& document, ToolHost& host, const Headi
         host.Settings().WriteString(settings::kMainSection, settings::kLastFileKey, document.Name());
         host.BringToFront();
         HeadingWalk(document, host, clock).Run(outcome.MainTable, outcome);
-        host.ShowStatus(msg::kDone);
+        host.ShowStatus(texts.Result);
     });
 }
 

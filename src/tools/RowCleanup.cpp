@@ -2,7 +2,6 @@
 
 #include "check/TableLayout.h"
 #include "tools/CommandRun.h"
-#include "tools/ToolTexts.h"
 #include "tools/Tools.h"
 #include "word/WordModel.h"
 
@@ -13,14 +12,14 @@ using RowTest = bool (*)(std::string_view fieldText);
 
 // Visits the rows of the main table from the last down to `firstRow` and deletes those the test
 // picks; going upwards, a deletion never moves a row still to be visited.
-ToolOutcome DeleteRows(word::Document& document, ToolHost& host, const ToolOptions& options,
-                       const Confirmation& confirmation, RowTest test, int firstRow,
-                       std::string_view result) {
+ToolOutcome DeleteRows(Tool tool, word::Document& document, ToolHost& host, const ToolOptions& options,
+                       const CommandTexts& texts, RowTest test, int firstRow) {
     ToolOutcome outcome;
     return detail::Guarded(outcome, [&] {
-        if (!detail::Confirmed(host, options, confirmation)) throw detail::CommandEnd{ToolEnd::Cancelled};
+        if (!detail::Confirmed(host, options, detail::ConfirmationOf(tool, texts)))
+            throw detail::CommandEnd{ToolEnd::Cancelled};
         outcome.MainTable = detail::MainTableOf(document);
-        host.ShowStatus(msg::kDeletingRows);
+        host.ShowStatus(texts.Progress);
         detail::BusyCursor busy(host);
         const int rowCount =
             outcome.MainTable == 0 ? 0 : document.Tables()->Item(outcome.MainTable)->Rows()->Count();
@@ -31,24 +30,21 @@ ToolOutcome DeleteRows(word::Document& document, ToolHost& host, const ToolOptio
             row->Delete();
             ++outcome.Count;
         }
-        host.ShowStatus(detail::CountText(result, outcome.Count));
+        host.ShowStatus(detail::CountText(texts, outcome.Count));
     });
 }
 
 }  // namespace
 
-ToolOutcome DeleteEmptyRows(word::Document& document, ToolHost& host, const ToolOptions& options) {
-    const Confirmation confirmation{Tool::DeleteEmptyRows, msg::kDeleteEmptyCaption, msg::kDeleteEmptyText,
-                                    true};
-    return DeleteRows(document, host, options, confirmation, check::IsEmptyRow, 1, msg::kRowsDeleted);
+ToolOutcome DeleteEmptyRows(word::Document& document, ToolHost& host, const ToolOptions& options,
+                            const CommandTexts& texts) {
+    return DeleteRows(Tool::DeleteEmptyRows, document, host, options, texts, check::IsEmptyRow, 1);
 }
 
-ToolOutcome DeleteNumberingRows(word::Document& document, ToolHost& host, const ToolOptions& options) {
-    const Confirmation confirmation{Tool::DeleteNumberingRows, msg::kDeleteNumberingCaption,
-                                    msg::kDeleteNumberingText, false};
+ToolOutcome DeleteNumberingRows(word::Document& document, ToolHost& host, const ToolOptions& options,
+                                const CommandTexts& texts) {
     // Row 1 is never examined: it is the table's header.
-    return DeleteRows(document, host, options, confirmation, check::IsNumberingRow, 2,
-                      msg::kNumberingRowsDeleted);
+    return DeleteRows(Tool::DeleteNumberingRows, document, host, options, texts, check::IsNumberingRow, 2);
 }
 
 }  // namespace tabulex::tools

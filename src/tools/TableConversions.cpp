@@ -13,14 +13,6 @@
 namespace tabulex::tools {
 namespace {
 
-struct Conversion {
-    Tool Which;
-    std::string_view QuestionStatus;  // empty: the command never asks
-    std::string_view QuestionText1;
-    std::string_view QuestionText2;
-    std::string_view Progress;
-};
-
 std::string TablesCaption(int index, int count) {
     std::string caption(msg::kTablesProgress);
     caption += std::to_string(index) + " / " + std::to_string(count);
@@ -29,20 +21,19 @@ std::string TablesCaption(int index, int count) {
 
 // Counts the tables, asks (the box's caption is the status text shown just before), then handles
 // table N down to table 1, setting the caption after each.
-ToolOutcome ConvertTables(word::Document& document, ToolHost& host, const ToolOptions& options,
-                          const Conversion& conversion, const std::function<void(word::Table&)>& handle) {
+// A command without a confirmation caption never asks.
+ToolOutcome ConvertTables(Tool tool, word::Document& document, ToolHost& host, const ToolOptions& options,
+                          const CommandTexts& texts, const std::function<void(word::Table&)>& handle) {
     ToolOutcome outcome;
     return detail::Guarded(outcome, [&] {
         const int count = document.Tables()->Count();
-        if (!conversion.QuestionStatus.empty() && !options.ShiftHeld) {
-            host.ShowStatus(conversion.QuestionStatus);
-            std::string text(conversion.QuestionText1);
-            text += std::to_string(count);
-            text += conversion.QuestionText2;
-            if (!host.Confirm({conversion.Which, conversion.QuestionStatus, text, true}))
+        if (!texts.ConfirmCaption.empty() && !options.ShiftHeld) {
+            host.ShowStatus(texts.ConfirmCaption);
+            const std::string text = text::FillIn(texts.ConfirmText, {std::to_string(count)});
+            if (!host.Confirm(detail::ConfirmationOf(tool, texts, text)))
                 throw detail::CommandEnd{ToolEnd::Cancelled};
         }
-        host.ShowStatus(conversion.Progress);
+        host.ShowStatus(texts.Progress);
         detail::BusyCursor busy(host);
         for (int i = count; i >= 1; --i) {
             detail::CheckStop(host);
@@ -50,7 +41,7 @@ ToolOutcome ConvertTables(word::Document& document, ToolHost& host, const ToolOp
             host.SetCaption(TablesCaption(i, count));
         }
         outcome.Count = count;
-        host.ShowStatus(detail::CountText(msg::kTablesConverted, count));
+        host.ShowStatus(detail::CountText(texts, count));
     });
 }
 
@@ -82,22 +73,20 @@ void ListsOfTableToText(word::Table& table) {
 
 }  // namespace
 
-ToolOutcome TablesToText(word::Document& document, ToolHost& host, const ToolOptions& options) {
-    const Conversion conversion{Tool::TablesToText, msg::kConvertTablesStatus, msg::kConvertTablesText1,
-                                msg::kConvertTablesText2, msg::kConvertingTables};
-    return ConvertTables(document, host, options, conversion,
+ToolOutcome TablesToText(word::Document& document, ToolHost& host, const ToolOptions& options,
+                         const CommandTexts& texts) {
+    return ConvertTables(Tool::TablesToText, document, host, options, texts,
                          [](word::Table& table) { table.ConvertToText(); });
 }
 
-ToolOutcome ListsToText(word::Document& document, ToolHost& host, const ToolOptions& options) {
-    const Conversion conversion{Tool::ListsToText, msg::kConvertListsStatus, msg::kConvertListsText1,
-                                msg::kConvertListsText2, msg::kConvertingLists};
-    return ConvertTables(document, host, options, conversion, ListsOfTableToText);
+ToolOutcome ListsToText(word::Document& document, ToolHost& host, const ToolOptions& options,
+                        const CommandTexts& texts) {
+    return ConvertTables(Tool::ListsToText, document, host, options, texts, ListsOfTableToText);
 }
 
-ToolOutcome ForbidRowBreaks(word::Document& document, ToolHost& host, const ToolOptions& options) {
-    const Conversion conversion{Tool::ForbidRowBreaks, {}, {}, {}, msg::kForbiddingBreaks};
-    return ConvertTables(document, host, options, conversion,
+ToolOutcome ForbidRowBreaks(word::Document& document, ToolHost& host, const ToolOptions& options,
+                            const CommandTexts& texts) {
+    return ConvertTables(Tool::ForbidRowBreaks, document, host, options, texts,
                          [](word::Table& table) { table.Rows()->SetAllowBreakAcrossPages(word::kFalse); });
 }
 

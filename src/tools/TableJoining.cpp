@@ -3,19 +3,19 @@
 
 #include "check/TableParts.h"
 #include "tools/CommandRun.h"
-#include "tools/ToolTexts.h"
 #include "tools/Tools.h"
 #include "word/WordModel.h"
 
 namespace tabulex::tools {
 
-ToolOutcome JoinTables(word::Document& document, ToolHost& host, const ToolOptions& options) {
+ToolOutcome JoinTables(word::Document& document, ToolHost& host, const ToolOptions& options,
+                       const CommandTexts& texts) {
     ToolOutcome outcome;
     return detail::Guarded(outcome, [&] {
-        const Confirmation confirmation{Tool::JoinTables, msg::kJoinCaption, msg::kJoinText, false};
-        if (!detail::Confirmed(host, options, confirmation)) throw detail::CommandEnd{ToolEnd::Cancelled};
+        if (!detail::Confirmed(host, options, detail::ConfirmationOf(Tool::JoinTables, texts)))
+            throw detail::CommandEnd{ToolEnd::Cancelled};
         outcome.MainTable = detail::MainTableOf(document);
-        host.ShowStatus(msg::kJoining);
+        host.ShowStatus(texts.Progress);
         detail::BusyCursor busy(host);
         const bool twoDateColumns = options.Table.TwoDateColumns;
         // A table split more than once continues part after part.
@@ -28,7 +28,7 @@ ToolOutcome JoinTables(word::Document& document, ToolHost& host, const ToolOptio
             document.JoinTableWithNext(outcome.MainTable);
             ++outcome.Count;
         }
-        host.ShowStatus(detail::CountText(msg::kTablesJoined, outcome.Count));
+        host.ShowStatus(detail::CountText(texts, outcome.Count));
     });
 }
 

@@ -1,9 +1,10 @@
 #pragma once
 
 // The repair commands as one table: each row names a command (its identity, its command-line flag
-// with the flag's help, its menu item and where the item goes) and the function that runs it. The
-// command line, the window's menus and the tool runner read the table, so that a new repair is its
-// function, its texts, one row and its tests.
+// with the flag's help, its menu item and where the item goes), the function that runs it and what
+// it says (its confirmation, progress and result texts). The command line, the window's menus and
+// the tool runner read the table, so that a new repair is its function, one row with its texts, and
+// its tests.
 
 #include "tools/Tools.h"
 
@@ -15,7 +16,9 @@ namespace tabulex::tools {
 // The window's menus that hold repairs (Правка, Даты, Таблица).
 enum class ToolMenu { Edit, Dates, Table };
 
-using ToolFunction = ToolOutcome (*)(word::Document& document, ToolHost& host, const ToolOptions& options);
+// A repair's function gets the texts of its row.
+using ToolFunction = ToolOutcome (*)(word::Document& document, ToolHost& host, const ToolOptions& options,
+                                     const CommandTexts& texts);
 
 struct ToolEntry {
     tools::Tool Tool;
@@ -29,6 +32,7 @@ struct ToolEntry {
     std::string_view MenuName;
     bool SeparatorBefore = false;
     ToolFunction Run = nullptr;
+    CommandTexts Texts;
 };
 
 // Every repair, in menu order (the items of a menu in the order they stand there); `tabulex fix

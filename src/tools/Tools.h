@@ -7,8 +7,8 @@
 // after a command ended with ToolEnd::Completed.
 //
 //   MyHost host;                                   // implements tools::ToolHost
-//   tools::ToolOutcome done = tools::DeleteEmptyRows(document, host, {.ShiftHeld = false, .Table = {}});
-//   if (done.End == tools::ToolEnd::Completed) document.Save();
+//   tools::ToolOutcome done = tools::RunTool(tools::Tool::DeleteEmptyRows, document, host, {});  //
+//   ToolCatalog.h if (done.End == tools::ToolEnd::Completed) document.Save();
 
 #include "check/CheckOptions.h"
 #include "check/Clock.h"
@@ -31,6 +31,17 @@ struct ToolOptions {
     // How the commands that read the main table's columns find them (the columns, the dates in one
     // column or two) and, for the date commands, the rule set whose dates they read.
     check::CheckOptions Table = {};
+};
+
+// What a repair says, carried by its row of the tool catalog (Windows-1251; `%1`, `%2` ... filled in
+// by the command): the confirmation it asks unless Shift is held (none when the caption is empty),
+// the status while it works and the status at its end.
+struct CommandTexts {
+    std::string_view ConfirmCaption;
+    std::string_view ConfirmText;
+    bool ConfirmHelp = false;  // the confirmation also offers the Help button
+    std::string_view Progress;
+    std::string_view Result;
 };
 
 struct HeadingOptions {
@@ -91,37 +102,46 @@ std::string ResultDetails(const ToolOutcome& outcome);
 std::string ShapesDeletedText(const ShapeCounts& counts);
 
 // Row clean-up: every empty row, or every numbering row ("1|2|3|4|5") below row 1, of the main table.
-ToolOutcome DeleteEmptyRows(word::Document& document, ToolHost& host, const ToolOptions& options);
-ToolOutcome DeleteNumberingRows(word::Document& document, ToolHost& host, const ToolOptions& options);
+ToolOutcome DeleteEmptyRows(word::Document& document, ToolHost& host, const ToolOptions& options,
+                            const CommandTexts& texts);
+ToolOutcome DeleteNumberingRows(word::Document& document, ToolHost& host, const ToolOptions& options,
+                                const CommandTexts& texts);
 
 // Case numbering: the first cell of every case row gets 1, 2, 3 ... as text (list numbering
 // removed); the header row keeps its text. Auto numbering empties those cells and numbers them by
 // one decimal list of the word processor instead.
-ToolOutcome NumberCases(word::Document& document, ToolHost& host, const ToolOptions& options);
-ToolOutcome AutoNumberCases(word::Document& document, ToolHost& host, const ToolOptions& options);
+ToolOutcome NumberCases(word::Document& document, ToolHost& host, const ToolOptions& options,
+                        const CommandTexts& texts);
+ToolOutcome AutoNumberCases(word::Document& document, ToolHost& host, const ToolOptions& options,
+                            const CommandTexts& texts);
 
 // Table conversions over every table, the last first: tables into tab-separated text; list numbers
 // of otherwise empty cells into text; rows forbidden to break across pages (never asks).
-ToolOutcome TablesToText(word::Document& document, ToolHost& host, const ToolOptions& options);
-ToolOutcome ListsToText(word::Document& document, ToolHost& host, const ToolOptions& options);
-ToolOutcome ForbidRowBreaks(word::Document& document, ToolHost& host, const ToolOptions& options);
+ToolOutcome TablesToText(word::Document& document, ToolHost& host, const ToolOptions& options,
+                         const CommandTexts& texts);
+ToolOutcome ListsToText(word::Document& document, ToolHost& host, const ToolOptions& options,
+                        const CommandTexts& texts);
+ToolOutcome ForbidRowBreaks(word::Document& document, ToolHost& host, const ToolOptions& options,
+                            const CommandTexts& texts);
 
 // Every floating drawing object of the document; pictures in line with the text stay.
-ToolOutcome DeleteGraphics(word::Document& document, ToolHost& host, const ToolOptions& options);
+ToolOutcome DeleteGraphics(word::Document& document, ToolHost& host, const ToolOptions& options,
+                           const CommandTexts& texts);
 
 // Heading rows without a list number made bold and kept with the next row, walked from the last row
 // up with the check run's progress display; records the document as the last checked file.
 ToolOutcome FormatHeadings(word::Document& document, ToolHost& host, const HeadingOptions& options,
-                           check::Clock& clock = check::SystemClock());
+                           const CommandTexts& texts, check::Clock& clock = check::SystemClock());
 
 // Every table right after the main table that continues its case numbers, with only blank
 // paragraphs between them, is joined to it (its rows move to the main table's end).
-ToolOutcome JoinTables(word::Document& document, ToolHost& host, const ToolOptions& options);
+ToolOutcome JoinTables(word::Document& document, ToolHost& host, const ToolOptions& options,
+                       const CommandTexts& texts);
 // A date command (`tool` is the one the question is of): every dates cell of the main table's case
 // rows that the rewrite reads is rewritten; the question names how many cells change (none: no
 // question). Count is the cells changed.
 ToolOutcome RewriteDates(Tool tool, rules::DateRewrite rewrite, word::Document& document, ToolHost& host,
-                         const ToolOptions& options);
+                         const ToolOptions& options, const CommandTexts& texts);
 
 struct PrefaceOutcome {
     ToolEnd End = ToolEnd::Completed;  // Completed or Failed

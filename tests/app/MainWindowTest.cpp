@@ -205,18 +205,18 @@ class MainWindowTest : public QObject {
         app_->Dialogs.Files.push_back(kSample);
         QTest::keyClick(&Window(), Qt::Key_F9);
         WaitForCheck(Window());
-        QVERIFY(Window().Checks().LastOutcome().has_value());
-        QCOMPARE(Window().Checks().LastOutcome()->End, check::CheckEnd::Completed);
+        QVERIFY(Window().Checks().LastCheck().has_value());
+        QCOMPARE(Window().Checks().LastCheck()->Outcome.End, check::CheckEnd::Completed);
     }
 
     void checkOfTheChosenFileWritesTheReportAndRemembersTheFile() {
         Window().InventoryTab()->SetFileName(kSample);
         QTest::keyClick(&Window(), Qt::Key_Return);
         WaitForCheck(Window());
-        const auto& outcome = Window().Checks().LastOutcome();
-        QVERIFY(outcome.has_value());
-        QCOMPARE(outcome->End, check::CheckEnd::Completed);
-        QVERIFY(!outcome->ProblemRows.empty());
+        QVERIFY(Window().Checks().LastCheck().has_value());
+        const auto& outcome = Window().Checks().LastCheck()->Outcome;
+        QCOMPARE(outcome.End, check::CheckEnd::Completed);
+        QVERIFY(!outcome.ProblemRows.empty());
         QVERIFY(std::filesystem::exists(std::filesystem::path(folder_.path().toStdString()) /
                                         "Tabulex_Report.txt"));
         QCOMPARE(app_->Shell.Opened.size(), std::size_t{1});
@@ -242,8 +242,8 @@ class MainWindowTest : public QObject {
         MenuItem(Window(), "mmClose")->trigger();
         QTest::mouseDClick(page.LastFileChoice, Qt::LeftButton);
         WaitForCheck(Window());
-        QCOMPARE(Window().Checks().LastOutcome()->End, check::CheckEnd::Completed);
-        QCOMPARE(Window().Checks().LastOutcome()->DocumentName, std::string("opis-sample.docx"));
+        QCOMPARE(Window().Checks().LastCheck()->Outcome.End, check::CheckEnd::Completed);
+        QCOMPARE(Window().Checks().LastCheck()->Outcome.DocumentName, std::string("opis-sample.docx"));
     }
 
     void aReportFolderInUseIsRefusedBeforeTheDocumentIsRead() {
@@ -255,14 +255,14 @@ class MainWindowTest : public QObject {
             QTest::keyClick(&Window(), Qt::Key_Return);
             QVERIFY(!Window().CheckRunning());
             QCOMPARE(Window().Documents().Count(), 0);  // refused before the document was opened
-            QVERIFY(!Window().Checks().LastOutcome().has_value());
+            QVERIFY(!Window().Checks().LastCheck().has_value());
             QVERIFY(!std::filesystem::exists(folder / "Tabulex_Report.txt"));
             QCOMPARE(Window().Messages().MemoText(), FromCp(report::FolderBusyText(folder)));
         }
         // Once the other check is over, the folder is the window's, and free again after its check.
         QTest::keyClick(&Window(), Qt::Key_Return);
         WaitForCheck(Window());
-        QCOMPARE(Window().Checks().LastOutcome()->End, check::CheckEnd::Completed);
+        QCOMPARE(Window().Checks().LastCheck()->Outcome.End, check::CheckEnd::Completed);
         QCOMPARE(report::ReportFolderLock(folder).Status(), report::ReportFolderLock::State::Held);
     }
 
@@ -275,9 +275,9 @@ class MainWindowTest : public QObject {
             Window().InventoryTab()->SetFileName(kSample);
             QTest::keyClick(&Window(), Qt::Key_Return);
             WaitForCheck(Window());
-            QCOMPARE(Window().Checks().LastOutcome()->End, check::CheckEnd::Completed);
+            QCOMPARE(Window().Checks().LastCheck()->Outcome.End, check::CheckEnd::Completed);
             QCOMPARE(std::filesystem::exists(copy), asked);
-            QCOMPARE(Window().Checks().AnnotatedCopy().empty(), !asked);
+            QCOMPARE(Window().Checks().LastCheck()->AnnotatedCopy.empty(), !asked);
         }
         const ooxml::Package package = ooxml::Package::Load(copy.string());
         QVERIFY(package.Has("word/comments.xml"));
@@ -294,7 +294,7 @@ class MainWindowTest : public QObject {
         MenuItem(Window(), "pmOpenRep")->trigger();
         ReportViewer& viewer = Window().Viewer();
         QVERIFY(viewer.isVisible());
-        const auto& outcome = *Window().Checks().LastOutcome();
+        const auto& outcome = Window().Checks().LastCheck()->Outcome;
         const int all = static_cast<int>(outcome.ProblemRows.size());
         QCOMPARE(viewer.Table->model()->rowCount(), all);
         QVERIFY(viewer.Summary->toPlainText().contains(QStringLiteral("В данную опись занесено")));
@@ -335,7 +335,7 @@ class MainWindowTest : public QObject {
         QVERIFY(!MenuItem(Window(), "mmStart")->isEnabled());
         QTest::keyClick(&Window(), Qt::Key_Escape);  // presses Прервать while running
         WaitForCheck(Window());
-        const auto stopped = *Window().Checks().LastOutcome();
+        const auto stopped = Window().Checks().LastCheck()->Outcome;
         QCOMPARE(stopped.End, check::CheckEnd::Stopped);
         QVERIFY(stopped.StoppedAtRow > 1 && stopped.StoppedAtRow < stopped.RowCount);
         QCOMPARE(app_->Dialogs.Titles(), QStringList{QStringLiteral("Внимание!")});
@@ -350,7 +350,7 @@ class MainWindowTest : public QObject {
         QCOMPARE(app_->Dialogs.Titles().last(), QStringLiteral("Продолжить проверку?"));
         QVERIFY(app_->Dialogs.Questions.back().Text.contains(
             QStringLiteral("со строки %1?").arg(stopped.StoppedAtRow)));
-        const auto resumed = *Window().Checks().LastOutcome();
+        const auto resumed = Window().Checks().LastCheck()->Outcome;
         QCOMPARE(resumed.End, check::CheckEnd::Completed);
         QCOMPARE(resumed.StartRow, stopped.StoppedAtRow);
     }
@@ -363,7 +363,7 @@ class MainWindowTest : public QObject {
         Window().StartCheck();
         Window().StopButton->click();
         WaitForCheck(Window());
-        QCOMPARE(Window().Checks().LastOutcome()->End, check::CheckEnd::Completed);
+        QCOMPARE(Window().Checks().LastCheck()->Outcome.End, check::CheckEnd::Completed);
     }
 #endif
 
@@ -523,14 +523,14 @@ class MainWindowTest : public QObject {
 
         Window().StartCheck();
         WaitForCheck(Window());
-        const int rowsBefore = Window().Checks().LastOutcome()->RowCount;
+        const int rowsBefore = Window().Checks().LastCheck()->Outcome.RowCount;
 #ifdef TABULEX_HAVE_GENERATOR
         // Another program replaces the file: the next command reads it again.
         QTest::qWait(1100);  // a modification time the file system can tell apart
         bench::WriteInventory(saved.toStdString(), {.Rows = 60, .Seed = 2});
         Window().StartCheck();
         WaitForCheck(Window());
-        QCOMPARE(Window().Checks().LastOutcome()->RowCount, 60);
+        QCOMPARE(Window().Checks().LastCheck()->Outcome.RowCount, 60);
         QVERIFY(rowsBefore != 60);
 #else
         QVERIFY(rowsBefore > 0);
@@ -544,7 +544,7 @@ class MainWindowTest : public QObject {
         Window().StartCheck();
         QVERIFY(Window().InventoryTab()->OpenDocumentChoice->isChecked());
         WaitForCheck(Window());
-        QCOMPARE(Window().Checks().LastOutcome()->End, check::CheckEnd::Completed);
+        QCOMPARE(Window().Checks().LastCheck()->Outcome.End, check::CheckEnd::Completed);
     }
 
     void settingsFileBesideTheProgramUnlessItSaysOtherwise() {
@@ -691,7 +691,7 @@ class MainWindowTest : public QObject {
         Window().StartCheck();
         WaitForCheck(Window());
         // Every case numbered from 1: the certification line counts to the number of cases.
-        const auto& after = *Window().Checks().LastOutcome();
+        const auto& after = Window().Checks().LastCheck()->Outcome;
         QCOMPARE(after.Summary.FirstNumber, std::string("1"));
         QCOMPARE(after.Summary.LastNumber, std::to_string(after.Summary.DataRows));
         QFile saved(copy), original(kSample);

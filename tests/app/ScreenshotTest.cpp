@@ -13,7 +13,7 @@
 #include "app/MessageWindow.h"
 #include "app/ReportViewer.h"
 #include "check/Messages.h"
-#include "tools/ToolTexts.h"
+#include "tools/ToolCatalog.h"
 #ifdef TABULEX_HAVE_GENERATOR
 #include "InventoryGenerator.h"
 #endif
@@ -251,7 +251,8 @@ class ScreenshotTest : public QObject {
             question = pressInQuestion(QStringLiteral("Справка"));
         });
         bool helpOpen = false;
-        const bool answer = dialogs.AskOkCancelHelp(tools::msg::kNumberCaption, tools::msg::kNumberText, [&] {
+        const tools::CommandTexts& numbering = tools::FindTool(tools::Tool::NumberCases)->Texts;
+        const bool answer = dialogs.AskOkCancelHelp(numbering.ConfirmCaption, numbering.ConfirmText, [&] {
             window.Help().ShowPlaceBeside(ToolHelpPlace(tools::Tool::NumberCases), window);
             QTimer::singleShot(800, this, [&] {
                 helpOpen = window.Help().isVisible();
@@ -288,7 +289,7 @@ class ScreenshotTest : public QObject {
         stop.start();
         window.StopButton->click();
         QTRY_VERIFY_WITH_TIMEOUT(!window.CheckRunning(), 60000);
-        const auto& outcome = *window.Checks().LastOutcome();
+        const auto& outcome = window.Checks().LastCheck()->Outcome;
         qInfo("Прервать: %s at row %d of %d after %lld ms",
               outcome.End == check::CheckEnd::Stopped ? "stopped" : "not stopped (the check had ended)",
               outcome.StoppedAtRow, outcome.RowCount, static_cast<long long>(stop.elapsed()));

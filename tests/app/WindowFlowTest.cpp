@@ -12,6 +12,7 @@
 #include "app/PageWidgets.h"
 #include "app/QtCheckHost.h"
 #include "app/ReportViewer.h"
+#include "ooxml/MinimalPackage.h"
 #ifdef TABULEX_HAVE_GENERATOR
 #include "InventoryGenerator.h"
 #endif
@@ -27,6 +28,7 @@
 
 #include <cerrno>
 #include <filesystem>
+#include <fstream>
 
 using namespace tabulex;
 using namespace tabulex::app;
@@ -119,7 +121,37 @@ class WindowFlowTest : public QObject {
         page.OpenDocumentChoice->setChecked(true);
         Window().StartCheck();
         WaitForCheck();
-        QCOMPARE(Window().Checks().LastOutcome()->DocumentName, text::Utf8ToCp1251("первая.docx"));
+        QCOMPARE(Window().Checks().LastCheck()->Outcome.DocumentName, text::Utf8ToCp1251("первая.docx"));
+    }
+
+    // An inventory whose table a stray paragraph split: the check reads the longer part and the
+    // window says which table it left out.
+    void aTableTheCheckLeftOutIsTold() {
+        auto row = [](const std::string& number, const std::string& title) {
+            std::string xml = "<w:tr>";
+            for (const std::string& cell :
+                 {number, title, std::string("1950"), std::string("1"), std::string()})
+                xml += "<w:tc><w:p><w:r><w:t>" + cell + "</w:t></w:r></w:p></w:tc>";
+            return xml + "</w:tr>";
+        };
+        std::string grid = "<w:tblGrid>";
+        for (int column = 0; column < 5; ++column) grid += "<w:gridCol/>";
+        grid += "</w:tblGrid>";
+        const std::string body = "<w:tbl>" + grid + row("1", "Приказы") + row("2", "Сметы") +
+                                 row("3", "Отчёты") + "</w:tbl><w:p><w:r><w:t>Продолжение</w:t></w:r></w:p>" +
+                                 "<w:tbl>" + grid + row("4", "Штаты") + row("5", "Переписка") +
+                                 "</w:tbl><w:p/>";
+        const QString path = folder_.filePath(QStringLiteral("разорванная.docx"));
+        std::ofstream(path.toStdString(), std::ios::binary)
+            << ooxml::BuildDocxBytes({ooxml::WrapBody(body), ooxml::DefaultStylesXml(), {}});
+        Window().InventoryTab()->SetFileName(path);
+        Window().StartCheck();
+        WaitForCheck();
+        QCOMPARE(Window().Checks().LastCheck()->Outcome.End, check::CheckEnd::Completed);
+        QVERIFY2(Window().Messages().MemoText().contains(
+                     QStringLiteral("Внимание: таблица 2 не проверена, а в ней 2 строк(и) дел и столько же "
+                                    "столбцов, сколько в проверенной таблице 1")),
+                 qPrintable(Window().Messages().MemoText()));
     }
 
     void theEndOfEveryCheckIsToldAndAReportThatCannotBeOpenedToo() {
@@ -157,7 +189,7 @@ class WindowFlowTest : public QObject {
         Window().InventoryTab()->SetFileName(path);
         Window().StartCheck();
         WaitForCheck();
-        QCOMPARE(Window().Checks().LastOutcome()->End, check::CheckEnd::Completed);
+        QCOMPARE(Window().Checks().LastCheck()->Outcome.End, check::CheckEnd::Completed);
         QVERIFY(Window().close());
         Restart();
         QCOMPARE(Window().InventoryTab()->FileName(), path);
@@ -166,7 +198,7 @@ class WindowFlowTest : public QObject {
         MenuItem(Window(), "mmClose")->trigger();
         Window().StartCheck();
         WaitForCheck();
-        QCOMPARE(Window().Checks().LastOutcome()->End, check::CheckEnd::Completed);
+        QCOMPARE(Window().Checks().LastCheck()->Outcome.End, check::CheckEnd::Completed);
         QCOMPARE(QString::fromStdString(Window().Documents().Active()->FullName()), path);
     }
 
@@ -204,14 +236,14 @@ class WindowFlowTest : public QObject {
         const auto later = std::filesystem::last_write_time(copy.toStdString()) + std::chrono::seconds(5);
         std::filesystem::last_write_time(copy.toStdString(), later);  // and another program saved the file
 
-        const auto before = Window().Checks().LastOutcome()->Counts.ErrorCount;
+        const auto before = Window().Checks().LastCheck()->Outcome.Counts.ErrorCount;
         app_->Dialogs.YesNoAnswers = {Answer::Cancel};
         Window().StartCheck();
         QCOMPARE(app_->Dialogs.Titles().last(), QStringLiteral("Файл изменён"));
         QVERIFY(app_->Dialogs.Questions.back().Text.endsWith(QStringLiteral("Отмена - ничего не делать")));
         QVERIFY(!Window().CheckRunning());
         QCOMPARE(Window().windowTitle(), QStringLiteral("Проверка прервана."));
-        QCOMPARE(Window().Checks().LastOutcome()->Counts.ErrorCount, before);
+        QCOMPARE(Window().Checks().LastCheck()->Outcome.Counts.ErrorCount, before);
         QVERIFY(!Window().Documents().Active()->Saved());
     }
 
@@ -247,7 +279,7 @@ class WindowFlowTest : public QObject {
         QCOMPARE(app_->Dialogs.Titles(), QStringList{QStringLiteral("Выход из программы")});
         QVERIFY(Window().Checks().Running());
         QVERIFY(Window().close());  // OK: stops and closes
-        QCOMPARE(Window().Checks().LastOutcome()->End, check::CheckEnd::Stopped);
+        QCOMPARE(Window().Checks().LastCheck()->Outcome.End, check::CheckEnd::Stopped);
     }
 
     void openingALargeInventoryKeepsTheWindowAliveAndStops() {

@@ -1,6 +1,6 @@
-// A repair is one row of the tool catalog: a row added here, with a function of its own, is offered
-// by `tabulex fix` (flag, help, order of the command line, its result line) and run by the tool
-// runner, without any other change.
+// A repair is one row of the tool catalog: a row added here, with a function and texts of its own,
+// is offered by `tabulex fix` (flag, help, order of the command line, its result line in its own
+// words) and run by the tool runner, which hands it its texts, without any other change.
 
 #include "cli/Cli.h"
 
@@ -8,6 +8,7 @@
 #include "ooxml/MinimalPackage.h"
 #include "support/TestFolder.h"
 #include "text/Cp1251.h"
+#include "text/TextHelpers.h"
 #include "tools/ToolCatalog.h"
 #include "word/WordModel.h"
 
@@ -29,9 +30,16 @@ using namespace text::literals;
 // Not a tool of the program: the fixture's own identity.
 constexpr auto kMarkTitles = static_cast<tools::Tool>(1000);
 
-// Writes "+" before the title of every row below the header.
-tools::ToolOutcome MarkTitles(word::Document& document, tools::ToolHost& host, const tools::ToolOptions&) {
+// Writes "+" before the title of every row below the header, asking and reporting in its row's words.
+tools::ToolOutcome MarkTitles(word::Document& document, tools::ToolHost& host,
+                              const tools::ToolOptions& options, const tools::CommandTexts& texts) {
     tools::ToolOutcome outcome;
+    if (!options.ShiftHeld &&
+        !host.Confirm({kMarkTitles, texts.ConfirmCaption, texts.ConfirmText, texts.ConfirmHelp})) {
+        outcome.End = tools::ToolEnd::Cancelled;
+        return outcome;
+    }
+    host.ShowStatus(texts.Progress);
     auto table = document.Tables()->Item(1);
     for (int row = 2; row <= table->Rows()->Count(); ++row) {
         auto range = table->Cell(row, 2)->Range();
@@ -39,14 +47,22 @@ tools::ToolOutcome MarkTitles(word::Document& document, tools::ToolHost& host, c
         range->SetText("+" + text.substr(0, text.find('\r')));
         ++outcome.Count;
     }
-    host.ShowStatus(std::string("Отмечено заголовков: "_cp) + std::to_string(outcome.Count));
+    host.ShowStatus(text::FillIn(texts.Result, {std::to_string(outcome.Count)}));
     return outcome;
 }
 
 std::vector<tools::ToolEntry> CatalogWithFixture() {
     std::vector<tools::ToolEntry> rows(tools::ToolCatalog().begin(), tools::ToolCatalog().end());
-    rows.push_back({kMarkTitles, "mark-titles", "Отметить заголовки", tools::ToolMenu::Table,
-                    "Отметить заголовки", "mmMarkTitles", false, &MarkTitles});
+    rows.push_back({kMarkTitles,
+                    "mark-titles",
+                    "Отметить заголовки",
+                    tools::ToolMenu::Table,
+                    "Отметить заголовки",
+                    "mmMarkTitles",
+                    false,
+                    &MarkTitles,
+                    {"Отметить заголовки?"_cp, "Перед каждым заголовком будет поставлен знак \"+\"."_cp,
+                     false, "Отметка заголовков..."_cp, "Отмечено заголовков: %1"_cp}});
     return rows;
 }
 
@@ -121,15 +137,24 @@ TEST_F(RepairCatalogTest, TheRunnerFindsTheToolInTheCatalogItIsGiven) {
         void SetBusy(bool) override {}
         void ProcessEvents() override {}
         bool StopRequested() override { return false; }
-        bool Confirm(const tools::Confirmation&) override { return true; }
+        bool Confirm(const tools::Confirmation& asked) override {
+            Asked.push_back(text::Cp1251ToUtf8(asked.Caption) + "|" + text::Cp1251ToUtf8(asked.Text));
+            return Answer;
+        }
         bool AskRowReadAgain(std::string_view, std::string_view) override { return false; }
         void BringToFront() override {}
         void CloseReportDocuments() override {}
         settings::Settings& Settings() override { std::abort(); }
+        std::vector<std::string> Asked;
+        bool Answer = true;
     } host;
     auto application = word::docx::CreateApplication();
     word::Document& document = application->Documents().Open(inventory_.string(), {.ForEditing = true});
     EXPECT_EQ(tools::RunTool(kMarkTitles, document, host, {}, catalog_).Count, 2);
+    EXPECT_EQ(host.Asked, std::vector<std::string>{
+                              "Отметить заголовки?|Перед каждым заголовком будет поставлен знак \"+\"."});
+    host.Answer = false;
+    EXPECT_EQ(tools::RunTool(kMarkTitles, document, host, {}, catalog_).End, tools::ToolEnd::Cancelled);
     EXPECT_EQ(tools::RunTool(kMarkTitles, document, host, {}).End, tools::ToolEnd::Failed);
 }
 
@@ -142,6 +167,9 @@ TEST(ToolCatalogTest, EveryToolHasOneRowWithItsOwnFlagAndMenuItem) {
         EXPECT_TRUE(flags.insert(entry.Flag).second) << entry.Flag;
         EXPECT_TRUE(menuNames.insert(entry.MenuName).second) << entry.MenuName;
         EXPECT_NE(entry.Run, nullptr) << entry.Flag;
+        // Every repair tells its end; a question has both its caption and its text.
+        EXPECT_FALSE(entry.Texts.Result.empty()) << entry.Flag;
+        EXPECT_EQ(entry.Texts.ConfirmCaption.empty(), entry.Texts.ConfirmText.empty()) << entry.Flag;
     }
     EXPECT_EQ(tools.size(), std::size_t(tools::Tool::DatesJoinRanges) + 1);
 }

@@ -4,7 +4,7 @@
 // folder, is resumed.
 
 #include "check/CheckRun.h"
-#include "cli/InventoryFiles.h"
+#include "check/DocumentIdentity.h"
 #include "docx/DocxApplication.h"
 #include "e2e/E2eTest.h"
 #include "settings/IniSettings.h"
@@ -54,7 +54,7 @@ class ResumeTest : public E2eTest {
         StopAtRowHost host(settings, row);
         check::CheckOptions options;
         options.ReportFolder = root_ / "report";
-        options.DocumentIdentity = cli::FileIdentity(inventory);
+        options.DocumentIdentity = check::DocumentIdentity(inventory);
         fs::create_directories(options.ReportFolder);
         auto application = word::docx::CreateApplication();
         application->Documents().Open(inventory.string());

@@ -1,6 +1,7 @@
 // Case numbering never writes a number where it would replace text the check reads as more than a
 // case number, or where it would turn the row into something else for the check.
 
+#include "tools/ToolCatalog.h"
 #include "tools/ToolTestSupport.h"
 #include "tools/Tools.h"
 #include "word/WordModel.h"
@@ -61,7 +62,7 @@ TEST(CaseNumberingTest, RowsANumberWouldSpoilKeepTheirFirstCell) {
         auto document = DocumentOf("<w:tbl>" + grid + header + c.Row +
                                    Row({Para("5"), Para("Переписка"), Para("1951")}) + "</w:tbl><w:p/>");
         RecordingHost host;
-        const ToolOutcome outcome = NumberCases(*document, host, {.ShiftHeld = true});
+        const ToolOutcome outcome = RunTool(Tool::NumberCases, *document, host, {.ShiftHeld = true});
         ASSERT_EQ(outcome.End, ToolEnd::Completed) << text::Cp1251ToUtf8(outcome.Message);
         EXPECT_EQ(outcome.Count, 1);
         std::vector<std::string> cells = FirstCells(*document);
@@ -78,7 +79,7 @@ TEST(CaseNumberingTest, LiteralNumbersAreNamedWithTheirNewNumbers) {
                                      3) +
                    "<w:p/>");
     RecordingHost host;
-    const ToolOutcome outcome = NumberCases(*document, host, {.ShiftHeld = true});
+    const ToolOutcome outcome = RunTool(Tool::NumberCases, *document, host, {.ShiftHeld = true});
     EXPECT_EQ(ResultDetailsUtf8(outcome), "Литерные номера заменены: 1а → 2, 2-б → 4");
     EXPECT_EQ(text::Cp1251ToUtf8(ResultDetails(outcome)), "Литерные номера заменены: 1а на 2, 2-б на 4");
 }

@@ -137,7 +137,7 @@ TEST(CommandTextsTest, ADocumentWithoutTablesReportsNothingDone) {
     // Tables to text still names the count in its question.
     auto document = DocumentOf("<w:p/>");
     RecordingHost host;
-    TablesToText(*document, host, {});
+    RunTool(Tool::TablesToText, *document, host, {});
     ASSERT_EQ(host.Confirmations.size(), 1u);
     EXPECT_NE(host.Confirmations[0].find("все таблицы (0)"), std::string::npos);
 }
@@ -167,7 +167,7 @@ TEST(CommandTextsTest, AFailingCommandReportsTheHostsMessageAndTakesTheHourglass
         "<w:tbl><w:tblGrid><w:gridCol/></w:tblGrid><w:tr><w:tc><w:p><w:r><w:t>1</w:t></w:r>"
         "</w:p></w:tc></w:tr><w:tr/></w:tbl><w:p/>");
     RecordingHost host;
-    const ToolOutcome outcome = NumberCases(*document, host, {.ShiftHeld = true, .Table = {}});
+    const ToolOutcome outcome = RunTool(Tool::NumberCases, *document, host, {.ShiftHeld = true, .Table = {}});
     EXPECT_EQ(outcome.End, ToolEnd::Failed);
     EXPECT_FALSE(outcome.Message.empty());
     EXPECT_EQ(host.Busy, (std::vector<bool>{true, false}));

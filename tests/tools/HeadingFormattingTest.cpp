@@ -3,6 +3,7 @@
 
 #include "check/FakeHost.h"
 #include "check/FakeWord.h"
+#include "tools/ToolCatalog.h"
 #include "tools/ToolTestSupport.h"
 #include "tools/Tools.h"
 
@@ -12,6 +13,8 @@ namespace tabulex::tools {
 namespace {
 
 using testing::RecordingHost;
+// The texts of the command as the catalog gives them.
+const CommandTexts& kHeadingTexts = FindTool(Tool::FormatHeadings)->Texts;
 
 check::fake::FakeRow Row(std::vector<std::string> cellsUtf8, std::string listNumber = {}) {
     check::fake::FakeRow row;
@@ -40,7 +43,7 @@ TEST(HeadingFormattingTest, HeadingsWithoutListNumbersAreMadeBoldAndKeptWithTheN
             Row({"", "", "", "", ""})};
     RecordingHost host;
     check::fake::FakeClock clock;
-    const ToolOutcome outcome = FormatHeadings(document, host, {}, clock);
+    const ToolOutcome outcome = FormatHeadings(document, host, {}, kHeadingTexts, clock);
     EXPECT_EQ(outcome.End, ToolEnd::Completed);
     EXPECT_EQ(outcome.Count, 3);
     const std::vector<bool> expected = {false, false, true, false, true, true, false, false};
@@ -58,7 +61,7 @@ TEST(HeadingFormattingTest, ProgressCountsTheRowsDoneFromTheBottom) {
     document.TableList[0].Rows.assign(100, Row({"1", "Приказы", "1950", "12", ""}));
     RecordingHost host;
     check::fake::FakeClock clock(5);
-    FormatHeadings(document, host, {}, clock);
+    FormatHeadings(document, host, {}, kHeadingTexts, clock);
     ASSERT_GE(host.Captions.size(), 3u);
     EXPECT_EQ(host.Captions[0], "Проверка 0/100 (0%) Осталось: 00:00");
     EXPECT_TRUE(host.Captions[1].starts_with("Проверка 1/100 (1%)")) << host.Captions[1];
@@ -76,7 +79,7 @@ TEST(HeadingFormattingTest, CancelInThePauseLeavesTheRowsAboveUntouched) {
     rows[1].FailReads = 1;
     RecordingHost host;
     check::fake::FakeClock clock;
-    EXPECT_EQ(FormatHeadings(document, host, {}, clock).End, ToolEnd::Cancelled);
+    EXPECT_EQ(FormatHeadings(document, host, {}, kHeadingTexts, clock).End, ToolEnd::Cancelled);
     EXPECT_EQ(host.RowReadQuestions, 1);
     EXPECT_EQ(
         (std::vector<bool>{Formatted(rows[0]), Formatted(rows[1]), Formatted(rows[2]), Formatted(rows[3])}),
@@ -88,7 +91,7 @@ TEST(HeadingFormattingTest, CancelInThePauseLeavesTheRowsAboveUntouched) {
     rows[0].FailReads = 1;
     RecordingHost goingOn;
     goingOn.AnswerRowReadAgain = true;
-    EXPECT_EQ(FormatHeadings(document, goingOn, {}, clock).Count, 2);
+    EXPECT_EQ(FormatHeadings(document, goingOn, {}, kHeadingTexts, clock).Count, 2);
     EXPECT_EQ(goingOn.Statuses.back(), "Готово.");
 }
 
@@ -96,7 +99,7 @@ TEST(HeadingFormattingTest, ADocumentWithoutTablesIsNotTouched) {
     check::fake::FakeDocument document;
     RecordingHost host;
     check::fake::FakeClock clock;
-    EXPECT_EQ(FormatHeadings(document, host, {}, clock).End, ToolEnd::NoTables);
+    EXPECT_EQ(FormatHeadings(document, host, {}, kHeadingTexts, clock).End, ToolEnd::NoTables);
     EXPECT_EQ(host.Statuses.back(), "Нет таблиц в документе. Проверьте опись.");
     EXPECT_FALSE(host.Busy.back());
 }

@@ -28,15 +28,17 @@ std::string Alternate(std::string_view choice, std::string_view fallback) {
            "</mc:Choice><mc:Fallback>" + std::string(fallback) + "</mc:Fallback></mc:AlternateContent>";
 }
 
-// The text of the runs of the paragraph a comment range starts in, "none" when it was not placed.
-std::string LandedIn(const std::string& xml, int id) {
+// The text of the runs of the paragraph a comment range starts in, "none" when it was not placed;
+// the story's elements are written with `prefix`.
+std::string LandedIn(const std::string& xml, int id, const std::string& prefix = "w:") {
     pugi::xml_document doc;
     EXPECT_TRUE(doc.load_string(xml.c_str()));
     const std::string query = "//w:commentRangeStart[@w:id='" + std::to_string(id) + "']";
     const pugi::xml_node start = doc.select_node(query.c_str()).node();
     if (!start) return "none";
     std::string text;
-    for (pugi::xml_node run : start.parent().children("w:r")) text += run.child("w:t").text().get();
+    const std::string run = prefix + "r", t = prefix + "t";
+    for (pugi::xml_node r : start.parent().children(run.c_str())) text += r.child(t.c_str()).text().get();
     return text;
 }
 
@@ -93,21 +95,43 @@ class StructureReadersTest : public ::testing::Test {
     TempFolder folder_;
 };
 
+// The main namespace as Word writes it, under another prefix and as the default namespace.
+struct Spelling {
+    const char* Name;
+    bool Other;
+    bool AsDefault;
+    std::string Prefix;
+};
+const Spelling kSpellings[] = {
+    {"usual", false, false, "w:"}, {"ns0", true, false, "ns0:"}, {"default", true, true, ""}};
+
+std::string Spelled(const std::string& xml, const Spelling& spelling) {
+    return spelling.Other ? WithMainNamespaceAs(xml, spelling.AsDefault) : xml;
+}
+
 TEST_F(StructureReadersTest, WrappedRowsAndCellsAreTheSameToEveryReader) {
     int n = 0;
     for (const WrapperCase& c : WrapperCases()) {
         SCOPED_TRACE(c.Name);
-        const std::string path = WriteDocx(folder_.File("case" + std::to_string(n++) + ".docx"), c.Body);
-        ExpectSameAnswers(path);
-
-        const auto cells = CellNames(path);
+        const std::string usual = WriteDocx(folder_.File("usual" + std::to_string(n++) + ".docx"), c.Body);
+        const auto cells = CellNames(usual);
         EXPECT_EQ(cells.size(), 4u);
+        const std::vector<std::string> expected = TableAnswers(*DocxDocument::OpenFile(usual));
         CommentSet set;
         set.Table = 1;
         for (const auto& cell : cells) set.Cells.push_back(cell.first);
-        const AnchoredStory story = AnchorComments(ooxml::WrapBody(c.Body), set, 1);
-        for (std::size_t i = 0; i < cells.size(); ++i)
-            EXPECT_EQ(LandedIn(story.Xml, static_cast<int>(i) + 1), cells[i].second);
+        for (const Spelling& spelling : kSpellings) {
+            SCOPED_TRACE(spelling.Name);
+            const std::string document = Spelled(ooxml::WrapBody(c.Body), spelling);
+            const std::string path = folder_.File("case" + std::to_string(n++) + ".docx");
+            WriteFile(path, ooxml::BuildDocxBytes(ooxml::DocxParts{
+                                document, Spelled(ooxml::DefaultStylesXml(), spelling), {}}));
+            ExpectSameAnswers(path);
+            EXPECT_EQ(TableAnswers(*DocxDocument::OpenFile(path)), expected);
+            const AnchoredStory story = AnchorComments(document, set, 1);
+            for (std::size_t i = 0; i < cells.size(); ++i)
+                EXPECT_EQ(LandedIn(story.Xml, static_cast<int>(i) + 1, spelling.Prefix), cells[i].second);
+        }
     }
 }
 
