@@ -351,6 +351,8 @@ int TableMeasure::Balance(std::vector<int>& widths, const std::vector<int>& pref
         widths[best] += bestSteps * step;
         given += bestSteps * step;
         for (std::size_t row = 0; row < tops.size(); ++row) {
+            // A cell on one line stays on one in a wider column.
+            if (lines[row * columns_ + best] == 1) continue;
             const int now = CellLines(row * columns_ + best, widths[best]);
             if (now == lines[row * columns_ + best]) continue;
             lines[row * columns_ + best] = now;

@@ -123,6 +123,33 @@ TEST(OpenLimitsTest, TheTreeSizeCountedBeforeParsingIsNeverBelowTheTree) {
     }
 }
 
+// The count is exact, not only a bound: a start tag not closing, each '=', a tag end before text,
+// wherever the byte falls among the sixteen read at once, and the last byte with nothing after it.
+TEST(OpenLimitsTest, TheTreeSizeCountIsTheSameWhereverItsBytesFall) {
+    struct Case {
+        const char* Piece;
+        std::uint64_t Counted;
+    };
+    const Case cases[] = {
+        {"<a", 1}, {"</", 0}, {"=", 1}, {">x", 1}, {"><", 1}, {"ab", 0}, {"<<", 2}, {">>", 2},
+    };
+    for (const Case& c : cases) {
+        // Lengths around one round of sixteen and around the point where the lane counters are summed.
+        for (const std::size_t at : {0, 1, 14, 15, 16, 17, 31, 2031, 2032, 2033, 2047, 4100}) {
+            std::string xml(at, 'x');
+            xml += c.Piece;
+            xml += std::string(1 + at % 7, 'y');
+            EXPECT_EQ(ooxml::XmlNodeBound(xml), c.Counted) << c.Piece << " at " << at;
+        }
+    }
+    // A tag end or a start tag as the very last byte.
+    EXPECT_EQ(ooxml::XmlNodeBound(std::string(40, 'x') + ">"), 0u);
+    EXPECT_EQ(ooxml::XmlNodeBound(std::string(40, 'x') + "<"), 1u);
+    // Every byte counting, for as long as the lane counters must be summed several times.
+    EXPECT_EQ(ooxml::XmlNodeBound(std::string(10000, '=')), 10000u);
+    EXPECT_EQ(ooxml::XmlNodeBound(std::string(10000, '<')), 10000u);
+}
+
 TEST(OpenLimitsTest, AStopRequestEndsTheOpening) {
     TempFolder folder;
     const std::string path = WriteDocx(folder.File("opis.docx"), Tbl(Tr(Tc(P("1")) + Tc(P("a")))));

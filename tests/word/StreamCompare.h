@@ -87,4 +87,23 @@ inline void ExpectSameAnswers(const std::string& path, Expect expect = Expect::C
     for (std::size_t i = 0; i < fromDom.size(); ++i) ASSERT_EQ(fromCompact[i], fromDom[i]);
 }
 
+// The main namespace written with another prefix, or as the default namespace: a valid document
+// that both readers know by namespace and answer about as about the usual one.
+inline std::string WithMainNamespaceAs(std::string xml, bool asDefault) {
+    const std::string element = asDefault ? "" : "ns0:";
+    for (const auto& [from, to] : std::vector<std::pair<std::string, std::string>>{
+             {"<w:", "<" + element}, {"</w:", "</" + element}, {" w:", asDefault ? " w:" : " ns0:"}}) {
+        for (std::size_t at = xml.find(from); at != std::string::npos; at = xml.find(from, at + to.size()))
+            xml.replace(at, from.size(), to);
+    }
+    const std::string declaration =
+        "xmlns:w=\"http://schemas.openxmlformats.org/wordprocessingml/2006/main\"";
+    const std::string uri = declaration.substr(8);
+    const std::size_t at = xml.find(declaration);
+    if (at != std::string::npos)
+        xml.replace(at, declaration.size(),
+                    asDefault ? "xmlns=" + uri + " " + declaration : "xmlns:ns0=" + uri);
+    return xml;
+}
+
 }  // namespace tabulex::word::docx::testing

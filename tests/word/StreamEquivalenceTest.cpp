@@ -201,6 +201,13 @@ std::vector<BuiltCase> BuiltCases() {
                   Tc(Table(Tr(Tc(kRestart + P("в1"))) + Tr(Tc(kContinueNamed + Para(Run(T("в2")), Num(1))))) +
                      P(""))) +
                Tr(Tc(Para(Run(T("дело")), Num(1))) + Tc(P("b"))))},
+        {"vertical merges in wrapped rows and cells",
+         Table(Tr("<w:customXml>" + Tc(kRestart + Para(Run(T("первая")), Num(1))) + "</w:customXml>" +
+                  Tc(P("a"))) +
+               "<w:sdt><w:sdtContent>" +
+               Tr("<w:customXml><w:sdt><w:sdtContent>" + Tc(kContinue + Para(Run(T("скрыто")), Num(1))) +
+                  "</w:sdtContent></w:sdt></w:customXml>" + Tc(P("b"))) +
+               "</w:sdtContent></w:sdt>" + Tr(Tc(Para(Run(T("дело")), Num(1))) + Tc(P("c"))))},
         {"a merge continuation whose properties follow its content",
          Table(Tr(Tc(P("a")) + Tc(P("b"))) +
                Tr("<w:tc>" + P("c") + "<w:tcPr><w:vMerge/></w:tcPr></w:tc>" + Tc(P("d")))),
@@ -222,25 +229,6 @@ TEST_F(StreamEquivalenceTest, BuiltDocumentsAnswerAsTheDom) {
         WriteFile(path, ooxml::BuildDocxBytes(ooxml::DocxParts{ooxml::WrapBody(body), kStyles, kNumbering}));
         ExpectSameAnswers(path, c.Expect);
     }
-}
-
-// The main namespace written with another prefix, or as the default namespace: a valid document
-// that both readers know by namespace and answer about as about the usual one.
-std::string WithMainNamespaceAs(std::string xml, bool asDefault) {
-    const std::string element = asDefault ? "" : "ns0:";
-    for (const auto& [from, to] : std::vector<std::pair<std::string, std::string>>{
-             {"<w:", "<" + element}, {"</w:", "</" + element}, {" w:", asDefault ? " w:" : " ns0:"}}) {
-        for (std::size_t at = xml.find(from); at != std::string::npos; at = xml.find(from, at + to.size()))
-            xml.replace(at, from.size(), to);
-    }
-    const std::string declaration =
-        "xmlns:w=\"http://schemas.openxmlformats.org/wordprocessingml/2006/main\"";
-    const std::string uri = declaration.substr(8);
-    const std::size_t at = xml.find(declaration);
-    if (at != std::string::npos)
-        xml.replace(at, declaration.size(),
-                    asDefault ? "xmlns=" + uri + " " + declaration : "xmlns:ns0=" + uri);
-    return xml;
 }
 
 TEST_F(StreamEquivalenceTest, OtherPrefixesOfTheMainNamespaceAnswerAsTheUsualOne) {

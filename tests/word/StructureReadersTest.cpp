@@ -28,15 +28,17 @@ std::string Alternate(std::string_view choice, std::string_view fallback) {
            "</mc:Choice><mc:Fallback>" + std::string(fallback) + "</mc:Fallback></mc:AlternateContent>";
 }
 
-// The text of the runs of the paragraph a comment range starts in, "none" when it was not placed.
-std::string LandedIn(const std::string& xml, int id) {
+// The text of the runs of the paragraph a comment range starts in, "none" when it was not placed;
+// the story's elements are written with `prefix`.
+std::string LandedIn(const std::string& xml, int id, const std::string& prefix = "w:") {
     pugi::xml_document doc;
     EXPECT_TRUE(doc.load_string(xml.c_str()));
     const std::string query = "//w:commentRangeStart[@w:id='" + std::to_string(id) + "']";
     const pugi::xml_node start = doc.select_node(query.c_str()).node();
     if (!start) return "none";
     std::string text;
-    for (pugi::xml_node run : start.parent().children("w:r")) text += run.child("w:t").text().get();
+    const std::string run = prefix + "r", t = prefix + "t";
+    for (pugi::xml_node r : start.parent().children(run.c_str())) text += r.child(t.c_str()).text().get();
     return text;
 }
 
@@ -93,46 +95,92 @@ class StructureReadersTest : public ::testing::Test {
     TempFolder folder_;
 };
 
+// The main namespace as Word writes it, under another prefix and as the default namespace.
+struct Spelling {
+    const char* Name;
+    bool Other;
+    bool AsDefault;
+    std::string Prefix;
+};
+const Spelling kSpellings[] = {
+    {"usual", false, false, "w:"}, {"ns0", true, false, "ns0:"}, {"default", true, true, ""}};
+
+std::string Spelled(const std::string& xml, const Spelling& spelling) {
+    return spelling.Other ? WithMainNamespaceAs(xml, spelling.AsDefault) : xml;
+}
+
 TEST_F(StructureReadersTest, WrappedRowsAndCellsAreTheSameToEveryReader) {
     int n = 0;
     for (const WrapperCase& c : WrapperCases()) {
         SCOPED_TRACE(c.Name);
-        const std::string path = WriteDocx(folder_.File("case" + std::to_string(n++) + ".docx"), c.Body);
-        ExpectSameAnswers(path);
-
-        const auto cells = CellNames(path);
+        const std::string usual = WriteDocx(folder_.File("usual" + std::to_string(n++) + ".docx"), c.Body);
+        const auto cells = CellNames(usual);
         EXPECT_EQ(cells.size(), 4u);
+        const std::vector<std::string> expected = TableAnswers(*DocxDocument::OpenFile(usual));
         CommentSet set;
         set.Table = 1;
         for (const auto& cell : cells) set.Cells.push_back(cell.first);
-        const AnchoredStory story = AnchorComments(ooxml::WrapBody(c.Body), set, 1);
-        for (std::size_t i = 0; i < cells.size(); ++i)
-            EXPECT_EQ(LandedIn(story.Xml, static_cast<int>(i) + 1), cells[i].second);
+        for (const Spelling& spelling : kSpellings) {
+            SCOPED_TRACE(spelling.Name);
+            const std::string document = Spelled(ooxml::WrapBody(c.Body), spelling);
+            const std::string path = folder_.File("case" + std::to_string(n++) + ".docx");
+            WriteFile(path, ooxml::BuildDocxBytes(ooxml::DocxParts{
+                                document, Spelled(ooxml::DefaultStylesXml(), spelling), {}}));
+            ExpectSameAnswers(path);
+            EXPECT_EQ(TableAnswers(*DocxDocument::OpenFile(path)), expected);
+            const AnchoredStory story = AnchorComments(document, set, 1);
+            for (std::size_t i = 0; i < cells.size(); ++i)
+                EXPECT_EQ(LandedIn(story.Xml, static_cast<int>(i) + 1, spelling.Prefix), cells[i].second);
+        }
     }
 }
 
-// The paragraphs after a table are those of the body, wrappers looked through, up to the next
-// table; alternate content at the body's level is none of them. A comment on the k-th lands on
-// the paragraph the document gives as the k-th.
+// The paragraphs after a table are those of the body, wrappers looked through (also those the table
+// stands in), up to the next table; alternate content at the body's level is none of them. Both
+// readers of the document give the same, and a comment on the k-th lands on the k-th.
 TEST_F(StructureReadersTest, ParagraphsAfterTheTableAreCountedAlike) {
-    const std::string body = Tbl(Tr(Tc(P("a")) + Tc(P("b")))) + Alternate(P("choice"), P("fallback")) +
-                             Sdt(P("first")) + CustomXml(P("second") + Sdt(CustomXml(P("third")))) +
-                             "<w:p><w:r><w:pict><w:txbxContent>" + P("box") +
-                             "</w:txbxContent></w:pict></w:r><w:r><w:t>fourth</w:t></w:r></w:p>" +
-                             Sdt(Tbl(Tr(Tc(P("c"))))) + P("after the next table");
-    const std::string path = WriteDocx(folder_.File("after.docx"), body);
-    const std::vector<std::string> texts = DocxDocument::OpenFile(path)->ParagraphsAfterTable(1);
-    ASSERT_EQ(texts, (std::vector<std::string>{"first", "second", "third",
-                                               "\x01"
-                                               "fourth"}));
+    const std::string table = Tbl(Tr(Tc(P("a")) + Tc(P("b"))));
+    const std::string textBox = "<w:p><w:r><w:pict><w:txbxContent>" + P("box") +
+                                "</w:txbxContent></w:pict></w:r><w:r><w:t>4</w:t></w:r></w:p>";
+    const struct {
+        const char* Name;
+        std::string Body;
+        std::vector<std::string> Texts;
+    } cases[] = {
+        {"wrappers, alternate content and a text box after the table",
+         table + Alternate(P("choice"), P("fallback")) + Sdt(P("1")) +
+             CustomXml(P("2") + Sdt(CustomXml(P("3")))) + textBox + Sdt(Tbl(Tr(Tc(P("c"))))) +
+             P("after the next table"),
+         {"1", "2", "3", "4"}},
+        {"the table last in a content control", Sdt(table) + P("1") + P("2"), {"1", "2"}},
+        {"paragraphs in the table's wrappers and after them",
+         CustomXml(Sdt(table + P("1")) + CustomXml(P("2")) + P("3")) + P("4") + table + P("next"),
+         {"1", "2", "3", "4"}},
+        {"a content control's second content",
+         "<w:sdt><w:sdtContent>" + table + P("1") + "</w:sdtContent><w:sdtContent>" + P("no") +
+             "</w:sdtContent></w:sdt>" + P("2"),
+         {"1", "2"}},
+    };
+    int n = 0;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Name);
+        const std::string path = WriteDocx(folder_.File("after" + std::to_string(n++) + ".docx"), c.Body);
+        std::vector<std::string> shown;
+        for (const std::string& text : DocxDocument::OpenFile(path)->ParagraphsAfterTable(1))
+            shown.push_back(text.substr(text.find_first_not_of('\x01')));
+        EXPECT_EQ(shown, c.Texts);
+        auto dom = DocxDocument::OpenFile(path);
+        dom->UseDom();
+        EXPECT_EQ(dom->ParagraphsAfterTable(1), DocxDocument::OpenFile(path)->ParagraphsAfterTable(1));
 
-    CommentSet set;
-    set.Table = 1;
-    for (int k = 1; k <= 5; ++k) set.Paragraphs.push_back({k, {"x"}});
-    const AnchoredStory story = AnchorComments(ooxml::WrapBody(body), set, 1);
-    const char* landed[] = {"first", "second", "third", "fourth"};
-    for (int k = 1; k <= 4; ++k) EXPECT_EQ(LandedIn(story.Xml, k), landed[k - 1]);
-    EXPECT_EQ(LandedIn(story.Xml, 5), "none");
+        CommentSet set;
+        set.Table = 1;
+        for (int k = 1; k <= static_cast<int>(c.Texts.size()) + 1; ++k) set.Paragraphs.push_back({k, {"x"}});
+        const AnchoredStory story = AnchorComments(ooxml::WrapBody(c.Body), set, 1);
+        for (std::size_t k = 0; k < c.Texts.size(); ++k)
+            EXPECT_EQ(LandedIn(story.Xml, static_cast<int>(k) + 1), c.Texts[k]);
+        EXPECT_EQ(LandedIn(story.Xml, static_cast<int>(c.Texts.size()) + 1), "none");
+    }
 }
 
 // Every element the structure names is one the streaming readers recognise by namespace, with the

@@ -92,8 +92,9 @@ void Reader::Start(const char* name, const char** attrs) {
     child.Run = parent.Run;
     child.Nested = parent.Nested;
     child.Merged = parent.Merged;
-    if (parent.Role == Role::Other && atTop && child.Name == Name::Document) child.Role = Role::Root;
-    if (parent.Role == Role::Root && child.Name == Name::Body && parent.Take(kBody)) {
+    if (parent.Role == Role::Other && atTop && child.Kind == structure::StructureKind::Document)
+        child.Role = Role::Root;
+    if (parent.Role == Role::Root && child.Kind == structure::StructureKind::Body && parent.Take(kBody)) {
         child.Block = Block::Body;
         child.Enters = true;
     }
@@ -102,12 +103,14 @@ void Reader::Start(const char* name, const char** attrs) {
         child.Enters = true;
     Structure(parent, child);
     RangeReach(parent, child);
-    if (child.Name == Name::P) StartParagraph(parent, child);
+    if (child.Kind == structure::StructureKind::Paragraph) StartParagraph(parent, child);
     if (parent.Inl != Inline::None) InlineRole(parent, child, attrs);
     Properties(parent, child, index, attrs);
-    if (child.Name == Name::SdtContent && parent.Name == Name::Sdt) parent.Take(kSdtContent);
+    if (child.Kind == structure::StructureKind::ControlContent &&
+        parent.Kind == structure::StructureKind::ContentControl)
+        parent.Take(kSdtContent);
 
-    if (child.Name == Name::Tbl) StartTable(child);
+    if (child.Kind == structure::StructureKind::Table) StartTable(child);
     child.TracksText = child.Role == Role::Text || child.Role == Role::BlocksWrapper;
     if (child.Role == Role::Text) valueDone_ = false;
     child.Inert = child.IsInert();
@@ -164,7 +167,7 @@ void Reader::End() {
         default:
             break;
     }
-    if (frame.Name == Name::Tbl) EndTable(frame, parent);
+    if (frame.Kind == structure::StructureKind::Table) EndTable(frame, parent);
 }
 
 }  // namespace stream

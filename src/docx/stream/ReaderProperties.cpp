@@ -2,9 +2,13 @@
 
 namespace tabulex::word::docx::stream {
 
+using structure::StructureKind;
+
 // Paragraph, run, row and table properties, read where the DOM path reads them.
 void Reader::Properties(Frame& parent, Frame& child, int index, const char** attrs) {
-    if (parent.Name == Name::Tc && child.Name == Name::TcPr && parent.Take(kTcPr)) child.Role = Role::TcPr;
+    if (parent.Kind == StructureKind::Cell && child.Kind == StructureKind::CellProperties &&
+        parent.Take(kTcPr))
+        child.Role = Role::TcPr;
     switch (parent.Role) {
         case Role::Paragraph:
             if (child.Name == Name::PPr && index < kLookahead && parent.Take(kPPr)) child.Role = Role::PPr;
@@ -29,7 +33,7 @@ void Reader::Properties(Frame& parent, Frame& child, int index, const char** att
             TableProperties(parent, child, index, attrs);
             break;
         case Role::TcPr:
-            if (child.Name == Name::VMerge && parent.Take(kVMerge)) MergeProperty(Val(attrs));
+            if (child.Kind == StructureKind::VerticalMerge && parent.Take(kVMerge)) MergeProperty(Val(attrs));
             break;
         case Role::Drawing:
             if (child.Name == Name::WpInline) parent.Flag = true;
@@ -100,11 +104,13 @@ void Reader::RunProperties(Frame& parent, Name name, const char** attrs) {
 // A table's style and grid, a top-level row's cantSplit and tblHeader.
 void Reader::TableProperties(Frame& parent, Frame& child, int index, const char** attrs) {
     const Name name = child.Name;
+    const StructureKind kind = child.Kind;
     switch (parent.Role) {
         case Role::TopTable:
         case Role::Table:
-            if (name == Name::TblPr && index < kLookahead && parent.Take(kTblPr)) child.Role = Role::TblPr;
-            if (name == Name::TblGrid && parent.Role == Role::TopTable && parent.Take(kTblGrid))
+            if (kind == StructureKind::TableProperties && index < kLookahead && parent.Take(kTblPr))
+                child.Role = Role::TblPr;
+            if (kind == StructureKind::TableGrid && parent.Role == Role::TopTable && parent.Take(kTblGrid))
                 child.Role = Role::TblGrid;
             break;
         case Role::TblPr:
@@ -115,10 +121,10 @@ void Reader::TableProperties(Frame& parent, Frame& child, int index, const char*
             }
             break;
         case Role::TblGrid:
-            if (name == Name::GridCol) ++tables_[static_cast<std::size_t>(parent.Table)].Grid;
+            if (kind == StructureKind::GridColumn) ++tables_[static_cast<std::size_t>(parent.Table)].Grid;
             break;
         case Role::TopRow:
-            if (name == Name::TrPr && parent.Take(kTrPr)) child.Role = Role::TrPr;
+            if (kind == StructureKind::RowProperties && parent.Take(kTrPr)) child.Role = Role::TrPr;
             break;
         case Role::TrPr:
             if (name == Name::CantSplit && parent.Take(kCantSplit))
