@@ -51,6 +51,23 @@ constexpr const char* kNumberingPart = "word/numbering.xml";
 constexpr std::size_t kFragmentBytes = 32 * 1024;
 constexpr std::size_t kParagraphsAfterTable = 40;
 
+// What follows an element's end tag in the story as the part's bytes hold it, up to the body's end:
+// its siblings after it, then the end tag and following siblings of each wrapper it stands in.
+std::string XmlAfter(pugi::xml_node element, pugi::xml_node body) {
+    std::string fragment;
+    for (pugi::xml_node node = element; node && node != body; node = node.parent()) {
+        for (pugi::xml_node next = node.next_sibling(); next && fragment.size() < kFragmentBytes;
+             next = next.next_sibling()) {
+            if (next.type() != pugi::node_element) continue;
+            std::ostringstream out;
+            next.print(out, "", pugi::format_raw);
+            fragment += out.str();
+        }
+        if (node.parent() != body) fragment += "</" + std::string(node.parent().name()) + ">";
+    }
+    return fragment;
+}
+
 // As XmlPart parses every part: everything kept, whitespace-only text too (<w:t> </w:t>). An
 // element's first text is kept in the element itself rather than in a node of its own: every w:t
 // would otherwise cost a second node, a fifth of the tree of a table.
@@ -408,13 +425,7 @@ std::vector<std::string> DocxDocument::ParagraphsAfterTable(int tableIndex) {
             const std::string tag = out.str();  // <a xmlns:w="..."/>
             declarations += tag.substr(2, tag.size() - 4);
         }
-        for (pugi::xml_node next = TableAt(tableIndex).next_sibling();
-             next && fragment.size() < kFragmentBytes; next = next.next_sibling()) {
-            if (next.type() != pugi::node_element) continue;
-            std::ostringstream out;
-            next.print(out, "", pugi::format_raw);
-            fragment += out.str();
-        }
+        fragment = XmlAfter(TableAt(tableIndex), Body());
     }
     std::vector<std::string> texts = LeadingParagraphTexts(fragment, declarations, kParagraphsAfterTable);
     for (std::string& t : texts) t = text::Utf8ToCp1251(t);

@@ -62,6 +62,12 @@ inline const InlineEntry* FindInline(const char* qualifiedName) {
     return nullptr;
 }
 
+// An inline container whose runs the paragraph shows.
+inline bool IsTransparentInline(const char* qualifiedName) {
+    const InlineEntry* entry = FindInline(qualifiedName);
+    return entry && entry->Kind == InlineKind::Transparent;
+}
+
 // The character of a w:br by its w:type: a page, column or (otherwise) line break.
 inline std::string_view BreakText(std::string_view type) {
     return type == "page" ? kPageBreak : type == "column" ? kColumnBreak : kLineBreak;

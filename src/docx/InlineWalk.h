@@ -65,7 +65,7 @@ class InlineWalker {
             if (std::strcmp(name, "w:r") == 0) {
                 sink_.Run(child);
                 WalkRun(child, child);
-            } else if (IsTransparent(child)) {
+            } else if (vocabulary::IsTransparentInline(name)) {
                 Walk(child);
             } else if (std::strcmp(name, "w:sdt") == 0) {
                 Walk(child.child("w:sdtContent"));
@@ -78,11 +78,6 @@ class InlineWalker {
     }
 
   private:
-    static bool IsTransparent(pugi::xml_node node) {
-        const vocabulary::InlineEntry* entry = vocabulary::FindInline(node.name());
-        return entry && entry->Kind == vocabulary::InlineKind::Transparent;
-    }
-
     void Emit(pugi::xml_node run, std::string_view text) {
         if (fields_.Visible() && !text.empty()) sink_.Text(run, text);
     }

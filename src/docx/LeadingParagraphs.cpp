@@ -96,23 +96,38 @@ class ParagraphTexts {
 
 }  // namespace
 
-std::vector<std::string> LeadingParagraphTexts(std::string_view fragment, std::string_view declarations,
-                                               std::size_t maxParagraphs) {
-    fragment = WithoutLeadingEndTags(fragment);
-    const std::size_t complete = CompleteElements().Length(fragment, declarations);
-    if (complete == 0 || maxParagraphs == 0) return {};
-    const std::string xml = Wrapped(declarations, fragment.substr(0, complete));
+namespace {
+
+// The paragraphs of one stretch of complete elements go to `texts`; false once a table or the last
+// paragraph wanted is reached, or when the stretch names nothing of WordprocessingML.
+bool CollectStretch(std::string_view stretch, std::string_view declarations, ParagraphTexts& texts) {
+    const std::string xml = Wrapped(declarations, stretch);
     pugi::xml_document document;
     if (!document.load_buffer(xml.data(), xml.size(), pugi::parse_default | pugi::parse_ws_pcdata_single))
-        return {};
-    if (!ooxml::NestingWithinLimit(document)) return {};
+        return false;
+    if (!ooxml::NestingWithinLimit(document)) return false;
     ooxml::UseCanonicalPrefixes(document);
     // As in the main story: a "w" bound to another namespace names nothing of WordprocessingML.
     const pugi::xml_node root = document.document_element();
     const pugi::xml_attribute binding = root.attribute("xmlns:w");
-    if (binding && !ooxml::namespaces::IsUsualPrefix("w", binding.value())) return {};
+    if (binding && !ooxml::namespaces::IsUsualPrefix("w", binding.value())) return false;
+    return texts.Collect(root);
+}
+
+}  // namespace
+
+std::vector<std::string> LeadingParagraphTexts(std::string_view fragment, std::string_view declarations,
+                                               std::size_t maxParagraphs) {
+    if (maxParagraphs == 0) return {};
     ParagraphTexts texts(maxParagraphs);
-    texts.Collect(root);
+    // A table standing in content controls or custom XML is followed by the rest of each wrapper and
+    // its end tag: the body's paragraphs go on after it, as every reader of the story counts them.
+    for (;;) {
+        fragment = WithoutLeadingEndTags(fragment);
+        const std::size_t complete = CompleteElements().Length(fragment, declarations);
+        if (complete == 0 || !CollectStretch(fragment.substr(0, complete), declarations, texts)) break;
+        fragment.remove_prefix(complete);
+    }
     return texts.Take();
 }
 

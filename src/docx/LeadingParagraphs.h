@@ -11,7 +11,8 @@
 namespace tabulex::word::docx {
 
 // The texts of the paragraphs at the start of an XML fragment (what follows a table's end tag), up
-// to a table, `maxParagraphs` of them or the end of the fragment, each as Range.Text gives a
+// to a table, `maxParagraphs` of them or the end of the fragment (end tags of wrappers the table
+// stands in are passed over: the body's paragraphs go on after them), each as Range.Text gives a
 // paragraph's content (the inline vocabulary, fields, content controls; UTF-8, without its
 // paragraph mark). A fragment cut short or broken ends the list before the first element it
 // cuts. `declarations` are the namespace declarations the fragment's prefixes are bound by (those

@@ -32,9 +32,7 @@ void CollectInline(pugi::xml_node container, std::vector<pugi::xml_node>& out) {
             if (chosen && HoldsShape(chosen)) out.push_back(child);
         } else if (Is(child, "w:sdt")) {
             CollectInline(child.child("w:sdtContent"), out);
-        } else if (Is(child, "w:r") || Is(child, "w:hyperlink") || Is(child, "w:smartTag") ||
-                   Is(child, "w:customXml") || Is(child, "w:ins") || Is(child, "w:moveTo") ||
-                   Is(child, "w:fldSimple")) {
+        } else if (Is(child, "w:r") || vocabulary::IsTransparentInline(child.name())) {
             CollectInline(child, out);
         }
     }

@@ -3,7 +3,10 @@
 
 #include "docx/InlineVocabulary.h"
 
+#include "docx/DocxDocument.h"
 #include "docx/stream/ReaderNames.h"
+
+#include "DocxTestPackage.h"
 
 #include <gtest/gtest.h>
 
@@ -35,6 +38,25 @@ TEST(InlineVocabularyTest, BreaksByType) {
     EXPECT_EQ(vocabulary::BreakText("column"), "\x0E");
     EXPECT_EQ(vocabulary::BreakText("textWrapping"), "\x0B");
     EXPECT_EQ(vocabulary::BreakText(""), "\x0B");
+}
+
+// A floating shape counts wherever the paragraph shows its runs: in every inline container of
+// the vocabulary, and not in deleted text.
+TEST(InlineVocabularyTest, ShapesAreFoundInEveryContainerThatShowsItsRuns) {
+    testing::TempFolder folder;
+    const std::string shape = "<w:r><w:drawing><wp:anchor/></w:drawing></w:r>";
+    int n = 0;
+    for (const vocabulary::InlineEntry& entry : vocabulary::kInlineVocabulary) {
+        if (entry.Kind != vocabulary::InlineKind::Transparent) continue;
+        SCOPED_TRACE(entry.QualifiedName);
+        const std::string name = entry.QualifiedName;
+        const std::string path = testing::WriteDocx(folder.File("shape" + std::to_string(n++) + ".docx"),
+                                                    "<w:p><" + name + ">" + shape + "</" + name + "></w:p>");
+        EXPECT_EQ(DocxDocument::OpenFile(path)->Shapes()->Count(), 1);
+    }
+    const std::string path =
+        testing::WriteDocx(folder.File("deleted.docx"), "<w:p><w:del>" + shape + "</w:del></w:p>");
+    EXPECT_EQ(DocxDocument::OpenFile(path)->Shapes()->Count(), 0);
 }
 
 }  // namespace

@@ -76,6 +76,11 @@ const std::vector<Fragment> kFragments = {
          P(R("<w:t>б</w:t>")) + "</w:customXml>",
      10,
      {"а", "б"}},
+    {"PastTheEndTagsOfTheTablesWrappers",
+     P(R("<w:t>а</w:t>")) + "</w:sdtContent></w:sdt>" + P(R("<w:t>б</w:t>")) + "</w:customXml>" +
+         P(R("<w:t>в</w:t>")) + "<w:tbl/>" + P(R("<w:t>после</w:t>")),
+     10,
+     {"а", "б", "в"}},
     {"BrokenMarkupEndsTheList", P(R("<w:t>а</w:t>")) + "<w:p><w:r></w:p>" + P(R("<w:t>б</w:t>")), 10, {"а"}},
     {"Empty", "", 10, {}},
 };

@@ -135,28 +135,52 @@ TEST_F(StructureReadersTest, WrappedRowsAndCellsAreTheSameToEveryReader) {
     }
 }
 
-// The paragraphs after a table are those of the body, wrappers looked through, up to the next
-// table; alternate content at the body's level is none of them. A comment on the k-th lands on
-// the paragraph the document gives as the k-th.
+// The paragraphs after a table are those of the body, wrappers looked through (also those the table
+// stands in), up to the next table; alternate content at the body's level is none of them. Both
+// readers of the document give the same, and a comment on the k-th lands on the k-th.
 TEST_F(StructureReadersTest, ParagraphsAfterTheTableAreCountedAlike) {
-    const std::string body = Tbl(Tr(Tc(P("a")) + Tc(P("b")))) + Alternate(P("choice"), P("fallback")) +
-                             Sdt(P("first")) + CustomXml(P("second") + Sdt(CustomXml(P("third")))) +
-                             "<w:p><w:r><w:pict><w:txbxContent>" + P("box") +
-                             "</w:txbxContent></w:pict></w:r><w:r><w:t>fourth</w:t></w:r></w:p>" +
-                             Sdt(Tbl(Tr(Tc(P("c"))))) + P("after the next table");
-    const std::string path = WriteDocx(folder_.File("after.docx"), body);
-    const std::vector<std::string> texts = DocxDocument::OpenFile(path)->ParagraphsAfterTable(1);
-    ASSERT_EQ(texts, (std::vector<std::string>{"first", "second", "third",
-                                               "\x01"
-                                               "fourth"}));
+    const std::string table = Tbl(Tr(Tc(P("a")) + Tc(P("b"))));
+    const std::string textBox = "<w:p><w:r><w:pict><w:txbxContent>" + P("box") +
+                                "</w:txbxContent></w:pict></w:r><w:r><w:t>4</w:t></w:r></w:p>";
+    const struct {
+        const char* Name;
+        std::string Body;
+        std::vector<std::string> Texts;
+    } cases[] = {
+        {"wrappers, alternate content and a text box after the table",
+         table + Alternate(P("choice"), P("fallback")) + Sdt(P("1")) +
+             CustomXml(P("2") + Sdt(CustomXml(P("3")))) + textBox + Sdt(Tbl(Tr(Tc(P("c"))))) +
+             P("after the next table"),
+         {"1", "2", "3", "4"}},
+        {"the table last in a content control", Sdt(table) + P("1") + P("2"), {"1", "2"}},
+        {"paragraphs in the table's wrappers and after them",
+         CustomXml(Sdt(table + P("1")) + CustomXml(P("2")) + P("3")) + P("4") + table + P("next"),
+         {"1", "2", "3", "4"}},
+        {"a content control's second content",
+         "<w:sdt><w:sdtContent>" + table + P("1") + "</w:sdtContent><w:sdtContent>" + P("no") +
+             "</w:sdtContent></w:sdt>" + P("2"),
+         {"1", "2"}},
+    };
+    int n = 0;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Name);
+        const std::string path = WriteDocx(folder_.File("after" + std::to_string(n++) + ".docx"), c.Body);
+        std::vector<std::string> shown;
+        for (const std::string& text : DocxDocument::OpenFile(path)->ParagraphsAfterTable(1))
+            shown.push_back(text.substr(text.find_first_not_of('\x01')));
+        EXPECT_EQ(shown, c.Texts);
+        auto dom = DocxDocument::OpenFile(path);
+        dom->UseDom();
+        EXPECT_EQ(dom->ParagraphsAfterTable(1), DocxDocument::OpenFile(path)->ParagraphsAfterTable(1));
 
-    CommentSet set;
-    set.Table = 1;
-    for (int k = 1; k <= 5; ++k) set.Paragraphs.push_back({k, {"x"}});
-    const AnchoredStory story = AnchorComments(ooxml::WrapBody(body), set, 1);
-    const char* landed[] = {"first", "second", "third", "fourth"};
-    for (int k = 1; k <= 4; ++k) EXPECT_EQ(LandedIn(story.Xml, k), landed[k - 1]);
-    EXPECT_EQ(LandedIn(story.Xml, 5), "none");
+        CommentSet set;
+        set.Table = 1;
+        for (int k = 1; k <= static_cast<int>(c.Texts.size()) + 1; ++k) set.Paragraphs.push_back({k, {"x"}});
+        const AnchoredStory story = AnchorComments(ooxml::WrapBody(c.Body), set, 1);
+        for (std::size_t k = 0; k < c.Texts.size(); ++k)
+            EXPECT_EQ(LandedIn(story.Xml, static_cast<int>(k) + 1), c.Texts[k]);
+        EXPECT_EQ(LandedIn(story.Xml, static_cast<int>(c.Texts.size()) + 1), "none");
+    }
 }
 
 // Every element the structure names is one the streaming readers recognise by namespace, with the
