@@ -140,10 +140,7 @@ ToolOutcome Number(Tool tool, word::Document& document, ToolHost& host, const To
                    const CommandTexts& texts, NumberStyle style) {
     ToolOutcome outcome;
     return detail::Guarded(outcome, [&] {
-        if (!detail::Confirmed(host, options, detail::ConfirmationOf(tool, texts)))
-            throw detail::CommandEnd{ToolEnd::Cancelled};
-        outcome.MainTable = detail::MainTableOf(document);
-        host.ShowStatus(texts.Progress);
+        detail::BeginOnMainTable(tool, document, host, options, texts, outcome);
         detail::BusyCursor busy(host);
         if (outcome.MainTable != 0) {
             for (const CaseRow& row : CaseRows(document, outcome.MainTable, host, options.Table)) {

@@ -19,6 +19,13 @@ int MainTableOf(word::Document& document) {
     return check::PickMainTable(*document.Tables());
 }
 
+void BeginOnMainTable(Tool tool, word::Document& document, ToolHost& host, const ToolOptions& options,
+                      const CommandTexts& texts, ToolOutcome& outcome) {
+    if (!Confirmed(host, options, ConfirmationOf(tool, texts))) throw CommandEnd{ToolEnd::Cancelled};
+    outcome.MainTable = MainTableOf(document);
+    host.ShowStatus(texts.Progress);
+}
+
 std::string FieldText(word::Row& row) {
     return text::Trim(check::RowTextFromRange(row.Range()->Text()));
 }

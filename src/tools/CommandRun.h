@@ -43,6 +43,10 @@ void CheckStop(ToolHost& host);
 
 // The main table (the most rows, the first of equals), 0 when the document has no table.
 int MainTableOf(word::Document& document);
+// How a command on the main table begins: its confirmation (a refusal ends it as cancelled), the
+// main table into `outcome`, its progress text. The caller then holds the busy cursor.
+void BeginOnMainTable(Tool tool, word::Document& document, ToolHost& host, const ToolOptions& options,
+                      const CommandTexts& texts, ToolOutcome& outcome);
 // The field text of a row: Range.Text trimmed, every end-of-cell mark a TAB.
 std::string FieldText(word::Row& row);
 // The result text with the count in its blank: "Удалено пустых строк: 12".

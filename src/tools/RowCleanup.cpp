@@ -16,10 +16,7 @@ ToolOutcome DeleteRows(Tool tool, word::Document& document, ToolHost& host, cons
                        const CommandTexts& texts, RowTest test, int firstRow) {
     ToolOutcome outcome;
     return detail::Guarded(outcome, [&] {
-        if (!detail::Confirmed(host, options, detail::ConfirmationOf(tool, texts)))
-            throw detail::CommandEnd{ToolEnd::Cancelled};
-        outcome.MainTable = detail::MainTableOf(document);
-        host.ShowStatus(texts.Progress);
+        detail::BeginOnMainTable(tool, document, host, options, texts, outcome);
         detail::BusyCursor busy(host);
         const int rowCount =
             outcome.MainTable == 0 ? 0 : document.Tables()->Item(outcome.MainTable)->Rows()->Count();

@@ -12,10 +12,7 @@ ToolOutcome JoinTables(word::Document& document, ToolHost& host, const ToolOptio
                        const CommandTexts& texts) {
     ToolOutcome outcome;
     return detail::Guarded(outcome, [&] {
-        if (!detail::Confirmed(host, options, detail::ConfirmationOf(Tool::JoinTables, texts)))
-            throw detail::CommandEnd{ToolEnd::Cancelled};
-        outcome.MainTable = detail::MainTableOf(document);
-        host.ShowStatus(texts.Progress);
+        detail::BeginOnMainTable(Tool::JoinTables, document, host, options, texts, outcome);
         detail::BusyCursor busy(host);
         const bool twoDateColumns = options.Table.TwoDateColumns;
         // A table split more than once continues part after part.

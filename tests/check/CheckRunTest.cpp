@@ -23,11 +23,7 @@ using fake::MakeRow;
 using testing::Cp;
 
 namespace fs = std::filesystem;
-
-std::string ReadBytes(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-}
+using tabulex::testing::ReadBytes;
 
 // The expected report: kept as UTF-8 with LF for reading, compared as 1251 with CR LF.
 std::string ExpectedReport(const std::string& name) {

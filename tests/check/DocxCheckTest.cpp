@@ -20,11 +20,7 @@ namespace tabulex::check {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string ReadBytes(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-}
+using tabulex::testing::ReadBytes;
 
 std::string ExpectedReport(const std::string& name) {
     std::string crlf;

@@ -20,11 +20,7 @@ namespace tabulex::check {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string ReadBytes(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-}
+using tabulex::testing::ReadBytes;
 
 std::string TableXml(const std::vector<std::vector<std::string>>& rows) {
     std::string xml = "<w:tbl><w:tblGrid>";

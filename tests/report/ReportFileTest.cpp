@@ -13,11 +13,7 @@ namespace tabulex::report {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string ReadBytes(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-}
+using tabulex::testing::ReadBytes;
 
 class ReportFileTest : public ::testing::Test {
   protected:

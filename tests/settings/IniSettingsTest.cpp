@@ -113,11 +113,6 @@ TEST_F(IniSettingsTest, SavesThroughASymbolicLinkAndKeepsWindows1251Bytes) {
     EXPECT_EQ(reader.ReadString("Main", "LastFile", ""), "\xCE\xEF\xE8\xF1\xFC.docx");
 }
 
-std::string FileBytes(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
 TEST_F(IniSettingsTest, EveryValueSurvivesTheFileAndAnotherReader) {
     struct Case {
         const char* Key;
@@ -134,7 +129,7 @@ TEST_F(IniSettingsTest, EveryValueSurvivesTheFileAndAnotherReader) {
         for (const Case& c : cases) writer.WriteUtf8("Main", c.Key, c.Utf8);
         writer.WriteString("Main", "LastFile", text::Utf8ToCp1251("Опись ёлочных игрушек.docx"));
     }
-    const std::string bytes = FileBytes(File());
+    const std::string bytes = testing::ReadBytes(File());
     EXPECT_EQ(bytes.substr(0, kUtf8Mark.size()), kUtf8Mark);
     EXPECT_TRUE(IsUtf8(bytes));
     IniSettings reader(File());
@@ -163,8 +158,8 @@ TEST_F(IniSettingsTest, AFileOfAnEarlierVersionReadsAsItWasMeantAndIsWrittenInUt
     IniSettings settings(File());
     expectValues(settings);
     settings.WriteInteger("Main", "Top", 40);  // the first save writes the whole file anew
-    EXPECT_EQ(FileBytes(File()).substr(0, kUtf8Mark.size()), kUtf8Mark);
-    EXPECT_TRUE(IsUtf8(FileBytes(File())));
+    EXPECT_EQ(testing::ReadBytes(File()).substr(0, kUtf8Mark.size()), kUtf8Mark);
+    EXPECT_TRUE(IsUtf8(testing::ReadBytes(File())));
     expectValues(IniSettings(File()));
 }
 

@@ -3,12 +3,19 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <fstream>
+#include <iterator>
 #include <random>
 #include <stdexcept>
 #include <string>
 #include <system_error>
 
 namespace tabulex::testing {
+
+std::string ReadBytes(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
 
 std::filesystem::path MakeTestFolder(std::string_view prefix) {
     std::string name(prefix);

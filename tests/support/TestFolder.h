@@ -13,6 +13,10 @@ namespace tabulex::testing {
 // Creates <temp>/<prefix><test name>-XXXXXX and returns its path; the test removes it.
 std::filesystem::path MakeTestFolder(std::string_view prefix);
 
+// A file's bytes, read whole and closed at once (Windows removes no file that is open); empty when
+// it cannot be read.
+std::string ReadBytes(const std::filesystem::path& path);
+
 // Sets an environment variable of this process (UTF-8) for as long as it lives, then puts back
 // what was there before. A null value removes the variable.
 class ScopedEnvironment {
