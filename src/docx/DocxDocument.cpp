@@ -415,6 +415,8 @@ std::vector<std::string> DocxDocument::ParagraphsAfterTable(int tableIndex) {
         fragment = state_->FragmentAfter;
         declarations = state_->FragmentNamespaces;
     } else {
+        // The tree first: the root's declarations are read from it.
+        fragment = XmlAfter(TableAt(tableIndex), Body());
         for (pugi::xml_attribute attribute : state_->Main.document_element().attributes()) {
             const std::string_view name = attribute.name();
             if (name != "xmlns" && !name.starts_with("xmlns:")) continue;
@@ -425,7 +427,6 @@ std::vector<std::string> DocxDocument::ParagraphsAfterTable(int tableIndex) {
             const std::string tag = out.str();  // <a xmlns:w="..."/>
             declarations += tag.substr(2, tag.size() - 4);
         }
-        fragment = XmlAfter(TableAt(tableIndex), Body());
     }
     std::vector<std::string> texts = LeadingParagraphTexts(fragment, declarations, kParagraphsAfterTable);
     for (std::string& t : texts) t = text::Utf8ToCp1251(t);
