@@ -2,6 +2,7 @@
 
 #include "check/DocumentIdentity.h"
 #include "check/InventoryCheck.h"
+#include "cli/BatchSettings.h"
 #include "cli/ConsoleHost.h"
 #include "cli/InventoryFiles.h"
 #include "cli/JsonOutput.h"
@@ -251,7 +252,10 @@ int RunCheckCommand(const CheckCommandOptions& options, std::ostream& out, std::
     if (const std::string problem = iniSettings.FileProblem(); !problem.empty())
         err << text::Cp1251ToUtf8(problem) << "\n";
     ProgressDisplay progress(err, options.Progress && !options.Quiet, static_cast<int>(jobs.size()));
-    SharedContext shared{options, iniSettings, stop, progress, err};
+    BatchSettings batchSettings(iniSettings);
+    settings::Settings& runSettings =
+        plan.Batch ? static_cast<settings::Settings&>(batchSettings) : iniSettings;
+    SharedContext shared{options, runSettings, stop, progress, err};
 
     std::vector<InventoryResult> results(jobs.size());
     std::atomic<std::size_t> next{0};
@@ -272,6 +276,7 @@ int RunCheckCommand(const CheckCommandOptions& options, std::ostream& out, std::
     for (int k = 1; k < count; ++k) workers.emplace_back(work);
     work();
     for (auto& worker : workers) worker.join();
+    batchSettings.Flush();
     progress.Finish();
 
     int status = kExitClean;
