@@ -1,4 +1,5 @@
 #include "app/CheckOutcomeText.h"
+#include "app/PathText.h"
 
 #include "app/AppTexts.h"
 #include "report/ReportLines.h"
@@ -21,7 +22,7 @@ std::string Capitalized(std::string text) {
 }
 
 std::string ReportLine(const check::CheckOutcome& outcome) {
-    return text::FillIn(msg::kOutcomeReport, {text::Utf8ToCp1251(outcome.ReportPath.string())});
+    return text::FillIn(msg::kOutcomeReport, {ShownPath(outcome.ReportPath)});
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
 #include "app/DocumentChooser.h"
+#include "app/PathText.h"
 
 #include "app/AppTexts.h"
 #include "app/DocumentOpener.h"
@@ -34,7 +35,7 @@ DocumentChooser::DocumentChooser(const CommandServices& services, DocumentOpener
     : services_(services), opener_(opener), fileChoice_(fileChoice) {}
 
 QString DocumentChooser::ProgramFolderFile(const QString& name) const {
-    return QDir(QString::fromStdString(services_.Folders.Program.string())).filePath(name);
+    return QDir(QStringOfPath(services_.Folders.Program)).filePath(name);
 }
 
 // The named file is the active document: work on it rather than open it again.

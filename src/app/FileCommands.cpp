@@ -1,4 +1,5 @@
 #include "app/FileCommands.h"
+#include "app/PathText.h"
 
 #include "app/AppTexts.h"
 #include "app/CheckController.h"
@@ -158,7 +159,7 @@ void FileCommands::RunWord() {
     if (word::Document* document = services_.Documents.Active())
         file = QString::fromStdString(document->FullName());
     else if (checks_.LastCheck() && !checks_.LastCheck()->ReportDocument.empty())
-        file = QString::fromStdString(checks_.LastCheck()->ReportDocument.string());
+        file = QStringOfPath(checks_.LastCheck()->ReportDocument);
     const bool opened = !file.isEmpty() && services_.Shell.Open(QUrl::fromLocalFile(file));
     QApplication::restoreOverrideCursor();
     if (opened) {

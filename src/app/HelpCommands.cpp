@@ -1,4 +1,5 @@
 #include "app/HelpCommands.h"
+#include "app/PathText.h"
 
 #include "app/AppTexts.h"
 #include "app/DesktopShell.h"
@@ -15,7 +16,7 @@ namespace {
 
 // A folder as the About text shows it: ending with the separator.
 std::string FolderText(const std::filesystem::path& folder) {
-    std::string text = ToCp(QString::fromStdString(folder.string()));
+    std::string text = ToCp(QStringOfPath(folder));
     if (!text.empty() && text.back() != '/' && text.back() != '\\') text += '/';
     return text;
 }

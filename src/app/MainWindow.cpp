@@ -1,4 +1,5 @@
 #include "app/MainWindow.h"
+#include "app/PathText.h"
 
 #include "app/AppTexts.h"
 #include "app/CheckController.h"
@@ -321,17 +322,15 @@ void MainWindow::ShowCheckOutcome(const check::InventoryCheck& done) {
     if (!done.DateAdvice.empty()) ShowMessageText(done.DateAdvice);
     if (!done.AnnotatedCopyError.empty()) ShowMessageText(done.AnnotatedCopyError);
     if (!done.AnnotatedCopy.empty())
-        ShowMessageText(std::string(msg::kAnnotatedCopyWritten) +
-                        text::Utf8ToCp1251(done.AnnotatedCopy.string()));
+        ShowMessageText(std::string(msg::kAnnotatedCopyWritten) + ShownPath(done.AnnotatedCopy));
     if (!done.ReportDocumentError.empty()) {
         ShowMessageText(done.ReportDocumentError);
         return;
     }
     if (done.ReportDocument.empty()) return;
-    const QString document = QString::fromStdString(done.ReportDocument.string());
+    const QString document = QStringOfPath(done.ReportDocument);
     if (!shell_->Open(QUrl::fromLocalFile(document)))
-        ShowMessageText(
-            text::FillIn(msg::kCannotOpenReport, {text::Utf8ToCp1251(done.ReportDocument.string())}));
+        ShowMessageText(text::FillIn(msg::kCannotOpenReport, {ShownPath(done.ReportDocument)}));
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {

@@ -1,4 +1,5 @@
 #include "app/StartUp.h"
+#include "app/PathText.h"
 
 #include "app/AppTexts.h"
 #include "app/MainPage.h"
@@ -94,7 +95,7 @@ void StartUp::TipsTick() {
         services_.Status.ShowMessageText(msg::kFirstTimeTips);
         return;
     }
-    const QString folder = QString::fromStdString(services_.Folders.Program.string());
+    const QString folder = QStringOfPath(services_.Folders.Program);
     const bool onDesktop =
         folder.contains(FromCp(msg::kDesktopFolder), Qt::CaseInsensitive) ||
         folder.split(QLatin1Char('/')).contains(QStringLiteral("Desktop"), Qt::CaseInsensitive);

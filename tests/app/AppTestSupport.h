@@ -8,10 +8,13 @@
 #include "app/UserDialogs.h"
 #include "settings/IniSettings.h"
 #include "text/Cp1251.h"
+#include "text/Utf8Paths.h"
 
+#include <QDir>
 #include <QTemporaryDir>
 
 #include <deque>
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
@@ -128,6 +131,17 @@ inline QString Shown(std::string_view text1251) {
     QString text = QString::fromStdString(text::Cp1251ToUtf8(text1251));
     text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     return text;
+}
+
+// A file system path of a QString: through UTF-8, as the program makes its paths (on Windows a
+// path made from a plain string would name another file).
+inline std::filesystem::path FsPath(const QString& path) {
+    return text::PathFromUtf8(path.toStdString());
+}
+
+// A path as the window shows it: with the system's own separators.
+inline QString AsShown(const QString& path) {
+    return QDir::toNativeSeparators(path);
 }
 
 }  // namespace tabulex::app::test

@@ -86,8 +86,8 @@ class MainWindowTest : public QObject {
   private slots:
     void init() {
         QVERIFY(folder_.isValid());
-        std::filesystem::remove_all(folder_.path().toStdString());
-        std::filesystem::create_directories(folder_.path().toStdString());
+        std::filesystem::remove_all(FsPath(folder_.path()));
+        std::filesystem::create_directories(FsPath(folder_.path()));
         app_ = std::make_unique<TestApp>(folder_.path());
         Window().show();
         Window().activateWindow();
@@ -217,8 +217,7 @@ class MainWindowTest : public QObject {
         const auto& outcome = Window().Checks().LastCheck()->Outcome;
         QCOMPARE(outcome.End, check::CheckEnd::Completed);
         QVERIFY(!outcome.ProblemRows.empty());
-        QVERIFY(std::filesystem::exists(std::filesystem::path(folder_.path().toStdString()) /
-                                        "Tabulex_Report.txt"));
+        QVERIFY(std::filesystem::exists(FsPath(folder_.path()) / "Tabulex_Report.txt"));
         QCOMPARE(app_->Shell.Opened.size(), std::size_t{1});
         QVERIFY(app_->Shell.Opened[0].toLocalFile().endsWith(QStringLiteral("Tabulex_Report.docx")));
         // The outcome stays in the caption and is told in the message window.
@@ -227,7 +226,7 @@ class MainWindowTest : public QObject {
         QVERIFY(told.startsWith(QStringLiteral("Проверка описи opis-sample.docx завершена.")));
         QVERIFY(told.contains(QStringLiteral("В данную опись занесено")));
         QVERIFY(told.contains(QStringLiteral("Отчёт: ") +
-                              folder_.filePath(QStringLiteral("Tabulex_Report.txt"))));
+                              AsShown(folder_.filePath(QStringLiteral("Tabulex_Report.txt")))));
         QVERIFY(Window().ReportButton->isVisible());
         MainPage& page = *Window().InventoryTab();
         QVERIFY(page.LastFileChoice->isEnabled());
@@ -247,7 +246,7 @@ class MainWindowTest : public QObject {
     }
 
     void aReportFolderInUseIsRefusedBeforeTheDocumentIsRead() {
-        const std::filesystem::path folder(folder_.path().toStdString());
+        const std::filesystem::path folder = FsPath(folder_.path());
         Window().InventoryTab()->SetFileName(kSample);
         {
             const report::ReportFolderLock otherCheck(folder);
@@ -267,8 +266,8 @@ class MainWindowTest : public QObject {
     }
 
     void annotatedCopyIsWrittenBesideTheReportWhenAskedFor() {
-        const std::filesystem::path folder(folder_.path().toStdString());
-        const std::filesystem::path copy = folder / "opis-sample-примечания.docx";
+        const std::filesystem::path folder = FsPath(folder_.path());
+        const std::filesystem::path copy = folder / text::PathFromUtf8("opis-sample-примечания.docx");
         const std::string before = ReadBytes(kSample.toStdString());
         for (const bool asked : {false, true}) {
             Window().SettingsTab()->AnnotatedCopyBox->setChecked(asked);
@@ -374,8 +373,7 @@ class MainWindowTest : public QObject {
         Window().ShowMessageText("третье"_cp);
         QCOMPARE(messages.MemoText(),
                  QStringLiteral("Файл не найден.\n\nПопробуйте выбрать файл еще раз.\n\nвторое\n\nтретье"));
-        const auto log =
-            report::LoadMessageHistory(std::filesystem::path(folder_.path().toStdString()) / "Messages.log");
+        const auto log = report::LoadMessageHistory(FsPath(folder_.path()) / "Messages.log");
         QCOMPARE(log.size(), std::size_t{3});
         QVERIFY(
             log[0].ends_with("\t" + std::string("Файл не найден.\t\tПопробуйте выбрать файл еще раз."_cp)));
@@ -548,7 +546,7 @@ class MainWindowTest : public QObject {
     }
 
     void settingsFileBesideTheProgramUnlessItSaysOtherwise() {
-        const std::filesystem::path root = folder_.path().toStdString();
+        const std::filesystem::path root = FsPath(folder_.path());
         const auto program = root / "program", data = root / "data";
         std::filesystem::create_directories(program);
         QCOMPARE(SettingsFileLocation(program, data), data / "Tabulex.ini");

@@ -5,6 +5,7 @@
 // prints how long Прервать takes to stop a check of a 100 000-row inventory (a figure, not an
 // assertion).
 
+#include "../support/Wine.h"
 #include "AppTestSupport.h"
 #include "app/AppTexts.h"
 #include "app/CheckController.h"
@@ -167,7 +168,9 @@ class ScreenshotTest : public QObject {
               messages.x(), messages.y(), messages.width(), messages.height(), area.width(), area.height());
         QVERIFY(area.contains(messages));
         QCOMPARE(messages.top(), window.frameGeometry().top());
-        QVERIFY(QApplication::activeWindow() != &window.Messages());
+        // Wine leaves activation to the window manager, which activates each window it maps.
+        if (!tabulex::testing::RunningUnderWine())
+            QVERIFY(QApplication::activeWindow() != &window.Messages());
         SaveScreen({}, "main-at-right-edge-with-messages");
     }
 

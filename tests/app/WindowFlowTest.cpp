@@ -75,8 +75,8 @@ class WindowFlowTest : public QObject {
   private slots:
     void init() {
         QVERIFY(folder_.isValid());
-        std::filesystem::remove_all(folder_.path().toStdString());
-        std::filesystem::create_directories(folder_.path().toStdString());
+        std::filesystem::remove_all(FsPath(folder_.path()));
+        std::filesystem::create_directories(FsPath(folder_.path()));
         Restart();
     }
     void cleanup() { app_.reset(); }
@@ -93,7 +93,7 @@ class WindowFlowTest : public QObject {
 
         // The choice, the path field, the page, the caption and the menu all name the second.
         QVERIFY(page.OpenDocumentChoice->isChecked());
-        QCOMPARE(page.FileNameEdit->text(), second);
+        QCOMPARE(page.FileNameEdit->text(), AsShown(second));
         QVERIFY(page.ActiveDocumentLabel->text().startsWith(
             QStringLiteral("Открыт: вторая.docx (всего открыто: 2)")));
         QCOMPARE(Window().windowTitle(), QStringLiteral("Табулекс 2.32 — вторая.docx"));
@@ -101,11 +101,11 @@ class WindowFlowTest : public QObject {
         QCOMPARE(items.size(), 2);
         QCOMPARE(items[0]->text(), QStringLiteral("&1 первая.docx"));
         QVERIFY(!items[0]->isChecked() && items[1]->isChecked());
-        QCOMPARE(items[1]->toolTip(), second);
+        QCOMPARE(items[1]->toolTip(), AsShown(second));
 
         items[0]->trigger();
         QVERIFY(page.ActiveDocumentLabel->text().startsWith(QStringLiteral("Открыт: первая.docx")));
-        QCOMPARE(page.FileNameEdit->text(), first);
+        QCOMPARE(page.FileNameEdit->text(), AsShown(first));
         QVERIFY(Window().DocumentList().Items()[0]->isChecked());
         QCOMPARE(Window().windowTitle(), QStringLiteral("Табулекс 2.32 — первая.docx"));
 
@@ -115,7 +115,7 @@ class WindowFlowTest : public QObject {
         page.OpenDocumentChoice->setChecked(true);
         QTest::keyClicks(page.FileNameEdit, QStringLiteral("x"));
         QVERIFY(page.NamedFileChoice->isChecked());
-        QCOMPARE(page.FileName(), first + QStringLiteral("x"));
+        QCOMPARE(page.FileName(), AsShown(first) + QStringLiteral("x"));
 
         // A check works on the active document.
         page.OpenDocumentChoice->setChecked(true);
@@ -142,7 +142,7 @@ class WindowFlowTest : public QObject {
                                  "<w:tbl>" + grid + row("4", "Штаты") + row("5", "Переписка") +
                                  "</w:tbl><w:p/>";
         const QString path = folder_.filePath(QStringLiteral("разорванная.docx"));
-        std::ofstream(path.toStdString(), std::ios::binary)
+        std::ofstream(FsPath(path), std::ios::binary)
             << ooxml::BuildDocxBytes({ooxml::WrapBody(body), ooxml::DefaultStylesXml(), {}});
         Window().InventoryTab()->SetFileName(path);
         Window().StartCheck();
@@ -162,8 +162,8 @@ class WindowFlowTest : public QObject {
         const QString report = folder_.filePath(QStringLiteral("Tabulex_Report.docx"));
         const QString told = Window().Messages().MemoText();
         QVERIFY(told.contains(QStringLiteral("Отчёт: ") +
-                              folder_.filePath(QStringLiteral("Tabulex_Report.txt"))));
-        QVERIFY(told.contains(QStringLiteral("Не удалось открыть отчёт ") + report));
+                              AsShown(folder_.filePath(QStringLiteral("Tabulex_Report.txt")))));
+        QVERIFY(told.contains(QStringLiteral("Не удалось открыть отчёт ") + AsShown(report)));
         QVERIFY(told.contains(QStringLiteral("Файл | Открыть отчёт (Ctrl+R)")));
         QVERIFY(Window().windowTitle().startsWith(QStringLiteral("Ошибок: ")));
 
@@ -194,7 +194,7 @@ class WindowFlowTest : public QObject {
         Restart();
         QCOMPARE(Window().InventoryTab()->FileName(), path);
         Window().InventoryTab()->SetChoice(FileChoice::Last);
-        QCOMPARE(Window().InventoryTab()->FileNameEdit->text(), path);
+        QCOMPARE(Window().InventoryTab()->FileNameEdit->text(), AsShown(path));
         MenuItem(Window(), "mmClose")->trigger();
         Window().StartCheck();
         WaitForCheck();
@@ -208,17 +208,19 @@ class WindowFlowTest : public QObject {
         app_->Settings().WriteUtf8("Main", "LastFilePath", gone.toStdString());
         Restart();
         Window().InventoryTab()->SetChoice(FileChoice::Last);
-        QCOMPARE(Window().InventoryTab()->FileNameEdit->text(), gone);
+        QCOMPARE(Window().InventoryTab()->FileNameEdit->text(), AsShown(gone));
         Window().StartCheck();
-        QVERIFY(Window().Messages().MemoText().startsWith(gone + QStringLiteral("\n\nФайл не найден.")));
+        QVERIFY(
+            Window().Messages().MemoText().startsWith(AsShown(gone) + QStringLiteral("\n\nФайл не найден.")));
         MenuItem(Window(), "mmOpenLast")->trigger();
-        QVERIFY(Window().Messages().MemoText().endsWith(QStringLiteral("Файл \"") + gone +
+        QVERIFY(Window().Messages().MemoText().endsWith(QStringLiteral("Файл \"") + AsShown(gone) +
                                                         QStringLiteral("\" не найден.")));
     }
 
     void anUnwritableReportFolderIsNamedWithTheReason() {
         QtCheckHost host(app_->Settings(), app_->Dialogs, Window().Documents(), nullptr);
-        const QString text = Shown(host.ReportUnavailableText("/srv/отчёты/Tabulex_Report.txt", EACCES));
+        const QString text =
+            Shown(host.ReportUnavailableText(text::PathFromUtf8("/srv/отчёты/Tabulex_Report.txt"), EACCES));
         QVERIFY2(text.startsWith(
                      QStringLiteral("Не удаётся записать отчёт в папку /srv/отчёты: нет прав на запись.")),
                  qPrintable(text));
@@ -233,8 +235,8 @@ class WindowFlowTest : public QObject {
         QTest::keyPress(&Window(), Qt::Key_Shift, Qt::ShiftModifier);
         MenuItem(Window(), "mmNum")->trigger();  // unsaved changes here
         QTest::keyRelease(&Window(), Qt::Key_Shift, Qt::NoModifier);
-        const auto later = std::filesystem::last_write_time(copy.toStdString()) + std::chrono::seconds(5);
-        std::filesystem::last_write_time(copy.toStdString(), later);  // and another program saved the file
+        const auto later = std::filesystem::last_write_time(FsPath(copy)) + std::chrono::seconds(5);
+        std::filesystem::last_write_time(FsPath(copy), later);  // and another program saved the file
 
         const auto before = Window().Checks().LastCheck()->Outcome.Counts.ErrorCount;
         app_->Dialogs.YesNoAnswers = {Answer::Cancel};

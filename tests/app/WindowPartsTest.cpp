@@ -1,6 +1,7 @@
 // The window's parts that need no window: where windows go, what the report viewer compares, the
 // texts at the end of a check.
 
+#include "../support/Wine.h"
 #include "app/AppTexts.h"
 #include "app/CheckOutcomeText.h"
 #include "app/ProblemTableModel.h"
@@ -11,6 +12,7 @@
 #include "text/Cp1251.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
@@ -87,6 +89,8 @@ class WindowPartsTest : public QObject {
         QFETCH(QStringList, pressed);
         QFETCH(bool, answer);
         QFETCH(int, helpShown);
+        if (pressed.first() == QStringLiteral("F1") && tabulex::testing::RunningUnderWine())
+            QSKIP("Under Wine the question box is not the active window, which its F1 key needs");
         QtDialogs dialogs(nullptr);
         ButtonPresser presser(pressed);
         int shown = 0;
@@ -198,15 +202,16 @@ class WindowPartsTest : public QObject {
         const QString completed = Utf(OutcomeMessage(outcome));
         QVERIFY(completed.startsWith(QStringLiteral("Проверка описи опись.docx завершена.\nОшибки: 3")));
         QVERIFY(completed.contains(QStringLiteral("\nВ данную опись занесено 5 (пять) дел с № 1 по № 5\n")));
-        QVERIFY(completed.endsWith(QStringLiteral("\nОтчёт: /data/Tabulex/Tabulex_Report.txt")));
+        QVERIFY(completed.endsWith(QStringLiteral("\nОтчёт: ") + QDir::toNativeSeparators(QStringLiteral(
+                                                                     "/data/Tabulex/Tabulex_Report.txt"))));
 
         outcome.End = check::CheckEnd::Stopped;
         outcome.StoppedAtRow = 17;
         outcome.RowCount = 40;
         QCOMPARE(Utf(OutcomeCaption(outcome)), QStringLiteral("Проверка прервана на строке 17 из 40"));
         QVERIFY(Utf(OutcomeMessage(outcome))
-                    .endsWith(QStringLiteral("\nОшибок: 3, предупреждений: 0, подсказок: 1\nОтчёт: "
-                                             "/data/Tabulex/Tabulex_Report.txt")));
+                    .endsWith(QStringLiteral("\nОшибок: 3, предупреждений: 0, подсказок: 1\nОтчёт: ") +
+                              QDir::toNativeSeparators(QStringLiteral("/data/Tabulex/Tabulex_Report.txt"))));
 
         outcome.End = check::CheckEnd::NoTables;
         outcome.Message = check::msg::kNoTables;
