@@ -50,6 +50,13 @@ function(tabulex_windows_deploy_qt)
     file(COPY ${qt_root}/plugins/${plugin} DESTINATION ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/${kind})
     list(APPEND plugins ${qt_root}/plugins/${plugin})
   endforeach()
+  # Qt's own texts in Russian (context menus, standard buttons), as the window loads them on every
+  # system: Debian's translations, in the folder Qt looks in beside the program.
+  find_file(TABULEX_QT_RUSSIAN qtbase_ru.qm PATHS /usr/share/qt6/translations NO_DEFAULT_PATH
+            NO_CMAKE_FIND_ROOT_PATH)
+  if(TABULEX_QT_RUSSIAN)
+    file(COPY ${TABULEX_QT_RUSSIAN} DESTINATION ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/translations)
+  endif()
   # The tests' Qt Test library too, beside them only.
   if(EXISTS ${qt_bin}/Qt6Test.dll)
     file(COPY ${qt_bin}/Qt6Test.dll DESTINATION ${CMAKE_RUNTIME_OUTPUT_DIRECTORY})

@@ -22,6 +22,9 @@ if(TARGET tabulex-gui)
     get_filename_component(kind ${folder} NAME)
     install(FILES ${plugin} DESTINATION ${kind} COMPONENT gui)
   endforeach()
+  if(TABULEX_QT_RUSSIAN)
+    install(FILES ${TABULEX_QT_RUSSIAN} DESTINATION translations COMPONENT gui)
+  endif()
   install(DIRECTORY ${PROJECT_SOURCE_DIR}/src/app/help/ DESTINATION help COMPONENT gui)
   # "Open with" for inventories without taking their default program: a verb of its own on each
   # type, whatever program owns it.

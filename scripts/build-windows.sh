@@ -3,7 +3,8 @@
 # Debian 12): installs what is missing, builds expat, libzip, pugixml and GoogleTest statically from
 # Debian's sources (once: they are kept in build-windows/deps), builds the program and its tests,
 # runs the tests under Wine, then packs the installer and a .zip into build-windows/packages/.
-# The window is built too when a Qt for Windows lies in ../shared/windows beside the clone.
+# The window is built too when a Qt for Windows lies in ../shared/windows beside the clone; its tests
+# then run under Wine on an Xvfb display of their own. TABULEX_CTEST_ARGS: more arguments for ctest.
 #
 #   sh scripts/build-windows.sh               everything
 #   sh scripts/build-windows.sh --no-package  build and test only
@@ -40,7 +41,7 @@ done
 install_missing() {
     packages="g++-mingw-w64-x86-64-posix mingw-w64-tools libz-mingw-w64-dev wine64 nsis dpkg-dev \
 cmake ccache zip unzip googletest libcli11-dev libsimpleini-dev"
-    [ -n "$QT_ARCHIVE" ] && packages="$packages qt6-base-dev qt6-base-dev-tools xvfb xauth"
+    [ -n "$QT_ARCHIVE" ] && packages="$packages qt6-base-dev qt6-base-dev-tools qt6-translations-l10n xvfb xauth openbox"
     missing=""
     for p in $packages; do
         dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
@@ -80,15 +81,18 @@ cmake -S "$SOURCE" -B "$BUILD/tabulex" -DCMAKE_TOOLCHAIN_FILE="$TOOLCHAIN" \
 cmake --build "$BUILD/tabulex" -j"$JOBS"
 
 if [ "$run_tests" = yes ]; then
+    # The window's tests draw on an X server through Wine's Windows platform.
+    [ "$gui" = ON ] && display_start
     # One Wine server for all the tests: each test started alone would wait for its own.
     wine_start_server
     status=0
-    (cd "$BUILD/tabulex" && ctest --output-on-failure -j"$JOBS") || status=$?
+    (cd "$BUILD/tabulex" && ctest --output-on-failure -j"$JOBS" ${TABULEX_CTEST_ARGS:-}) || status=$?
     if [ "$status" -eq 0 ] && [ -n "$linux_program" ]; then
         sh "$SOURCE/tests/package/windows-linux-compare.sh" "$linux_program" "$BUILD/tabulex/bin/tabulex.exe" ||
             status=$?
     fi
     wine_stop_server
+    display_stop
     [ "$status" -eq 0 ] || exit "$status"
 fi
 
