@@ -6,6 +6,7 @@
 #include "cli/ToolConsoleHost.h"
 #include "docx/DocxApplication.h"
 #include "ooxml/Package.h"
+#include "platform/FileStamp.h"
 #include "platform/FileSystem.h"
 #include "platform/FileWrites.h"
 #include "settings/Folders.h"
@@ -35,6 +36,9 @@ struct Step {
     tools::ToolOutcome Outcome;
     std::string Status;  // UTF-8: the result text the command showed
 };
+
+constexpr std::string_view kChangedMeanwhile =
+    "Файл %1 изменён другой программой во время правки; он оставлен как есть, исправления не записаны.";
 
 // Thrown to end the command with exit status 2 and a message (UTF-8).
 struct FixFailure {
@@ -164,9 +168,19 @@ class InPlaceEdit {
             throw FixFailure{"Не удалось открыть файл " + target_ + " для правки: " +
                              text::Cp1251ToUtf8(platform::FailureReason(lock_.ErrorCode()))};
         }
+        stamp_ = platform::StampOf(text::PathFromUtf8(target_));
         original_ = platform::ReadDocumentFile(target_, limit);
     }
     const std::string& Target() const { return target_; }
+
+    // Where the system will not replace the file while the lock keeps it open, the lock goes just
+    // before the rename; a file changed since it was read (by a program that ignores the lock) is
+    // then kept, not overwritten.
+    void ReleaseForReplace() {
+        lock_.Release();
+        if (platform::StampOf(text::PathFromUtf8(target_)) != stamp_)
+            throw FixFailure{text::FillIn(kChangedMeanwhile, {target_})};
+    }
 
     // The original as it was read goes to the first free backup name, then the result replaces the
     // file; a failure or a stop before that rename leaves the file as it was and no backup.
@@ -186,6 +200,7 @@ class InPlaceEdit {
   private:
     std::string target_;
     platform::DocumentLock lock_;
+    platform::FileStamp stamp_;
     std::string original_;
 };
 
@@ -254,8 +269,9 @@ int RunFixCommand(const FixCommandOptions& options, std::ostream& out, std::ostr
         std::optional<InPlaceEdit> edit;
         if (options.InPlace) edit.emplace(options.File);
         auto application = word::docx::CreateApplication();
-        word::Document& document = application->Documents().Open(edit ? edit->Target() : options.File,
-                                                                 {.ForEditing = true, .Stop = &stop});
+        word::OpenOptions open{.ForEditing = true, .Stop = &stop};
+        if (edit) open.ReleaseFile = [&edit] { edit->ReleaseForReplace(); };
+        word::Document& document = application->Documents().Open(edit ? edit->Target() : options.File, open);
         const std::vector<Step> steps = RunTools(options, document, stop, err);
         // Also a stop during a repair that does not look for it itself.
         if (stop.load()) throw FixFailure{"Прервано; файл не изменён."};

@@ -37,7 +37,8 @@ class DocxDocuments final : public word::Documents {
         for (auto& document : documents_)
             if (SameFile(document->FullName(), path)) return Activate(*document);
         documents_.push_back(DocxDocument::OpenFile(
-            path, options.ForEditing ? DocxDocument::Mode::Dom : DocxDocument::Mode::Compact, options.Stop));
+            path, options.ForEditing ? DocxDocument::Mode::Dom : DocxDocument::Mode::Compact, options.Stop,
+            options.ReleaseFile));
         return Activate(*documents_.back());
     }
 

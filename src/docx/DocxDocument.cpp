@@ -120,13 +120,15 @@ DocxDocument::DocxDocument(std::unique_ptr<State> state, std::string path, std::
 DocxDocument::~DocxDocument() = default;
 
 std::unique_ptr<DocxDocument> DocxDocument::OpenFile(const std::string& path, Mode mode,
-                                                     const std::atomic<bool>* stop) {
+                                                     const std::atomic<bool>* stop,
+                                                     std::function<void()> releaseFile) {
     std::optional<DiskStamp> stamp = StampOf(path);
     ooxml::PackageLimits limits;
     limits.Stop = stop;
     auto state = BuildState(LoadDocumentFile(path, limits), mode, stop);
     auto document = std::unique_ptr<DocxDocument>(new DocxDocument(std::move(state), path, stamp));
     document->stop_ = stop;
+    document->releaseFile_ = std::move(releaseFile);
     return document;
 }
 
@@ -207,7 +209,10 @@ void DocxDocument::WriteTo(const std::string& path) {
     if (stylesEdited_) state_->Package.SetBytes(kStylesPart, ooxml::SerializePart(state_->Styles));
     if (numberingEdited_) state_->Package.SetBytes(kNumberingPart, ooxml::SerializePart(state_->Numbering));
     documentEdited_ = stylesEdited_ = numberingEdited_ = false;
-    state_->Package.Save(path, streamed, stop_);
+    // Only the opener's own file is released for the rename, never another target.
+    state_->Package.Save(
+        path, streamed,
+        {.Stop = stop_, .ReleaseTarget = path == path_ ? releaseFile_ : std::function<void()>{}});
     saved_ = true;
     if (path == path_) stamp_ = StampOf(path);
 }

@@ -19,6 +19,7 @@
 #include <pugixml.hpp>
 
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -40,9 +41,11 @@ class DocxDocument final : public word::Document {
         Dom,      // build the DOM at once (a document opened to be edited)
     };
     // Opens a file of any supported format (path in UTF-8); the file is not changed.
-    // `stop` set while the file is read ends the opening with text::Error (null: never).
+    // `stop` set while the file is read ends the opening with text::Error (null: never);
+    // `releaseFile` as in word::OpenOptions.
     static std::unique_ptr<DocxDocument> OpenFile(const std::string& path, Mode mode = Mode::Compact,
-                                                  const std::atomic<bool>* stop = nullptr);
+                                                  const std::atomic<bool>* stop = nullptr,
+                                                  std::function<void()> releaseFile = {});
     // A document made in memory; it is written to `path` only by Save.
     static std::unique_ptr<DocxDocument> FromPackage(ooxml::Package package, const std::string& path);
     ~DocxDocument() override;
@@ -128,7 +131,8 @@ class DocxDocument final : public word::Document {
     std::string path_;
     std::optional<DiskStamp> stamp_;  // set when the document mirrors a file on disk
     const std::atomic<bool>* stop_ =
-        nullptr;  // the opening's stop request, also ends a save before its rename
+        nullptr;                         // the opening's stop request, also ends a save before its rename
+    std::function<void()> releaseFile_;  // the opener's hold on the file, let go of for a save's rename
     bool saved_ = true;
     bool documentEdited_ = false;
     bool mainFromTree_ = false;  // the package's bytes of the main story are stale: the tree holds it

@@ -202,8 +202,8 @@ std::string Package::ToBytes(const std::vector<StreamedPart>& streamed) const {
 }
 
 platform::WriteResult Package::Save(const std::string& path, const std::vector<StreamedPart>& streamed,
-                                    const std::atomic<bool>* stop) const {
-    return platform::WriteFileAtomically(path, ToBytes(streamed), {.Stop = stop});
+                                    const platform::WriteOptions& options) const {
+    return platform::WriteFileAtomically(path, ToBytes(streamed), options);
 }
 
 Package PackageFromParts(ooxml::DocxParts parts, const std::string& displayName) {

@@ -67,11 +67,11 @@ class Package {
     };
 
     // Writes the package to a temporary file in the target's folder, then renames it over the target.
-    // Throws text::Error (e.g. a read-only folder or target, or `stop` set before the rename) and
-    // leaves the target untouched on failure. The parts in `streamed` (which must exist) are written
-    // from their writers.
+    // Throws text::Error (e.g. a read-only folder or target, or the options' stop set before the
+    // rename) and leaves the target untouched on failure. The parts in `streamed` (which must exist)
+    // are written from their writers.
     platform::WriteResult Save(const std::string& path, const std::vector<StreamedPart>& streamed = {},
-                               const std::atomic<bool>* stop = nullptr) const;
+                               const platform::WriteOptions& options = {}) const;
     std::string ToBytes(const std::vector<StreamedPart>& streamed = {}) const;
 
   private:

@@ -8,6 +8,7 @@
 
 #include <atomic>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -20,6 +21,11 @@ struct WriteOptions {
     // Checked once everything is written and flushed, just before the file is put in place: when
     // set, nothing changes and text::Error ("interrupted, the file is unchanged") is thrown.
     const std::atomic<bool>* Stop = nullptr;
+    // Where the system will not replace a file that is open (Wine; Windows on file systems without
+    // POSIX renames), the caller's own hold on the target (an edit's lock) refuses the rename: this
+    // lets go of it, after making sure nobody changed the file meanwhile (it throws to keep the
+    // file), and the rename is tried once more. Unset: the save fails as the system refused it.
+    std::function<void()> ReleaseTarget = nullptr;
 };
 
 struct WriteResult {
@@ -76,6 +82,8 @@ class DocumentLock {
     DocumentLock& operator=(const DocumentLock&) = delete;
     State Status() const { return state_; }
     int ErrorCode() const { return errorCode_; }
+    // Lets go of the file before this object goes (the lock is no longer held).
+    void Release();
 
   private:
     int fd_ = -1;

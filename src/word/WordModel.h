@@ -9,6 +9,7 @@
 #include "text/Error.h"
 
 #include <atomic>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -199,6 +200,10 @@ struct OpenOptions {
     bool Visible = true;
     // Set while the file is read (Ctrl+C), it ends the opening with an Error; null: never.
     const std::atomic<bool>* Stop = nullptr;
+    // The caller's own hold on the file (an edit's lock), which some systems do not let a save
+    // replace: called then to let go of it just before the rename, after checking that nobody
+    // changed the file meanwhile (it throws to keep the file as it is). Unset: such a save fails.
+    std::function<void()> ReleaseFile = nullptr;
 };
 
 class Documents {

@@ -6,7 +6,6 @@
 #include "e2e/E2eTest.h"
 #include "e2e/InventoryBuilder.h"
 #include "ooxml/MinimalPackage.h"
-#include "support/Wine.h"
 
 #include <gtest/gtest.h>
 
@@ -74,8 +73,6 @@ TEST_F(FixSafetyTest, DryRunWritesNothingAndTellsWhatEachCommandWouldChange) {
 }
 
 TEST_F(FixSafetyTest, InPlaceKeepsTheOriginalAsBak) {
-    if (tabulex::testing::RunningUnderWine())
-        GTEST_SKIP() << "Wine does not rename over a file that is open, as the edit's lock keeps it";
     const fs::path input = Inventory();
     const std::string original = ReadFile(input);
     const CommandResult result = RunTabulex({"fix", input.string(), "--delete-empty-rows", "--in-place"});

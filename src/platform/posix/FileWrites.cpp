@@ -290,7 +290,12 @@ DocumentLock::DocumentLock(const std::string& path, Kind kind) {
 }
 
 DocumentLock::~DocumentLock() {
+    Release();
+}
+
+void DocumentLock::Release() {
     if (fd_ >= 0) ::close(fd_);
+    fd_ = -1;
 }
 
 }  // namespace tabulex::platform

@@ -107,6 +107,23 @@ void DeleteOpenFile(HANDLE file) {
     ::SetFileInformationByHandle(file, FileDispositionInfo, &disposition, sizeof disposition);
 }
 
+// Renames the temporary file over the target. A target that is open elsewhere cannot be replaced
+// where POSIX renames are missing: when the caller's own hold is what keeps it open, the caller
+// lets go of it (or throws, and the temporary file goes) and the rename is tried again.
+bool ReplaceTarget(HANDLE temp, const std::string& path, const std::function<void()>& releaseTarget) {
+    const std::wstring target = Wide(path);
+    if (windows::RenameOpenFile(temp, target, true)) return true;
+    const DWORD code = ::GetLastError();
+    if (!releaseTarget || (code != ERROR_ACCESS_DENIED && code != ERROR_SHARING_VIOLATION)) return false;
+    try {
+        releaseTarget();
+    } catch (...) {
+        DeleteOpenFile(temp);
+        throw;
+    }
+    return windows::RenameOpenFile(temp, target, true);
+}
+
 }  // namespace
 
 std::string FinalTarget(const std::string& path) {
@@ -182,7 +199,7 @@ WriteResult WriteFileAtomically(const std::string& requested, std::string_view b
         DeleteOpenFile(temp.Get());
         throw text::Error(std::string(messages::kSaveInterrupted) + DisplayName(requested), "stop requested");
     }
-    if (!windows::RenameOpenFile(temp.Get(), Wide(path), true)) fail("rename");
+    if (!ReplaceTarget(temp.Get(), path, options.ReleaseTarget)) fail("rename");
     return result;
 }
 
@@ -253,7 +270,12 @@ DocumentLock::DocumentLock(const std::string& path, Kind kind) {
 }
 
 DocumentLock::~DocumentLock() {
+    Release();
+}
+
+void DocumentLock::Release() {
     if (fd_ >= 0) ::_close(fd_);
+    fd_ = -1;
 }
 
 }  // namespace tabulex::platform
