@@ -67,14 +67,17 @@ std::vector<int> ColumnLayout::SkippedColumns() const {
 std::string RowTextFromRange(std::string_view rangeText) {
     std::string text;
     text.reserve(rangeText.size());
-    for (std::size_t i = 0; i < rangeText.size(); ++i) {
-        if (rangeText[i] == '\r' && i + 1 < rangeText.size() && rangeText[i + 1] == '\a') {
-            text += kTab;
-            ++i;
-        } else {
-            text += rangeText[i];
-        }
+    // Copied a cell at a time: a row is read for every row of the table.
+    std::size_t from = 0;
+    for (std::size_t at = rangeText.find('\r'); at != std::string_view::npos;
+         at = rangeText.find('\r', at + 1)) {
+        if (at + 1 >= rangeText.size() || rangeText[at + 1] != '\a') continue;
+        text.append(rangeText.substr(from, at - from));
+        text += kTab;
+        from = at + 2;
+        ++at;
     }
+    text.append(rangeText.substr(from));
     return text;
 }
 

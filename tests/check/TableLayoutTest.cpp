@@ -7,6 +7,8 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <iterator>
+#include <utility>
 
 namespace tabulex::check {
 namespace {
@@ -17,6 +19,12 @@ using testing::Utf;
 TEST(RowTextTest, CellMarksBecomeTabs) {
     EXPECT_EQ(RowTextFromRange("1\r\a\xd0\xe0\xe7\r\r\a\r\a"), "1\t\xd0\xe0\xe7\r\t\t");
     EXPECT_EQ(RowTextFromRange("a\rb\a"), "a\rb\a");
+    // A mark at either end, a paragraph mark alone at the end, marks run together.
+    const std::pair<std::string_view, std::string_view> edges[] = {
+        {"", ""}, {"\r", "\r"}, {"\r\a", "\t"}, {"x\r", "x\r"}, {"\r\r\a\a", "\r\t\a"}, {"\a\r\a", "\a\t"},
+    };
+    for (std::size_t k = 0; k < std::size(edges); ++k)
+        EXPECT_EQ(RowTextFromRange(edges[k].first), edges[k].second) << "case " << k;
 }
 
 TEST(IsNumberingRowTest, Cases) {
