@@ -55,7 +55,9 @@ int main(int argc, char** argv) {
     const QStringList arguments = ReadCommandLine(argc, argv);
     QApplication application(argc, argv);
     NameTheApplication();
-    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("tabulex")));
+    // The desktop theme's icon where there is one; on Windows the program's own icon resource.
+    if (const QIcon icon = QIcon::fromTheme(QStringLiteral("tabulex")); !icon.isNull())
+        QApplication::setWindowIcon(icon);
     QTranslator qtTexts;
     LoadQtTranslations(qtTexts);
 
