@@ -389,6 +389,7 @@ namespace {
 void ParseMainStory(ooxml::Package& package, std::string& buffer, pugi::xml_document& main) {
     buffer = package.TakeBytes(kMainPart);
     ooxml::RefuseOversizedTree(buffer, package.Name(), kMainPart);
+    const std::size_t xmlnsInSource = ooxml::CountXmlns(buffer);  // the parse writes over the buffer
     pugi::xml_parse_result result = main.load_buffer_inplace(buffer.data(), buffer.size(), kParseOptions);
     if (!result) {
         throw text::Error(
@@ -397,7 +398,7 @@ void ParseMainStory(ooxml::Package& package, std::string& buffer, pugi::xml_docu
                 result.description());
     }
     if (!ooxml::NestingWithinLimit(main)) ooxml::ThrowTooDeep(package.Name(), kMainPart);
-    ooxml::UseCanonicalPrefixes(main);
+    ooxml::UseCanonicalPrefixes(main, xmlnsInSource);
 }
 
 }  // namespace
