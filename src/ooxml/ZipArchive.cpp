@@ -18,13 +18,12 @@ namespace {
 
 // zlib's default level: libzip's own default (9) takes three times as long for 8 % less.
 constexpr zip_uint32_t kDeflateLevel = 6;
-// A part of megabytes (the main story of an inventory of some thousand rows and more) is deflated
-// on zlib's fast path (levels 1 to 3 share it; 3 packs best of them): about 40 % larger, in a third
-// of the time of libzip's default (9); at level 6 it took half the time of a repair of 10 000 rows.
-// libzip keeps a level only for an entry it adds, not for one it replaces with the same method, so
-// such a part is written as a new entry (at the end of the container).
+// A part of many megabytes (the main story of a long inventory) is deflated on zlib's fast path
+// (levels 1 to 3 share it; 3 packs best of them): about 40 % larger, in a third of the time of
+// libzip's default (9). libzip keeps a level only for an entry it adds, not for one it replaces
+// with the same method, so such a part is written as a new entry (at the end of the container).
 constexpr zip_uint32_t kLargePartLevel = 3;
-constexpr std::size_t kLargePart = 1u << 20;
+constexpr std::size_t kLargePart = 8u << 20;
 
 std::size_t SizeOf(const OutEntry& entry) {
     return entry.Writer ? entry.SizeHint : entry.Data->size();
@@ -181,7 +180,9 @@ zip_source_t* EntrySource(zip_t* archive, const OutEntry& entry,
                           std::vector<std::unique_ptr<ooxml::PartSource>>& streams) {
     zip_source_t* source = nullptr;
     if (entry.Writer) {
-        streams.push_back(std::make_unique<ooxml::PartSource>(*entry.Writer, entry.SizeHint));
+        streams.push_back(std::make_unique<ooxml::PartSource>(
+            *entry.Writer, entry.SizeHint,
+            entry.WriterThread ? PartSource::Producer::OwnThread : PartSource::Producer::Reader));
         source = streams.back()->Create(archive);
     } else {
         source = zip_source_buffer(archive, entry.Data->data(), entry.Data->size(), 0);
