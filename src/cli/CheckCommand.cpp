@@ -46,6 +46,9 @@ struct SharedContext {
     const std::atomic<bool>& Stop;
     ProgressDisplay& Progress;
     std::ostream& Err;
+    // The cores left to each check beside the other workers: a batch on every core keeps each
+    // check on its own thread.
+    int ThreadsPerCheck = 1;
 };
 
 std::string Utf8(std::string_view text1251) {
@@ -120,6 +123,7 @@ InventoryResult CheckInventory(const InventoryJob& job, SharedContext& shared) {
         auto application = word::docx::CreateApplication();
         word::OpenOptions open;
         open.Stop = &shared.Stop;
+        open.Threads = shared.ThreadsPerCheck;
         application->Documents().Open(job.File.string(), open);
         ConsoleHost host(shared.Settings, shared.Stop, shared.Progress, shared.Err, label,
                          ConsolePolicy{options.Resume});
@@ -222,11 +226,19 @@ std::string AnnotateProblem(const CheckCommandOptions& options, const std::vecto
     return {};
 }
 
+int CoreCount() {
+    return static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
+}
+
 int WorkerCount(int requested, std::size_t jobs) {
-    const int cores = std::max(1u, std::thread::hardware_concurrency());
-    const int wanted = requested > 0 ? requested : cores;
+    const int wanted = requested > 0 ? requested : CoreCount();
     return static_cast<int>(
         std::min<std::size_t>(static_cast<std::size_t>(wanted), std::max<std::size_t>(jobs, 1)));
+}
+
+// A check uses at most two threads (the reader and its inflater).
+int ThreadsPerCheck(int workers) {
+    return std::clamp(CoreCount() / std::max(workers, 1), 1, 2);
 }
 
 }  // namespace
@@ -255,7 +267,8 @@ int RunCheckCommand(const CheckCommandOptions& options, std::ostream& out, std::
     BatchSettings batchSettings(iniSettings);
     settings::Settings& runSettings =
         plan.Batch ? static_cast<settings::Settings&>(batchSettings) : iniSettings;
-    SharedContext shared{options, runSettings, stop, progress, err};
+    const int count = WorkerCount(options.Jobs, jobs.size());
+    SharedContext shared{options, runSettings, stop, progress, err, ThreadsPerCheck(count)};
 
     std::vector<InventoryResult> results(jobs.size());
     std::atomic<std::size_t> next{0};
@@ -272,7 +285,6 @@ int RunCheckCommand(const CheckCommandOptions& options, std::ostream& out, std::
         }
     };
     std::vector<std::thread> workers;
-    const int count = WorkerCount(options.Jobs, jobs.size());
     for (int k = 1; k < count; ++k) workers.emplace_back(work);
     work();
     for (auto& worker : workers) worker.join();
