@@ -146,8 +146,9 @@ std::unique_ptr<PartStream> Package::StreamPart(std::string_view partName, int t
     const Impl::Part* part = impl_->Find(partName);
     if (!part || !part->Taken) return StreamBytes(Bytes(partName), impl_->Name, partName);
     const std::string shown = platform::DisplayName(impl_->Name);
-    return StreamDeflated(std::make_unique<zip::EntryReader>(impl_->Source, *part->Source, shown, impl_->Limits),
-                          impl_->Name, partName, threads);
+    return StreamDeflated(
+        std::make_unique<zip::EntryReader>(impl_->Source, *part->Source, shown, impl_->Limits), impl_->Name,
+        partName, threads);
 }
 
 std::string Package::TakeBytes(std::string_view partName) {

@@ -3,6 +3,7 @@
 // One step of reading a part as a stream, shared by both ways of running it: the next bytes of a
 // deflated entry, counted against the tree-size limit before anyone parses them.
 
+#include "ooxml/PartStream.h"
 #include "ooxml/TreeSizeLimit.h"
 #include "ooxml/ZipArchive.h"
 
@@ -12,11 +13,10 @@
 
 namespace tabulex::ooxml {
 
-inline constexpr std::size_t kStreamPiece = 128 * 1024;
-
 class PartInflation {
   public:
-    PartInflation(std::unique_ptr<zip::EntryReader> entry, std::string packageName, std::string_view partName);
+    PartInflation(std::unique_ptr<zip::EntryReader> entry, std::string packageName,
+                  std::string_view partName);
 
     // Fills `buffer` with up to `size` next bytes; 0 at the end. Throws text::Error.
     std::size_t Fill(char* buffer, std::size_t size);

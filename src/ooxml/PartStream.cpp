@@ -52,8 +52,9 @@ std::unique_ptr<PartStream> StreamBytes(std::string_view bytes, const std::strin
     return std::make_unique<MemoryStream>(bytes);
 }
 
-std::unique_ptr<PartStream> StreamDeflated(std::unique_ptr<zip::EntryReader> entry, const std::string& packageName,
-                                           std::string_view partName, int threads) {
+std::unique_ptr<PartStream> StreamDeflated(std::unique_ptr<zip::EntryReader> entry,
+                                           const std::string& packageName, std::string_view partName,
+                                           int threads) {
     auto inflation = std::make_unique<PartInflation>(std::move(entry), packageName, partName);
     if (threads >= 2) return std::make_unique<InflateAhead>(std::move(inflation));
     return std::make_unique<InflateOnDemand>(std::move(inflation));

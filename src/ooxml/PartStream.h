@@ -14,6 +14,9 @@ namespace zip {
 class EntryReader;
 }
 
+// The most bytes a piece holds.
+inline constexpr std::size_t kStreamPiece = 128 * 1024;
+
 class PartStream {
   public:
     virtual ~PartStream() = default;
@@ -31,7 +34,8 @@ std::unique_ptr<PartStream> StreamBytes(std::string_view bytes, const std::strin
 // A part inflated as it is read. With `threads` of 2 or more, a helper thread belonging to the
 // stream inflates ahead of the reader into a bounded ring of buffers; destroying the stream stops
 // and joins it. With 1, the reader's own thread inflates each piece when it asks for it.
-std::unique_ptr<PartStream> StreamDeflated(std::unique_ptr<zip::EntryReader> entry, const std::string& packageName,
-                                           std::string_view partName, int threads);
+std::unique_ptr<PartStream> StreamDeflated(std::unique_ptr<zip::EntryReader> entry,
+                                           const std::string& packageName, std::string_view partName,
+                                           int threads);
 
 }  // namespace tabulex::ooxml

@@ -167,7 +167,8 @@ std::string ReadEntry(zip_t* archive, std::uint64_t index, const Declared& decla
     // avoids growing a large part by copies.
     data.reserve(static_cast<std::size_t>(std::min(declared.Size, budget)));
     char chunk[1 << 16];
-    while (const std::size_t n = InflateSome(file.get(), declared, data.size(), chunk, sizeof chunk, name, stop)) {
+    while (const std::size_t n =
+               InflateSome(file.get(), declared, data.size(), chunk, sizeof chunk, name, stop)) {
         if (n > budget)
             Fail(messages::kTooLarge, name, "inflated size over the limit at entry " + declared.Name);
         budget -= n;
@@ -302,7 +303,8 @@ std::size_t EntryReader::Read(char* buffer, std::size_t size) {
     State& s = *state_;
     std::size_t filled = 0;
     while (filled < size) {
-        const std::size_t n = InflateSome(s.File.get(), s.Entry, s.Done, buffer + filled, size - filled, s.Name, s.Stop);
+        const std::size_t n =
+            InflateSome(s.File.get(), s.Entry, s.Done, buffer + filled, size - filled, s.Name, s.Stop);
         if (n == 0) {
             RefuseShortEntry(s.Entry, s.Done, s.Name);
             break;

@@ -32,7 +32,8 @@ class ExcerptTaker {
 
     // After `piece`, which begins at byte `offset` of the part, was parsed into `story`;
     // `previous` is the piece before it.
-    void Take(const CompactStory& story, std::string_view previous, std::string_view piece, std::size_t offset);
+    void Take(const CompactStory& story, std::string_view previous, std::string_view piece,
+              std::size_t offset);
 
   private:
     void FollowLongestTable(const CompactStory& story);
