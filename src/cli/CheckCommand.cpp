@@ -3,6 +3,7 @@
 #include "check/DocumentIdentity.h"
 #include "check/InventoryCheck.h"
 #include "cli/BatchSettings.h"
+#include "cli/BatchWorkers.h"
 #include "cli/ConsoleHost.h"
 #include "cli/InventoryFiles.h"
 #include "cli/JsonOutput.h"
@@ -226,19 +227,11 @@ std::string AnnotateProblem(const CheckCommandOptions& options, const std::vecto
     return {};
 }
 
-int CoreCount() {
-    return static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
-}
-
-int WorkerCount(int requested, std::size_t jobs) {
-    const int wanted = requested > 0 ? requested : CoreCount();
-    return static_cast<int>(
-        std::min<std::size_t>(static_cast<std::size_t>(wanted), std::max<std::size_t>(jobs, 1)));
-}
-
-// A check uses at most two threads (the reader and its inflater).
+// A check uses at most two threads (the reader and its inflater), and one when the batch's other
+// workers take the other cores.
 int ThreadsPerCheck(int workers) {
-    return std::clamp(CoreCount() / std::max(workers, 1), 1, 2);
+    const int cores = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
+    return std::clamp(cores / std::max(workers, 1), 1, 2);
 }
 
 }  // namespace
@@ -267,27 +260,18 @@ int RunCheckCommand(const CheckCommandOptions& options, std::ostream& out, std::
     BatchSettings batchSettings(iniSettings);
     settings::Settings& runSettings =
         plan.Batch ? static_cast<settings::Settings&>(batchSettings) : iniSettings;
-    const int count = WorkerCount(options.Jobs, jobs.size());
-    SharedContext shared{options, runSettings, stop, progress, err, ThreadsPerCheck(count)};
+    const WorkerPlan workers = PlanWorkers(options.Jobs, jobs.size(), std::thread::hardware_concurrency());
+    SharedContext shared{options, runSettings, stop, progress, err, ThreadsPerCheck(workers.Workers)};
 
     std::vector<InventoryResult> results(jobs.size());
-    std::atomic<std::size_t> next{0};
     std::atomic<int> notStarted{0};
     // After a stop request no new file is started: the running ones stop at their next progress
     // point and keep their resume points.
-    auto work = [&] {
-        for (std::size_t k = next++; k < jobs.size(); k = next++) {
-            if (stop.load()) {
-                ++notStarted;
-                continue;
-            }
-            results[k] = CheckInventory(jobs[k], shared);
-        }
-    };
-    std::vector<std::thread> workers;
-    for (int k = 1; k < count; ++k) workers.emplace_back(work);
-    work();
-    for (auto& worker : workers) worker.join();
+    RunBatch(jobs.size(), workers,
+             {.Heavy = [&](std::size_t k) { return IsHeavyInventory(jobs[k].File); },
+              .Check = [&](std::size_t k) { results[k] = CheckInventory(jobs[k], shared); },
+              .Stopped = [&] { return stop.load(); },
+              .Skipped = [&](std::size_t) { ++notStarted; }});
     batchSettings.Flush();
     progress.Finish();
 
