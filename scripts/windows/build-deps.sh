@@ -1,7 +1,8 @@
 #!/bin/sh
 # Builds the libraries Tabulex links, for 64-bit Windows, statically, from Debian's own sources:
-# expat, libzip and pugixml fetched with `apt-get source`, GoogleTest from the googletest package;
-# CLI11 and SimpleIni are headers and are copied. Each library is built once: a stamp in the prefix
+# expat and libzip fetched with `apt-get source`, GoogleTest from the googletest package; CLI11 and
+# SimpleIni are headers and are copied (pugixml is built with Tabulex itself from the source that
+# scripts/fetch-pugixml.sh fetches for every build). Each library is built once: a stamp in the prefix
 # names the source it came from, and a second run does nothing.
 # Usage: build-deps.sh DEPS_FOLDER TOOLCHAIN_FILE JOBS   (installs into DEPS_FOLDER/prefix)
 set -eu
@@ -69,12 +70,6 @@ if ! built libzip; then
         -DBUILD_TOOLS=OFF -DBUILD_REGRESS=OFF -DBUILD_EXAMPLES=OFF -DBUILD_DOC=OFF \
         -DZLIB_LIBRARY=/usr/x86_64-w64-mingw32/lib/libz.a -DZLIB_INCLUDE_DIR=/usr/x86_64-w64-mingw32/include
     mark_built libzip "$(basename "$source")"
-fi
-
-if ! built pugixml; then
-    source=$(fetch pugixml)
-    cmake_install pugixml "$source" -DPUGIXML_BUILD_TESTS=OFF
-    mark_built pugixml "$(basename "$source")"
 fi
 
 if ! built googletest; then
