@@ -125,8 +125,10 @@ QString MainPage::FileName() const {
     return namedPath_;
 }
 
+// A path chosen in a dialog, dropped or given at start comes with forward slashes; the field shows
+// it as the system writes it, like the other two choices.
 void MainPage::SetFileName(const QString& path) {
-    namedPath_ = path;
+    namedPath_ = QDir::toNativeSeparators(path);
     NamedFileChoice->setChecked(true);  // also when the text did not change
     ShowPathOfChoice();
 }
