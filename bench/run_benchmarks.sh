@@ -12,8 +12,10 @@
 #   bench/run_benchmarks.sh --quick    # without 1 000 000 rows
 #   bench/run_benchmarks.sh --peers-1m # also run pandoc and python-docx on 1 000 000 rows (slow,
 #                                      # pandoc needs tens of GB there)
+#   bench/run_benchmarks.sh --batch    # only the batch of 100 inventories
 #
-# Environment: BUILD_DIR (default build), BENCH_TMP (default a new temporary folder), SEED.
+# Environment: BUILD_DIR (default build), BENCH_TMP (default a new temporary folder), SEED,
+# BATCH_PAIRS (interleaved pairs of batch runs, default 7).
 # pandoc and python-docx are optional (apt-get install pandoc python3-docx); missing: "n/a".
 
 set -u
@@ -24,6 +26,7 @@ SIZES=(1000 10000 100000 1000000)
 PEERS_1M=0
 BATCH_FILES=100
 BATCH_ROWS=2000
+BATCH_PAIRS="${BATCH_PAIRS:-7}"
 # A command slower than this (seconds) on its first run is not repeated.
 SLOW=20
 
@@ -32,8 +35,9 @@ for arg in "$@"; do
         --quick) SIZES=(1000 10000 100000) ;;
         --full) SIZES=(1000 10000 100000 1000000) ;;
         --peers-1m) PEERS_1M=1 ;;
+        --batch) SIZES=() ;;
         -h | --help)
-            sed -n '2,16p' "$0" | sed 's/^# \{0,1\}//'
+            sed -n '2,18p' "$0" | sed 's/^# \{0,1\}//'
             exit 0
             ;;
         *)
@@ -241,27 +245,96 @@ for rows in "${SIZES[@]}"; do
 done
 
 # --- batch ---------------------------------------------------------------------------------------
-BATCH_ALL=n/a BATCH_SERIAL=n/a
+# The batch on all cores and serially, in interleaved pairs (the order alternating), so that a change
+# of the machine's load touches both alike; the ratio is the median of the pairs' ratios. Beside the
+# wall times: the CPU time (user + system) and how busy the machine was, as the load average and as
+# the share of each run's wall time in which some task waited for a CPU (/proc/pressure/cpu).
+cpu_waited() { # microseconds some task waited for a CPU since boot, or nothing
+    awk '$1 == "some" { for (k = 2; k <= NF; k++) if ($k ~ /^total=/) print substr($k, 7) }' /proc/pressure/cpu 2>/dev/null
+}
+# batch_run CMD...: sets RUN_WALL and RUN_CPU (seconds) and RUN_WAITED (percent or n/a); RUN_WALL=fail
+# when CMD exits with 2 or more.
+batch_run() {
+    local start end rc before after
+    before=$(cpu_waited)
+    start=$(date +%s%N)
+    /usr/bin/time -f "%U %S" -o "$TMP/cpu" "$@" >/dev/null 2>"$TMP/err"
+    rc=$?
+    end=$(date +%s%N)
+    after=$(cpu_waited)
+    if [ $rc -ge 2 ]; then
+        say "  failed ($rc): $* -- $(tail -c 300 "$TMP/err")"
+        RUN_WALL=fail
+        return
+    fi
+    RUN_WALL=$(awk -v ns=$((end - start)) 'BEGIN { printf "%.3f", ns / 1e9 }')
+    RUN_CPU=$(tail -n 1 "$TMP/cpu" | awk '{ printf "%.3f", $1 + $2 }')
+    RUN_WAITED=n/a
+    [ -n "$before" ] && [ -n "$after" ] &&
+        RUN_WAITED=$(awk -v w=$((after - before)) -v ns=$((end - start)) 'BEGIN { printf "%.0f", 100 * w * 1000 / ns }')
+}
+median() { printf '%s\n' "$@" | sort -n | awk '{ v[NR] = $1 } END { if (NR) printf "%s", v[int((NR + 1) / 2)]; else printf "n/a" }'; }
+
+BATCH_ALL=n/a BATCH_SERIAL=n/a BATCH_RATIO=n/a BATCH_ALL_CPU=n/a BATCH_SERIAL_CPU=n/a
+BATCH_ALL_WAITED=n/a BATCH_SERIAL_WAITED=n/a BATCH_LOADS=n/a BATCH_RATIOS=n/a
+ratios=()
 if [ $HAVE_CHECK = 1 ]; then
-    say "batch: $BATCH_FILES inventories of $BATCH_ROWS rows ..."
+    say "batch: $BATCH_FILES inventories of $BATCH_ROWS rows, $BATCH_PAIRS interleaved pairs ..."
     mkdir -p "$TMP/batch"
     for ((k = 1; k <= BATCH_FILES; k++)); do
         "$BIN/make_inventory_tool" --rows "$BATCH_ROWS" --seed "$k" "$TMP/batch/opis-$k.docx" >/dev/null || exit 2
     done
     rm -rf "$TMP/batch-reports"
-    measure 3 "$BIN/tabulex" check "$TMP/batch" --quiet --report-dir "$TMP/batch-reports"
-    BATCH_ALL=$MEDIAN
+    ALL_CMD=("$BIN/tabulex" check "$TMP/batch" --quiet --report-dir "$TMP/batch-reports")
     if [ $HAVE_JOBS = 1 ]; then
-        measure 3 "$BIN/tabulex" check "$TMP/batch" --quiet --jobs 1 --report-dir "$TMP/batch-reports"
+        SERIAL_CMD=("$BIN/tabulex" check "$TMP/batch" --quiet --jobs 1 --report-dir "$TMP/batch-reports")
     else
-        measure 3 bash -c 'for f in "$1"/*.docx; do "$2" check "$f" --quiet --report-dir "$3/$(basename "$f" .docx)"; done; true' \
-            _ "$TMP/batch" "$BIN/tabulex" "$TMP/batch-reports"
+        SERIAL_CMD=(bash -c 'for f in "$1"/*.docx; do "$2" check "$f" --quiet --report-dir "$3/$(basename "$f" .docx)"; done; true'
+            _ "$TMP/batch" "$BIN/tabulex" "$TMP/batch-reports")
     fi
-    BATCH_SERIAL=$MEDIAN
+    # Once untimed: the report folders exist and the files are in the page cache for every pair.
+    batch_run "${ALL_CMD[@]}"
+    walls_all=() walls_serial=() cpus_all=() cpus_serial=() waited_all=() waited_serial=() loads=()
+    for ((k = 0; k < BATCH_PAIRS; k++)); do
+        loads+=("$(cut -d' ' -f1 /proc/loadavg)")
+        for which in $(if ((k % 2)); then echo serial all; else echo all serial; fi); do
+            if [ "$which" = all ]; then batch_run "${ALL_CMD[@]}"; else batch_run "${SERIAL_CMD[@]}"; fi
+            [ "$RUN_WALL" = fail ] && break 2
+            if [ "$which" = all ]; then
+                all=$RUN_WALL
+                walls_all+=("$RUN_WALL") cpus_all+=("$RUN_CPU") waited_all+=("$RUN_WAITED")
+            else
+                serial=$RUN_WALL
+                walls_serial+=("$RUN_WALL") cpus_serial+=("$RUN_CPU") waited_serial+=("$RUN_WAITED")
+            fi
+        done
+        ratios+=("$(awk -v a="$all" -v b="$serial" 'BEGIN { printf "%.2f", a / b }')")
+    done
+    if [ ${#ratios[@]} -gt 0 ]; then
+        BATCH_ALL=$(median "${walls_all[@]}") BATCH_SERIAL=$(median "${walls_serial[@]}")
+        BATCH_RATIO=$(median "${ratios[@]}")
+        BATCH_ALL_CPU=$(median "${cpus_all[@]}") BATCH_SERIAL_CPU=$(median "${cpus_serial[@]}")
+        BATCH_ALL_WAITED=$(median "${waited_all[@]}") BATCH_SERIAL_WAITED=$(median "${waited_serial[@]}")
+        BATCH_LOADS="$(median "${loads[@]}") (from $(printf '%s\n' "${loads[@]}" | sort -n | head -n 1) to $(printf '%s\n' "${loads[@]}" | sort -n | tail -n 1))"
+        BATCH_RATIOS="${ratios[*]}"
+    fi
 fi
 
 # --- table ---------------------------------------------------------------------------------------
+batch_lines() {
+    echo "Batch of $BATCH_FILES inventories of $BATCH_ROWS rows: all cores $BATCH_ALL s, serial $BATCH_SERIAL s," \
+        "ratio $BATCH_RATIO (target at most 0.55; $(nproc) cores)."
+    echo "Batch, medians of ${#ratios[@]} interleaved pairs (ratios $BATCH_RATIOS): CPU time (user + system) all" \
+        "cores $BATCH_ALL_CPU s, serial $BATCH_SERIAL_CPU s; load average $BATCH_LOADS; some task of the machine" \
+        "waited for a CPU during $BATCH_ALL_WAITED % of the all-cores runs and $BATCH_SERIAL_WAITED % of the serial" \
+        "runs (near 0 on a quiet machine)."
+}
 echo
+if [ ${#SIZES[@]} -eq 0 ]; then
+    echo "Machine: $(nproc) cores (nproc); load average $LOAD_START at the start, $(cut -d' ' -f1-3 /proc/loadavg) at the end."
+    batch_lines
+    exit 0
+fi
 echo "Machine: $(nproc) cores (nproc); load average $LOAD_START at the start, $(cut -d' ' -f1-3 /proc/loadavg) at the end."
 echo "Each time is followed by its multiple of the floor (the same file, the same run)."
 echo
@@ -288,9 +361,7 @@ echo
 lin=n/a
 [ -n "${CHECK[1000000]:-}" ] && lin=$(ratio "${CHECK[1000000]}" "${CHECK[100000]:-}")
 echo "Linearity, check of 1 000 000 rows / 100 000 rows: $lin (target at most 11)."
-echo "Batch of $BATCH_FILES inventories of $BATCH_ROWS rows: all cores $BATCH_ALL s, serial $BATCH_SERIAL s," \
-    "ratio $(awk -v a="$BATCH_ALL" -v b="$BATCH_SERIAL" 'BEGIN { if (b > 0) printf "%.2f", a / b; else printf "n/a" }')" \
-    "(target at most 0.55; $(nproc) cores)."
+batch_lines
 echo "Annotated copy of $ANNOTATE_ROWS rows ($ANNOTATED_ROWS comments): check without report .docx $ANNOTATE_CHECK s," \
     "with --annotate $ANNOTATE s, ratio $(ratio "$ANNOTATE" "$ANNOTATE_CHECK") (target at most 3)."
 echo

@@ -3,6 +3,7 @@
 #include "check/DocumentIdentity.h"
 #include "check/InventoryCheck.h"
 #include "cli/BatchSettings.h"
+#include "cli/BatchWorkers.h"
 #include "cli/ConsoleHost.h"
 #include "cli/InventoryFiles.h"
 #include "cli/JsonOutput.h"
@@ -222,13 +223,6 @@ std::string AnnotateProblem(const CheckCommandOptions& options, const std::vecto
     return {};
 }
 
-int WorkerCount(int requested, std::size_t jobs) {
-    const int cores = std::max(1u, std::thread::hardware_concurrency());
-    const int wanted = requested > 0 ? requested : cores;
-    return static_cast<int>(
-        std::min<std::size_t>(static_cast<std::size_t>(wanted), std::max<std::size_t>(jobs, 1)));
-}
-
 }  // namespace
 
 int RunCheckCommand(const CheckCommandOptions& options, std::ostream& out, std::ostream& err,
@@ -258,24 +252,14 @@ int RunCheckCommand(const CheckCommandOptions& options, std::ostream& out, std::
     SharedContext shared{options, runSettings, stop, progress, err};
 
     std::vector<InventoryResult> results(jobs.size());
-    std::atomic<std::size_t> next{0};
     std::atomic<int> notStarted{0};
     // After a stop request no new file is started: the running ones stop at their next progress
     // point and keep their resume points.
-    auto work = [&] {
-        for (std::size_t k = next++; k < jobs.size(); k = next++) {
-            if (stop.load()) {
-                ++notStarted;
-                continue;
-            }
-            results[k] = CheckInventory(jobs[k], shared);
-        }
-    };
-    std::vector<std::thread> workers;
-    const int count = WorkerCount(options.Jobs, jobs.size());
-    for (int k = 1; k < count; ++k) workers.emplace_back(work);
-    work();
-    for (auto& worker : workers) worker.join();
+    RunBatch(jobs.size(), PlanWorkers(options.Jobs, jobs.size(), std::thread::hardware_concurrency()),
+             {.Heavy = [&](std::size_t k) { return IsHeavyInventory(jobs[k].File); },
+              .Check = [&](std::size_t k) { results[k] = CheckInventory(jobs[k], shared); },
+              .Stopped = [&] { return stop.load(); },
+              .Skipped = [&](std::size_t) { ++notStarted; }});
     batchSettings.Flush();
     progress.Finish();
 

@@ -134,6 +134,39 @@ TEST_F(CheckCommandTest, MixedBatchEndsWithATotalLine) {
         << result.Out;
 }
 
+// However many workers check a batch, what it prints is in the order of the files, and a file that
+// cannot be checked in the middle is told in its place; the text and JSON output of every worker
+// count equals that of one worker.
+TEST_F(CheckCommandTest, BatchOutputIsTheSameWithAnyNumberOfWorkers) {
+    fs::create_directories(root_ / "shelf");
+    for (int k = 1; k <= 9; ++k) {
+        const std::string name = "shelf/opis-" + std::to_string(k) + ".docx";
+        if (k == 5)
+            std::ofstream(root_ / name) << "not a document";
+        else
+            MakeInventory(name, k % 3 ? kCleanRows : kCleanRows + "3\tПриказы\t31.02.1946\t10\t\r\n");
+    }
+    for (const char* format : {"text", "json"}) {
+        auto run = [&](const char* jobs) {
+            return Run({"check", (root_ / "shelf").string(), "--report-dir", (root_ / "out").string(),
+                        "--format", format, "--jobs", jobs});
+        };
+        const CommandResult serial = run("1");
+        EXPECT_EQ(serial.Status, 2) << serial.Err;
+        EXPECT_NE(serial.Err.find("opis-5.docx: "), std::string::npos) << serial.Err;
+        EXPECT_NE((format == std::string("json") ? serial.Err : serial.Out)
+                      .find("Итого: проверено описей: 8, из них с ошибками: 3; не удалось проверить: 1\n"),
+                  std::string::npos)
+            << serial.Out << serial.Err;
+        for (const char* jobs : {"0", "3", "16"}) {
+            const CommandResult parallel = run(jobs);
+            EXPECT_EQ(parallel.Status, serial.Status) << format << " --jobs " << jobs;
+            EXPECT_EQ(parallel.Out, serial.Out) << format << " --jobs " << jobs;
+            EXPECT_EQ(parallel.Err, serial.Err) << format << " --jobs " << jobs;
+        }
+    }
+}
+
 // Several inventories give one JSON array; names that are not UTF-8 are escaped.
 TEST_F(CheckCommandTest, JsonOfABatchIsOneArray) {
 #ifdef _WIN32

@@ -1,0 +1,105 @@
+#include "cli/BatchWorkers.h"
+
+#include "support/TestFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <chrono>
+#include <fstream>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+namespace tabulex::cli {
+namespace {
+namespace fs = std::filesystem;
+
+TEST(BatchWorkersTest, PlanKeepsOneHeavyCheckPerCoreAndAsManyWorkersAsAsked) {
+    struct Case {
+        int Requested;
+        std::size_t Inventories;
+        unsigned Cores;
+        int Workers;
+        int HeavyPlaces;
+    };
+    const Case cases[] = {
+        {0, 100, 2, 4, 2},  // every core: two workers each, one heavy check each
+        {0, 3, 2, 3, 2},    // never more workers than inventories
+        {0, 1, 8, 1, 1},   {0, 0, 2, 1, 1}, {0, 100, 0, 2, 1},  // the core count unknown: one core
+        {1, 100, 2, 1, 1},                                      // --jobs 1 is serial
+        {3, 100, 2, 3, 3},                                      // --jobs N is N workers
+    };
+    for (const Case& c : cases) {
+        const WorkerPlan plan = PlanWorkers(c.Requested, c.Inventories, c.Cores);
+        EXPECT_EQ(plan.Workers, c.Workers) << c.Requested << " " << c.Inventories << " " << c.Cores;
+        EXPECT_EQ(plan.HeavyPlaces, c.HeavyPlaces) << c.Requested << " " << c.Inventories << " " << c.Cores;
+    }
+}
+
+TEST(BatchWorkersTest, HeavyAreConvertedOrLargeFiles) {
+    const fs::path root = tabulex::testing::MakeTestFolder("tabulex-batch-");
+    auto make = [&](const std::string& name, std::size_t bytes) {
+        std::ofstream(root / name, std::ios::binary) << std::string(bytes, 'x');
+        return root / name;
+    };
+    EXPECT_FALSE(IsHeavyInventory(make("small.docx", 1000)));
+    EXPECT_FALSE(IsHeavyInventory(make("SMALL.DOCM", 1000)));
+    EXPECT_TRUE(IsHeavyInventory(make("large.docx", 5u << 20)));
+    EXPECT_TRUE(IsHeavyInventory(make("small.doc", 1000)));
+    EXPECT_TRUE(IsHeavyInventory(make("small.odt", 1000)));
+    EXPECT_TRUE(IsHeavyInventory(make("small.rtf", 1000)));
+    fs::remove_all(root);
+}
+
+// Every inventory is checked once; heavy ones never more at once than their places, even when
+// they come one after another; after a stop the rest are skipped, none checked.
+TEST(BatchWorkersTest, EachInventoryOnceHeavyOnesWithinTheirPlaces) {
+    struct Case {
+        WorkerPlan Plan;
+        std::size_t Count;
+        std::size_t StopAfter;  // checks begun before the stop; Count: no stop
+    };
+    const Case cases[] = {
+        {{4, 2}, 40, 40}, {{4, 1}, 40, 40}, {{1, 1}, 10, 10}, {{3, 3}, 20, 20}, {{4, 2}, 40, 5},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::atomic<int>> checked(c.Count);
+        std::atomic<int> heavyNow{0}, heavyMost{0}, begun{0}, skipped{0};
+        std::atomic<bool> stop{false};
+        RunBatch(c.Count, c.Plan,
+                 {.Heavy = [](std::size_t k) { return k % 3 != 2; },
+                  .Check =
+                      [&](std::size_t k) {
+                          if (++begun >= static_cast<int>(c.StopAfter)) stop = true;
+                          ++checked[k];
+                          const bool heavy = k % 3 != 2;
+                          if (heavy) {
+                              const int now = ++heavyNow;
+                              for (int most = heavyMost;
+                                   now > most && !heavyMost.compare_exchange_weak(most, now);)
+                                  ;
+                          }
+                          std::this_thread::sleep_for(std::chrono::milliseconds(2));
+                          if (heavy) --heavyNow;
+                      },
+                  .Stopped = [&] { return stop.load(); },
+                  .Skipped = [&](std::size_t) { ++skipped; }});
+        const std::string label = std::to_string(c.Plan.Workers) + " workers, " +
+                                  std::to_string(c.Plan.HeavyPlaces) + " heavy places";
+        int total = 0;
+        for (const auto& n : checked) {
+            EXPECT_LE(n.load(), 1) << label;
+            total += n;
+        }
+        EXPECT_EQ(total + skipped, static_cast<int>(c.Count)) << label;
+        EXPECT_LE(heavyMost.load(), c.Plan.HeavyPlaces) << label;
+        // The workers that were already past the stop's check finish what they drew.
+        if (c.StopAfter < c.Count) {
+            EXPECT_LT(total, static_cast<int>(c.StopAfter) + c.Plan.Workers) << label;
+        }
+    }
+}
+
+}  // namespace
+}  // namespace tabulex::cli
