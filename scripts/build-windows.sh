@@ -1,7 +1,8 @@
 #!/bin/sh
 # Cross-builds Tabulex for 64-bit Windows with MinGW-w64 into build-windows/ (run as root on
-# Debian 12): installs what is missing, builds expat, libzip, pugixml and GoogleTest statically from
-# Debian's sources (once: they are kept in build-windows/deps), builds the program and its tests,
+# Debian 12): installs what is missing, builds expat, libzip and GoogleTest statically from Debian's
+# sources (once: they are kept in build-windows/deps) and fetches pugixml's source (build-deps/,
+# built with the program in compact mode), builds the program and its tests,
 # runs the tests under Wine, then packs the installer and a .zip into build-windows/packages/.
 # The window is built too when a Qt for Windows lies in ../shared/windows beside the clone; its tests
 # then run under Wine on an Xvfb display of their own. TABULEX_CTEST_ARGS: more arguments for ctest.
@@ -56,6 +57,8 @@ cmake ccache zip unzip googletest libcli11-dev libsimpleini-dev"
 
 install_missing
 sh "$SOURCE/scripts/windows/build-deps.sh" "$DEPS" "$TOOLCHAIN" "$JOBS"
+# pugixml in compact mode, from the same source as the Linux build's.
+sh "$SOURCE/scripts/fetch-pugixml.sh"
 
 gui=OFF
 qt_dir=""

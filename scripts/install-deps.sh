@@ -24,3 +24,7 @@ if [ -n "$missing" ]; then
     # shellcheck disable=SC2086
     apt-get install -y -q --no-install-recommends $missing
 fi
+# pugixml's source, which the build compiles in compact mode; without it the build falls back to the
+# system's library (normal mode, several times the memory for the repairs of large documents).
+sh "$(dirname "$0")/fetch-pugixml.sh" ||
+    echo "install-deps.sh: pugixml's source could not be fetched; the build uses the system's library" >&2

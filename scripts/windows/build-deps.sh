@@ -1,7 +1,8 @@
 #!/bin/sh
 # Builds the libraries Tabulex links, for 64-bit Windows, statically, from Debian's own sources:
-# expat, libzip and pugixml fetched with `apt-get source`, GoogleTest from the googletest package;
-# CLI11 and SimpleIni are headers and are copied. Each library is built once: a stamp in the prefix
+# expat and libzip fetched with `apt-get source`, GoogleTest from the googletest package; CLI11 and
+# SimpleIni are headers and are copied (pugixml is built with Tabulex itself from the source that
+# scripts/fetch-pugixml.sh fetches for every build). Each library is built once: a stamp in the prefix
 # names the source it came from, and a second run does nothing.
 # Usage: build-deps.sh DEPS_FOLDER TOOLCHAIN_FILE JOBS   (installs into DEPS_FOLDER/prefix)
 set -eu
@@ -12,57 +13,15 @@ PREFIX=$DEPS/prefix
 APT_DIR=$DEPS/apt
 mkdir -p "$PREFIX/include" "$DEPS/src" "$DEPS/build"
 
-# A private apt configuration with the source entries of the system's own Debian suites, so that
-# `apt-get source` works without touching the system's sources, lists or cache.
-apt_private() {
-    apt-get -q -o Dir::Etc::sourcelist="$APT_DIR/sources.list" -o Dir::Etc::sourceparts="$APT_DIR/sources.list.d" \
-        -o Dir::State::lists="$APT_DIR/lists" -o Dir::Cache="$APT_DIR/cache" \
-        -o APT::Sandbox::User=root "$@"
-}
+SRC_DIR=$DEPS/src
+. "$(dirname "$0")/../lib/debian-source.sh"
 
-prepare_apt() {
-    [ -f "$APT_DIR/updated" ] && return
-    mkdir -p "$APT_DIR/sources.list.d" "$APT_DIR/lists/partial" "$APT_DIR/cache/archives/partial"
-    : >"$APT_DIR/sources.list"
-    if [ -f /etc/apt/sources.list ]; then
-        sed -n 's/^deb \(.*\)$/deb-src \1/p' /etc/apt/sources.list >>"$APT_DIR/sources.list"
-    fi
-    for f in /etc/apt/sources.list.d/*.sources; do
-        [ -f "$f" ] || continue
-        sed 's/^Types:.*$/Types: deb-src/' "$f" >"$APT_DIR/sources.list.d/$(basename "$f")"
-    done
-    for f in /etc/apt/sources.list.d/*.list; do
-        [ -f "$f" ] || continue
-        sed -n 's/^deb \(.*\)$/deb-src \1/p' "$f" >"$APT_DIR/sources.list.d/$(basename "$f")"
-    done
-    apt_private update >/dev/null
-    touch "$APT_DIR/updated"
-}
-
-# The suites of the private sources, the release itself first.
-suites() {
-    { sed -n 's/^Suites://p' "$APT_DIR"/sources.list.d/*.sources 2>/dev/null
-      awk '$1 == "deb-src" { print $3 }' "$APT_DIR/sources.list" "$APT_DIR"/sources.list.d/*.list 2>/dev/null
-    } | tr ' ' '\n' | grep -v '^$' | awk '{ print length, $0 }' | sort -n | cut -d' ' -f2 | uniq
-}
-
-# fetch SOURCE_PACKAGE: unpacks it under src/ and prints its folder. A mirror may lack the newest
-# update's source files; the release's own version is taken then.
+# fetch SOURCE_PACKAGE: unpacks it under src/ and prints its folder.
 fetch() {
-    prepare_apt
-    rm -rf "$DEPS/src/$1"-[0-9]* "$DEPS/src/$1"_*
-    if ! (cd "$DEPS/src" && apt_private source --only-source "$1" >"$DEPS/src/$1.log" 2>&1); then
-        for suite in $(suites); do
-            (cd "$DEPS/src" && apt_private source --only-source "$1/$suite" >"$DEPS/src/$1.log" 2>&1) && break
-        done
-    fi
-    folder=$(find "$DEPS/src" -maxdepth 1 -type d -name "$1-[0-9]*" | sort | tail -n 1)
-    if [ -z "$folder" ]; then
-        cat "$DEPS/src/$1.log" >&2
+    if ! fetch_source "$1"; then
         echo "build-deps.sh: could not fetch the source of $1" >&2
         exit 1
     fi
-    echo "$folder"
 }
 
 # cmake_install NAME SOURCE_FOLDER [CMAKE OPTIONS...]
@@ -111,12 +70,6 @@ if ! built libzip; then
         -DBUILD_TOOLS=OFF -DBUILD_REGRESS=OFF -DBUILD_EXAMPLES=OFF -DBUILD_DOC=OFF \
         -DZLIB_LIBRARY=/usr/x86_64-w64-mingw32/lib/libz.a -DZLIB_INCLUDE_DIR=/usr/x86_64-w64-mingw32/include
     mark_built libzip "$(basename "$source")"
-fi
-
-if ! built pugixml; then
-    source=$(fetch pugixml)
-    cmake_install pugixml "$source" -DPUGIXML_BUILD_TESTS=OFF
-    mark_built pugixml "$(basename "$source")"
 fi
 
 if ! built googletest; then
