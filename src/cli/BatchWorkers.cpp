@@ -8,6 +8,7 @@
 #include <string>
 #include <system_error>
 #include <thread>
+#include <tuple>
 #include <vector>
 
 namespace tabulex::cli {
@@ -49,26 +50,38 @@ WorkerPlan PlanWorkers(int requested, std::size_t inventories, unsigned cores) {
     return {workers, std::min(perCore, workers)};
 }
 
-bool IsHeavyInventory(const std::filesystem::path& file) {
+InventoryWeight WeighInventory(const std::filesystem::path& file) {
     std::string extension = file.extension().string();
     std::transform(extension.begin(), extension.end(), extension.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    if (extension != ".docx" && extension != ".docm") return true;
     std::error_code error;
     const std::uintmax_t size = std::filesystem::file_size(file, error);
-    return !error && size > kHeavyDocxBytes;
+    InventoryWeight weight;
+    weight.Bytes = error ? 0 : size;
+    weight.Heavy = (extension != ".docx" && extension != ".docm") || weight.Bytes > kHeavyDocxBytes;
+    return weight;
 }
 
 void RunBatch(std::size_t count, const WorkerPlan& plan, const BatchSteps& steps) {
+    std::vector<InventoryWeight> weights(count);
+    std::vector<std::size_t> order(count);
+    for (std::size_t k = 0; k < count; ++k) {
+        weights[k] = steps.Weigh(k);
+        order[k] = k;
+    }
+    std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+        return std::tie(weights[a].Heavy, weights[a].Bytes) > std::tie(weights[b].Heavy, weights[b].Bytes);
+    });
     std::atomic<std::size_t> next{0};
     Places heavyPlaces(std::max(1, plan.HeavyPlaces));
     auto work = [&] {
-        for (std::size_t k = next++; k < count; k = next++) {
+        for (std::size_t n = next++; n < count; n = next++) {
+            const std::size_t k = order[n];
             if (steps.Stopped()) {
                 steps.Skipped(k);
                 continue;
             }
-            const bool heavy = steps.Heavy(k);
+            const bool heavy = weights[k].Heavy;
             if (heavy) heavyPlaces.Take();
             steps.Check(k);
             if (heavy) heavyPlaces.Give();

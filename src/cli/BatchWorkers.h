@@ -9,6 +9,7 @@
 // check per core.
 
 #include <cstddef>
+#include <cstdint>
 #include <filesystem>
 #include <functional>
 
@@ -22,20 +23,27 @@ struct WorkerPlan {
 // `requested`: the --jobs value, 0 for every core; never more workers than inventories.
 WorkerPlan PlanWorkers(int requested, std::size_t inventories, unsigned cores);
 
-// Heavy: not a .docx or .docm (LibreOffice converts it first), or one of more than a few megabytes.
-bool IsHeavyInventory(const std::filesystem::path& file);
+// What a batch can tell of an inventory's work before it opens it. Heavy: not a .docx or .docm
+// (LibreOffice converts it first), or one of more than a few megabytes.
+struct InventoryWeight {
+    bool Heavy = false;
+    std::uintmax_t Bytes = 0;  // the file's size
+};
+InventoryWeight WeighInventory(const std::filesystem::path& file);
 
 struct BatchSteps {
-    std::function<bool(std::size_t)> Heavy;    // whether inventory k is heavy
-    std::function<void(std::size_t)> Check;    // checks inventory k; called once for each k
-    std::function<bool()> Stopped;             // true: no new inventory is started
-    std::function<void(std::size_t)> Skipped;  // inventory k was not started because of a stop
+    std::function<InventoryWeight(std::size_t)> Weigh;  // inventory k's weight
+    std::function<void(std::size_t)> Check;             // checks inventory k; called once for each k
+    std::function<bool()> Stopped;                      // true: no new inventory is started
+    std::function<void(std::size_t)> Skipped;           // inventory k was not started because of a stop
 };
 
 // Calls steps.Check(k) (or, after a stop, steps.Skipped(k)) for every k below `count`, on
-// plan.Workers threads in the order of k, at most plan.HeavyPlaces of them on heavy inventories at
-// once. Returns when all are done; the caller keeps the results by k, so that what it prints is
-// in the order of the inventories whatever the threads' order.
+// plan.Workers threads, at most plan.HeavyPlaces of them on heavy inventories at once. The heavy
+// and then the larger inventories go first, so that the batch does not end with one worker on a
+// long check while the others have nothing left (ties in the order of k). Returns when all are
+// done; the caller keeps the results by k, so that what it prints is in the order of the
+// inventories whatever the order of the checks.
 void RunBatch(std::size_t count, const WorkerPlan& plan, const BatchSteps& steps);
 
 }  // namespace tabulex::cli

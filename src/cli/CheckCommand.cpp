@@ -256,7 +256,7 @@ int RunCheckCommand(const CheckCommandOptions& options, std::ostream& out, std::
     // After a stop request no new file is started: the running ones stop at their next progress
     // point and keep their resume points.
     RunBatch(jobs.size(), PlanWorkers(options.Jobs, jobs.size(), std::thread::hardware_concurrency()),
-             {.Heavy = [&](std::size_t k) { return IsHeavyInventory(jobs[k].File); },
+             {.Weigh = [&](std::size_t k) { return WeighInventory(jobs[k].File); },
               .Check = [&](std::size_t k) { results[k] = CheckInventory(jobs[k], shared); },
               .Stopped = [&] { return stop.load(); },
               .Skipped = [&](std::size_t) { ++notStarted; }});

@@ -39,17 +39,36 @@ TEST(BatchWorkersTest, PlanKeepsOneHeavyCheckPerCoreAndAsManyWorkersAsAsked) {
 
 TEST(BatchWorkersTest, HeavyAreConvertedOrLargeFiles) {
     const fs::path root = tabulex::testing::MakeTestFolder("tabulex-batch-");
-    auto make = [&](const std::string& name, std::size_t bytes) {
-        std::ofstream(root / name, std::ios::binary) << std::string(bytes, 'x');
-        return root / name;
+    struct Case {
+        const char* Name;
+        std::size_t Bytes;
+        bool Heavy;
     };
-    EXPECT_FALSE(IsHeavyInventory(make("small.docx", 1000)));
-    EXPECT_FALSE(IsHeavyInventory(make("SMALL.DOCM", 1000)));
-    EXPECT_TRUE(IsHeavyInventory(make("large.docx", 5u << 20)));
-    EXPECT_TRUE(IsHeavyInventory(make("small.doc", 1000)));
-    EXPECT_TRUE(IsHeavyInventory(make("small.odt", 1000)));
-    EXPECT_TRUE(IsHeavyInventory(make("small.rtf", 1000)));
+    const Case cases[] = {
+        {"small.docx", 1000, false}, {"SMALL.DOCM", 1000, false}, {"large.docx", 5u << 20, true},
+        {"small.doc", 1000, true},   {"small.odt", 1000, true},   {"small.rtf", 1000, true},
+    };
+    for (const Case& c : cases) {
+        std::ofstream(root / c.Name, std::ios::binary) << std::string(c.Bytes, 'x');
+        const InventoryWeight weight = WeighInventory(root / c.Name);
+        EXPECT_EQ(weight.Heavy, c.Heavy) << c.Name;
+        EXPECT_EQ(weight.Bytes, c.Bytes) << c.Name;
+    }
     fs::remove_all(root);
+}
+
+// The heavy, then the larger inventories are started first, the rest in their order.
+TEST(BatchWorkersTest, HeavyAndLargeInventoriesStartFirst) {
+    const std::vector<InventoryWeight> weights = {
+        {false, 10}, {false, 30}, {true, 5}, {false, 30}, {false, 20}, {true, 50}, {false, 10},
+    };
+    std::vector<std::size_t> started;
+    RunBatch(weights.size(), {1, 1},
+             {.Weigh = [&](std::size_t k) { return weights[k]; },
+              .Check = [&](std::size_t k) { started.push_back(k); },
+              .Stopped = [] { return false; },
+              .Skipped = [](std::size_t) {}});
+    EXPECT_EQ(started, (std::vector<std::size_t>{5, 2, 1, 3, 4, 0, 6}));
 }
 
 // Every inventory is checked once; heavy ones never more at once than their places, even when
@@ -68,7 +87,10 @@ TEST(BatchWorkersTest, EachInventoryOnceHeavyOnesWithinTheirPlaces) {
         std::atomic<int> heavyNow{0}, heavyMost{0}, begun{0}, skipped{0};
         std::atomic<bool> stop{false};
         RunBatch(c.Count, c.Plan,
-                 {.Heavy = [](std::size_t k) { return k % 3 != 2; },
+                 {.Weigh =
+                      [](std::size_t k) {
+                          return InventoryWeight{k % 3 != 2, k};
+                      },
                   .Check =
                       [&](std::size_t k) {
                           if (++begun >= static_cast<int>(c.StopAfter)) stop = true;
