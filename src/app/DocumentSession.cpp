@@ -5,8 +5,11 @@
 #include "app/UserDialogs.h"
 #include "report/ReportLines.h"
 
+#include <algorithm>
+
 #include <QDir>
 #include <QFileInfo>
+#include <QThread>
 
 namespace tabulex::app {
 namespace {
@@ -38,6 +41,8 @@ word::Document* DocumentSession::Active() {
 word::Document& DocumentSession::Open(const QString& path, const std::atomic<bool>* stop) {
     word::OpenOptions options;
     options.Stop = stop;
+    // One document is opened at a time: a second core, if there is one, inflates while it parses.
+    options.Threads = std::min(2, QThread::idealThreadCount());
     word::Document& document = application_->Documents().Open(path.toStdString(), options);
     if (!diskTimes_.count(&document)) Remember(document);
     emit Changed();

@@ -47,6 +47,9 @@ struct SharedContext {
     const std::atomic<bool>& Stop;
     ProgressDisplay& Progress;
     std::ostream& Err;
+    // The cores left to each check beside the other workers: a batch on every core keeps each
+    // check on its own thread.
+    int ThreadsPerCheck = 1;
 };
 
 std::string Utf8(std::string_view text1251) {
@@ -121,6 +124,7 @@ InventoryResult CheckInventory(const InventoryJob& job, SharedContext& shared) {
         auto application = word::docx::CreateApplication();
         word::OpenOptions open;
         open.Stop = &shared.Stop;
+        open.Threads = shared.ThreadsPerCheck;
         application->Documents().Open(job.File.string(), open);
         ConsoleHost host(shared.Settings, shared.Stop, shared.Progress, shared.Err, label,
                          ConsolePolicy{options.Resume});
@@ -223,6 +227,13 @@ std::string AnnotateProblem(const CheckCommandOptions& options, const std::vecto
     return {};
 }
 
+// A check uses at most two threads (the reader and its inflater), and one when the batch's other
+// workers take the other cores.
+int ThreadsPerCheck(int workers) {
+    const int cores = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
+    return std::clamp(cores / std::max(workers, 1), 1, 2);
+}
+
 }  // namespace
 
 int RunCheckCommand(const CheckCommandOptions& options, std::ostream& out, std::ostream& err,
@@ -249,13 +260,14 @@ int RunCheckCommand(const CheckCommandOptions& options, std::ostream& out, std::
     BatchSettings batchSettings(iniSettings);
     settings::Settings& runSettings =
         plan.Batch ? static_cast<settings::Settings&>(batchSettings) : iniSettings;
-    SharedContext shared{options, runSettings, stop, progress, err};
+    const WorkerPlan workers = PlanWorkers(options.Jobs, jobs.size(), std::thread::hardware_concurrency());
+    SharedContext shared{options, runSettings, stop, progress, err, ThreadsPerCheck(workers.Workers)};
 
     std::vector<InventoryResult> results(jobs.size());
     std::atomic<int> notStarted{0};
     // After a stop request no new file is started: the running ones stop at their next progress
     // point and keep their resume points.
-    RunBatch(jobs.size(), PlanWorkers(options.Jobs, jobs.size(), std::thread::hardware_concurrency()),
+    RunBatch(jobs.size(), workers,
              {.Weigh = [&](std::size_t k) { return WeighInventory(jobs[k].File); },
               .Check = [&](std::size_t k) { results[k] = CheckInventory(jobs[k], shared); },
               .Stopped = [&] { return stop.load(); },

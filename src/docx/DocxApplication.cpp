@@ -38,7 +38,7 @@ class DocxDocuments final : public word::Documents {
             if (SameFile(document->FullName(), path)) return Activate(*document);
         documents_.push_back(DocxDocument::OpenFile(
             path, options.ForEditing ? DocxDocument::Mode::Dom : DocxDocument::Mode::Compact, options.Stop,
-            options.ReleaseFile));
+            options.ReleaseFile, options.Threads));
         return Activate(*documents_.back());
     }
 

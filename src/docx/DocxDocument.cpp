@@ -121,11 +121,12 @@ DocxDocument::~DocxDocument() = default;
 
 std::unique_ptr<DocxDocument> DocxDocument::OpenFile(const std::string& path, Mode mode,
                                                      const std::atomic<bool>* stop,
-                                                     std::function<void()> releaseFile) {
+                                                     std::function<void()> releaseFile, int threads) {
     std::optional<DiskStamp> stamp = StampOf(path);
     ooxml::PackageLimits limits;
     limits.Stop = stop;
-    auto state = BuildState(LoadDocumentFile(path, limits), mode, stop);
+    limits.MainPartLater = mode == Mode::Compact;
+    auto state = BuildState(LoadDocumentFile(path, limits), mode, stop, threads);
     auto document = std::unique_ptr<DocxDocument>(new DocxDocument(std::move(state), path, stamp));
     document->stop_ = stop;
     document->releaseFile_ = std::move(releaseFile);
@@ -363,7 +364,9 @@ bool DocxDocument::ChangedOnDisk() const {
 
 void DocxDocument::Reload() {
     std::optional<DiskStamp> stamp = StampOf(path_);
-    state_ = BuildState(LoadDocumentFile(path_));
+    ooxml::PackageLimits limits;
+    limits.MainPartLater = true;
+    state_ = BuildState(LoadDocumentFile(path_, limits));
     ++serial_;
     stamp_ = stamp;
     saved_ = true;
@@ -401,16 +404,11 @@ void DocxDocument::BuildDom(State& state) {
     state.DomBuilt = true;
 }
 
-void DocxDocument::KeepFragmentAfterMainTable(State& state, std::string_view xml) {
-    const CompactStory& story = *state.Compact;
-    int main = 0;
-    for (int t = 1; t <= story.TableCount(); ++t)
-        if (main == 0 || story.RowCount(t) > story.RowCount(main)) main = t;
-    if (main == 0) return;
-    const std::size_t end = std::min(story.TableEnd(main), xml.size());
-    state.FragmentTable = main;
-    state.FragmentAfter = std::string(xml.substr(end, kFragmentBytes));
-    state.FragmentNamespaces = RootNamespaceDeclarations(xml);
+void DocxDocument::KeepFragmentAfterMainTable(State& state, PartExcerpts excerpts) {
+    if (excerpts.Table == 0) return;
+    state.FragmentTable = excerpts.Table;
+    state.FragmentAfter = std::move(excerpts.AfterTable);
+    state.FragmentNamespaces = RootNamespaceDeclarations(excerpts.Head);
 }
 
 std::vector<std::string> DocxDocument::ParagraphsAfterTable(int tableIndex) {
@@ -447,7 +445,7 @@ void DocxDocument::SaveCopyWithComments(const std::string& path, const CommentSe
 }
 
 std::unique_ptr<DocxDocument::State> DocxDocument::BuildState(ooxml::Package package, Mode mode,
-                                                              const std::atomic<bool>* stop) {
+                                                              const std::atomic<bool>* stop, int threads) {
     auto state = std::make_unique<State>(std::move(package));
     try {
         if (state->Package.Has(kStylesPart)) state->Styles = ooxml::ParsePart(state->Package, kStylesPart);
@@ -464,11 +462,15 @@ std::unique_ptr<DocxDocument::State> DocxDocument::BuildState(ooxml::Package pac
         return state;
     }
     {
-        // The part's bytes are inflated again from the package if the DOM is needed later.
-        std::string xml = state->Package.TakeBytes(kMainPart);
-        ooxml::RefuseOversizedTree(xml, state->Package.Name(), kMainPart);
-        state->Compact = ReadCompactStory(xml, state->StyleSheet, state->ListNumbering, stop);
-        if (state->Compact) KeepFragmentAfterMainTable(*state, xml);
+        // Parsed as it is inflated and never held whole: the DOM, if a command needs it later,
+        // inflates the part again from the package.
+        PartExcerpts excerpts;
+        {
+            const auto xml = state->Package.StreamPart(kMainPart, threads);
+            state->Compact = ReadCompactStory(*xml, state->StyleSheet, state->ListNumbering, stop, excerpts);
+        }
+        state->Package.DropBytes(kMainPart);
+        if (state->Compact) KeepFragmentAfterMainTable(*state, std::move(excerpts));
     }
     if (!state->Compact && stop && stop->load())
         throw text::Error(

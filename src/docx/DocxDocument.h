@@ -13,6 +13,7 @@
 #include "docx/ListNumbering.h"
 #include "docx/StyleSheet.h"
 #include "docx/TableIndex.h"
+#include "docx/stream/PartExcerpts.h"
 #include "ooxml/Package.h"
 #include "word/WordModel.h"
 
@@ -45,7 +46,7 @@ class DocxDocument final : public word::Document {
     // `releaseFile` as in word::OpenOptions.
     static std::unique_ptr<DocxDocument> OpenFile(const std::string& path, Mode mode = Mode::Compact,
                                                   const std::atomic<bool>* stop = nullptr,
-                                                  std::function<void()> releaseFile = {});
+                                                  std::function<void()> releaseFile = {}, int threads = 1);
     // A document made in memory; it is written to `path` only by Save.
     static std::unique_ptr<DocxDocument> FromPackage(ooxml::Package package, const std::string& path);
     ~DocxDocument() override;
@@ -119,9 +120,9 @@ class DocxDocument final : public word::Document {
     };
 
     static std::unique_ptr<State> BuildState(ooxml::Package package, Mode mode = Mode::Compact,
-                                             const std::atomic<bool>* stop = nullptr);
+                                             const std::atomic<bool>* stop = nullptr, int threads = 1);
     static void BuildDom(State& state);
-    static void KeepFragmentAfterMainTable(State& state, std::string_view xml);
+    static void KeepFragmentAfterMainTable(State& state, PartExcerpts excerpts);
     DocxDocument(std::unique_ptr<State> state, std::string path, std::optional<DiskStamp> stamp);
     static std::optional<DiskStamp> StampOf(const std::string& path);
     void WriteTo(const std::string& path);

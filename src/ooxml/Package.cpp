@@ -1,6 +1,7 @@
 #include "ooxml/Package.h"
 
 #include "ooxml/PackageMessages.h"
+#include "ooxml/PartStream.h"
 #include "ooxml/ZipArchive.h"
 #include "platform/FileSystem.h"
 #include "platform/FileWrites.h"
@@ -90,8 +91,9 @@ Package Package::FromBytes(std::string bytes, const std::string& displayName, co
     auto impl = std::make_unique<Impl>();
     impl->Name = displayName;
     impl->Limits = limits;
-    for (zip::Entry& entry : zip::ReadAll(bytes, shown, limits))
-        impl->Parts.push_back(Impl::Part{std::move(entry.Name), std::move(entry.Data), entry.Index, false});
+    for (zip::Entry& entry : zip::ReadAll(bytes, shown, limits, limits.MainPartLater ? kMainPart : ""))
+        impl->Parts.push_back(
+            Impl::Part{std::move(entry.Name), std::move(entry.Data), entry.Index, false, !entry.Inflated});
     impl->Reindex();
     if (!impl->Find(kMainPart)) {
         bool wordLike = impl->Find(kContentTypes) ||
@@ -131,6 +133,22 @@ const std::string& Package::Bytes(std::string_view partName) const {
         part->Taken = false;
     }
     return part->Bytes;
+}
+
+void Package::DropBytes(std::string_view partName) {
+    Impl::Part* part = impl_->Find(partName);
+    if (!part || !part->Source || part->Changed || part->Taken) return;
+    part->Taken = true;
+    std::string().swap(part->Bytes);
+}
+
+std::unique_ptr<PartStream> Package::StreamPart(std::string_view partName, int threads) const {
+    const Impl::Part* part = impl_->Find(partName);
+    if (!part || !part->Taken) return StreamBytes(Bytes(partName), impl_->Name, partName);
+    const std::string shown = platform::DisplayName(impl_->Name);
+    return StreamDeflated(
+        std::make_unique<zip::EntryReader>(impl_->Source, *part->Source, shown, impl_->Limits), impl_->Name,
+        partName, threads);
 }
 
 std::string Package::TakeBytes(std::string_view partName) {

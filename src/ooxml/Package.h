@@ -23,7 +23,12 @@ struct PackageLimits {
     // When set while the document is read (Ctrl+C), the reading ends with text::Error "opening
     // interrupted"; null: never.
     const std::atomic<bool>* Stop = nullptr;
+    // word/document.xml is left deflated when the package is read, for a reader that parses it as
+    // it is inflated (StreamPart); checked by its declared size until then.
+    bool MainPartLater = false;
 };
+
+class PartStream;
 
 class Package {
   public:
@@ -51,6 +56,13 @@ class Package {
     // part is still written back from its original compressed data, and a later Bytes() inflates it
     // again. A part replaced or added since loading is copied instead. Throws like Bytes().
     std::string TakeBytes(std::string_view partName);
+    // Lets go of a part's bytes when they can be inflated again from the original container (a
+    // part neither changed nor added since loading); a later Bytes() inflates them again.
+    void DropBytes(std::string_view partName);
+    // The bytes of a part piece by piece (PartStream.h), inflated as they are read when the part
+    // was left deflated or taken, on a helper thread of the stream when `threads` is 2 or more.
+    // The package must outlive the stream and stay unchanged meanwhile. Throws like Bytes().
+    std::unique_ptr<PartStream> StreamPart(std::string_view partName, int threads) const;
     // Replaces (or adds) a part; the part is rewritten on save (unless the bytes are the same).
     void SetBytes(std::string_view partName, std::string bytes);
     void Remove(std::string_view partName);

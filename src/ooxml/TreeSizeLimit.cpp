@@ -54,13 +54,38 @@ std::uint64_t XmlNodeBound(std::string_view xml) {
     return nodes;
 }
 
-void RefuseOversizedTree(std::string_view xml, const std::string& packageName, std::string_view partName) {
-    if (xml.size() < kMaxXmlNodes || XmlNodeBound(xml) <= kMaxXmlNodes) return;
+namespace {
+
+[[noreturn]] void RefuseTree(const std::string& packageName, std::string_view partName) {
     throw text::Error(text::FillIn(messages::kTooManyNodes,
                                    {std::string(partName), std::to_string(kMaxXmlNodes / 1'000'000),
                                     platform::DisplayName(packageName)}),
                       "part " + std::string(partName) + ": more than " + std::to_string(kMaxXmlNodes) +
                           " elements and attributes");
+}
+
+}  // namespace
+
+void RefuseOversizedTree(std::string_view xml, const std::string& packageName, std::string_view partName) {
+    if (xml.size() < kMaxXmlNodes || XmlNodeBound(xml) <= kMaxXmlNodes) return;
+    RefuseTree(packageName, partName);
+}
+
+void XmlNodeCounter::Add(std::string_view piece) {
+    if (piece.empty()) return;
+    if (hasLast_) nodes_ += Counts(last_, piece.data());
+    last_ = piece.back();
+    hasLast_ = true;
+    nodes_ += XmlNodeBound(piece) - Counts(last_, nullptr);
+}
+
+void XmlNodeCounter::Finish() {
+    if (hasLast_) nodes_ += Counts(last_, nullptr);
+    hasLast_ = false;
+}
+
+void XmlNodeCounter::RefuseOversized(const std::string& packageName, std::string_view partName) const {
+    if (Nodes() > kMaxXmlNodes) RefuseTree(packageName, partName);
 }
 
 }  // namespace tabulex::ooxml

@@ -22,4 +22,22 @@ std::uint64_t XmlNodeBound(std::string_view xml);
 // than kMaxXmlNodes of them.
 void RefuseOversizedTree(std::string_view xml, const std::string& packageName, std::string_view partName);
 
+// XmlNodeBound of a part read piece by piece: after Finish, the same count as for the whole; on
+// the way, never more than the whole's.
+class XmlNodeCounter {
+  public:
+    // Counts `piece`, the bytes after those counted before.
+    void Add(std::string_view piece);
+    // Counts the last byte as the part's end.
+    void Finish();
+    std::uint64_t Nodes() const { return nodes_; }
+    // RefuseOversizedTree's refusal, as soon as the count passes the limit.
+    void RefuseOversized(const std::string& packageName, std::string_view partName) const;
+
+  private:
+    std::uint64_t nodes_ = 0;  // of every byte but the last, which counts by the byte after it
+    bool hasLast_ = false;
+    char last_ = 0;
+};
+
 }  // namespace tabulex::ooxml

@@ -122,9 +122,7 @@ std::vector<Declared> DeclaredEntries(zip_t* archive, const std::string& name, c
     return entries;
 }
 
-// Inflates one entry, trusting neither its declared size nor the archive's total.
-std::string ReadEntry(zip_t* archive, std::uint64_t index, const Declared& declared, std::uint64_t& budget,
-                      const std::string& name, const std::atomic<bool>* stop) {
+FilePtr OpenEntry(zip_t* archive, std::uint64_t index, const Declared& declared, const std::string& name) {
     FilePtr file(zip_fopen_index(archive, index, 0));
     if (!file) {
         zip_error_t* error = zip_get_error(archive);
@@ -132,32 +130,51 @@ std::string ReadEntry(zip_t* archive, std::uint64_t index, const Declared& decla
         Fail(IsEncryptionError(zip_error_code_zip(error)) ? messages::kEncrypted : messages::kCorrupt, name,
              detail);
     }
+    return file;
+}
+
+// The next bytes of an entry of which `done` were inflated, trusting not its declared size: 0 at
+// the end.
+std::size_t InflateSome(zip_file_t* file, const Declared& declared, std::uint64_t done, char* buffer,
+                        std::size_t size, const std::string& name, const std::atomic<bool>* stop) {
+    zip_int64_t got = zip_fread(file, buffer, size);
+    if (got < 0) {
+        zip_error_t* error = zip_file_get_error(file);
+        Fail(IsEncryptionError(zip_error_code_zip(error)) ? messages::kEncrypted : messages::kCorrupt, name,
+             Describe(("zip_fread " + declared.Name).c_str(), error));
+    }
+    if (got == 0) return 0;
+    if (stop && stop->load()) Fail(messages::kOpenInterrupted, name, "stop requested");
+    auto n = static_cast<std::uint64_t>(got);
+    if (done + n > declared.Size)
+        Fail(messages::kTooLarge, name, "entry " + declared.Name + " inflates past its declared size");
+    return static_cast<std::size_t>(n);
+}
+
+void RefuseShortEntry(const Declared& declared, std::uint64_t done, const std::string& name) {
+    if (done != declared.Size)
+        Fail(messages::kCorrupt, name,
+             "entry " + declared.Name + " inflates to " + std::to_string(done) + " bytes, declared " +
+                 std::to_string(declared.Size));
+}
+
+// Inflates one entry, trusting neither its declared size nor the archive's total.
+std::string ReadEntry(zip_t* archive, std::uint64_t index, const Declared& declared, std::uint64_t& budget,
+                      const std::string& name, const std::atomic<bool>* stop) {
+    FilePtr file = OpenEntry(archive, index, declared, name);
     std::string data;
     // The declared size is within the limits here; reserving it (address space only until written)
     // avoids growing a large part by copies.
     data.reserve(static_cast<std::size_t>(std::min(declared.Size, budget)));
     char chunk[1 << 16];
-    for (;;) {
-        zip_int64_t got = zip_fread(file.get(), chunk, sizeof chunk);
-        if (got < 0) {
-            zip_error_t* error = zip_file_get_error(file.get());
-            Fail(IsEncryptionError(zip_error_code_zip(error)) ? messages::kEncrypted : messages::kCorrupt,
-                 name, Describe(("zip_fread " + declared.Name).c_str(), error));
-        }
-        if (got == 0) break;
-        if (stop && stop->load()) Fail(messages::kOpenInterrupted, name, "stop requested");
-        auto n = static_cast<std::uint64_t>(got);
-        if (data.size() + n > declared.Size)
-            Fail(messages::kTooLarge, name, "entry " + declared.Name + " inflates past its declared size");
+    while (const std::size_t n =
+               InflateSome(file.get(), declared, data.size(), chunk, sizeof chunk, name, stop)) {
         if (n > budget)
             Fail(messages::kTooLarge, name, "inflated size over the limit at entry " + declared.Name);
         budget -= n;
-        data.append(chunk, static_cast<std::size_t>(n));
+        data.append(chunk, n);
     }
-    if (data.size() != declared.Size)
-        Fail(messages::kCorrupt, name,
-             "entry " + declared.Name + " inflates to " + std::to_string(data.size()) + " bytes, declared " +
-                 std::to_string(declared.Size));
+    RefuseShortEntry(declared, data.size(), name);
     return data;
 }
 
@@ -232,17 +249,70 @@ std::string ReadBack(zip_source_t* source) {
 }  // namespace
 
 std::vector<Entry> ReadAll(std::string_view bytes, const std::string& displayName1251,
-                           const PackageLimits& limits) {
+                           const PackageLimits& limits, std::string_view leaveDeflated) {
     ArchivePtr archive = OpenForReading(bytes, displayName1251);
     std::vector<Declared> declared = DeclaredEntries(archive.get(), displayName1251, limits);
     std::vector<Entry> entries;
     entries.reserve(declared.size());
     std::uint64_t budget = limits.MaxTotalUncompressed;
     for (std::uint64_t i = 0; i < declared.size(); ++i) {
+        // Its declared size counts against the total: its reader never inflates past it.
+        if (!leaveDeflated.empty() && declared[i].Name == leaveDeflated) {
+            budget -= std::min(budget, declared[i].Size);
+            entries.push_back(Entry{declared[i].Name, {}, i, false});
+            continue;
+        }
         std::string data = ReadEntry(archive.get(), i, declared[i], budget, displayName1251, limits.Stop);
         entries.push_back(Entry{declared[i].Name, std::move(data), i});
     }
     return entries;
+}
+
+struct EntryReader::State {
+    std::string_view Bytes;
+    ArchivePtr Archive;
+    Declared Entry;
+    FilePtr File;
+    std::uint64_t Done = 0;
+    std::string Name;
+    const std::atomic<bool>* Stop = nullptr;
+};
+
+EntryReader::EntryReader(std::string_view bytes, std::uint64_t index, const std::string& displayName1251,
+                         const PackageLimits& limits)
+    : state_(std::make_unique<State>()) {
+    State& s = *state_;
+    s.Bytes = bytes;
+    s.Name = displayName1251;
+    s.Stop = limits.Stop;
+    s.Archive = OpenForReading(bytes, displayName1251);
+    std::vector<Declared> declared = DeclaredEntries(s.Archive.get(), displayName1251, limits);
+    if (index >= declared.size())
+        Fail(messages::kCorrupt, displayName1251, "no zip entry " + std::to_string(index));
+    s.Entry = std::move(declared[index]);
+    s.File = OpenEntry(s.Archive.get(), index, s.Entry, displayName1251);
+}
+
+EntryReader::~EntryReader() = default;
+
+std::uint64_t EntryReader::DeclaredSize() const {
+    return state_->Entry.Size;
+}
+
+std::size_t EntryReader::Read(char* buffer, std::size_t size) {
+    State& s = *state_;
+    std::size_t filled = 0;
+    while (filled < size) {
+        const std::size_t n =
+            InflateSome(s.File.get(), s.Entry, s.Done, buffer + filled, size - filled, s.Name, s.Stop);
+        if (n == 0) {
+            RefuseShortEntry(s.Entry, s.Done, s.Name);
+            break;
+        }
+        s.Done += n;
+        filled += n;
+    }
+    return filled;
 }
 
 void CheckDirectory(const std::string& path, std::string_view head, const std::string& displayName1251,

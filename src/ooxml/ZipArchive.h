@@ -6,6 +6,7 @@
 #include "ooxml/Package.h"
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -17,13 +18,35 @@ struct Entry {
     std::string Name;
     std::string Data;         // uncompressed
     std::uint64_t Index = 0;  // index in the source archive
+    bool Inflated = true;     // false: left deflated (Data empty), read later with EntryReader
 };
 
 // Reads every entry of an archive in memory. `displayName1251` names the file in the user's messages.
 // Refuses (text::Error) a non-zip, a damaged or truncated zip, encrypted entries, duplicate names and
 // archives beyond the limits, checking the declared sizes first and the real ones while inflating.
+// The entry named `leaveDeflated` (if any) is checked by its declared size only and not inflated.
 std::vector<Entry> ReadAll(std::string_view bytes, const std::string& displayName1251,
-                           const PackageLimits& limits);
+                           const PackageLimits& limits, std::string_view leaveDeflated = {});
+
+// Inflates one entry of an archive ReadAll accepted, piece by piece, with ReadAll's checks (no more
+// than the declared size, exactly the declared size at the end, the limits' stop). `bytes` must
+// outlive the reader. Throws text::Error like ReadAll.
+class EntryReader {
+  public:
+    EntryReader(std::string_view bytes, std::uint64_t index, const std::string& displayName1251,
+                const PackageLimits& limits);
+    EntryReader(const EntryReader&) = delete;
+    EntryReader& operator=(const EntryReader&) = delete;
+    ~EntryReader();
+
+    std::uint64_t DeclaredSize() const;
+    // Fills `buffer` with up to `size` next bytes (fewer only at the end); 0 at the end.
+    std::size_t Read(char* buffer, std::size_t size);
+
+  private:
+    struct State;
+    std::unique_ptr<State> state_;
+};
 
 // Checks a zip file's directory against the limits without reading its entries (libzip reads only
 // the end of the file): a large file that is no package, or one declaring too much, is refused

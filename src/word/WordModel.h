@@ -200,6 +200,10 @@ struct OpenOptions {
     bool Visible = true;
     // Set while the file is read (Ctrl+C), it ends the opening with an Error; null: never.
     const std::atomic<bool>* Stop = nullptr;
+    // How many threads the opening may keep busy, the caller's included: with 2, a host may read
+    // the file on a helper thread while it parses. A batch that already runs a check per core
+    // leaves it at 1.
+    int Threads = 1;
     // The caller's own hold on the file (an edit's lock), which some systems do not let a save
     // replace: called then to let go of it just before the rename, after checking that nobody
     // changed the file meanwhile (it throws to keep the file as it is). Unset: such a save fails.

@@ -7,6 +7,8 @@
 #include "docx/CompactStory.h"
 #include "docx/ListNumbering.h"
 #include "docx/StyleSheet.h"
+#include "docx/stream/PartExcerpts.h"
+#include "ooxml/PartStream.h"
 
 #include <atomic>
 #include <memory>
@@ -20,6 +22,11 @@ namespace tabulex::word::docx {
 // field instruction running across a cell boundary, an mc:Fallback before its mc:Choice, table
 // properties after the table's first paragraph), or `stop` set while reading. The caller then
 // builds the DOM, unless it was stopped.
+// The same of the part as it streams in; `excerpts` gets what the host keeps of it. What the stream
+// throws reaches the caller.
+std::unique_ptr<CompactStory> ReadCompactStory(ooxml::PartStream& xml, const StyleSheet& styles,
+                                               const ListNumbering& numbering, const std::atomic<bool>* stop,
+                                               PartExcerpts& excerpts);
 std::unique_ptr<CompactStory> ReadCompactStory(std::string_view xml, const StyleSheet& styles,
                                                const ListNumbering& numbering,
                                                const std::atomic<bool>* stop = nullptr);

@@ -4,6 +4,9 @@
 #include "docx/stream/Reader.h"
 #include "ooxml/NestingLimit.h"
 
+#include <memory>
+#include <type_traits>
+
 namespace tabulex::word::docx {
 namespace stream {
 
@@ -37,9 +40,15 @@ void Reader::Unsupported() {
     failed_ = true;
 }
 
-bool Reader::Read(std::string_view xml, const std::atomic<bool>* stop) {
-    parser_ = XML_ParserCreateNS(nullptr, ooxml::namespaces::kExpatSeparator);
-    if (!parser_) return false;
+bool Reader::Read(ooxml::PartStream& xml, const std::atomic<bool>* stop, PartExcerpts& excerpts) {
+    struct ParserFree {
+        void operator()(XML_Parser parser) const { XML_ParserFree(parser); }
+    };
+    // Freed also when the stream throws.
+    std::unique_ptr<std::remove_pointer_t<XML_Parser>, ParserFree> parser(
+        XML_ParserCreateNS(nullptr, ooxml::namespaces::kExpatSeparator));
+    if (!parser) return false;
+    parser_ = parser.get();
     XML_SetUserData(parser_, this);
     XML_SetElementHandler(parser_, OnStart, OnEnd);
     XML_SetCharacterDataHandler(parser_, OnText);
@@ -47,21 +56,24 @@ bool Reader::Read(std::string_view xml, const std::atomic<bool>* stop) {
     XML_SetProcessingInstructionHandler(parser_, OnInstruction);
     XML_SetCdataSectionHandler(parser_, OnCdataStart, OnCdataEnd);
     XML_SetStartDoctypeDeclHandler(parser_, OnDoctype);
-    constexpr std::size_t kChunk = 1 << 16;
+    ExcerptTaker taker(excerpts);
+    std::string_view previous;
+    std::size_t offset = 0;
     bool ok = true;
-    for (std::size_t offset = 0; ok && !failed_;) {
+    while (ok && !failed_) {
         if (stop && stop->load()) {
             failed_ = true;
             break;
         }
-        std::size_t size = std::min(kChunk, xml.size() - offset);
-        bool last = offset + size >= xml.size();
-        ok = XML_Parse(parser_, xml.data() + offset, static_cast<int>(size), last ? XML_TRUE : XML_FALSE) ==
+        const std::string_view piece = xml.Next();
+        const bool last = piece.empty();
+        ok = XML_Parse(parser_, piece.data(), static_cast<int>(piece.size()), last ? XML_TRUE : XML_FALSE) ==
              XML_STATUS_OK;
-        offset += size;
+        taker.Take(story_, previous, piece, offset);
+        offset += piece.size();
+        previous = piece;
         if (last) break;
     }
-    XML_ParserFree(parser_);
     parser_ = nullptr;
     return ok && !failed_ && writer_.Fits();
 }
@@ -172,16 +184,24 @@ void Reader::End() {
 
 }  // namespace stream
 
-std::unique_ptr<CompactStory> ReadCompactStory(std::string_view xml, const StyleSheet& styles,
-                                               const ListNumbering& numbering,
-                                               const std::atomic<bool>* stop) {
+std::unique_ptr<CompactStory> ReadCompactStory(ooxml::PartStream& xml, const StyleSheet& styles,
+                                               const ListNumbering& numbering, const std::atomic<bool>* stop,
+                                               PartExcerpts& excerpts) {
     auto story = std::make_unique<CompactStory>();
     {
         stream::Reader reader(styles, numbering, *story);
-        if (!reader.Read(xml, stop)) return nullptr;
+        if (!reader.Read(xml, stop, excerpts)) return nullptr;
     }
     CompactStoryWriter(*story).Shrink();
     return story;
+}
+
+std::unique_ptr<CompactStory> ReadCompactStory(std::string_view xml, const StyleSheet& styles,
+                                               const ListNumbering& numbering,
+                                               const std::atomic<bool>* stop) {
+    const auto pieces = ooxml::StreamBytes(xml, {}, "word/document.xml");
+    PartExcerpts excerpts;
+    return ReadCompactStory(*pieces, styles, numbering, stop, excerpts);
 }
 
 }  // namespace tabulex::word::docx

@@ -10,9 +10,11 @@
 #include "docx/CompactStory.h"
 #include "docx/ListNumbering.h"
 #include "docx/StyleSheet.h"
+#include "docx/stream/PartExcerpts.h"
 #include "docx/stream/ReaderFrame.h"
 #include "docx/stream/ReaderRangeState.h"
 #include "ooxml/KnownNamespaces.h"
+#include "ooxml/PartStream.h"
 
 #include <expat.h>
 
@@ -40,14 +42,14 @@ inline std::string_view Val(const char** attrs) {
 class Reader {
   public:
     Reader(const StyleSheet& styles, const ListNumbering& numbering, CompactStory& story)
-        : styles_(styles), counter_(numbering), writer_(story) {
+        : styles_(styles), counter_(numbering), story_(story), writer_(story) {
         frames_.reserve(64);
         frames_.emplace_back();
     }
 
     // False when the stream cannot be read the way the DOM path reads it (see ReadCompactStory).
-    // Ends early, false, when `stop` is set.
-    bool Read(std::string_view xml, const std::atomic<bool>* stop);
+    // Ends early, false, when `stop` is set. What the stream throws reaches the caller.
+    bool Read(ooxml::PartStream& xml, const std::atomic<bool>* stop, PartExcerpts& excerpts);
 
   private:
     static void XMLCALL OnStart(void* self, const XML_Char* name, const XML_Char** attrs);
@@ -100,6 +102,7 @@ class Reader {
 
     const StyleSheet& styles_;
     ListNumbering::ListCounter counter_;
+    const CompactStory& story_;
     CompactStoryWriter writer_;
     XML_Parser parser_ = nullptr;
     bool failed_ = false;
