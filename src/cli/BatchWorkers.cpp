@@ -47,7 +47,8 @@ WorkerPlan PlanWorkers(int requested, std::size_t inventories, unsigned cores) {
     const int wanted = requested > 0 ? requested : 2 * perCore;
     const int workers = static_cast<int>(
         std::min<std::size_t>(static_cast<std::size_t>(wanted), std::max<std::size_t>(inventories, 1)));
-    return {workers, std::min(perCore, workers)};
+    const int threadsPerCheck = inventories > 1 ? 1 : static_cast<int>(std::clamp(cores, 1u, 2u));
+    return {workers, std::min(perCore, workers), threadsPerCheck};
 }
 
 InventoryWeight WeighInventory(const std::filesystem::path& file) {
@@ -77,14 +78,14 @@ void RunBatch(std::size_t count, const WorkerPlan& plan, const BatchSteps& steps
     auto work = [&] {
         for (std::size_t n = next++; n < count; n = next++) {
             const std::size_t k = order[n];
-            if (steps.Stopped()) {
+            const bool placed = weights[k].Heavy && !steps.Stopped();
+            if (placed) heavyPlaces.Take();
+            // Asked again after the wait for a place, which may have outlasted a stop.
+            if (steps.Stopped())
                 steps.Skipped(k);
-                continue;
-            }
-            const bool heavy = weights[k].Heavy;
-            if (heavy) heavyPlaces.Take();
-            steps.Check(k);
-            if (heavy) heavyPlaces.Give();
+            else
+                steps.Check(k);
+            if (placed) heavyPlaces.Give();
         }
     };
     std::vector<std::thread> workers;

@@ -15,25 +15,29 @@ namespace tabulex::cli {
 namespace {
 namespace fs = std::filesystem;
 
+// Two workers per core, one heavy check per core; a check on two threads only when it is alone.
 TEST(BatchWorkersTest, PlanKeepsOneHeavyCheckPerCoreAndAsManyWorkersAsAsked) {
     struct Case {
         int Requested;
         std::size_t Inventories;
         unsigned Cores;
-        int Workers;
-        int HeavyPlaces;
+        WorkerPlan Plan;
     };
     const Case cases[] = {
-        {0, 100, 2, 4, 2},  // every core: two workers each, one heavy check each
-        {0, 3, 2, 3, 2},    // never more workers than inventories
-        {0, 1, 8, 1, 1},   {0, 0, 2, 1, 1}, {0, 100, 0, 2, 1},  // the core count unknown: one core
-        {1, 100, 2, 1, 1},                                      // --jobs 1 is serial
-        {3, 100, 2, 3, 3},                                      // --jobs N is N workers
+        {0, 100, 2, {4, 2, 1}}, {0, 3, 2, {3, 2, 1}},    // never more workers than inventories
+        {0, 1, 8, {1, 1, 2}},   {0, 1, 1, {1, 1, 1}},    // a single inventory reads on a second core
+        {0, 0, 2, {1, 1, 2}},   {0, 100, 0, {2, 1, 1}},  // the core count unknown: one core
+        {1, 100, 2, {1, 1, 1}},                          // --jobs 1 is serial, one thread at a time
+        {3, 100, 2, {3, 3, 1}},                          // --jobs N is N workers
+        {2, 1, 2, {1, 1, 2}},
     };
     for (const Case& c : cases) {
         const WorkerPlan plan = PlanWorkers(c.Requested, c.Inventories, c.Cores);
-        EXPECT_EQ(plan.Workers, c.Workers) << c.Requested << " " << c.Inventories << " " << c.Cores;
-        EXPECT_EQ(plan.HeavyPlaces, c.HeavyPlaces) << c.Requested << " " << c.Inventories << " " << c.Cores;
+        const std::string label =
+            std::to_string(c.Requested) + " " + std::to_string(c.Inventories) + " " + std::to_string(c.Cores);
+        EXPECT_EQ(plan.Workers, c.Plan.Workers) << label;
+        EXPECT_EQ(plan.HeavyPlaces, c.Plan.HeavyPlaces) << label;
+        EXPECT_EQ(plan.ThreadsPerCheck, c.Plan.ThreadsPerCheck) << label;
     }
 }
 
@@ -120,6 +124,30 @@ TEST(BatchWorkersTest, EachInventoryOnceHeavyOnesWithinTheirPlaces) {
         if (c.StopAfter < c.Count) {
             EXPECT_LT(total, static_cast<int>(c.StopAfter) + c.Plan.Workers) << label;
         }
+    }
+}
+
+// Workers waiting for a heavy inventory's place when the batch is stopped start nothing more.
+TEST(BatchWorkersTest, AStopReachesWorkersWaitingForAPlace) {
+    for (const int workers : {2, 4, 8}) {
+        std::atomic<int> checked{0}, skipped{0};
+        std::atomic<bool> stop{false};
+        RunBatch(20, {workers, 1},
+                 {.Weigh =
+                      [](std::size_t) {
+                          return InventoryWeight{true, 1};
+                      },
+                  .Check =
+                      [&](std::size_t) {
+                          ++checked;
+                          // Long enough for the other workers to queue for the place.
+                          std::this_thread::sleep_for(std::chrono::milliseconds(20));
+                          stop = true;
+                      },
+                  .Stopped = [&] { return stop.load(); },
+                  .Skipped = [&](std::size_t) { ++skipped; }});
+        EXPECT_EQ(checked.load(), 1) << workers << " workers";
+        EXPECT_EQ(skipped.load(), 19) << workers << " workers";
     }
 }
 
