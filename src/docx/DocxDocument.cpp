@@ -213,7 +213,7 @@ void DocxDocument::WriteTo(const std::string& path) {
     std::vector<ooxml::Package::StreamedPart> streamed;
     if (mainFromTree_) {
         mainWriter.emplace(state_->Main, WrittenWhole);
-        streamed.push_back({kMainPart, &*mainWriter, state_->MainBuffer.size(), /*WriterThread=*/true});
+        streamed.push_back({kMainPart, &*mainWriter, state_->MainBuffer.size(), /*DeflateAhead=*/true});
     }
     if (stylesEdited_) state_->Package.SetBytes(kStylesPart, ooxml::SerializePart(state_->Styles));
     if (numberingEdited_) state_->Package.SetBytes(kNumberingPart, ooxml::SerializePart(state_->Numbering));

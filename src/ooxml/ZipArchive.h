@@ -68,7 +68,9 @@ struct OutEntry {
     // many there will be.
     ooxml::PartWriter* Writer = nullptr;
     std::size_t SizeHint = 0;
-    bool WriterThread = false;  // the Writer runs on a thread of its own while the entry is deflated
+    // The Writer's part deflated before the archive is written (the Writer on a thread of its own,
+    // the level by the size from a megabyte on) and copied in as it is, in the entry's place.
+    bool DeflateAhead = false;
     // The deflate level (0: libzip's default); unset: chosen by the entry's size.
     std::optional<std::uint32_t> Level;
 };
