@@ -47,7 +47,8 @@ WorkerPlan PlanWorkers(int requested, std::size_t inventories, unsigned cores) {
     const int wanted = requested > 0 ? requested : 2 * perCore;
     const int workers = static_cast<int>(
         std::min<std::size_t>(static_cast<std::size_t>(wanted), std::max<std::size_t>(inventories, 1)));
-    return {workers, std::min(perCore, workers)};
+    const int threadsPerCheck = inventories > 1 ? 1 : static_cast<int>(std::clamp(cores, 1u, 2u));
+    return {workers, std::min(perCore, workers), threadsPerCheck};
 }
 
 InventoryWeight WeighInventory(const std::filesystem::path& file) {

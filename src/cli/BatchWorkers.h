@@ -18,6 +18,9 @@ namespace tabulex::cli {
 struct WorkerPlan {
     int Workers = 1;      // threads that check inventories, the calling one among them
     int HeavyPlaces = 1;  // how many of them may check a heavy inventory at once
+    // Threads one check may keep busy (reading its document on a second): two for a single
+    // inventory on a machine of several cores, one in a batch, whose other workers take them.
+    int ThreadsPerCheck = 1;
 };
 
 // `requested`: the --jobs value, 0 for every core; never more workers than inventories.

@@ -228,13 +228,6 @@ std::string AnnotateProblem(const CheckCommandOptions& options, const std::vecto
     return {};
 }
 
-// A check uses at most two threads (the reader and its inflater), and one when the batch's other
-// workers take the other cores.
-int ThreadsPerCheck(int workers) {
-    const int cores = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
-    return std::clamp(cores / std::max(workers, 1), 1, 2);
-}
-
 }  // namespace
 
 int RunCheckCommand(const CheckCommandOptions& options, std::ostream& out, std::ostream& err,
@@ -262,7 +255,7 @@ int RunCheckCommand(const CheckCommandOptions& options, std::ostream& out, std::
     settings::Settings& runSettings =
         plan.Batch ? static_cast<settings::Settings&>(batchSettings) : iniSettings;
     const WorkerPlan workers = PlanWorkers(options.Jobs, jobs.size(), std::thread::hardware_concurrency());
-    SharedContext shared{options, runSettings, stop, progress, err, ThreadsPerCheck(workers.Workers)};
+    SharedContext shared{options, runSettings, stop, progress, err, workers.ThreadsPerCheck};
 
     std::vector<InventoryResult> results(jobs.size());
     std::atomic<int> notStarted{0};

@@ -241,6 +241,14 @@ int TableMeasure::CellLines(std::size_t cell, int width) const {
     return lines;
 }
 
+int TableMeasure::CellLines(std::size_t cell, int width, LinesAtWidth& known) const {
+    if (known.Width[cell] != width) {
+        known.Width[cell] = width;
+        known.Lines[cell] = CellLines(cell, width);
+    }
+    return known.Lines[cell];
+}
+
 std::vector<int> TableMeasure::FitWidths(int availableTwips) const {
     // A "word" wider than a quarter of the page (a run of dates and quotes without a blank) would
     // starve the other long texts; it breaks, as it would in any narrower column.
@@ -295,12 +303,13 @@ TableMeasure::RowTop TableMeasure::TopOfRow(const std::vector<int>& lines, std::
 // the rows whose height only column `c` holds up (in any other row another cell is as full, and
 // the row keeps its height).
 long long TableMeasure::Saving(const std::vector<int>& lines, const std::vector<RowTop>& tops,
-                               const std::vector<std::size_t>& rows, std::size_t c, int width) const {
+                               const std::vector<std::size_t>& rows, std::size_t c, int width,
+                               LinesAtWidth& known) const {
     long long saving = 0;
     for (const std::size_t row : rows) {
         const int others = tops[row].Second;
         const int now = lines[row * columns_ + c];
-        saving += now - std::max(others, CellLines(row * columns_ + c, width));
+        saving += now - std::max(others, CellLines(row * columns_ + c, width, known));
     }
     return saving;
 }
@@ -323,6 +332,7 @@ void TableMeasure::RowsHeldUp(const std::vector<int>& lines, const std::vector<R
 int TableMeasure::Balance(std::vector<int>& widths, const std::vector<int>& preferred, int free) const {
     std::vector<int> lines(sampled_.size());  // row by row, column by column
     for (std::size_t k = 0; k < lines.size(); ++k) lines[k] = CellLines(k, widths[k % columns_]);
+    LinesAtWidth known{std::vector<int>(lines.size(), -1), std::vector<int>(lines.size(), 0)};
     std::vector<RowTop> tops(lines.size() / columns_);
     for (std::size_t row = 0; row < tops.size(); ++row) tops[row] = TopOfRow(lines, row * columns_);
     std::vector<std::vector<std::size_t>> heldUp(columns_);
@@ -337,7 +347,7 @@ int TableMeasure::Balance(std::vector<int>& widths, const std::vector<int>& pref
             for (int steps = 1; given + steps * step <= free && widths[c] + (steps - 1) * step < preferred[c];
                  ++steps) {
                 if (heldUp[c].empty()) break;
-                const long long saving = Saving(lines, tops, heldUp[c], c, widths[c] + steps * step);
+                const long long saving = Saving(lines, tops, heldUp[c], c, widths[c] + steps * step, known);
                 if (saving == 0) continue;
                 if (static_cast<double>(saving) / steps > bestRate) {
                     bestRate = static_cast<double>(saving) / steps;
@@ -353,7 +363,7 @@ int TableMeasure::Balance(std::vector<int>& widths, const std::vector<int>& pref
         for (std::size_t row = 0; row < tops.size(); ++row) {
             // A cell on one line stays on one in a wider column.
             if (lines[row * columns_ + best] == 1) continue;
-            const int now = CellLines(row * columns_ + best, widths[best]);
+            const int now = CellLines(row * columns_ + best, widths[best], known);
             if (now == lines[row * columns_ + best]) continue;
             lines[row * columns_ + best] = now;
             tops[row] = TopOfRow(lines, row * columns_);

@@ -46,14 +46,23 @@ class TableMeasure {
         int Second = 1;
     };
 
+    // The balancing asks the same cells at the same widths again and again (a column's next step
+    // stays the same until that column is widened): each cell's last answer is kept.
+    struct LinesAtWidth {
+        std::vector<int> Width;
+        std::vector<int> Lines;
+    };
+
     template <class F>
     void ForEachField(std::string_view line, F&& f) const;
     int Twips(int thousandths) const;
     void SampleCell(std::string_view field);
     int CellLines(std::size_t cell, int width) const;
+    int CellLines(std::size_t cell, int width, LinesAtWidth& known) const;
     RowTop TopOfRow(const std::vector<int>& lines, std::size_t first) const;
     long long Saving(const std::vector<int>& lines, const std::vector<RowTop>& tops,
-                     const std::vector<std::size_t>& rows, std::size_t c, int width) const;
+                     const std::vector<std::size_t>& rows, std::size_t c, int width,
+                     LinesAtWidth& known) const;
     void RowsHeldUp(const std::vector<int>& lines, const std::vector<RowTop>& tops,
                     std::vector<std::vector<std::size_t>>& rows) const;
     int Balance(std::vector<int>& widths, const std::vector<int>& preferred, int free) const;

@@ -15,25 +15,29 @@ namespace tabulex::cli {
 namespace {
 namespace fs = std::filesystem;
 
+// Two workers per core, one heavy check per core; a check on two threads only when it is alone.
 TEST(BatchWorkersTest, PlanKeepsOneHeavyCheckPerCoreAndAsManyWorkersAsAsked) {
     struct Case {
         int Requested;
         std::size_t Inventories;
         unsigned Cores;
-        int Workers;
-        int HeavyPlaces;
+        WorkerPlan Plan;
     };
     const Case cases[] = {
-        {0, 100, 2, 4, 2},  // every core: two workers each, one heavy check each
-        {0, 3, 2, 3, 2},    // never more workers than inventories
-        {0, 1, 8, 1, 1},   {0, 0, 2, 1, 1}, {0, 100, 0, 2, 1},  // the core count unknown: one core
-        {1, 100, 2, 1, 1},                                      // --jobs 1 is serial
-        {3, 100, 2, 3, 3},                                      // --jobs N is N workers
+        {0, 100, 2, {4, 2, 1}}, {0, 3, 2, {3, 2, 1}},    // never more workers than inventories
+        {0, 1, 8, {1, 1, 2}},   {0, 1, 1, {1, 1, 1}},    // a single inventory reads on a second core
+        {0, 0, 2, {1, 1, 2}},   {0, 100, 0, {2, 1, 1}},  // the core count unknown: one core
+        {1, 100, 2, {1, 1, 1}},                          // --jobs 1 is serial, one thread at a time
+        {3, 100, 2, {3, 3, 1}},                          // --jobs N is N workers
+        {2, 1, 2, {1, 1, 2}},
     };
     for (const Case& c : cases) {
         const WorkerPlan plan = PlanWorkers(c.Requested, c.Inventories, c.Cores);
-        EXPECT_EQ(plan.Workers, c.Workers) << c.Requested << " " << c.Inventories << " " << c.Cores;
-        EXPECT_EQ(plan.HeavyPlaces, c.HeavyPlaces) << c.Requested << " " << c.Inventories << " " << c.Cores;
+        const std::string label =
+            std::to_string(c.Requested) + " " + std::to_string(c.Inventories) + " " + std::to_string(c.Cores);
+        EXPECT_EQ(plan.Workers, c.Plan.Workers) << label;
+        EXPECT_EQ(plan.HeavyPlaces, c.Plan.HeavyPlaces) << label;
+        EXPECT_EQ(plan.ThreadsPerCheck, c.Plan.ThreadsPerCheck) << label;
     }
 }
 
