@@ -326,8 +326,8 @@ batch_lines() {
         "ratio $BATCH_RATIO (target at most 0.55; $(nproc) cores)."
     echo "Batch, medians of ${#ratios[@]} interleaved pairs (ratios $BATCH_RATIOS): CPU time (user + system) all" \
         "cores $BATCH_ALL_CPU s, serial $BATCH_SERIAL_CPU s; load average $BATCH_LOADS; some task of the machine" \
-        "waited for a CPU during $BATCH_ALL_WAITED % of the all-cores runs and $BATCH_SERIAL_WAITED % of the serial" \
-        "runs (near 0 on a quiet machine)."
+        "waited for a CPU during $BATCH_SERIAL_WAITED % of the serial runs (near 0 on a quiet machine) and" \
+        "$BATCH_ALL_WAITED % of the all-cores runs (whose own workers, two per core, also wait for one another)."
 }
 echo
 if [ ${#SIZES[@]} -eq 0 ]; then

@@ -78,14 +78,14 @@ void RunBatch(std::size_t count, const WorkerPlan& plan, const BatchSteps& steps
     auto work = [&] {
         for (std::size_t n = next++; n < count; n = next++) {
             const std::size_t k = order[n];
-            if (steps.Stopped()) {
+            const bool placed = weights[k].Heavy && !steps.Stopped();
+            if (placed) heavyPlaces.Take();
+            // Asked again after the wait for a place, which may have outlasted a stop.
+            if (steps.Stopped())
                 steps.Skipped(k);
-                continue;
-            }
-            const bool heavy = weights[k].Heavy;
-            if (heavy) heavyPlaces.Take();
-            steps.Check(k);
-            if (heavy) heavyPlaces.Give();
+            else
+                steps.Check(k);
+            if (placed) heavyPlaces.Give();
         }
     };
     std::vector<std::thread> workers;

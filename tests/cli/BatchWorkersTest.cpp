@@ -127,5 +127,29 @@ TEST(BatchWorkersTest, EachInventoryOnceHeavyOnesWithinTheirPlaces) {
     }
 }
 
+// Workers waiting for a heavy inventory's place when the batch is stopped start nothing more.
+TEST(BatchWorkersTest, AStopReachesWorkersWaitingForAPlace) {
+    for (const int workers : {2, 4, 8}) {
+        std::atomic<int> checked{0}, skipped{0};
+        std::atomic<bool> stop{false};
+        RunBatch(20, {workers, 1},
+                 {.Weigh =
+                      [](std::size_t) {
+                          return InventoryWeight{true, 1};
+                      },
+                  .Check =
+                      [&](std::size_t) {
+                          ++checked;
+                          // Long enough for the other workers to queue for the place.
+                          std::this_thread::sleep_for(std::chrono::milliseconds(20));
+                          stop = true;
+                      },
+                  .Stopped = [&] { return stop.load(); },
+                  .Skipped = [&](std::size_t) { ++skipped; }});
+        EXPECT_EQ(checked.load(), 1) << workers << " workers";
+        EXPECT_EQ(skipped.load(), 19) << workers << " workers";
+    }
+}
+
 }  // namespace
 }  // namespace tabulex::cli
