@@ -10,6 +10,7 @@
 #include "docx/NumberingPart.h"
 #include "docx/ShapeIndex.h"
 #include "docx/StoryText.h"
+#include "docx/StructureVocabulary.h"
 #include "docx/TableConvert.h"
 #include "docx/TableJoin.h"
 #include "docx/stream/ReadCompactStory.h"
@@ -66,6 +67,13 @@ std::string XmlAfter(pugi::xml_node element, pugi::xml_node body) {
         if (node.parent() != body) fragment += "</" + std::string(node.parent().name()) + ">";
     }
     return fragment;
+}
+
+// A row or a paragraph is written in one piece: opening each of the many on the way to their
+// table's end only costs time.
+bool WrittenWhole(pugi::xml_node element) {
+    const structure::StructureKind kind = structure::KindOf(element.name());
+    return kind == structure::StructureKind::Row || kind == structure::StructureKind::Paragraph;
 }
 
 // As XmlPart parses every part: everything kept, whitespace-only text too (<w:t> </w:t>). An
@@ -204,8 +212,8 @@ void DocxDocument::WriteTo(const std::string& path) {
     std::optional<ooxml::XmlPartWriter> mainWriter;
     std::vector<ooxml::Package::StreamedPart> streamed;
     if (mainFromTree_) {
-        mainWriter.emplace(state_->Main);
-        streamed.push_back({kMainPart, &*mainWriter, state_->MainBuffer.size()});
+        mainWriter.emplace(state_->Main, WrittenWhole);
+        streamed.push_back({kMainPart, &*mainWriter, state_->MainBuffer.size(), /*WriterThread=*/true});
     }
     if (stylesEdited_) state_->Package.SetBytes(kStylesPart, ooxml::SerializePart(state_->Styles));
     if (numberingEdited_) state_->Package.SetBytes(kNumberingPart, ooxml::SerializePart(state_->Numbering));
@@ -243,10 +251,9 @@ pugi::xml_node DocxDocument::CompactNode(const StoryPlace& place) {
         throw text::Error(std::string(messages::kObjectDeleted));
     pugi::xml_node row = rows[static_cast<std::size_t>(place.Row - 1)];
     if (place.Cell == 0) return row;
-    std::vector<pugi::xml_node> cells = CellsOf(row);
-    if (place.Cell < 1 || place.Cell > static_cast<int>(cells.size()))
-        throw text::Error(std::string(messages::kObjectDeleted));
-    return cells[static_cast<std::size_t>(place.Cell - 1)];
+    const pugi::xml_node cell = CellAt(row, place.Cell);
+    if (!cell) throw text::Error(std::string(messages::kObjectDeleted));
+    return cell;
 }
 
 pugi::xml_node DocxDocument::Body() const {
@@ -385,6 +392,7 @@ namespace {
 void ParseMainStory(ooxml::Package& package, std::string& buffer, pugi::xml_document& main) {
     buffer = package.TakeBytes(kMainPart);
     ooxml::RefuseOversizedTree(buffer, package.Name(), kMainPart);
+    const std::size_t xmlnsInSource = ooxml::CountXmlns(buffer);  // the parse writes over the buffer
     pugi::xml_parse_result result = main.load_buffer_inplace(buffer.data(), buffer.size(), kParseOptions);
     if (!result) {
         throw text::Error(
@@ -393,7 +401,7 @@ void ParseMainStory(ooxml::Package& package, std::string& buffer, pugi::xml_docu
                 result.description());
     }
     if (!ooxml::NestingWithinLimit(main)) ooxml::ThrowTooDeep(package.Name(), kMainPart);
-    ooxml::UseCanonicalPrefixes(main);
+    ooxml::UseCanonicalPrefixes(main, xmlnsInSource);
 }
 
 }  // namespace

@@ -103,7 +103,7 @@ class DocxRow final : public word::Row {
     int CellCount() const override {
         if (const CompactStory* story = ref_.Compact())
             return story->CellCount(ref_.Place.Table, ref_.Place.Row);
-        return static_cast<int>(CellsOf(ref_.Get()).size());
+        return docx::CellCount(ref_.Get());
     }
     int AllowBreakAcrossPages() const override {
         if (const CompactStory* story = ref_.Compact())
@@ -122,8 +122,8 @@ class DocxRow final : public word::Row {
     bool FirstCellContinuesMerge() const override {
         if (const CompactStory* story = ref_.Compact())
             return story->FirstCellContinuesMerge(ref_.Place.Table, ref_.Place.Row);
-        const std::vector<pugi::xml_node> cells = CellsOf(ref_.Get());
-        return !cells.empty() && IsMergeContinuation(cells.front());
+        const pugi::xml_node first = CellAt(ref_.Get(), 1);
+        return first && IsMergeContinuation(first);
     }
     void Delete() override {
         pugi::xml_node row = ref_.Get();
@@ -201,10 +201,9 @@ class DocxTable final : public word::Table {
             return std::make_unique<DocxCell>(MakeRef(table_.Document(), StoryPlace{table, row, column}));
         }
         if (row < 1 || row > table_.RowCount()) throw text::Error(messages::NoSuchCell(row, column));
-        std::vector<pugi::xml_node> cells = CellsOf(table_.RowAt(row));
-        if (column < 1 || column > static_cast<int>(cells.size()))
-            throw text::Error(messages::NoSuchCell(row, column));
-        return std::make_unique<DocxCell>(MakeRef(table_.Document(), cells[column - 1]));
+        const pugi::xml_node cell = CellAt(table_.RowAt(row), column);
+        if (!cell) throw text::Error(messages::NoSuchCell(row, column));
+        return std::make_unique<DocxCell>(MakeRef(table_.Document(), cell));
     }
     void ConvertToText() override {
         ConvertTableToText(table_.Get());

@@ -57,8 +57,13 @@ inline constexpr InlineEntry kInlineVocabulary[] = {
 
 // The entry of a qualified element name, or null.
 inline const InlineEntry* FindInline(const char* qualifiedName) {
+    // Every name of the table has a prefix: a name's third character tells most apart before a
+    // whole comparison (read only when the first two are there).
+    if (!qualifiedName[0] || !qualifiedName[1]) return nullptr;
     for (const InlineEntry& entry : kInlineVocabulary)
-        if (std::strcmp(entry.QualifiedName, qualifiedName) == 0) return &entry;
+        if (entry.QualifiedName[2] == qualifiedName[2] &&
+            std::strcmp(entry.QualifiedName, qualifiedName) == 0)
+            return &entry;
     return nullptr;
 }
 

@@ -62,6 +62,7 @@ class InlineWalker {
     void Walk(pugi::xml_node container) {
         for (pugi::xml_node child : container.children()) {
             const char* name = child.name();
+            if (std::strcmp(name, "w:pPr") == 0) continue;  // the most frequent child that shows nothing
             if (std::strcmp(name, "w:r") == 0) {
                 sink_.Run(child);
                 WalkRun(child, child);
@@ -94,6 +95,7 @@ class InlineWalker {
     }
 
     void WalkRunChild(pugi::xml_node child, const char* local, pugi::xml_node run) {
+        if (std::strcmp(local, "rPr") == 0) return;  // in most runs, and shows nothing
         if (std::strcmp(local, "t") == 0) {
             Emit(run, child.child_value());
         } else if (std::strcmp(local, "br") == 0) {

@@ -54,6 +54,19 @@ void ForEachBlockNamed(pugi::xml_node container, const char* name, F&& f) {
     }
 }
 
+// The `n`th (1-based) element with the given name as ForEachBlockNamed meets them, or an empty node;
+// `n` counts down the elements met on the way.
+inline pugi::xml_node NthBlockNamed(pugi::xml_node container, const char* name, int& n) {
+    for (pugi::xml_node child : container.children()) {
+        if (Is(child, name)) {
+            if (--n == 0) return child;
+        } else if (pugi::xml_node inner = WrapperContent(child)) {
+            if (pugi::xml_node found = NthBlockNamed(inner, name, n)) return found;
+        }
+    }
+    return {};
+}
+
 template <class F>
 void ForEachRowIn(pugi::xml_node table, F&& f) {
     ForEachBlockNamed(table, "w:tr", f);

@@ -64,8 +64,11 @@ inline constexpr StructureEntry kStructureVocabulary[] = {
 
 inline StructureKind KindOf(const char* qualifiedName) {
     if (qualifiedName[0] != 'w' || qualifiedName[1] != ':') return StructureKind::Other;
+    // The first letter tells most names apart before a whole comparison.
     for (const StructureEntry& entry : kStructureVocabulary)
-        if (std::strcmp(entry.QualifiedName + 2, qualifiedName + 2) == 0) return entry.Kind;
+        if (entry.QualifiedName[2] == qualifiedName[2] &&
+            std::strcmp(entry.QualifiedName + 2, qualifiedName + 2) == 0)
+            return entry.Kind;
     return StructureKind::Other;
 }
 

@@ -83,6 +83,17 @@ std::vector<pugi::xml_node> CellsOf(pugi::xml_node row) {
     return cells;
 }
 
+pugi::xml_node CellAt(pugi::xml_node row, int column) {
+    if (column < 1) return {};
+    return NthBlockNamed(row, "w:tc", column);
+}
+
+int CellCount(pugi::xml_node row) {
+    int count = 0;
+    ForEachCellIn(row, [&](pugi::xml_node) { ++count; });
+    return count;
+}
+
 int GridColumnCount(pugi::xml_node table) {
     int count = 0;
     for (pugi::xml_node col : table.child("w:tblGrid").children("w:gridCol")) {

@@ -44,6 +44,10 @@ class TableIndex {
 };
 
 std::vector<pugi::xml_node> CellsOf(pugi::xml_node row);
+// The row's cell `column` (1-based) as CellsOf would give it, or an empty node past the last.
+pugi::xml_node CellAt(pugi::xml_node row, int column);
+// The number of CellsOf(row).
+int CellCount(pugi::xml_node row);
 // The number of w:gridCol of the table grid.
 int GridColumnCount(pugi::xml_node table);
 

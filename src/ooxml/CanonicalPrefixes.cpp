@@ -3,6 +3,7 @@
 #include "ooxml/KnownNamespaces.h"
 
 #include <map>
+#include <optional>
 #include <set>
 #include <string>
 #include <string_view>
@@ -107,12 +108,23 @@ void Rename(pugi::xml_node element, const Scope& parent, const Survey& survey,
         if (child.type() == pugi::node_element) Rename(child, *scope, survey, used);
 }
 
-}  // namespace
+std::size_t DeclarationsOf(pugi::xml_node element) {
+    std::size_t count = 0;
+    for (pugi::xml_attribute attribute : element.attributes())
+        if (IsDeclaration(attribute.name())) ++count;
+    return count;
+}
 
-void UseCanonicalPrefixes(pugi::xml_document& document) {
+void UseCanonicalPrefixesWith(pugi::xml_document& document, std::optional<std::size_t> xmlnsInSource) {
     pugi::xml_node root = document.document_element();
     if (!root) return;
-    const Survey survey = SurveyDeclarations(root);
+    Survey survey;
+    // Each declaration's name holds "xmlns" at least once: when the root's own account for every
+    // occurrence, the other elements (millions in a long story) declare nothing.
+    if (xmlnsInSource && *xmlnsInSource == DeclarationsOf(root))
+        SurveyElement(root, survey);
+    else
+        survey = SurveyDeclarations(root);
     if (!survey.Needed) return;
     std::map<std::string_view, std::string> used;  // usual prefix -> the namespace given it
     Rename(root, Scope{}, survey, used);
@@ -120,6 +132,25 @@ void UseCanonicalPrefixes(pugi::xml_document& document) {
         const std::string declaration = "xmlns:" + std::string(usual);
         if (!root.attribute(declaration.c_str())) root.append_attribute(declaration.c_str()) = uri.c_str();
     }
+}
+
+}  // namespace
+
+void UseCanonicalPrefixes(pugi::xml_document& document) {
+    UseCanonicalPrefixesWith(document, std::nullopt);
+}
+
+void UseCanonicalPrefixes(pugi::xml_document& document, std::size_t xmlnsInSource) {
+    UseCanonicalPrefixesWith(document, xmlnsInSource);
+}
+
+std::size_t CountXmlns(std::string_view xml) {
+    constexpr std::string_view kMark = "xmlns";
+    std::size_t count = 0;
+    for (std::size_t at = xml.find(kMark); at != std::string_view::npos;
+         at = xml.find(kMark, at + kMark.size()))
+        ++count;
+    return count;
 }
 
 }  // namespace tabulex::ooxml

@@ -8,8 +8,16 @@
 
 #include <pugixml.hpp>
 
+#include <cstddef>
+#include <string_view>
+
 namespace tabulex::ooxml {
 
 void UseCanonicalPrefixes(pugi::xml_document& document);
+// The same, given how often "xmlns" occurs in the text the document was parsed from: when every
+// occurrence is a declaration on the root, no other element is searched for declarations.
+void UseCanonicalPrefixes(pugi::xml_document& document, std::size_t xmlnsInSource);
+// How often "xmlns" occurs in `xml`.
+std::size_t CountXmlns(std::string_view xml);
 
 }  // namespace tabulex::ooxml

@@ -209,6 +209,7 @@ std::string Package::ToBytes(const std::vector<StreamedPart>& streamed) const {
             entry.Changed = true;
             entry.Writer = stream.Writer;
             entry.SizeHint = stream.SizeHint;
+            entry.WriterThread = stream.WriterThread;
         }
         entries.push_back(entry);
     }

@@ -76,6 +76,9 @@ class Package {
         std::string_view Name;
         ooxml::PartWriter* Writer = nullptr;
         std::size_t SizeHint = 0;
+        // The writer runs on a thread of its own while the part is deflated (it must not share
+        // state with anything else running then).
+        bool WriterThread = false;
     };
 
     // Writes the package to a temporary file in the target's folder, then renames it over the target.

@@ -4,12 +4,28 @@
 #include <cstring>
 
 namespace tabulex::ooxml {
+namespace {
 
-PartSource::PartSource(PartWriter& writer, std::uint64_t sizeHint) : writer_(writer), sizeHint_(sizeHint) {
+// Pieces kept ready by the writer's thread (each about a quarter of a megabyte): enough to even
+// out their sizes, little memory.
+constexpr std::size_t kReadyPieces = 4;
+
+}  // namespace
+
+PartSource::PartSource(PartWriter& writer, std::uint64_t sizeHint, Producer producer)
+    : writer_(writer), sizeHint_(sizeHint), producer_(producer) {
     zip_error_init(&error_);
 }
 
 PartSource::~PartSource() {
+    if (thread_.joinable()) {
+        {
+            std::lock_guard lock(mutex_);
+            abandoned_ = true;
+        }
+        changed_.notify_all();
+        thread_.join();
+    }
     zip_error_fini(&error_);
 }
 
@@ -53,7 +69,7 @@ zip_int64_t PartSource::Read(char* data, zip_uint64_t length) {
         while (pending_.size() - offset_ < length && more_) {
             pending_.erase(0, offset_);
             offset_ = 0;
-            more_ = writer_.Next(pending_);
+            more_ = NextPiece(pending_);
         }
     } catch (...) {
         failure_ = std::current_exception();
@@ -64,6 +80,45 @@ zip_int64_t PartSource::Read(char* data, zip_uint64_t length) {
     std::memcpy(data, pending_.data() + offset_, count);
     offset_ += count;
     return static_cast<zip_int64_t>(count);
+}
+
+bool PartSource::NextPiece(std::string& out) {
+    if (producer_ == Producer::Reader) return writer_.Next(out);
+    if (!thread_.joinable()) thread_ = std::thread([this] { Produce(); });
+    return TakeReadyPiece(out);
+}
+
+void PartSource::Produce() {
+    try {
+        for (bool more = true; more;) {
+            std::string piece;
+            more = writer_.Next(piece);
+            std::unique_lock lock(mutex_);
+            changed_.wait(lock, [this] { return abandoned_ || ready_.size() < kReadyPieces; });
+            if (abandoned_) return;
+            ready_.push_back(std::move(piece));
+            changed_.notify_all();
+        }
+    } catch (...) {
+        std::lock_guard lock(mutex_);
+        producerFailure_ = std::current_exception();
+    }
+    std::lock_guard lock(mutex_);
+    produced_ = true;
+    changed_.notify_all();
+}
+
+bool PartSource::TakeReadyPiece(std::string& out) {
+    std::unique_lock lock(mutex_);
+    changed_.wait(lock, [this] { return !ready_.empty() || produced_; });
+    if (!ready_.empty()) {
+        out += ready_.front();
+        ready_.pop_front();
+        changed_.notify_all();
+        return true;
+    }
+    if (producerFailure_) std::rethrow_exception(producerFailure_);
+    return false;
 }
 
 }  // namespace tabulex::ooxml

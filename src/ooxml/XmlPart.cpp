@@ -45,6 +45,38 @@ class StringWriter : public pugi::xml_writer {
 constexpr std::size_t kOpenedLevels = 6;
 constexpr std::size_t kPieceBytes = 1 << 18;
 
+// What pugixml escapes in an attribute value (control characters, markup characters and quotes) and
+// a carriage return, which StringWriter turns into a reference.
+bool NeedsEscaping(const char* value) {
+    for (const char* c = value; *c; ++c) {
+        const auto byte = static_cast<unsigned char>(*c);
+        if (byte < 0x20 || byte == '&' || byte == '<' || byte == '>' || byte == '"' || byte == '\'')
+            return true;
+    }
+    return false;
+}
+
+// The start tag as pugixml writes it (format_raw: `<name a="v" b="w">`), when nothing in it needs
+// escaping and the element keeps no text of its own; false, and nothing appended, otherwise.
+bool AppendPlainStartTag(std::string& out, pugi::xml_node element) {
+    const char* name = element.name();
+    if (!*name || *element.value() || NeedsEscaping(name)) return false;
+    for (pugi::xml_attribute attribute : element.attributes())
+        if (!*attribute.name() || NeedsEscaping(attribute.name()) || NeedsEscaping(attribute.value()))
+            return false;
+    out += '<';
+    out += name;
+    for (pugi::xml_attribute attribute : element.attributes()) {
+        out += ' ';
+        out += attribute.name();
+        out += "=\"";
+        out += attribute.value();
+        out += '"';
+    }
+    out += '>';
+    return true;
+}
+
 std::string Position(std::string_view bytes, std::ptrdiff_t offset) {
     auto end = static_cast<std::size_t>(std::max<std::ptrdiff_t>(0, offset));
     std::string_view before = bytes.substr(0, end);
@@ -75,13 +107,21 @@ pugi::xml_document ParsePart(const Package& package, std::string_view partName) 
     return document;
 }
 
-XmlPartWriter::XmlPartWriter(const pugi::xml_document& document) {
+XmlPartWriter::XmlPartWriter(const pugi::xml_document& document, WholeTest writtenWhole)
+    : writtenWhole_(writtenWhole) {
     open_.push_back(Open{document, document.first_child()});
 }
 
+bool XmlPartWriter::Opens(pugi::xml_node child) const {
+    return child.type() == pugi::node_element && child.first_child() && open_.size() < kOpenedLevels &&
+           !(writtenWhole_ && writtenWhole_(child));
+}
+
 // pugixml writes an element with children as its start tag, the children and its end tag; the start
-// tag is that of a copy without children, cut before its end tag.
+// tag is that of a copy without children, cut before its end tag. A tag whose names and values need
+// no escaping is the same bytes written directly, without the copy.
 void XmlPartWriter::AppendStartTag(std::string& out, pugi::xml_node element) {
+    if (AppendPlainStartTag(out, element)) return;
     scratch_.reset();
     pugi::xml_node copy = scratch_.append_child(element.name());
     for (pugi::xml_attribute attribute : element.attributes())
@@ -109,7 +149,7 @@ bool XmlPartWriter::Next(std::string& out) {
         }
         const pugi::xml_node child = top.NextChild;
         top.NextChild = child.next_sibling();
-        if (child.type() == pugi::node_element && child.first_child() && open_.size() < kOpenedLevels) {
+        if (Opens(child)) {
             AppendStartTag(out, child);
             open_.push_back(Open{child, child.first_child()});
         } else {

@@ -23,7 +23,10 @@ std::string SerializePart(const pugi::xml_document& document);
 // zip without ever being held whole. The document must not change while it is written.
 class XmlPartWriter : public ooxml::PartWriter {
   public:
-    explicit XmlPartWriter(const pugi::xml_document& document);
+    // Elements for which `writtenWhole` holds (a row, a paragraph: small, and many) are written in
+    // one go even near the root, which saves opening each of them.
+    using WholeTest = bool (*)(pugi::xml_node element);
+    explicit XmlPartWriter(const pugi::xml_document& document, WholeTest writtenWhole = nullptr);
     bool Next(std::string& out) override;
 
   private:
@@ -31,9 +34,11 @@ class XmlPartWriter : public ooxml::PartWriter {
         pugi::xml_node Node;
         pugi::xml_node NextChild;
     };
+    bool Opens(pugi::xml_node child) const;
     void AppendStartTag(std::string& out, pugi::xml_node element);
 
     std::vector<Open> open_;
+    WholeTest writtenWhole_;
     pugi::xml_document scratch_;
 };
 

@@ -197,7 +197,9 @@ zip_source_t* EntrySource(zip_t* archive, const OutEntry& entry,
                           std::vector<std::unique_ptr<ooxml::PartSource>>& streams) {
     zip_source_t* source = nullptr;
     if (entry.Writer) {
-        streams.push_back(std::make_unique<ooxml::PartSource>(*entry.Writer, entry.SizeHint));
+        streams.push_back(std::make_unique<ooxml::PartSource>(
+            *entry.Writer, entry.SizeHint,
+            entry.WriterThread ? PartSource::Producer::OwnThread : PartSource::Producer::Reader));
         source = streams.back()->Create(archive);
     } else {
         source = zip_source_buffer(archive, entry.Data->data(), entry.Data->size(), 0);

@@ -68,6 +68,7 @@ struct OutEntry {
     // many there will be.
     ooxml::PartWriter* Writer = nullptr;
     std::size_t SizeHint = 0;
+    bool WriterThread = false;  // the Writer runs on a thread of its own while the entry is deflated
     // The deflate level (0: libzip's default); unset: chosen by the entry's size.
     std::optional<std::uint32_t> Level;
 };

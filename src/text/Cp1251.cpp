@@ -45,18 +45,32 @@ char UnicodeToCp1251(char32_t codePoint) {
 }
 
 std::string Utf8ToCp1251(std::string_view utf8) {
-    std::string out;
-    out.reserve(utf8.size());
+    // Written into a buffer of the input's size (never shorter than the output), not appended byte
+    // by byte: every cell and row text of a repair comes through here.
+    std::string out(utf8.size(), '\0');
+    char* at = out.data();
+    const char* s = utf8.data();
+    const std::size_t n = utf8.size();
     std::size_t i = 0;
-    while (i < utf8.size()) {
-        unsigned char b = static_cast<unsigned char>(utf8[i]);
+    while (i < n) {
+        const auto b = static_cast<unsigned char>(s[i]);
         if (b < 0x80) {  // the common case stays a plain copy
-            out += static_cast<char>(b);
+            *at++ = static_cast<char>(b);
             ++i;
             continue;
         }
-        out += UnicodeToCp1251(detail::DecodeUtf8(utf8.data(), utf8.size(), i));
+        // Russian letters А to я, two bytes D0 90 to D1 8F.
+        if ((b == 0xD0 || b == 0xD1) && i + 1 < n) {
+            const char32_t cp = ((b & 0x1Fu) << 6) | (static_cast<unsigned char>(s[i + 1]) & 0x3Fu);
+            if ((static_cast<unsigned char>(s[i + 1]) & 0xC0) == 0x80 && cp >= 0x0410 && cp <= 0x044F) {
+                *at++ = static_cast<char>(0xC0 + (cp - 0x0410));
+                i += 2;
+                continue;
+            }
+        }
+        *at++ = UnicodeToCp1251(detail::DecodeUtf8(s, n, i));
     }
+    out.resize(static_cast<std::size_t>(at - out.data()));
     return out;
 }
 

@@ -63,9 +63,11 @@ void ListsOfTableToText(word::Table& table) {
         for (int r = rowCount; r >= 1; --r) {
             if (c > cellsInRow[static_cast<std::size_t>(r)]) continue;
             auto range = table.Cell(r, c)->Range();
-            if (!text::TrimView(range->Text()).empty()) continue;
+            // The list number first: most cells have none, and it is found without reading the
+            // cell's text.
             auto list = range->ListFormat();
             if (text::TrimView(list->ListString()).empty()) continue;
+            if (!text::TrimView(range->Text()).empty()) continue;
             list->ConvertNumbersToText();
         }
     }

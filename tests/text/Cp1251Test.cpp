@@ -30,6 +30,11 @@ TEST(Cp1251Test, CharactersWithoutCodeBecomeQuestionMarks) {
         {"\xFF\xFEx", "??x"},           // malformed bytes
         {"\xD0", "?"},                  // truncated sequence
         {"«Ёлка»", "\xAB\xA8\xEB\xEA\xE0\xBB"},
+        // Around the letters А to я, which take a shorter way than other two-byte characters.
+        {"\xD0\x90\xD1\x8F", "\xC0\xFF"},  // А я
+        {"\xD0\x8F\xD1\x90", "\x8F?"},     // Џ, then ѐ without a code
+        {"\xD1\x91\xD0\x81", "\xB8\xA8"},  // ё Ё
+        {"\xD0z\xD1", "?z?"},              // a lead byte without its continuation
     };
     for (const auto& c : cases) EXPECT_EQ(Utf8ToCp1251(c.Utf8), c.Expected) << c.Utf8;
     EXPECT_EQ(Utf16ToCp1251(u"\U0001F600x\u2116"), "?x\xB9");

@@ -71,5 +71,29 @@ TEST(PartSourceTest, TheWritersFailureReachesTheCaller) {
     }
 }
 
+// A package saved with its story's writer on a thread of its own holds what the compressor's own
+// reading gives, however the pieces fall; a failure on that thread reaches the caller too.
+TEST(PartSourceTest, AWriterOnItsOwnThreadGivesTheSamePart) {
+    std::string xml = std::string(DocumentXmlStart());
+    for (int row = 0; row < 20000; ++row)
+        xml += "<w:p><w:r><w:t>" + std::to_string(row) + "</w:t></w:r></w:p>";
+    xml += DocumentXmlEnd();
+    PiecesWriter original(xml, 1);
+    const auto package = Package::FromBytes(BuildDocxBytes({}, original, xml.size()), "threaded.docx");
+    const std::string changed = xml + "<!-- changed -->";
+    for (int pieces : {1, 3, 50, 5000}) {
+        for (bool thread : {false, true}) {
+            SCOPED_TRACE(testing::Message()
+                         << pieces << (thread ? " on its own thread" : " read by the compressor"));
+            PiecesWriter writer(changed, pieces);
+            const std::string zip = package.ToBytes({{"word/document.xml", &writer, changed.size(), thread}});
+            EXPECT_EQ(Package::FromBytes(zip, "saved.docx").Bytes("word/document.xml"), changed);
+            PiecesWriter failing(changed, pieces, true);
+            EXPECT_THROW(package.ToBytes({{"word/document.xml", &failing, changed.size(), thread}}),
+                         text::Error);
+        }
+    }
+}
+
 }  // namespace
 }  // namespace tabulex::ooxml

@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 namespace tabulex::word::docx {
 namespace {
 
@@ -22,8 +24,8 @@ struct RoundTrip {
 };
 
 // What XmlPartWriter hands out, piece by piece, put together.
-std::string Streamed(const pugi::xml_document& document) {
-    ooxml::XmlPartWriter writer(document);
+std::string Streamed(const pugi::xml_document& document, ooxml::XmlPartWriter::WholeTest whole = nullptr) {
+    ooxml::XmlPartWriter writer(document, whole);
     std::string out;
     while (writer.Next(out)) {
     }
@@ -79,11 +81,18 @@ TEST(XmlPartTest, APartWrittenInPiecesIsThePartWrittenWhole) {
         "<w:tbl>" + rows + "</w:tbl>",
         "<w:sdt><w:sdtPr/><w:sdtContent><w:tbl>" + rows + "</w:tbl></w:sdtContent></w:sdt><w:p/>",
         "<!-- c --><w:p w:rsidR=\"00A&amp;B\">" + deep + "</w:p><?pi x?><w:p></w:p>",
+        // Start tags of opened containers written directly, and those with something to escape.
+        "<w:tbl w:a=\"\" w:b=\"x y\"><w:tr w:rsidR=\"1\" w:q=\"&quot;&apos;&gt;\">"
+        "<w:tc w:v=\"a&#9;b&#13;c\"><w:p/></w:tc></w:tr><w:tr w:amp=\"&amp;&lt;\">x<w:tc/></w:tr></w:tbl>",
+    };
+    const ooxml::XmlPartWriter::WholeTest rowsWhole = [](pugi::xml_node element) {
+        return std::strcmp(element.name(), "w:tr") == 0;
     };
     for (const std::string& body : bodies) {
         ooxml::Package package = PackageWith(DocumentXml(body));
         const pugi::xml_document document = ooxml::ParsePart(package, "word/document.xml");
         EXPECT_EQ(Streamed(document), ooxml::SerializePart(document));
+        EXPECT_EQ(Streamed(document, rowsWhole), ooxml::SerializePart(document));
     }
 }
 
@@ -101,7 +110,8 @@ TEST(XmlPartTest, MalformedXmlNamesThePartAndTheOffset) {
         ooxml::ParsePart(package, "word/document.xml");
         FAIL() << "parsed";
     } catch (const text::Error& error) {
-        EXPECT_EQ(error.Message(), std::string(ooxml::messages::kBadXmlPrefix) + "word/document.xml: part.docx");
+        EXPECT_EQ(error.Message(),
+                  std::string(ooxml::messages::kBadXmlPrefix) + "word/document.xml: part.docx");
         // The offset points at the end tag that does not match.
         std::size_t at = error.Detail().find("offset ");
         ASSERT_NE(at, std::string::npos) << error.Detail();
