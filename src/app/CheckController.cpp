@@ -4,6 +4,8 @@
 #include "app/QtCheckHost.h"
 #include "report/ReportFolder.h"
 
+#include <algorithm>
+
 #include <QThread>
 
 namespace tabulex::app {
@@ -20,6 +22,8 @@ void CheckController::Start(const check::CheckOptions& options, bool annotatedCo
     if (worker_) return;
     request_ = {};
     request_.Options = options;
+    // The window runs one check at a time, beside a main thread that mostly waits.
+    request_.Options.Threads = std::min(2, QThread::idealThreadCount());
     request_.AnnotatedCopy =
         annotatedCopy ? check::AnnotatedCopyPlace::BesideReport : check::AnnotatedCopyPlace::None;
     request_.FolderLock = std::move(folderLock);

@@ -46,6 +46,10 @@ struct CheckOptions {
     // the front end knows it; a stopped check is resumed only for the same identity. Empty: the
     // document's name stands for it.
     std::string DocumentIdentity;
+    // How many threads the check may keep busy, its own included: with 2 the report document's
+    // XML is made on a helper thread while it is deflated. A batch that already checks an
+    // inventory on every core leaves it at 1.
+    int Threads = 1;
 };
 
 }  // namespace tabulex::check

@@ -473,7 +473,8 @@ std::filesystem::path OpenReportInWord(word::Documents& /*documents*/, const Che
     layout.TableColumns = outcome.ReportTableColumns;
     layout.ToTable = options.ReportToTable;
     layout.FitToContents = options.ReportTableAutosize;
-    return report::WriteReportDocument(outcome.ReportPath, ToReportEncoding(options.Encoding), layout);
+    return report::WriteReportDocument(outcome.ReportPath, ToReportEncoding(options.Encoding), layout,
+                                       options.Threads);
 }
 
 }  // namespace tabulex::check

@@ -43,12 +43,12 @@ class Places {
 }  // namespace
 
 WorkerPlan PlanWorkers(int requested, std::size_t inventories, unsigned cores) {
-    const int perCore = requested > 0 ? requested : static_cast<int>(std::max(1u, cores));
-    const int wanted = requested > 0 ? requested : 2 * perCore;
+    const int heavyPlaces = requested > 0 ? requested : static_cast<int>(std::max(1u, cores));
+    const int wanted = requested > 0 ? requested : 2 * heavyPlaces;
     const int workers = static_cast<int>(
         std::min<std::size_t>(static_cast<std::size_t>(wanted), std::max<std::size_t>(inventories, 1)));
     const int threadsPerCheck = inventories > 1 ? 1 : static_cast<int>(std::clamp(cores, 1u, 2u));
-    return {workers, std::min(perCore, workers), threadsPerCheck};
+    return {workers, std::min(heavyPlaces, workers), threadsPerCheck};
 }
 
 InventoryWeight WeighInventory(const std::filesystem::path& file) {

@@ -98,9 +98,10 @@ std::string CompletedNotes(const check::InventoryCheck& done, const std::string&
 }
 
 check::InventoryCheckRequest RequestFor(const InventoryJob& job, const CheckCommandOptions& options,
-                                        std::unique_ptr<report::ReportFolderLock> folderLock) {
+                                        std::unique_ptr<report::ReportFolderLock> folderLock, int threads) {
     check::InventoryCheckRequest request;
     request.Options = options.Check;
+    request.Options.Threads = threads;
     request.Options.ReportFolder = job.ReportFolder;
     request.Options.DocumentIdentity = check::DocumentIdentity(job.File);
     if (!options.Annotate.empty()) {
@@ -128,8 +129,8 @@ InventoryResult CheckInventory(const InventoryJob& job, SharedContext& shared) {
         application->Documents().Open(job.File.string(), open);
         ConsoleHost host(shared.Settings, shared.Stop, shared.Progress, shared.Err, label,
                          ConsolePolicy{options.Resume});
-        const check::InventoryCheck done =
-            check::RunInventoryCheck(host, *application, RequestFor(job, options, std::move(folderLock)));
+        const check::InventoryCheck done = check::RunInventoryCheck(
+            host, *application, RequestFor(job, options, std::move(folderLock), shared.ThreadsPerCheck));
         const check::CheckOutcome& outcome = done.Outcome;
         result.Status = StatusOf(done.Verdict);
         if (done.Completed()) result.Err += CompletedNotes(done, label, options.Quiet);

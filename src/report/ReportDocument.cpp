@@ -1,17 +1,23 @@
 #include "report/ReportDocument.h"
 
 #include "ooxml/MinimalPackage.h"
+#include "ooxml/WriteAhead.h"
 #include "platform/FileSystem.h"
 #include "platform/FileWrites.h"
 #include "report/ReportDocumentXml.h"
 #include "report/ReportLines.h"
 
+#include <optional>
+
 namespace tabulex::report {
 
 std::filesystem::path WriteReportDocument(const std::filesystem::path& reportFile, Encoding encoding,
-                                          const ReportDocumentLayout& layout) {
+                                          const ReportDocumentLayout& layout, int threads) {
     const std::filesystem::path target = reportFile.parent_path() / kReportDocumentName;
-    ReportDocumentXml document(reportFile, encoding, layout);
+    ReportDocumentXml xml(reportFile, encoding, layout);
+    std::optional<ooxml::WriteAhead> ahead;
+    if (threads >= 2) ahead.emplace(xml);
+    ooxml::PartWriter& document = ahead ? static_cast<ooxml::PartWriter&>(*ahead) : xml;
     ooxml::DocxParts parts;
     parts.Styles = ReportStylesXml(layout);
     // Zipped once, at the quickest level: the best one takes several times longer on a large report

@@ -208,6 +208,29 @@ TEST_F(ReportDocumentXmlTest, MoreThanSixColumnsGoLandscape) {
     EXPECT_NE(xml.find("<w:tblW w:w=\"14570\" w:type=\"dxa\"/>"), std::string::npos);
 }
 
+// The XML made on a helper thread while it is deflated is the XML made on one thread.
+TEST_F(ReportDocumentXmlTest, TheDocumentIsTheSameWhenItsXmlIsMadeAhead) {
+    std::string longReport = "№\tЗаголовок\tДаты\tКол-во\tПримечание\tОтчет\r\n";
+    for (int line = 1; line <= 20000; ++line)
+        longReport += std::to_string(line) + "\tПереписка о снабжении\t1950\t12\t\tДата неверная\r\n";
+    longReport += "\r\nПроверялась таблица №1.\r\n";
+    std::vector<Case> cases(std::begin(kCases), std::end(kCases));
+    cases.push_back({"a report of many pieces", longReport.c_str(), {20001, 6, true, true}, {}});
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Name);
+        const fs::path text = WriteReport("ahead", c.TextUtf8);
+        const auto parts = [&](int threads) {
+            const ooxml::Package package =
+                ooxml::Package::Load(WriteReportDocument(text, Encoding::Cp1251, c.Layout, threads).string());
+            return package.Bytes("word/document.xml") + package.Bytes("word/styles.xml");
+        };
+        const std::string alone = parts(1);
+        EXPECT_TRUE(parts(2) == alone);
+    }
+    const fs::path missing = root_ / "missing" / "Tabulex_Report.txt";
+    EXPECT_THROW(WriteReportDocument(missing, Encoding::Cp1251, {}, 2), text::Error);
+}
+
 TEST_F(ReportDocumentXmlTest, Utf8ReportAndAMissingReport) {
     const fs::path text = root_ / "utf8" / "Tabulex_Report.txt";
     fs::create_directories(text.parent_path());
