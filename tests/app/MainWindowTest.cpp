@@ -28,6 +28,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QGroupBox>
@@ -173,7 +174,7 @@ class MainWindowTest : public QObject {
     void browseFillsTheFileAndTellsAboutDragging() {
         app_->Dialogs.Files.push_back(kSample);
         QTest::mouseClick(Window().InventoryTab()->BrowseButton, Qt::LeftButton);
-        QCOMPARE(Window().InventoryTab()->FileName(), kSample);
+        QCOMPARE(Window().InventoryTab()->FileName(), QDir::toNativeSeparators(kSample));
         QVERIFY(Window().InventoryTab()->NamedFileChoice->isChecked());
         QVERIFY(Window().Messages().isVisible());
         QCOMPARE(Window().Messages().MemoText(), Shown(msg::kDragHint));
@@ -189,7 +190,8 @@ class MainWindowTest : public QObject {
         QVERIFY(enter.isAccepted());
         QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
         QCoreApplication::sendEvent(&Window(), &drop);
-        QCOMPARE(Window().InventoryTab()->FileName(), QStringLiteral("/tmp/a.docx"));
+        QCOMPARE(Window().InventoryTab()->FileName(),
+                 QDir::toNativeSeparators(QStringLiteral("/tmp/a.docx")));
         QVERIFY(Window().InventoryTab()->NamedFileChoice->isChecked());
     }
 
@@ -457,7 +459,7 @@ class MainWindowTest : public QObject {
 
         app_ = std::make_unique<TestApp>(folder_.path());
         MainWindow& again = Window();
-        QCOMPARE(again.InventoryTab()->FileName(), kSample);
+        QCOMPARE(again.InventoryTab()->FileName(), QDir::toNativeSeparators(kSample));
         QVERIFY(again.InventoryTab()->NamedFileChoice->isChecked());
         QVERIFY(!again.InventoryTab()->ShowHintsBox->isChecked());
         QVERIFY(again.InventoryTab()->ShowWarningsBox->isChecked());
@@ -474,7 +476,7 @@ class MainWindowTest : public QObject {
 
     void commandLineFileGoesIntoTheFileName() {
         app_ = std::make_unique<TestApp>(folder_.path(), QStringList{kSample});
-        QCOMPARE(Window().InventoryTab()->FileName(), kSample);
+        QCOMPARE(Window().InventoryTab()->FileName(), QDir::toNativeSeparators(kSample));
         QVERIFY(Window().InventoryTab()->NamedFileChoice->isChecked());
         app_ = std::make_unique<TestApp>(folder_.path(), QStringList{QStringLiteral("/нет/такого")});
         QVERIFY(Window().InventoryTab()->FileName() != QStringLiteral("/нет/такого"));
