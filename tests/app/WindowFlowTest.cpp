@@ -201,7 +201,8 @@ class WindowFlowTest : public QObject {
         Window().StartCheck();
         WaitForCheck();
         QCOMPARE(Window().Checks().LastCheck()->Outcome.End, check::CheckEnd::Completed);
-        QCOMPARE(QString::fromStdString(Window().Documents().Active()->FullName()), path);
+        QCOMPARE(QString::fromStdString(Window().Documents().Active()->FullName()),
+                 QDir::toNativeSeparators(path));
     }
 
     void aMissingLastFileIsLookedForWhereItWasChecked() {
