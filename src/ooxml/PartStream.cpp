@@ -10,20 +10,6 @@
 namespace tabulex::ooxml {
 namespace {
 
-class MemoryStream final : public PartStream {
-  public:
-    explicit MemoryStream(std::string_view bytes) : bytes_(bytes) {}
-
-    std::string_view Next() override {
-        const std::string_view piece = bytes_.substr(0, kStreamPiece);
-        bytes_.remove_prefix(piece.size());
-        return piece;
-    }
-
-  private:
-    std::string_view bytes_;
-};
-
 // Inflates each piece when the reader asks for it, into two buffers taken in turn (the reader may
 // still look at the piece before).
 class InflateOnDemand final : public PartStream {
@@ -49,7 +35,7 @@ class InflateOnDemand final : public PartStream {
 std::unique_ptr<PartStream> StreamBytes(std::string_view bytes, const std::string& packageName,
                                         std::string_view partName) {
     RefuseOversizedTree(bytes, packageName, partName);
-    return std::make_unique<MemoryStream>(bytes);
+    return std::make_unique<BytesInPieces>(bytes);
 }
 
 std::unique_ptr<PartStream> StreamDeflated(std::unique_ptr<zip::EntryReader> entry,

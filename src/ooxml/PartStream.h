@@ -27,6 +27,23 @@ class PartStream {
     virtual std::string_view Next() = 0;
 };
 
+// Bytes in memory handed out in pieces of at most `piece` bytes; they must outlive the stream.
+class BytesInPieces final : public PartStream {
+  public:
+    explicit BytesInPieces(std::string_view bytes, std::size_t piece = kStreamPiece)
+        : bytes_(bytes), piece_(piece) {}
+
+    std::string_view Next() override {
+        const std::string_view next = bytes_.substr(0, piece_);
+        bytes_.remove_prefix(next.size());
+        return next;
+    }
+
+  private:
+    std::string_view bytes_;
+    std::size_t piece_;
+};
+
 // The bytes of a part in memory, in pieces.
 std::unique_ptr<PartStream> StreamBytes(std::string_view bytes, const std::string& packageName,
                                         std::string_view partName);

@@ -103,21 +103,6 @@ TEST(XmlNodeCounterTest, PiecesCountAsTheWholeWhereverTheyAreCut) {
     }
 }
 
-// The bytes of a part in pieces of a chosen size.
-class PiecesOf final : public ooxml::PartStream {
-  public:
-    PiecesOf(std::string_view bytes, std::size_t size) : bytes_(bytes), size_(size) {}
-    std::string_view Next() override {
-        const std::string_view piece = bytes_.substr(0, size_);
-        bytes_.remove_prefix(piece.size());
-        return piece;
-    }
-
-  private:
-    std::string_view bytes_;
-    std::size_t size_;
-};
-
 // What the host keeps of the part (its head, the bytes after the longest table) is the same
 // wherever the pieces end, the end tag of that table or the bytes after it falling across them.
 TEST(PartExcerptsTest, TheBytesAfterTheLongestTableAreKeptWhereverThePiecesEnd) {
@@ -128,7 +113,7 @@ TEST(PartExcerptsTest, TheBytesAfterTheLongestTableAreKeptWhereverThePiecesEnd) 
     for (std::size_t size : {std::size_t{1}, std::size_t{7}, std::size_t{64}, std::size_t{1000}, end - 3, end,
                              end + 1, xml.size()}) {
         SCOPED_TRACE(size);
-        PiecesOf pieces(xml, size);
+        ooxml::BytesInPieces pieces(xml, size);
         PartExcerpts excerpts;
         const auto story = ReadCompactStory(pieces, styles, numbering, nullptr, excerpts);
         ASSERT_NE(story, nullptr);
